@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what the project needs, then builds and runs every test twice:
+# the optimised build and the sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake --workflow --preset default
+cmake --workflow --preset asan

@@ -1,0 +1,132 @@
+#include "astro/calendar.h"
+
+#include <cmath>
+
+namespace tarvel {
+
+namespace {
+
+// INT(x) of the calendar algorithms: the floor, also for negative numbers.
+double Int(double x) { return std::floor(x); }
+
+const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// Brings x into [0, period] by whole periods: values below 0 move up into
+// [0, period), values above period move down into (0, period]. Each whole-period
+// step of the plain loop is exact in double arithmetic, so the exact remainder
+// of fmod gives the same bits without looping.
+double NormalizeInto(double x, double period) {
+    if (!std::isfinite(x)) return std::nan("");
+    if (x < 0.0) {
+        const double r = std::fmod(x, period);  // exact, in (-period, 0]
+        if (r < 0.0) return r + period;
+        return 0.0;
+    }
+    if (x > period) {
+        const double r = std::fmod(x, period);  // exact, in [0, period)
+        return r == 0.0 ? period : r;
+    }
+    return x;
+}
+
+}  // namespace
+
+double JulianDayFromCalendar(int year, int month, double day, int gregorian) {
+    int y = year;
+    int m = month;
+    if (month < 3) {
+        y = year - 1;
+        m = month + 12;
+    }
+    double b = 0.0;
+    if (gregorian != 0) {
+        const double a = Int(y / 100.0);
+        b = 2.0 - a + Int(a * 0.25);
+    }
+    return Int((y + 4716) * 365.25) + Int((m + 1) * 30.6001) + day + b - 1524.5;
+}
+
+int IsLeapYear(int year, int gregorian) {
+    if (gregorian != 0 && year % 100 == 0) return year % 400 == 0 ? 1 : 0;
+    return year % 4 == 0 ? 1 : 0;
+}
+
+void JulianDate::SetDateTime(int year, int month, double day, double hour, double minute,
+                             double second, int gregorianFlag) {
+    gregorian = gregorianFlag;
+    const double dayWithFraction = hour / 24.0 + day + minute / 1440.0 + second / 86400.0;
+    jd = JulianDayFromCalendar(year, month, dayWithFraction, gregorianFlag);
+}
+
+void JulianDate::ToCalendar(int& year, int& month, int& day, int& hour, int& minute,
+                            double& second) const {
+    // Outside the range of the algorithm (and of int) every field is 0 and the
+    // second is not a number, rather than an undefined conversion.
+    if (!(jd + 0.5 >= 0.0 && jd + 0.5 < 2147483647.0)) {
+        year = month = day = hour = minute = 0;
+        second = std::nan("");
+        return;
+    }
+    double whole = 0.0;
+    const double f = std::modf(jd + 0.5, &whole);
+    const int z = static_cast<int>(whole);
+    double a = z;
+    if (z >= 2299161) {
+        const double alpha = Int((z - 1867216.25) / 36524.25);
+        a = z + 1 + alpha - Int(alpha * 0.25);
+    }
+    const double b = a + 1524;
+    const double c = Int((b - 122.1) / 365.25);
+    const double d = Int(c * 365.25);
+    const double e = Int((b - d) / 30.6001);
+    const double dayWithFraction = (b - d - Int(e * 30.6001)) + f;
+    day = static_cast<int>(dayWithFraction);
+    month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
+    year = month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
+    double dayWhole = 0.0;
+    const double g = std::modf(dayWithFraction, &dayWhole);
+    hour = static_cast<int>(Int(g * 24.00001));
+    minute = static_cast<int>(Int((g - hour / 24.0) * 1440.00001));
+    second = (g - hour / 24.0 - minute / 1440.0) * 86400.0;
+}
+
+double JulianDate::FractionalYear() const {
+    int y, m, d, h, mi;
+    double s;
+    ToCalendar(y, m, d, h, mi, s);
+    const double j1 = JulianDayFromCalendar(y, 1, 1.0, gregorian);
+    const double n = IsLeapYear(y, gregorian) ? 366.0 : 365.0;
+    return y + (jd - j1) / n;
+}
+
+int JulianDate::DaysInMonth() const {
+    int y, m, d, h, mi;
+    double s;
+    ToCalendar(y, m, d, h, mi, s);
+    if (m == 2 && IsLeapYear(y, gregorian)) return 29;
+    return kMonthLength[m - 1];
+}
+
+double DmsToDegrees(double deg, double min, double sec, int positive) {
+    if (positive != 0) return deg + min / 60.0 + sec / 3600.0;
+    return -deg - min / 60.0 - sec / 3600.0;
+}
+
+double DegreesToHours(double degrees) { return degrees / 15.0; }
+double DegToRad(double degrees) { return degrees * 0.017453292519943295; }
+double RadToDeg(double radians) { return radians * 57.29577951308232; }
+double HoursToRad(double hours) { return hours * 0.26179938779914946; }
+double RadToHours(double radians) { return radians * 3.819718634205488; }
+
+double NormalizeHours(double hours) { return NormalizeInto(hours, 24.0); }
+double NormalizeDegrees(double degrees) { return NormalizeInto(degrees, 360.0); }
+
+double WrapRadians(double radians) {
+    const double twoPi = 6.283185307179586;
+    const double pi = 3.141592653589793;
+    const double r = std::fmod(radians, twoPi);
+    if (std::fabs(r) < pi) return r;
+    return radians < 0.0 ? r + twoPi : r - twoPi;
+}
+
+}  // namespace tarvel

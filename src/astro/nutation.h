@@ -1,0 +1,58 @@
+// Nutation and the obliquity of the ecliptic. Two models side by side: the
+// 63-term series of the 1980 theory (apparent Sun, equation of time) and the
+// 77 luni-solar terms of IAU 2000B (equation of the equinoxes only).
+#pragma once
+
+namespace tarvel {
+
+// One row of the 63-term series. Coefficients in 0.0001 arcsecond; psiB and
+// epsD per Julian century.
+struct Nutation1980Term {
+    int kD, kM, kMp, kF, kOmega;
+    int psiA;
+    double psiB;
+    int epsC;
+    double epsD;
+};
+
+// One IAU 2000B luni-solar term: multipliers of l, l', F, D, Omega, and
+// coefficients in 0.1 microarcsecond.
+struct Nutation2000BTerm {
+    int l, lp, F, D, Om;
+    double psiSin, psiSinT, psiCos;
+    double epsCos, epsCosT, epsSin;
+};
+
+inline constexpr int kNutation1980TermCount = 63;
+inline constexpr int kNutation2000BTermCount = 77;
+extern const Nutation1980Term kNutation1980Terms[kNutation1980TermCount];
+extern const Nutation2000BTerm kNutation2000BTerms[kNutation2000BTermCount];
+
+// Laskar's mean obliquity in degrees.
+double MeanObliquity(double jde);
+// Mean obliquity plus the 63-term nutation in obliquity, degrees.
+double TrueObliquity(double jde);
+// 63-term nutation in longitude, arcseconds.
+double NutationLongitude1980(double jde);
+// 63-term nutation in obliquity, arcseconds.
+double NutationObliquity1980(double jde);
+
+// Both 63-term sums from one pass over the table (the same arithmetic as the
+// two functions above, to the last bit).
+struct Nutation1980 {
+    double longitudeArcsec;
+    double obliquityArcsec;
+};
+Nutation1980 Nutation1980Both(double jde);
+
+// IAU 2000B nutation in longitude and in obliquity, arcseconds.
+double NutationLongitude2000B(double jd);
+double NutationObliquity2000B(double jd);
+
+struct Nutation2000B {
+    double longitudeArcsec;
+    double obliquityArcsec;
+};
+Nutation2000B Nutation2000BBoth(double jd);
+
+}  // namespace tarvel

@@ -1,0 +1,174 @@
+// Calendar and Julian Day arithmetic against worked values, and round trips.
+#include "astro/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iomanip>
+#include <limits>
+
+namespace tarvel {
+namespace {
+
+struct JdCase {
+    int year, month;
+    double day;
+    int gregorian;
+    double expected;
+};
+
+TEST(JulianDayFromCalendar, WorkedValues) {
+    const JdCase cases[] = {
+        {2000, 1, 1.5, 1, 2451545.0},   {1957, 10, 4.81, 1, 2436116.31},
+        {333, 1, 27.5, 0, 1842713.0},   {-4712, 1, 1.5, 0, 0.0},
+        {1582, 10, 15, 1, 2299160.5},   {1582, 10, 4, 0, 2299159.5},
+        {-100, 3, 1, 1, 1684594.5},
+    };
+    for (const JdCase& c : cases) {
+        EXPECT_NEAR(JulianDayFromCalendar(c.year, c.month, c.day, c.gregorian), c.expected, 5e-9)
+            << "JulianDayFromCalendar(" << c.year << ", " << c.month << ", " << c.day << ", "
+            << c.gregorian << ")";
+    }
+}
+
+struct CalendarCase {
+    double jd;
+    int year, month, day, hour, minute;
+    double second;
+    double secondTolerance;
+};
+
+TEST(ToCalendar, WorkedValues) {
+    const CalendarCase cases[] = {
+        {2299160.5, 1582, 10, 15, 0, 0, 0.0, 1e-6},
+        {2299160.4999, 1582, 10, 4, 23, 59, 51.36, 5e-3},
+        {2451545.0, 2000, 1, 1, 12, 0, 0.0, 1e-6},
+        {2451544.5, 2000, 1, 1, 0, 0, 0.0, 1e-6},
+        {2436116.31, 1957, 10, 4, 19, 26, 24.0, 5e-2},
+        {1507900.13, -584, 5, 28, 15, 7, 12.0, 5e-2},
+        // Just below a whole hour the hour is already the next one.
+        {2451544.5 + 0.4999999, 2000, 1, 1, 12, -1, 59.99, 5e-3},
+    };
+    for (const CalendarCase& c : cases) {
+        int y, m, d, h, mi;
+        double s;
+        JulianDate(c.jd, 1).ToCalendar(y, m, d, h, mi, s);
+        SCOPED_TRACE(testing::Message() << "ToCalendar(" << std::setprecision(12) << c.jd << ")");
+        EXPECT_EQ(y, c.year);
+        EXPECT_EQ(m, c.month);
+        EXPECT_EQ(d, c.day);
+        EXPECT_EQ(h, c.hour);
+        EXPECT_EQ(mi, c.minute);
+        EXPECT_NEAR(s, c.second, c.secondTolerance);
+    }
+}
+
+// Every instant on a grid across the Julian-Gregorian switch and far from it
+// converts back to the same Julian Day (the flag follows the date's calendar).
+TEST(ToCalendar, RoundTripsAcrossCalendarSwitch) {
+    for (double jd = 2299100.0; jd < 2299220.0; jd += 0.37) {
+        int y, m, d, h, mi;
+        double s;
+        JulianDate(jd, 1).ToCalendar(y, m, d, h, mi, s);
+        const int g = jd >= 2299160.5 ? 1 : 0;
+        JulianDate back;
+        back.SetDateTime(y, m, d, h, mi, s, g);
+        EXPECT_NEAR(back.jd, jd, 1e-8) << "jd " << jd;
+    }
+    for (double jd = 0.0; jd < 5.0e6; jd += 12345.678) {
+        int y, m, d, h, mi;
+        double s;
+        JulianDate(jd, 1).ToCalendar(y, m, d, h, mi, s);
+        JulianDate back;
+        back.SetDateTime(y, m, d, h, mi, s, jd >= 2299160.5 ? 1 : 0);
+        EXPECT_NEAR(back.jd, jd, 1e-7) << "jd " << jd;
+    }
+}
+
+TEST(ToCalendar, NonFiniteGivesZeroFields) {
+    int y = 1, m = 1, d = 1, h = 1, mi = 1;
+    double s = 0;
+    JulianDate(std::numeric_limits<double>::quiet_NaN(), 1).ToCalendar(y, m, d, h, mi, s);
+    EXPECT_EQ(y, 0);
+    EXPECT_TRUE(std::isnan(s));
+}
+
+TEST(JulianDate, SetDateTimeCountsOn) {
+    JulianDate a;
+    a.SetDateTime(2024, 3, 1, -2, 0, 0, 1);  // 22:00 on 29 February
+    EXPECT_DOUBLE_EQ(a.jd, JulianDayFromCalendar(2024, 2, 29 + 22.0 / 24.0, 1));
+    JulianDate b(2000, 1, 1.5, 1);
+    EXPECT_EQ(b.jd, 2451545.0);
+    EXPECT_EQ(JulianDate().jd, 0.0);
+    EXPECT_EQ(JulianDate().gregorian, 1);
+}
+
+TEST(JulianDate, FractionalYear) {
+    EXPECT_EQ(JulianDate(2451544.5, 1).FractionalYear(), 2000.0);
+    EXPECT_NEAR(JulianDate(2451545.0, 1).FractionalYear(), 2000.0013661, 5e-8);
+}
+
+TEST(JulianDate, DaysInMonth) {
+    EXPECT_EQ(JulianDate(1900, 2, 10, 1).DaysInMonth(), 28);
+    EXPECT_EQ(JulianDate(1900, 2, 10, 0).DaysInMonth(), 29);
+    EXPECT_EQ(JulianDate(2000, 2, 10, 1).DaysInMonth(), 29);
+    EXPECT_EQ(JulianDate(2000, 2, 10, 0).DaysInMonth(), 29);
+    EXPECT_EQ(JulianDate(2023, 4, 30, 1).DaysInMonth(), 30);
+    EXPECT_EQ(JulianDate(2023, 12, 31, 1).DaysInMonth(), 31);
+}
+
+TEST(IsLeapYear, Rules) {
+    EXPECT_EQ(IsLeapYear(1900, 1), 0);
+    EXPECT_EQ(IsLeapYear(1900, 0), 1);
+    EXPECT_EQ(IsLeapYear(2000, 1), 1);
+    EXPECT_EQ(IsLeapYear(-4, 1), 1);
+    EXPECT_EQ(IsLeapYear(0, 1), 1);
+    EXPECT_EQ(IsLeapYear(-100, 1), 0);
+    EXPECT_EQ(IsLeapYear(2023, 1), 0);
+}
+
+TEST(AngleFunctions, Normalizations) {
+    const double pi = 3.141592653589793;
+    EXPECT_EQ(NormalizeDegrees(360.0), 360.0);
+    EXPECT_EQ(NormalizeDegrees(-360.0), 0.0);
+    EXPECT_EQ(NormalizeDegrees(720.0), 360.0);
+    EXPECT_EQ(NormalizeDegrees(123.25), 123.25);
+    EXPECT_EQ(NormalizeHours(-0.5), 23.5);
+    EXPECT_EQ(NormalizeHours(24.0), 24.0);
+    EXPECT_EQ(NormalizeHours(48.0), 24.0);
+    EXPECT_EQ(NormalizeHours(-24.0), 0.0);
+    EXPECT_EQ(NormalizeHours(0.0), 0.0);
+    // Each whole-day step of the plain loop is exact: the result is the exact remainder.
+    EXPECT_EQ(NormalizeHours(50.3), 50.3 - 24.0 - 24.0);
+    EXPECT_EQ(NormalizeHours(-30.1), -30.1 + 24.0 + 24.0);
+    EXPECT_EQ(NormalizeDegrees(-1e-20), 360.0);  // rounds onto the upper bound
+    EXPECT_EQ(WrapRadians(pi), -pi);
+    EXPECT_EQ(WrapRadians(-pi), pi);
+    EXPECT_EQ(WrapRadians(7.0), 7.0 - 2 * pi);
+    EXPECT_EQ(WrapRadians(1.0), 1.0);
+}
+
+TEST(AngleFunctions, NonFiniteArgumentsReturn) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(std::isnan(NormalizeHours(inf)));
+    EXPECT_TRUE(std::isnan(NormalizeHours(-inf)));
+    EXPECT_TRUE(std::isnan(NormalizeHours(nan)));
+    EXPECT_TRUE(std::isnan(NormalizeDegrees(inf)));
+    EXPECT_TRUE(std::isnan(NormalizeDegrees(nan)));
+    // Huge but finite: no endless loop; a whole number of turns lands on 360.
+    EXPECT_EQ(NormalizeDegrees(1e300), 360.0);
+}
+
+TEST(AngleFunctions, Conversions) {
+    EXPECT_NEAR(DmsToDegrees(23, 26, 21.448, 1), 23.439291111, 5e-10);
+    EXPECT_EQ(DmsToDegrees(0, 30, 0, 0), -0.5);
+    EXPECT_EQ(DegreesToHours(45.0), 3.0);
+    EXPECT_EQ(DegToRad(180.0), 180.0 * 0.017453292519943295);
+    EXPECT_EQ(RadToDeg(1.0), 57.29577951308232);
+    EXPECT_EQ(HoursToRad(12.0), 12.0 * 0.26179938779914946);
+    EXPECT_EQ(RadToHours(1.0), 3.819718634205488);
+}
+
+}  // namespace
+}  // namespace tarvel
