@@ -1,0 +1,46 @@
+// The Earth's heliocentric position from the complete VSOP87D series, referred
+// to the mean ecliptic and equinox of date. Pure functions: no state, no cache,
+// no allocation.
+#pragma once
+
+#include <cstddef>
+
+namespace tarvel {
+
+// A, B, C of one term: amplitude (1e-8 rad or 1e-8 AU), phase (rad),
+// frequency (rad per Julian millennium). The term is A cos(B + C tau).
+struct Vsop87Term {
+    double A, B, C;
+};
+
+// A series: `count` terms summed in stored order.
+struct Vsop87Series {
+    const Vsop87Term* terms;
+    std::size_t count;
+};
+
+// The 17 series of the Earth (2425 terms, one contiguous block in the order
+// L0..L5, B0..B4, R0..R5); generated into vsop87d_earth_table.cpp.
+extern const Vsop87Series kEarthL[6];
+extern const Vsop87Series kEarthB[5];
+extern const Vsop87Series kEarthR[6];
+
+// Heliocentric ecliptic longitude L in degrees, in [0, 360] (360 stays 360), at
+// a Julian Ephemeris Day.
+double EarthHeliocentricLongitude(double jde);
+// Heliocentric ecliptic latitude B in degrees, not reduced, at a Julian
+// Ephemeris Day.
+double EarthHeliocentricLatitude(double jde);
+// Radius vector R in astronomical units at a Julian Day (the callers pass the
+// universal-time Julian Day).
+double EarthRadiusVector(double jd);
+
+// L and B at one instant from one evaluation of tau; each is bit for bit the
+// value of EarthHeliocentricLongitude(jde) and EarthHeliocentricLatitude(jde).
+struct EarthLongitudeLatitude {
+    double longitudeDeg;  // L in degrees, [0, 360]
+    double latitudeDeg;   // B in degrees, not reduced
+};
+EarthLongitudeLatitude EarthHeliocentricLB(double jde);
+
+}  // namespace tarvel

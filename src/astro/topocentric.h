@@ -1,0 +1,38 @@
+// The observer's place on the Earth's ellipsoid, the diurnal parallax of the
+// Sun, and horizontal coordinates.
+#pragma once
+
+#include "astro/apparent_sun_types.h"
+
+namespace tarvel {
+
+// sin(8.794"), the sine of the Sun's equatorial horizontal parallax at 1 AU.
+// Computed once before any computation runs, read-only afterwards.
+extern const double SinSunParallax;
+
+// rho cos phi' and rho sin phi' in Earth equatorial radii for a latitude in
+// degrees (north positive) and a height in metres.
+double ObserverRhoCosPhi(double latitude, double heightM);
+double ObserverRhoSinPhi(double latitude, double heightM);
+
+// Topocentric right ascension (hours, [0, 24]) and declination (degrees) from the
+// geocentric ones. distance in AU, longitude in degrees WEST positive, latitude in
+// degrees, height in metres, jd the Julian Day for the sidereal time.
+EquatorialCoords TopocentricEquatorial(double ra, double dec, double distance, double longitude,
+                                       double latitude, double heightM, double jd);
+
+// Same, with the Greenwich sidereal time at jd already known (hours).
+EquatorialCoords TopocentricEquatorialAt(double ra, double dec, double distance, double longitude,
+                                         double latitude, double heightM,
+                                         double greenwichSiderealHours);
+
+struct HorizontalCoords {
+    double azimuthFromSouthDeg;  // from the south, positive towards the west, -180..180
+    double altitudeDeg;          // no refraction
+};
+
+// Azimuth and altitude from an hour angle (degrees, west positive), a
+// declination and a latitude (degrees).
+HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double latitude);
+
+}  // namespace tarvel
