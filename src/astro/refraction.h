@@ -1,0 +1,43 @@
+// Atmospheric refraction of the Sun's centre: the Bennett-Saemundsson formula
+// corrected for pressure and temperature, or a numerical integration of the
+// refraction integral through a model atmosphere (troposphere with a constant
+// lapse rate to 11 km, isothermal stratosphere to 80 km).
+#pragma once
+
+namespace tarvel {
+
+// 0 = Bennett formula; any other value selects the numerical integration.
+using RefractionModel = int;
+inline constexpr RefractionModel kRefractionBennett = 0;
+inline constexpr RefractionModel kRefractionIntegration = 1;
+
+// Refraction in arcminutes at the geometric (true) altitude altitudeDeg of the
+// Sun's centre, by the selected model. pressure in mbar, temperature in deg C,
+// latitude in degrees, refractionHeightM in metres, humidity in percent. A
+// not-a-number input that the selected model uses gives not-a-number.
+double ComputeRefraction(double altitudeDeg, RefractionModel model, double latitude,
+                         double refractionHeightM, double humidity, double pressure,
+                         double temperature);
+
+// Bennett-Saemundsson refraction in arcminutes for a geometric altitude in
+// degrees, solved by fixed-point iteration (at most 10 refinements).
+double BennettRefraction(double altitudeDeg, double pressure, double temperature);
+
+// Integrated refraction in arcminutes: the integral below, wrapped in the same
+// kind of fixed-point iteration from the Bennett value (at most 10 integrals),
+// with wavelength 0.572 um, lapse rate 0.0065 K/m, precision 0.0001 rad and the
+// temperature in kelvin as temperature + 273. 0 at or below -10 degrees.
+double IntegratedRefraction(double latitude, double refractionHeightM, double humidity,
+                            double altitudeDeg, double pressure, double temperature);
+
+// Refraction in radians for an observed zenith distance z (radians; beyond 93
+// degrees integrated at 93 degrees, negative z gives the negated refraction),
+// after Hohenkerk and Sinclair (1985). HM metres, TDK kelvin, PMB mbar, RH
+// fraction 0-1, WL micrometres, PHI radians, TLR K/m, EPS radians. Inputs outside
+// the model's limits are clamped to them; not-a-number is outside no limit and
+// gives a not-a-number result, except a not-a-number EPS, which ends each layer
+// at its first pass. The number of strips is capped so that every input returns.
+double RefractionIntegral(double z, double HM, double TDK, double PMB, double RH, double WL,
+                          double PHI, double TLR, double EPS);
+
+}  // namespace tarvel

@@ -1,0 +1,99 @@
+// The single entry of the solar computation: one civil instant on a local clock
+// and one observer in, every quantity the program shows out.
+#pragma once
+
+#include "astro/apparent_sun.h"
+#include "astro/refraction.h"
+
+namespace tarvel {
+
+// All angles in degrees and times of day in decimal hours unless stated.
+// Latitude positive north, longitude positive WEST, zone offsets positive east.
+struct SolarRequest {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 12;      // on the local clock, summer hour included when summerTime
+    int minute = 0;
+    double second = 0;  // fractional allowed
+    float zoneHours = 0;    // 5.75, -3.5 ...
+    float zoneMinutes = 0;  // always zoneHours * 60
+    double latitude = 45;
+    double longitude = -8;
+    double height = 0;  // metres above sea level, for the apparent horizon only
+    bool summerTime = false;
+    RefractionModel refractionModel = kRefractionBennett;
+    double refractionHeight = 100;  // metres, for the integration model
+    double humidity = 20;           // percent
+    double pressure = 1010;         // mbar
+    double temperature = 10;        // deg C
+    double fajrAngle = -19;         // altitude of the Sun's centre at Fajr
+    double ishaAngle = -17;         // altitude of the Sun's centre at Isha
+    double deltaT = 0;              // seconds, used only when deltaTGiven
+    bool deltaTGiven = false;       // false: every evaluation uses the model
+};
+
+// Every field is written on every call. Clock times are on the request's clock
+// (summer hour included) and reduced to [0, 24]. Events that do not occur: 0 for
+// a time, 24 or 0 for a daylight length, -1 for the Qibla time, not-a-number for
+// the temporal hours (the only not-a-number field).
+struct SolarResult {
+    // Time measures
+    double julianDay = 0;            // UT, of the requested instant
+    double deltaT = 0;               // s: the request's, or the last evaluation's model value
+    double gmst = 0;                 // h, Greenwich sidereal time (with the equation of the equinoxes)
+    double lmst = 0;                 // h, local sidereal time, not reduced
+    double equationOfTime = 0;       // s, corrected for Delta T
+    double longitudeDifference = 0;  // degrees, positive west of the zone meridian
+    double meanLocalTime = 0;        // h, not reduced
+    double trueLocalTime = 0;        // h
+    double trueZoneTime = 0;         // h
+    double italianHours = 0;         // h since the geometric sunset
+    double babylonianHours = 0;      // h since the geometric sunrise
+    double temporalHours = 0;        // temporal hours since sunrise or sunset; NaN without them
+    double hoursToSunset = 0;        // h
+    // Coordinates of the instant
+    double eclipticLongitude = 0;
+    double eclipticLatitude = 0;
+    double rightAscension = 0;  // h
+    double declination = 0;
+    double topoRightAscension = 0;  // h
+    double topoDeclination = 0;
+    double azimuth = 0;  // from the south, positive towards the west
+    double altitude = 0;  // topocentric, no refraction
+    double refraction = 0;  // degrees
+    double refractedAltitude = 0;
+    // Rise, transit and set
+    double transit = 0;
+    double transitAltitude = 0;
+    double transitRefraction = 0;  // degrees
+    double geometricRise = 0;
+    double geometricRiseAzimuth = 0;
+    double geometricSet = 0;
+    double geometricSetAzimuth = 0;
+    double geometricDaylight = 0;  // h, not reduced
+    double apparentRise = 0;
+    double apparentRiseAzimuth = 0;
+    double apparentSet = 0;
+    double apparentSetAzimuth = 0;
+    double apparentDaylight = 0;
+    // Prayers and Qibla (Zuhr is transit, Maghrib is geometricSet)
+    double fajr = 0;
+    double asr1 = 0;
+    double asr2 = 0;
+    double isha = 0;
+    double qiblaAzimuth = 0;  // from the south, positive towards the EAST
+    double qiblaTime = 0;     // -1 when there is none
+};
+
+// Fills a SolarResult for the request. Raises nothing.
+SolarResult CalcSolarParameters(const SolarRequest& request);
+
+// The same, also reporting how many Sun evaluations the call made.
+SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations);
+
+// Shared steps of the driver.
+// x < 0: add 24 once; then x > 24: subtract 24 once. 0 and 24 stay.
+double Wrap24(double hours);
+
+}  // namespace tarvel
