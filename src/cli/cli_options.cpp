@@ -1,0 +1,540 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <ctime>
+#include <limits>
+#include <system_error>
+
+#include "astro/calendar.h"
+
+#ifndef TARVEL_VERSION
+#error "TARVEL_VERSION must be defined by the build"
+#endif
+
+namespace tarvel {
+
+namespace {
+
+constexpr char kProgram[] = "tarvel-cli";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Number of digits at the start of text.
+std::size_t CountDigits(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) ++n;
+    return n;
+}
+
+// A run of 1 to maxDigits digits as a whole number; nullopt otherwise.
+std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits || CountDigits(text) != text.size()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (char c : text) value = value * 10 + (c - '0');
+    return value;
+}
+
+// Splits text at every occurrence of separator.
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == separator) {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+char ToLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A decimal without sign followed by one of two hemisphere letters (either
+// case): the value with the sign of its hemisphere (positive for `positive`).
+// nullopt when the text does not end in one of the letters.
+std::optional<double> ParseWithHemisphere(std::string_view text, char positive, char negative) {
+    if (text.size() < 2) return std::nullopt;
+    const char letter = ToLower(text.back());
+    if (letter != positive && letter != negative) return std::nullopt;
+    const std::string_view number = text.substr(0, text.size() - 1);
+    if (number.front() == '+' || number.front() == '-') return std::nullopt;
+    const std::optional<double> value = ParseDecimal(number);
+    if (!value) return std::nullopt;
+    // + 0.0: "0E" gives 0, not -0.
+    return (letter == positive ? *value : -*value) + 0.0;
+}
+
+// What each option with a value accepts, as said in messages.
+struct OptionText {
+    const char* name;
+    const char* accepts;
+};
+
+constexpr OptionText kOptionTexts[] = {
+    {"--date", "a date YYYY-MM-DD that exists, years 1 to 9999 (proleptic Gregorian calendar)"},
+    {"--time",
+     "a clock time HH:MM or HH:MM:SS, hours 0 to 23, minutes 0 to 59, seconds 0 to below 60"},
+    {"--zone",
+     "hours east of UTC from -12 to 14, as a decimal (5.75, -3.5) or as +HH:MM or -HH:MM"},
+    {"--lat", "a latitude in degrees from -90 to 90, negative south (or 33.9S, 45N)"},
+    {"--lon", "a longitude in degrees from -180 to 180, positive WEST (or 12.5E, 74W)"},
+    {"--height", "a height above sea level in metres from -1000 to 20000"},
+    {"--delta-t", "Delta T in seconds, a decimal number"},
+    {"--refraction", "bennett or integration"},
+    {"--pressure", "an air pressure in mbar from 0 to 1200"},
+    {"--temperature", "an air temperature in degrees Celsius above -273, up to 200"},
+    {"--refraction-height", "a height in metres from 0 to 10000"},
+    {"--humidity", "a relative humidity in percent from 0 to 100"},
+    {"--fajr", "a Sun altitude in degrees from -90 to 0"},
+    {"--isha", "a Sun altitude in degrees from -90 to 0"},
+};
+
+const char* AcceptsOf(std::string_view name) {
+    for (const OptionText& option : kOptionTexts) {
+        if (name == option.name) return option.accepts;
+    }
+    return nullptr;
+}
+
+CliCommand Failure(std::string message) {
+    CliCommand command;
+    command.action = CliAction::kFail;
+    // One line: whatever a library put into the text, keep it on a single line.
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    command.text = std::string(kProgram) + ": " + message;
+    return command;
+}
+
+CliCommand NotAccepted(std::string_view name, std::string_view value) {
+    return Failure(std::string(name) + " '" + std::string(value) + "' not accepted: expected " +
+                   AcceptsOf(name));
+}
+
+// A decimal within [low, high].
+std::optional<double> ParseDecimalIn(std::string_view text, double low, double high) {
+    const std::optional<double> value = ParseDecimal(text);
+    if (!value || *value < low || *value > high) return std::nullopt;
+    return value;
+}
+
+// The messages of the command-line parser, turned into one line that names
+// the option and what it accepts.
+CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::string>& extras) {
+    const std::string what = error.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        const std::string first = extras.empty() ? what : extras.front();
+        if (!first.empty() && first.front() == '-') {
+            return Failure("unknown option '" + first + "'; the options are listed by " + kProgram +
+                           " --help");
+        }
+        return Failure("unexpected argument '" + first + "'; " + kProgram +
+                       " takes options only (see " + kProgram + " --help)");
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return Failure("--summer and --no-summer exclude each other: give at most one of them");
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        // The texts begin with the option's name: "--lat: 1 required TEXT
+        // missing", "--lat: At Most 1 required but received 2", "json was
+        // given a disallowed flag override".
+        std::string name = what.substr(0, what.find_first_of(": "));
+        if (name.rfind("--", 0) != 0) name = "--" + name;
+        const char* accepts = AcceptsOf(name);
+        const bool flag = name == "--summer" || name == "--no-summer" || name == "--json";
+        if (accepts != nullptr && what.find("missing") != std::string::npos) {
+            return Failure(name + " needs a value: " + accepts);
+        }
+        if ((accepts != nullptr || flag) && what.find("received") != std::string::npos) {
+            return Failure(name + " given more than once: give it once" +
+                           (accepts != nullptr ? std::string(", with ") + accepts : ""));
+        }
+        if (flag && what.find("flag override") != std::string::npos) {
+            return Failure(name + " takes no value");
+        }
+    }
+    return Failure(what + " (see " + kProgram + " --help)");
+}
+
+}  // namespace
+
+std::optional<double> ParseDecimal(std::string_view text) {
+    // Grammar: [+-] (digits [. digits*] | . digits) [(e|E) [+-] digits].
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t whole = CountDigits(text.substr(i));
+    i += whole;
+    std::size_t fraction = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        fraction = CountDigits(text.substr(i));
+        i += fraction;
+    }
+    if (whole == 0 && fraction == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        const std::size_t exponent = CountDigits(text.substr(i));
+        if (exponent == 0) return std::nullopt;
+        i += exponent;
+    }
+    if (i != text.size()) return std::nullopt;
+
+    // std::from_chars reads the same grammar without a leading "+" and does not
+    // depend on the locale.
+    const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<float> ParseZoneHours(std::string_view text) {
+    constexpr double kWestmost = -12.0;
+    constexpr double kEastmost = 14.0;
+    std::optional<double> hours;
+    if (text.find(':') == std::string_view::npos) {
+        hours = ParseDecimal(text);
+    } else {
+        double sign = 1.0;
+        std::string_view rest = text;
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+            sign = rest.front() == '-' ? -1.0 : 1.0;
+            rest.remove_prefix(1);
+        }
+        const std::vector<std::string_view> parts = SplitAt(rest, ':');
+        if (parts.size() != 2 || parts[1].size() != 2) return std::nullopt;
+        const std::optional<int> h = ParseDigits(parts[0], 2);
+        const std::optional<int> m = ParseDigits(parts[1], 2);
+        if (!h || !m || *m > 59) return std::nullopt;
+        hours = sign * (*h + *m / 60.0);
+    }
+    if (!hours || *hours < kWestmost || *hours > kEastmost) return std::nullopt;
+    return static_cast<float>(*hours);
+}
+
+std::optional<double> ParseLongitudeWest(std::string_view text) {
+    std::optional<double> value = ParseWithHemisphere(text, 'w', 'e');
+    if (!value) value = ParseDecimal(text);
+    if (!value || *value < -180.0 || *value > 180.0) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseLatitude(std::string_view text) {
+    std::optional<double> value = ParseWithHemisphere(text, 'n', 's');
+    if (!value) value = ParseDecimal(text);
+    if (!value || *value < -90.0 || *value > 90.0) return std::nullopt;
+    return value;
+}
+
+std::optional<CivilDate> ParseDate(std::string_view text) {
+    const std::vector<std::string_view> parts = SplitAt(text, '-');
+    if (parts.size() != 3) return std::nullopt;
+    const std::optional<int> year = ParseDigits(parts[0], 4);
+    const std::optional<int> month = ParseDigits(parts[1], 2);
+    const std::optional<int> day = ParseDigits(parts[2], 2);
+    if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1) {
+        return std::nullopt;
+    }
+    constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int length = kDaysInMonth[*month - 1] + (*month == 2 ? IsLeapYear(*year, 1) : 0);
+    if (*day > length) return std::nullopt;
+    return CivilDate{*year, *month, *day};
+}
+
+std::optional<ClockTime> ParseClockTime(std::string_view text) {
+    const std::vector<std::string_view> parts = SplitAt(text, ':');
+    if (parts.size() != 2 && parts.size() != 3) return std::nullopt;
+    const std::optional<int> hour = ParseDigits(parts[0], 2);
+    const std::optional<int> minute = ParseDigits(parts[1], 2);
+    if (!hour || !minute || *hour > 23 || *minute > 59) return std::nullopt;
+    double second = 0;
+    if (parts.size() == 3) {
+        // 1 or 2 digits, then optionally "." and at least one digit.
+        const std::string_view s = parts[2];
+        const std::size_t whole = CountDigits(s);
+        const bool wholeOk = whole >= 1 && whole <= 2;
+        const bool fractionOk =
+            whole == s.size() || (s[whole] == '.' && whole + 1 < s.size() &&
+                                  CountDigits(s.substr(whole + 1)) == s.size() - whole - 1);
+        if (!wholeOk || !fractionOk) return std::nullopt;
+        const std::optional<double> value = ParseDecimal(s);
+        if (!value || *value >= 60.0) return std::nullopt;
+        second = *value;
+    }
+    return ClockTime{*hour, *minute, second};
+}
+
+std::optional<RefractionModel> ParseRefractionModel(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), ToLower);
+    if (lower == "bennett") return kRefractionBennett;
+    if (lower == "integration") return kRefractionIntegration;
+    return std::nullopt;
+}
+
+LocalClock SystemLocalClock() {
+    LocalClock clock;
+    clock.present = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        LocalMoment moment;
+        moment.date = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+        moment.time = {local.tm_hour, local.tm_min, static_cast<double>(local.tm_sec)};
+        // tm_gmtoff includes the summer hour while summer time is in force.
+        const long standardSeconds = local.tm_gmtoff - (local.tm_isdst > 0 ? 3600 : 0);
+        moment.standardZoneHours = static_cast<float>(standardSeconds / 3600.0);
+        return moment;
+    };
+    clock.summerTimeAt = [](const CivilDate& date, const ClockTime& time) {
+        std::tm local{};
+        local.tm_year = date.year - 1900;
+        local.tm_mon = date.month - 1;
+        local.tm_mday = date.day;
+        local.tm_hour = time.hour;
+        local.tm_min = time.minute;
+        local.tm_sec = static_cast<int>(time.second);
+        local.tm_isdst = -1;  // let the system's rule decide
+        std::mktime(&local);
+        return local.tm_isdst > 0;
+    };
+    return clock;
+}
+
+std::string CliVersionText() {
+    return std::string(kProgram) + " " + TARVEL_VERSION + "\n";
+}
+
+std::string CliHelpText() {
+    return R"(Usage: tarvel-cli [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
+                  [--lat DEG] [--lon DEG] [--height M] [--delta-t SEC]
+                  [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
+                  [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
+       tarvel-cli --help | --version
+
+Computes the Sun's position and the solar times for one civil instant and one
+observer: time measures, ecliptic, equatorial and horizontal coordinates,
+geometric and apparent rise, transit and set, Islamic prayer times and the
+Qibla. Prints the texts of the main window, grouped under its captions, or
+with --json every value as a number.
+
+Instant:
+  --date YYYY-MM-DD     civil date, years 1 to 9999 of the proleptic Gregorian
+                        calendar (default: today on this computer's clock)
+  --time HH:MM[:SS]     clock time, summer hour included; the seconds may have
+                        decimals (default: now on this computer's clock)
+  --zone Z              standard time zone in hours east of UTC, -12 to 14, as a
+                        decimal (5.75, -3.5) or as +HH:MM or -HH:MM (+05:45,
+                        -03:30) (default: this computer's standard zone)
+  --summer              the clock shows summer time, one hour ahead of the zone
+  --no-summer           the clock shows the zone's standard time
+                        (default: this computer's summer-time rule at the given
+                        date and time when the zone is this computer's own,
+                        otherwise no summer time)
+
+Observer:
+  --lat DEG             latitude in degrees, -90 to 90, negative south; also
+                        written 33.9S or 45N (default: 45)
+  --lon DEG             longitude in degrees, -180 to 180, positive WEST and
+                        negative east; also written 12.5E (= -12.5) or 74W
+                        (= 74) (default: -8, that is 8E)
+  --height M            height above sea level in metres, -1000 to 20000, for
+                        the apparent horizon; below sea level the horizon has
+                        no dip (default: 0)
+  --delta-t SEC         Delta T = TT - UT in seconds, used for every evaluation
+                        (default: the built-in model, for each date evaluated)
+
+Atmosphere and prayers:
+  --refraction bennett|integration
+                        refraction by the Bennett formula or by numerical
+                        integration through a model atmosphere (default: bennett)
+  --pressure MBAR       air pressure in mbar, 0 to 1200 (default: 1010)
+  --temperature C       air temperature in degrees Celsius, above -273, up to
+                        200 (default: 10)
+  --refraction-height M height in metres for the integration, 0 to 10000
+                        (default: 100)
+  --humidity PCT        relative humidity in percent for the integration, 0 to
+                        100 (default: 20)
+  --fajr DEG            altitude of the Sun's centre at Fajr, -90 to 0
+                        (default: -19)
+  --isha DEG            altitude of the Sun's centre at Isha, -90 to 0
+                        (default: -17)
+
+Output:
+  --json                print every computed value and the request as one JSON
+                        object; a value that does not exist is null
+  -h, --help            print this help and exit
+  --version             print the version and exit
+
+Numbers are written with "." as the decimal point. A negative value follows
+its option as the next argument (--lat -33.9) or after "=" (--lat=-33.9).
+
+Exit status:
+  0  success (also after --help and --version)
+  1  the results could not be written to standard output
+  2  bad usage or input: one line on standard error, nothing on standard output
+)";
+}
+
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
+    CLI::App app{"", kProgram};
+    app.set_help_flag("-h,--help");
+    app.set_version_flag("--version", CliVersionText());
+
+    std::string date, time, zone, lat, lon, height, deltaT, refraction, pressure, temperature,
+        refractionHeight, humidity, fajr, isha;
+    bool summer = false, noSummer = false, json = false;
+    struct Valued {
+        const char* name;
+        std::string* value;
+        CLI::Option* option = nullptr;
+    };
+    Valued valued[] = {
+        {"--date", &date},
+        {"--time", &time},
+        {"--zone", &zone},
+        {"--lat", &lat},
+        {"--lon", &lon},
+        {"--height", &height},
+        {"--delta-t", &deltaT},
+        {"--refraction", &refraction},
+        {"--pressure", &pressure},
+        {"--temperature", &temperature},
+        {"--refraction-height", &refractionHeight},
+        {"--humidity", &humidity},
+        {"--fajr", &fajr},
+        {"--isha", &isha},
+    };
+    for (Valued& v : valued) {
+        v.option = app.add_option(v.name, *v.value);
+    }
+    CLI::Option* summerFlag = app.add_flag("--summer", summer)->disable_flag_override();
+    CLI::Option* noSummerFlag = app.add_flag("--no-summer", noSummer)->disable_flag_override();
+    summerFlag->excludes(noSummerFlag);
+    app.add_flag("--json", json)->disable_flag_override();
+
+    // CLI11 takes the arguments in reverse order.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        CliCommand command;
+        command.action = CliAction::kPrint;
+        command.text = CliHelpText();
+        return command;
+    } catch (const CLI::CallForVersion&) {
+        CliCommand command;
+        command.action = CliAction::kPrint;
+        command.text = CliVersionText();
+        return command;
+    } catch (const CLI::ParseError& error) {
+        return ParserFailure(error, app.remaining());
+    }
+
+    auto given = [&valued](std::string_view name) {
+        for (const Valued& v : valued) {
+            if (name == v.name) return v.option->count() > 0;
+        }
+        return false;
+    };
+
+    const LocalMoment now = clock.present();
+    SolarRequest request;  // the site and atmosphere defaults of the settings
+
+    CivilDate civilDate = now.date;
+    if (given("--date")) {
+        const std::optional<CivilDate> value = ParseDate(date);
+        if (!value) return NotAccepted("--date", date);
+        civilDate = *value;
+    }
+    ClockTime clockTime = now.time;
+    if (given("--time")) {
+        const std::optional<ClockTime> value = ParseClockTime(time);
+        if (!value) return NotAccepted("--time", time);
+        clockTime = *value;
+    }
+    request.zoneHours = now.standardZoneHours;
+    if (given("--zone")) {
+        const std::optional<float> value = ParseZoneHours(zone);
+        if (!value) return NotAccepted("--zone", zone);
+        request.zoneHours = *value;
+    }
+    if (given("--lat")) {
+        const std::optional<double> value = ParseLatitude(lat);
+        if (!value) return NotAccepted("--lat", lat);
+        request.latitude = *value;
+    }
+    if (given("--lon")) {
+        const std::optional<double> value = ParseLongitudeWest(lon);
+        if (!value) return NotAccepted("--lon", lon);
+        request.longitude = *value;
+    }
+    if (given("--refraction")) {
+        const std::optional<RefractionModel> model = ParseRefractionModel(refraction);
+        if (!model) return NotAccepted("--refraction", refraction);
+        request.refractionModel = *model;
+    }
+    // Plain decimals with their ranges.
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    struct Ranged {
+        const char* name;
+        const std::string* text;
+        double low;
+        double high;
+        double* target;
+    };
+    const Ranged ranged[] = {
+        {"--height", &height, -1000.0, 20000.0, &request.height},
+        {"--delta-t", &deltaT, -kInfinity, kInfinity, &request.deltaT},
+        {"--pressure", &pressure, 0.0, 1200.0, &request.pressure},
+        {"--temperature", &temperature, std::nextafter(-273.0, 0.0), 200.0, &request.temperature},
+        {"--refraction-height", &refractionHeight, 0.0, 10000.0, &request.refractionHeight},
+        {"--humidity", &humidity, 0.0, 100.0, &request.humidity},
+        {"--fajr", &fajr, -90.0, 0.0, &request.fajrAngle},
+        {"--isha", &isha, -90.0, 0.0, &request.ishaAngle},
+    };
+    for (const Ranged& r : ranged) {
+        if (!given(r.name)) continue;
+        const std::optional<double> value = ParseDecimalIn(*r.text, r.low, r.high);
+        if (!value) return NotAccepted(r.name, *r.text);
+        *r.target = *value;
+    }
+    request.deltaTGiven = given("--delta-t");
+
+    request.year = civilDate.year;
+    request.month = civilDate.month;
+    request.day = civilDate.day;
+    request.hour = clockTime.hour;
+    request.minute = clockTime.minute;
+    request.second = clockTime.second;
+    request.zoneMinutes = request.zoneHours * 60;
+    if (summer) {
+        request.summerTime = true;
+    } else if (noSummer) {
+        request.summerTime = false;
+    } else if (request.zoneHours == now.standardZoneHours) {
+        // The computer's rule belongs to the computer's own zone only.
+        request.summerTime = clock.summerTimeAt(civilDate, clockTime);
+    } else {
+        request.summerTime = false;
+    }
+
+    CliCommand command;
+    command.action = CliAction::kCompute;
+    command.request = request;
+    command.json = json;
+    return command;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,120 @@
+// The command line of tarvel-cli: the accepted texts of each option, the
+// defaults taken from the computer's clock, and the request they build.
+//
+// Everything here is a plain function of its inputs (the computer's clock comes
+// in through LocalClock), so that tests reach every rule without running the
+// program.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/solar_computation.h"
+
+namespace tarvel {
+
+// Exit status of tarvel-cli.
+inline constexpr int kExitSuccess = 0;      // results printed; also after --help, --version
+inline constexpr int kExitOutputError = 1;  // the results could not be written
+inline constexpr int kExitUsage = 2;        // bad usage or input: nothing computed
+
+// A decimal number: an optional sign, digits with an optional decimal point
+// ("." whatever the locale) and an optional exponent; the whole text, nothing
+// before or after it; finite. nullopt for any other text.
+std::optional<double> ParseDecimal(std::string_view text);
+
+// A time zone in hours east of UTC, either a decimal ("5.75", "-3.5") or
+// sign, hours and minutes ("+05:45", "-03:30", "5:30"; minutes 00 to 59), from
+// -12 to +14 inclusive. nullopt outside that range or for any other text.
+std::optional<float> ParseZoneHours(std::string_view text);
+
+// A longitude in the program's convention, degrees positive WEST: a decimal
+// ("-8", "74") or an unsigned decimal followed by E or W, either case ("12.5E"
+// gives -12.5, "74W" gives 74); from -180 to 180 inclusive.
+std::optional<double> ParseLongitudeWest(std::string_view text);
+
+// A latitude in degrees positive north: a decimal ("-33.9") or an unsigned
+// decimal followed by N or S, either case ("33.9S" gives -33.9); from -90 to
+// 90 inclusive.
+std::optional<double> ParseLatitude(std::string_view text);
+
+// A civil date of the proleptic Gregorian calendar.
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// "YYYY-MM-DD": a year of 1 to 4 digits from 1 to 9999, a month and a day of 1
+// or 2 digits; the date must exist (29 February only in leap years).
+std::optional<CivilDate> ParseDate(std::string_view text);
+
+// A reading of a clock.
+struct ClockTime {
+    int hour = 0;
+    int minute = 0;
+    double second = 0;
+};
+
+// "HH:MM" or "HH:MM:SS" with hours 0 to 23 and minutes 0 to 59 of 1 or 2
+// digits; seconds of 1 or 2 digits, optionally with decimals ("07.5"), from 0
+// to below 60. Seconds default to 0.
+std::optional<ClockTime> ParseClockTime(std::string_view text);
+
+// "bennett" or "integration", either case.
+std::optional<RefractionModel> ParseRefractionModel(std::string_view text);
+
+// The present moment on the computer's clock and its standard zone.
+struct LocalMoment {
+    CivilDate date;
+    ClockTime time;               // whole seconds, summer hour included
+    float standardZoneHours = 0;  // hours east of UTC, without the summer hour
+};
+
+// The computer's clock, replaceable in tests.
+struct LocalClock {
+    // The present local date and time and the standard zone.
+    std::function<LocalMoment()> present;
+    // Whether the computer's summer-time rule puts summer time in force at a
+    // local date and time.
+    std::function<bool(const CivilDate&, const ClockTime&)> summerTimeAt;
+};
+
+// The computer's own clock and summer-time rule (the C library's local time,
+// which follows the TZ variable).
+LocalClock SystemLocalClock();
+
+// What to do after reading the command line.
+enum class CliAction {
+    kCompute,  // compute `request` and print it (as JSON when `json`)
+    kPrint,    // print `text` on standard output and exit with kExitSuccess
+    kFail,     // print `text` (one line) on standard error and exit with kExitUsage
+};
+
+struct CliCommand {
+    CliAction action = CliAction::kFail;
+    std::string text;  // kPrint: the help or version text, ending in a newline;
+                       // kFail: one line without its newline
+    SolarRequest request;
+    bool json = false;
+};
+
+// Reads the arguments that follow the program name. Options not given take
+// their defaults: the date, time and standard zone of clock.present(); summer
+// time by clock.summerTimeAt() for the date and time when the zone is the
+// computer's own standard zone, otherwise no summer time; the site at latitude
+// 45, longitude -8 (8 degrees east), height 0; Bennett refraction, 1010 mbar,
+// 10 degrees C, refraction height 100 m, humidity 20 %; Fajr -19, Isha -17
+// degrees; Delta T from the built-in model (deltaTGiven false).
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
+// The help text printed by --help.
+std::string CliHelpText();
+
+// The line printed by --version.
+std::string CliVersionText();
+
+}  // namespace tarvel

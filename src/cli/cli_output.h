@@ -1,0 +1,26 @@
+// What tarvel-cli prints for one computation: the main window's texts grouped
+// under its captions, or every value as JSON.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "astro/solar_computation.h"
+#include "format/result_texts.h"
+
+namespace tarvel {
+
+// The texts as a report: for each group its caption on a line of its own, then
+// one line per field, "  label: text", the texts aligned in one column (labels
+// padded with blanks, counted in characters); a blank line between groups.
+// Every line ends in "\n".
+std::string ResultReport(const std::vector<ResultText>& texts);
+
+// One JSON object: every SolarResult field under its own name as a number
+// (null for a not-a-number or infinite value), in the order of the record, and
+// "request" with every SolarRequest field under its own name (numbers, and
+// true or false for summerTime and deltaTGiven).
+nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result);
+
+}  // namespace tarvel

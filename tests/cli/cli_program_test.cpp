@@ -1,0 +1,331 @@
+// tarvel-cli run as a program: exit status, standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "astro/solar_computation.h"
+#include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "format/result_texts.h"
+#include "run_program.h"
+
+namespace tarvel {
+namespace {
+
+using testing::ProgramRun;
+using testing::RunCli;
+
+std::string Joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& a : args) text += a + " ";
+    return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Rome, summer solstice, everything given.
+const std::vector<std::string> kRome = {"--date", "2024-06-21", "--time", "12:00:00", "--zone",
+                                        "1",      "--summer",   "--lat",  "41.9",     "--lon",
+                                        "12.5E",  "--delta-t",  "69.2"};
+
+TEST(CliProgramTest, BadInputExitsTwoWithOneLineOnStandardErrorOnly) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* named;  // what the line must mention
+    } cases[] = {
+        {{"--frobnicate"}, "--frobnicate"},
+        {{"positional"}, "positional"},
+        {{"--lat", "abc"}, "--lat"},
+        {{"--lat", "45,5"}, "--lat"},
+        {{"--lat", "90.5"}, "--lat"},
+        {{"--lat"}, "--lat"},
+        {{"--lon", "-180.1"}, "--lon"},
+        {{"--lon", "12.5Q"}, "--lon"},
+        {{"--zone", "14.5"}, "--zone"},
+        {{"--zone", "-12.25"}, "--zone"},
+        {{"--zone", "+05:75"}, "--zone"},
+        {{"--date", "2023-02-29"}, "--date"},
+        {{"--date", "2024-04-31"}, "--date"},
+        {{"--date", "0-01-01"}, "--date"},
+        {{"--date", "10000-01-01"}, "--date"},
+        {{"--date", "21/06/2024"}, "--date"},
+        {{"--time", "24:00"}, "--time"},
+        {{"--time", "12:60"}, "--time"},
+        {{"--time", "12:00:60"}, "--time"},
+        {{"--height", "-1001"}, "--height"},
+        {{"--delta-t", "sixty"}, "--delta-t"},
+        {{"--refraction", "snell"}, "--refraction"},
+        {{"--pressure", "-1"}, "--pressure"},
+        {{"--temperature", "-273"}, "--temperature"},
+        {{"--refraction-height", "10001"}, "--refraction-height"},
+        {{"--humidity", "100.5"}, "--humidity"},
+        {{"--humidity", "-1"}, "--humidity"},
+        {{"--fajr", "5"}, "--fajr"},
+        {{"--isha", "-91"}, "--isha"},
+        {{"--summer", "--no-summer"}, "--no-summer"},
+        {{"--json=yes"}, "--json"},
+        {{"--lat", "1", "--lat", "2"}, "--lat"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunCli(c.args);
+        const std::string args = Joined(c.args);
+        EXPECT_EQ(run.exitCode, kExitUsage) << "tarvel-cli " << args;
+        EXPECT_EQ(run.out, "") << "tarvel-cli " << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
+            << "tarvel-cli " << args << ": " << run.err;
+        EXPECT_FALSE(run.err.empty() || run.err.back() != '\n') << "tarvel-cli " << args;
+        EXPECT_NE(run.err.find(c.named), std::string::npos)
+            << "tarvel-cli " << args << ": expected mention of " << c.named << ", obtained "
+            << run.err;
+    }
+}
+
+TEST(CliProgramTest, HelpAndVersionExitZero) {
+    const ProgramRun help = RunCli({"--help"});
+    EXPECT_EQ(help.exitCode, kExitSuccess);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out, CliHelpText());
+    EXPECT_EQ(help.out.rfind("Usage: tarvel-cli [--date YYYY-MM-DD]", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("Exit status:"), std::string::npos) << help.out;
+
+    const ProgramRun version = RunCli({"--version"});
+    EXPECT_EQ(version.exitCode, kExitSuccess);
+    EXPECT_EQ(version.out, CliVersionText());
+}
+
+TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
+    const ProgramRun json = RunCli([] {
+        auto args = kRome;
+        args.push_back("--json");
+        return args;
+    }());
+    ASSERT_EQ(json.exitCode, kExitSuccess) << json.err;
+    const nlohmann::json parsed = nlohmann::json::parse(json.out);
+    const nlohmann::json& q = parsed.at("request");
+
+    // The request the program computed, read back from its JSON.
+    SolarRequest request;
+    request.year = q.at("year");
+    request.month = q.at("month");
+    request.day = q.at("day");
+    request.hour = q.at("hour");
+    request.minute = q.at("minute");
+    request.second = q.at("second");
+    request.zoneHours = q.at("zoneHours").get<float>();
+    request.zoneMinutes = q.at("zoneMinutes").get<float>();
+    request.latitude = q.at("latitude");
+    request.longitude = q.at("longitude");
+    request.height = q.at("height");
+    request.summerTime = q.at("summerTime");
+    request.refractionModel = q.at("refractionModel");
+    request.refractionHeight = q.at("refractionHeight");
+    request.humidity = q.at("humidity");
+    request.pressure = q.at("pressure");
+    request.temperature = q.at("temperature");
+    request.fajrAngle = q.at("fajrAngle");
+    request.ishaAngle = q.at("ishaAngle");
+    request.deltaT = q.at("deltaT");
+    request.deltaTGiven = q.at("deltaTGiven");
+    EXPECT_EQ(request.year, 2024);
+    EXPECT_EQ(request.hour, 12);
+    EXPECT_EQ(request.zoneMinutes, 60.0f);
+    EXPECT_TRUE(request.summerTime);
+    EXPECT_EQ(request.longitude, -12.5);
+    EXPECT_EQ(request.deltaT, 69.2);
+    EXPECT_TRUE(request.deltaTGiven);
+
+    const SolarResult result = CalcSolarParameters(request);
+    const std::vector<ResultText> texts = MainWindowResultTexts(request, result);
+    const ProgramRun text = RunCli(kRome);
+    ASSERT_EQ(text.exitCode, kExitSuccess) << text.err;
+    EXPECT_EQ(text.err, "");
+    EXPECT_EQ(text.out, ResultReport(texts));
+
+    // Layout: caption, aligned "  label: text" lines, a blank line between groups.
+    const std::vector<std::string> lines = Lines(text.out);
+    EXPECT_EQ(lines.front(), "DATA, ORA E LOCALITA'");
+    EXPECT_EQ(lines.size(), texts.size() + 9 + 8);
+    std::size_t i = 0;
+    int group = 0;
+    std::size_t column = std::string::npos;
+    for (const ResultText& t : texts) {
+        if (t.groupId != group) {
+            if (group != 0) {
+                EXPECT_EQ(lines.at(i++), "");
+            }
+            EXPECT_EQ(lines.at(i++), t.groupCaption);
+            group = t.groupId;
+        }
+        const std::string& line = lines.at(i++);
+        EXPECT_EQ(line.rfind("  " + t.label + ":", 0), 0u) << line;
+        const std::size_t start = line.size() - t.text.size();
+        EXPECT_EQ(line.substr(start), t.text) << line;
+        if (column == std::string::npos) column = start;
+        EXPECT_EQ(start, column) << "texts aligned: " << line;
+    }
+
+    // The JSON values are the computation's, to the last bit.
+    EXPECT_EQ(parsed.at("julianDay").get<double>(), result.julianDay);
+    EXPECT_EQ(parsed.at("transit").get<double>(), result.transit);
+    EXPECT_EQ(parsed.at("qiblaAzimuth").get<double>(), result.qiblaAzimuth);
+}
+
+TEST(CliProgramTest, JsonHasEveryFieldAndNullForMissingTemporalHours) {
+    const ProgramRun run = RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "+01:00",
+                                   "--no-summer", "--lat", "80", "--lon", "15E", "--json"});
+    ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    const nlohmann::json parsed = nlohmann::json::parse(run.out);
+    const char* numbers[] = {
+        "julianDay",
+        "deltaT",
+        "gmst",
+        "lmst",
+        "equationOfTime",
+        "longitudeDifference",
+        "meanLocalTime",
+        "trueLocalTime",
+        "trueZoneTime",
+        "italianHours",
+        "babylonianHours",
+        "hoursToSunset",
+        "eclipticLongitude",
+        "eclipticLatitude",
+        "rightAscension",
+        "declination",
+        "topoRightAscension",
+        "topoDeclination",
+        "azimuth",
+        "altitude",
+        "refraction",
+        "refractedAltitude",
+        "transit",
+        "transitAltitude",
+        "transitRefraction",
+        "geometricRise",
+        "geometricRiseAzimuth",
+        "geometricSet",
+        "geometricSetAzimuth",
+        "geometricDaylight",
+        "apparentRise",
+        "apparentRiseAzimuth",
+        "apparentSet",
+        "apparentSetAzimuth",
+        "apparentDaylight",
+        "fajr",
+        "asr1",
+        "asr2",
+        "isha",
+        "qiblaAzimuth",
+        "qiblaTime",
+    };
+    for (const char* name : numbers) {
+        ASSERT_TRUE(parsed.contains(name)) << name;
+        EXPECT_TRUE(parsed.at(name).is_number()) << name << " = " << parsed.at(name).dump();
+    }
+    // Midnight Sun: no rise or set, so no temporal hours.
+    ASSERT_TRUE(parsed.contains("temporalHours"));
+    EXPECT_TRUE(parsed.at("temporalHours").is_null()) << parsed.at("temporalHours").dump();
+    EXPECT_EQ(parsed.at("geometricDaylight").get<double>(), 24.0);
+    EXPECT_EQ(parsed.size(), std::size(numbers) + 2);  // + temporalHours + request
+
+    const nlohmann::json& q = parsed.at("request");
+    EXPECT_EQ(q.at("latitude").get<double>(), 80.0);
+    EXPECT_EQ(q.at("longitude").get<double>(), -15.0);
+    EXPECT_EQ(q.at("zoneHours").get<double>(), 1.0);
+    EXPECT_EQ(q.at("zoneMinutes").get<double>(), 60.0);
+    EXPECT_EQ(q.at("summerTime").get<bool>(), false);
+    EXPECT_EQ(q.at("deltaTGiven").get<bool>(), false);
+    EXPECT_EQ(q.at("second").get<double>(), 0.0);
+    EXPECT_EQ(q.size(), 21u);
+
+    // The text report shows the undefined temporal hours as " 00:00:00.0".
+    const ProgramRun text = RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "+01:00",
+                                    "--no-summer", "--lat", "80", "--lon", "15E"});
+    ASSERT_EQ(text.exitCode, kExitSuccess) << text.err;
+    for (const std::string& line : Lines(text.out)) {
+        if (line.rfind("  ora temporale:", 0) == 0) {
+            EXPECT_EQ(line.substr(line.size() - 11), " 00:00:00.0") << line;
+        }
+    }
+}
+
+TEST(CliProgramTest, DefaultZoneAndSummerTimeComeFromTheComputer) {
+    // A POSIX zone rule, so that no time-zone database is needed: standard time
+    // UTC+1, summer time from the last Sunday of March to the last of October.
+    const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+    struct Case {
+        std::vector<std::string> args;
+        double zoneHours;
+        bool summer;
+    } cases[] = {
+        {{"--date", "2024-07-01", "--time", "12:00"}, 1.0, true},
+        {{"--date", "2024-01-15", "--time", "12:00"}, 1.0, false},
+        {{"--date", "2200-07-01", "--time", "12:00"}, 1.0, true},
+        {{"--date", "2024-07-01", "--time", "12:00", "--no-summer"}, 1.0, false},
+        {{"--date", "2024-01-15", "--time", "12:00", "--summer"}, 1.0, true},
+        // Another zone than the computer's: no summer time unless asked for.
+        {{"--date", "2024-07-01", "--time", "12:00", "--zone", "5.75"}, 5.75, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("--json");
+        const ProgramRun run = RunCli(args, kCentralEurope);
+        ASSERT_EQ(run.exitCode, kExitSuccess) << Joined(args) << run.err;
+        const nlohmann::json q = nlohmann::json::parse(run.out).at("request");
+        EXPECT_EQ(q.at("zoneHours").get<double>(), c.zoneHours) << Joined(c.args);
+        EXPECT_EQ(q.at("zoneMinutes").get<double>(), c.zoneHours * 60) << Joined(c.args);
+        EXPECT_EQ(q.at("summerTime").get<bool>(), c.summer) << Joined(c.args);
+        EXPECT_EQ(q.at("hour").get<int>(), 12) << "the clock reading as given";
+    }
+    // On a computer running on UTC every default is UTC without summer time.
+    const ProgramRun utc = RunCli({"--date", "2024-07-01", "--json"}, "UTC");
+    ASSERT_EQ(utc.exitCode, kExitSuccess) << utc.err;
+    const nlohmann::json q = nlohmann::json::parse(utc.out).at("request");
+    EXPECT_EQ(q.at("zoneHours").get<double>(), 0.0);
+    EXPECT_EQ(q.at("summerTime").get<bool>(), false);
+}
+
+TEST(CliProgramTest, DefaultInstantIsThePresentMoment) {
+    const std::time_t before = std::time(nullptr);
+    const ProgramRun run = RunCli({"--json"}, "UTC");
+    const std::time_t after = std::time(nullptr);
+    ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+    const nlohmann::json q = nlohmann::json::parse(run.out).at("request");
+    std::tm utc{};
+    utc.tm_year = q.at("year").get<int>() - 1900;
+    utc.tm_mon = q.at("month").get<int>() - 1;
+    utc.tm_mday = q.at("day");
+    utc.tm_hour = q.at("hour");
+    utc.tm_min = q.at("minute");
+    utc.tm_sec = static_cast<int>(q.at("second").get<double>());
+    EXPECT_EQ(q.at("second").get<double>(), utc.tm_sec) << "whole seconds";
+    const std::time_t shown = timegm(&utc);
+    EXPECT_LE(before, shown);
+    EXPECT_LE(shown, after);
+}
+
+TEST(CliProgramTest, OutputThatCannotBeWrittenExitsOne) {
+    const ProgramRun run = RunCli(kRome, "UTC", "/dev/full");
+    EXPECT_EQ(run.exitCode, kExitOutputError);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
+}  // namespace
+}  // namespace tarvel

@@ -1,0 +1,322 @@
+// The main window's result texts: which value goes into which field, in which
+// form, and the substitutes for values that are not shown.
+#include "format/result_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+namespace {
+
+// A complete request: Rome-like site, summer time, typed ΔT.
+SolarRequest FullRequest() {
+    SolarRequest request;
+    request.year = 2024;
+    request.month = 6;
+    request.day = 21;
+    request.hour = 14;
+    request.minute = 5;
+    request.second = 7.25;
+    request.zoneHours = 1.0f;
+    request.zoneMinutes = 60.0f;
+    request.latitude = 41.9;
+    request.longitude = -12.5;
+    request.height = 20;
+    request.summerTime = true;
+    request.refractionModel = kRefractionBennett;
+    request.deltaT = 69.184;
+    request.deltaTGiven = true;
+    return request;
+}
+
+// A fabricated result whose fields all differ and are easy to read in
+// sexagesimal form, so that a value shown in the wrong field is seen at once.
+SolarResult FabricatedResult() {
+    SolarResult r;
+    r.julianDay = 2460483.0052083333;
+    r.deltaT = 69.184;
+    r.gmst = 6.5;
+    r.lmst = 7.25;
+    r.equationOfTime = -90.5;
+    r.longitudeDifference = 2.5;
+    r.meanLocalTime = 12.75;
+    r.trueLocalTime = 12.5;
+    r.trueZoneTime = 12.25;
+    r.italianHours = 17.5;
+    r.babylonianHours = 8.25;
+    r.temporalHours = 7.75;
+    r.hoursToSunset = 6.5 + 1.0 / 60.0;
+    r.eclipticLongitude = 90.5;
+    r.eclipticLatitude = -0.25;
+    r.rightAscension = 6.0 + 1.0 / 60.0;
+    r.declination = 23.5;
+    r.topoRightAscension = 6.0 + 2.0 / 60.0;
+    r.topoDeclination = 23.25;
+    r.azimuth = -44.5;
+    r.altitude = 66.25;
+    r.refraction = 0.5 / 60.0;
+    r.refractedAltitude = 66.25 + 0.5 / 60.0;
+    r.transit = 13.2;
+    r.transitAltitude = 71.5;
+    r.transitRefraction = 0.25;
+    r.geometricRise = 5.75;
+    r.geometricRiseAzimuth = -122.5;
+    r.geometricSet = 20.75;
+    r.geometricSetAzimuth = 122.5;
+    r.geometricDaylight = 15.0;
+    r.apparentRise = 5.5;
+    r.apparentRiseAzimuth = -123.5;
+    r.apparentSet = 21.0;
+    r.apparentSetAzimuth = 123.5;
+    r.apparentDaylight = 15.5;
+    r.fajr = 3.25;
+    r.asr1 = 17.25;
+    r.asr2 = 18.5;
+    r.isha = 22.75;
+    r.qiblaAzimuth = 56.5;
+    r.qiblaTime = 11.5;
+    return r;
+}
+
+struct ExpectedField {
+    int id;
+    int groupId;
+    const char* caption;
+    const char* label;
+    const char* text;
+};
+
+// Compares the texts with the expected rows, in order, printing the field on
+// failure.
+void ExpectFields(const std::vector<ResultText>& texts, const std::vector<ExpectedField>& rows) {
+    ASSERT_EQ(texts.size(), rows.size()) << "MainWindowResultTexts: number of fields";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ExpectedField& e = rows[i];
+        const ResultText& t = texts[i];
+        EXPECT_EQ(t.id, e.id) << "MainWindowResultTexts: field #" << i;
+        EXPECT_EQ(t.groupId, e.groupId) << "MainWindowResultTexts: group of " << e.id;
+        EXPECT_EQ(t.groupCaption, e.caption) << "MainWindowResultTexts: caption of " << e.id;
+        EXPECT_EQ(t.label, e.label) << "MainWindowResultTexts: label of " << e.id;
+        EXPECT_EQ(t.text, e.text) << "MainWindowResultTexts: text of " << e.id << " (" << e.label
+                                  << ")";
+    }
+}
+
+// The text of one field, or a failure naming the missing field.
+std::string TextOf(const std::vector<ResultText>& texts, int id) {
+    for (const ResultText& t : texts) {
+        if (t.id == id) return t.text;
+    }
+    ADD_FAILURE() << "MainWindowResultTexts: no field " << id;
+    return {};
+}
+
+TEST(ResultTextsTest, EveryFieldWithItsGroupLabelAndText) {
+    const char* site = "DATA, ORA E LOCALITA'";
+    const char* time = "MISURE DEL TEMPO";
+    const char* ecl = "COORDINATE ECLITTICHE";
+    const char* geo = "COORDINATE EQUATORIALI GEOCENTRICHE";
+    const char* topo = "COORDINATE EQUATORIALI TOPOCENTRICHE";
+    const char* hor = "COORDINATE ALTAZIMUTALI";
+    const char* gm = "VALORI GEOMETRICI";
+    const char* ap = "VALORI APPARENTI";
+    const char* pr = "PREGHIERE ISLAMICHE";
+    ExpectFields(MainWindowResultTexts(FullRequest(), FabricatedResult()),
+                 {
+                     {1009, 1038, site, "DeltaT", "69.2"},
+                     {1010, 1037, time, "Julian day", "2460483.00520833"},
+                     {1007, 1037, time, "GMST", " 06:30:00.0"},
+                     {1008, 1037, time, "LMST", " 07:15:00.0"},
+                     {1020, 1037, time, "EdT", "-00:01:30.5 (-90.5 s)"},
+                     // West of the zone meridian: minus form. 2.5 degrees = 10 minutes of time.
+                     {1021, 1037, time, "differenza di longitudine", "-00:10:00.0"},
+                     // The request's clock reading, not the result's.
+                     {1027, 1037, time, "ora media del fuso", " 14:05:07.2"},
+                     {1026, 1037, time, "ora media locale", " 12:45:00.0"},
+                     {1022, 1037, time, "ora vera del fuso", " 12:15:00.0"},
+                     {1023, 1037, time, "ora vera locale", " 12:30:00.0"},
+                     {1028, 1037, time, "ora italica", " 17:30:00.0"},
+                     {1029, 1037, time, "ora babilonese", " 08:15:00.0"},
+                     {1030, 1037, time, "ora temporale", " 07:45:00.0"},
+                     {1055, 1037, time, "ore al tramonto", " 06:31:00.0"},
+                     {1012, 1039, ecl, "latitudine", "-00°15'00.0\" (-0.250000)"},
+                     {1013, 1039, ecl, "longitudine", " 90°30'00.0\" (+90.500000)"},
+                     {1014, 1040, geo, "AR", " 06:01:00.0 (+6.016667)"},
+                     {1015, 1040, geo, "declinazione", "  23°30'00.0\"  (+23.500000)"},
+                     {1016, 1041, topo, "AR", " 06:02:00.0 (+6.033333)"},
+                     {1017, 1041, topo, "declinazione", "  23°15'00.0\"  (+23.250000)"},
+                     {1018, 1042, hor, "azimut", " -44°30'00.0\"  (-44.500000)"},
+                     {1019, 1042, hor, "altezza", "  66°15'00.0\"  (+66.250000)"},
+                     {1024, 1042, hor, "rifrazione", "0.5000'"},
+                     {1025, 1042, hor, "altezza con rifrazione", "  66°15'30.0\"  (+66.258333)"},
+                     {1031, 1043, gm, "sorge", " 05:45:00.0"},
+                     {1056, 1043, gm, "azimut", " -122°30'00.0\"  (-122.500000)"},
+                     {1033, 1043, gm, "transita", " 13:12:00.0"},
+                     {1058, 1043, gm, "altezza", "  71°30'00.0\"  (+71.500000)"},
+                     {1032, 1043, gm, "tramonta", " 20:45:00.0"},
+                     {1057, 1043, gm, "azimut", "  122°30'00.0\"  (+122.500000)"},
+                     {1045, 1043, gm, "ore di luce", " 15:00:00.0"},
+                     {1034, 1044, ap, "sorge", " 05:30:00.0"},
+                     {1059, 1044, ap, "azimut", " -123°30'00.0\"  (-123.500000)"},
+                     {1036, 1044, ap, "transita", " 13:12:00.0"},
+                     // Transit altitude plus the refraction at the transit.
+                     {1064, 1044, ap, "altezza", "  71°45'00.0\"  (+71.750000)"},
+                     {1035, 1044, ap, "tramonta", " 21:00:00.0"},
+                     {1060, 1044, ap, "azimut", "  123°30'00.0\"  (+123.500000)"},
+                     {1046, 1044, ap, "ore di luce", " 15:30:00.0"},
+                     {1047, 1054, pr, "Fajr", " 03:15:00.0"},
+                     {1048, 1054, pr, "Zuhr", " 13:12:00.0"},
+                     {1049, 1054, pr, "Asr 1", " 17:15:00.0"},
+                     {1050, 1054, pr, "Asr 2", " 18:30:00.0"},
+                     {1051, 1054, pr, "Maghrib", " 20:45:00.0"},
+                     {1052, 1054, pr, "Isha", " 22:45:00.0"},
+                     {1053, 1054, pr, "Qibla", "56°30'00.0\"  EST"},
+                     {1065, 1054, pr, "ora Qibla", " 11:30:00.0"},
+                 });
+}
+
+TEST(ResultTextsTest, TemporalHoursOnlyBelowThePolarCirclesAndWhenDefined) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double latitude;
+        double temporalHours;
+        const char* expected;
+    } cases[] = {
+        {70.0, 7.75, " 00:00:00.0"},
+        {-70.0, 7.75, " 00:00:00.0"},
+        {66.55, 7.75, " 00:00:00.0"},
+        {-66.55, 7.75, " 00:00:00.0"},
+        {66.5, 7.75, " 07:45:00.0"},
+        {-66.5, 7.75, " 07:45:00.0"},
+        {0.0, 11.5, " 11:30:00.0"},
+        // Not-a-number (no sunrise or sunset) is never printed as a number.
+        {70.0, nan, " 00:00:00.0"},
+        {66.5, nan, " 00:00:00.0"},
+    };
+    for (const Case& c : cases) {
+        SolarRequest request = FullRequest();
+        request.latitude = c.latitude;
+        SolarResult result = FabricatedResult();
+        result.temporalHours = c.temporalHours;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(request, result), 1030), c.expected)
+            << "MainWindowResultTexts field 1030, latitude " << c.latitude << ", temporalHours "
+            << c.temporalHours;
+    }
+}
+
+TEST(ResultTextsTest, QiblaTimeDashesOnlyWhenNegative) {
+    struct Case {
+        double qiblaTime;
+        const char* expected;
+    } cases[] = {
+        {-1.0, " --:--:-----.-"},
+        {-0.0000001, " --:--:-----.-"},
+        {0.0, " 00:00:00.0"},
+        {11.5, " 11:30:00.0"},
+    };
+    for (const Case& c : cases) {
+        SolarResult result = FabricatedResult();
+        result.qiblaTime = c.qiblaTime;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1065), c.expected)
+            << "MainWindowResultTexts field 1065, qiblaTime " << c.qiblaTime;
+    }
+}
+
+TEST(ResultTextsTest, RefractionIsZeroWhenTheRefractedAltitudeIsNegative) {
+    struct Case {
+        double refractionDeg;
+        double refractedAltitude;
+        const char* expected;
+    } cases[] = {
+        // Below the horizon the computation keeps a refraction, the field shows 0.
+        {0.5 / 60.0, -12.0, "0.0000'"},
+        {34.5 / 60.0, -0.0001, "0.0000'"},
+        // Exactly on the horizon the refraction is shown.
+        {34.5 / 60.0, 0.0, "34.5000'"},
+        {0.5 / 60.0, 66.25, "0.5000'"},
+    };
+    for (const Case& c : cases) {
+        SolarResult result = FabricatedResult();
+        result.refraction = c.refractionDeg;
+        result.refractedAltitude = c.refractedAltitude;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1024), c.expected)
+            << "MainWindowResultTexts field 1024, refraction " << c.refractionDeg
+            << " deg, refractedAltitude " << c.refractedAltitude;
+    }
+}
+
+TEST(ResultTextsTest, NegativeTransitAltitudeUsesTheMinusAngleForm) {
+    SolarResult result = FabricatedResult();
+    result.transitAltitude = -13.5;
+    result.transitRefraction = -0.25;
+    const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
+    EXPECT_EQ(TextOf(texts, 1058), " -13°30'00.0\"  (-13.500000)");
+    EXPECT_EQ(TextOf(texts, 1064), " -13°45'00.0\"  (-13.750000)");
+}
+
+TEST(ResultTextsTest, ZuhrIsTheTransitAndMaghribTheGeometricSet) {
+    // Values away from the easy ones: the same text comes from the same value.
+    for (double transit : {0.0, 11.999999, 12.0876543, 23.9999999}) {
+        for (double set : {0.0, 17.123456, 21.99999}) {
+            SolarResult result = FabricatedResult();
+            result.transit = transit;
+            result.geometricSet = set;
+            const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
+            EXPECT_EQ(TextOf(texts, 1048), TextOf(texts, 1033)) << "Zuhr, transit " << transit;
+            EXPECT_EQ(TextOf(texts, 1036), TextOf(texts, 1033)) << "1036, transit " << transit;
+            EXPECT_EQ(TextOf(texts, 1051), TextOf(texts, 1032)) << "Maghrib, set " << set;
+        }
+    }
+}
+
+TEST(ResultTextsTest, QiblaDirectionEastOrWest) {
+    struct Case {
+        double azimuth;
+        const char* expected;
+    } cases[] = {
+        {56.5, "56°30'00.0\"  EST"},
+        {0.0, "00°00'00.0\"  EST"},
+        {-120.25, "120°15'00.0\"  OVEST"},
+        {-0.00001, "00°00'00.0\"  OVEST"},
+    };
+    for (const Case& c : cases) {
+        SolarResult result = FabricatedResult();
+        result.qiblaAzimuth = c.azimuth;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1053), c.expected)
+            << "MainWindowResultTexts field 1053, qiblaAzimuth " << c.azimuth;
+    }
+}
+
+TEST(ResultTextsTest, UnreducedSiderealAndMeanLocalTimesShowMagnitudes) {
+    SolarResult result = FabricatedResult();
+    result.lmst = -0.5;
+    result.meanLocalTime = 25.5;
+    const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
+    EXPECT_EQ(TextOf(texts, 1008), " 00:30:00.0");
+    EXPECT_EQ(TextOf(texts, 1026), " 25:30:00.0");
+}
+
+TEST(ResultTextsTest, ClockReadingIsTheRequestsFieldsNeitherSplitNorCarried) {
+    SolarRequest request = FullRequest();
+    request.hour = 9;
+    request.minute = 59;
+    request.second = 59.97;
+    EXPECT_EQ(TextOf(MainWindowResultTexts(request, FabricatedResult()), 1027), " 09:59:60.0");
+}
+
+TEST(ResultTextsTest, DeltaTWithOneDecimal) {
+    SolarResult result = FabricatedResult();
+    for (auto [deltaT, expected] : {std::pair{69.184, "69.2"}, std::pair{-3.25, "-3.2"},
+                                    std::pair{0.0, "0.0"}, std::pair{12345.67, "12345.7"}}) {
+        result.deltaT = deltaT;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1009), expected)
+            << "MainWindowResultTexts field 1009, deltaT " << deltaT;
+    }
+}
+
+}  // namespace
+}  // namespace tarvel
