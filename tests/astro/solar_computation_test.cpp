@@ -71,6 +71,15 @@ TEST(CalcSolarParameters, PolarDayAndNight) {
     EXPECT_LT(south.transitAltitude, 0);
 }
 
+TEST(CalcSolarParameters, NoIshaAtSixtyDegreesInSummer) {
+    // The Sun does not reach -17 degrees, while the afternoon shadows still grow.
+    const SolarResult r = CalcSolarParameters(Request(2024, 6, 21, 10, 0, 2, 60, -25));
+    EXPECT_EQ(r.isha, 0);
+    EXPECT_GT(r.asr1, r.transit);
+    EXPECT_GT(r.asr2, r.asr1);
+    EXPECT_GT(r.geometricDaylight, 18);
+}
+
 TEST(CalcSolarParameters, EveryOtherFieldIsANumber) {
     const SolarResult r = CalcSolarParameters(Request(2024, 6, 21, 10, 0, 1, 80, -15));
     const double* fields = &r.julianDay;
