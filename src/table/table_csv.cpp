@@ -1,0 +1,117 @@
+#include "table/table_csv.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "format/printf_text.h"
+#include "table/table_columns.h"
+
+namespace tarvel {
+
+namespace {
+
+constexpr char kRecordEnd[] = "\r\n";
+
+// Date and clock time of a row, the seconds rounded to hundredths with the
+// carry into the larger units.
+void DateAndTime(const TableRowInstant& t, std::string& date, std::string& time) {
+    long long hundredths = std::llround(t.second * 100.0);
+    long long minute = t.minute;
+    long long hour = t.hour;
+    int extraDays = 0;
+    minute += hundredths / 6000;
+    hundredths %= 6000;
+    hour += minute / 60;
+    minute %= 60;
+    extraDays = static_cast<int>(hour / 24);
+    hour %= 24;
+    TableRowInstant dayInstant = t;
+    dayInstant.day += extraDays;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    RowCalendarDate(dayInstant, year, month, day);
+    date = PrintfText("%04d-%02d-%02d", year, month, day);
+    time =
+        PrintfText("%02lld:%02lld:%02lld.%02lld", hour, minute, hundredths / 100, hundredths % 100);
+}
+
+}  // namespace
+
+std::string RoundTripDecimal(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (error != std::errc()) {
+        return {};
+    }
+    return std::string(buffer, end);
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRow>& rows,
+                          double latitude) {
+    const std::vector<const TableColumn*> columns = SelectedTableColumns(options);
+    std::string text;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i != 0) {
+            text += ',';
+        }
+        text += CsvField(std::string(columns[i]->csvName));
+    }
+    text += kRecordEnd;
+
+    for (const TableRow& row : rows) {
+        std::string date;
+        std::string time;
+        DateAndTime(row.instant, date, time);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const TableColumn& column = *columns[i];
+            if (i != 0) {
+                text += ',';
+            }
+            if (column.cell == TableCellKind::Date) {
+                text += date;
+                continue;
+            }
+            if (column.cell == TableCellKind::Time) {
+                text += time;
+                continue;
+            }
+            if (!row.computed) {
+                continue;
+            }
+            const double value = column.value(row.result);
+            if (column.cell == TableCellKind::TemporalHours &&
+                !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) {
+                continue;
+            }
+            if (column.cell == TableCellKind::QiblaTime && value < 0.0) {
+                continue;
+            }
+            text += CsvField(RoundTripDecimal(value));
+        }
+        text += kRecordEnd;
+    }
+    return text;
+}
+
+}  // namespace tarvel

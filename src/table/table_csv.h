@@ -1,0 +1,49 @@
+// The table as CSV for data tools (RFC 4180): a header row of English column
+// names, then one record per row, fields separated by "," and records ended by
+// CR LF.
+//
+// Columns: "Date" and "Time", then every column the options select, in table
+// order, named by TableColumn::csvName ("GMST", "LMST", "JulianDay",
+// "Azimuth", "Altitude", "Refraction", "ApparentAltitude", "DeltaT",
+// "EquationOfTime", ...). The format choices of the options play no part.
+//
+// Values:
+// - Date: the row's calendar date as YYYY-MM-DD (31 April is 1 May; years
+//   past 9999 print all their digits);
+// - Time: the row's clock time as HH:MM:SS.ss, rounded to the hundredth of a
+//   second with the carry into minutes, hours and the date (so 59.999 s never
+//   shows as 60.00);
+// - every other field: the raw value of the solar computation in the "C"
+//   conventions, written as the shortest decimal text that reads back to the
+//   same double (std::to_chars, fixed notation, never an exponent): hours for
+//   times and right ascensions, degrees for angles (refraction and the
+//   longitude difference included, the latter positive west of the zone
+//   meridian), seconds for ΔT and the equation of time, days for the Julian
+//   Day; QiblaAzimuth is measured from the south, positive towards the east.
+// - empty fields: the temporal hours where the table shows no value (latitude
+//   66.55° or more, or no sunrise or sunset), a day without a Qibla time, and
+//   every value of a row whose computation failed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "table/table_layout.h"
+#include "table/table_options.h"
+#include "table/table_parameters.h"
+
+namespace tarvel {
+
+// The CSV text of the rows for these options; latitude is the run's latitude.
+std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRow>& rows,
+                          double latitude);
+
+// A CSV field: the text itself, or, when it holds a comma, a double quote, CR
+// or LF, the text in double quotes with every double quote doubled.
+std::string CsvField(const std::string& text);
+
+// The shortest fixed-notation text that reads back to value ("" for a value
+// that is not finite).
+std::string RoundTripDecimal(double value);
+
+}  // namespace tarvel

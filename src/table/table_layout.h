@@ -1,0 +1,97 @@
+// The text of the ephemeris table: five title lines, four heading lines and
+// one line per row, for the three places the text goes.
+//
+// Window: every heading and row cell is its text centred in the column's width
+// (CenterInField) followed by "|"; only the title values carry the user's
+// decimal separator. File: as the window, and every row cell (the date cell
+// included) has its "." replaced by the user's decimal separator after
+// centring. Clipboard: every cell is its text as formatted, neither padded nor
+// cut, followed by a tab; the title lines are always decimal with a tab after
+// " = "; the unit heading line is always decimal ("[h]", "[g]", "[s]"); the
+// decimal time column, GMST and LMST print "%9.6lf"; a missing Qibla time is
+// " --:--:---" / "--.-----"; every "." of the rows has the user's separator.
+//
+// Every line of every target ends with CR LF, clipboard rows included (the
+// rows of the clipboard text are not ended by a lone CR, which most programs
+// would not read as a line break). Texts are UTF-8; widths count characters.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "astro/solar_computation.h"
+#include "table/table_locale.h"
+#include "table/table_options.h"
+#include "table/table_parameters.h"
+#include "table/table_texts.h"
+
+namespace tarvel {
+
+enum class TableTarget {
+    Window,
+    File,
+    Clipboard,
+};
+
+// Caption of the message box that reports an error raised while a row was
+// produced: "OnBnClickedCompute()" for the window, "ComputeSolarParameters" for
+// the file and the clipboard.
+const char* TableErrorCaption(TableTarget target);
+
+// One computed row.
+struct TableRow {
+    TableRowInstant instant;
+    SolarResult result;
+    bool computed = false;  // false: an error was raised by the computation
+    std::string error;      // its text
+};
+
+struct TableRowError {
+    int row = 0;  // index from 0
+    std::string message;
+};
+
+// Latitude (degrees, either hemisphere) from which the temporal hours are not
+// shown.
+inline constexpr double kTableTemporalHoursLatitudeLimit = 66.55;
+
+// The calendar date a row instant falls on, as its Julian Day counts it: 31
+// April is 1 May, 29 February of a common year is 1 March.
+void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int& day);
+
+class TableTextWriter {
+  public:
+    TableTextWriter(const TableOptions& options, TableTarget target,
+                    const TableLocale& locale = TableLocale(),
+                    const TableTexts& texts = TableTexts());
+
+    // The five title lines (latitude, longitude, height, zone, summer time) and
+    // the empty line after them.
+    std::string TitleLines(const TableParameters& parameters) const;
+
+    // The four heading lines.
+    std::string HeadingLines() const;
+
+    // The cells of one row and its line end. A row that was not computed holds
+    // no cell. An error raised while the cells are formatted keeps the cells
+    // written before it; the row's or that error's text goes to *error (left
+    // empty when there is none). latitude is the run's latitude.
+    std::string RowLine(const TableRow& row, double latitude, std::string* error = nullptr) const;
+
+    // Title lines, heading lines and every row; the errors of failing rows are
+    // appended to *errors.
+    std::string Text(const TableParameters& parameters, const std::vector<TableRow>& rows,
+                     std::vector<TableRowError>* errors = nullptr) const;
+
+    // The text of one row cell before it is placed (neither centred nor
+    // localized), for column number 1 ... 47 of the column table.
+    std::string CellText(int columnNumber, const TableRow& row, double latitude) const;
+
+  private:
+    TableOptions options_;
+    TableTarget target_;
+    TableLocale locale_;
+    TableTexts texts_;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,134 @@
+#include "table/table_options.h"
+
+#include <cctype>
+
+namespace tarvel {
+
+const std::array<TableColumnOption, kTableColumnFlagCount> kTableColumnOptions = {{
+    {"deltaT", &TableOptions::showDeltaT},
+    {"gmst", &TableOptions::showGmst},
+    {"lmst", &TableOptions::showLmst},
+    {"julianDay", &TableOptions::showJulianDay},
+    {"equationOfTime", &TableOptions::showEquationOfTime},
+    {"longitudeDifference", &TableOptions::showLongitudeDifference},
+    {"meanLocalTime", &TableOptions::showMeanLocalTime},
+    {"trueZoneTime", &TableOptions::showTrueZoneTime},
+    {"trueLocalTime", &TableOptions::showTrueLocalTime},
+    {"italianHours", &TableOptions::showItalianHours},
+    {"babylonianHours", &TableOptions::showBabylonianHours},
+    {"temporalHours", &TableOptions::showTemporalHours},
+    {"eclipticLatitude", &TableOptions::showEclipticLatitude},
+    {"eclipticLongitude", &TableOptions::showEclipticLongitude},
+    {"rightAscension", &TableOptions::showRightAscension},
+    {"declination", &TableOptions::showDeclination},
+    {"topoRightAscension", &TableOptions::showTopoRightAscension},
+    {"topoDeclination", &TableOptions::showTopoDeclination},
+    {"geometricTimes", &TableOptions::showGeometricTimes},
+    {"geometricAzAlt", &TableOptions::showGeometricAzAlt},
+    {"geometricDaylight", &TableOptions::showGeometricDaylight},
+    {"apparentTimes", &TableOptions::showApparentTimes},
+    {"apparentAzAlt", &TableOptions::showApparentAzAlt},
+    {"apparentDaylight", &TableOptions::showApparentDaylight},
+    {"azimuth", &TableOptions::showAzimuth},
+    {"altitude", &TableOptions::showAltitude},
+    {"fajr", &TableOptions::showFajr},
+    {"zuhr", &TableOptions::showZuhr},
+    {"asr", &TableOptions::showAsr},
+    {"maghrib", &TableOptions::showMaghrib},
+    {"isha", &TableOptions::showIsha},
+    {"qibla", &TableOptions::showQibla},
+    {"qiblaTime", &TableOptions::showQiblaTime},
+}};
+
+namespace {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+void SetAllColumnFlags(TableOptions& options, bool value) {
+    for (const TableColumnOption& option : kTableColumnOptions) {
+        options.*option.flag = value;
+    }
+}
+
+std::string ColumnOptionList(const TableOptions& options) {
+    std::string list;
+    for (const TableColumnOption& option : kTableColumnOptions) {
+        if (options.*option.flag) {
+            if (!list.empty()) {
+                list += ',';
+            }
+            list += option.name;
+        }
+    }
+    return list;
+}
+
+ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options) {
+    TableOptions parsed = options;
+    SetAllColumnFlags(parsed, false);
+    const std::string_view whole = Trimmed(list);
+    if (EqualIgnoringCase(whole, "all")) {
+        SetAllColumnFlags(parsed, true);
+        options = parsed;
+        return {true, {}};
+    }
+    if (whole.empty()) {
+        options = parsed;
+        return {true, {}};
+    }
+    std::string_view rest = whole;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view entry = Trimmed(rest.substr(0, comma));
+        if (entry.empty()) {
+            return {false, "empty column name in \"" + std::string(list) + "\""};
+        }
+        bool found = false;
+        for (const TableColumnOption& option : kTableColumnOptions) {
+            if (EqualIgnoringCase(entry, option.name)) {
+                parsed.*option.flag = true;
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            return {false,
+                    "unknown column \"" + std::string(entry) + "\"; known columns: all, " + [] {
+                        TableOptions every;
+                        SetAllColumnFlags(every, true);
+                        return ColumnOptionList(every);
+                    }()};
+        }
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+    options = parsed;
+    return {true, {}};
+}
+
+}  // namespace tarvel

@@ -1,0 +1,441 @@
+#include "table/table_parameters.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <ctime>
+#include <limits>
+#include <system_error>
+#include <tuple>
+
+#include "astro/calendar.h"
+#include "format/printf_text.h"
+
+namespace tarvel {
+
+const std::array<float, 40> kTableZoneOffsets = {
+    -11.0f, -10.0f, -9.5f, -9.0f, -8.0f, -7.0f, -6.0f, -5.0f,  -4.5f, -4.0f,
+    -3.5f,  -3.0f,  -2.0f, -1.0f, 0.0f,  1.0f,  2.0f,  3.0f,   3.5f,  4.0f,
+    4.5f,   5.0f,   5.5f,  5.75f, 6.0f,  6.5f,  7.0f,  8.0f,   8.5f,  8.75f,
+    9.0f,   9.5f,   10.0f, 10.5f, 11.0f, 11.5f, 12.0f, 12.75f, 13.0f, 14.0f,
+};
+
+namespace {
+
+struct StepUnitNames {
+    TableStepUnit unit;
+    std::string_view listText;
+    std::string_view name;
+};
+
+constexpr StepUnitNames kStepUnitNames[kTableStepUnitCount] = {
+    {TableStepUnit::Years, "anni", "years"},       {TableStepUnit::Months, "mesi", "months"},
+    {TableStepUnit::Days, "giorni", "days"},       {TableStepUnit::Hours, "ore", "hours"},
+    {TableStepUnit::Minutes, "minuti", "minutes"}, {TableStepUnit::Seconds, "secondi", "seconds"},
+};
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Length of the month (28 to 31) from the Gregorian Julian Day of its first day.
+int MonthLength(int year, int month) {
+    return JulianDate(year, month, 1.0, 1).DaysInMonth();
+}
+
+void AdvanceMonth(TableRowInstant& t) {
+    t.month += 1;
+    if (t.month > 12) {
+        t.year += (t.month - 13) / 12 + 1;
+        t.month = (t.month - 13) % 12 + 1;
+    }
+}
+
+void AdvanceDay(TableRowInstant& t) {
+    t.day += 1;
+    if (t.day > MonthLength(t.year, t.month)) {
+        t.day = 1;
+        AdvanceMonth(t);
+    }
+}
+
+void AdvanceHour(TableRowInstant& t) {
+    t.hour += 1;
+    if (t.hour == 24) {
+        t.hour = 0;
+        AdvanceDay(t);
+    }
+}
+
+void AdvanceMinute(TableRowInstant& t) {
+    t.minute += 1;
+    if (t.minute == 60) {
+        t.minute = 0;
+        AdvanceHour(t);
+    }
+}
+
+// Bounds of a range message, as the form prints them (15 significant digits).
+std::string BoundText(double bound) {
+    return PrintfText("%.15g", bound);
+}
+
+TableValidation Failure(TableField field, std::string message) {
+    return TableValidation{field, std::move(message)};
+}
+
+bool InRange(double value, double low, double high) {
+    return value >= low && value <= high;  // false for not-a-number
+}
+
+TableValidation CheckNumberRange(TableField field, double value, double low, double high,
+                                 const TableTexts& texts) {
+    if (!InRange(value, low, high)) {
+        return Failure(field,
+                       FillMessage(texts.numberRangeMessage, BoundText(low), BoundText(high)));
+    }
+    return {};
+}
+
+TableValidation CheckPointRange(int value, const TableTexts& texts) {
+    if (value < kTableMinPointCount || value > kTableMaxPointCount) {
+        return Failure(TableField::PointCount,
+                       FillMessage(texts.integerRangeMessage, PrintfText("%d", kTableMinPointCount),
+                                   PrintfText("%d", kTableMaxPointCount)));
+    }
+    return {};
+}
+
+bool IsStartInstantValid(const TableParameters& p) {
+    if (p.startMonth < 1 || p.startMonth > 12 || p.startYear < kTableFirstStartYear ||
+        p.startYear > kTableLastStartYear) {
+        return false;
+    }
+    if (p.startDay < 1 || p.startDay > MonthLength(p.startYear, p.startMonth)) {
+        return false;
+    }
+    if (p.startHour < 0 || p.startHour > 23 || p.startMinute < 0 || p.startMinute > 59) {
+        return false;
+    }
+    if (!(p.startSecond >= 0.0 && p.startSecond < 60.0)) {
+        return false;
+    }
+    // 3000-01-01 00:00:00 is the last instant the pickers accept.
+    if (p.startYear == kTableLastStartYear) {
+        return p.startMonth == 1 && p.startDay == 1 && p.startHour == 0 && p.startMinute == 0 &&
+               p.startSecond == 0.0;
+    }
+    return true;
+}
+
+TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& texts) {
+    if (!IsStartInstantValid(p)) {
+        return Failure(
+            TableField::StartInstant,
+            FillMessage(texts.startInstantMessage, "1900-01-01 00:00:00", "3000-01-01 00:00:00"));
+    }
+    for (const float offset : kTableZoneOffsets) {
+        if (p.zoneHours == offset) {
+            return {};
+        }
+    }
+    return Failure(TableField::Zone,
+                   FillMessage(texts.zoneMessage, PrintfText("%g", double{p.zoneHours})));
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string_view TableStepUnitListText(TableStepUnit unit) {
+    return kStepUnitNames[static_cast<int>(unit)].listText;
+}
+
+std::string_view TableStepUnitName(TableStepUnit unit) {
+    return kStepUnitNames[static_cast<int>(unit)].name;
+}
+
+std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name) {
+    for (const StepUnitNames& names : kStepUnitNames) {
+        if (EqualIgnoringCase(name, names.name) || EqualIgnoringCase(name, names.listText)) {
+            return names.unit;
+        }
+    }
+    return std::nullopt;
+}
+
+TableRowInstant StartInstant(const TableParameters& p) {
+    return TableRowInstant{p.startYear, p.startMonth,  p.startDay,
+                           p.startHour, p.startMinute, p.startSecond};
+}
+
+void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit) {
+    const int n = static_cast<int>(stepValue);
+    switch (unit) {
+        case TableStepUnit::Years:
+            t.year += n;
+            break;
+        case TableStepUnit::Months:
+            t.month += n;
+            if (t.month > 12) {
+                t.year += (t.month - 13) / 12 + 1;
+                t.month = (t.month - 13) % 12 + 1;
+            }
+            break;
+        case TableStepUnit::Days:
+            t.day += n;
+            for (int length = MonthLength(t.year, t.month); t.day > length;
+                 length = MonthLength(t.year, t.month)) {
+                t.day -= length;
+                AdvanceMonth(t);
+            }
+            break;
+        case TableStepUnit::Hours:
+            t.hour += n;
+            if (t.hour > 23) {
+                const int k = (t.hour - 24) / 24 + 1;
+                t.hour = (t.hour - 24) % 24;
+                for (int i = 0; i < k; ++i) {
+                    AdvanceDay(t);
+                }
+            }
+            break;
+        case TableStepUnit::Minutes:
+            t.minute += n;
+            if (t.minute > 59) {
+                const int k = (t.minute - 60) / 60 + 1;
+                t.minute = (t.minute - 60) % 60;
+                for (int i = 0; i < k; ++i) {
+                    AdvanceHour(t);
+                }
+            }
+            break;
+        case TableStepUnit::Seconds:
+            t.second += stepValue;
+            while (t.second >= 60.0) {
+                t.second -= 60.0;
+                AdvanceMinute(t);
+            }
+            break;
+    }
+}
+
+bool SummerTimeForStartInstant(const TableRowInstant& t) {
+    const TableRowInstant threshold{1970, 1, 1, 12, 0, 0.0};
+    const auto key = [](const TableRowInstant& i) {
+        return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
+    };
+    if (!(key(t) > key(threshold))) {
+        return false;
+    }
+    std::tm local{};
+    local.tm_year = t.year - 1900;
+    local.tm_mon = t.month - 1;
+    local.tm_mday = t.day;
+    local.tm_hour = t.hour;
+    local.tm_min = t.minute;
+    local.tm_sec = static_cast<int>(t.second);
+    local.tm_isdst = -1;
+    if (std::mktime(&local) == static_cast<std::time_t>(-1)) {
+        return false;
+    }
+    return local.tm_isdst > 0;
+}
+
+bool IsFractionalStepRefused(double stepValue, TableStepUnit unit) {
+    return unit != TableStepUnit::Seconds && stepValue != std::trunc(stepValue);
+}
+
+TableValidation ValidateTableParameters(const TableParameters& p, const TableTexts& texts) {
+    if (TableValidation v =
+            CheckNumberRange(TableField::Height, p.height, kTableMinHeight, kTableMaxHeight, texts);
+        !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckNumberRange(TableField::Longitude, p.longitude, kTableMinLongitude,
+                                             kTableMaxLongitude, texts);
+        !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckNumberRange(TableField::Latitude, p.latitude, kTableMinLatitude,
+                                             kTableMaxLatitude, texts);
+        !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckPointRange(p.pointCount, texts); !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckNumberRange(TableField::StepValue, p.stepValue, kTableMinStep,
+                                             kTableMaxStep, texts);
+        !v.ok()) {
+        return v;
+    }
+    return CheckStartAndZone(p, texts);
+}
+
+TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& p,
+                              const TableTexts& texts) {
+    double longitude = 0;
+    double latitude = 0;
+    double height = 0;
+    if (!ReadLeadingNumber(form.longitude, longitude)) {
+        return Failure(TableField::Longitude, texts.numberMessage);
+    }
+    if (!ReadLeadingNumber(form.latitude, latitude)) {
+        return Failure(TableField::Latitude, texts.numberMessage);
+    }
+    if (!ReadLeadingNumber(form.height, height)) {
+        return Failure(TableField::Height, texts.numberMessage);
+    }
+    p.longitude = longitude;
+    p.latitude = latitude;
+    p.height = height;
+    if (TableValidation v =
+            CheckNumberRange(TableField::Height, height, kTableMinHeight, kTableMaxHeight, texts);
+        !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckNumberRange(TableField::Longitude, longitude, kTableMinLongitude,
+                                             kTableMaxLongitude, texts);
+        !v.ok()) {
+        return v;
+    }
+    if (TableValidation v = CheckNumberRange(TableField::Latitude, latitude, kTableMinLatitude,
+                                             kTableMaxLatitude, texts);
+        !v.ok()) {
+        return v;
+    }
+    int pointCount = 0;
+    if (!ReadIntegerText(form.pointCount, pointCount)) {
+        return Failure(TableField::PointCount, texts.integerMessage);
+    }
+    p.pointCount = pointCount;
+    if (TableValidation v = CheckPointRange(pointCount, texts); !v.ok()) {
+        return v;
+    }
+    double step = 0;
+    if (!ReadLeadingNumber(form.stepValue, step)) {
+        return Failure(TableField::StepValue, texts.numberMessage);
+    }
+    p.stepValue = step;
+    if (TableValidation v =
+            CheckNumberRange(TableField::StepValue, step, kTableMinStep, kTableMaxStep, texts);
+        !v.ok()) {
+        return v;
+    }
+    return CheckStartAndZone(p, texts);
+}
+
+bool ReadLeadingNumber(std::string_view text, double& value) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    bool hugeExponent = true;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            hugeExponent = text[j] == '+';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    double magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, magnitude,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Too large (or too small) for a double: infinity fails every range
+        // check, and a value too small to represent is 0.
+        magnitude = hugeExponent ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc() || end != text.data() + i) {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool ReadIntegerText(std::string_view text, int& value) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+    }
+    if (i == start) {
+        return false;
+    }
+    std::size_t rest = i;
+    while (rest < text.size() && IsBlank(text[rest])) {
+        ++rest;
+    }
+    if (rest != text.size()) {
+        return false;
+    }
+    long long magnitude = 0;
+    for (std::size_t k = start; k < i; ++k) {
+        magnitude = magnitude * 10 + (text[k] - '0');
+        if (magnitude > static_cast<long long>(INT_MAX) + 1) {
+            magnitude = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    const long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > INT_MAX) {
+        value = INT_MAX;
+    } else if (signedValue < INT_MIN) {
+        value = INT_MIN;
+    } else {
+        value = static_cast<int>(signedValue);
+    }
+    return true;
+}
+
+}  // namespace tarvel

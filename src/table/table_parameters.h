@@ -1,0 +1,199 @@
+// The inputs of one ephemeris table run, their validation and the stepping of
+// the row instant.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "astro/refraction.h"
+#include "table/table_texts.h"
+
+namespace tarvel {
+
+// Unit of one step, in the order of the form's unit list.
+enum class TableStepUnit : int {
+    Years = 0,    // "anni"
+    Months = 1,   // "mesi"
+    Days = 2,     // "giorni"
+    Hours = 3,    // "ore"
+    Minutes = 4,  // "minuti"
+    Seconds = 5,  // "secondi"
+};
+
+inline constexpr int kTableStepUnitCount = 6;
+
+// The unit list's Italian text ("anni" ... "secondi").
+std::string_view TableStepUnitListText(TableStepUnit unit);
+
+// A plain English name of the unit ("years", "months", "days", "hours",
+// "minutes", "seconds"), for the command-line tool.
+std::string_view TableStepUnitName(TableStepUnit unit);
+
+// The unit named by `name` (English name as above, or the Italian list text;
+// letter case ignored); nothing for an unknown name.
+std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name);
+
+// Inputs of one table run. Latitude positive north, longitude positive WEST,
+// zone offset positive east, heights in metres.
+struct TableParameters {
+    // Civil date and clock time of the first row (summer hour included when
+    // summerTime is set).
+    int startYear = 2000;
+    int startMonth = 1;
+    int startDay = 1;
+    int startHour = 12;
+    int startMinute = 0;
+    double startSecond = 0;
+    float zoneHours = 0;  // one of the 40 offsets of kTableZoneOffsets
+    bool summerTime = false;
+    double latitude = 45;   // -90 ... 90
+    double longitude = -8;  // -180 ... 180
+    double height = 0;      // 0 ... 10000
+    // Refraction and prayer settings, passed through to every row unchanged.
+    RefractionModel refractionModel = kRefractionBennett;
+    double refractionHeight = 100;
+    double humidity = 20;
+    double pressure = 1010;
+    double temperature = 10;
+    double fajrAngle = -19;
+    double ishaAngle = -17;
+    // Stepping.
+    double stepValue = 1;  // 0.01 ... 60
+    TableStepUnit stepUnit = TableStepUnit::Hours;
+    int pointCount = 50;  // 1 ... 1000
+};
+
+// The offsets (hours east of UTC) of the 40 zones of the zone list, in list
+// order.
+extern const std::array<float, 40> kTableZoneOffsets;
+
+// Bounds of the form's fields.
+inline constexpr double kTableMinLatitude = -90.0;
+inline constexpr double kTableMaxLatitude = 90.0;
+inline constexpr double kTableMinLongitude = -180.0;
+inline constexpr double kTableMaxLongitude = 180.0;
+inline constexpr double kTableMinHeight = 0.0;
+inline constexpr double kTableMaxHeight = 10000.0;
+inline constexpr int kTableMinPointCount = 1;
+inline constexpr int kTableMaxPointCount = 1000;
+inline constexpr double kTableMinStep = 0.01;
+inline constexpr double kTableMaxStep = 60.0;
+
+// The date and time pickers' range: 1900-01-01 00:00:00 ... 3000-01-01 00:00:00.
+inline constexpr int kTableFirstStartYear = 1900;
+inline constexpr int kTableLastStartYear = 3000;
+
+// The instant of one row: a civil date and clock time. Years and Months steps
+// keep the day of the month, so the day may exceed the length of the reached
+// month (31 April); such an instant is computed as the Julian Day counts it on
+// (31 April is 1 May).
+struct TableRowInstant {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    double second = 0;
+
+    friend bool operator==(const TableRowInstant&, const TableRowInstant&) = default;
+};
+
+// The start instant of the parameters.
+TableRowInstant StartInstant(const TableParameters& parameters);
+
+// Moves the instant on by one step of stepValue units. n is the integer part of
+// stepValue; a month's length is DaysInMonth of its Gregorian JulianDate.
+//   Years:   year += n; month, day and time unchanged.
+//   Months:  month += n; past December: year += (month - 13) div 12 + 1 and
+//            month = (month - 13) mod 12 + 1; day and time unchanged.
+//   Days:    day += n; while day exceeds the current month's length: day -= that
+//            length and the month advances (January after December, year + 1).
+//   Hours:   hour += n; past 23: k = (hour - 24) div 24 + 1,
+//            hour = (hour - 24) mod 24, and the day advances k times.
+//   Minutes: minute += n; past 59: k = (minute - 60) div 60 + 1,
+//            minute = (minute - 60) mod 60, and the hour advances k times.
+//   Seconds: second += stepValue (fraction kept); while second >= 60:
+//            second -= 60 and the minute advances.
+// Advancing one minute, hour or day carries at 60, 24 and past the month's
+// length into the next larger unit.
+void AdvanceRowInstant(TableRowInstant& instant, double stepValue, TableStepUnit unit);
+
+// The summer-time box after a change of the date picker: for a local start
+// instant strictly later than 1970-01-01 12:00:00, whether daylight saving time
+// is in force then under the computer's own time-zone rules (the C library's
+// conversion of a local time, the daylight-saving state left for it to
+// decide); false for earlier instants and when the conversion fails. The zone
+// of the zone list plays no part. (A change of the time picker alone leaves
+// the box as it is.)
+bool SummerTimeForStartInstant(const TableRowInstant& localInstant);
+
+// The field a validation failure concerns (the window returns the focus there).
+enum class TableField {
+    None,
+    StartInstant,
+    Zone,
+    Longitude,
+    Latitude,
+    Height,
+    PointCount,
+    StepValue,
+};
+
+struct TableValidation {
+    TableField field = TableField::None;
+    std::string message;  // empty when valid
+
+    bool ok() const { return field == TableField::None; }
+};
+
+// Checks the parameters as the form does, stopping at the first failure:
+// height in 0 ... 10000, longitude in -180 ... 180, latitude in -90 ... 90 (each
+// "Immettere un numero compreso tra %1 e %2."), the number of points in
+// 1 ... 1000 ("Immettere un valore integer compreso tra %1 e %2."), the step in
+// 0.01 ... 60. After those, two checks the form never needs: the start instant
+// must be a calendar date and time within the pickers' range, and the zone one
+// of the 40 offsets (texts.startInstantMessage, texts.zoneMessage). A value
+// that is not a number fails its range check. The fractional step is not a
+// failure here: see IsFractionalStepRefused.
+TableValidation ValidateTableParameters(const TableParameters& parameters,
+                                        const TableTexts& texts = TableTexts());
+
+// The texts of the form's edit fields.
+struct TableFormTexts {
+    std::string latitude;
+    std::string longitude;
+    std::string height;
+    std::string pointCount;
+    std::string stepValue;
+};
+
+// Reads the form's texts into parameters (only the five fields named; the rest
+// is left as it was) and validates them in the form's order, stopping at the
+// first failure: longitude, latitude and height must be numbers ("Immettere un
+// numero."); height, longitude and latitude must lie in their ranges; the number
+// of points must be an integer ("Immettere un valore integer.") in 1 ... 1000;
+// the step must be a number in 0.01 ... 60. Then the checks of
+// ValidateTableParameters that the form does not make (start instant, zone).
+// A number is read from the start of its text: blanks, an optional sign,
+// digits with an optional "." and fraction, an optional exponent; whatever
+// follows is ignored (as in the main window). The number of points must be a
+// whole integer text (blanks around it allowed).
+TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& parameters,
+                              const TableTexts& texts = TableTexts());
+
+// True when a run must stop: the step has a fractional part and the unit is not
+// Seconds. The message to show when the step field loses the focus is string
+// 147 (table_string::kFractionalStep).
+bool IsFractionalStepRefused(double stepValue, TableStepUnit unit);
+
+// The number at the start of text (see ReadTableForm); false when the text does
+// not begin with one. Locale-independent: the decimal point is always ".".
+bool ReadLeadingNumber(std::string_view text, double& value);
+
+// A whole integer text, blanks around it allowed; false otherwise. A value
+// beyond the range of int is clamped to it (it then fails the range check).
+bool ReadIntegerText(std::string_view text, int& value);
+
+}  // namespace tarvel

@@ -1,0 +1,180 @@
+#include "table/table_run.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace tarvel {
+
+namespace {
+
+// Computes rows[index] for index taken in turn from `next`, until every row is
+// done, a stop is requested or another thread failed without a text.
+struct RowWork {
+    RowWork(const TableParameters& p, const TableRunControl& c, std::vector<TableRow>& r)
+        : parameters(p), control(c), rows(r) {}
+
+    const TableParameters& parameters;
+    const TableRunControl& control;
+    std::vector<TableRow>& rows;
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<bool> abandoned{false};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+
+    // Computes one row; false when no row was left to take.
+    bool ComputeOne() {
+        if (abandoned.load(std::memory_order_relaxed) || control.stopToken.stop_requested()) {
+            return false;
+        }
+        const int index = next.fetch_add(1, std::memory_order_relaxed);
+        if (index >= static_cast<int>(rows.size())) {
+            return false;
+        }
+        TableRow& row = rows[static_cast<std::size_t>(index)];
+        const SolarRequest request = TableRowRequest(parameters, row.instant);
+        try {
+            row.result = control.compute ? control.compute(request) : CalcSolarParameters(request);
+            row.computed = true;
+        } catch (const std::exception& e) {
+            row.computed = false;
+            row.error = e.what();
+            if (row.error.empty()) {
+                row.error = "std::exception";
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(failureMutex);
+            if (!failure) {
+                failure = std::current_exception();
+            }
+            abandoned.store(true);
+            return false;
+        }
+        done.fetch_add(1, std::memory_order_release);
+        return true;
+    }
+};
+
+}  // namespace
+
+std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
+    std::vector<TableRowInstant> instants;
+    if (p.pointCount <= 0) {
+        return instants;
+    }
+    instants.reserve(static_cast<std::size_t>(p.pointCount));
+    TableRowInstant instant = StartInstant(p);
+    for (int i = 0; i < p.pointCount; ++i) {
+        instants.push_back(instant);
+        AdvanceRowInstant(instant, p.stepValue, p.stepUnit);
+    }
+    return instants;
+}
+
+SolarRequest TableRowRequest(const TableParameters& p, const TableRowInstant& t) {
+    SolarRequest request;
+    request.year = t.year;
+    request.month = t.month;
+    request.day = t.day;
+    request.hour = t.hour;
+    request.minute = t.minute;
+    request.second = t.second;
+    request.zoneHours = p.zoneHours;
+    request.zoneMinutes = p.zoneHours * 60;
+    request.latitude = p.latitude;
+    request.longitude = p.longitude;
+    request.height = p.height;
+    request.summerTime = p.summerTime;
+    request.refractionModel = p.refractionModel;
+    request.refractionHeight = p.refractionHeight;
+    request.humidity = p.humidity;
+    request.pressure = p.pressure;
+    request.temperature = p.temperature;
+    request.fajrAngle = p.fajrAngle;
+    request.ishaAngle = p.ishaAngle;
+    request.deltaT = 0;
+    request.deltaTGiven = false;
+    return request;
+}
+
+TableComputation ComputeTableRows(const TableParameters& parameters, const TableRunControl& control,
+                                  const TableTexts& texts) {
+    TableComputation computation;
+    const TableValidation validation = ValidateTableParameters(parameters, texts);
+    if (!validation.ok()) {
+        computation.status = TableRunStatus::InvalidParameters;
+        computation.field = validation.field;
+        computation.message = validation.message;
+        return computation;
+    }
+    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
+        computation.status = TableRunStatus::FractionalStep;
+        computation.field = TableField::StepValue;
+        computation.message = texts.Get(table_string::kFractionalStep);
+        return computation;
+    }
+
+    std::vector<TableRow> rows;
+    for (const TableRowInstant& instant : TableRowInstants(parameters)) {
+        rows.push_back(TableRow{instant, SolarResult{}, false, {}});
+    }
+    const int rowCount = static_cast<int>(rows.size());
+
+    unsigned threads =
+        control.threadCount != 0 ? control.threadCount : std::thread::hardware_concurrency();
+    threads = std::clamp(threads, 1u, static_cast<unsigned>(std::max(rowCount, 1)));
+
+    RowWork work(parameters, control, rows);
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(threads - 1);
+        for (unsigned i = 1; i < threads; ++i) {
+            helpers.emplace_back([&work] {
+                while (work.ComputeOne()) {
+                }
+            });
+        }
+        int reported = -1;
+        while (work.ComputeOne()) {
+            const int rowsDone = work.done.load(std::memory_order_acquire);
+            if (control.progress && rowsDone > reported && rowsDone < rowCount) {
+                reported = rowsDone;
+                control.progress(rowsDone, rowCount);
+            }
+        }
+    }  // joins the helpers
+
+    if (work.failure) {
+        std::rethrow_exception(work.failure);
+    }
+    if (work.done.load() < rowCount) {
+        computation.status = TableRunStatus::Cancelled;
+        return computation;
+    }
+    if (control.progress) {
+        control.progress(rowCount, rowCount);
+    }
+    computation.rows = std::move(rows);
+    return computation;
+}
+
+TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+                        TableTarget target, const TableLocale& locale, const TableTexts& texts,
+                        const TableRunControl& control) {
+    TableComputation computation = ComputeTableRows(parameters, control, texts);
+    TableRunResult result;
+    result.status = computation.status;
+    result.field = computation.field;
+    result.message = std::move(computation.message);
+    if (computation.status != TableRunStatus::Ok) {
+        return result;
+    }
+    const TableTextWriter writer(options, target, locale, texts);
+    result.text = writer.Text(parameters, computation.rows, &result.rowErrors);
+    return result;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,92 @@
+// A table run: validation, the row instants, one solar computation per row
+// (on every core), and the text for one target.
+//
+// Rows are independent: each is one CalcSolarParameters call with automatic ΔT
+// (deltaTGiven false, so ΔT follows each row's date). They are computed on
+// several threads, each result stored at its row's index, and the text is
+// written afterwards in row order, so the output does not depend on the number
+// of threads.
+#pragma once
+
+#include <functional>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "astro/solar_computation.h"
+#include "table/table_layout.h"
+#include "table/table_locale.h"
+#include "table/table_options.h"
+#include "table/table_parameters.h"
+#include "table/table_texts.h"
+
+namespace tarvel {
+
+enum class TableRunStatus {
+    Ok,
+    InvalidParameters,  // a validation failure; message and field say which
+    FractionalStep,     // a fractional step with a unit other than Seconds
+    Cancelled,          // the stop token was triggered before the last row
+};
+
+struct TableRunControl {
+    // Threads computing rows: 0 takes std::thread::hardware_concurrency(); never
+    // more than there are rows. The calling thread is one of them.
+    unsigned threadCount = 0;
+    // Called on the calling thread between its rows, and once at the end of a
+    // complete computation, with the number of rows done so far and the number
+    // of rows; rowsDone never decreases.
+    std::function<void(int rowsDone, int rowCount)> progress;
+    // Checked before each row on every thread; once stop is requested no new
+    // row starts and the run ends with Cancelled.
+    std::stop_token stopToken;
+    // The computation of one row; CalcSolarParameters when empty. Called from
+    // several threads at once. An exception derived from std::exception fails
+    // that row only (its text becomes the row's error); any other exception
+    // ends the run and is rethrown to the caller.
+    std::function<SolarResult(const SolarRequest&)> compute;
+};
+
+// The instants of all rows: the start instant, then AdvanceRowInstant from each
+// row to the next. pointCount rows (none when it is not positive).
+std::vector<TableRowInstant> TableRowInstants(const TableParameters& parameters);
+
+// The request of one row: the row instant, the zone (zoneMinutes = zoneHours *
+// 60), site, summer time, refraction and prayer settings of the parameters, and
+// deltaTGiven false.
+SolarRequest TableRowRequest(const TableParameters& parameters, const TableRowInstant& instant);
+
+struct TableComputation {
+    TableRunStatus status = TableRunStatus::Ok;
+    TableField field = TableField::None;  // the invalid field (InvalidParameters)
+    // InvalidParameters: the validation message; FractionalStep: string 147 (to
+    // show when the step field loses the focus; a run itself stays silent).
+    std::string message;
+    std::vector<TableRow> rows;  // all rows when Ok, none otherwise
+};
+
+// Validates the parameters, refuses a fractional step with a unit other than
+// Seconds, and computes every row.
+TableComputation ComputeTableRows(const TableParameters& parameters,
+                                  const TableRunControl& control = TableRunControl(),
+                                  const TableTexts& texts = TableTexts());
+
+struct TableRunResult {
+    TableRunStatus status = TableRunStatus::Ok;
+    TableField field = TableField::None;
+    std::string message;
+    // The table text when Ok; empty otherwise (a window shows it empty after
+    // FractionalStep and keeps its previous text after InvalidParameters).
+    std::string text;
+    // Rows that failed, to report in message boxes captioned
+    // TableErrorCaption(target); their lines hold no cells.
+    std::vector<TableRowError> rowErrors;
+};
+
+// ComputeTableRows, then the text for target.
+TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+                        TableTarget target, const TableLocale& locale = TableLocale(),
+                        const TableTexts& texts = TableTexts(),
+                        const TableRunControl& control = TableRunControl());
+
+}  // namespace tarvel

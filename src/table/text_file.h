@@ -1,0 +1,20 @@
+// Saving a text file so that a failure never leaves a half-written file.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// Writes text to a new temporary file in the target's directory, flushes it to
+// the disk and renames it over the target: the target then holds either its
+// old content or the whole new text, never a part of it. A new file gets the
+// permissions of the file it replaces, or the usual ones (0666 less the umask)
+// when there was none. Returns an empty string on success, otherwise a
+// message naming the file and the reason ("Cannot save /path/x.txt: No such
+// file or directory"); the old file is then left as it was and the temporary
+// file removed.
+std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text);
+
+}  // namespace tarvel
