@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
 #include "astro/calendar.h"
+#include "table/table_texts.h"
 
 #ifndef TARVEL_VERSION
 #error "TARVEL_VERSION must be defined by the build"
@@ -96,7 +99,21 @@ constexpr OptionText kOptionTexts[] = {
     {"--humidity", "a relative humidity in percent from 0 to 100"},
     {"--fajr", "a Sun altitude in degrees from -90 to 0"},
     {"--isha", "a Sun altitude in degrees from -90 to 0"},
+    {"--step", "a step as a decimal number, 0.01 to 60"},
+    {"--unit", "years, months, days, hours, minutes or seconds"},
+    {"--points", "a whole number of rows, 1 to 1000"},
+    {"--columns", "column names separated by commas, or all (listed by tarvel-cli table --help)"},
+    {"--format", "window, file, clipboard or csv"},
+    {"--output", "the name of the file to write"},
 };
+
+// The options that take no value.
+constexpr std::string_view kFlagNames[] = {"--summer", "--no-summer", "--json", "--decimal-angles",
+                                           "--decimal-hours"};
+
+bool IsFlag(std::string_view name) {
+    return std::find(std::begin(kFlagNames), std::end(kFlagNames), name) != std::end(kFlagNames);
+}
 
 const char* AcceptsOf(std::string_view name) {
     for (const OptionText& option : kOptionTexts) {
@@ -127,17 +144,24 @@ std::optional<double> ParseDecimalIn(std::string_view text, double low, double h
 }
 
 // The messages of the command-line parser, turned into one line that names
-// the option and what it accepts.
-CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::string>& extras) {
+// the option and what it accepts. `command` is the command whose options were
+// read ("tarvel-cli" or "tarvel-cli table").
+CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::string>& extras,
+                         const std::string& command) {
     const std::string what = error.what();
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         const std::string first = extras.empty() ? what : extras.front();
         if (!first.empty() && first.front() == '-') {
-            return Failure("unknown option '" + first + "'; the options are listed by " + kProgram +
+            return Failure("unknown option '" + first + "'; the options are listed by " + command +
                            " --help");
         }
-        return Failure("unexpected argument '" + first + "'; " + kProgram +
-                       " takes options only (see " + kProgram + " --help)");
+        if (first == "table" && command == kProgram) {
+            return Failure("unexpected argument 'table': the table subcommand comes first, as in " +
+                           command + " table --step 1 --unit days (see " + command +
+                           " table --help)");
+        }
+        return Failure("unexpected argument '" + first + "'; " + command +
+                       " takes options only (see " + command + " --help)");
     }
     if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
         return Failure("--summer and --no-summer exclude each other: give at most one of them");
@@ -149,7 +173,7 @@ CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::st
         std::string name = what.substr(0, what.find_first_of(": "));
         if (name.rfind("--", 0) != 0) name = "--" + name;
         const char* accepts = AcceptsOf(name);
-        const bool flag = name == "--summer" || name == "--no-summer" || name == "--json";
+        const bool flag = IsFlag(name);
         if (accepts != nullptr && what.find("missing") != std::string::npos) {
             return Failure(name + " needs a value: " + accepts);
         }
@@ -161,7 +185,7 @@ CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::st
             return Failure(name + " takes no value");
         }
     }
-    return Failure(what + " (see " + kProgram + " --help)");
+    return Failure(what + " (see " + command + " --help)");
 }
 
 }  // namespace
@@ -283,6 +307,32 @@ std::optional<RefractionModel> ParseRefractionModel(std::string_view text) {
     return std::nullopt;
 }
 
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || CountDigits(text) != text.size()) return std::nullopt;
+    // Saturates just past the range of int, then clamps.
+    constexpr long long kPastInt = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    long long value = 0;
+    for (char c : text) value = std::min(value * 10 + (c - '0'), kPastInt);
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+std::optional<CliTableFormat> ParseTableFormat(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), ToLower);
+    if (lower == "window") return CliTableFormat::kWindow;
+    if (lower == "file") return CliTableFormat::kFile;
+    if (lower == "clipboard") return CliTableFormat::kClipboard;
+    if (lower == "csv") return CliTableFormat::kCsv;
+    return std::nullopt;
+}
+
 LocalClock SystemLocalClock() {
     LocalClock clock;
     clock.present = [] {
@@ -321,6 +371,7 @@ std::string CliHelpText() {
                   [--lat DEG] [--lon DEG] [--height M] [--delta-t SEC]
                   [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                   [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
+       tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
        tarvel-cli --help | --version
 
 Computes the Sun's position and the solar times for one civil instant and one
@@ -328,6 +379,9 @@ observer: time measures, ecliptic, equatorial and horizontal coordinates,
 geometric and apparent rise, transit and set, Islamic prayer times and the
 Qibla. Prints the texts of the main window, grouped under its captions, or
 with --json every value as a number.
+
+The table subcommand repeats the computation for a series of instants a fixed
+step apart and writes the ephemeris table as text or CSV.
 
 Instant:
   --date YYYY-MM-DD     civil date, years 1 to 9999 of the proleptic Gregorian
@@ -387,154 +441,498 @@ Exit status:
 )";
 }
 
-CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
-    CLI::App app{"", kProgram};
-    app.set_help_flag("-h,--help");
-    app.set_version_flag("--version", CliVersionText());
+namespace {
 
-    std::string date, time, zone, lat, lon, height, deltaT, refraction, pressure, temperature,
-        refractionHeight, humidity, fajr, isha;
-    bool summer = false, noSummer = false, json = false;
+// The options of one instant and one observer, shared by both commands: their
+// texts as given, registered on a parser, then read into a request.
+class InstantSiteOptions {
+  public:
+    InstantSiteOptions() = default;
+    InstantSiteOptions(const InstantSiteOptions&) = delete;
+    InstantSiteOptions& operator=(const InstantSiteOptions&) = delete;
+
+    // Adds the options to app.
+    void AddTo(CLI::App& app) {
+        for (Valued& v : valued_) {
+            v.option = app.add_option(v.name, *v.value);
+        }
+        CLI::Option* summerFlag = app.add_flag("--summer", summer_)->disable_flag_override();
+        CLI::Option* noSummerFlag = app.add_flag("--no-summer", noSummer_)->disable_flag_override();
+        summerFlag->excludes(noSummerFlag);
+    }
+
+    // The text given to the option with a value `name` ("" when not given).
+    const std::string& Text(std::string_view name) const {
+        static const std::string kNone;
+        for (const Valued& v : valued_) {
+            if (name == v.name) return *v.value;
+        }
+        return kNone;
+    }
+
+    // Whether the option with a value `name` was given.
+    bool Given(std::string_view name) const {
+        for (const Valued& v : valued_) {
+            if (name == v.name) return v.option != nullptr && v.option->count() > 0;
+        }
+        return false;
+    }
+
+    // The request of the options given, the others taking their defaults (see
+    // ParseCommandLine); a kFail command naming the first option whose text is
+    // not accepted. `now` is clock.present().
+    std::optional<CliCommand> Read(const LocalClock& clock, const LocalMoment& now,
+                                   SolarRequest& request) const {
+        request = SolarRequest();  // the site and atmosphere defaults of the settings
+
+        CivilDate civilDate = now.date;
+        if (Given("--date")) {
+            const std::optional<CivilDate> value = ParseDate(date_);
+            if (!value) return NotAccepted("--date", date_);
+            civilDate = *value;
+        }
+        ClockTime clockTime = now.time;
+        if (Given("--time")) {
+            const std::optional<ClockTime> value = ParseClockTime(time_);
+            if (!value) return NotAccepted("--time", time_);
+            clockTime = *value;
+        }
+        request.zoneHours = now.standardZoneHours;
+        if (Given("--zone")) {
+            const std::optional<float> value = ParseZoneHours(zone_);
+            if (!value) return NotAccepted("--zone", zone_);
+            request.zoneHours = *value;
+        }
+        if (Given("--lat")) {
+            const std::optional<double> value = ParseLatitude(lat_);
+            if (!value) return NotAccepted("--lat", lat_);
+            request.latitude = *value;
+        }
+        if (Given("--lon")) {
+            const std::optional<double> value = ParseLongitudeWest(lon_);
+            if (!value) return NotAccepted("--lon", lon_);
+            request.longitude = *value;
+        }
+        if (Given("--refraction")) {
+            const std::optional<RefractionModel> model = ParseRefractionModel(refraction_);
+            if (!model) return NotAccepted("--refraction", refraction_);
+            request.refractionModel = *model;
+        }
+        // Plain decimals with their ranges.
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        struct Ranged {
+            const char* name;
+            const std::string* text;
+            double low;
+            double high;
+            double* target;
+        };
+        const Ranged ranged[] = {
+            {"--height", &height_, -1000.0, 20000.0, &request.height},
+            {"--delta-t", &deltaT_, -kInfinity, kInfinity, &request.deltaT},
+            {"--pressure", &pressure_, 0.0, 1200.0, &request.pressure},
+            {"--temperature", &temperature_, std::nextafter(-273.0, 0.0), 200.0,
+             &request.temperature},
+            {"--refraction-height", &refractionHeight_, 0.0, 10000.0, &request.refractionHeight},
+            {"--humidity", &humidity_, 0.0, 100.0, &request.humidity},
+            {"--fajr", &fajr_, -90.0, 0.0, &request.fajrAngle},
+            {"--isha", &isha_, -90.0, 0.0, &request.ishaAngle},
+        };
+        for (const Ranged& r : ranged) {
+            if (!Given(r.name)) continue;
+            const std::optional<double> value = ParseDecimalIn(*r.text, r.low, r.high);
+            if (!value) return NotAccepted(r.name, *r.text);
+            *r.target = *value;
+        }
+        request.deltaTGiven = Given("--delta-t");
+
+        request.year = civilDate.year;
+        request.month = civilDate.month;
+        request.day = civilDate.day;
+        request.hour = clockTime.hour;
+        request.minute = clockTime.minute;
+        request.second = clockTime.second;
+        request.zoneMinutes = request.zoneHours * 60;
+        if (summer_) {
+            request.summerTime = true;
+        } else if (noSummer_) {
+            request.summerTime = false;
+        } else if (request.zoneHours == now.standardZoneHours) {
+            // The computer's rule belongs to the computer's own zone only.
+            request.summerTime = clock.summerTimeAt(civilDate, clockTime);
+        } else {
+            request.summerTime = false;
+        }
+        return std::nullopt;
+    }
+
+  private:
     struct Valued {
         const char* name;
         std::string* value;
         CLI::Option* option = nullptr;
     };
-    Valued valued[] = {
-        {"--date", &date},
-        {"--time", &time},
-        {"--zone", &zone},
-        {"--lat", &lat},
-        {"--lon", &lon},
-        {"--height", &height},
-        {"--delta-t", &deltaT},
-        {"--refraction", &refraction},
-        {"--pressure", &pressure},
-        {"--temperature", &temperature},
-        {"--refraction-height", &refractionHeight},
-        {"--humidity", &humidity},
-        {"--fajr", &fajr},
-        {"--isha", &isha},
-    };
-    for (Valued& v : valued) {
-        v.option = app.add_option(v.name, *v.value);
-    }
-    CLI::Option* summerFlag = app.add_flag("--summer", summer)->disable_flag_override();
-    CLI::Option* noSummerFlag = app.add_flag("--no-summer", noSummer)->disable_flag_override();
-    summerFlag->excludes(noSummerFlag);
-    app.add_flag("--json", json)->disable_flag_override();
 
+    std::string date_, time_, zone_, lat_, lon_, height_, deltaT_, refraction_, pressure_,
+        temperature_, refractionHeight_, humidity_, fajr_, isha_;
+    bool summer_ = false;
+    bool noSummer_ = false;
+    Valued valued_[14] = {
+        {"--date", &date_},
+        {"--time", &time_},
+        {"--zone", &zone_},
+        {"--lat", &lat_},
+        {"--lon", &lon_},
+        {"--height", &height_},
+        {"--delta-t", &deltaT_},
+        {"--refraction", &refraction_},
+        {"--pressure", &pressure_},
+        {"--temperature", &temperature_},
+        {"--refraction-height", &refractionHeight_},
+        {"--humidity", &humidity_},
+        {"--fajr", &fajr_},
+        {"--isha", &isha_},
+    };
+};
+
+CliCommand PrintCommand(std::string text) {
+    CliCommand command;
+    command.action = CliAction::kPrint;
+    command.text = std::move(text);
+    return command;
+}
+
+// Parses args (in their order) with app; a command to return when parsing
+// ended in help, version or a failure.
+std::optional<CliCommand> Parse(CLI::App& app, const std::vector<std::string>& args,
+                                const std::string& command, std::string (*helpText)()) {
     // CLI11 takes the arguments in reverse order.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
-        CliCommand command;
-        command.action = CliAction::kPrint;
-        command.text = CliHelpText();
-        return command;
+        return PrintCommand(helpText());
     } catch (const CLI::CallForVersion&) {
-        CliCommand command;
-        command.action = CliAction::kPrint;
-        command.text = CliVersionText();
-        return command;
+        return PrintCommand(CliVersionText());
     } catch (const CLI::ParseError& error) {
-        return ParserFailure(error, app.remaining());
+        return ParserFailure(error, app.remaining(), command);
     }
+    return std::nullopt;
+}
 
-    auto given = [&valued](std::string_view name) {
-        for (const Valued& v : valued) {
-            if (name == v.name) return v.option->count() > 0;
+// The offsets of the table's zones as "%g" texts, in list order.
+std::vector<std::string> TableZoneTexts() {
+    std::vector<std::string> texts;
+    for (const float offset : kTableZoneOffsets) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", static_cast<double>(offset));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+// The names of the table's optional columns, in table order.
+std::vector<std::string> TableColumnNames() {
+    std::vector<std::string> names;
+    for (const TableColumnOption& option : kTableColumnOptions) {
+        names.emplace_back(option.name);
+    }
+    return names;
+}
+
+std::string JoinedWithCommas(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) {
+        if (!text.empty()) text += ", ";
+        text += item;
+    }
+    return text;
+}
+
+bool IsTableZone(float zoneHours) {
+    return std::find(kTableZoneOffsets.begin(), kTableZoneOffsets.end(), zoneHours) !=
+           kTableZoneOffsets.end();
+}
+
+// The option a validation failure of the table concerns.
+const char* TableFieldOption(TableField field) {
+    switch (field) {
+        case TableField::StartInstant:
+            return "--date/--time";
+        case TableField::Zone:
+            return "--zone";
+        case TableField::Longitude:
+            return "--lon";
+        case TableField::Latitude:
+            return "--lat";
+        case TableField::Height:
+            return "--height";
+        case TableField::PointCount:
+            return "--points";
+        case TableField::StepValue:
+            return "--step";
+        case TableField::None:
+            break;
+    }
+    return "table";
+}
+
+// The table's parameters from the request of one instant: the first row's
+// instant, zone, summer time, site, refraction and prayer settings.
+TableParameters TableParametersOf(const SolarRequest& request) {
+    TableParameters p;
+    p.startYear = request.year;
+    p.startMonth = request.month;
+    p.startDay = request.day;
+    p.startHour = request.hour;
+    p.startMinute = request.minute;
+    p.startSecond = request.second;
+    p.zoneHours = request.zoneHours;
+    p.summerTime = request.summerTime;
+    p.latitude = request.latitude;
+    p.longitude = request.longitude;
+    p.height = request.height;
+    p.refractionModel = request.refractionModel;
+    p.refractionHeight = request.refractionHeight;
+    p.humidity = request.humidity;
+    p.pressure = request.pressure;
+    p.temperature = request.temperature;
+    p.fajrAngle = request.fajrAngle;
+    p.ishaAngle = request.ishaAngle;
+    return p;
+}
+
+// The items separated by ", " and broken into lines of at most `width`
+// characters; the first line continues a line at column `firstColumn`, the
+// others start with `indent` blanks.
+std::string WrappedList(const std::vector<std::string>& items, std::size_t indent,
+                        std::size_t width, std::size_t firstColumn) {
+    std::string text;
+    std::size_t column = firstColumn;
+    bool lineEmpty = true;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = items[i] + (i + 1 < items.size() ? "," : "");
+        if (!lineEmpty && column + 1 + item.size() > width) {
+            text += "\n" + std::string(indent, ' ');
+            column = indent;
+            lineEmpty = true;
         }
-        return false;
-    };
+        if (!lineEmpty) {
+            text += ' ';
+            ++column;
+        }
+        text += item;
+        column += item.size();
+        lineEmpty = false;
+    }
+    return text;
+}
 
-    const LocalMoment now = clock.present();
-    SolarRequest request;  // the site and atmosphere defaults of the settings
+}  // namespace
 
-    CivilDate civilDate = now.date;
-    if (given("--date")) {
-        const std::optional<CivilDate> value = ParseDate(date);
-        if (!value) return NotAccepted("--date", date);
-        civilDate = *value;
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
+    if (!args.empty() && args.front() == "table") {
+        return ParseTableCommandLine(std::vector<std::string>(args.begin() + 1, args.end()), clock);
     }
-    ClockTime clockTime = now.time;
-    if (given("--time")) {
-        const std::optional<ClockTime> value = ParseClockTime(time);
-        if (!value) return NotAccepted("--time", time);
-        clockTime = *value;
-    }
-    request.zoneHours = now.standardZoneHours;
-    if (given("--zone")) {
-        const std::optional<float> value = ParseZoneHours(zone);
-        if (!value) return NotAccepted("--zone", zone);
-        request.zoneHours = *value;
-    }
-    if (given("--lat")) {
-        const std::optional<double> value = ParseLatitude(lat);
-        if (!value) return NotAccepted("--lat", lat);
-        request.latitude = *value;
-    }
-    if (given("--lon")) {
-        const std::optional<double> value = ParseLongitudeWest(lon);
-        if (!value) return NotAccepted("--lon", lon);
-        request.longitude = *value;
-    }
-    if (given("--refraction")) {
-        const std::optional<RefractionModel> model = ParseRefractionModel(refraction);
-        if (!model) return NotAccepted("--refraction", refraction);
-        request.refractionModel = *model;
-    }
-    // Plain decimals with their ranges.
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    struct Ranged {
-        const char* name;
-        const std::string* text;
-        double low;
-        double high;
-        double* target;
-    };
-    const Ranged ranged[] = {
-        {"--height", &height, -1000.0, 20000.0, &request.height},
-        {"--delta-t", &deltaT, -kInfinity, kInfinity, &request.deltaT},
-        {"--pressure", &pressure, 0.0, 1200.0, &request.pressure},
-        {"--temperature", &temperature, std::nextafter(-273.0, 0.0), 200.0, &request.temperature},
-        {"--refraction-height", &refractionHeight, 0.0, 10000.0, &request.refractionHeight},
-        {"--humidity", &humidity, 0.0, 100.0, &request.humidity},
-        {"--fajr", &fajr, -90.0, 0.0, &request.fajrAngle},
-        {"--isha", &isha, -90.0, 0.0, &request.ishaAngle},
-    };
-    for (const Ranged& r : ranged) {
-        if (!given(r.name)) continue;
-        const std::optional<double> value = ParseDecimalIn(*r.text, r.low, r.high);
-        if (!value) return NotAccepted(r.name, *r.text);
-        *r.target = *value;
-    }
-    request.deltaTGiven = given("--delta-t");
 
-    request.year = civilDate.year;
-    request.month = civilDate.month;
-    request.day = civilDate.day;
-    request.hour = clockTime.hour;
-    request.minute = clockTime.minute;
-    request.second = clockTime.second;
-    request.zoneMinutes = request.zoneHours * 60;
-    if (summer) {
-        request.summerTime = true;
-    } else if (noSummer) {
-        request.summerTime = false;
-    } else if (request.zoneHours == now.standardZoneHours) {
-        // The computer's rule belongs to the computer's own zone only.
-        request.summerTime = clock.summerTimeAt(civilDate, clockTime);
-    } else {
-        request.summerTime = false;
+    CLI::App app{"", kProgram};
+    app.set_help_flag("-h,--help");
+    app.set_version_flag("--version", CliVersionText());
+    InstantSiteOptions instantSite;
+    instantSite.AddTo(app);
+    bool json = false;
+    app.add_flag("--json", json)->disable_flag_override();
+    if (std::optional<CliCommand> ended = Parse(app, args, kProgram, CliHelpText)) {
+        return *ended;
     }
 
     CliCommand command;
+    if (std::optional<CliCommand> failure =
+            instantSite.Read(clock, clock.present(), command.request)) {
+        return *failure;
+    }
     command.action = CliAction::kCompute;
-    command.request = request;
     command.json = json;
     return command;
+}
+
+CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
+    const std::string commandName = std::string(kProgram) + " table";
+    CLI::App app{"", commandName};
+    app.set_help_flag("-h,--help");
+    InstantSiteOptions instantSite;
+    instantSite.AddTo(app);
+    std::string step, unit, points, columns, format, output;
+    bool decimalAngles = false, decimalHours = false;
+    CLI::Option* stepOption = app.add_option("--step", step);
+    CLI::Option* unitOption = app.add_option("--unit", unit);
+    CLI::Option* pointsOption = app.add_option("--points", points);
+    CLI::Option* columnsOption = app.add_option("--columns", columns);
+    CLI::Option* formatOption = app.add_option("--format", format);
+    CLI::Option* outputOption = app.add_option("--output", output);
+    app.add_flag("--decimal-angles", decimalAngles)->disable_flag_override();
+    app.add_flag("--decimal-hours", decimalHours)->disable_flag_override();
+    if (std::optional<CliCommand> ended = Parse(app, args, commandName, CliTableHelpText)) {
+        return *ended;
+    }
+
+    if (instantSite.Given("--delta-t")) {
+        return Failure(
+            "--delta-t does not apply to table: every row takes Delta T from the built-in model "
+            "for its own date");
+    }
+    const LocalMoment now = clock.present();
+    SolarRequest request;
+    if (std::optional<CliCommand> failure = instantSite.Read(clock, now, request)) {
+        return *failure;
+    }
+
+    CliTableRequest table;
+    table.parameters = TableParametersOf(request);
+    if (stepOption->count() > 0) {
+        const std::optional<double> value = ParseDecimal(step);
+        if (!value) return NotAccepted("--step", step);
+        table.parameters.stepValue = *value;
+    }
+    if (unitOption->count() > 0) {
+        const std::optional<TableStepUnit> value = ParseTableStepUnit(unit);
+        if (!value) return NotAccepted("--unit", unit);
+        table.parameters.stepUnit = *value;
+    }
+    if (pointsOption->count() > 0) {
+        const std::optional<int> value = ParseWholeNumber(points);
+        if (!value) return NotAccepted("--points", points);
+        table.parameters.pointCount = *value;
+    }
+    if (columnsOption->count() > 0) {
+        const ColumnOptionParse parsed = ParseColumnOptionList(columns, table.options);
+        if (!parsed.ok) return Failure("--columns: " + parsed.error);
+    }
+    table.options.decimalAngles = decimalAngles;
+    table.options.decimalHours = decimalHours;
+    if (formatOption->count() > 0) {
+        const std::optional<CliTableFormat> value = ParseTableFormat(format);
+        if (!value) return NotAccepted("--format", format);
+        table.format = *value;
+    }
+    if (outputOption->count() > 0) {
+        table.outputPath = output;
+    }
+
+    // The table knows the 40 zones of its zone list only.
+    if (!IsTableZone(table.parameters.zoneHours)) {
+        const std::string accepted =
+            "one of the table's zones, in hours east of UTC (also as +HH:MM or -HH:MM): " +
+            JoinedWithCommas(TableZoneTexts());
+        if (instantSite.Given("--zone")) {
+            return Failure("--zone '" + instantSite.Text("--zone") +
+                           "' not accepted by table: expected " + accepted);
+        }
+        char own[32];
+        std::snprintf(own, sizeof own, "%g", static_cast<double>(table.parameters.zoneHours));
+        return Failure(std::string("this computer's standard zone (") + own +
+                       " hours east of UTC) is not a zone of the table: give --zone with " +
+                       accepted);
+    }
+
+    // The engine's own checks and messages.
+    const TableValidation validation = ValidateTableParameters(table.parameters);
+    if (!validation.ok()) {
+        return Failure(std::string(TableFieldOption(validation.field)) + ": " + validation.message);
+    }
+    if (IsFractionalStepRefused(table.parameters.stepValue, table.parameters.stepUnit)) {
+        return Failure("--step: " + TableTexts().Get(table_string::kFractionalStep));
+    }
+
+    CliCommand command;
+    command.action = CliAction::kTable;
+    command.table = table;
+    return command;
+}
+
+std::string CliTableHelpText() {
+    constexpr std::size_t kIndent = 24;
+    constexpr std::size_t kWidth = 80;
+    std::string text =
+        R"(Usage: tarvel-cli table [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
+                        [--lat DEG] [--lon DEG] [--height M]
+                        [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
+                        [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG]
+                        [--step N] [--unit years|months|days|hours|minutes|seconds] [--points N]
+                        [--columns LIST|all] [--decimal-angles] [--decimal-hours]
+                        [--format window|file|clipboard|csv] [--output FILE]
+       tarvel-cli table --help
+
+Computes an ephemeris table: the solar computation of tarvel-cli repeated for
+--points instants, the first at the given date and time, each next one --step
+units after the one before, for one observer. Every row takes Delta T from the
+built-in model for its own date. The texts are those of the table window, with
+its Italian headings; the decimal separator and the short date format come
+from the locale (LC_ALL, LC_NUMERIC, LC_TIME, LANG). Every line ends in CR LF.
+
+First row and observer (read as by tarvel-cli, see tarvel-cli --help):
+  --date YYYY-MM-DD     date of the first row, 1900-01-01 to 3000-01-01
+                        (default: today on this computer's clock)
+  --time HH:MM[:SS]     clock time of the first row, summer hour included
+                        (default: now on this computer's clock)
+  --zone Z              standard time zone in hours east of UTC, one of the
+                        table's zones (also written +HH:MM or -HH:MM):
+                        )";
+    text += WrappedList(TableZoneTexts(), kIndent, kWidth, kIndent) + "\n";
+    text += R"(                        (default: this computer's standard zone)
+  --summer, --no-summer the clock shows summer time, or standard time
+                        (default: this computer's summer-time rule at the given
+                        date and time when the zone is this computer's own,
+                        otherwise no summer time)
+  --lat DEG             latitude, -90 to 90, negative south, or 33.9S, 45N
+                        (default: 45)
+  --lon DEG             longitude, -180 to 180, positive WEST, or 12.5E, 74W
+                        (default: -8, that is 8E)
+  --height M            height above sea level in metres, 0 to 10000
+                        (default: 0)
+  --refraction, --pressure, --temperature, --refraction-height, --humidity,
+  --fajr, --isha        as for tarvel-cli (defaults: bennett, 1010, 10, 100,
+                        20, -19, -17)
+  --delta-t does not apply: the table always takes Delta T from the model.
+
+Steps:
+  --step N              size of one step, 0.01 to 60; a fraction (0.5) only
+                        with --unit seconds (default: 1)
+  --unit UNIT           years, months, days, hours, minutes or seconds
+                        (default: hours)
+  --points N            number of rows, 1 to 1000 (default: 50)
+
+Columns and formats:
+  --columns LIST|all    the optional columns after the date and the time,
+                        comma-separated, letter case ignored, or all for every
+                        one (default: none):
+                        )";
+    text += WrappedList(TableColumnNames(), kIndent, kWidth, kIndent) + "\n";
+    text += R"(  --decimal-angles      angles as decimal degrees (default: degrees, minutes
+                        and seconds)
+  --decimal-hours       hours as decimal hours (default: hours, minutes and
+                        seconds)
+
+Output:
+  --format FORMAT       window: the text of the table window (default);
+                        file: the text of "Salva su file", every cell with the
+                        locale's decimal separator;
+                        clipboard: the text of "Copia nella clipboard", cells
+                        separated by tabs;
+                        csv: a header row of English column names and the
+                        values as plain numbers with "." (hours, degrees,
+                        seconds, days)
+  --output FILE         write FILE instead of standard output; FILE is
+                        replaced whole, or left as it was when writing fails
+  -h, --help            print this help and exit
+
+Exit status:
+  0  the table was written
+  1  the table could not be written to FILE or to standard output: one line
+     on standard error naming the file; an existing FILE is left as it was
+  2  bad usage or parameters: one line on standard error, nothing written
+)";
+    return text;
 }
 
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 // The command line of tarvel-cli: the accepted texts of each option, the
-// defaults taken from the computer's clock, and the request they build.
+// defaults taken from the computer's clock, and the request they build, for
+// the computation of one instant and for the `table` subcommand.
 //
 // Everything here is a plain function of its inputs (the computer's clock comes
 // in through LocalClock), so that tests reach every rule without running the
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "table/table_options.h"
+#include "table/table_parameters.h"
 
 namespace tarvel {
 
@@ -87,9 +90,33 @@ struct LocalClock {
 // which follows the TZ variable).
 LocalClock SystemLocalClock();
 
+// "+5", "-12", "1000": an optional sign and digits, the whole text; a value
+// beyond the range of int is clamped to it. nullopt for any other text.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+// What the table subcommand writes.
+enum class CliTableFormat {
+    kWindow,     // the text of the table window
+    kFile,       // the text of a saved file
+    kClipboard,  // the tab-separated text of the clipboard
+    kCsv,        // CSV for data tools
+};
+
+// "window", "file", "clipboard" or "csv", either case.
+std::optional<CliTableFormat> ParseTableFormat(std::string_view text);
+
+// A table to compute and write.
+struct CliTableRequest {
+    TableParameters parameters;
+    TableOptions options;
+    CliTableFormat format = CliTableFormat::kWindow;
+    std::optional<std::string> outputPath;  // none: standard output
+};
+
 // What to do after reading the command line.
 enum class CliAction {
     kCompute,  // compute `request` and print it (as JSON when `json`)
+    kTable,    // compute the table of `table` and write it
     kPrint,    // print `text` on standard output and exit with kExitSuccess
     kFail,     // print `text` (one line) on standard error and exit with kExitUsage
 };
@@ -100,9 +127,12 @@ struct CliCommand {
                        // kFail: one line without its newline
     SolarRequest request;
     bool json = false;
+    CliTableRequest table;
 };
 
-// Reads the arguments that follow the program name. Options not given take
+// Reads the arguments that follow the program name: the table subcommand when
+// the first of them is "table" (see ParseTableCommandLine), otherwise the
+// computation of one instant. Options not given take
 // their defaults: the date, time and standard zone of clock.present(); summer
 // time by clock.summerTimeAt() for the date and time when the zone is the
 // computer's own standard zone, otherwise no summer time; the site at latitude
@@ -111,8 +141,24 @@ struct CliCommand {
 // degrees; Delta T from the built-in model (deltaTGiven false).
 CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
 
+// Reads the arguments that follow "table". The instant and site options are
+// those of one instant, read in the same way with the same defaults; --delta-t
+// is refused (every row takes Delta T from the built-in model for its own
+// date). Then --step (a decimal, default 1), --unit (ParseTableStepUnit,
+// default hours), --points (ParseWholeNumber, default 50), --columns
+// (ParseColumnOptionList, default none), --decimal-angles, --decimal-hours,
+// --format (default window) and --output. The zone must be one of
+// kTableZoneOffsets; the parameters must pass ValidateTableParameters, and a
+// fractional step needs the unit seconds (otherwise the engine's string 147):
+// each refusal is a kFail naming its option.
+CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
 // The help text printed by --help.
 std::string CliHelpText();
+
+// The help text printed by table --help; the column names and the zones are
+// taken from the table engine's own lists.
+std::string CliTableHelpText();
 
 // The line printed by --version.
 std::string CliVersionText();

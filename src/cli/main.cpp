@@ -1,5 +1,6 @@
 // tarvel-cli: the solar computation of one instant and one observer, printed
-// as the main window's texts or as JSON. See CliHelpText() for the usage.
+// as the main window's texts or as JSON, and the ephemeris table (the table
+// subcommand). See CliHelpText() and CliTableHelpText() for the usage.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -8,7 +9,10 @@
 #include "astro/solar_computation.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
+#include "cli/cli_table.h"
 #include "format/result_texts.h"
+#include "table/table_locale.h"
+#include "table/text_file.h"
 
 namespace {
 
@@ -16,6 +20,28 @@ namespace {
 bool WriteAll(std::FILE* stream, const std::string& text) {
     const bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
     return std::fflush(stream) == 0 && written;
+}
+
+// The table subcommand: the table's text to the output file (replaced whole or
+// left as it was) or to standard output.
+int WriteTable(const tarvel::CliTableRequest& table) {
+    using namespace tarvel;
+    const CliTableOutput output = ProduceTableOutput(table, TableLocaleFromEnvironment());
+    WriteAll(stderr, output.diagnostics);
+    if (output.exitCode != kExitSuccess) return output.exitCode;
+    if (table.outputPath) {
+        const std::string error = WriteTextFileAtomically(*table.outputPath, output.text);
+        if (!error.empty()) {
+            WriteAll(stderr, "tarvel-cli: " + error + "\n");
+            return kExitOutputError;
+        }
+        return kExitSuccess;
+    }
+    if (!WriteAll(stdout, output.text)) {
+        WriteAll(stderr, "tarvel-cli: the table could not be written to standard output\n");
+        return kExitOutputError;
+    }
+    return kExitSuccess;
 }
 
 }  // namespace
@@ -30,6 +56,8 @@ int main(int argc, char** argv) {
             return kExitUsage;
         case CliAction::kPrint:
             return WriteAll(stdout, command.text) ? kExitSuccess : kExitOutputError;
+        case CliAction::kTable:
+            return WriteTable(command.table);
         case CliAction::kCompute:
             break;
     }

@@ -1,0 +1,78 @@
+#include "cli/cli_table.h"
+
+#include "table/table_csv.h"
+#include "table/table_layout.h"
+
+namespace tarvel {
+
+namespace {
+
+constexpr char kPrefix[] = "tarvel-cli: ";
+
+TableTarget TargetOf(CliTableFormat format) {
+    switch (format) {
+        case CliTableFormat::kFile:
+            return TableTarget::File;
+        case CliTableFormat::kClipboard:
+            return TableTarget::Clipboard;
+        case CliTableFormat::kWindow:
+        case CliTableFormat::kCsv:
+            break;
+    }
+    return TableTarget::Window;
+}
+
+// One line: a message may not break the one-line-per-report rule.
+std::string OneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    return text;
+}
+
+std::string RowErrorLine(int row, const std::string& message) {
+    return std::string(kPrefix) + "row " + std::to_string(row + 1) +
+           " could not be computed and has no values: " + OneLine(message) + "\n";
+}
+
+// The refusal of a run that did not end with Ok.
+CliTableOutput Refused(TableRunStatus status, const std::string& message) {
+    CliTableOutput output;
+    output.exitCode = kExitUsage;
+    const std::string text =
+        status == TableRunStatus::Cancelled ? "the table run was cancelled" : OneLine(message);
+    output.diagnostics = std::string(kPrefix) + text + "\n";
+    return output;
+}
+
+}  // namespace
+
+CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLocale& locale,
+                                  const TableRunControl& control) {
+    CliTableOutput output;
+    if (request.format == CliTableFormat::kCsv) {
+        const TableComputation computation = ComputeTableRows(request.parameters, control);
+        if (computation.status != TableRunStatus::Ok) {
+            return Refused(computation.status, computation.message);
+        }
+        for (std::size_t i = 0; i < computation.rows.size(); ++i) {
+            const TableRow& row = computation.rows[i];
+            if (!row.computed) output.diagnostics += RowErrorLine(static_cast<int>(i), row.error);
+        }
+        output.text = WriteTableCsv(request.options, computation.rows, request.parameters.latitude);
+        return output;
+    }
+
+    TableRunResult run = RunTable(request.parameters, request.options, TargetOf(request.format),
+                                  locale, TableTexts(), control);
+    if (run.status != TableRunStatus::Ok) {
+        return Refused(run.status, run.message);
+    }
+    for (const TableRowError& error : run.rowErrors) {
+        output.diagnostics += RowErrorLine(error.row, error.message);
+    }
+    output.text = std::move(run.text);
+    return output;
+}
+
+}  // namespace tarvel

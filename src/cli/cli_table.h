@@ -1,0 +1,28 @@
+// The table subcommand of tarvel-cli: the table engine's run for the request
+// read from the command line, as the text to write.
+#pragma once
+
+#include <string>
+
+#include "cli/cli_options.h"
+#include "table/table_locale.h"
+#include "table/table_run.h"
+
+namespace tarvel {
+
+struct CliTableOutput {
+    int exitCode = kExitSuccess;  // kExitUsage when the engine refused the parameters
+    std::string text;             // what to write (kExitSuccess only)
+    // Lines for standard error, each ending in "\n": the refusal, or one line
+    // per row whose computation failed (that row is written without values).
+    std::string diagnostics;
+};
+
+// Runs the table engine for the request: RunTable for the window, file and
+// clipboard texts, ComputeTableRows and WriteTableCsv for CSV. The locale gives
+// the decimal separator and the short date format; control the threads (all
+// cores by default).
+CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLocale& locale,
+                                  const TableRunControl& control = TableRunControl());
+
+}  // namespace tarvel

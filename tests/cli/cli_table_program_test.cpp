@@ -1,0 +1,250 @@
+// tarvel-cli table run as a program: the texts it writes against the table
+// engine's own, the output file, and the exit status of every refusal.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "run_program.h"
+#include "table/table_run.h"
+#include "table/table_texts.h"
+
+namespace tarvel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProgramRun;
+
+// The program with the C locale, so that its texts use the table's default
+// decimal separator and short date format.
+ProgramRun RunTableCli(const std::vector<std::string>& args) {
+    std::vector<std::string> all = {"table"};
+    all.insert(all.end(), args.begin(), args.end());
+    return testing::RunCli(all, "UTC", nullptr, "C");
+}
+
+std::string Joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& a : args) text += a + " ";
+    return text;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A new empty directory, removed with its content at the end of the test.
+class TemporaryDirectory {
+  public:
+    TemporaryDirectory() {
+        std::string pattern = (fs::temp_directory_path() / "tarvel-cli-table-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~TemporaryDirectory() {
+        std::error_code ignored;
+        if (!path_.empty()) fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// Rome from the summer solstice, one row a day.
+const std::vector<std::string> kRome = {"--date", "2024-06-21", "--time", "12:00",  "--zone",
+                                        "1",      "--summer",   "--lat",  "41.9",   "--lon",
+                                        "12.5E",  "--step",     "1",      "--unit", "days"};
+
+std::vector<std::string> Rome(std::vector<std::string> more) {
+    std::vector<std::string> args = kRome;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(CliTableProgramTest, WindowTextIsTheEnginesRunTableText) {
+    const ProgramRun run =
+        RunTableCli(Rome({"--points", "3", "--columns", "equationOfTime,declination"}));
+    ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    TableParameters p;
+    p.startYear = 2024;
+    p.startMonth = 6;
+    p.startDay = 21;
+    p.startHour = 12;
+    p.startMinute = 0;
+    p.startSecond = 0;
+    p.zoneHours = 1.0f;
+    p.summerTime = true;
+    p.latitude = 41.9;
+    p.longitude = -12.5;
+    p.stepValue = 1;
+    p.stepUnit = TableStepUnit::Days;
+    p.pointCount = 3;
+    TableOptions options;
+    options.showEquationOfTime = true;
+    options.showDeclination = true;
+    const TableRunResult expected = RunTable(p, options, TableTarget::Window);
+    ASSERT_EQ(expected.status, TableRunStatus::Ok);
+    EXPECT_EQ(run.out, expected.text);
+
+    // Five title lines, an empty line, four heading lines and three rows.
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5 + 1 + 4 + 3);
+    EXPECT_NE(run.out.find("\r\n 23/06/2024  |"), std::string::npos) << run.out;
+}
+
+TEST(CliTableProgramTest, CsvHasAHeaderRowAndOneRecordPerRow) {
+    const ProgramRun run =
+        RunTableCli(Rome({"--points", "5", "--columns", "declination,deltaT,equationOfTime",
+                          "--format", "csv", "--decimal-angles"}));
+    ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> records;
+    std::size_t start = 0;
+    while (start < run.out.size()) {
+        const std::size_t end = run.out.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos) << "every record ends in CR LF";
+        records.push_back(run.out.substr(start, end - start));
+        start = end + 2;
+    }
+    ASSERT_EQ(records.size(), 1u + 5u) << run.out;
+    // Table order, whatever the order of the list.
+    EXPECT_EQ(records[0], "Date,Time,DeltaT,EquationOfTime,Declination");
+    EXPECT_EQ(records[1].rfind("2024-06-21,12:00:00.00,", 0), 0u) << records[1];
+    EXPECT_EQ(records[5].rfind("2024-06-25,12:00:00.00,", 0), 0u) << records[5];
+    for (const std::string& record : records) {
+        EXPECT_EQ(std::count(record.begin(), record.end(), ','), 4) << record;
+    }
+}
+
+TEST(CliTableProgramTest, OutputFileHoldsTheTextAndReplacesAnOldFile) {
+    TemporaryDirectory directory;
+    ASSERT_FALSE(directory.path().empty());
+    const fs::path target = directory.path() / "rome.txt";
+    WriteFile(target, std::string(100000, 'x'));  // longer than the table
+
+    for (const char* format : {"file", "csv"}) {
+        const std::vector<std::string> args = Rome({"--points", "4", "--format", format});
+        const ProgramRun toStdout = RunTableCli(args);
+        ASSERT_EQ(toStdout.exitCode, kExitSuccess) << toStdout.err;
+        std::vector<std::string> withOutput = args;
+        withOutput.insert(withOutput.end(), {"--output", target.string()});
+        const ProgramRun toFile = RunTableCli(withOutput);
+        ASSERT_EQ(toFile.exitCode, kExitSuccess) << Joined(withOutput) << toFile.err;
+        EXPECT_EQ(toFile.out, "") << format;
+        EXPECT_EQ(toFile.err, "") << format;
+        EXPECT_EQ(ReadFile(target), toStdout.out) << format;
+    }
+    // Nothing but the target is left in the directory.
+    std::vector<fs::path> entries(fs::directory_iterator(directory.path()), {});
+    EXPECT_EQ(entries.size(), 1u);
+}
+
+TEST(CliTableProgramTest, OutputThatCannotBeWrittenExitsOneAndKeepsTheTarget) {
+    TemporaryDirectory directory;
+    ASSERT_FALSE(directory.path().empty());
+    // A target that is a directory holding a file, and a target in a missing
+    // directory.
+    const fs::path busy = directory.path() / "busy";
+    fs::create_directory(busy);
+    WriteFile(busy / "keep.txt", "old content\n");
+    const fs::path missing = directory.path() / "missing" / "table.txt";
+
+    for (const fs::path& target : {busy, missing}) {
+        const ProgramRun run = RunTableCli(Rome({"--points", "3", "--output", target.string()}));
+        EXPECT_EQ(run.exitCode, kExitOutputError) << target;
+        EXPECT_EQ(run.out, "") << target;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("tarvel-cli: Cannot save " + target.string() + ": ", 0), 0u)
+            << run.err;
+    }
+    // Standard output that cannot take the text.
+    const ProgramRun full =
+        testing::RunCli({"table", "--zone", "1", "--points", "3"}, "UTC", "/dev/full", "C");
+    EXPECT_EQ(full.exitCode, kExitOutputError);
+    EXPECT_EQ(full.err, "tarvel-cli: the table could not be written to standard output\n");
+
+    EXPECT_TRUE(fs::is_directory(busy));
+    EXPECT_EQ(ReadFile(busy / "keep.txt"), "old content\n");
+    std::vector<fs::path> inBusy(fs::directory_iterator(busy), {});
+    EXPECT_EQ(inBusy.size(), 1u);
+    EXPECT_FALSE(fs::exists(missing.parent_path()));
+    std::vector<fs::path> entries(fs::directory_iterator(directory.path()), {});
+    EXPECT_EQ(entries.size(), 1u) << "no temporary file left";
+}
+
+TEST(CliTableProgramTest, RefusalsExitTwoWithOneLineAndWriteNothing) {
+    TemporaryDirectory directory;
+    ASSERT_FALSE(directory.path().empty());
+    const fs::path target = directory.path() / "table.txt";
+    WriteFile(target, "old table\n");
+
+    const std::string fractional = TableTexts().Get(table_string::kFractionalStep);
+    struct Case {
+        std::vector<std::string> args;
+        std::string line;  // without "tarvel-cli: " and the newline
+    } cases[] = {
+        {{"--step", "1.5", "--unit", "hours"}, "--step: " + fractional},
+        {{"--points", "0"}, "--points: Immettere un valore integer compreso tra 1 e 1000."},
+        {{"--points", "1001"}, "--points: Immettere un valore integer compreso tra 1 e 1000."},
+        {{"--step", "61"}, "--step: Immettere un numero compreso tra 0.01 e 60."},
+        {{"--zone", "5.1"}, ""},
+        {{"--delta-t", "69.2"}, ""},
+        {{"--columns", "sunspots"}, ""},
+        {{"--unit", "fortnights"}, ""},
+        {{"--format", "pdf"}, ""},
+        {{"--json"}, ""},
+    };
+    for (const Case& c : cases) {
+        // TZ=UTC: the default zone, 0, is one of the table's.
+        std::vector<std::string> args = {"--date", "2024-06-21", "--time", "12:00"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"--output", target.string()});
+        const ProgramRun run = RunTableCli(args);
+        EXPECT_EQ(run.exitCode, kExitUsage) << "table " << Joined(args);
+        EXPECT_EQ(run.out, "") << "table " << Joined(args);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
+            << "table " << Joined(args) << ": " << run.err;
+        EXPECT_EQ(run.err.rfind("tarvel-cli: ", 0), 0u) << run.err;
+        if (!c.line.empty()) {
+            EXPECT_EQ(run.err, "tarvel-cli: " + c.line + "\n") << "table " << Joined(args);
+        } else {
+            EXPECT_NE(run.err.find(c.args.front()), std::string::npos)
+                << "table " << Joined(args) << ": expected mention of " << c.args.front()
+                << ", obtained " << run.err;
+        }
+        EXPECT_EQ(ReadFile(target), "old table\n") << "table " << Joined(args);
+    }
+    // Without --output nothing reaches standard output either.
+    const ProgramRun run = RunTableCli({"--zone", "1", "--step", "0.5", "--unit", "days"});
+    EXPECT_EQ(run.exitCode, kExitUsage);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tarvel-cli: --step: " + fractional + "\n");
+}
+
+TEST(CliTableProgramTest, HelpDocumentsTheSubcommand) {
+    const ProgramRun help = RunTableCli({"--help"});
+    EXPECT_EQ(help.exitCode, kExitSuccess);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out, CliTableHelpText());
+
+    const ProgramRun main = testing::RunCli({"--help"});
+    EXPECT_EQ(main.exitCode, kExitSuccess);
+    EXPECT_NE(main.out.find("tarvel-cli table"), std::string::npos) << main.out;
+}
+
+}  // namespace
+}  // namespace tarvel
