@@ -1,0 +1,246 @@
+#include "app/options_dialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/main/dialog_units.h"
+#include "ui/main/form_fields.h"
+#include "ui/main/form_widgets.h"
+#include "ui/main/group_frame.h"
+#include "ui/main/message_sink.h"
+
+namespace tarvel {
+
+namespace {
+
+// The dialog is 309 x 146 dialog units.
+constexpr int kDialogWidthUnits = 309;
+constexpr int kDialogHeightUnits = 146;
+
+// Entries of the prayer-angle lists: entry i stands for -10 - i degrees.
+constexpr int kAngleEntries = 11;
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("COptionsDialog", text);
+}
+
+void Tag(QWidget* widget, int id) {
+    widget->setProperty(kControlIdProperty, id);
+    widget->setObjectName(QStringLiteral("c%1").arg(id));
+}
+
+}  // namespace
+
+COptionsDialog::COptionsDialog(const AppSettings& settings, MessageSink* sink, QWidget* parent)
+    : QDialog(parent), values_(settings), sink_(sink != nullptr ? sink : &DefaultMessageSink()) {
+    setWindowTitle(Translated(QT_TRANSLATE_NOOP("COptionsDialog", "Preferenze")));
+    setFont(FormFont());
+    BuildForm();
+
+    // Opening: the values into the controls, the prayer angles into the lists,
+    // height and humidity enabled for the integration model only.
+    ReversePass();
+    SelectAngle(fajrList_, values_.fajrAngle);
+    SelectAngle(ishaList_, values_.ishaAngle);
+    EnableIntegrationFields();
+}
+
+void COptionsDialog::BuildForm() {
+    const DialogUnits units(font());
+    setFixedSize(units.X(kDialogWidthUnits), units.Y(kDialogHeightUnits));
+
+    AddHiddenGroup(this, 1059,
+                   Translated(QT_TRANSLATE_NOOP("COptionsDialog", "RIFRAZIONE ATMOSFERICA")),
+                   units.Rect(7, 7, 295, 78));
+    AddHiddenGroup(this, 1060,
+                   Translated(QT_TRANSLATE_NOOP("COptionsDialog", "PREGHIERE ISLAMICHE")),
+                   units.Rect(7, 92, 226, 47));
+
+    auto label = [this](int forId, const char* text, QRect rect) {
+        auto* l = new QLabel(Translated(text), this);
+        l->setObjectName(QStringLiteral("label%1").arg(forId));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setWordWrap(true);
+        l->setGeometry(rect);
+    };
+    auto edit = [this](int id, QRect rect) {
+        auto* e = new QLineEdit(this);
+        e->setAlignment(Qt::AlignCenter);
+        e->setGeometry(rect);
+        Tag(e, id);
+        return e;
+    };
+    auto angleList = [this](int id, QRect rect) {
+        auto* combo = new QComboBox(this);
+        for (int i = 0; i < kAngleEntries; ++i) {
+            combo->addItem(QString::number(-10 - i));
+        }
+        combo->setGeometry(rect.x(), rect.y(), rect.width(), combo->sizeHint().height());
+        Tag(combo, id);
+        return combo;
+    };
+    auto button = [this](int id, const char* text, QRect rect) {
+        auto* b = new WrappingPushButton(Translated(text), this);
+        b->setAutoDefault(false);
+        b->setGeometry(rect);
+        Tag(b, id);
+        return b;
+    };
+
+    bennettRadio_ = new WrappingRadioButton(
+        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "formula di Bennett-Samudson")), this);
+    bennettRadio_->setGeometry(units.Rect(16, 20, 130, 10));
+    Tag(bennettRadio_, 1282);
+    integrationRadio_ = new WrappingRadioButton(
+        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "integrazione numerica")), this);
+    integrationRadio_->setGeometry(units.Rect(16, 32, 130, 10));
+    Tag(integrationRadio_, 1283);
+
+    label(1284, QT_TRANSLATE_NOOP("COptionsDialog", "pressione [mbar]"),
+          units.Rect(12, 48, 64, 12));
+    pressureField_ = edit(1284, units.Rect(80, 48, 44, 12));
+    label(1285, QT_TRANSLATE_NOOP("COptionsDialog", "temperatura [\u00baC]"),
+          units.Rect(12, 64, 64, 12));
+    temperatureField_ = edit(1285, units.Rect(80, 64, 44, 12));
+    standardButton_ = button(1286, QT_TRANSLATE_NOOP("COptionsDialog", "condizioni standard"),
+                             units.Rect(132, 49, 46, 26));
+    label(1287, QT_TRANSLATE_NOOP("COptionsDialog", "altitudine [m]"), units.Rect(184, 48, 50, 12));
+    heightField_ = edit(1287, units.Rect(238, 48, 54, 12));
+    label(1288, QT_TRANSLATE_NOOP("COptionsDialog", "umidit\u00e0 [%]"),
+          units.Rect(184, 64, 50, 12));
+    humidityField_ = edit(1288, units.Rect(238, 64, 54, 12));
+
+    label(1057, QT_TRANSLATE_NOOP("COptionsDialog", "altezza solare per Fajr [\u00ba]"),
+          units.Rect(12, 104, 112, 12));
+    fajrList_ = angleList(1057, units.Rect(128, 104, 50, 80));
+    label(1058, QT_TRANSLATE_NOOP("COptionsDialog", "altezza solare per Isha [\u00ba]"),
+          units.Rect(12, 121, 112, 12));
+    ishaList_ = angleList(1058, units.Rect(128, 121, 50, 80));
+
+    okButton_ = button(1, QT_TRANSLATE_NOOP("COptionsDialog", "OK"), units.Rect(242, 92, 60, 14));
+    okButton_->setDefault(true);
+    cancelButton_ =
+        button(2, QT_TRANSLATE_NOOP("COptionsDialog", "Annulla"), units.Rect(242, 109, 60, 14));
+    defaultsButton_ = button(3, QT_TRANSLATE_NOOP("COptionsDialog", "Valori di default"),
+                             units.Rect(242, 126, 60, 14));
+
+    // Tab order: the template's order.
+    const QList<QWidget*> order = {bennettRadio_,     integrationRadio_, pressureField_,
+                                   temperatureField_, standardButton_,   heightField_,
+                                   humidityField_,    fajrList_,         ishaList_,
+                                   defaultsButton_,   okButton_,         cancelButton_};
+    for (int i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(bennettRadio_, &QRadioButton::clicked, this, [this] { OnModelClicked(); });
+    connect(integrationRadio_, &QRadioButton::clicked, this, [this] { OnModelClicked(); });
+    connect(standardButton_, &QPushButton::clicked, this, [this] { OnStandardConditions(); });
+    connect(defaultsButton_, &QPushButton::clicked, this, [this] { OnDefaults(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* COptionsDialog::Control(int id) const {
+    return FindControl(this, id);
+}
+
+bool COptionsDialog::FormPass() {
+    values_.refractionModel =
+        integrationRadio_->isChecked() ? kRefractionIntegration : kRefractionBennett;
+    return ReadNumberField(pressureField_, 20.0, 1200.0, values_.pressure, *sink_, this) &&
+           ReadNumberField(temperatureField_, -273.0, 200.0, values_.temperature, *sink_, this) &&
+           ReadNumberField(heightField_, 0.0, 10000.0, values_.refractionHeight, *sink_, this) &&
+           ReadNumberField(humidityField_, 0.0, 100.0, values_.humidity, *sink_, this);
+}
+
+void COptionsDialog::ReversePass() {
+    bennettRadio_->setChecked(values_.refractionModel == kRefractionBennett);
+    integrationRadio_->setChecked(values_.refractionModel != kRefractionBennett);
+    SetFieldText(pressureField_, FieldNumberText(values_.pressure));
+    SetFieldText(temperatureField_, FieldNumberText(values_.temperature));
+    SetFieldText(heightField_, FieldNumberText(values_.refractionHeight));
+    SetFieldText(humidityField_, FieldNumberText(values_.humidity));
+}
+
+void COptionsDialog::EnableIntegrationFields() {
+    const bool integration = values_.refractionModel != kRefractionBennett;
+    heightField_->setEnabled(integration);
+    humidityField_->setEnabled(integration);
+}
+
+void COptionsDialog::SelectAngle(QComboBox* combo, double angle) {
+    int selected = -1;
+    for (int i = 0; i < kAngleEntries; ++i) {
+        if (-10.0 - i == angle) {
+            selected = i;
+            break;
+        }
+    }
+    combo->setCurrentIndex(selected);
+}
+
+double COptionsDialog::AngleOf(const QComboBox* combo) {
+    const int index = combo->currentIndex();
+    return index < 0 ? -10.0 : -10.0 - index;
+}
+
+void COptionsDialog::OnModelClicked() {
+    FormPass();
+    EnableIntegrationFields();
+}
+
+void COptionsDialog::OnStandardConditions() {
+    FormPass();
+    values_.pressure = 1010.0;
+    values_.temperature = 10.0;
+    values_.refractionHeight = 100.0;
+    values_.humidity = 20.0;
+    ReversePass();
+}
+
+void COptionsDialog::OnDefaults() {
+    FormPass();
+    values_.pressure = 1010.0;
+    values_.temperature = 10.0;
+    values_.refractionHeight = 100.0;
+    values_.humidity = 20.0;
+    values_.refractionModel = kRefractionBennett;
+    values_.fajrAngle = -19.0;
+    values_.ishaAngle = -17.0;
+    ReversePass();
+    EnableIntegrationFields();
+    SelectAngle(fajrList_, values_.fajrAngle);
+    SelectAngle(ishaList_, values_.ishaAngle);
+}
+
+void COptionsDialog::OnOk() {
+    // Only the selections count; a list without one gives -10.
+    values_.fajrAngle = AngleOf(fajrList_);
+    values_.ishaAngle = AngleOf(ishaList_);
+    if (FormPass()) {
+        QDialog::accept();
+    }
+}
+
+void COptionsDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    PaintGroupFrames(painter, this, {1059, 1060});
+}
+
+bool EditPreferences(QWidget* parent, AppSettings& settings, MessageSink* sink) {
+    COptionsDialog dialog(settings, sink, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    CopyPreferences(dialog.Values(), settings);
+    return true;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,73 @@
+// The preferences dialog: the refraction model and the atmosphere it uses, and
+// the Sun altitudes of the Fajr and Isha prayers.
+#pragma once
+
+#include <QDialog>
+
+#include "app/app_settings.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tarvel {
+
+class MessageSink;
+
+class COptionsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Fills the dialog from the seven preference values of settings (the site
+    // is not part of it). sink: where message boxes go (nullptr: modal boxes).
+    explicit COptionsDialog(const AppSettings& settings, MessageSink* sink = nullptr,
+                            QWidget* parent = nullptr);
+
+    // The dialog's values; after OK they are the ones to copy back.
+    const AppSettings& Values() const { return values_; }
+
+    QWidget* Control(int id) const;
+
+    // Form pass: the radio group, then pressure (20 ... 1200), temperature
+    // (-273 ... 200), refraction height (0 ... 10000) and humidity (0 ... 100),
+    // stopping at the first failure.
+    bool FormPass();
+    // Reverse pass: the values into the radio buttons and edits.
+    void ReversePass();
+
+    void OnModelClicked();
+    void OnStandardConditions();
+    void OnDefaults();
+    void OnOk();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void BuildForm();
+    void EnableIntegrationFields();
+    void SelectAngle(QComboBox* combo, double angle);
+    static double AngleOf(const QComboBox* combo);
+
+    AppSettings values_;
+    MessageSink* sink_;
+
+    QRadioButton* bennettRadio_ = nullptr;
+    QRadioButton* integrationRadio_ = nullptr;
+    QLineEdit* pressureField_ = nullptr;
+    QLineEdit* temperatureField_ = nullptr;
+    QPushButton* standardButton_ = nullptr;
+    QLineEdit* heightField_ = nullptr;
+    QLineEdit* humidityField_ = nullptr;
+    QComboBox* fajrList_ = nullptr;
+    QComboBox* ishaList_ = nullptr;
+    QPushButton* defaultsButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+// Runs the preferences dialog modally on settings; when it is closed with OK
+// copies its seven values into settings and returns true.
+bool EditPreferences(QWidget* parent, AppSettings& settings, MessageSink* sink = nullptr);
+
+}  // namespace tarvel

@@ -1,0 +1,180 @@
+#include "app/settings_store.h"
+
+#include <QSettings>
+#include <QStringList>
+#include <bit>
+
+namespace tarvel {
+
+namespace {
+
+constexpr char kOrganization[] = "Dovel Marsk";
+constexpr char kApplication[] = "Ombrix";
+constexpr char kGroup[] = "Tarvel";
+
+enum class RangeTest { None, Latitude, Longitude, Height };
+
+struct DoubleValue {
+    const char* name;  // without the final "1" or "2"
+    double AppSettings::*field;
+    RangeTest range;
+};
+
+// In the order in which the values are written and read; the refraction model
+// comes after the height.
+const DoubleValue kSiteValues[] = {
+    {"Latitude", &AppSettings::latitude, RangeTest::Latitude},
+    {"Longitude", &AppSettings::longitude, RangeTest::Longitude},
+    {"Altitude", &AppSettings::height, RangeTest::Height},
+};
+
+constexpr char kRefractionType[] = "RefractionType";
+
+const DoubleValue kRefractionValues[] = {
+    {"RefractionPressure", &AppSettings::pressure, RangeTest::None},
+    {"RefractionTemperature", &AppSettings::temperature, RangeTest::None},
+    {"RefractionAltitude", &AppSettings::refractionHeight, RangeTest::None},
+    {"RefractionHumidity", &AppSettings::humidity, RangeTest::None},
+    {"fajrDegrees", &AppSettings::fajrAngle, RangeTest::None},
+    {"ishaDegrees", &AppSettings::ishaAngle, RangeTest::None},
+};
+
+bool InRange(double value, RangeTest range) {
+    switch (range) {
+        case RangeTest::None:
+            return true;
+        case RangeTest::Latitude:
+            return value >= -90.0 && value <= 90.0;
+        case RangeTest::Longitude:
+            return value >= -180.0 && value <= 180.0;
+        case RangeTest::Height:
+            return value >= -1000.0 && value <= 20000.0;
+    }
+    return false;
+}
+
+// A stored unsigned 32-bit value: the decimal digits of 0 ... 4294967295.
+bool ReadDword(const QSettings& store, const QString& name, std::uint32_t& value) {
+    const QVariant stored = store.value(name);
+    if (!stored.isValid()) {
+        return false;
+    }
+    const QString text = stored.toString().trimmed();
+    if (text.isEmpty() || !text.at(0).isDigit()) {
+        return false;
+    }
+    bool ok = false;
+    const qulonglong number = text.toULongLong(&ok, 10);
+    if (!ok || number > 0xFFFFFFFFull) {
+        return false;
+    }
+    value = static_cast<std::uint32_t>(number);
+    return true;
+}
+
+// Reads one double: the low half (a missing one is 0), then the high half,
+// which must be present. False stops the load.
+bool ReadDouble(const QSettings& store, const char* name, double& value) {
+    std::uint32_t low = 0;
+    if (!ReadDword(store, QString::fromLatin1(name) + QLatin1Char('1'), low)) {
+        low = 0;
+    }
+    std::uint32_t high = 0;
+    if (!ReadDword(store, QString::fromLatin1(name) + QLatin1Char('2'), high)) {
+        return false;
+    }
+    value = JoinDouble(low, high);
+    return true;
+}
+
+bool LoadDoubles(const QSettings& store, const DoubleValue* values, std::size_t count,
+                 AppSettings& settings) {
+    for (std::size_t i = 0; i < count; ++i) {
+        double value = 0;
+        if (!ReadDouble(store, values[i].name, value) || !InRange(value, values[i].range)) {
+            return false;
+        }
+        settings.*(values[i].field) = value;
+    }
+    return true;
+}
+
+void WriteDouble(QSettings& store, const char* name, double value) {
+    const DoubleHalves halves = SplitDouble(value);
+    store.setValue(QString::fromLatin1(name) + QLatin1Char('1'), halves.low);
+    store.setValue(QString::fromLatin1(name) + QLatin1Char('2'), halves.high);
+}
+
+}  // namespace
+
+DoubleHalves SplitDouble(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    return {static_cast<std::uint32_t>(bits & 0xFFFFFFFFull),
+            static_cast<std::uint32_t>(bits >> 32)};
+}
+
+double JoinDouble(std::uint32_t low, std::uint32_t high) {
+    return std::bit_cast<double>((static_cast<std::uint64_t>(high) << 32) | low);
+}
+
+SettingsStore::SettingsStore() = default;
+
+SettingsStore::SettingsStore(QString iniFilePath) : iniFilePath_(std::move(iniFilePath)) {}
+
+std::unique_ptr<QSettings> SettingsStore::Open() const {
+    std::unique_ptr<QSettings> store;
+    if (iniFilePath_.isEmpty()) {
+        store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QString::fromLatin1(kOrganization),
+                                            QString::fromLatin1(kApplication));
+    } else {
+        store = std::make_unique<QSettings>(iniFilePath_, QSettings::IniFormat);
+    }
+    // Only the user's own values count, never system-wide ones.
+    store->setFallbacksEnabled(false);
+    return store;
+}
+
+QString SettingsStore::FileName() const {
+    return Open()->fileName();
+}
+
+void SettingsStore::Load(AppSettings& settings) const {
+    const std::unique_ptr<QSettings> store = Open();
+    // The group is opened for reading and writing: without it (first run) or
+    // without write access, the defaults stay.
+    if (store->status() != QSettings::NoError || !store->isWritable() ||
+        !store->childGroups().contains(QString::fromLatin1(kGroup))) {
+        return;
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    if (!LoadDoubles(*store, kSiteValues, std::size(kSiteValues), settings)) {
+        return;
+    }
+    std::uint32_t model = 0;
+    if (!ReadDword(*store, QString::fromLatin1(kRefractionType), model) || model >= 2) {
+        return;
+    }
+    settings.refractionModel = static_cast<RefractionModel>(model);
+    LoadDoubles(*store, kRefractionValues, std::size(kRefractionValues), settings);
+}
+
+void SettingsStore::Save(const AppSettings& settings) const {
+    const std::unique_ptr<QSettings> store = Open();
+    if (store->status() != QSettings::NoError || !store->isWritable()) {
+        return;
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    for (const DoubleValue& value : kSiteValues) {
+        WriteDouble(*store, value.name, settings.*(value.field));
+    }
+    store->setValue(QString::fromLatin1(kRefractionType),
+                    static_cast<std::uint32_t>(settings.refractionModel));
+    for (const DoubleValue& value : kRefractionValues) {
+        WriteDouble(*store, value.name, settings.*(value.field));
+    }
+    store->endGroup();
+    store->sync();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,60 @@
+// The per-user store of AppSettings.
+//
+// Every value lives under the group "Tarvel" of the user's settings of
+// organization "Dovel Marsk", application "Ombrix" (an INI file). Each double is
+// kept as its IEEE 754 bit pattern split into two unsigned 32-bit values: the
+// name ending in "1" holds the low 32 bits, the name ending in "2" the high 32
+// bits. The refraction model is one 32-bit value. Nothing is ever reported: a
+// missing store, missing or malformed values and failed writes are silent.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "app/app_settings.h"
+
+class QSettings;
+
+namespace tarvel {
+
+// The low and high 32-bit halves of a double's bit pattern, and back.
+struct DoubleHalves {
+    std::uint32_t low;
+    std::uint32_t high;
+};
+DoubleHalves SplitDouble(double value);
+double JoinDouble(std::uint32_t low, std::uint32_t high);
+
+class SettingsStore {
+  public:
+    // The user's own store.
+    SettingsStore();
+    // A store kept in the given INI file (tests use a temporary directory).
+    explicit SettingsStore(QString iniFilePath);
+
+    // Loads the stored values over settings, in the order Latitude, Longitude,
+    // Altitude, RefractionType, RefractionPressure, RefractionTemperature,
+    // RefractionAltitude, RefractionHumidity, fajrDegrees, ishaDegrees. Loading
+    // stops, silently, at the first value whose high half (or RefractionType)
+    // is missing or not an unsigned 32-bit number, or that fails its range
+    // test (latitude -90 ... 90, longitude -180 ... 180, height -1000 ...
+    // 20000, refraction model less than 2); the fields not reached keep what
+    // they held. A missing low half counts as 0. Without a stored group, or
+    // when the store cannot be written, nothing is loaded.
+    void Load(AppSettings& settings) const;
+
+    // Writes all 19 values in the same order (low half, then high half).
+    // Nothing is written when the store cannot be written.
+    void Save(const AppSettings& settings) const;
+
+    // Where the values live.
+    QString FileName() const;
+
+  private:
+    std::unique_ptr<QSettings> Open() const;
+
+    QString iniFilePath_;  // empty: the user's store
+};
+
+}  // namespace tarvel

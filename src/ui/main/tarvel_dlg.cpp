@@ -1,0 +1,908 @@
+#include "ui/main/tarvel_dlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTimeEdit>
+#include <algorithm>
+#include <exception>
+#include <tuple>
+
+#include "astro/calendar.h"
+#include "astro/time_scales.h"
+#include "format/format_texts.h"
+#include "format/result_texts.h"
+#include "table/table_parameters.h"
+#include "ui/main/dialog_units.h"
+#include "ui/main/form_fields.h"
+#include "ui/main/form_widgets.h"
+#include "ui/main/group_frame.h"
+#include "ui/main/message_sink.h"
+#include "ui/main/time_zones.h"
+
+namespace tarvel {
+
+namespace {
+
+// The form is 823 x 346 dialog units.
+constexpr int kFormWidthUnits = 823;
+constexpr int kFormHeightUnits = 346;
+
+enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Radio, Button };
+
+// One control of the form in template order (which is the tab order): number,
+// kind, rectangle in dialog units, and the label beside it with its rectangle
+// (or the control's own caption for check boxes, radio buttons and buttons).
+struct ControlSpec {
+    int id;
+    Kind kind;
+    int x, y, w, h;
+    const char* label;
+    int lx, ly, lw, lh;
+};
+
+// clang-format off
+const ControlSpec kControls[] = {
+    {1000, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
+    {1002, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
+    {1003, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
+    {1004, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
+    {1005, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
+    {1006, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
+    {1007, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
+    {1008, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
+    {1009, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
+    {1010, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
+    {1011, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
+    {1012, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
+    {1013, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
+    {1014, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
+    {1015, Kind::Output, 94, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 36, 255, 50, 11},
+    {1016, Kind::Output, 337, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 307, 238, 23, 11},
+    {1017, Kind::Output, 337, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 280, 255, 50, 11},
+    {1018, Kind::Output, 93, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 45, 294, 42, 11},
+    {1019, Kind::Output, 93, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 37, 311, 50, 11},
+    {1024, Kind::Output, 337, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "rifrazione"), 288, 294, 42, 11},
+    {1025, Kind::Output, 337, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza con rifrazione"), 280, 308, 50, 15},
+    {1031, Kind::Output, 550, 26, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 506, 26, 35, 11},
+    {1032, Kind::Output, 550, 63, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 506, 63, 35, 11},
+    {1033, Kind::Output, 550, 45, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 509, 45, 32, 11},
+    {1020, Kind::Output, 58, 116, 102, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "EdT"), 26, 119, 21, 11},
+    {1021, Kind::Output, 101, 138, 59, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "differenza di longitudine"), 14, 139, 80, 12},
+    {1022, Kind::Output, 246, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera del fuso"), 159, 127, 77, 11},
+    {1023, Kind::Output, 246, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera locale"), 159, 159, 77, 11},
+    {1026, Kind::Output, 246, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media locale"), 159, 143, 77, 11},
+    {1027, Kind::Output, 246, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media del fuso"), 163, 112, 73, 11},
+    {1028, Kind::Output, 393, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora italica"), 330, 112, 59, 11},
+    {1029, Kind::Output, 393, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora babilonese"), 330, 127, 59, 11},
+    {1030, Kind::Output, 393, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora temporale"), 333, 142, 56, 11},
+    {1034, Kind::Output, 550, 136, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 508, 136, 33, 11},
+    {1035, Kind::Output, 550, 175, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 510, 175, 31, 11},
+    {1036, Kind::Output, 550, 155, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 510, 155, 31, 11},
+    {1045, Kind::Output, 550, 80, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 80, 35, 11},
+    {1046, Kind::Output, 550, 194, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 194, 35, 11},
+    {1047, Kind::Output, 549, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"), 507, 251, 33, 11},
+    {1048, Kind::Output, 685, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"), 643, 251, 33, 11},
+    {1049, Kind::Output, 549, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 1"), 507, 270, 33, 11},
+    {1050, Kind::Output, 685, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 2"), 643, 270, 33, 11},
+    {1051, Kind::Output, 549, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"), 507, 289, 33, 11},
+    {1052, Kind::Output, 685, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"), 643, 289, 33, 11},
+    {1053, Kind::Output, 549, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla"), 507, 308, 33, 11},
+    {1055, Kind::Output, 393, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore al tramonto"), 333, 158, 56, 11},
+    {1061, Kind::Radio, 117, 43, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "auto"), 0, 0, 0, 0},
+    {1062, Kind::Radio, 117, 54, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "manuale"), 0, 0, 0, 0},
+    {1063, Kind::Button, 441, 21, 30, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "adesso"), 0, 0, 0, 0},
+    {1056, Kind::Output, 682, 26, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 26, 35, 11},
+    {1057, Kind::Output, 682, 63, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 63, 35, 11},
+    {1058, Kind::Output, 681, 45, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 45, 35, 11},
+    {1059, Kind::Output, 682, 136, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 136, 35, 11},
+    {1060, Kind::Output, 682, 175, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 175, 35, 11},
+    {1064, Kind::Output, 681, 155, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 155, 35, 11},
+    {1065, Kind::Output, 685, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora Qibla"), 643, 308, 33, 11},
+};
+
+// Hidden group boxes: number, caption, rectangle in dialog units.
+struct GroupSpec {
+    int id;
+    const char* caption;
+    int x, y, w, h;
+};
+
+const GroupSpec kGroups[] = {
+    {1038, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
+    {1037, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
+    {1039, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
+    {1040, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
+    {1041, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI TOPOCENTRICHE"), 250, 225, 232, 47},
+    {1042, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ALTAZIMUTALI"), 7, 280, 475, 49},
+    {1043, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
+    {1044, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
+    {1054, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
+};
+// clang-format on
+
+// The groups the main window paints, in painting order.
+const QVector<int> kPaintedGroups = {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054};
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CTarvelDlg", text);
+}
+
+// The pickers' range.
+QDateTime PickerMinimum() {
+    return QDateTime(QDate(1900, 1, 1), QTime(0, 0, 0));
+}
+
+QDateTime PickerMaximum() {
+    return QDateTime(QDate(3000, 1, 1), QTime(0, 0, 0));
+}
+
+}  // namespace
+
+FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
+    : QWidget(parent), groupIds_(std::move(groupIds)) {}
+
+void FormCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintGroupFrames(painter, this, groupIds_);
+}
+
+void FormCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized(event->size());
+}
+
+CTarvelDlg::CTarvelDlg(const AppSettings& settings, QWidget* parent)
+    : CTarvelDlg(settings, Environment(), nullptr, parent) {}
+
+CTarvelDlg::CTarvelDlg(const AppSettings& settings, Environment environment, MessageSink* sink,
+                       QWidget* parent)
+    : QDialog(parent),
+      environment_(std::move(environment)),
+      sink_(sink != nullptr ? sink : &DefaultMessageSink()),
+      settings_(settings) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Tarvel"));
+    BuildForm();
+    BuildMenu();
+    BuildScrollBars();
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(canvas_, 0, 0);
+    layout->addWidget(verticalBar_, 0, 1);
+    layout->addWidget(horizontalBar_, 1, 0);
+    layout->setRowStretch(0, 1);
+    layout->setColumnStretch(0, 1);
+
+    // The client area (the canvas) has the form's designed size; the window is
+    // that plus the menu and the two scroll bars.
+    const QSize client = DesignedClientSize();
+    resize(client.width() + verticalBar_->sizeHint().width(),
+           menuBar_->sizeHint().height() + client.height() + horizontalBar_->sizeHint().height());
+
+    Initialize();
+    qApp->installEventFilter(this);
+}
+
+CTarvelDlg::~CTarvelDlg() {
+    qApp->removeEventFilter(this);
+    // The base class hides the window after this object's members are gone:
+    // the controls' signals (a field losing the focus) must not reach it.
+    closing_ = true;
+    for (QObject* child : findChildren<QObject*>()) {
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+QSize CTarvelDlg::DesignedClientSize() const {
+    const DialogUnits units(canvas_->font());
+    return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
+}
+
+QWidget* CTarvelDlg::Canvas() const {
+    return canvas_;
+}
+
+void CTarvelDlg::BuildForm() {
+    canvas_ = new FormCanvas(kPaintedGroups, this);
+    canvas_->setFont(FormFont());
+    const DialogUnits units(canvas_->font());
+    canvas_->SetDesignedSize(QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits)));
+
+    for (const GroupSpec& g : kGroups) {
+        AddHiddenGroup(canvas_, g.id, Translated(g.caption), units.Rect(g.x, g.y, g.w, g.h));
+    }
+
+    QWidget* previous = nullptr;
+    for (const ControlSpec& c : kControls) {
+        const QRect rect = units.Rect(c.x, c.y, c.w, c.h);
+        QWidget* control = nullptr;
+        switch (c.kind) {
+            case Kind::TimePicker: {
+                timePicker_ = new QTimeEdit(canvas_);
+                timePicker_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+                timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+                timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                // Within the range the time picker covers the whole day.
+                timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
+                control = timePicker_;
+                break;
+            }
+            case Kind::DatePicker: {
+                datePicker_ = new QDateEdit(canvas_);
+                const QLocale italian(QLocale::Italian, QLocale::Italy);
+                datePicker_->setLocale(italian);
+                datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
+                datePicker_->setCalendarPopup(true);
+                datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
+                control = datePicker_;
+                break;
+            }
+            case Kind::ZoneList: {
+                zoneList_ = new QComboBox(canvas_);
+                zoneList_->setEditable(false);
+                for (const TimeZoneEntry& entry : kTimeZoneEntries) {
+                    zoneList_->addItem(QString::fromUtf8(entry.label));
+                }
+                control = zoneList_;
+                break;
+            }
+            case Kind::CheckBox:
+                summerBox_ = new WrappingCheckBox(Translated(c.label), canvas_);
+                control = summerBox_;
+                break;
+            case Kind::Input: {
+                auto* field = new FormEdit(canvas_);
+                field->setAlignment(Qt::AlignCenter);
+                if (c.id == 1005) {
+                    latitudeField_ = field;
+                } else if (c.id == 1006) {
+                    longitudeField_ = field;
+                } else if (c.id == 1011) {
+                    heightField_ = field;
+                } else {
+                    deltaTField_ = field;
+                }
+                control = field;
+                break;
+            }
+            case Kind::Output: {
+                auto* field = new QLineEdit(canvas_);
+                SetFieldReadOnly(field, true);
+                field->setAlignment(Qt::AlignCenter);
+                outputs_.insert(c.id, field);
+                control = field;
+                break;
+            }
+            case Kind::Radio: {
+                auto* radio = new WrappingRadioButton(Translated(c.label), canvas_);
+                (c.id == 1061 ? autoRadio_ : manualRadio_) = radio;
+                control = radio;
+                break;
+            }
+            case Kind::Button:
+                nowButton_ = new WrappingPushButton(Translated(c.label), canvas_);
+                nowButton_->setAutoDefault(false);
+                control = nowButton_;
+                break;
+        }
+        control->setProperty(kControlIdProperty, c.id);
+        control->setObjectName(QStringLiteral("c%1").arg(c.id));
+        if (c.kind == Kind::ZoneList) {
+            // The list's height includes its open list.
+            const int closedHeight = control->sizeHint().height();
+            control->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+            const int itemHeight = zoneList_->fontMetrics().height() + 2;
+            zoneList_->setMaxVisibleItems(
+                std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+        } else if (c.kind == Kind::Radio) {
+            // A one-word caption cannot wrap: the button keeps its place and
+            // height and is widened to show the whole word.
+            control->setGeometry(rect.x(), rect.y(),
+                                 std::max(rect.width(), control->sizeHint().width()),
+                                 rect.height());
+        } else {
+            control->setGeometry(rect);
+        }
+        if (c.kind == Kind::Input || c.kind == Kind::Output) {
+            auto* label = new QLabel(Translated(c.label), canvas_);
+            label->setObjectName(QStringLiteral("label%1").arg(c.id));
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setGeometry(units.Rect(c.lx, c.ly, c.lw, c.lh));
+            labels_.insert(c.id, label);
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+
+    connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
+    connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
+    connect(zoneList_, &QComboBox::currentIndexChanged, this, [this] { OnZoneChanged(); });
+    connect(summerBox_, &QCheckBox::clicked, this, [this] { OnSummerTimeClicked(); });
+    connect(nowButton_, &QPushButton::clicked, this, [this] { OnNowClicked(); });
+    connect(autoRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
+    connect(manualRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
+    for (FormEdit* field : {latitudeField_, longitudeField_, heightField_, deltaTField_}) {
+        connect(field, &FormEdit::focusLeft, this,
+                [this, field](Qt::FocusReason reason) { OnSiteFieldKillFocus(field, reason); });
+    }
+    connect(canvas_, &FormCanvas::resized, this, [this] { OnCanvasResized(); });
+}
+
+void CTarvelDlg::BuildMenu() {
+    menuBar_ = new QMenuBar(this);
+    auto add = [this](QMenu* menu, int id, const char* caption, bool enabled) {
+        QAction* action = menu->addAction(Translated(caption));
+        action->setData(id);
+        action->setEnabled(enabled);
+        actions_.insert(id, action);
+        return action;
+    };
+    QMenu* file = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&File")));
+    connect(add(file, main_menu::kExit, QT_TRANSLATE_NOOP("CTarvelDlg", "&Esci"), true),
+            &QAction::triggered, this, [this] { OnExit(); });
+
+    // The table window, the language switch, the help and the about box are
+    // not part of this program yet: their commands are shown disabled.
+    QMenu* compute = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Calcola")));
+    add(compute, main_menu::kTable, QT_TRANSLATE_NOOP("CTarvelDlg", "&Tabella"), false);
+
+    QMenu* settings =
+        menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Impostazioni")));
+    QMenu* language = settings->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Lingua")));
+    add(language, main_menu::kItalian, QT_TRANSLATE_NOOP("CTarvelDlg", "&Italiano"), false);
+    add(language, main_menu::kEnglish, QT_TRANSLATE_NOOP("CTarvelDlg", "In&glese"), false);
+    add(language, main_menu::kPortuguese, QT_TRANSLATE_NOOP("CTarvelDlg", "&Portoghese"), false);
+    connect(add(settings, main_menu::kPreferences,
+                QT_TRANSLATE_NOOP("CTarvelDlg", "&Preferenze..."), false),
+            &QAction::triggered, this, [this] { OnPreferences(); });
+
+    QMenu* help = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Help")));
+    add(help, main_menu::kHelp, QT_TRANSLATE_NOOP("CTarvelDlg", "&Help"), false);
+    add(help, main_menu::kAbout, QT_TRANSLATE_NOOP("CTarvelDlg", "Informazioni su Tarvel..."),
+        false);
+}
+
+void CTarvelDlg::BuildScrollBars() {
+    verticalBar_ = new QScrollBar(Qt::Vertical, this);
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+        const bool vertical = bar == verticalBar_;
+        // The content moves only when the thumb is released.
+        bar->setTracking(false);
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setRange(0, 0);
+        bar->setEnabled(false);
+        connect(bar, &QAbstractSlider::actionTriggered, this,
+                [this, vertical](int action) { OnScrollAction(vertical, action); });
+        connect(bar, &QAbstractSlider::sliderReleased, this,
+                [this, vertical] { OnScrollThumbReleased(vertical); });
+    }
+}
+
+void CTarvelDlg::Initialize() {
+    // The present moment, its summer-time state and the zone of the system.
+    const QDateTime now = PresentMoment();
+    {
+        const QSignalBlocker blockDate(datePicker_);
+        const QSignalBlocker blockTime(timePicker_);
+        datePicker_->setDate(now.date());
+        timePicker_->setTime(now.time());
+    }
+    ReadPickers();
+    summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
+    SelectSystemZone(now);
+    summerBox_->setChecked(summerTime_ != 0);
+
+    // The site from the settings.
+    latitudeValue_ = settings_.latitude;
+    longitudeValue_ = settings_.longitude;
+    heightValue_ = settings_.height;
+
+    // Automatic ΔT: the field is read-only.
+    WriteAutomaticDeltaT();
+    deltaTMode_ = 0;
+    SetFieldReadOnly(deltaTField_, true);
+
+    // The initial outer size; both offsets start at 0.
+    initialWidth_ = width();
+    initialHeight_ = height();
+    offsetX_ = 0;
+    offsetY_ = 0;
+    OnCanvasResized();
+
+    ReversePass();
+}
+
+void CTarvelDlg::SetPreferencesEditor(PreferencesEditor editor) {
+    preferencesEditor_ = std::move(editor);
+    actions_.value(main_menu::kPreferences)->setEnabled(static_cast<bool>(preferencesEditor_));
+}
+
+QWidget* CTarvelDlg::Control(int id) const {
+    return FindControl(canvas_, id);
+}
+
+QLabel* CTarvelDlg::Label(int id) const {
+    return labels_.value(id, nullptr);
+}
+
+QAction* CTarvelDlg::MenuAction(int id) const {
+    return actions_.value(id, nullptr);
+}
+
+QString CTarvelDlg::OutputText(int id) const {
+    if (id == 1009) {
+        return deltaTField_->text();
+    }
+    const QLineEdit* field = outputs_.value(id, nullptr);
+    return field == nullptr ? QString() : field->text();
+}
+
+// ---------------------------------------------------------------------------
+// Form pass
+
+bool CTarvelDlg::FormPass() {
+    ++formPassDepth_;
+    refusedField_ = nullptr;
+    bool ok = false;
+    if (!ReadNumberField(latitudeField_, -90.0, 90.0, latitudeValue_, *sink_, this)) {
+        refusedField_ = latitudeField_;
+    } else if (!ReadNumberField(longitudeField_, -180.0, 180.0, longitudeValue_, *sink_, this)) {
+        refusedField_ = longitudeField_;
+    } else {
+        deltaTText_ = deltaTField_->text();
+        if (!ReadNumberField(heightField_, heightValue_, *sink_, this)) {
+            refusedField_ = heightField_;
+        } else {
+            deltaTMode_ = manualRadio_->isChecked() ? 1 : 0;
+            ok = true;
+        }
+    }
+    --formPassDepth_;
+    return ok;
+}
+
+void CTarvelDlg::ReversePass() {
+    SetFieldText(latitudeField_, FieldNumberText(latitudeValue_));
+    SetFieldText(longitudeField_, FieldNumberText(longitudeValue_));
+    SetFieldText(deltaTField_, deltaTText_);
+    SetFieldText(heightField_, FieldNumberText(heightValue_));
+    autoRadio_->setChecked(deltaTMode_ == 0);
+    manualRadio_->setChecked(deltaTMode_ == 1);
+}
+
+// ---------------------------------------------------------------------------
+// Pickers, summer time, ΔT, zone
+
+void CTarvelDlg::ReadPickers() {
+    const QDate date = datePicker_->date();
+    if (date.isValid()) {
+        year_ = date.year();
+        month_ = date.month();
+        day_ = date.day();
+    } else {
+        year_ = month_ = day_ = -1;
+    }
+    const QTime time = timePicker_->time();
+    if (time.isValid()) {
+        hour_ = time.hour();
+        minute_ = time.minute();
+        second_ = time.second();
+    } else {
+        hour_ = minute_ = -1;
+        second_ = -1;
+    }
+}
+
+bool CTarvelDlg::SummerTimeAt(const QDate& date, const QTime& time) const {
+    if (!environment_.zone.isValid()) {
+        return false;
+    }
+    const QDateTime local(date, time, environment_.zone);
+    return environment_.zone.isDaylightTime(local);
+}
+
+void CTarvelDlg::WriteAutomaticDeltaT() {
+    JulianDate jd;
+    jd.SetDateTime(year_, month_, day_, hour_, minute_, second_, 1);
+    deltaTText_ = QString::fromStdString(FormatDeltaTModel(DeltaTSeconds(jd.jd)));
+    SetFieldText(deltaTField_, deltaTText_);
+}
+
+QDateTime CTarvelDlg::PresentMoment() const {
+    QDateTime now;
+    if (environment_.now) {
+        now = environment_.now();
+    } else if (environment_.zone.isValid()) {
+        now = QDateTime::currentDateTimeUtc().toTimeZone(environment_.zone);
+    } else {
+        now = QDateTime::currentDateTime();
+    }
+    // Whole seconds.
+    const QTime t = now.time();
+    return QDateTime(now.date(), QTime(t.hour(), t.minute(), t.second()));
+}
+
+void CTarvelDlg::SelectSystemZone(const QDateTime& moment) {
+    double hoursEast = 0;
+    if (environment_.zone.isValid()) {
+        // The standard offset in minutes west, negated and divided by 60.
+        const double minutesWest =
+            -static_cast<double>(environment_.zone.standardTimeOffset(
+                QDateTime(moment.date(), moment.time(), environment_.zone))) /
+            60.0;
+        hoursEast = -minutesWest / 60.0;
+    }
+    const int index = SystemZoneIndex(hoursEast);
+    {
+        const QSignalBlocker block(zoneList_);
+        zoneList_->setCurrentIndex(index);
+    }
+    zoneHours_ = kTimeZoneEntries[index].offsetHours;
+    zoneMinutes_ = zoneHours_ * 60.0f;
+}
+
+// ---------------------------------------------------------------------------
+// Computation
+
+void CTarvelDlg::ComputeSolarParameters() {
+    double deltaT = 0;
+    if (!ReadLeadingNumber(deltaTText_.toStdString(), deltaT)) {
+        deltaT = 0;
+    }
+    SolarRequest request;
+    request.year = year_;
+    request.month = month_;
+    request.day = day_;
+    request.hour = hour_;
+    request.minute = minute_;
+    request.second = second_;
+    request.zoneHours = zoneHours_;
+    request.zoneMinutes = zoneMinutes_;
+    request.summerTime = summerTime_ != 0;
+    request.latitude = settings_.latitude;
+    request.longitude = settings_.longitude;
+    request.height = settings_.height;
+    request.refractionModel = settings_.refractionModel;
+    request.pressure = settings_.pressure;
+    request.temperature = settings_.temperature;
+    request.refractionHeight = settings_.refractionHeight;
+    request.humidity = settings_.humidity;
+    request.fajrAngle = settings_.fajrAngle;
+    request.ishaAngle = settings_.ishaAngle;
+    request.deltaT = deltaT;
+    request.deltaTGiven = true;
+
+    SolarResult result;
+    try {
+        result = CalcSolarParameters(request);
+    } catch (const std::exception& error) {
+        sink_->ShowMessage(this, QString::fromUtf8(error.what()),
+                           QStringLiteral("ComputeSolarParameters"), QMessageBox::Warning);
+        ReversePass();
+        return;
+    }
+    lastRequest_ = request;
+    ++computationCount_;
+
+    for (const ResultText& field : MainWindowResultTexts(request, result)) {
+        const QString text = QString::fromStdString(field.text);
+        if (field.id == 1009) {
+            deltaTText_ = text;  // the ΔT field, rewritten with one decimal
+        } else if (QLineEdit* output = outputs_.value(field.id, nullptr)) {
+            SetFieldText(output, text);
+        }
+    }
+    ReversePass();
+    if (refusedField_ != nullptr) {
+        // A refused field keeps its text selected after the refresh.
+        refusedField_->selectAll();
+        refusedField_ = nullptr;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Input events
+
+void CTarvelDlg::OnDateChanged() {
+    ReadPickers();
+    // Summer time from the system's rule only after 1970-01-01 12:00:00.
+    if (std::make_tuple(year_, month_, day_, hour_, minute_, second_) >
+        std::make_tuple(1970, 1, 1, 12, 0, 0.0)) {
+        summerTime_ = SummerTimeAt(datePicker_->date(), timePicker_->time()) ? 1 : 0;
+    } else {
+        summerTime_ = 0;
+    }
+    summerBox_->setChecked(summerTime_ != 0);
+    if (autoRadio_->isChecked()) {
+        WriteAutomaticDeltaT();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnTimeChanged() {
+    ReadPickers();
+    summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnZoneChanged() {
+    const int index = zoneList_->currentIndex();
+    if (index >= 0 && index < kTimeZoneCount) {
+        zoneHours_ = kTimeZoneEntries[index].offsetHours;
+        zoneMinutes_ = zoneHours_ * 60.0f;
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnSummerTimeClicked() {
+    ReadPickers();
+    summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason) {
+    // A popup (a menu, a picker's calendar) gives the focus back afterwards;
+    // while a form pass shows its message or the window closes, the focus
+    // moves are the program's own.
+    if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
+        return;
+    }
+    if (field == latitudeField_) {
+        OnLatitudeKillFocus();
+    } else if (field == longitudeField_) {
+        OnLongitudeKillFocus();
+    } else if (field == heightField_) {
+        OnHeightKillFocus();
+    } else {
+        OnDeltaTKillFocus();
+    }
+}
+
+void CTarvelDlg::OnLatitudeKillFocus() {
+    if (FormPass()) {
+        settings_.latitude = latitudeValue_;
+        ReversePass();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnLongitudeKillFocus() {
+    if (FormPass()) {
+        settings_.longitude = longitudeValue_;
+        ReversePass();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnHeightKillFocus() {
+    if (FormPass()) {
+        settings_.height = heightValue_;
+        ReversePass();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnDeltaTKillFocus() {
+    FormPass();
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnDeltaTModeClicked() {
+    FormPass();
+    // The mode follows the buttons even when the pass stopped before them.
+    deltaTMode_ = manualRadio_->isChecked() ? 1 : 0;
+    if (deltaTMode_ == 1) {
+        SetFieldReadOnly(deltaTField_, false);
+        return;
+    }
+    SetFieldReadOnly(deltaTField_, true);
+    ReadPickers();
+    WriteAutomaticDeltaT();
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnNowClicked() {
+    const QDateTime now = PresentMoment();
+    {
+        const QSignalBlocker blockDate(datePicker_);
+        const QSignalBlocker blockTime(timePicker_);
+        datePicker_->setDate(now.date());
+        timePicker_->setTime(now.time());
+    }
+    ReadPickers();
+    summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
+    SelectSystemZone(now);
+    summerBox_->setChecked(summerTime_ != 0);
+    if (autoRadio_->isChecked()) {
+        WriteAutomaticDeltaT();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnEnter() {
+    if (FormPass()) {
+        settings_.height = heightValue_;
+        settings_.latitude = latitudeValue_;
+        settings_.longitude = longitudeValue_;
+        ReversePass();
+    }
+    const int index = zoneList_->currentIndex();
+    if (index >= 0 && index < kTimeZoneCount) {
+        zoneHours_ = kTimeZoneEntries[index].offsetHours;
+        zoneMinutes_ = zoneHours_ * 60.0f;
+    }
+    ReadPickers();
+    summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnPreferences() {
+    if (!preferencesEditor_) {
+        return;
+    }
+    AppSettings edited = settings_;
+    if (preferencesEditor_(this, edited)) {
+        CopyPreferences(edited, settings_);
+        ComputeSolarParameters();
+    }
+}
+
+void CTarvelDlg::OnExit() {
+    done(0);
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+bool CTarvelDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Enter anywhere in the window is the window's own command and never
+    // reaches a control or the dialog's default button.
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // The menu bar keeps its own keyboard navigation.
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget != nullptr && widget->window() == this &&
+                qobject_cast<const QMenuBar*>(widget) == nullptr) {
+                OnEnter();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CTarvelDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        closing_ = false;
+        ComputeSolarParameters();
+    }
+}
+
+void CTarvelDlg::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) {
+        ComputeSolarParameters();
+    }
+}
+
+void CTarvelDlg::done(int result) {
+    closing_ = true;
+    QDialog::done(result);
+}
+
+// ---------------------------------------------------------------------------
+// Scrolling
+
+void CTarvelDlg::OnCanvasResized() {
+    if (initialWidth_ == 0) {
+        return;
+    }
+    ConfigureScrollBar(verticalBar_, initialHeight_, canvas_->height());
+    ConfigureScrollBar(horizontalBar_, initialWidth_, canvas_->width());
+}
+
+void CTarvelDlg::ConfigureScrollBar(QScrollBar* bar, int outer, int client) {
+    const int range = client < outer ? outer - client : 0;
+    const QSignalBlocker block(bar);
+    bar->setRange(0, range);
+    bar->setPageStep(range / 10);
+    bar->setSingleStep(range / 100);
+    bar->setValue(0);
+    // With nothing to scroll the bar stays visible but disabled.
+    bar->setEnabled(range > 0);
+}
+
+void CTarvelDlg::OnScrollAction(bool vertical, int action) {
+    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
+    const int outer = vertical ? initialHeight_ : initialWidth_;
+    const int client = vertical ? canvas_->height() : canvas_->width();
+    const int offset = vertical ? offsetY_ : offsetX_;
+    const int range = outer - client;
+    const int lineStep = range / 100;
+    const int pageStep = range / 10;
+    int delta = 0;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+        case QAbstractSlider::SliderPageStepSub: {
+            if (offset <= 0) {
+                bar->setSliderPosition(bar->value());  // nothing happens
+                return;
+            }
+            const int step = action == QAbstractSlider::SliderSingleStepSub ? lineStep : pageStep;
+            delta = -std::min(step, offset);
+            break;
+        }
+        case QAbstractSlider::SliderSingleStepAdd:
+        case QAbstractSlider::SliderPageStepAdd: {
+            if (offset >= range) {
+                bar->setSliderPosition(bar->value());
+                return;
+            }
+            const int step = action == QAbstractSlider::SliderSingleStepAdd ? lineStep : pageStep;
+            delta = std::min(step, range - offset);
+            break;
+        }
+        default:
+            // Dragging the thumb moves only the thumb; the requests to go to
+            // either end, and any other move, do nothing.
+            if (!bar->isSliderDown()) {
+                bar->setSliderPosition(bar->value());
+            }
+            return;
+    }
+    ApplyScroll(vertical, delta, true);
+}
+
+void CTarvelDlg::OnScrollThumbReleased(bool vertical) {
+    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
+    const int offset = vertical ? offsetY_ : offsetX_;
+    ApplyScroll(vertical, bar->sliderPosition() - offset, false);
+}
+
+void CTarvelDlg::ApplyScroll(bool vertical, int delta, bool fromAction) {
+    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
+    int& offset = vertical ? offsetY_ : offsetX_;
+    offset += delta;
+    if (fromAction) {
+        bar->setSliderPosition(offset);
+    } else {
+        bar->setValue(offset);
+    }
+    if (delta != 0) {
+        // The content, controls and hidden group boxes included, moves by
+        // -delta; the uncovered part is repainted with the frames at their new
+        // places.
+        canvas_->scroll(vertical ? 0 : -delta, vertical ? -delta : 0);
+    }
+}
+
+}  // namespace tarvel

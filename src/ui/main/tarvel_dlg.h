@@ -1,0 +1,224 @@
+// The main window: the inputs of one instant and site, every result of the
+// solar computation for them, the framed group captions and the scrolling of a
+// window made smaller than its designed size.
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QHash>
+#include <QPoint>
+#include <QSize>
+#include <QTimeZone>
+#include <QVector>
+#include <functional>
+#include <string>
+
+#include "app/app_settings.h"
+#include "astro/solar_computation.h"
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimeEdit;
+
+namespace tarvel {
+
+class FormEdit;
+class MessageSink;
+class WrappingCheckBox;
+
+// Numbers of the main window's menu commands.
+namespace main_menu {
+inline constexpr int kExit = 32777;         // "&File" > "&Esci"
+inline constexpr int kTable = 32772;        // "&Calcola" > "&Tabella"
+inline constexpr int kItalian = 32775;      // "&Impostazioni" > "&Lingua" > "&Italiano"
+inline constexpr int kEnglish = 32776;      // ... "In&glese"
+inline constexpr int kPortuguese = 32779;   // ... "&Portoghese"
+inline constexpr int kPreferences = 32773;  // "&Impostazioni" > "&Preferenze..."
+inline constexpr int kHelp = 32778;         // "&Help" > "&Help"
+inline constexpr int kAbout = 32780;        // "&Help" > "Informazioni su Tarvel..."
+}  // namespace main_menu
+
+// The client area of a form: its controls are children of it, and it paints
+// the frames of its hidden group boxes at their current positions.
+class FormCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    FormCanvas(QVector<int> groupIds, QWidget* parent = nullptr);
+
+    void SetDesignedSize(const QSize& size) { designedSize_ = size; }
+    QSize sizeHint() const override { return designedSize_; }
+    QSize minimumSizeHint() const override { return QSize(0, 0); }
+
+  Q_SIGNALS:
+    void resized(const QSize& size);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QVector<int> groupIds_;
+    QSize designedSize_;
+};
+
+class CTarvelDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // What the window asks of the computer: its time zone (for the standard
+    // offset and the summer-time rule) and the present moment.
+    struct Environment {
+        QTimeZone zone = QTimeZone::systemTimeZone();
+        // The present moment; by default the system clock.
+        std::function<QDateTime()> now;
+    };
+
+    // Runs the preferences dialog on the window's settings; true when it was
+    // closed with OK and the values were copied into settings.
+    using PreferencesEditor = std::function<bool(QWidget* parent, AppSettings& settings)>;
+
+    explicit CTarvelDlg(const AppSettings& settings, QWidget* parent = nullptr);
+    // sink: where message boxes go (nullptr: modal message boxes).
+    CTarvelDlg(const AppSettings& settings, Environment environment, MessageSink* sink,
+               QWidget* parent = nullptr);
+    ~CTarvelDlg() override;
+
+    // The window's copy of the settings, handed back when its run ends.
+    const AppSettings& Settings() const { return settings_; }
+
+    // Enables "&Preferenze..." with the given dialog.
+    void SetPreferencesEditor(PreferencesEditor editor);
+
+    // The control with number id (inputs, outputs, hidden group boxes), its
+    // label, and a menu command.
+    QWidget* Control(int id) const;
+    QLabel* Label(int id) const;
+    QAction* MenuAction(int id) const;
+    QString OutputText(int id) const;
+
+    // The request of the last computation.
+    const SolarRequest& LastRequest() const { return lastRequest_; }
+    int ComputationCount() const { return computationCount_; }
+
+    // Layout and scrolling.
+    QWidget* Canvas() const;
+    QScrollBar* VerticalBar() const { return verticalBar_; }
+    QScrollBar* HorizontalBar() const { return horizontalBar_; }
+    QSize InitialOuterSize() const { return QSize(initialWidth_, initialHeight_); }
+    QPoint ScrollOffset() const { return QPoint(offsetX_, offsetY_); }
+    QSize DesignedClientSize() const;
+
+    // Builds the request from the inputs and settings, computes, writes every
+    // output field and refreshes the form.
+    void ComputeSolarParameters();
+
+    // Input events of the form.
+    void OnDateChanged();
+    void OnTimeChanged();
+    void OnZoneChanged();
+    void OnSummerTimeClicked();
+    void OnLatitudeKillFocus();
+    void OnLongitudeKillFocus();
+    void OnHeightKillFocus();
+    void OnDeltaTKillFocus();
+    void OnDeltaTModeClicked();
+    void OnNowClicked();
+    void OnEnter();
+    void OnPreferences();
+    void OnExit();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void done(int result) override;
+
+  private:
+    void BuildForm();
+    void BuildMenu();
+    void BuildScrollBars();
+    void Initialize();
+
+    // Form pass: reads latitude (-90 ... 90), longitude (-180 ... 180), the ΔT
+    // text, the height and the ΔT mode, stopping at the first failure.
+    bool FormPass();
+    // Reverse pass: writes the values back into the fields.
+    void ReversePass();
+
+    void ReadPickers();
+    bool SummerTimeAt(const QDate& date, const QTime& time) const;
+    void WriteAutomaticDeltaT();
+    QDateTime PresentMoment() const;
+    void SelectSystemZone(const QDateTime& moment);
+
+    void OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason);
+    void OnCanvasResized();
+    void ConfigureScrollBar(QScrollBar* bar, int outer, int client);
+    void OnScrollAction(bool vertical, int action);
+    void OnScrollThumbReleased(bool vertical);
+    void ApplyScroll(bool vertical, int delta, bool fromAction);
+
+    Environment environment_;
+    MessageSink* sink_;
+    PreferencesEditor preferencesEditor_;
+
+    // Values of the form.
+    AppSettings settings_;
+    int year_ = 0;
+    int month_ = 0;
+    int day_ = 0;
+    int hour_ = 0;
+    int minute_ = 0;
+    double second_ = 0;
+    float zoneHours_ = 0;
+    float zoneMinutes_ = 0;
+    int summerTime_ = 0;
+    double latitudeValue_ = 0;
+    double longitudeValue_ = 0;
+    double heightValue_ = 0;
+    QString deltaTText_;
+    int deltaTMode_ = 0;
+
+    // Scroll state: the initial outer size and the offsets, in pixels.
+    int initialWidth_ = 0;
+    int initialHeight_ = 0;
+    int offsetX_ = 0;
+    int offsetY_ = 0;
+
+    SolarRequest lastRequest_;
+    int computationCount_ = 0;
+
+    // Re-entrance guards: no focus event is handled while a form pass shows its
+    // message and returns the focus, nor while the window closes.
+    int formPassDepth_ = 0;
+    bool closing_ = false;
+    QLineEdit* refusedField_ = nullptr;
+
+    // Controls.
+    FormCanvas* canvas_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
+    QTimeEdit* timePicker_ = nullptr;
+    QDateEdit* datePicker_ = nullptr;
+    QComboBox* zoneList_ = nullptr;
+    WrappingCheckBox* summerBox_ = nullptr;
+    QPushButton* nowButton_ = nullptr;
+    FormEdit* latitudeField_ = nullptr;
+    FormEdit* longitudeField_ = nullptr;
+    FormEdit* heightField_ = nullptr;
+    FormEdit* deltaTField_ = nullptr;
+    QRadioButton* autoRadio_ = nullptr;
+    QRadioButton* manualRadio_ = nullptr;
+    QHash<int, QLineEdit*> outputs_;
+    QHash<int, QLabel*> labels_;
+    QHash<int, QAction*> actions_;
+};
+
+}  // namespace tarvel

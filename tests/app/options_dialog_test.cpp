@@ -1,0 +1,309 @@
+// The preferences dialog driven through its controls.
+#include "app/options_dialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ui/main/group_frame.h"
+#include "ui/test_support.h"
+
+using namespace tarvel;
+using namespace tarvel::test;
+
+namespace {
+
+struct Shown {
+    RecordingSink sink;
+    std::unique_ptr<COptionsDialog> dialog;
+
+    explicit Shown(const AppSettings& settings = AppSettings()) {
+        dialog = std::make_unique<COptionsDialog>(settings, &sink);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        (void)QTest::qWaitForWindowActive(dialog.get());
+    }
+
+    template <typename T>
+    T* Get(int id) const {
+        return qobject_cast<T*>(dialog->Control(id));
+    }
+    QLineEdit* Field(int id) const { return Get<QLineEdit>(id); }
+    void Click(int id) const { QTest::mouseClick(Get<QAbstractButton>(id), Qt::LeftButton); }
+    QString Label(int id) const {
+        return dialog->findChild<QLabel*>(QStringLiteral("label%1").arg(id))->text();
+    }
+};
+
+void Retype(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+}  // namespace
+
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void labelsAndCaptions();
+    void openingWithTheDefaults();
+    void openingWithOtherValues();
+    void modelEnablesHeightAndHumidity();
+    void standardConditions();
+    void defaultValues();
+    void okCopiesTheValues();
+    void pressureOutOfRangeIsRefusedOnOk();
+    void fieldMessages_data();
+    void fieldMessages();
+    void angleOutsideTheListGivesMinusTen();
+    void cancelKeepsTheCallersSettings();
+    void enterIsOk();
+};
+
+void OptionsDialogTest::labelsAndCaptions() {
+    Shown s;
+    QCOMPARE(s.dialog->windowTitle(), QStringLiteral("Preferenze"));
+    QCOMPARE(s.Get<QRadioButton>(1282)->text(), QStringLiteral("formula di Bennett-Samudson"));
+    QCOMPARE(s.Get<QRadioButton>(1283)->text(), QStringLiteral("integrazione numerica"));
+    QCOMPARE(s.Get<QPushButton>(1286)->text(), QStringLiteral("condizioni standard"));
+    QCOMPARE(s.Get<QPushButton>(3)->text(), QStringLiteral("Valori di default"));
+    QCOMPARE(s.Get<QPushButton>(1)->text(), QStringLiteral("OK"));
+    QCOMPARE(s.Get<QPushButton>(2)->text(), QStringLiteral("Annulla"));
+    QVERIFY(s.Get<QPushButton>(1)->isDefault());
+    QCOMPARE(s.Label(1284), QStringLiteral("pressione [mbar]"));
+    QCOMPARE(s.Label(1285), QString::fromUtf8("temperatura [\u00baC]"));
+    QCOMPARE(s.Label(1287), QStringLiteral("altitudine [m]"));
+    QCOMPARE(s.Label(1288), QString::fromUtf8("umidit\u00e0 [%]"));
+    QCOMPARE(s.Label(1057), QString::fromUtf8("altezza solare per Fajr [\u00ba]"));
+    QCOMPARE(s.Label(1058), QString::fromUtf8("altezza solare per Isha [\u00ba]"));
+    QCOMPARE(qobject_cast<QGroupBox*>(s.dialog->Control(1059))->title(),
+             QStringLiteral("RIFRAZIONE ATMOSFERICA"));
+    QCOMPARE(qobject_cast<QGroupBox*>(s.dialog->Control(1060))->title(),
+             QStringLiteral("PREGHIERE ISLAMICHE"));
+    QVERIFY(!s.dialog->Control(1059)->isVisible());
+    for (int id : {1057, 1058}) {
+        auto* list = s.Get<QComboBox>(id);
+        QCOMPARE(list->count(), 11);
+        for (int i = 0; i < 11; ++i) {
+            QCOMPARE(list->itemText(i), QString::number(-10 - i));
+        }
+    }
+}
+
+void OptionsDialogTest::openingWithTheDefaults() {
+    Shown s;
+    QVERIFY(s.Get<QRadioButton>(1282)->isChecked());
+    QVERIFY(!s.Get<QRadioButton>(1283)->isChecked());
+    QCOMPARE(s.Field(1284)->text(), QStringLiteral("1010"));
+    QCOMPARE(s.Field(1285)->text(), QStringLiteral("10"));
+    QCOMPARE(s.Field(1287)->text(), QStringLiteral("100"));
+    QCOMPARE(s.Field(1288)->text(), QStringLiteral("20"));
+    QVERIFY(s.Field(1284)->isEnabled());
+    QVERIFY(s.Field(1285)->isEnabled());
+    QVERIFY(!s.Field(1287)->isEnabled());
+    QVERIFY(!s.Field(1288)->isEnabled());
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QStringLiteral("-19"));
+    QCOMPARE(s.Get<QComboBox>(1058)->currentText(), QStringLiteral("-17"));
+}
+
+void OptionsDialogTest::openingWithOtherValues() {
+    AppSettings settings;
+    settings.refractionModel = kRefractionIntegration;
+    settings.pressure = 1013.25;
+    settings.temperature = -5.5;
+    settings.fajrAngle = -20;
+    settings.ishaAngle = -10;
+    Shown s(settings);
+    QVERIFY(s.Get<QRadioButton>(1283)->isChecked());
+    QCOMPARE(s.Field(1284)->text(), QStringLiteral("1013.25"));
+    QCOMPARE(s.Field(1285)->text(), QStringLiteral("-5.5"));
+    QVERIFY(s.Field(1287)->isEnabled());
+    QVERIFY(s.Field(1288)->isEnabled());
+    QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), 10);
+    QCOMPARE(s.Get<QComboBox>(1058)->currentIndex(), 0);
+}
+
+void OptionsDialogTest::modelEnablesHeightAndHumidity() {
+    Shown s;
+    s.Click(1283);
+    QVERIFY(s.Field(1287)->isEnabled());
+    QVERIFY(s.Field(1288)->isEnabled());
+    Retype(s.Field(1287), QStringLiteral("250"));
+    s.Click(1282);
+    QVERIFY(!s.Field(1287)->isEnabled());
+    QVERIFY(!s.Field(1288)->isEnabled());
+    // The value is kept (and was read by the click's form pass).
+    QCOMPARE(s.Field(1287)->text(), QStringLiteral("250"));
+    QCOMPARE(s.dialog->Values().refractionHeight, 250.0);
+    QCOMPARE(s.dialog->Values().refractionModel, kRefractionBennett);
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void OptionsDialogTest::standardConditions() {
+    AppSettings settings;
+    settings.refractionHeight = 500;
+    settings.humidity = 80;
+    settings.fajrAngle = -12;
+    Shown s(settings);
+    Retype(s.Field(1284), QStringLiteral("900"));
+    Retype(s.Field(1285), QStringLiteral("30"));
+    QVERIFY(!s.Field(1287)->isEnabled());
+    s.Click(1286);
+    QCOMPARE(s.Field(1284)->text(), QStringLiteral("1010"));
+    QCOMPARE(s.Field(1285)->text(), QStringLiteral("10"));
+    QCOMPARE(s.Field(1287)->text(), QStringLiteral("100"));
+    QCOMPARE(s.Field(1288)->text(), QStringLiteral("20"));
+    QVERIFY(s.Get<QRadioButton>(1282)->isChecked());
+    QVERIFY(!s.Field(1287)->isEnabled());
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QStringLiteral("-12"));
+}
+
+void OptionsDialogTest::defaultValues() {
+    AppSettings settings;
+    settings.refractionModel = kRefractionIntegration;
+    settings.pressure = 900;
+    settings.humidity = 70;
+    settings.fajrAngle = -15;
+    settings.ishaAngle = -20;
+    Shown s(settings);
+    s.Click(3);
+    QVERIFY(s.Get<QRadioButton>(1282)->isChecked());
+    QCOMPARE(s.Field(1284)->text(), QStringLiteral("1010"));
+    QCOMPARE(s.Field(1288)->text(), QStringLiteral("20"));
+    QVERIFY(!s.Field(1287)->isEnabled());
+    QVERIFY(!s.Field(1288)->isEnabled());
+    QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), 9);
+    QCOMPARE(s.Get<QComboBox>(1058)->currentIndex(), 7);
+    QVERIFY(s.dialog->isVisible());
+}
+
+void OptionsDialogTest::okCopiesTheValues() {
+    AppSettings settings;
+    settings.latitude = 12;
+    Shown s(settings);
+    s.Click(1283);
+    Retype(s.Field(1284), QStringLiteral("950.5"));
+    Retype(s.Field(1285), QStringLiteral("-2"));
+    Retype(s.Field(1287), QStringLiteral("1500"));
+    Retype(s.Field(1288), QStringLiteral("55abc"));
+    s.Get<QComboBox>(1057)->setCurrentIndex(5);
+    s.Get<QComboBox>(1058)->setCurrentIndex(2);
+    s.Click(1);
+    QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    QVERIFY(!s.dialog->isVisible());
+    AppSettings expected = settings;
+    expected.refractionModel = kRefractionIntegration;
+    expected.pressure = 950.5;
+    expected.temperature = -2;
+    expected.refractionHeight = 1500;
+    expected.humidity = 55;
+    expected.fajrAngle = -15;
+    expected.ishaAngle = -12;
+    QVERIFY(s.dialog->Values() == expected);
+    AppSettings copied;
+    copied.latitude = 33;
+    CopyPreferences(s.dialog->Values(), copied);
+    QCOMPARE(copied.latitude, 33.0);
+    QCOMPARE(copied.pressure, 950.5);
+}
+
+void OptionsDialogTest::pressureOutOfRangeIsRefusedOnOk() {
+    Shown s;
+    Retype(s.Field(1284), QStringLiteral("1300"));
+    s.Click(1);
+    QCOMPARE(s.sink.messages.size(), 1);
+    QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra 20 e 1200."));
+    QVERIFY(s.dialog->isVisible());
+    QCOMPARE(s.dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(QApplication::focusWidget(), s.Field(1284));
+    QCOMPARE(s.Field(1284)->selectedText(), QStringLiteral("1300"));
+}
+
+void OptionsDialogTest::fieldMessages_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("pressure 19.9") << 1284 << "19.9"
+                                   << "Immettere un numero compreso tra 20 e 1200.";
+    QTest::newRow("temperature -274") << 1285 << "-274"
+                                      << "Immettere un numero compreso tra -273 e 200.";
+    QTest::newRow("temperature empty") << 1285 << ""
+                                       << "Immettere un numero.";
+    QTest::newRow("height 10001") << 1287 << "10001"
+                                  << "Immettere un numero compreso tra 0 e 10000.";
+    QTest::newRow("humidity 100.5") << 1288 << "100.5"
+                                    << "Immettere un numero compreso tra 0 e 100.";
+    QTest::newRow("humidity letters") << 1288 << "x1"
+                                      << "Immettere un numero.";
+}
+
+void OptionsDialogTest::fieldMessages() {
+    QFETCH(int, id);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    AppSettings settings;
+    settings.refractionModel = kRefractionIntegration;
+    Shown s(settings);
+    Retype(s.Field(id), typed);
+    s.Click(1);
+    QCOMPARE(s.sink.LastText(), message);
+    QVERIFY(s.dialog->isVisible());
+    QCOMPARE(QApplication::focusWidget(), s.Field(id));
+}
+
+void OptionsDialogTest::angleOutsideTheListGivesMinusTen() {
+    AppSettings settings;
+    settings.fajrAngle = -18.5;
+    settings.ishaAngle = -25;
+    Shown s(settings);
+    QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), -1);
+    QCOMPARE(s.Get<QComboBox>(1058)->currentIndex(), -1);
+    s.Click(1);
+    QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(s.dialog->Values().fajrAngle, -10.0);
+    QCOMPARE(s.dialog->Values().ishaAngle, -10.0);
+}
+
+void OptionsDialogTest::cancelKeepsTheCallersSettings() {
+    AppSettings settings;
+    settings.refractionModel = kRefractionIntegration;
+    settings.pressure = 900;
+    settings.fajrAngle = -15;
+    const AppSettings original = settings;
+    RecordingSink sink;
+    WhenModal<COptionsDialog>([](COptionsDialog* dialog) {
+        qobject_cast<QAbstractButton*>(dialog->Control(3))->click();
+        qobject_cast<QAbstractButton*>(dialog->Control(2))->click();
+    });
+    QVERIFY(!EditPreferences(nullptr, settings, &sink));
+    QVERIFY(settings == original);
+    // Escape cancels as well.
+    WhenModal<COptionsDialog>([](COptionsDialog* dialog) {
+        qobject_cast<QAbstractButton*>(dialog->Control(3))->click();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QVERIFY(!EditPreferences(nullptr, settings, &sink));
+    QVERIFY(settings == original);
+}
+
+void OptionsDialogTest::enterIsOk() {
+    AppSettings settings;
+    RecordingSink sink;
+    WhenModal<COptionsDialog>([](COptionsDialog* dialog) {
+        auto* pressure = qobject_cast<QLineEdit*>(dialog->Control(1284));
+        Retype(pressure, QStringLiteral("999"));
+        QTest::keyClick(pressure, Qt::Key_Return);
+    });
+    QVERIFY(EditPreferences(nullptr, settings, &sink));
+    QCOMPARE(settings.pressure, 999.0);
+}
+
+QTEST_MAIN(OptionsDialogTest)
+#include "options_dialog_test.moc"

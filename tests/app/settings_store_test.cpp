@@ -1,0 +1,369 @@
+// The settings store in a temporary INI file: defaults on the first run, the
+// split of each double into two 32-bit halves, the load order with its
+// stopping rule and range tests, and the application's load and save around
+// the main window's run.
+#include "app/settings_store.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <cstdint>
+
+#include "app/options_dialog.h"
+#include "app/tarvel_app.h"
+#include "ui/test_support.h"
+
+using namespace tarvel;
+using namespace tarvel::test;
+
+namespace {
+
+const char* const kValueNames[] = {"Latitude1",
+                                   "Latitude2",
+                                   "Longitude1",
+                                   "Longitude2",
+                                   "Altitude1",
+                                   "Altitude2",
+                                   "RefractionType",
+                                   "RefractionPressure1",
+                                   "RefractionPressure2",
+                                   "RefractionTemperature1",
+                                   "RefractionTemperature2",
+                                   "RefractionAltitude1",
+                                   "RefractionAltitude2",
+                                   "RefractionHumidity1",
+                                   "RefractionHumidity2",
+                                   "fajrDegrees1",
+                                   "fajrDegrees2",
+                                   "ishaDegrees1",
+                                   "ishaDegrees2"};
+
+AppSettings Changed() {
+    AppSettings s;
+    s.latitude = 41.9;
+    s.longitude = -12.5;
+    s.height = 21.75;
+    s.refractionModel = kRefractionIntegration;
+    s.pressure = 995.5;
+    s.temperature = -3.25;
+    s.refractionHeight = 350;
+    s.humidity = 65;
+    s.fajrAngle = -18;
+    s.ishaAngle = -15;
+    return s;
+}
+
+// Writes one value of the store's group directly.
+void SetStored(const QString& file, const QString& name, const QVariant& value) {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Tarvel"));
+    settings.setValue(name, value);
+}
+
+void RemoveStored(const QString& file, const QString& name) {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Tarvel"));
+    settings.remove(name);
+}
+
+QString Describe(const AppSettings& s) {
+    return QStringLiteral("lat %1 lon %2 h %3 model %4 p %5 t %6 rh %7 hum %8 fajr %9 isha %10")
+        .arg(s.latitude)
+        .arg(s.longitude)
+        .arg(s.height)
+        .arg(s.refractionModel)
+        .arg(s.pressure)
+        .arg(s.temperature)
+        .arg(s.refractionHeight)
+        .arg(s.humidity)
+        .arg(s.fajrAngle)
+        .arg(s.ishaAngle);
+}
+
+#define COMPARE_SETTINGS(obtained, expected)                       \
+    QVERIFY2((obtained) == (expected),                             \
+             qPrintable(QStringLiteral("obtained %1\nexpected %2") \
+                            .arg(Describe(obtained), Describe(expected))))
+
+}  // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void defaults();
+    void halvesOfADouble_data();
+    void halvesOfADouble();
+    void firstRunKeepsTheDefaults();
+    void saveWritesTheNineteenValues();
+    void roundTrip();
+    void loadStops_data();
+    void loadStops();
+    void missingLowHalfCountsAsZero();
+    void readOnlyStoreIsNotLoaded();
+    void userStoreLocation();
+    void applicationFirstRunCreatesTheStore();
+    void preferencesConfirmedAreStoredAndComeBack();
+    void preferencesCancelledAfterDefaultsChangeNothing();
+
+  private:
+    QTemporaryDir dir_;
+    QString file_;
+};
+
+void SettingsStoreTest::init() {
+    QVERIFY(dir_.isValid());
+    file_ = dir_.filePath(QStringLiteral("store-%1.ini").arg(QTest::currentTestFunction()));
+    if (QTest::currentDataTag() != nullptr) {
+        file_ +=
+            QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    }
+    QFile::remove(file_);
+}
+
+void SettingsStoreTest::defaults() {
+    const AppSettings s;
+    QCOMPARE(s.latitude, 45.0);
+    QCOMPARE(s.longitude, -8.0);
+    QCOMPARE(s.height, 0.0);
+    QCOMPARE(s.refractionModel, kRefractionBennett);
+    QCOMPARE(s.pressure, 1010.0);
+    QCOMPARE(s.temperature, 10.0);
+    QCOMPARE(s.refractionHeight, 100.0);
+    QCOMPARE(s.humidity, 20.0);
+    QCOMPARE(s.fajrAngle, -19.0);
+    QCOMPARE(s.ishaAngle, -17.0);
+}
+
+void SettingsStoreTest::halvesOfADouble_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<quint32>("low");
+    QTest::addColumn<quint32>("high");
+    QTest::newRow("45") << 45.0 << quint32(0) << quint32(0x40468000);
+    QTest::newRow("-8") << -8.0 << quint32(0) << quint32(0xC0200000);
+    QTest::newRow("0.1") << 0.1 << quint32(0x9999999A) << quint32(0x3FB99999);
+    QTest::newRow("-0") << -0.0 << quint32(0) << quint32(0x80000000);
+}
+
+void SettingsStoreTest::halvesOfADouble() {
+    QFETCH(double, value);
+    QFETCH(quint32, low);
+    QFETCH(quint32, high);
+    const DoubleHalves halves = SplitDouble(value);
+    QCOMPARE(halves.low, low);
+    QCOMPARE(halves.high, high);
+    QCOMPARE(std::signbit(JoinDouble(low, high)), std::signbit(value));
+    QCOMPARE(JoinDouble(low, high), value);
+}
+
+void SettingsStoreTest::firstRunKeepsTheDefaults() {
+    AppSettings loaded = Changed();
+    SettingsStore(file_).Load(loaded);
+    COMPARE_SETTINGS(loaded, Changed());
+    AppSettings fresh;
+    SettingsStore(file_).Load(fresh);
+    COMPARE_SETTINGS(fresh, AppSettings());
+    QVERIFY(!QFile::exists(file_));
+}
+
+void SettingsStoreTest::saveWritesTheNineteenValues() {
+    SettingsStore(file_).Save(AppSettings());
+    QSettings settings(file_, QSettings::IniFormat);
+    QCOMPARE(settings.childGroups(), QStringList{QStringLiteral("Tarvel")});
+    settings.beginGroup(QStringLiteral("Tarvel"));
+    QCOMPARE(settings.childKeys().size(), 19);
+    for (const char* name : kValueNames) {
+        QVERIFY2(settings.contains(QString::fromLatin1(name)), name);
+    }
+    // Latitude 45 is 0x4046800000000000.
+    QCOMPARE(settings.value(QStringLiteral("Latitude1")).toString(), QStringLiteral("0"));
+    QCOMPARE(settings.value(QStringLiteral("Latitude2")).toString(), QString::number(0x40468000u));
+    QCOMPARE(settings.value(QStringLiteral("RefractionType")).toString(), QStringLiteral("0"));
+}
+
+void SettingsStoreTest::roundTrip() {
+    SettingsStore(file_).Save(Changed());
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    COMPARE_SETTINGS(loaded, Changed());
+}
+
+void SettingsStoreTest::loadStops_data() {
+    // A stored value that stops the load, and what is loaded then: the values
+    // before it are kept, it and those after it keep the defaults.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("loadedCount");  // of the ten fields, in store order
+
+    const auto bits = [](double v) { return QVariant(SplitDouble(v).high); };
+    QTest::newRow("latitude 90.5") << "Latitude2" << bits(90.5) << 0;
+    QTest::newRow("longitude -181") << "Longitude2" << bits(-181.0) << 1;
+    QTest::newRow("height -2000") << "Altitude2" << bits(-2000.0) << 2;
+    QTest::newRow("height 20001") << "Altitude2" << bits(20001.0) << 2;
+    QTest::newRow("RefractionType 2") << "RefractionType" << QVariant(2u) << 3;
+    QTest::newRow("RefractionType not a number") << "RefractionType" << QVariant("x") << 3;
+    QTest::newRow("high half missing") << "RefractionTemperature2" << QVariant() << 5;
+    QTest::newRow("high half not a number") << "RefractionHumidity2" << QVariant("abc") << 7;
+    QTest::newRow("high half negative") << "fajrDegrees2" << QVariant("-1") << 8;
+    QTest::newRow("high half beyond 32 bits") << "ishaDegrees2" << QVariant("4294967296") << 9;
+}
+
+void SettingsStoreTest::loadStops() {
+    QFETCH(QString, name);
+    QFETCH(QVariant, value);
+    QFETCH(int, loadedCount);
+    AppSettings stored = Changed();
+    SettingsStore(file_).Save(stored);
+    if (value.isValid()) {
+        SetStored(file_, name, value);
+    } else {
+        RemoveStored(file_, name);
+    }
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+
+    AppSettings expected;
+    double AppSettings::*const doubles[] = {
+        &AppSettings::latitude,         &AppSettings::longitude,
+        &AppSettings::height,           nullptr,
+        &AppSettings::pressure,         &AppSettings::temperature,
+        &AppSettings::refractionHeight, &AppSettings::humidity,
+        &AppSettings::fajrAngle,        &AppSettings::ishaAngle};
+    for (int i = 0; i < loadedCount; ++i) {
+        if (doubles[i] == nullptr) {
+            expected.refractionModel = stored.refractionModel;
+        } else {
+            expected.*doubles[i] = stored.*doubles[i];
+        }
+    }
+    COMPARE_SETTINGS(loaded, expected);
+}
+
+void SettingsStoreTest::missingLowHalfCountsAsZero() {
+    AppSettings stored = Changed();
+    stored.latitude = 41.123;
+    QVERIFY(SplitDouble(41.123).low != 0);
+    SettingsStore(file_).Save(stored);
+    RemoveStored(file_, QStringLiteral("Latitude1"));
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    QCOMPARE(loaded.latitude, JoinDouble(0, SplitDouble(41.123).high));
+    QCOMPARE(loaded.ishaAngle, stored.ishaAngle);
+}
+
+void SettingsStoreTest::readOnlyStoreIsNotLoaded() {
+    SettingsStore(file_).Save(Changed());
+    QFile file(file_);
+    const QFile::Permissions permissions = file.permissions();
+    QVERIFY(file.setPermissions(QFile::ReadOwner));
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    // Root may write anyway; then the store counts as writable and loads.
+    if (QFileInfo(file_).isWritable()) {
+        COMPARE_SETTINGS(loaded, Changed());
+    } else {
+        COMPARE_SETTINGS(loaded, AppSettings());
+        SettingsStore(file_).Save(AppSettings());  // silently nothing
+    }
+    QVERIFY(file.setPermissions(permissions));
+}
+
+void SettingsStoreTest::userStoreLocation() {
+    const QString name = SettingsStore().FileName();
+    QVERIFY2(name.endsWith(QStringLiteral("/Dovel Marsk/Ombrix.ini")), qPrintable(name));
+}
+
+void SettingsStoreTest::applicationFirstRunCreatesTheStore() {
+    RecordingSink sink;
+    CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    AppSettings shown;
+    WhenModal<CTarvelDlg>([&shown](CTarvelDlg* window) {
+        shown = window->Settings();
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    QCOMPARE(app.Run(), int(QDialog::Rejected));
+    COMPARE_SETTINGS(shown, AppSettings());
+    COMPARE_SETTINGS(app.Settings(), AppSettings());
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Tarvel"));
+    QCOMPARE(settings.childKeys().size(), 19);
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void SettingsStoreTest::preferencesConfirmedAreStoredAndComeBack() {
+    RecordingSink sink;
+    {
+        CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+        WhenModal<CTarvelDlg>([](CTarvelDlg* window) {
+            // The site changes in the window, the atmosphere in the preferences.
+            QApplication::setActiveWindow(window);
+            (void)QTest::qWaitForWindowActive(window);
+            auto* latitude = qobject_cast<QLineEdit*>(window->Control(1005));
+            TypeAndLeave(latitude, QStringLiteral("41.9"), window->Control(1006));
+            WhenModal<COptionsDialog>([](COptionsDialog* preferences) {
+                QTest::mouseClick(qobject_cast<QAbstractButton*>(
+                                      preferences->findChild<QWidget*>(QStringLiteral("c1283"))),
+                                  Qt::LeftButton);
+                auto* pressure = preferences->findChild<QLineEdit*>(QStringLiteral("c1284"));
+                pressure->setText(QStringLiteral("950"));
+                qobject_cast<QAbstractButton*>(
+                    preferences->findChild<QWidget*>(QStringLiteral("c1")))
+                    ->click();
+            });
+            window->MenuAction(main_menu::kPreferences)->trigger();
+            window->MenuAction(main_menu::kExit)->trigger();
+        });
+        app.Run();
+        QCOMPARE(app.Settings().latitude, 41.9);
+        QCOMPARE(app.Settings().pressure, 950.0);
+    }
+    CTarvelApp again(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    AppSettings shown;
+    SolarRequest request;
+    WhenModal<CTarvelDlg>([&](CTarvelDlg* window) {
+        shown = window->Settings();
+        request = window->LastRequest();
+        window->reject();
+    });
+    again.Run();
+    QCOMPARE(shown.latitude, 41.9);
+    QCOMPARE(shown.refractionModel, kRefractionIntegration);
+    QCOMPARE(shown.pressure, 950.0);
+    QCOMPARE(request.latitude, 41.9);
+    QCOMPARE(request.refractionModel, kRefractionIntegration);
+    QCOMPARE(request.pressure, 950.0);
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void SettingsStoreTest::preferencesCancelledAfterDefaultsChangeNothing() {
+    AppSettings stored = Changed();
+    SettingsStore(file_).Save(stored);
+    RecordingSink sink;
+    CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    AppSettings afterCancel;
+    int computations = -1;
+    WhenModal<CTarvelDlg>([&](CTarvelDlg* window) {
+        const int before = window->ComputationCount();
+        WhenModal<COptionsDialog>([](COptionsDialog* preferences) {
+            qobject_cast<QAbstractButton*>(preferences->findChild<QWidget*>(QStringLiteral("c3")))
+                ->click();
+            qobject_cast<QAbstractButton*>(preferences->findChild<QWidget*>(QStringLiteral("c2")))
+                ->click();
+        });
+        window->MenuAction(main_menu::kPreferences)->trigger();
+        afterCancel = window->Settings();
+        computations = window->ComputationCount() - before;
+        window->reject();
+    });
+    app.Run();
+    COMPARE_SETTINGS(afterCancel, stored);
+    QCOMPARE(computations, 0);
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    COMPARE_SETTINGS(loaded, stored);
+}
+
+QTEST_MAIN(SettingsStoreTest)
+#include "settings_store_test.moc"

@@ -1,0 +1,681 @@
+// The main window driven through its real widgets: typing into the fields,
+// changing the pickers and the zone, clicking, Enter and Escape; the texts are
+// compared with the engine's own texts for the request the window built.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimeEdit>
+#include <cmath>
+#include <memory>
+
+#include "app/app_settings.h"
+#include "astro/calendar.h"
+#include "astro/time_scales.h"
+#include "format/format_texts.h"
+#include "format/result_texts.h"
+#include "ui/main/dialog_units.h"
+#include "ui/main/time_zones.h"
+#include "ui/test_support.h"
+
+using namespace tarvel;
+using namespace tarvel::test;
+
+namespace {
+
+// The window with a recording sink, shown and active.
+struct Shown {
+    RecordingSink sink;
+    std::unique_ptr<CTarvelDlg> window;
+
+    explicit Shown(const QDate& date = QDate(2024, 1, 15), const QTime& time = QTime(12, 0, 0),
+                   const AppSettings& settings = AppSettings()) {
+        window = std::make_unique<CTarvelDlg>(settings, RomeAt(date, time), &sink);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        (void)QTest::qWaitForWindowActive(window.get());
+    }
+
+    template <typename T>
+    T* Get(int id) const {
+        return qobject_cast<T*>(window->Control(id));
+    }
+    QLineEdit* Field(int id) const { return Get<QLineEdit>(id); }
+};
+
+// Every output text of the window against the engine's texts for the request
+// the window built; returns the first difference.
+QString FirstDifference(const CTarvelDlg& window) {
+    const SolarRequest& request = window.LastRequest();
+    for (const ResultText& expected :
+         MainWindowResultTexts(request, CalcSolarParameters(request))) {
+        const QString shown = window.OutputText(expected.id);
+        if (shown != QString::fromStdString(expected.text)) {
+            return QStringLiteral("field %1: shown \"%2\", expected \"%3\"")
+                .arg(expected.id)
+                .arg(shown, QString::fromStdString(expected.text));
+        }
+    }
+    return QString();
+}
+
+QString ModelDeltaTText(int y, int mo, int d, int h, int mi, int s) {
+    JulianDate jd;
+    jd.SetDateTime(y, mo, d, h, mi, s, 1);
+    return QString::fromStdString(FormatDeltaTModel(DeltaTSeconds(jd.jd)));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void formGeometryIsInDialogUnits();
+    void labelsCaptionsAndTitle();
+    void tabOrderFollowsTheForm();
+    void zoneListHasTheFortyZones();
+    void systemZoneIndex_data();
+    void systemZoneIndex();
+    void pickersAreLimited();
+    void initialValuesInSummer();
+    void initialValuesInWinter();
+    void firstComputationWhenShown();
+    void latitudeOutOfRangeIsRefused();
+    void latitudeOutOfRangeIsRefusedOnEnter();
+    void longitudeOutOfRangeIsRefused();
+    void siteFieldReadsTheLeadingNumber_data();
+    void siteFieldReadsTheLeadingNumber();
+    void negativeHeightIsAccepted();
+    void manualDeltaTIsUsedWithOneDecimal();
+    void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
+    void deltaTThatIsNotANumberIsZero();
+    void temporalHoursAtHighLatitude();
+    void qiblaTimeDashesInPolarNight();
+    void summerDateTicksTheBox();
+    void timeChangeKeepsTheBox();
+    void zoneChangeRecomputes();
+    void nowButtonResetsThePresentMoment();
+    void enterNeverCloses();
+    void escapeCloses();
+    void exitCommandCloses();
+    void menuCommands();
+    void preferencesRecomputeAfterOk();
+    void realMessageBoxShowsTheRangeMessage();
+};
+
+void MainWindowTest::formGeometryIsInDialogUnits() {
+    Shown s;
+    const DialogUnits units(s.window->Canvas()->font());
+    QVERIFY(units.averageCharWidth() > 0 && units.charHeight() > 0);
+    QCOMPARE(s.window->DesignedClientSize(), QSize(units.X(823), units.Y(346)));
+    QCOMPARE(s.window->Canvas()->size(), s.window->DesignedClientSize());
+
+    struct Case {
+        int id;
+        int x, y, w, h;
+    };
+    const Case cases[] = {
+        {1000, 142, 21, 52, 15}, {1002, 15, 21, 117, 15},   {1004, 406, 19, 34, 15},
+        {1005, 205, 47, 58, 12}, {1009, 43, 47, 58, 12},    {1010, 71, 91, 89, 12},
+        {1063, 441, 21, 30, 15}, {1065, 685, 308, 78, 12},  {1058, 681, 45, 113, 12},
+        {1038, 7, 7, 475, 62},   {1054, 503, 240, 269, 89},
+    };
+    for (const Case& c : cases) {
+        QWidget* control = s.window->Control(c.id);
+        QVERIFY2(control != nullptr, qPrintable(QString::number(c.id)));
+        QCOMPARE(control->geometry(), units.Rect(c.x, c.y, c.w, c.h));
+    }
+    // The zone list keeps its place and width; its height is the closed list's.
+    QCOMPARE(s.window->Control(1003)->pos(), units.Rect(204, 21, 190, 119).topLeft());
+    QCOMPARE(s.window->Control(1003)->width(), units.Rect(204, 21, 190, 119).width());
+    // Labels at their own rectangles.
+    QCOMPARE(s.window->Label(1005)->geometry(), units.Rect(159, 44, 41, 17));
+    QCOMPARE(s.window->Label(1021)->geometry(), units.Rect(14, 139, 80, 12));
+    // Group boxes are never shown.
+    for (int id : {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054}) {
+        QVERIFY(qobject_cast<QGroupBox*>(s.window->Control(id)) != nullptr);
+        QVERIFY(!s.window->Control(id)->isVisible());
+    }
+    // Rounded halves away from zero, each edge on its own.
+    const DialogUnits seven(7, 15);
+    QCOMPARE(seven.X(2), 4);  // 3.5
+    QCOMPARE(seven.Y(3), 6);  // 5.625
+    QCOMPARE(seven.Rect(1, 1, 1, 1),
+             QRect(2, 2, 2, 2));  // 1.75 -> 2, 3.5 -> 4; 1.875 -> 2, 3.75 -> 4
+}
+
+void MainWindowTest::labelsCaptionsAndTitle() {
+    Shown s;
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("Tarvel"));
+    QCOMPARE(s.Get<QCheckBox>(1004)->text(), QStringLiteral("ora estiva"));
+    QCOMPARE(s.Get<QPushButton>(1063)->text(), QStringLiteral("adesso"));
+    QCOMPARE(s.Get<QRadioButton>(1061)->text(), QStringLiteral("auto"));
+    QCOMPARE(s.Get<QRadioButton>(1062)->text(), QStringLiteral("manuale"));
+    const struct {
+        int id;
+        const char* label;
+    } labels[] = {{1005, "latitudine (<0 sud)"},
+                  {1006, "longitudine (<0 est)"},
+                  {1011, "altitudine [m]"},
+                  {1009, "DeltaT"},
+                  {1010, "Julian day"},
+                  {1021, "differenza di longitudine"},
+                  {1025, "altezza con rifrazione"},
+                  {1055, "ore al tramonto"},
+                  {1065, "ora Qibla"},
+                  {1064, "altezza"}};
+    for (const auto& l : labels) {
+        QCOMPARE(s.window->Label(l.id)->text(), QString::fromUtf8(l.label));
+    }
+    // Every output field is a read-only, centred edit with the label the
+    // engine names for it.
+    for (const ResultText& t : MainWindowResultTexts(SolarRequest(), SolarResult())) {
+        if (t.id == 1009) {
+            continue;
+        }
+        QLineEdit* field = s.Field(t.id);
+        QVERIFY2(field != nullptr, qPrintable(QString::number(t.id)));
+        QVERIFY(field->isReadOnly());
+        QCOMPARE(field->alignment(), Qt::AlignCenter);
+        QCOMPARE(s.window->Label(t.id)->text(), QString::fromStdString(t.label));
+        QCOMPARE(qobject_cast<QGroupBox*>(s.window->Control(t.groupId))->title(),
+                 QString::fromStdString(t.groupCaption));
+    }
+}
+
+void MainWindowTest::tabOrderFollowsTheForm() {
+    Shown s;
+    s.Field(1005)->setFocus(Qt::OtherFocusReason);
+    const int expected[] = {1006, 1007, 1008, 1009, 1010, 1011, 1012};
+    for (int id : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s.window->Control(id));
+    }
+    s.Field(1065)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // After the last control the chain comes back to the first, the time picker.
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus == s.window->Control(1000) || s.window->Control(1000)->isAncestorOf(focus));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::zoneListHasTheFortyZones() {
+    Shown s;
+    auto* list = s.Get<QComboBox>(1003);
+    QCOMPARE(list->count(), 40);
+    QCOMPARE(list->itemText(0), QString::fromUtf8("UTC-11 (BEST \u2013 Bering Standard Time)"));
+    QCOMPARE(list->itemText(1),
+             QString::fromUtf8("UTC-10 (HST \u2013 Hawaii-Aleutian Standard Time) "));
+    QCOMPARE(list->itemText(2), QStringLiteral("UTC-9:30"));
+    QCOMPARE(list->itemText(15), QString::fromUtf8("UTC+1 (CET \u2013 Central European Time) "));
+    QCOMPARE(list->itemText(23), QStringLiteral("UTC+5:45"));
+    QCOMPARE(list->itemText(39), QStringLiteral("UTC+14"));
+    QVERIFY(!list->isEditable());
+    // Rome's standard offset is +1: entry 15, zoneHours 1, zoneMinutes 60.
+    QCOMPARE(list->currentIndex(), 15);
+    QCOMPARE(s.window->LastRequest().zoneHours, 1.0f);
+    QCOMPARE(s.window->LastRequest().zoneMinutes, 60.0f);
+    const float offsets[] = {-11,  -10, -9.5, -9,   -8, -7,   -6, -5,    -4.5, -4,
+                             -3.5, -3,  -2,   -1,   0,  1,    2,  3,     3.5,  4,
+                             4.5,  5,   5.5,  5.75, 6,  6.5,  7,  8,     8.5,  8.75,
+                             9,    9.5, 10,   10.5, 11, 11.5, 12, 12.75, 13,   14};
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        QCOMPARE(kTimeZoneEntries[i].offsetHours, offsets[i]);
+    }
+}
+
+void MainWindowTest::systemZoneIndex_data() {
+    QTest::addColumn<double>("hoursEast");
+    QTest::addColumn<int>("index");
+    QTest::newRow("UTC+1") << 1.0 << 15;
+    QTest::newRow("UTC+5:45") << 5.75 << 23;
+    QTest::newRow("between +5:30 and +5:45") << 5.6 << 23;
+    QTest::newRow("UTC-11") << -11.0 << 0;
+    QTest::newRow("below the first") << -12.0 << 0;
+    QTest::newRow("UTC") << 0.0 << 14;
+    QTest::newRow("UTC-3:15") << -3.25 << 11;
+    QTest::newRow("UTC+14") << 14.0 << 39;
+    QTest::newRow("beyond the last") << 15.0 << 39;
+}
+
+void MainWindowTest::systemZoneIndex() {
+    QFETCH(double, hoursEast);
+    QFETCH(int, index);
+    QCOMPARE(SystemZoneIndex(hoursEast), index);
+}
+
+void MainWindowTest::pickersAreLimited() {
+    Shown s;
+    auto* date = s.Get<QDateEdit>(1002);
+    auto* time = s.Get<QTimeEdit>(1000);
+    QCOMPARE(date->minimumDate(), QDate(1900, 1, 1));
+    QCOMPARE(date->maximumDate(), QDate(3000, 1, 1));
+    QVERIFY(date->calendarPopup());
+    date->setDate(QDate(3500, 6, 1));
+    QCOMPARE(date->date(), QDate(3000, 1, 1));
+    date->setDate(QDate(1800, 6, 1));
+    QCOMPARE(date->date(), QDate(1900, 1, 1));
+    // The time picker still covers the whole day, to the second.
+    time->setTime(QTime(23, 59, 59));
+    QCOMPARE(time->time(), QTime(23, 59, 59));
+    QCOMPARE(s.window->LastRequest().second, 59.0);
+}
+
+void MainWindowTest::initialValuesInSummer() {
+    RecordingSink sink;
+    CTarvelDlg window(AppSettings(), RomeAt(QDate(2024, 7, 15), QTime(10, 20, 30)), &sink);
+    // Before the first computation: the model's ΔT with six decimals.
+    QCOMPARE(window.OutputText(1009), ModelDeltaTText(2024, 7, 15, 10, 20, 30));
+    QCOMPARE(qobject_cast<QDateEdit*>(window.Control(1002))->date(), QDate(2024, 7, 15));
+    QCOMPARE(qobject_cast<QTimeEdit*>(window.Control(1000))->time(), QTime(10, 20, 30));
+    QVERIFY(qobject_cast<QCheckBox*>(window.Control(1004))->isChecked());
+    QCOMPARE(qobject_cast<QComboBox*>(window.Control(1003))->currentIndex(), 15);
+    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1005))->text(), QStringLiteral("45"));
+    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1006))->text(), QStringLiteral("-8"));
+    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1011))->text(), QStringLiteral("0"));
+    QVERIFY(qobject_cast<QRadioButton*>(window.Control(1061))->isChecked());
+    QVERIFY(qobject_cast<QLineEdit*>(window.Control(1009))->isReadOnly());
+    QCOMPARE(window.ComputationCount(), 0);
+}
+
+void MainWindowTest::initialValuesInWinter() {
+    Shown s(QDate(2024, 1, 15), QTime(8, 0, 0));
+    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
+    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
+    QVERIFY(!s.window->LastRequest().summerTime);
+}
+
+void MainWindowTest::firstComputationWhenShown() {
+    Shown s(QDate(2024, 7, 15), QTime(10, 20, 30));
+    QCOMPARE(s.window->ComputationCount(), 1);
+    const SolarRequest& r = s.window->LastRequest();
+    QCOMPARE(r.year, 2024);
+    QCOMPARE(r.month, 7);
+    QCOMPARE(r.day, 15);
+    QCOMPARE(r.hour, 10);
+    QCOMPARE(r.minute, 20);
+    QCOMPARE(r.second, 30.0);
+    QVERIFY(r.summerTime);
+    QVERIFY(r.deltaTGiven);
+    QCOMPARE(r.latitude, 45.0);
+    QCOMPARE(r.longitude, -8.0);
+    QCOMPARE(r.height, 0.0);
+    QCOMPARE(r.pressure, 1010.0);
+    QCOMPARE(r.fajrAngle, -19.0);
+    // The first computation reads the six-decimal model value ...
+    double modelText = ModelDeltaTText(2024, 7, 15, 10, 20, 30).toDouble();
+    QCOMPARE(r.deltaT, modelText);
+    // ... and rewrites the field with one decimal.
+    QCOMPARE(s.window->OutputText(1009), QString::fromStdString(FormatDeltaTShort(modelText)));
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::latitudeOutOfRangeIsRefused() {
+    Shown s;
+    const QString before = s.window->OutputText(1058);
+    TypeAndLeave(s.Field(1005), QStringLiteral("100"), s.Field(1006));
+    QCOMPARE(s.sink.messages.size(), 1);
+    QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -90 e 90."));
+    QCOMPARE(s.sink.messages.back().caption, QStringLiteral("Tarvel"));
+    QCOMPARE(s.sink.messages.back().icon, QMessageBox::Warning);
+    // The focus is back in the field, its text selected; the previous number
+    // came back with the refresh and the computation used it.
+    QCOMPARE(QApplication::focusWidget(), s.window->Control(1005));
+    QCOMPARE(s.Field(1005)->text(), QStringLiteral("45"));
+    QCOMPARE(s.Field(1005)->selectedText(), QStringLiteral("45"));
+    QCOMPARE(s.window->Settings().latitude, 45.0);
+    QCOMPARE(s.window->LastRequest().latitude, 45.0);
+    QCOMPARE(s.window->OutputText(1058), before);
+    QCOMPARE(s.window->ComputationCount(), 2);
+}
+
+void MainWindowTest::latitudeOutOfRangeIsRefusedOnEnter() {
+    Shown s;
+    QLineEdit* latitude = s.Field(1005);
+    latitude->setFocus(Qt::TabFocusReason);
+    latitude->selectAll();
+    QTest::keyClicks(latitude, QStringLiteral("100"));
+    QTest::keyClick(latitude, Qt::Key_Return);
+    QCOMPARE(s.sink.messages.size(), 1);
+    QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -90 e 90."));
+    QVERIFY(s.window->isVisible());
+    QCOMPARE(s.window->LastRequest().latitude, 45.0);
+    QCOMPARE(s.window->Settings().latitude, 45.0);
+    QCOMPARE(QApplication::focusWidget(), latitude);
+}
+
+void MainWindowTest::longitudeOutOfRangeIsRefused() {
+    Shown s;
+    TypeAndLeave(s.Field(1006), QStringLiteral("-180.5"), s.Field(1011));
+    QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -180 e 180."));
+    QCOMPARE(s.window->Settings().longitude, -8.0);
+    QCOMPARE(s.Field(1006)->text(), QStringLiteral("-8"));
+    // The bound itself is accepted.
+    TypeAndLeave(s.Field(1006), QStringLiteral("180"), s.Field(1011));
+    QCOMPARE(s.sink.messages.size(), 1);
+    QCOMPARE(s.window->Settings().longitude, 180.0);
+    QCOMPARE(s.window->LastRequest().longitude, 180.0);
+}
+
+void MainWindowTest::siteFieldReadsTheLeadingNumber_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("comma ends the number") << "45,5" << 45.0 << "45"
+                                           << "";
+    QTest::newRow("point") << "45.5" << 45.5 << "45.5"
+                           << "";
+    QTest::newRow("leading blanks, trailing letters") << "  -12.25abc" << -12.25 << "-12.25"
+                                                      << "";
+    QTest::newRow("exponent") << "1e1" << 10.0 << "10"
+                              << "";
+    QTest::newRow("empty") << "" << 45.0 << "45"
+                           << "Immettere un numero.";
+    QTest::newRow("letter first") << "a45" << 45.0 << "45"
+                                  << "Immettere un numero.";
+    QTest::newRow("comma first") << ",5" << 45.0 << "45"
+                                 << "Immettere un numero.";
+}
+
+void MainWindowTest::siteFieldReadsTheLeadingNumber() {
+    QFETCH(QString, typed);
+    QFETCH(double, latitude);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    Shown s;
+    TypeAndLeave(s.Field(1005), typed, s.Field(1006));
+    QCOMPARE(s.sink.LastText(), message);
+    QCOMPARE(s.window->Settings().latitude, latitude);
+    QCOMPARE(s.window->LastRequest().latitude, latitude);
+    QCOMPARE(s.Field(1005)->text(), shown);
+}
+
+void MainWindowTest::negativeHeightIsAccepted() {
+    Shown s;
+    TypeAndLeave(s.Field(1011), QStringLiteral("-250"), s.Field(1005));
+    QVERIFY(s.sink.messages.isEmpty());
+    QCOMPARE(s.window->Settings().height, -250.0);
+    QCOMPARE(s.window->LastRequest().height, -250.0);
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::manualDeltaTIsUsedWithOneDecimal() {
+    Shown s;
+    auto* manual = s.Get<QRadioButton>(1062);
+    QTest::mouseClick(manual, Qt::LeftButton);
+    QVERIFY(manual->isChecked());
+    QVERIFY(!s.Field(1009)->isReadOnly());
+    const int count = s.window->ComputationCount();
+    TypeAndLeave(s.Field(1009), QStringLiteral("69.184"), s.Field(1011));
+    QCOMPARE(s.window->ComputationCount(), count + 1);
+    // That computation read the typed text; the field then shows one decimal.
+    QCOMPARE(s.window->LastRequest().deltaT, 69.184);
+    QCOMPARE(s.Field(1009)->text(), QStringLiteral("69.2"));
+    // Every later computation uses 69.2.
+    s.Get<QTimeEdit>(1000)->setTime(QTime(15, 30, 0));
+    QCOMPARE(s.window->LastRequest().deltaT, 69.2);
+    QCOMPARE(s.window->LastRequest().hour, 15);
+    QCOMPARE(s.Field(1009)->text(), QStringLiteral("69.2"));
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::manualDeltaTStaysOnDateChangeAndAutoReplacesIt() {
+    Shown s;
+    QTest::mouseClick(s.Get<QRadioButton>(1062), Qt::LeftButton);
+    TypeAndLeave(s.Field(1009), QStringLiteral("30"), s.Field(1011));
+    s.Get<QDateEdit>(1002)->setDate(QDate(2010, 3, 3));
+    QCOMPARE(s.Field(1009)->text(), QStringLiteral("30.0"));
+    QCOMPARE(s.window->LastRequest().deltaT, 30.0);
+    QCOMPARE(s.window->LastRequest().year, 2010);
+    // Back to automatic: the model's value for the pickers' instant.
+    QTest::mouseClick(s.Get<QRadioButton>(1061), Qt::LeftButton);
+    QVERIFY(s.Field(1009)->isReadOnly());
+    const double model = ModelDeltaTText(2010, 3, 3, 12, 0, 0).toDouble();
+    QCOMPARE(s.window->LastRequest().deltaT, model);
+    QCOMPARE(s.Field(1009)->text(), QString::fromStdString(FormatDeltaTShort(model)));
+}
+
+void MainWindowTest::deltaTThatIsNotANumberIsZero() {
+    Shown s;
+    QTest::mouseClick(s.Get<QRadioButton>(1062), Qt::LeftButton);
+    TypeAndLeave(s.Field(1009), QStringLiteral("abc"), s.Field(1011));
+    QVERIFY(s.sink.messages.isEmpty());
+    QCOMPARE(s.window->LastRequest().deltaT, 0.0);
+    QCOMPARE(s.Field(1009)->text(), QStringLiteral("0.0"));
+}
+
+void MainWindowTest::temporalHoursAtHighLatitude() {
+    Shown s(QDate(2024, 3, 20), QTime(10, 0, 0));
+    TypeAndLeave(s.Field(1005), QStringLiteral("70"), s.Field(1006));
+    QCOMPARE(s.window->LastRequest().latitude, 70.0);
+    QCOMPARE(s.window->OutputText(1030), QStringLiteral(" 00:00:00.0"));
+    TypeAndLeave(s.Field(1005), QStringLiteral("66.5"), s.Field(1006));
+    const SolarResult result = CalcSolarParameters(s.window->LastRequest());
+    QVERIFY(std::isfinite(result.temporalHours));
+    QCOMPARE(s.window->OutputText(1030),
+             QString::fromStdString(FormatTimeOfDay(result.temporalHours)));
+    QVERIFY(s.window->OutputText(1030) != QStringLiteral(" 00:00:00.0"));
+}
+
+void MainWindowTest::qiblaTimeDashesInPolarNight() {
+    Shown s(QDate(2024, 12, 21), QTime(12, 0, 0));
+    TypeAndLeave(s.Field(1006), QStringLiteral("-15"), s.Field(1005));
+    TypeAndLeave(s.Field(1005), QStringLiteral("80"), s.Field(1006));
+    QCOMPARE(CalcSolarParameters(s.window->LastRequest()).qiblaTime, -1.0);
+    QCOMPARE(s.window->OutputText(1065), QStringLiteral(" --:--:-----.-"));
+    QVERIFY(s.window->OutputText(1058).startsWith(QStringLiteral(" -")));
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::summerDateTicksTheBox() {
+    Shown s(QDate(2024, 1, 15), QTime(12, 0, 0));
+    auto* box = s.Get<QCheckBox>(1004);
+    auto* date = s.Get<QDateEdit>(1002);
+    QVERIFY(!box->isChecked());
+    date->setDate(QDate(2024, 7, 15));
+    QVERIFY(box->isChecked());
+    QVERIFY(s.window->LastRequest().summerTime);
+    QCOMPARE(s.window->LastRequest().month, 7);
+    // The zone does not follow the season.
+    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
+    date->setDate(QDate(2024, 11, 15));
+    QVERIFY(!box->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+    // On or before 1970-01-01 12:00:00 the box is cleared even where the
+    // system's rule has summer time.
+    QVERIFY(Rome().isDaylightTime(QDateTime(QDate(1969, 7, 15), QTime(12, 0, 0), Rome())));
+    date->setDate(QDate(2024, 7, 15));
+    QVERIFY(box->isChecked());
+    date->setDate(QDate(1969, 7, 15));
+    QVERIFY(!box->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+}
+
+void MainWindowTest::timeChangeKeepsTheBox() {
+    Shown s(QDate(2024, 7, 15), QTime(12, 0, 0));
+    auto* box = s.Get<QCheckBox>(1004);
+    QVERIFY(box->isChecked());
+    // The user clears the box: the clock now shows standard time.
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!box->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+    s.Get<QTimeEdit>(1000)->setTime(QTime(13, 0, 0));
+    QVERIFY(!box->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+    QCOMPARE(s.window->LastRequest().hour, 13);
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::zoneChangeRecomputes() {
+    Shown s;
+    auto* list = s.Get<QComboBox>(1003);
+    list->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);  // UTC+2
+    QCOMPARE(list->currentIndex(), 16);
+    QCOMPARE(s.window->LastRequest().zoneHours, 2.0f);
+    QCOMPARE(s.window->LastRequest().zoneMinutes, 120.0f);
+    list->setCurrentIndex(23);
+    QCOMPARE(s.window->LastRequest().zoneHours, 5.75f);
+    QCOMPARE(s.window->LastRequest().zoneMinutes, 345.0f);
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::nowButtonResetsThePresentMoment() {
+    Shown s(QDate(2024, 7, 15), QTime(10, 20, 30));
+    s.Get<QDateEdit>(1002)->setDate(QDate(2001, 2, 3));
+    s.Get<QTimeEdit>(1000)->setTime(QTime(4, 5, 6));
+    s.Get<QComboBox>(1003)->setCurrentIndex(3);
+    QTest::mouseClick(s.Get<QPushButton>(1063), Qt::LeftButton);
+    QCOMPARE(s.Get<QDateEdit>(1002)->date(), QDate(2024, 7, 15));
+    QCOMPARE(s.Get<QTimeEdit>(1000)->time(), QTime(10, 20, 30));
+    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
+    QVERIFY(s.Get<QCheckBox>(1004)->isChecked());
+    const SolarRequest& r = s.window->LastRequest();
+    QCOMPARE(r.year, 2024);
+    QCOMPARE(r.second, 30.0);
+    QCOMPARE(r.zoneHours, 1.0f);
+    QVERIFY(r.summerTime);
+    QCOMPARE(r.deltaT, ModelDeltaTText(2024, 7, 15, 10, 20, 30).toDouble());
+}
+
+void MainWindowTest::enterNeverCloses() {
+    Shown s;
+    const int count = s.window->ComputationCount();
+    // Enter on a site field applies the typed value and recomputes.
+    QLineEdit* latitude = s.Field(1005);
+    latitude->setFocus(Qt::TabFocusReason);
+    latitude->selectAll();
+    QTest::keyClicks(latitude, QStringLiteral("50"));
+    QTest::keyClick(latitude, Qt::Key_Return);
+    QVERIFY(s.window->isVisible());
+    QCOMPARE(s.window->ComputationCount(), count + 1);
+    QCOMPARE(s.window->Settings().latitude, 50.0);
+    QCOMPARE(s.window->LastRequest().latitude, 50.0);
+    QCOMPARE(QApplication::focusWidget(), latitude);
+    // Enter on the button, the pickers and the list neither clicks nor closes.
+    s.Get<QDateEdit>(1002)->setDate(QDate(2020, 5, 5));
+    for (int id : {1063, 1002, 1000, 1003, 1007}) {
+        QWidget* control = s.window->Control(id);
+        control->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control, Qt::Key_Enter);
+        QVERIFY(s.window->isVisible());
+    }
+    QCOMPARE(s.Get<QDateEdit>(1002)->date(), QDate(2020, 5, 5));
+    // Enter on the latitude, the date change, the latitude losing the focus and
+    // the five Enters: one computation each.
+    QCOMPARE(s.window->ComputationCount(), count + 1 + 1 + 1 + 5);
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::escapeCloses() {
+    Shown s;
+    s.Field(1005)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(s.Field(1005), Qt::Key_Escape);
+    QVERIFY(!s.window->isVisible());
+    QCOMPARE(s.window->result(), int(QDialog::Rejected));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::exitCommandCloses() {
+    Shown s;
+    s.window->MenuAction(main_menu::kExit)->trigger();
+    QVERIFY(!s.window->isVisible());
+    QCOMPARE(s.window->result(), 0);
+}
+
+void MainWindowTest::menuCommands() {
+    Shown s;
+    const struct {
+        int id;
+        const char* caption;
+        bool enabled;
+    } items[] = {
+        {main_menu::kExit, "&Esci", true},
+        {main_menu::kTable, "&Tabella", false},
+        {main_menu::kItalian, "&Italiano", false},
+        {main_menu::kEnglish, "In&glese", false},
+        {main_menu::kPortuguese, "&Portoghese", false},
+        {main_menu::kPreferences, "&Preferenze...", false},
+        {main_menu::kHelp, "&Help", false},
+        {main_menu::kAbout, "Informazioni su Tarvel...", false},
+    };
+    for (const auto& item : items) {
+        QAction* action = s.window->MenuAction(item.id);
+        QVERIFY2(action != nullptr, item.caption);
+        QCOMPARE(action->text(), QString::fromUtf8(item.caption));
+        QCOMPARE(action->isEnabled(), item.enabled);
+    }
+    const QList<QAction*> menus = s.window->findChild<QMenuBar*>()->actions();
+    QCOMPARE(menus.size(), 4);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Calcola"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("&Impostazioni"));
+    QCOMPARE(menus[3]->text(), QStringLiteral("&Help"));
+    QCOMPARE(menus[2]->menu()->actions()[0]->text(), QStringLiteral("&Lingua"));
+    s.window->SetPreferencesEditor([](QWidget*, AppSettings&) { return false; });
+    QVERIFY(s.window->MenuAction(main_menu::kPreferences)->isEnabled());
+}
+
+void MainWindowTest::preferencesRecomputeAfterOk() {
+    Shown s;
+    bool accept = false;
+    s.window->SetPreferencesEditor([&accept](QWidget*, AppSettings& settings) {
+        settings.refractionModel = kRefractionIntegration;
+        settings.pressure = 900;
+        settings.latitude = 10;  // not a preference: never copied back
+        return accept;
+    });
+    const int count = s.window->ComputationCount();
+    s.window->MenuAction(main_menu::kPreferences)->trigger();
+    QCOMPARE(s.window->ComputationCount(), count);
+    QCOMPARE(s.window->Settings().pressure, 1010.0);
+    accept = true;
+    s.window->MenuAction(main_menu::kPreferences)->trigger();
+    QCOMPARE(s.window->ComputationCount(), count + 1);
+    QCOMPARE(s.window->LastRequest().refractionModel, kRefractionIntegration);
+    QCOMPARE(s.window->LastRequest().pressure, 900.0);
+    QCOMPARE(s.window->Settings().latitude, 45.0);
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::realMessageBoxShowsTheRangeMessage() {
+    // No sink: the form pass shows a modal QMessageBox.
+    CTarvelDlg window(AppSettings(), RomeAt(QDate(2024, 1, 15), QTime(12, 0, 0)), nullptr);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (void)QTest::qWaitForWindowActive(&window);
+    QString text;
+    QString caption;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+        text = box->text();
+        caption = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    auto* latitude = qobject_cast<QLineEdit*>(window.Control(1005));
+    TypeAndLeave(latitude, QStringLiteral("-91"), window.Control(1006));
+    QCOMPARE(text, QStringLiteral("Immettere un numero compreso tra -90 e 90."));
+    QCOMPARE(caption, QStringLiteral("Tarvel"));
+    QCOMPARE(window.Settings().latitude, 45.0);
+    QCOMPARE(latitude->text(), QStringLiteral("45"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

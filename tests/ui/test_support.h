@@ -1,0 +1,89 @@
+// Helpers shared by the window tests: a message sink that records instead of
+// showing, a fixed zone and clock, and driving the focus.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimeZone>
+#include <QTimer>
+#include <QVector>
+#include <functional>
+
+#include "ui/main/message_sink.h"
+#include "ui/main/tarvel_dlg.h"
+
+namespace tarvel::test {
+
+class RecordingSink : public MessageSink {
+  public:
+    struct Message {
+        QString text;
+        QString caption;
+        QMessageBox::Icon icon;
+    };
+
+    void ShowMessage(QWidget*, const QString& text, const QString& caption,
+                     QMessageBox::Icon icon) override {
+        messages.push_back({text, caption, icon});
+    }
+
+    QString LastText() const { return messages.isEmpty() ? QString() : messages.back().text; }
+
+    QVector<Message> messages;
+};
+
+inline QTimeZone Rome() {
+    return QTimeZone("Europe/Rome");
+}
+
+// Rome's zone, with the present moment fixed at the given local date and time.
+inline CTarvelDlg::Environment RomeAt(const QDate& date, const QTime& time) {
+    CTarvelDlg::Environment environment;
+    environment.zone = Rome();
+    const QTimeZone zone = environment.zone;
+    environment.now = [date, time, zone] { return QDateTime(date, time, zone); };
+    return environment;
+}
+
+// Gives the focus to field, replaces its text by typing, and leaves it for
+// next (the field loses the focus as when the user moves on).
+inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    next->setFocus(Qt::TabFocusReason);
+}
+
+// Runs action after the current modal run has started: polls for the active
+// modal widget of type T and hands it over. Gives up after about 5 seconds so
+// that a failing test never hangs.
+template <typename T>
+void WhenModal(std::function<void(T*)> action) {
+    auto* timer = new QTimer;
+    auto* tries = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            delete tries;
+            action(widget);
+            return;
+        }
+        if (++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+            delete tries;
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        }
+    });
+    timer->start(10);
+}
+
+}  // namespace tarvel::test
