@@ -9,6 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev fonts-dejavu-core locales
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
+#include "app/help.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
 #include "ui/main/form_widgets.h"
@@ -48,6 +50,11 @@ COptionsDialog::COptionsDialog(const AppSettings& settings, MessageSink* sink, Q
     SelectAngle(fajrList_, values_.fajrAngle);
     SelectAngle(ishaList_, values_.ishaAngle);
     EnableIntegrationFields();
+
+    // F1: the preferences' help topic.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { ShowHelpTopic(this, QString::fromLatin1(help_topic::kPreferences)); });
 }
 
 void COptionsDialog::BuildForm() {
@@ -104,7 +111,10 @@ void COptionsDialog::BuildForm() {
     label(1284, QT_TRANSLATE_NOOP("COptionsDialog", "pressione [mbar]"),
           units.Rect(12, 48, 64, 12));
     pressureField_ = edit(1284, units.Rect(80, 48, 44, 12));
-    label(1285, QT_TRANSLATE_NOOP("COptionsDialog", "temperatura [\u00baC]"),
+    label(1285,
+          QT_TRANSLATE_NOOP("COptionsDialog",
+                            "temperatura [\u00ba"
+                            "C]"),
           units.Rect(12, 64, 64, 12));
     temperatureField_ = edit(1285, units.Rect(80, 64, 44, 12));
     standardButton_ = button(1286, QT_TRANSLATE_NOOP("COptionsDialog", "condizioni standard"),

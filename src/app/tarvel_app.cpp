@@ -1,26 +1,162 @@
 #include "app/tarvel_app.h"
 
+#include <QAction>
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/about_dlg.h"
+#include "app/help.h"
 #include "app/options_dialog.h"
+#include "app/splash.h"
+#include "app/version_info.h"
+#include "ui/table/ephemeris_table.h"
 
 namespace tarvel {
 
-CTarvelApp::CTarvelApp() = default;
+namespace {
+
+struct LanguageItem {
+    int command;
+    int languageId;
+    const char* code;
+};
+
+constexpr LanguageItem kLanguageItems[] = {
+    {main_menu::kItalian, 1040, "ITA"},
+    {main_menu::kEnglish, 1033, "ENU"},
+    {main_menu::kPortuguese, 1046, "PTB"},
+};
+
+}  // namespace
+
+CTarvelApp::CTarvelApp() : splashMilliseconds_(kSplashMilliseconds) {}
 
 CTarvelApp::CTarvelApp(SettingsStore store, CTarvelDlg::Environment environment, MessageSink* sink)
-    : store_(std::move(store)), environment_(std::move(environment)), sink_(sink) {}
+    : store_(std::move(store)),
+      environment_(std::move(environment)),
+      sink_(sink),
+      splashMilliseconds_(kSplashMilliseconds) {
+    SetHelpMessageSink(sink);
+}
 
-int CTarvelApp::Run() {
-    settings_ = AppSettings();
-    store_.Load(settings_);
+void CTarvelApp::SetDataFolders(const QStringList& folders) {
+    modules_.SetFolders(folders);
+    SetHelpFolders(folders);
+}
 
-    CTarvelDlg window(settings_, environment_, sink_);
+QString CTarvelApp::HelpFile() const {
+    return HelpBook();
+}
+
+void CTarvelApp::StartLanguage() {
+    // The windows ask for their help topics through this handler.
+    SetHelpHandler([](QWidget* owner, const QString& topic) { ShowHelpTopic(owner, topic); });
+    if (candidates_.isEmpty()) {
+        candidates_ = LanguageCandidatesFor(locale_);
+    }
+    modules_.Load(candidates_);
+    SetHelpBook(HelpBookForCode(modules_.LanguageCodeTried()));
+}
+
+void CTarvelApp::SwitchLanguage(CTarvelDlg& window, int languageId) {
+    modules_.Free();
+    modules_.Load(candidates_, LocaleForLanguageId(languageId));
+    const QString book = HelpBookForCode(modules_.LanguageCodeTried());
+    if (!book.isEmpty()) {
+        SetHelpBook(book);
+    }
+    switchRequested_ = true;
+    window.OnExit();  // ends the run with result 0
+}
+
+void CTarvelApp::UpdateLanguageChecks(CTarvelDlg& window) const {
+    const QString code = LanguageCode();
+    bool known = false;
+    for (const LanguageItem& item : kLanguageItems) {
+        known = known || code == QLatin1String(item.code);
+    }
+    if (!known) {
+        return;
+    }
+    for (const LanguageItem& item : kLanguageItems) {
+        if (QAction* action = window.MenuAction(item.command)) {
+            action->setCheckable(true);
+            action->setChecked(code == QLatin1String(item.code));
+        }
+    }
+}
+
+void CTarvelApp::ConnectWindow(CTarvelDlg& window, const VersionInfo& version) {
     MessageSink* sink = sink_;
     window.SetPreferencesEditor([sink](QWidget* parent, AppSettings& settings) {
         return EditPreferences(parent, settings, sink);
     });
-    const int result = window.exec();
+    window.SetTableOpener([sink](QWidget* parent, const TableParameters& inputs) {
+        CEphemerisTable table(inputs, sink, parent);
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &table);
+        QObject::connect(f1, &QShortcut::activated, &table, [&table] {
+            ShowHelpTopic(&table, QString::fromLatin1(help_topic::kTable));
+        });
+        table.exec();
+    });
+    for (const LanguageItem& item : kLanguageItems) {
+        QAction* action = window.MenuAction(item.command);
+        if (action == nullptr) {
+            continue;
+        }
+        action->setEnabled(true);
+        const int languageId = item.languageId;
+        QObject::connect(action, &QAction::triggered, &window,
+                         [this, &window, languageId] { SwitchLanguage(window, languageId); });
+    }
+    UpdateLanguageChecks(window);
 
-    settings_ = window.Settings();
+    if (QAction* help = window.MenuAction(main_menu::kHelp)) {
+        help->setEnabled(true);
+        QObject::connect(help, &QAction::triggered, &window, [&window] {
+            ShowHelpTopic(&window, QString::fromLatin1(help_topic::kIntroduction));
+        });
+    }
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    QObject::connect(f1, &QShortcut::activated, &window, [&window] {
+        ShowHelpTopic(&window, QString::fromLatin1(help_topic::kMainPage));
+    });
+
+    if (QAction* about = window.MenuAction(main_menu::kAbout)) {
+        about->setEnabled(true);
+        QObject::connect(about, &QAction::triggered, &window, [&window, version] {
+            CAboutDlg box(version, &window);
+            box.exec();
+        });
+    }
+}
+
+int CTarvelApp::Run() {
+    settings_ = AppSettings();
+    StartLanguage();
+    store_.Load(settings_);
+
+    int result = 0;
+    do {
+        switchRequested_ = false;
+        CTarvelDlg window(settings_, environment_, sink_);
+        window.setWindowIcon(ApplicationIcon());
+        // The window's initialisation: the version record, then the splash.
+        const VersionInfo version = ReadVersionInfo();
+        ConnectWindow(window, version);
+        {
+            CWSplash splash(SplashPicture(), version.major, version.minor);
+            splash.ShowFor(splashMilliseconds_);
+        }
+        if (observer_) {
+            observer_(window);
+        }
+        result = window.exec();
+        // The replaced window's settings carry into the next one; the last
+        // window's are saved.
+        settings_ = window.Settings();
+    } while (switchRequested_);
+
     store_.Save(settings_);
     return result;
 }

@@ -264,7 +264,7 @@ void CTarvelDlg::BuildForm() {
                 zoneList_ = new QComboBox(canvas_);
                 zoneList_->setEditable(false);
                 for (const TimeZoneEntry& entry : kTimeZoneEntries) {
-                    zoneList_->addItem(QString::fromUtf8(entry.label));
+                    zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
                 }
                 control = zoneList_;
                 break;
@@ -367,10 +367,12 @@ void CTarvelDlg::BuildMenu() {
     connect(add(file, main_menu::kExit, QT_TRANSLATE_NOOP("CTarvelDlg", "&Esci"), true),
             &QAction::triggered, this, [this] { OnExit(); });
 
-    // The table window, the language switch, the help and the about box are
-    // not part of this program yet: their commands are shown disabled.
+    // The table window is enabled once it is given (SetTableOpener). The
+    // language switch, the help and the about box are not part of this
+    // program yet: their commands are shown disabled.
     QMenu* compute = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Calcola")));
-    add(compute, main_menu::kTable, QT_TRANSLATE_NOOP("CTarvelDlg", "&Tabella"), false);
+    connect(add(compute, main_menu::kTable, QT_TRANSLATE_NOOP("CTarvelDlg", "&Tabella"), false),
+            &QAction::triggered, this, [this] { OnTable(); });
 
     QMenu* settings =
         menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Impostazioni")));
@@ -442,6 +444,11 @@ void CTarvelDlg::Initialize() {
 void CTarvelDlg::SetPreferencesEditor(PreferencesEditor editor) {
     preferencesEditor_ = std::move(editor);
     actions_.value(main_menu::kPreferences)->setEnabled(static_cast<bool>(preferencesEditor_));
+}
+
+void CTarvelDlg::SetTableOpener(TableOpener opener) {
+    tableOpener_ = std::move(opener);
+    actions_.value(main_menu::kTable)->setEnabled(static_cast<bool>(tableOpener_));
 }
 
 QWidget* CTarvelDlg::Control(int id) const {
@@ -772,6 +779,33 @@ void CTarvelDlg::OnPreferences() {
         CopyPreferences(edited, settings_);
         ComputeSolarParameters();
     }
+}
+
+void CTarvelDlg::OnTable() {
+    if (!tableOpener_) {
+        return;
+    }
+    // The current inputs; nothing comes back from the table window.
+    TableParameters inputs;
+    inputs.startYear = year_;
+    inputs.startMonth = month_;
+    inputs.startDay = day_;
+    inputs.startHour = hour_;
+    inputs.startMinute = minute_;
+    inputs.startSecond = second_;
+    inputs.zoneHours = zoneHours_;
+    inputs.summerTime = summerTime_ != 0;
+    inputs.latitude = settings_.latitude;
+    inputs.longitude = settings_.longitude;
+    inputs.height = settings_.height;
+    inputs.refractionModel = settings_.refractionModel;
+    inputs.refractionHeight = settings_.refractionHeight;
+    inputs.humidity = settings_.humidity;
+    inputs.pressure = settings_.pressure;
+    inputs.temperature = settings_.temperature;
+    inputs.fajrAngle = settings_.fajrAngle;
+    inputs.ishaAngle = settings_.ishaAngle;
+    tableOpener_(this, inputs);
 }
 
 void CTarvelDlg::OnExit() {

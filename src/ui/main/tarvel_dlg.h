@@ -15,6 +15,7 @@
 
 #include "app/app_settings.h"
 #include "astro/solar_computation.h"
+#include "table/table_parameters.h"
 
 class QAction;
 class QComboBox;
@@ -83,6 +84,10 @@ class CTarvelDlg : public QDialog {
     // closed with OK and the values were copied into settings.
     using PreferencesEditor = std::function<bool(QWidget* parent, AppSettings& settings)>;
 
+    // Runs the ephemeris table window modally for the window's current inputs
+    // (start instant, zone, summer time, site, refraction and prayer settings).
+    using TableOpener = std::function<void(QWidget* parent, const TableParameters& inputs)>;
+
     explicit CTarvelDlg(const AppSettings& settings, QWidget* parent = nullptr);
     // sink: where message boxes go (nullptr: modal message boxes).
     CTarvelDlg(const AppSettings& settings, Environment environment, MessageSink* sink,
@@ -94,6 +99,9 @@ class CTarvelDlg : public QDialog {
 
     // Enables "&Preferenze..." with the given dialog.
     void SetPreferencesEditor(PreferencesEditor editor);
+
+    // Enables "&Calcola" > "&Tabella" with the given table window.
+    void SetTableOpener(TableOpener opener);
 
     // The control with number id (inputs, outputs, hidden group boxes), its
     // label, and a menu command.
@@ -131,6 +139,7 @@ class CTarvelDlg : public QDialog {
     void OnNowClicked();
     void OnEnter();
     void OnPreferences();
+    void OnTable();
     void OnExit();
 
   protected:
@@ -167,6 +176,7 @@ class CTarvelDlg : public QDialog {
     Environment environment_;
     MessageSink* sink_;
     PreferencesEditor preferencesEditor_;
+    TableOpener tableOpener_;
 
     // Values of the form.
     AppSettings settings_;

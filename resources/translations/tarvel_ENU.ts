@@ -1,0 +1,1242 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="it_IT">
+    <context>
+        <name>CAboutDlg</name>
+        <message>
+            <source>"%1" versione %2.%3</source>
+            <translation>"%1" version %2.%3</translation>
+        </message>
+        <message>
+            <source>Pur essendo stato per quanto possibile verificato, non posso escludere che questo programma contenga ancora qualche errore. Declino peraltro ogni responsabilità per eventuali danni che possano derivarvi. Sarò inoltre grato a chi vorrà segnalarmi errori o inesattezze riscontrati.</source>
+            <translation>Although this program has been checked as far as possible, I cannot rule out that it still contains some errors. I decline all responsibility for any damage that may result from it. I will be grateful to anyone who reports errors or inaccuracies they find.</translation>
+        </message>
+        <message>
+            <source>Informazioni su Tarvel</source>
+            <translation>About Tarvel</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>CEphemerisTable</name>
+        <message>
+            <source>Creazione tabella delle effemeridi</source>
+            <translation>Ephemeris table</translation>
+        </message>
+        <message>
+            <source>DATA, ORA E LOCALITA'</source>
+            <translation>DATE, TIME AND PLACE</translation>
+        </message>
+        <message>
+            <source>PASSI DI CALCOLO</source>
+            <translation>CALCULATION STEPS</translation>
+        </message>
+        <message>
+            <source>ora estiva</source>
+            <translation>summer time</translation>
+        </message>
+        <message>
+            <source>latitudine (&lt;0 sud)</source>
+            <translation>latitude (&lt;0 south)</translation>
+        </message>
+        <message>
+            <source>longitudine (&lt;0 est)</source>
+            <translation>longitude (&lt;0 east)</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>height [m]</translation>
+        </message>
+        <message>
+            <source>n. di punti</source>
+            <translation>no. of points</translation>
+        </message>
+        <message>
+            <source>passo</source>
+            <translation>step</translation>
+        </message>
+        <message>
+            <source>Opzioni di output</source>
+            <translation>Output options</translation>
+        </message>
+        <message>
+            <source>Calcola</source>
+            <translation>Compute</translation>
+        </message>
+        <message>
+            <source>Copia nella clipboard</source>
+            <translation>Copy to clipboard</translation>
+        </message>
+        <message>
+            <source>Salva su file</source>
+            <translation>Save to file</translation>
+        </message>
+        <message>
+            <source>Annulla calcolo</source>
+            <translation>Cancel calculation</translation>
+        </message>
+    </context>
+    <context>
+        <name>COptionsDialog</name>
+        <message>
+            <source>Preferenze</source>
+            <translation>Preferences</translation>
+        </message>
+        <message>
+            <source>RIFRAZIONE ATMOSFERICA</source>
+            <translation>ATMOSPHERIC REFRACTION</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ISLAMIC PRAYERS</translation>
+        </message>
+        <message>
+            <source>formula di Bennett-Samudson</source>
+            <translation>Bennett-Samudson formula</translation>
+        </message>
+        <message>
+            <source>integrazione numerica</source>
+            <translation>numerical integration</translation>
+        </message>
+        <message>
+            <source>pressione [mbar]</source>
+            <translation>pressure [mbar]</translation>
+        </message>
+        <message>
+            <source>temperatura [ºC]</source>
+            <translation>temperature [ºC]</translation>
+        </message>
+        <message>
+            <source>condizioni standard</source>
+            <translation>standard conditions</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>height [m]</translation>
+        </message>
+        <message>
+            <source>umidità [%]</source>
+            <translation>humidity [%]</translation>
+        </message>
+        <message>
+            <source>altezza solare per Fajr [º]</source>
+            <translation>Sun altitude for Fajr [º]</translation>
+        </message>
+        <message>
+            <source>altezza solare per Isha [º]</source>
+            <translation>Sun altitude for Isha [º]</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Valori di default</source>
+            <translation>Default values</translation>
+        </message>
+    </context>
+    <context>
+        <name>CTableOptions</name>
+        <message>
+            <source>DeltaT</source>
+            <translation>DeltaT</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>JD</source>
+            <translation>JD</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <translation>EoT</translation>
+        </message>
+        <message>
+            <source>diff. longitudine</source>
+            <translation>longitude diff.</translation>
+        </message>
+        <message>
+            <source>tempo medio</source>
+            <translation>mean time</translation>
+        </message>
+        <message>
+            <source>ora vera fuso</source>
+            <translation>true zone time</translation>
+        </message>
+        <message>
+            <source>ora vera locale</source>
+            <translation>true local time</translation>
+        </message>
+        <message>
+            <source>italica</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>babilonese</source>
+            <translation>Babylonian</translation>
+        </message>
+        <message>
+            <source>temporale</source>
+            <translation>temporal</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <translation>right ascension</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <translation>declination</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <translation>time</translation>
+        </message>
+        <message>
+            <source>azimut/altezza</source>
+            <translation>azimuth/altitude</translation>
+        </message>
+        <message>
+            <source>ore di luce</source>
+            <translation>daylight hours</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <translation>azimuth</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <translation>altitude</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>ora della Qibla</source>
+            <translation>Qibla time</translation>
+        </message>
+        <message>
+            <source>gg:mm:ss</source>
+            <translation>dd:mm:ss</translation>
+        </message>
+        <message>
+            <source>ggg.gggggg</source>
+            <translation>ddd.dddddd</translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>hh.hhhhhh</source>
+            <translation>hh.hhhhhh</translation>
+        </message>
+        <message>
+            <source>Seleziona tutto</source>
+            <translation>Select all</translation>
+        </message>
+        <message>
+            <source>Deseleziona tutto</source>
+            <translation>Deselect all</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>MISURE DEL TEMPO</source>
+            <translation>TIME MEASURES</translation>
+        </message>
+        <message>
+            <source>SORGE...TRAMONTA (VALORI GEOMETRICI)</source>
+            <translation>RISE...SET (GEOMETRIC VALUES)</translation>
+        </message>
+        <message>
+            <source>SORGE...TRAMONTA (VALORI APPARENTI)</source>
+            <translation>RISE...SET (APPARENT VALUES)</translation>
+        </message>
+        <message>
+            <source>COORDINATE ECLITTICHE</source>
+            <translation>ECLIPTIC COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI GEOCENTRICHE</source>
+            <translation>GEOCENTRIC EQUATORIAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI TOPOCENTRICHE</source>
+            <translation>TOPOCENTRIC EQUATORIAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE ALTAZIMUTALI</source>
+            <translation>HORIZONTAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ISLAMIC PRAYERS</translation>
+        </message>
+        <message>
+            <source>formato angoli</source>
+            <translation>angle format</translation>
+        </message>
+        <message>
+            <source>formato ore</source>
+            <translation>hour format</translation>
+        </message>
+        <message>
+            <source>Opzioni per la tabella delle effemeridi</source>
+            <translation>Ephemeris table options</translation>
+        </message>
+    </context>
+    <context>
+        <name>CTarvelDlg</name>
+        <message>
+            <source>ora estiva</source>
+            <translation>summer time</translation>
+        </message>
+        <message>
+            <source>latitudine (&lt;0 sud)</source>
+            <translation>latitude (&lt;0 south)</translation>
+        </message>
+        <message>
+            <source>longitudine (&lt;0 est)</source>
+            <translation>longitude (&lt;0 east)</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>DeltaT</source>
+            <translation>DeltaT</translation>
+        </message>
+        <message>
+            <source>Julian day</source>
+            <translation>Julian day</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>height [m]</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>AR</source>
+            <translation>RA</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <translation>declination</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <translation>azimuth</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <translation>altitude</translation>
+        </message>
+        <message>
+            <source>rifrazione</source>
+            <translation>refraction</translation>
+        </message>
+        <message>
+            <source>altezza con rifrazione</source>
+            <translation>refracted altitude</translation>
+        </message>
+        <message>
+            <source>sorge</source>
+            <translation>rises</translation>
+        </message>
+        <message>
+            <source>tramonta</source>
+            <translation>sets</translation>
+        </message>
+        <message>
+            <source>transita</source>
+            <translation>transits</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <translation>EoT</translation>
+        </message>
+        <message>
+            <source>differenza di longitudine</source>
+            <translation>longitude difference</translation>
+        </message>
+        <message>
+            <source>ora vera del fuso</source>
+            <translation>true zone time</translation>
+        </message>
+        <message>
+            <source>ora vera locale</source>
+            <translation>true local time</translation>
+        </message>
+        <message>
+            <source>ora media locale</source>
+            <translation>mean local time</translation>
+        </message>
+        <message>
+            <source>ora media del fuso</source>
+            <translation>mean zone time</translation>
+        </message>
+        <message>
+            <source>ora italica</source>
+            <translation>Italian hours</translation>
+        </message>
+        <message>
+            <source>ora babilonese</source>
+            <translation>Babylonian hours</translation>
+        </message>
+        <message>
+            <source>ora temporale</source>
+            <translation>temporal hours</translation>
+        </message>
+        <message>
+            <source>ore di luce</source>
+            <translation>daylight hours</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr 1</source>
+            <translation>Asr 1</translation>
+        </message>
+        <message>
+            <source>Asr 2</source>
+            <translation>Asr 2</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>ore al tramonto</source>
+            <translation>hours to sunset</translation>
+        </message>
+        <message>
+            <source>auto</source>
+            <translation>auto</translation>
+        </message>
+        <message>
+            <source>manuale</source>
+            <translation>manual</translation>
+        </message>
+        <message>
+            <source>adesso</source>
+            <translation>now</translation>
+        </message>
+        <message>
+            <source>ora Qibla</source>
+            <translation>Qibla time</translation>
+        </message>
+        <message>
+            <source>DATA, ORA E LOCALITA'</source>
+            <translation>DATE, TIME AND PLACE</translation>
+        </message>
+        <message>
+            <source>MISURE DEL TEMPO</source>
+            <translation>TIME MEASURES</translation>
+        </message>
+        <message>
+            <source>COORDINATE ECLITTICHE</source>
+            <translation>ECLIPTIC COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI GEOCENTRICHE</source>
+            <translation>GEOCENTRIC EQUATORIAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI TOPOCENTRICHE</source>
+            <translation>TOPOCENTRIC EQUATORIAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>COORDINATE ALTAZIMUTALI</source>
+            <translation>HORIZONTAL COORDINATES</translation>
+        </message>
+        <message>
+            <source>VALORI GEOMETRICI</source>
+            <translation>GEOMETRIC VALUES</translation>
+        </message>
+        <message>
+            <source>VALORI APPARENTI</source>
+            <translation>APPARENT VALUES</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ISLAMIC PRAYERS</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Esci</source>
+            <translation>E&amp;xit</translation>
+        </message>
+        <message>
+            <source>&amp;Calcola</source>
+            <translation>&amp;Compute</translation>
+        </message>
+        <message>
+            <source>&amp;Tabella</source>
+            <translation>&amp;Table</translation>
+        </message>
+        <message>
+            <source>&amp;Impostazioni</source>
+            <translation>&amp;Settings</translation>
+        </message>
+        <message>
+            <source>&amp;Lingua</source>
+            <translation>&amp;Language</translation>
+        </message>
+        <message>
+            <source>&amp;Italiano</source>
+            <translation>&amp;Italian</translation>
+        </message>
+        <message>
+            <source>In&amp;glese</source>
+            <translation>&amp;English</translation>
+        </message>
+        <message>
+            <source>&amp;Portoghese</source>
+            <translation>&amp;Portuguese</translation>
+        </message>
+        <message>
+            <source>&amp;Preferenze...</source>
+            <translation>&amp;Preferences...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>Informazioni su Tarvel...</source>
+            <translation>About Tarvel...</translation>
+        </message>
+    </context>
+    <context>
+        <name>CWSplash</name>
+        <message>
+            <source>calcolo di</source>
+            <translation>calculation of</translation>
+        </message>
+        <message>
+            <source>Tarvel</source>
+            <translation>Tarvel</translation>
+        </message>
+        <message>
+            <source>:/tarvel/splash_ITA.png</source>
+            <translation>:/tarvel/splash_ENU.png</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormPass</name>
+        <message>
+            <source>Immettere un valore integer.</source>
+            <translation>Enter an integer.</translation>
+        </message>
+        <message>
+            <source>Immettere un valore integer compreso tra %1 e %2.</source>
+            <translation>Enter an integer between %1 and %2.</translation>
+        </message>
+        <message>
+            <source>Immettere un numero.</source>
+            <translation>Enter a number.</translation>
+        </message>
+        <message>
+            <source>Immettere un numero compreso tra %1 e %2.</source>
+            <translation>Enter a number between %1 and %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StepUnits</name>
+        <message>
+            <source>anni</source>
+            <translation>years</translation>
+        </message>
+        <message>
+            <source>mesi</source>
+            <translation>months</translation>
+        </message>
+        <message>
+            <source>giorni</source>
+            <translation>days</translation>
+        </message>
+        <message>
+            <source>ore</source>
+            <translation>hours</translation>
+        </message>
+        <message>
+            <source>minuti</source>
+            <translation>minutes</translation>
+        </message>
+        <message>
+            <source>secondi</source>
+            <translation>seconds</translation>
+        </message>
+    </context>
+    <context>
+        <name>TableTexts</name>
+        <message>
+            <source>sud</source>
+            <comment>102</comment>
+            <translation>south</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <comment>103</comment>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <comment>104</comment>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>JD</source>
+            <comment>105</comment>
+            <translation>JD</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <comment>106</comment>
+            <translation>azimuth</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <comment>107</comment>
+            <translation>altitude</translation>
+        </message>
+        <message>
+            <source>rifrazione</source>
+            <comment>108</comment>
+            <translation>refraction</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <comment>109</comment>
+            <translation>altitude</translation>
+        </message>
+        <message>
+            <source>deltaT</source>
+            <comment>110</comment>
+            <translation>deltaT</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <comment>111</comment>
+            <translation>EoT</translation>
+        </message>
+        <message>
+            <source>differenza</source>
+            <comment>112</comment>
+            <translation>difference</translation>
+        </message>
+        <message>
+            <source>tempo medio</source>
+            <comment>113</comment>
+            <translation>mean time</translation>
+        </message>
+        <message>
+            <source>ora vera</source>
+            <comment>114</comment>
+            <translation>true time</translation>
+        </message>
+        <message>
+            <source>ora vera</source>
+            <comment>115</comment>
+            <translation>true time</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <comment>116</comment>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>117</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <comment>118</comment>
+            <translation>right ascension</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <comment>119</comment>
+            <translation>declination</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <comment>120</comment>
+            <translation>right ascension</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <comment>121</comment>
+            <translation>declination</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>122</comment>
+            <translation>hour</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>123</comment>
+            <translation>hour</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>124</comment>
+            <translation>hour</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>125</comment>
+            <translation>time of</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>126</comment>
+            <translation>time of</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>127</comment>
+            <translation>time of</translation>
+        </message>
+        <message>
+            <source>ore al</source>
+            <comment>128</comment>
+            <translation>hours to</translation>
+        </message>
+        <message>
+            <source>ore di</source>
+            <comment>129</comment>
+            <translation>hours of</translation>
+        </message>
+        <message>
+            <source>nord</source>
+            <comment>132</comment>
+            <translation>north</translation>
+        </message>
+        <message>
+            <source>est</source>
+            <comment>133</comment>
+            <translation>east</translation>
+        </message>
+        <message>
+            <source>ovest</source>
+            <comment>134</comment>
+            <translation>west</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <comment>136</comment>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <comment>137</comment>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr1</source>
+            <comment>138</comment>
+            <translation>Asr1</translation>
+        </message>
+        <message>
+            <source>Asr2</source>
+            <comment>139</comment>
+            <translation>Asr2</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <comment>140</comment>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <comment>141</comment>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <comment>142</comment>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>data</source>
+            <comment>143</comment>
+            <translation>date</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>144</comment>
+            <translation>time</translation>
+        </message>
+        <message>
+            <source>fuso</source>
+            <comment>145</comment>
+            <translation>zone</translation>
+        </message>
+        <message>
+            <source>Ora Estiva</source>
+            <comment>146</comment>
+            <translation>Summer Time</translation>
+        </message>
+        <message>
+            <source>Valori decimali dell'incremento sono accettabili solo per i secondi</source>
+            <comment>147</comment>
+            <translation>Decimal step values are accepted for seconds only</translation>
+        </message>
+        <message>
+            <source>azimut del</source>
+            <comment>152</comment>
+            <translation>azimuth of</translation>
+        </message>
+        <message>
+            <source>altezza del</source>
+            <comment>153</comment>
+            <translation>altitude of</translation>
+        </message>
+        <message>
+            <source>azimut del</source>
+            <comment>154</comment>
+            <translation>azimuth of</translation>
+        </message>
+        <message>
+            <source>ora della</source>
+            <comment>155</comment>
+            <translation>time of</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <comment>156</comment>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>157</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>altitudine</source>
+            <comment>158</comment>
+            <translation>height</translation>
+        </message>
+        <message>
+            <source>si</source>
+            <comment>159</comment>
+            <translation>yes</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <comment>160</comment>
+            <translation>no</translation>
+        </message>
+        <message>
+            <source>da sud</source>
+            <comment>161</comment>
+            <translation>from south</translation>
+        </message>
+        <message>
+            <source>apparente</source>
+            <comment>162</comment>
+            <translation>apparent</translation>
+        </message>
+        <message>
+            <source>di</source>
+            <comment>163</comment>
+            <translation>of</translation>
+        </message>
+        <message>
+            <source>locale</source>
+            <comment>164</comment>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>del fuso</source>
+            <comment>165</comment>
+            <translation>of zone</translation>
+        </message>
+        <message>
+            <source>locale</source>
+            <comment>166</comment>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>eclittica</source>
+            <comment>167</comment>
+            <translation>ecliptic</translation>
+        </message>
+        <message>
+            <source>eclittica</source>
+            <comment>168</comment>
+            <translation>ecliptic</translation>
+        </message>
+        <message>
+            <source>geocentrica</source>
+            <comment>169</comment>
+            <translation>geocentric</translation>
+        </message>
+        <message>
+            <source>geocentrica</source>
+            <comment>170</comment>
+            <translation>geocentric</translation>
+        </message>
+        <message>
+            <source>topocentrica</source>
+            <comment>171</comment>
+            <translation>topocentric</translation>
+        </message>
+        <message>
+            <source>topocentrica</source>
+            <comment>172</comment>
+            <translation>topocentric</translation>
+        </message>
+        <message>
+            <source>italica</source>
+            <comment>173</comment>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>babilonese</source>
+            <comment>174</comment>
+            <translation>Babylonian</translation>
+        </message>
+        <message>
+            <source>temporale</source>
+            <comment>175</comment>
+            <translation>temporal</translation>
+        </message>
+        <message>
+            <source>sorgere</source>
+            <comment>176</comment>
+            <translation>sunrise</translation>
+        </message>
+        <message>
+            <source>sorgere</source>
+            <comment>177</comment>
+            <translation>sunrise</translation>
+        </message>
+        <message>
+            <source>transito</source>
+            <comment>178</comment>
+            <translation>transit</translation>
+        </message>
+        <message>
+            <source>transito</source>
+            <comment>179</comment>
+            <translation>transit</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>180</comment>
+            <translation>sunset</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>181</comment>
+            <translation>sunset</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>182</comment>
+            <translation>sunset</translation>
+        </message>
+        <message>
+            <source>luce</source>
+            <comment>183</comment>
+            <translation>daylight</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <comment>184</comment>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>(geometrico)</source>
+            <comment>185</comment>
+            <translation>(geometric)</translation>
+        </message>
+        <message>
+            <source>(apparente)</source>
+            <comment>186</comment>
+            <translation>(apparent)</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>187</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>[hh:mm:ss]</source>
+            <comment>188</comment>
+            <translation>[hh:mm:ss]</translation>
+        </message>
+        <message>
+            <source>[h]</source>
+            <comment>189</comment>
+            <translation>[h]</translation>
+        </message>
+        <message>
+            <source>[gg°mm'ss"]</source>
+            <comment>190</comment>
+            <translation>[dd°mm'ss"]</translation>
+        </message>
+        <message>
+            <source>[g]</source>
+            <comment>191</comment>
+            <translation>[d]</translation>
+        </message>
+        <message>
+            <source>[mm'ss"]</source>
+            <comment>192</comment>
+            <translation>[mm'ss"]</translation>
+        </message>
+        <message>
+            <source>Immettere una data e un'ora comprese tra %1 e %2.</source>
+            <translation>Enter a date and time between %1 and %2.</translation>
+        </message>
+        <message>
+            <source>Fuso orario non previsto: %1.</source>
+            <translation>Unexpected time zone: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimeZones</name>
+        <message>
+            <source>UTC-11 (BEST – Bering Standard Time)</source>
+            <translation>UTC-11 (BEST – Bering Standard Time)</translation>
+        </message>
+        <message>
+            <source>UTC-10 (HST – Hawaii-Aleutian Standard Time) </source>
+            <translation>UTC-10 (HST – Hawaii-Aleutian Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-9:30</source>
+            <translation>UTC-9:30</translation>
+        </message>
+        <message>
+            <source>UTC-9 (AKST – Alaska Standard Time) </source>
+            <translation>UTC-9 (AKST – Alaska Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-8 (PST – Pacific Standard Time) </source>
+            <translation>UTC-8 (PST – Pacific Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-7 (MST – Mountain Standard Time) </source>
+            <translation>UTC-7 (MST – Mountain Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-6 (CST – Central Standard Time) </source>
+            <translation>UTC-6 (CST – Central Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-5 (EST – Eastern Standard Time) </source>
+            <translation>UTC-5 (EST – Eastern Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-4:30</source>
+            <translation>UTC-4:30</translation>
+        </message>
+        <message>
+            <source>UTC-4 (AST – Atlantic Standard Time) </source>
+            <translation>UTC-4 (AST – Atlantic Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-3:30 (NST – Newfoundland Standard Time) </source>
+            <translation>UTC-3:30 (NST – Newfoundland Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC-3</source>
+            <translation>UTC-3</translation>
+        </message>
+        <message>
+            <source>UTC-2</source>
+            <translation>UTC-2</translation>
+        </message>
+        <message>
+            <source>UTC-1</source>
+            <translation>UTC-1</translation>
+        </message>
+        <message>
+            <source>UTC+0 (WET – West European Time) </source>
+            <translation>UTC+0 (WET – West European Time) </translation>
+        </message>
+        <message>
+            <source>UTC+1 (CET – Central European Time) </source>
+            <translation>UTC+1 (CET – Central European Time) </translation>
+        </message>
+        <message>
+            <source>UTC+2 (EET – East European Time) </source>
+            <translation>UTC+2 (EET – East European Time) </translation>
+        </message>
+        <message>
+            <source>UTC+3 (MSK – Moscow Time) </source>
+            <translation>UTC+3 (MSK – Moscow Time) </translation>
+        </message>
+        <message>
+            <source>UTC+3:30</source>
+            <translation>UTC+3:30</translation>
+        </message>
+        <message>
+            <source>UTC+4</source>
+            <translation>UTC+4</translation>
+        </message>
+        <message>
+            <source>UTC+4:30</source>
+            <translation>UTC+4:30</translation>
+        </message>
+        <message>
+            <source>UTC+5</source>
+            <translation>UTC+5</translation>
+        </message>
+        <message>
+            <source>UTC+5:30 (IST – Indian Standard Time) </source>
+            <translation>UTC+5:30 (IST – Indian Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC+5:45</source>
+            <translation>UTC+5:45</translation>
+        </message>
+        <message>
+            <source>UTC+6</source>
+            <translation>UTC+6</translation>
+        </message>
+        <message>
+            <source>UTC+6:30</source>
+            <translation>UTC+6:30</translation>
+        </message>
+        <message>
+            <source>UTC+7</source>
+            <translation>UTC+7</translation>
+        </message>
+        <message>
+            <source>UTC+8 (AWST – Australian Western Standard Time) </source>
+            <translation>UTC+8 (AWST – Australian Western Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC+8:30 (NKST – North Korean Standard Time) </source>
+            <translation>UTC+8:30 (NKST – North Korean Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC+8:45</source>
+            <translation>UTC+8:45</translation>
+        </message>
+        <message>
+            <source>UTC+9</source>
+            <translation>UTC+9</translation>
+        </message>
+        <message>
+            <source>UTC+9:30 (ACST – Australian Central Standard Time) </source>
+            <translation>UTC+9:30 (ACST – Australian Central Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC+10 (AEST – Australian Eastern Standard Time) </source>
+            <translation>UTC+10 (AEST – Australian Eastern Standard Time) </translation>
+        </message>
+        <message>
+            <source>UTC+10:30</source>
+            <translation>UTC+10:30</translation>
+        </message>
+        <message>
+            <source>UTC+11</source>
+            <translation>UTC+11</translation>
+        </message>
+        <message>
+            <source>UTC+11:30</source>
+            <translation>UTC+11:30</translation>
+        </message>
+        <message>
+            <source>UTC+12</source>
+            <translation>UTC+12</translation>
+        </message>
+        <message>
+            <source>UTC+12:45</source>
+            <translation>UTC+12:45</translation>
+        </message>
+        <message>
+            <source>UTC+13</source>
+            <translation>UTC+13</translation>
+        </message>
+        <message>
+            <source>UTC+14</source>
+            <translation>UTC+14</translation>
+        </message>
+    </context>
+</TS>

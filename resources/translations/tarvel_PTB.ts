@@ -1,0 +1,1242 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="it_IT">
+    <context>
+        <name>CAboutDlg</name>
+        <message>
+            <source>"%1" versione %2.%3</source>
+            <translation>"%1" versão %2.%3</translation>
+        </message>
+        <message>
+            <source>Pur essendo stato per quanto possibile verificato, non posso escludere che questo programma contenga ancora qualche errore. Declino peraltro ogni responsabilità per eventuali danni che possano derivarvi. Sarò inoltre grato a chi vorrà segnalarmi errori o inesattezze riscontrati.</source>
+            <translation>Embora este programa tenha sido verificado tanto quanto possível, não posso excluir que ainda contenha algum erro. Declino toda responsabilidade por eventuais danos que dele possam resultar. Ficarei grato a quem me comunicar erros ou imprecisões encontrados.</translation>
+        </message>
+        <message>
+            <source>Informazioni su Tarvel</source>
+            <translation>Sobre o Tarvel</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>CEphemerisTable</name>
+        <message>
+            <source>Creazione tabella delle effemeridi</source>
+            <translation>Criação da tabela de efemérides</translation>
+        </message>
+        <message>
+            <source>DATA, ORA E LOCALITA'</source>
+            <translation>DATA, HORA E LOCAL</translation>
+        </message>
+        <message>
+            <source>PASSI DI CALCOLO</source>
+            <translation>PASSOS DE CÁLCULO</translation>
+        </message>
+        <message>
+            <source>ora estiva</source>
+            <translation>horário de verão</translation>
+        </message>
+        <message>
+            <source>latitudine (&lt;0 sud)</source>
+            <translation>latitude (&lt;0 sul)</translation>
+        </message>
+        <message>
+            <source>longitudine (&lt;0 est)</source>
+            <translation>longitude (&lt;0 leste)</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>altitude [m]</translation>
+        </message>
+        <message>
+            <source>n. di punti</source>
+            <translation>n. de pontos</translation>
+        </message>
+        <message>
+            <source>passo</source>
+            <translation>passo</translation>
+        </message>
+        <message>
+            <source>Opzioni di output</source>
+            <translation>Opções de saída</translation>
+        </message>
+        <message>
+            <source>Calcola</source>
+            <translation>Calcular</translation>
+        </message>
+        <message>
+            <source>Copia nella clipboard</source>
+            <translation>Copiar para a área de transferência</translation>
+        </message>
+        <message>
+            <source>Salva su file</source>
+            <translation>Salvar em arquivo</translation>
+        </message>
+        <message>
+            <source>Annulla calcolo</source>
+            <translation>Cancelar cálculo</translation>
+        </message>
+    </context>
+    <context>
+        <name>COptionsDialog</name>
+        <message>
+            <source>Preferenze</source>
+            <translation>Preferências</translation>
+        </message>
+        <message>
+            <source>RIFRAZIONE ATMOSFERICA</source>
+            <translation>REFRAÇÃO ATMOSFÉRICA</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ORAÇÕES ISLÂMICAS</translation>
+        </message>
+        <message>
+            <source>formula di Bennett-Samudson</source>
+            <translation>fórmula de Bennett-Samudson</translation>
+        </message>
+        <message>
+            <source>integrazione numerica</source>
+            <translation>integração numérica</translation>
+        </message>
+        <message>
+            <source>pressione [mbar]</source>
+            <translation>pressão [mbar]</translation>
+        </message>
+        <message>
+            <source>temperatura [ºC]</source>
+            <translation>temperatura [ºC]</translation>
+        </message>
+        <message>
+            <source>condizioni standard</source>
+            <translation>condições padrão</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>altitude [m]</translation>
+        </message>
+        <message>
+            <source>umidità [%]</source>
+            <translation>umidade [%]</translation>
+        </message>
+        <message>
+            <source>altezza solare per Fajr [º]</source>
+            <translation>altura do Sol para Fajr [º]</translation>
+        </message>
+        <message>
+            <source>altezza solare per Isha [º]</source>
+            <translation>altura do Sol para Isha [º]</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Valori di default</source>
+            <translation>Valores padrão</translation>
+        </message>
+    </context>
+    <context>
+        <name>CTableOptions</name>
+        <message>
+            <source>DeltaT</source>
+            <translation>DeltaT</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>JD</source>
+            <translation>JD</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <translation>EdT</translation>
+        </message>
+        <message>
+            <source>diff. longitudine</source>
+            <translation>dif. longitude</translation>
+        </message>
+        <message>
+            <source>tempo medio</source>
+            <translation>tempo médio</translation>
+        </message>
+        <message>
+            <source>ora vera fuso</source>
+            <translation>hora verdadeira do fuso</translation>
+        </message>
+        <message>
+            <source>ora vera locale</source>
+            <translation>hora verdadeira local</translation>
+        </message>
+        <message>
+            <source>italica</source>
+            <translation>itálica</translation>
+        </message>
+        <message>
+            <source>babilonese</source>
+            <translation>babilônica</translation>
+        </message>
+        <message>
+            <source>temporale</source>
+            <translation>temporal</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <translation>ascensão reta</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <translation>declinação</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <translation>hora</translation>
+        </message>
+        <message>
+            <source>azimut/altezza</source>
+            <translation>azimute/altura</translation>
+        </message>
+        <message>
+            <source>ore di luce</source>
+            <translation>horas de luz</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <translation>azimute</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <translation>altura</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>ora della Qibla</source>
+            <translation>hora da Qibla</translation>
+        </message>
+        <message>
+            <source>gg:mm:ss</source>
+            <translation>gg:mm:ss</translation>
+        </message>
+        <message>
+            <source>ggg.gggggg</source>
+            <translation>ggg.gggggg</translation>
+        </message>
+        <message>
+            <source>hh:mm:ss</source>
+            <translation>hh:mm:ss</translation>
+        </message>
+        <message>
+            <source>hh.hhhhhh</source>
+            <translation>hh.hhhhhh</translation>
+        </message>
+        <message>
+            <source>Seleziona tutto</source>
+            <translation>Selecionar tudo</translation>
+        </message>
+        <message>
+            <source>Deseleziona tutto</source>
+            <translation>Desmarcar tudo</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>MISURE DEL TEMPO</source>
+            <translation>MEDIDAS DO TEMPO</translation>
+        </message>
+        <message>
+            <source>SORGE...TRAMONTA (VALORI GEOMETRICI)</source>
+            <translation>NASCER...PÔR (VALORES GEOMÉTRICOS)</translation>
+        </message>
+        <message>
+            <source>SORGE...TRAMONTA (VALORI APPARENTI)</source>
+            <translation>NASCER...PÔR (VALORES APARENTES)</translation>
+        </message>
+        <message>
+            <source>COORDINATE ECLITTICHE</source>
+            <translation>COORDENADAS ECLÍPTICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI GEOCENTRICHE</source>
+            <translation>COORDENADAS EQUATORIAIS GEOCÊNTRICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI TOPOCENTRICHE</source>
+            <translation>COORDENADAS EQUATORIAIS TOPOCÊNTRICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE ALTAZIMUTALI</source>
+            <translation>COORDENADAS ALTAZIMUTAIS</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ORAÇÕES ISLÂMICAS</translation>
+        </message>
+        <message>
+            <source>formato angoli</source>
+            <translation>formato dos ângulos</translation>
+        </message>
+        <message>
+            <source>formato ore</source>
+            <translation>formato das horas</translation>
+        </message>
+        <message>
+            <source>Opzioni per la tabella delle effemeridi</source>
+            <translation>Opções da tabela de efemérides</translation>
+        </message>
+    </context>
+    <context>
+        <name>CTarvelDlg</name>
+        <message>
+            <source>ora estiva</source>
+            <translation>horário de verão</translation>
+        </message>
+        <message>
+            <source>latitudine (&lt;0 sud)</source>
+            <translation>latitude (&lt;0 sul)</translation>
+        </message>
+        <message>
+            <source>longitudine (&lt;0 est)</source>
+            <translation>longitude (&lt;0 leste)</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>DeltaT</source>
+            <translation>DeltaT</translation>
+        </message>
+        <message>
+            <source>Julian day</source>
+            <translation>Dia juliano</translation>
+        </message>
+        <message>
+            <source>altitudine [m]</source>
+            <translation>altitude [m]</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>AR</source>
+            <translation>AR</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <translation>declinação</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <translation>azimute</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <translation>altura</translation>
+        </message>
+        <message>
+            <source>rifrazione</source>
+            <translation>refração</translation>
+        </message>
+        <message>
+            <source>altezza con rifrazione</source>
+            <translation>altura com refração</translation>
+        </message>
+        <message>
+            <source>sorge</source>
+            <translation>nasce</translation>
+        </message>
+        <message>
+            <source>tramonta</source>
+            <translation>põe-se</translation>
+        </message>
+        <message>
+            <source>transita</source>
+            <translation>transita</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <translation>EdT</translation>
+        </message>
+        <message>
+            <source>differenza di longitudine</source>
+            <translation>diferença de longitude</translation>
+        </message>
+        <message>
+            <source>ora vera del fuso</source>
+            <translation>hora verdadeira do fuso</translation>
+        </message>
+        <message>
+            <source>ora vera locale</source>
+            <translation>hora verdadeira local</translation>
+        </message>
+        <message>
+            <source>ora media locale</source>
+            <translation>hora média local</translation>
+        </message>
+        <message>
+            <source>ora media del fuso</source>
+            <translation>hora média do fuso</translation>
+        </message>
+        <message>
+            <source>ora italica</source>
+            <translation>hora itálica</translation>
+        </message>
+        <message>
+            <source>ora babilonese</source>
+            <translation>hora babilônica</translation>
+        </message>
+        <message>
+            <source>ora temporale</source>
+            <translation>hora temporal</translation>
+        </message>
+        <message>
+            <source>ore di luce</source>
+            <translation>horas de luz</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr 1</source>
+            <translation>Asr 1</translation>
+        </message>
+        <message>
+            <source>Asr 2</source>
+            <translation>Asr 2</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>ore al tramonto</source>
+            <translation>horas até o pôr do sol</translation>
+        </message>
+        <message>
+            <source>auto</source>
+            <translation>auto</translation>
+        </message>
+        <message>
+            <source>manuale</source>
+            <translation>manual</translation>
+        </message>
+        <message>
+            <source>adesso</source>
+            <translation>agora</translation>
+        </message>
+        <message>
+            <source>ora Qibla</source>
+            <translation>hora da Qibla</translation>
+        </message>
+        <message>
+            <source>DATA, ORA E LOCALITA'</source>
+            <translation>DATA, HORA E LOCAL</translation>
+        </message>
+        <message>
+            <source>MISURE DEL TEMPO</source>
+            <translation>MEDIDAS DO TEMPO</translation>
+        </message>
+        <message>
+            <source>COORDINATE ECLITTICHE</source>
+            <translation>COORDENADAS ECLÍPTICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI GEOCENTRICHE</source>
+            <translation>COORDENADAS EQUATORIAIS GEOCÊNTRICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE EQUATORIALI TOPOCENTRICHE</source>
+            <translation>COORDENADAS EQUATORIAIS TOPOCÊNTRICAS</translation>
+        </message>
+        <message>
+            <source>COORDINATE ALTAZIMUTALI</source>
+            <translation>COORDENADAS ALTAZIMUTAIS</translation>
+        </message>
+        <message>
+            <source>VALORI GEOMETRICI</source>
+            <translation>VALORES GEOMÉTRICOS</translation>
+        </message>
+        <message>
+            <source>VALORI APPARENTI</source>
+            <translation>VALORES APARENTES</translation>
+        </message>
+        <message>
+            <source>PREGHIERE ISLAMICHE</source>
+            <translation>ORAÇÕES ISLÂMICAS</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Arquivo</translation>
+        </message>
+        <message>
+            <source>&amp;Esci</source>
+            <translation>&amp;Sair</translation>
+        </message>
+        <message>
+            <source>&amp;Calcola</source>
+            <translation>&amp;Calcular</translation>
+        </message>
+        <message>
+            <source>&amp;Tabella</source>
+            <translation>&amp;Tabela</translation>
+        </message>
+        <message>
+            <source>&amp;Impostazioni</source>
+            <translation>&amp;Configurações</translation>
+        </message>
+        <message>
+            <source>&amp;Lingua</source>
+            <translation>&amp;Idioma</translation>
+        </message>
+        <message>
+            <source>&amp;Italiano</source>
+            <translation>&amp;Italiano</translation>
+        </message>
+        <message>
+            <source>In&amp;glese</source>
+            <translation>In&amp;glês</translation>
+        </message>
+        <message>
+            <source>&amp;Portoghese</source>
+            <translation>&amp;Português</translation>
+        </message>
+        <message>
+            <source>&amp;Preferenze...</source>
+            <translation>&amp;Preferências...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>A&amp;juda</translation>
+        </message>
+        <message>
+            <source>Informazioni su Tarvel...</source>
+            <translation>Sobre o Tarvel...</translation>
+        </message>
+    </context>
+    <context>
+        <name>CWSplash</name>
+        <message>
+            <source>calcolo di</source>
+            <translation>cálculo de</translation>
+        </message>
+        <message>
+            <source>Tarvel</source>
+            <translation>Tarvel</translation>
+        </message>
+        <message>
+            <source>:/tarvel/splash_ITA.png</source>
+            <translation>:/tarvel/splash_PTB.png</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormPass</name>
+        <message>
+            <source>Immettere un valore integer.</source>
+            <translation>Digite um número inteiro.</translation>
+        </message>
+        <message>
+            <source>Immettere un valore integer compreso tra %1 e %2.</source>
+            <translation>Digite um número inteiro entre %1 e %2.</translation>
+        </message>
+        <message>
+            <source>Immettere un numero.</source>
+            <translation>Digite um número.</translation>
+        </message>
+        <message>
+            <source>Immettere un numero compreso tra %1 e %2.</source>
+            <translation>Digite um número entre %1 e %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StepUnits</name>
+        <message>
+            <source>anni</source>
+            <translation>anos</translation>
+        </message>
+        <message>
+            <source>mesi</source>
+            <translation>meses</translation>
+        </message>
+        <message>
+            <source>giorni</source>
+            <translation>dias</translation>
+        </message>
+        <message>
+            <source>ore</source>
+            <translation>horas</translation>
+        </message>
+        <message>
+            <source>minuti</source>
+            <translation>minutos</translation>
+        </message>
+        <message>
+            <source>secondi</source>
+            <translation>segundos</translation>
+        </message>
+    </context>
+    <context>
+        <name>TableTexts</name>
+        <message>
+            <source>sud</source>
+            <comment>102</comment>
+            <translation>sul</translation>
+        </message>
+        <message>
+            <source>GMST</source>
+            <comment>103</comment>
+            <translation>GMST</translation>
+        </message>
+        <message>
+            <source>LMST</source>
+            <comment>104</comment>
+            <translation>LMST</translation>
+        </message>
+        <message>
+            <source>JD</source>
+            <comment>105</comment>
+            <translation>JD</translation>
+        </message>
+        <message>
+            <source>azimut</source>
+            <comment>106</comment>
+            <translation>azimute</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <comment>107</comment>
+            <translation>altura</translation>
+        </message>
+        <message>
+            <source>rifrazione</source>
+            <comment>108</comment>
+            <translation>refração</translation>
+        </message>
+        <message>
+            <source>altezza</source>
+            <comment>109</comment>
+            <translation>altura</translation>
+        </message>
+        <message>
+            <source>deltaT</source>
+            <comment>110</comment>
+            <translation>deltaT</translation>
+        </message>
+        <message>
+            <source>EdT</source>
+            <comment>111</comment>
+            <translation>EdT</translation>
+        </message>
+        <message>
+            <source>differenza</source>
+            <comment>112</comment>
+            <translation>diferença</translation>
+        </message>
+        <message>
+            <source>tempo medio</source>
+            <comment>113</comment>
+            <translation>tempo médio</translation>
+        </message>
+        <message>
+            <source>ora vera</source>
+            <comment>114</comment>
+            <translation>hora verdadeira</translation>
+        </message>
+        <message>
+            <source>ora vera</source>
+            <comment>115</comment>
+            <translation>hora verdadeira</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <comment>116</comment>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>117</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <comment>118</comment>
+            <translation>ascensão reta</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <comment>119</comment>
+            <translation>declinação</translation>
+        </message>
+        <message>
+            <source>ascensione retta</source>
+            <comment>120</comment>
+            <translation>ascensão reta</translation>
+        </message>
+        <message>
+            <source>declinazione</source>
+            <comment>121</comment>
+            <translation>declinação</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>122</comment>
+            <translation>hora</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>123</comment>
+            <translation>hora</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>124</comment>
+            <translation>hora</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>125</comment>
+            <translation>hora do</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>126</comment>
+            <translation>hora do</translation>
+        </message>
+        <message>
+            <source>ora del</source>
+            <comment>127</comment>
+            <translation>hora do</translation>
+        </message>
+        <message>
+            <source>ore al</source>
+            <comment>128</comment>
+            <translation>horas até</translation>
+        </message>
+        <message>
+            <source>ore di</source>
+            <comment>129</comment>
+            <translation>horas de</translation>
+        </message>
+        <message>
+            <source>nord</source>
+            <comment>132</comment>
+            <translation>norte</translation>
+        </message>
+        <message>
+            <source>est</source>
+            <comment>133</comment>
+            <translation>leste</translation>
+        </message>
+        <message>
+            <source>ovest</source>
+            <comment>134</comment>
+            <translation>oeste</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <comment>136</comment>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <comment>137</comment>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr1</source>
+            <comment>138</comment>
+            <translation>Asr1</translation>
+        </message>
+        <message>
+            <source>Asr2</source>
+            <comment>139</comment>
+            <translation>Asr2</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <comment>140</comment>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <comment>141</comment>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <comment>142</comment>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>data</source>
+            <comment>143</comment>
+            <translation>data</translation>
+        </message>
+        <message>
+            <source>ora</source>
+            <comment>144</comment>
+            <translation>hora</translation>
+        </message>
+        <message>
+            <source>fuso</source>
+            <comment>145</comment>
+            <translation>fuso</translation>
+        </message>
+        <message>
+            <source>Ora Estiva</source>
+            <comment>146</comment>
+            <translation>Horário de Verão</translation>
+        </message>
+        <message>
+            <source>Valori decimali dell'incremento sono accettabili solo per i secondi</source>
+            <comment>147</comment>
+            <translation>Valores decimais do passo são aceitos somente para os segundos</translation>
+        </message>
+        <message>
+            <source>azimut del</source>
+            <comment>152</comment>
+            <translation>azimute do</translation>
+        </message>
+        <message>
+            <source>altezza del</source>
+            <comment>153</comment>
+            <translation>altura do</translation>
+        </message>
+        <message>
+            <source>azimut del</source>
+            <comment>154</comment>
+            <translation>azimute do</translation>
+        </message>
+        <message>
+            <source>ora della</source>
+            <comment>155</comment>
+            <translation>hora da</translation>
+        </message>
+        <message>
+            <source>latitudine</source>
+            <comment>156</comment>
+            <translation>latitude</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>157</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>altitudine</source>
+            <comment>158</comment>
+            <translation>altitude</translation>
+        </message>
+        <message>
+            <source>si</source>
+            <comment>159</comment>
+            <translation>sim</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <comment>160</comment>
+            <translation>não</translation>
+        </message>
+        <message>
+            <source>da sud</source>
+            <comment>161</comment>
+            <translation>do sul</translation>
+        </message>
+        <message>
+            <source>apparente</source>
+            <comment>162</comment>
+            <translation>aparente</translation>
+        </message>
+        <message>
+            <source>di</source>
+            <comment>163</comment>
+            <translation>de</translation>
+        </message>
+        <message>
+            <source>locale</source>
+            <comment>164</comment>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>del fuso</source>
+            <comment>165</comment>
+            <translation>do fuso</translation>
+        </message>
+        <message>
+            <source>locale</source>
+            <comment>166</comment>
+            <translation>local</translation>
+        </message>
+        <message>
+            <source>eclittica</source>
+            <comment>167</comment>
+            <translation>eclíptica</translation>
+        </message>
+        <message>
+            <source>eclittica</source>
+            <comment>168</comment>
+            <translation>eclíptica</translation>
+        </message>
+        <message>
+            <source>geocentrica</source>
+            <comment>169</comment>
+            <translation>geocêntrica</translation>
+        </message>
+        <message>
+            <source>geocentrica</source>
+            <comment>170</comment>
+            <translation>geocêntrica</translation>
+        </message>
+        <message>
+            <source>topocentrica</source>
+            <comment>171</comment>
+            <translation>topocêntrica</translation>
+        </message>
+        <message>
+            <source>topocentrica</source>
+            <comment>172</comment>
+            <translation>topocêntrica</translation>
+        </message>
+        <message>
+            <source>italica</source>
+            <comment>173</comment>
+            <translation>itálica</translation>
+        </message>
+        <message>
+            <source>babilonese</source>
+            <comment>174</comment>
+            <translation>babilônica</translation>
+        </message>
+        <message>
+            <source>temporale</source>
+            <comment>175</comment>
+            <translation>temporal</translation>
+        </message>
+        <message>
+            <source>sorgere</source>
+            <comment>176</comment>
+            <translation>nascer</translation>
+        </message>
+        <message>
+            <source>sorgere</source>
+            <comment>177</comment>
+            <translation>nascer</translation>
+        </message>
+        <message>
+            <source>transito</source>
+            <comment>178</comment>
+            <translation>trânsito</translation>
+        </message>
+        <message>
+            <source>transito</source>
+            <comment>179</comment>
+            <translation>trânsito</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>180</comment>
+            <translation>pôr do sol</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>181</comment>
+            <translation>pôr do sol</translation>
+        </message>
+        <message>
+            <source>tramonto</source>
+            <comment>182</comment>
+            <translation>pôr do sol</translation>
+        </message>
+        <message>
+            <source>luce</source>
+            <comment>183</comment>
+            <translation>luz</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <comment>184</comment>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>(geometrico)</source>
+            <comment>185</comment>
+            <translation>(geométrico)</translation>
+        </message>
+        <message>
+            <source>(apparente)</source>
+            <comment>186</comment>
+            <translation>(aparente)</translation>
+        </message>
+        <message>
+            <source>longitudine</source>
+            <comment>187</comment>
+            <translation>longitude</translation>
+        </message>
+        <message>
+            <source>[hh:mm:ss]</source>
+            <comment>188</comment>
+            <translation>[hh:mm:ss]</translation>
+        </message>
+        <message>
+            <source>[h]</source>
+            <comment>189</comment>
+            <translation>[h]</translation>
+        </message>
+        <message>
+            <source>[gg°mm'ss"]</source>
+            <comment>190</comment>
+            <translation>[gg°mm'ss"]</translation>
+        </message>
+        <message>
+            <source>[g]</source>
+            <comment>191</comment>
+            <translation>[g]</translation>
+        </message>
+        <message>
+            <source>[mm'ss"]</source>
+            <comment>192</comment>
+            <translation>[mm'ss"]</translation>
+        </message>
+        <message>
+            <source>Immettere una data e un'ora comprese tra %1 e %2.</source>
+            <translation>Digite uma data e hora entre %1 e %2.</translation>
+        </message>
+        <message>
+            <source>Fuso orario non previsto: %1.</source>
+            <translation>Fuso horário não previsto: %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimeZones</name>
+        <message>
+            <source>UTC-11 (BEST – Bering Standard Time)</source>
+            <translation>UTC-11 (BEST – Hora Padrão de Bering)</translation>
+        </message>
+        <message>
+            <source>UTC-10 (HST – Hawaii-Aleutian Standard Time) </source>
+            <translation>UTC-10 (HST – Hora Padrão do Havaí-Aleutas) </translation>
+        </message>
+        <message>
+            <source>UTC-9:30</source>
+            <translation>UTC-9:30</translation>
+        </message>
+        <message>
+            <source>UTC-9 (AKST – Alaska Standard Time) </source>
+            <translation>UTC-9 (AKST – Hora Padrão do Alasca) </translation>
+        </message>
+        <message>
+            <source>UTC-8 (PST – Pacific Standard Time) </source>
+            <translation>UTC-8 (PST – Hora Padrão do Pacífico) </translation>
+        </message>
+        <message>
+            <source>UTC-7 (MST – Mountain Standard Time) </source>
+            <translation>UTC-7 (MST – Hora Padrão das Montanhas) </translation>
+        </message>
+        <message>
+            <source>UTC-6 (CST – Central Standard Time) </source>
+            <translation>UTC-6 (CST – Hora Padrão Central) </translation>
+        </message>
+        <message>
+            <source>UTC-5 (EST – Eastern Standard Time) </source>
+            <translation>UTC-5 (EST – Hora Padrão do Leste) </translation>
+        </message>
+        <message>
+            <source>UTC-4:30</source>
+            <translation>UTC-4:30</translation>
+        </message>
+        <message>
+            <source>UTC-4 (AST – Atlantic Standard Time) </source>
+            <translation>UTC-4 (AST – Hora Padrão do Atlântico) </translation>
+        </message>
+        <message>
+            <source>UTC-3:30 (NST – Newfoundland Standard Time) </source>
+            <translation>UTC-3:30 (NST – Hora Padrão da Terra Nova) </translation>
+        </message>
+        <message>
+            <source>UTC-3</source>
+            <translation>UTC-3</translation>
+        </message>
+        <message>
+            <source>UTC-2</source>
+            <translation>UTC-2</translation>
+        </message>
+        <message>
+            <source>UTC-1</source>
+            <translation>UTC-1</translation>
+        </message>
+        <message>
+            <source>UTC+0 (WET – West European Time) </source>
+            <translation>UTC+0 (WET – Hora da Europa Ocidental) </translation>
+        </message>
+        <message>
+            <source>UTC+1 (CET – Central European Time) </source>
+            <translation>UTC+1 (CET – Hora da Europa Central) </translation>
+        </message>
+        <message>
+            <source>UTC+2 (EET – East European Time) </source>
+            <translation>UTC+2 (EET – Hora da Europa Oriental) </translation>
+        </message>
+        <message>
+            <source>UTC+3 (MSK – Moscow Time) </source>
+            <translation>UTC+3 (MSK – Hora de Moscou) </translation>
+        </message>
+        <message>
+            <source>UTC+3:30</source>
+            <translation>UTC+3:30</translation>
+        </message>
+        <message>
+            <source>UTC+4</source>
+            <translation>UTC+4</translation>
+        </message>
+        <message>
+            <source>UTC+4:30</source>
+            <translation>UTC+4:30</translation>
+        </message>
+        <message>
+            <source>UTC+5</source>
+            <translation>UTC+5</translation>
+        </message>
+        <message>
+            <source>UTC+5:30 (IST – Indian Standard Time) </source>
+            <translation>UTC+5:30 (IST – Hora Padrão da Índia) </translation>
+        </message>
+        <message>
+            <source>UTC+5:45</source>
+            <translation>UTC+5:45</translation>
+        </message>
+        <message>
+            <source>UTC+6</source>
+            <translation>UTC+6</translation>
+        </message>
+        <message>
+            <source>UTC+6:30</source>
+            <translation>UTC+6:30</translation>
+        </message>
+        <message>
+            <source>UTC+7</source>
+            <translation>UTC+7</translation>
+        </message>
+        <message>
+            <source>UTC+8 (AWST – Australian Western Standard Time) </source>
+            <translation>UTC+8 (AWST – Hora Padrão da Austrália Ocidental) </translation>
+        </message>
+        <message>
+            <source>UTC+8:30 (NKST – North Korean Standard Time) </source>
+            <translation>UTC+8:30 (NKST – Hora Padrão da Coreia do Norte) </translation>
+        </message>
+        <message>
+            <source>UTC+8:45</source>
+            <translation>UTC+8:45</translation>
+        </message>
+        <message>
+            <source>UTC+9</source>
+            <translation>UTC+9</translation>
+        </message>
+        <message>
+            <source>UTC+9:30 (ACST – Australian Central Standard Time) </source>
+            <translation>UTC+9:30 (ACST – Australian Hora Padrão Central) </translation>
+        </message>
+        <message>
+            <source>UTC+10 (AEST – Australian Eastern Standard Time) </source>
+            <translation>UTC+10 (AEST – Australian Hora Padrão do Leste) </translation>
+        </message>
+        <message>
+            <source>UTC+10:30</source>
+            <translation>UTC+10:30</translation>
+        </message>
+        <message>
+            <source>UTC+11</source>
+            <translation>UTC+11</translation>
+        </message>
+        <message>
+            <source>UTC+11:30</source>
+            <translation>UTC+11:30</translation>
+        </message>
+        <message>
+            <source>UTC+12</source>
+            <translation>UTC+12</translation>
+        </message>
+        <message>
+            <source>UTC+12:45</source>
+            <translation>UTC+12:45</translation>
+        </message>
+        <message>
+            <source>UTC+13</source>
+            <translation>UTC+13</translation>
+        </message>
+        <message>
+            <source>UTC+14</source>
+            <translation>UTC+14</translation>
+        </message>
+    </context>
+</TS>

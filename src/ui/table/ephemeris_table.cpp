@@ -1,0 +1,687 @@
+#include "ui/main/translated_texts.h"
+#include "ui/table/ephemeris_table.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "table/table_locale.h"
+#include "table/text_file.h"
+#include "ui/main/dialog_units.h"
+#include "ui/main/form_fields.h"
+#include "ui/main/form_widgets.h"
+#include "ui/main/group_frame.h"
+#include "ui/main/message_sink.h"
+#include "ui/main/time_zones.h"
+#include "ui/table/table_form_font.h"
+#include "ui/table/table_options_dialog.h"
+
+namespace tarvel {
+
+namespace {
+
+// The form is 669 x 352 dialog units.
+constexpr int kFormWidthUnits = 669;
+constexpr int kFormHeightUnits = 352;
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// Controls and labels, in dialog units.
+constexpr Rect kDatePicker{15, 19, 133, 15};
+constexpr Rect kTimePicker{157, 19, 52, 15};
+constexpr Rect kZoneList{219, 20, 188, 82};
+constexpr Rect kSummerBox{417, 21, 53, 9};
+constexpr Rect kLatitude{100, 41, 58, 12};
+constexpr Rect kLatitudeLabel{19, 41, 76, 11};
+constexpr Rect kLongitude{263, 41, 58, 12};
+constexpr Rect kLongitudeLabel{167, 41, 86, 11};
+constexpr Rect kHeight{406, 41, 58, 12};
+constexpr Rect kHeightLabel{334, 41, 60, 11};
+constexpr Rect kSiteGroup{7, 7, 475, 52};
+constexpr Rect kPointCount{571, 18, 30, 12};
+constexpr Rect kPointCountLabel{517, 19, 50, 12};
+constexpr Rect kStep{533, 36, 30, 12};
+constexpr Rect kStepLabel{507, 37, 23, 12};
+constexpr Rect kUnitList{579, 36, 44, 64};
+constexpr Rect kStepGroup{494, 7, 145, 48};
+constexpr Rect kOptionsButton{27, 68, 127, 24};
+constexpr Rect kComputeButton{313, 68, 70, 24};
+constexpr Rect kCopyButton{406, 68, 100, 24};
+constexpr Rect kSaveButton{531, 68, 70, 24};
+constexpr Rect kTableBox{7, 102, 653, 238};
+// The progress of a run, shown only while it goes on, in the free space of
+// the button row between "Opzioni di output" and "Calcola".
+constexpr Rect kProgressBar{160, 69, 92, 10};
+constexpr Rect kRowCount{160, 81, 92, 10};
+constexpr Rect kCancelButton{256, 68, 52, 24};
+
+const QVector<int> kPaintedGroups = {1038, 1053};
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CEphemerisTable", text);
+}
+
+QRect Pixels(const DialogUnits& units, const Rect& r) {
+    return units.Rect(r.x, r.y, r.w, r.h);
+}
+
+// The pickers' range: 1900-01-01 00:00:00 ... 3000-01-01 00:00:00.
+QDateTime PickerMinimum() {
+    return QDateTime(QDate(kTableFirstStartYear, 1, 1), QTime(0, 0, 0));
+}
+
+QDateTime PickerMaximum() {
+    return QDateTime(QDate(kTableLastStartYear, 1, 1), QTime(0, 0, 0));
+}
+
+// The first entry of the zone list whose offset is zoneHours, or -1.
+int ZoneIndexOf(float zoneHours) {
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        if (kTimeZoneEntries[i].offsetHours == zoneHours) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString FileNameFromDialog(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Text file (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // Overwriting an existing file is confirmed first (the dialog's default).
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sink, QWidget* parent)
+    : QDialog(parent),
+      sink_(sink != nullptr ? sink : &DefaultMessageSink()),
+      fileNameChooser_(FileNameFromDialog),
+      texts_(TranslatedTableTexts()) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(
+        Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Creazione tabella delle effemeridi")));
+    setFont(TableFormFont());
+    BuildForm();
+    setFixedSize(DesignedClientSize());
+    Initialize(inputs);
+    qApp->installEventFilter(this);
+}
+
+CEphemerisTable::~CEphemerisTable() {
+    qApp->removeEventFilter(this);
+    closing_ = true;
+    StopWorker();
+    for (QObject* child : findChildren<QObject*>()) {
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
+    fileNameChooser_ = chooser ? std::move(chooser) : FileNameChooser(FileNameFromDialog);
+}
+
+QSize CEphemerisTable::DesignedClientSize() const {
+    const DialogUnits units(font());
+    return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
+}
+
+QWidget* CEphemerisTable::Control(int id) const {
+    return FindControl(this, id);
+}
+
+QLabel* CEphemerisTable::Label(int id) const {
+    return labels_.value(id, nullptr);
+}
+
+void CEphemerisTable::BuildForm() {
+    const DialogUnits units(font());
+    auto place = [&units](QWidget* control, int id, const Rect& r) {
+        control->setProperty(kControlIdProperty, id);
+        control->setObjectName(QStringLiteral("c%1").arg(id));
+        control->setGeometry(Pixels(units, r));
+    };
+    auto label = [this, &units](int id, const char* text, const Rect& r, Qt::Alignment align) {
+        auto* l = new QLabel(Translated(text), this);
+        l->setObjectName(QStringLiteral("label%1").arg(id));
+        l->setAlignment(align | Qt::AlignTop);
+        l->setGeometry(Pixels(units, r));
+        labels_.insert(id, l);
+    };
+    // A drop-down list keeps its place and width; the documented height
+    // includes its open list.
+    auto placeList = [&place](QComboBox* list, int id, const Rect& r, const DialogUnits& u) {
+        place(list, id, r);
+        const int closedHeight = list->sizeHint().height();
+        const QRect rect = Pixels(u, r);
+        list->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+        const int itemHeight = list->fontMetrics().height() + 2;
+        list->setMaxVisibleItems(
+            std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+    };
+
+    AddHiddenGroup(this, 1038,
+                   Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'")),
+                   Pixels(units, kSiteGroup));
+    AddHiddenGroup(this, 1053, Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
+                   Pixels(units, kStepGroup));
+
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    datePicker_ = new QDateEdit(this);
+    datePicker_->setLocale(italian);
+    datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
+    datePicker_->setCalendarPopup(true);
+    datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
+    place(datePicker_, 1002, kDatePicker);
+
+    timePicker_ = new QTimeEdit(this);
+    timePicker_->setLocale(italian);
+    timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
+    place(timePicker_, 1000, kTimePicker);
+
+    zoneList_ = new QComboBox(this);
+    zoneList_->setEditable(false);
+    for (const TimeZoneEntry& entry : kTimeZoneEntries) {
+        zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
+    }
+    placeList(zoneList_, 1003, kZoneList, units);
+
+    summerBox_ =
+        new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
+    place(summerBox_, 1004, kSummerBox);
+
+    auto field = [this, &place](int id, const Rect& r, bool centred) {
+        auto* f = new FormEdit(this);
+        if (centred) {
+            f->setAlignment(Qt::AlignCenter);
+        }
+        place(f, id, r);
+        return f;
+    };
+    const Qt::Alignment right = Qt::AlignRight;
+    latitudeField_ = field(1005, kLatitude, true);
+    label(1005, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"), kLatitudeLabel, right);
+    longitudeField_ = field(1006, kLongitude, true);
+    label(1006, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"), kLongitudeLabel,
+          right);
+    heightField_ = field(1011, kHeight, true);
+    label(1011, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"), kHeightLabel, right);
+    pointCountField_ = field(1052, kPointCount, false);
+    label(1052, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"), kPointCountLabel,
+          Qt::AlignLeft);
+    stepField_ = field(1048, kStep, false);
+    label(1048, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
+
+    unitList_ = new QComboBox(this);
+    unitList_->setEditable(false);
+    // The unit names in the interface language, in TableStepUnit order.
+    unitList_->addItems(TranslatedStepUnits());
+    placeList(unitList_, 1049, kUnitList, units);
+
+    auto button = [this, &place](int id, const char* text, const Rect& r) {
+        auto* b = new WrappingPushButton(Translated(text), this);
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        place(b, id, r);
+        return b;
+    };
+    optionsButton_ =
+        button(1063, QT_TRANSLATE_NOOP("CEphemerisTable", "Opzioni di output"), kOptionsButton);
+    computeButton_ = button(1050, QT_TRANSLATE_NOOP("CEphemerisTable", "Calcola"), kComputeButton);
+    copyButton_ =
+        button(1054, QT_TRANSLATE_NOOP("CEphemerisTable", "Copia nella clipboard"), kCopyButton);
+    saveButton_ = button(1055, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"), kSaveButton);
+
+    tableBox_ = new QPlainTextEdit(this);
+    tableBox_->setReadOnly(true);
+    tableBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    tableBox_->setWordWrapMode(QTextOption::NoWrap);
+    tableBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tableBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tableBox_->setUndoRedoEnabled(false);
+    place(tableBox_, 1051, kTableBox);
+
+    // The progress of a run and its cancel button; shown only while a run
+    // goes on.
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("progress"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setGeometry(Pixels(units, kProgressBar));
+    rowCountLabel_ = new QLabel(this);
+    rowCountLabel_->setObjectName(QStringLiteral("rowCount"));
+    rowCountLabel_->setAlignment(Qt::AlignCenter);
+    rowCountLabel_->setGeometry(Pixels(units, kRowCount));
+    cancelButton_ = new WrappingPushButton(
+        Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Annulla calcolo")), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelRun"));
+    cancelButton_->setAutoDefault(false);
+    cancelButton_->setGeometry(Pixels(units, kCancelButton));
+    ShowRunning(false);
+
+    // Tab order: the form's order.
+    QWidget* order[] = {datePicker_,    timePicker_,     zoneList_,      summerBox_,
+                        latitudeField_, longitudeField_, heightField_,   pointCountField_,
+                        stepField_,     unitList_,       optionsButton_, cancelButton_,
+                        computeButton_, copyButton_,     saveButton_,    tableBox_};
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
+    connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
+    connect(stepField_, &FormEdit::focusLeft, this, [this](Qt::FocusReason reason) {
+        // A popup gives the focus back afterwards; while a form pass shows
+        // its message or the window closes, the focus moves are the program's.
+        if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
+            return;
+        }
+        OnStepKillFocus();
+    });
+    connect(optionsButton_, &QPushButton::clicked, this, [this] { OnOutputOptions(); });
+    connect(computeButton_, &QPushButton::clicked, this, [this] { OnBnClickedCompute(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] { CopyTableToClipboard(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { SaveTableToFile(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { CancelRun(); });
+}
+
+void CEphemerisTable::Initialize(const TableParameters& inputs) {
+    // The main window's inputs; every opening starts from the default step,
+    // number of rows and options.
+    parameters_ = inputs;
+    parameters_.stepValue = 1;
+    parameters_.stepUnit = TableStepUnit::Hours;
+    parameters_.pointCount = 50;
+    options_ = TableOptions();
+
+    int zoneIndex = ZoneIndexOf(parameters_.zoneHours);
+    if (zoneIndex < 0) {
+        // An offset that is none of the list's: UTC+0.
+        zoneIndex = ZoneIndexOf(0.0f);
+        parameters_.zoneHours = 0.0f;
+    }
+
+    const QSignalBlocker blockDate(datePicker_);
+    const QSignalBlocker blockTime(timePicker_);
+    datePicker_->setDate(
+        QDate(parameters_.startYear, parameters_.startMonth, parameters_.startDay));
+    timePicker_->setTime(QTime(parameters_.startHour, parameters_.startMinute,
+                               static_cast<int>(std::floor(parameters_.startSecond))));
+    zoneList_->setCurrentIndex(zoneIndex);
+    summerBox_->setChecked(parameters_.summerTime);
+    unitList_->setCurrentIndex(static_cast<int>(TableStepUnit::Hours));
+
+    latitudeField_->setText(FieldNumberText(parameters_.latitude));
+    longitudeField_->setText(FieldNumberText(parameters_.longitude));
+    heightField_->setText(FieldNumberText(parameters_.height));
+    pointCountField_->setText(QString::number(parameters_.pointCount));
+    stepField_->setText(FieldNumberText(parameters_.stepValue));
+}
+
+// ---------------------------------------------------------------------------
+// Form
+
+void CEphemerisTable::ReadPickers(TableParameters& parameters) const {
+    const QDate date = datePicker_->date();
+    const QTime time = timePicker_->time();
+    parameters.startYear = date.year();
+    parameters.startMonth = date.month();
+    parameters.startDay = date.day();
+    parameters.startHour = time.hour();
+    parameters.startMinute = time.minute();
+    parameters.startSecond = time.second();
+}
+
+QLineEdit* CEphemerisTable::FieldOf(TableField field) const {
+    switch (field) {
+        case TableField::Latitude:
+            return latitudeField_;
+        case TableField::Longitude:
+            return longitudeField_;
+        case TableField::Height:
+            return heightField_;
+        case TableField::PointCount:
+            return pointCountField_;
+        case TableField::StepValue:
+            return stepField_;
+        default:
+            return nullptr;
+    }
+}
+
+bool CEphemerisTable::ReadForm() {
+    TableParameters read = parameters_;
+    const int zoneIndex = zoneList_->currentIndex();
+    if (zoneIndex >= 0 && zoneIndex < kTimeZoneCount) {
+        read.zoneHours = kTimeZoneEntries[zoneIndex].offsetHours;
+    }
+    read.summerTime = summerBox_->isChecked();
+    read.stepUnit = static_cast<TableStepUnit>(std::clamp(unitList_->currentIndex(), 0, 5));
+    const TableFormTexts form{
+        latitudeField_->text().toStdString(), longitudeField_->text().toStdString(),
+        heightField_->text().toStdString(), pointCountField_->text().toStdString(),
+        stepField_->text().toStdString()};
+    const TableValidation validation = ReadTableForm(form, read, texts_);
+    if (validation.ok()) {
+        parameters_ = read;
+        return true;
+    }
+    ++formPassDepth_;
+    sink_->ShowMessage(this, QString::fromStdString(validation.message), FormMessageCaption(),
+                       QMessageBox::Warning);
+    if (QLineEdit* field = FieldOf(validation.field)) {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+    --formPassDepth_;
+    return false;
+}
+
+void CEphemerisTable::OnDateChanged() {
+    ReadPickers(parameters_);
+    summerBox_->setChecked(SummerTimeForStartInstant(StartInstant(parameters_)));
+}
+
+void CEphemerisTable::OnTimeChanged() {
+    ReadPickers(parameters_);
+}
+
+void CEphemerisTable::OnStepKillFocus() {
+    if (!ReadForm()) {
+        return;
+    }
+    if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
+        ++formPassDepth_;
+        sink_->ShowMessage(this, QString::fromStdString(texts_.Get(table_string::kFractionalStep)),
+                           FormMessageCaption(), QMessageBox::NoIcon);
+        --formPassDepth_;
+    }
+}
+
+void CEphemerisTable::OnEnter() {
+    if (ReadForm()) {
+        accept();
+    }
+}
+
+void CEphemerisTable::OnOutputOptions() {
+    if (running_) {
+        return;
+    }
+    OpenTableOptions(this, options_);
+}
+
+// ---------------------------------------------------------------------------
+// Runs
+
+void CEphemerisTable::ShowTableText(const std::string& text) {
+    tableText_ = text;
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    tableBox_->setPlainText(shown);
+}
+
+void CEphemerisTable::ShowRunning(bool running) {
+    progressBar_->setVisible(running);
+    rowCountLabel_->setVisible(running);
+    cancelButton_->setVisible(running);
+    cancelButton_->setEnabled(running);
+    for (QPushButton* b : {optionsButton_, computeButton_, copyButton_, saveButton_}) {
+        b->setEnabled(!running);
+    }
+}
+
+void CEphemerisTable::ReportRowErrors(const TableRunResult& result, TableTarget target) {
+    for (const TableRowError& error : result.rowErrors) {
+        sink_->ShowMessage(this, QString::fromStdString(error.message),
+                           QString::fromLatin1(TableErrorCaption(target)), QMessageBox::Warning);
+    }
+}
+
+void CEphemerisTable::Finish() {
+    emit operationFinished();
+}
+
+void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget target,
+                               std::function<void(const TableRunResult&)> finished) {
+    StopWorker();
+    running_ = true;
+    const unsigned generation = ++generation_;
+    progressBar_->setRange(0, std::max(1, parameters.pointCount));
+    progressBar_->setValue(0);
+    rowCountLabel_->setText(QStringLiteral("0 / %1").arg(parameters.pointCount));
+    ShowRunning(true);
+    if (!waitCursor_) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        waitCursor_ = true;
+    }
+
+    const TableOptions options = options_;
+    const TableTexts texts = texts_;
+    const TableLocale locale = TableLocaleFromEnvironment();
+    worker_ = std::jthread([this, generation, parameters, options, texts, locale, target,
+                            finished](std::stop_token stop) {
+        TableRunControl control;
+        control.stopToken = stop;
+        control.progress = [this, generation](int done, int count) {
+            QMetaObject::invokeMethod(
+                this, [this, generation, done, count] { OnRunProgress(generation, done, count); },
+                Qt::QueuedConnection);
+        };
+        auto result = std::make_shared<TableRunResult>();
+        try {
+            *result = RunTable(parameters, options, target, locale, texts, control);
+        } catch (const std::exception& error) {
+            // Only a fault outside the rows ends a run this way.
+            result->status = TableRunStatus::Cancelled;
+            result->message = error.what();
+        } catch (...) {
+            result->status = TableRunStatus::Cancelled;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, result, finished] { OnRunFinished(generation, result, finished); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CEphemerisTable::OnRunProgress(unsigned generation, int done, int count) {
+    if (generation != generation_ || !running_) {
+        return;
+    }
+    progressBar_->setRange(0, std::max(1, count));
+    progressBar_->setValue(done);
+    rowCountLabel_->setText(QStringLiteral("%1 / %2").arg(done).arg(count));
+    emit rowsDone(done, count);
+}
+
+void CEphemerisTable::OnRunFinished(unsigned generation,
+                                    const std::shared_ptr<TableRunResult>& result,
+                                    const std::function<void(const TableRunResult&)>& finished) {
+    if (generation != generation_ || !running_) {
+        return;
+    }
+    StopWorker();
+    finished(*result);
+}
+
+void CEphemerisTable::StopWorker() {
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        worker_.join();
+    }
+    running_ = false;
+    if (waitCursor_) {
+        QGuiApplication::restoreOverrideCursor();
+        waitCursor_ = false;
+    }
+    ShowRunning(false);
+}
+
+void CEphemerisTable::CancelRun() {
+    if (running_ && worker_.joinable()) {
+        worker_.request_stop();
+    }
+}
+
+void CEphemerisTable::RunWindow(Continuation then) {
+    if (running_) {
+        return;  // one run at a time writes the box
+    }
+    if (!ReadForm()) {
+        then(TableRunStatus::InvalidParameters);
+        return;
+    }
+    if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
+        // Stops silently with the box emptied.
+        ShowTableText(std::string());
+        then(TableRunStatus::FractionalStep);
+        return;
+    }
+    StartRun(parameters_, TableTarget::Window, [this, then](const TableRunResult& result) {
+        if (result.status == TableRunStatus::Ok) {
+            ShowTableText(result.text);
+            ReportRowErrors(result, TableTarget::Window);
+        } else if (result.status == TableRunStatus::FractionalStep) {
+            ShowTableText(std::string());
+        } else if (result.status == TableRunStatus::InvalidParameters) {
+            sink_->ShowMessage(this, QString::fromStdString(result.message), FormMessageCaption(),
+                               QMessageBox::Warning);
+        }
+        // Cancelled: the box keeps its text.
+        then(result.status);
+    });
+}
+
+void CEphemerisTable::OnBnClickedCompute() {
+    if (running_) {
+        return;
+    }
+    RunWindow([this](TableRunStatus) { Finish(); });
+}
+
+void CEphemerisTable::CopyTableToClipboard() {
+    if (running_) {
+        return;
+    }
+    RunWindow([this](TableRunStatus status) {
+        if (status == TableRunStatus::FractionalStep) {
+            // The clipboard is emptied before the step is checked.
+            QGuiApplication::clipboard()->clear();
+        }
+        if (status != TableRunStatus::Ok) {
+            Finish();
+            return;
+        }
+        TableParameters parameters = parameters_;
+        ReadPickers(parameters);
+        QGuiApplication::clipboard()->clear();
+        StartRun(parameters, TableTarget::Clipboard, [this](const TableRunResult& result) {
+            if (result.status == TableRunStatus::Ok) {
+                QGuiApplication::clipboard()->setText(QString::fromStdString(result.text));
+                ReportRowErrors(result, TableTarget::Clipboard);
+            }
+            Finish();
+        });
+    });
+}
+
+void CEphemerisTable::SaveTableToFile() {
+    if (running_) {
+        return;
+    }
+    RunWindow([this](TableRunStatus status) {
+        if (status != TableRunStatus::Ok) {
+            Finish();
+            return;
+        }
+        TableParameters parameters = parameters_;
+        ReadPickers(parameters);
+        const QString fileName = fileNameChooser_(this);
+        if (fileName.isEmpty()) {
+            Finish();
+            return;
+        }
+        StartRun(parameters, TableTarget::File, [this, fileName](const TableRunResult& result) {
+            if (result.status == TableRunStatus::Ok) {
+                ReportRowErrors(result, TableTarget::File);
+                const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
+                const std::string error = WriteTextFileAtomically(path, result.text);
+                if (!error.empty()) {
+                    sink_->ShowMessage(this, QString::fromStdString(error), FormMessageCaption(),
+                                       QMessageBox::Warning);
+                }
+            }
+            Finish();
+        });
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+bool CEphemerisTable::eventFilter(QObject* watched, QEvent* event) {
+    // Enter anywhere in the window confirms it: the window has no default
+    // button.
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget != nullptr && widget->window() == this) {
+                OnEnter();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CEphemerisTable::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintGroupFrames(painter, this, kPaintedGroups);
+}
+
+void CEphemerisTable::done(int result) {
+    // Closing stops a run in progress and waits for its threads; its result
+    // is dropped.
+    closing_ = true;
+    ++generation_;
+    StopWorker();
+    QDialog::done(result);
+    closing_ = false;
+}
+
+void OpenEphemerisTable(QWidget* parent, const TableParameters& inputs, MessageSink* sink) {
+    CEphemerisTable table(inputs, sink, parent);
+    table.exec();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,179 @@
+// The ephemeris table window: the start instant, zone and site of the table,
+// its step and number of rows; "Calcola" builds the table text with the table
+// engine and shows it, and the two exports copy it to the clipboard or save it
+// to a file.
+//
+// The rows are computed away from the user-interface thread: while a run goes
+// on the window shows its progress and a button that cancels it, and the
+// buttons that would start another run are disabled. A cancelled run leaves
+// the table box as it was; a finished one shows exactly the engine's text.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "table/table_layout.h"
+#include "table/table_options.h"
+#include "table/table_parameters.h"
+#include "table/table_run.h"
+#include "table/table_texts.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTimeEdit;
+
+namespace tarvel {
+
+class FormEdit;
+class MessageSink;
+
+class CEphemerisTable : public QDialog {
+    Q_OBJECT
+  public:
+    // Asks for the name of the file to save to; an empty name cancels.
+    using FileNameChooser = std::function<QString(QWidget* parent)>;
+
+    // inputs: the start instant, zone, summer time, site, refraction and prayer
+    // settings of the main window; its step fields are not used (every opening
+    // starts from step 1 hour and 50 rows). sink: where message boxes go
+    // (nullptr: modal message boxes).
+    explicit CEphemerisTable(const TableParameters& inputs, MessageSink* sink = nullptr,
+                             QWidget* parent = nullptr);
+    ~CEphemerisTable() override;
+
+    // Replaces the save-file dialog (tests).
+    void SetFileNameChooser(FileNameChooser chooser);
+
+    // The parameters as last read from the form, the options of the next run,
+    // and the table text (exactly as the engine wrote it, CR LF line ends).
+    const TableParameters& Parameters() const { return parameters_; }
+    const TableOptions& Options() const { return options_; }
+    const std::string& TableText() const { return tableText_; }
+    // The string-table texts and form messages of the runs (built-in Italian
+    // until replaced, e.g. by the interface language's).
+    void SetTexts(const TableTexts& texts) { texts_ = texts; }
+    // Replaces the options of the next run, as OK in the options dialog does.
+    void SetOptions(const TableOptions& options) { options_ = options; }
+
+    // The control with number id (pickers, lists, fields, buttons, the table
+    // box, hidden group boxes) and the label of a field.
+    QWidget* Control(int id) const;
+    QLabel* Label(int id) const;
+    QProgressBar* ProgressBar() const { return progressBar_; }
+    QLabel* RowCountLabel() const { return rowCountLabel_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+
+    // The window's client size: 669 x 352 dialog units.
+    QSize DesignedClientSize() const;
+
+    // True while rows are being computed.
+    bool IsRunning() const { return running_; }
+
+    // "Calcola": reads the form and builds the table in the box.
+    void OnBnClickedCompute();
+    // "Copia nella clipboard" and "Salva su file": the window's run, then the
+    // table built a second time for the clipboard or the file.
+    void CopyTableToClipboard();
+    void SaveTableToFile();
+    // "Opzioni di output".
+    void OnOutputOptions();
+    // Stops the run in progress; the box keeps the text it had.
+    void CancelRun();
+
+    // Events of the form.
+    void OnDateChanged();
+    void OnTimeChanged();
+    void OnStepKillFocus();
+    void OnEnter();
+
+  Q_SIGNALS:
+    // A command ("Calcola", a copy or a save) has ended, however it ended.
+    void operationFinished();
+    // Progress of the run in progress.
+    void rowsDone(int done, int count);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void done(int result) override;
+
+  private:
+    using Continuation = std::function<void(TableRunStatus)>;
+
+    void BuildForm();
+    void Initialize(const TableParameters& inputs);
+
+    // Reads the zone, the summer-time box, the unit and the five fields into
+    // the parameters and validates them; a failure shows its message and
+    // returns the focus to the field.
+    bool ReadForm();
+    QLineEdit* FieldOf(TableField field) const;
+    void ReadPickers(TableParameters& parameters) const;
+
+    // The window's run: after it, then gets Ok, Cancelled, FractionalStep (the
+    // box emptied) or InvalidParameters (the form refused it).
+    void RunWindow(Continuation then);
+    // Computes the table for target on a worker thread; finished gets the
+    // result on this thread unless the window was closed meanwhile.
+    void StartRun(const TableParameters& parameters, TableTarget target,
+                  std::function<void(const TableRunResult&)> finished);
+    void OnRunProgress(unsigned generation, int done, int count);
+    void OnRunFinished(unsigned generation, const std::shared_ptr<TableRunResult>& result,
+                       const std::function<void(const TableRunResult&)>& finished);
+    void StopWorker();
+    void ShowRunning(bool running);
+    void ReportRowErrors(const TableRunResult& result, TableTarget target);
+    void ShowTableText(const std::string& text);
+    void Finish();
+
+    MessageSink* sink_;
+    FileNameChooser fileNameChooser_;
+    TableParameters parameters_;
+    TableOptions options_;
+    TableTexts texts_;
+    std::string tableText_;
+
+    std::jthread worker_;
+    bool running_ = false;
+    unsigned generation_ = 0;
+    bool waitCursor_ = false;
+    int formPassDepth_ = 0;
+    bool closing_ = false;
+
+    QDateEdit* datePicker_ = nullptr;
+    QTimeEdit* timePicker_ = nullptr;
+    QComboBox* zoneList_ = nullptr;
+    QCheckBox* summerBox_ = nullptr;
+    FormEdit* latitudeField_ = nullptr;
+    FormEdit* longitudeField_ = nullptr;
+    FormEdit* heightField_ = nullptr;
+    FormEdit* pointCountField_ = nullptr;
+    FormEdit* stepField_ = nullptr;
+    QComboBox* unitList_ = nullptr;
+    QPushButton* optionsButton_ = nullptr;
+    QPushButton* computeButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPlainTextEdit* tableBox_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* rowCountLabel_ = nullptr;
+    QHash<int, QLabel*> labels_;
+};
+
+// Opens the table window modally for the main window's inputs.
+void OpenEphemerisTable(QWidget* parent, const TableParameters& inputs,
+                        MessageSink* sink = nullptr);
+
+}  // namespace tarvel

@@ -1,0 +1,62 @@
+// The dialog that chooses the table's optional columns and its angle and hour
+// formats.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QVector>
+
+#include "table/table_options.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QRadioButton;
+
+namespace tarvel {
+
+class CTableOptions : public QDialog {
+    Q_OBJECT
+  public:
+    // The dialog works on its own copy of options.
+    explicit CTableOptions(const TableOptions& options, QWidget* parent = nullptr);
+
+    // The dialog's copy; after OK it holds the 35 values read from the controls.
+    const TableOptions& Options() const { return options_; }
+
+    // The control with number id (check boxes, radio buttons, buttons, hidden
+    // group boxes).
+    QWidget* Control(int id) const;
+    // The check box of column flag index 0 ... 32 (field order).
+    QCheckBox* FlagBox(int index) const { return flagBoxes_.value(index, nullptr); }
+
+    // The dialog's size in pixels (540 x 259 dialog units).
+    QSize DesignedClientSize() const;
+
+    // "Seleziona tutto" and "Deseleziona tutto": the 33 column flags of the
+    // copy set to true or false, then every control refreshed from the copy.
+    void OnSelectAll();
+    void OnDeselectAll();
+    // "OK": the controls read back into the copy; the dialog ends with OK.
+    void OnOk();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void BuildForm();
+    // Every check box and radio pair from the copy.
+    void ShowOptions();
+
+    TableOptions options_;
+    QVector<QCheckBox*> flagBoxes_;
+    QRadioButton* sexagesimalAngles_ = nullptr;
+    QRadioButton* decimalAngles_ = nullptr;
+    QRadioButton* sexagesimalHours_ = nullptr;
+    QRadioButton* decimalHours_ = nullptr;
+};
+
+// Runs the dialog modally on a copy of options and, when it ends with OK,
+// copies all 35 values back; otherwise options is unchanged. True after OK.
+bool OpenTableOptions(QWidget* parent, TableOptions& options);
+
+}  // namespace tarvel
