@@ -278,6 +278,7 @@ void SettingsStoreTest::userStoreLocation() {
 void SettingsStoreTest::applicationFirstRunCreatesTheStore() {
     RecordingSink sink;
     CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    app.SetSplashMilliseconds(0);
     AppSettings shown;
     WhenModal<CTarvelDlg>([&shown](CTarvelDlg* window) {
         shown = window->Settings();
@@ -296,6 +297,7 @@ void SettingsStoreTest::preferencesConfirmedAreStoredAndComeBack() {
     RecordingSink sink;
     {
         CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+        app.SetSplashMilliseconds(0);
         WhenModal<CTarvelDlg>([](CTarvelDlg* window) {
             // The site changes in the window, the atmosphere in the preferences.
             QApplication::setActiveWindow(window);
@@ -320,6 +322,7 @@ void SettingsStoreTest::preferencesConfirmedAreStoredAndComeBack() {
         QCOMPARE(app.Settings().pressure, 950.0);
     }
     CTarvelApp again(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    again.SetSplashMilliseconds(0);
     AppSettings shown;
     SolarRequest request;
     WhenModal<CTarvelDlg>([&](CTarvelDlg* window) {
@@ -342,6 +345,7 @@ void SettingsStoreTest::preferencesCancelledAfterDefaultsChangeNothing() {
     SettingsStore(file_).Save(stored);
     RecordingSink sink;
     CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+    app.SetSplashMilliseconds(0);
     AppSettings afterCancel;
     int computations = -1;
     WhenModal<CTarvelDlg>([&](CTarvelDlg* window) {

@@ -367,9 +367,9 @@ void CTarvelDlg::BuildMenu() {
     connect(add(file, main_menu::kExit, QT_TRANSLATE_NOOP("CTarvelDlg", "&Esci"), true),
             &QAction::triggered, this, [this] { OnExit(); });
 
-    // The table window is enabled once it is given (SetTableOpener). The
-    // language switch, the help and the about box are not part of this
-    // program yet: their commands are shown disabled.
+    // The commands that open other windows (table, preferences, language
+    // switch, help, about box) are enabled by the application object once it
+    // has connected them; a window built without them shows them disabled.
     QMenu* compute = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Calcola")));
     connect(add(compute, main_menu::kTable, QT_TRANSLATE_NOOP("CTarvelDlg", "&Tabella"), false),
             &QAction::triggered, this, [this] { OnTable(); });
