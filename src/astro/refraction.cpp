@@ -147,7 +147,7 @@ double IntegrandAt(const ModelAtmosphere& atm, Layer layer, double z, double sk0
 // strips returns the count of the final pass.
 double IntegrateLayer(const ModelAtmosphere& atm, Layer layer, double zStart, double zEnd,
                       double fStart, double fEnd, double rFirst, double sk0, double tol,
-                      int& strips, double& previous) {
+                      int& strips, double& previous, bool& converged) {
     int is = strips;
     double fo = 0.0;
     double fe = 0.0;
@@ -175,6 +175,7 @@ double IntegrateLayer(const ModelAtmosphere& atm, Layer layer, double zStart, do
         previous = value;
         if (is >= kMaxStrips) {
             strips = is;
+            converged = false;
             return value;
         }
         is += is;
@@ -203,6 +204,11 @@ double BennettRefraction(double altitudeDeg, double pressure, double temperature
     return r;
 }
 
+namespace {
+double RefractionIntegralChecked(double z, double HM, double TDK, double PMB, double RH,
+                                 double WL, double PHI, double TLR, double EPS, bool& converged);
+}  // namespace
+
 double IntegratedRefraction(double latitude, double refractionHeightM, double humidity,
                             double altitudeDeg, double pressure, double temperature) {
     const double h = altitudeDeg;
@@ -215,10 +221,16 @@ double IntegratedRefraction(double latitude, double refractionHeightM, double hu
         if (a <= -10.0) {
             r = 0.0;
         } else {
-            r = RefractionIntegral((90.0 - a) * kPi / 180.0, refractionHeightM, temperature + 273.0,
-                                   pressure, humidity / 100.0, kWavelengthMicrons,
-                                   latitude * kPi / 180.0, kLapseRateKPerM, kPrecisionRad) *
+            bool converged = true;
+            r = RefractionIntegralChecked((90.0 - a) * kPi / 180.0, refractionHeightM,
+                                          temperature + 273.0, pressure, humidity / 100.0,
+                                          kWavelengthMicrons, latitude * kPi / 180.0,
+                                          kLapseRateKPerM, kPrecisionRad, converged) *
                 kRadiansToArcminutes;
+            // In cold, dense air a ray below the horizon meets a singular point of
+            // the integrand and the passes never agree: the last pass is then
+            // meaningless (anything from -52' to 405'), so the formula answers.
+            if (!converged) return BennettRefraction(h, pressure, temperature);
         }
         dr = previous - r;
     }
@@ -233,8 +245,13 @@ double ComputeRefraction(double altitudeDeg, RefractionModel model, double latit
                                 temperature);
 }
 
-double RefractionIntegral(double z, double HM, double TDK, double PMB, double RH, double WL,
-                          double PHI, double TLR, double EPS) {
+namespace {
+
+// The refraction integral; converged is cleared when a layer stopped at the
+// strip cap without two passes agreeing.
+double RefractionIntegralChecked(double z, double HM, double TDK, double PMB, double RH,
+                                 double WL, double PHI, double TLR, double EPS, bool& converged) {
+    converged = true;
     // Zenith distance, limited to 93 degrees; the sign is restored at the end.
     const double z1 = WrapRadians(z);
     const double z2 = std::min(std::fabs(z1), D93);
@@ -307,13 +324,23 @@ double RefractionIntegral(double z, double HM, double TDK, double PMB, double RH
     double previous = kNoPreviousPass;
     int strips = kFirstStrips;
     const double refTroposphere =
-        IntegrateLayer(atm, Layer::kTroposphere, z2, ZT, F0, FT, R0, SK0, tol, strips, previous);
+        IntegrateLayer(atm, Layer::kTroposphere, z2, ZT, F0, FT, R0, SK0, tol, strips, previous,
+                       converged);
     strips = strips / 2;
     const double refStratosphere =
-        IntegrateLayer(atm, Layer::kStratosphere, ZTS, ZS, FTS, FS, RT, SK0, tol, strips, previous);
+        IntegrateLayer(atm, Layer::kStratosphere, ZTS, ZS, FTS, FS, RT, SK0, tol, strips, previous,
+                       converged);
 
     const double ref = refTroposphere + refStratosphere;
     return z1 < 0.0 ? -ref : ref;
+}
+
+}  // namespace
+
+double RefractionIntegral(double z, double HM, double TDK, double PMB, double RH, double WL,
+                          double PHI, double TLR, double EPS) {
+    bool converged = true;
+    return RefractionIntegralChecked(z, HM, TDK, PMB, RH, WL, PHI, TLR, EPS, converged);
 }
 
 }  // namespace tarvel

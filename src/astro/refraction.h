@@ -26,7 +26,9 @@ double BennettRefraction(double altitudeDeg, double pressure, double temperature
 // Integrated refraction in arcminutes: the integral below, wrapped in the same
 // kind of fixed-point iteration from the Bennett value (at most 10 integrals),
 // with wavelength 0.572 um, lapse rate 0.0065 K/m, precision 0.0001 rad and the
-// temperature in kelvin as temperature + 273. 0 at or below -10 degrees.
+// temperature in kelvin as temperature + 273. 0 at or below -10 degrees. Where
+// the integral cannot converge (a ray below the horizon in cold, dense air), the
+// Bennett value for the altitude.
 double IntegratedRefraction(double latitude, double refractionHeightM, double humidity,
                             double altitudeDeg, double pressure, double temperature);
 

@@ -235,5 +235,16 @@ TEST(RefractionIntegral, TropopauseAtZeroKelvin) {
     EXPECT_NEAR(atZero, warmer, 1e-10);
 }
 
+// Below about -3 degrees in cold, dense air the integral never converges; its
+// last pass means nothing, so the formula's value stands in.
+TEST(IntegratedRefraction, UnconvergedIntegralGivesTheFormulaValue) {
+    const double h = -5.0;
+    const double r = IntegratedRefraction(65.0, 100.0, 20.0, h, 1030.0, -40.0);
+    EXPECT_EQ(r, BennettRefraction(h, 1030.0, -40.0));
+    // Where it converges the integration answers as before.
+    EXPECT_NE(IntegratedRefraction(65.0, 100.0, 20.0, -5.0, 1010.0, 10.0),
+              BennettRefraction(-5.0, 1010.0, 10.0));
+}
+
 }  // namespace
 }  // namespace tarvel
