@@ -140,13 +140,13 @@ void CTableOptions::BuildForm() {
         place(box, c);
         flagBoxes_.push_back(box);
     }
-    auto radioPair = [this, &place](const ControlSpec(&specs)[2], QRadioButton*& first,
+    auto radioPair = [this, &place](const ControlSpec(&pair)[2], QRadioButton*& first,
                                     QRadioButton*& second) {
         auto* group = new QButtonGroup(this);
-        first = new QRadioButton(Translated(specs[0].caption), this);
-        second = new QRadioButton(Translated(specs[1].caption), this);
-        place(first, specs[0]);
-        place(second, specs[1]);
+        first = new QRadioButton(Translated(pair[0].caption), this);
+        second = new QRadioButton(Translated(pair[1].caption), this);
+        place(first, pair[0]);
+        place(second, pair[1]);
         group->addButton(first);
         group->addButton(second);
     };
