@@ -15,7 +15,9 @@ namespace {
 
 constexpr double kAberrationArcsec = 20.49552;  // constant of aberration kappa
 
-double Centuries(double jde) { return (jde - 2451545.0) / 36525.0; }
+double Centuries(double jde) {
+    return (jde - 2451545.0) / 36525.0;
+}
 
 // FK5 rotated longitude lambda' in radians.
 double Fk5RotatedLongitude(double theta, double jde) {
@@ -34,9 +36,8 @@ EclipticOffset AberrationWithSun(double lambda, double beta, double jde, double 
     const double sunR = DegToRad(sun);
     const double varpiR = DegToRad(varpi);
     EclipticOffset off;
-    off.dLongitude =
-        (e * k * std::cos(varpiR - lambdaR) - k * std::cos(sunR - lambdaR)) / std::cos(betaR) /
-        3600.0;
+    off.dLongitude = (e * k * std::cos(varpiR - lambdaR) - k * std::cos(sunR - lambdaR)) /
+                     std::cos(betaR) / 3600.0;
     off.dLatitude =
         -k * std::sin(betaR) * (std::sin(sunR - lambdaR) - e * std::sin(varpiR - lambdaR)) / 3600.0;
     return off;
@@ -79,8 +80,7 @@ double SunGeometricLongitude(double jde) {
 
 double Fk5LongitudeCorrection(double theta, double beta, double jde) {
     const double lp = Fk5RotatedLongitude(theta, jde);
-    return (-0.09033 + 0.03916 * (std::cos(lp) + std::sin(lp)) * std::tan(DegToRad(beta))) /
-           3600.0;
+    return (-0.09033 + 0.03916 * (std::cos(lp) + std::sin(lp)) * std::tan(DegToRad(beta))) / 3600.0;
 }
 
 double Fk5LatitudeCorrection(double theta, double jde) {
@@ -107,25 +107,29 @@ EquatorialCoords EclipticToEquatorial(double lambda, double beta, double epsilon
     const double b = DegToRad(beta);
     const double e = DegToRad(epsilon);
     EquatorialCoords eq;
-    eq.ra = RadToHours(
-        std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)));
+    eq.ra =
+        RadToHours(std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)));
     if (eq.ra < 0.0) eq.ra += 24.0;
-    eq.dec = RadToDeg(std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)));
+    eq.dec =
+        RadToDeg(std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)));
     return eq;
 }
 
 double EquationOfTimeMinutes(double jde) {
-    const double alpha =
-        EclipticToEquatorial(SunApparentLongitude(jde), SunApparentLatitude(jde), TrueObliquity(jde))
-            .ra;
+    const double alpha = EclipticToEquatorial(SunApparentLongitude(jde), SunApparentLatitude(jde),
+                                              TrueObliquity(jde))
+                             .ra;
     return EquationOfTimeMinutesFrom(jde, alpha, NutationLongitude1980(jde), TrueObliquity(jde));
 }
 
 double ClockReadingToJulianDay(int year, int month, int day, int hour, int minute, double second,
                                std::int16_t zoneHours, int zoneMinutes) {
-    const int monthLength[12] = {31, IsLeapYear(year, 1) ? 29 : 28, 31, 30, 31, 30,
-                                 31, 31,                            30, 31, 30, 31};
-    const int sign = zoneHours < 0 ? -1 : 1;
+    const int monthLength[12] = {
+        31, IsLeapYear(year, 1) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // The minutes take the sign of the hours; an offset of less than an hour
+    // west of Greenwich (zone hours 0, e.g. -0:30) has only the minutes to
+    // carry its sign.
+    const int sign = zoneHours < 0 || (zoneHours == 0 && zoneMinutes < 0) ? -1 : 1;
     const double offset = zoneHours + (sign * std::abs(zoneMinutes)) / 60.0;
     double h = hour - offset;
     if (h < 0.0) {
@@ -185,8 +189,8 @@ SunState SunPosition(int year, int month, int day, int hour, int minute, double 
     s.declination = eq.dec;
 
     const double distance = EarthRadiusVector(jd);
-    const EquatorialCoords topo = TopocentricEquatorialAt(eq.ra, eq.dec, distance, longitude,
-                                                          latitude, 0.0, GreenwichSiderealTime(jde));
+    const EquatorialCoords topo = TopocentricEquatorialAt(
+        eq.ra, eq.dec, distance, longitude, latitude, 0.0, GreenwichSiderealTime(jde));
     s.topoRightAscension = topo.ra;
     s.topoDeclination = topo.dec;
 
@@ -205,8 +209,8 @@ SunState SunPosition(int year, int month, int day, int hour, int minute, double 
 
 void CalcSunPosition(double& eclipticLongitude, double& eclipticLatitude, double& azimuth,
                      double& altitude, double& rightAscension, double& declination,
-                     double& equationOfTime, double& deltaT, int year, int month, int day,
-                     int hour, int minute, double second, std::int16_t zoneHours, int zoneMinutes,
+                     double& equationOfTime, double& deltaT, int year, int month, int day, int hour,
+                     int minute, double second, std::int16_t zoneHours, int zoneMinutes,
                      double latitude, double longitude, double& topoRightAscension,
                      double& topoDeclination, double& siderealTime, double& julianDay,
                      int deltaTGiven) {

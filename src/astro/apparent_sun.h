@@ -46,13 +46,14 @@ struct SunState {
 
 // The Sun for a clock reading of the zone's standard time (hour may be -1 or
 // above 23, minutes negative or above 59: they are counted on), zone as whole
-// hours and minutes (the minutes' magnitude takes the sign of the hours),
+// hours and minutes (the minutes' magnitude takes the sign of the hours, or
+// its own sign when the whole hours are 0, as in -0:30),
 // latitude north positive, longitude WEST positive. deltaTGiven == 0: Delta T is
 // computed from the model and written to deltaT; otherwise deltaT is used.
 void CalcSunPosition(double& eclipticLongitude, double& eclipticLatitude, double& azimuth,
                      double& altitude, double& rightAscension, double& declination,
-                     double& equationOfTime, double& deltaT, int year, int month, int day,
-                     int hour, int minute, double second, std::int16_t zoneHours, int zoneMinutes,
+                     double& equationOfTime, double& deltaT, int year, int month, int day, int hour,
+                     int minute, double second, std::int16_t zoneHours, int zoneMinutes,
                      double latitude, double longitude, double& topoRightAscension,
                      double& topoDeclination, double& siderealTime, double& julianDay,
                      int deltaTGiven);

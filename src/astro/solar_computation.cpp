@@ -1,5 +1,6 @@
 #include "astro/solar_computation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -9,6 +10,10 @@ double Wrap24(double hours) {
     double x = hours;
     if (x < 0.0) x += 24.0;
     if (x > 24.0) x -= 24.0;
+    if (x < 0.0 || x > 24.0) {
+        x = std::fmod(x, 24.0);
+        if (x < 0.0) x += 24.0;
+    }
     return x;
 }
 
@@ -23,21 +28,66 @@ constexpr double kTransitTolerance = 1.1574074074074074e-06;
 // Apparent rise and set, prayers: stop when two estimates differ by no more (hours).
 constexpr double kSearchTolerance = 2.777777777777778e-05;
 
-constexpr double kKaabaLatitude = 21.423333;
-constexpr double kKaabaLongitudeWest = -39.823333;
+// The Kaaba, Mecca: 21.4225 N, 39.8262 E.
+constexpr double kKaabaLatitude = 21.4225;
+constexpr double kKaabaLongitudeWest = -39.8262;
+
+// A reported event is a real crossing: the Sun evaluated at the reported
+// clock time meets the event's condition within these.
+constexpr double kAltitudeToleranceDeg = 0.001;  // also for the Qibla's azimuth
+constexpr double kHourAngleToleranceHours = 0.001 / 15.0;
+// Two evaluations closer than this (hours) count as the same instant when a
+// result is checked (the Sun moves less than 2e-5 degrees meanwhile).
+constexpr double kSameInstantHours = 1e-6;
+// Ratio of sidereal to solar time.
+constexpr double kSiderealRate = 1.00273790935;
 
 // The scans of the Qibla window stop after two days of 0.1-hour steps even if
 // the azimuth never changes sign (it always does within a day).
 constexpr int kQiblaScanLimit = 480;
 
-bool SameSign(double a, double b) { return (a > 0.0 && b > 0.0) || (a < 0.0 && b < 0.0); }
+bool SameSign(double a, double b) {
+    return (a > 0.0 && b > 0.0) || (a < 0.0 && b < 0.0);
+}
 
-int Sign(double x) { return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0); }
+int Sign(double x) {
+    return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0);
+}
+
+// Difference of two azimuths on the circle, reduced into (-180, 180].
+double AzimuthDifference(double azimuth, double target) {
+    double d = azimuth - target;
+    if (d <= -180.0) d += 360.0;
+    if (d > 180.0) d -= 360.0;
+    return d;
+}
+
+// Hours reduced into (-12, 12].
+double WrapHalfDay(double hours) {
+    double x = std::fmod(hours, 24.0);
+    if (x <= -12.0) x += 24.0;
+    if (x > 12.0) x -= 24.0;
+    return x;
+}
+
+// How an event's condition changes sign at its crossing.
+enum class Crossing { kRising, kSetting };
+
+// The Sun's evaluations at fixed clock times of the date that bound the
+// stretches over which the Sun only rises or only sets: midnight at both ends
+// of the date and the culminations between. Shared by every search that must
+// look for its crossing over the whole date.
+struct DaySamples {
+    static constexpr int kMax = 5;
+    double time[kMax] = {};
+    SunState sun[kMax];
+    int count = 0;
+};
 
 // One call of the driver: the request, the values shared by its steps, and the
 // Sun state left by the most recent evaluation.
 class Driver {
-public:
+  public:
     explicit Driver(const SolarRequest& request) : rq_(request) {
         s_ = rq_.summerTime ? 1 : 0;
         zoneWhole_ = static_cast<std::int16_t>(std::trunc(rq_.zoneHours));
@@ -48,7 +98,7 @@ public:
     SolarResult Run();
     int evaluations() const { return evaluations_; }
 
-private:
+  private:
     // The Sun at a clock reading of the requested date (summer hour removed).
     void Evaluate(int hour, int minute, double second) {
         sun_ = SunPosition(rq_.year, rq_.month, rq_.day, hour - s_, minute, second, zoneWhole_,
@@ -89,25 +139,89 @@ private:
     // Hour angle in hours at which the Sun's centre stands at altitude h0 for
     // declination dec; not-a-number when it never does.
     double HourAngle(double h0, double dec) const {
-        const double x = (std::sin(h0 * kDegToRad) - std::sin(dec * kDegToRad) * std::sin(phi_ * kDegToRad)) /
-                         (std::cos(dec * kDegToRad) * std::cos(phi_ * kDegToRad));
+        const double x =
+            (std::sin(h0 * kDegToRad) - std::sin(dec * kDegToRad) * std::sin(phi_ * kDegToRad)) /
+            (std::cos(dec * kDegToRad) * std::cos(phi_ * kDegToRad));
         return std::acos(x) * kRadToDeg / 15.0;
     }
     // The same for the true horizon.
     double HourAngleGeometric(double dec) const {
-        return std::acos(-std::tan(phi_ * kDegToRad) * std::tan(dec * kDegToRad)) * kRadToDeg / 15.0;
+        return std::acos(-std::tan(phi_ * kDegToRad) * std::tan(dec * kDegToRad)) * kRadToDeg /
+               15.0;
     }
 
     // Apparent time of Asr with shadow factor k for declination dec.
     double AsrApparentTime(double k, double dec) const;
+    // Altitude of the Sun's centre at Asr with shadow factor k: the shadow
+    // equals k times the object plus the noon shadow, cot hA = k + tan|phi - dec|;
+    // not-a-number when the Sun does not rise (|phi - dec| >= 90).
+    double AsrAltitude(double k, double dec) const;
+
+    // UT Julian Day of clock time t (hours in [0, 24]) of the requested date.
+    double ClockJulianDay(double t) const;
+    // Geocentric altitude of the Sun's centre, degrees, at clock time t as the
+    // searches reckon it: the declination of the state and the hour angle of the
+    // local apparent time that the clock shows (apparent time - 12 h).
+    double SearchAltitude(const SunState& sun, double t) const;
+    // Local hour angle of the Sun, hours in (-12, 12], at clock time t as the
+    // transit search reckons it (local sidereal time - right ascension), carried
+    // from the state's instant to t at the sidereal rate.
+    double TransitHourAngle(const SunState& sun, double t) const;
+
+    // Whether the Sun at clock time t meets a condition (a function of a state
+    // and its clock time that is zero at the event) within tolerance. Evaluates
+    // the Sun at t unless the current state is already at that instant.
+    template <typename Condition>
+    bool Meets(Condition condition, double t, double tolerance);
+    // Evaluates the Sun at midnight, at the culminations and at the next
+    // midnight of the requested date, once per call.
+    void EnsureDaySamples();
+    // A crossing of the condition through zero in the given direction on the
+    // requested date, refined to the instant; the current state is left at it.
+    // With two crossings, the one nearest the anchor (without an anchor: the
+    // first rising or the last setting one). A circular condition (an hour
+    // angle in (-12, 12]) jumping through +-12 does not cross.
+    template <typename Condition>
+    bool CrossingOnDate(Condition condition, Crossing direction, bool circular, double anchor,
+                        double& time);
+    // Turns a search's answer into a real crossing on the date. An answer that
+    // meets the condition stands and the chained state is kept as the search
+    // left it. Otherwise (no answer, or one where nothing happens, as when an
+    // event drifts across midnight on the clock) the crossing on the date is
+    // looked for; without one the event does not occur (time 0, the chained
+    // state kept). Returns whether the event occurs.
+    template <typename Condition>
+    bool Settle(Condition condition, Crossing direction, bool circular, double tolerance,
+                bool found, double anchor, double& time);
+
+    // Length of daylight between a rise and a set of the date, hours in [0, 24]
+    // (a set before the rise on the clock is the next day's). Without both: for
+    // one of them alone, twice the half-day arc to altitude h0 of the current
+    // declination; for neither, 24 when the declination and the latitude have
+    // the same sign (the Sun does not set), otherwise 0.
+    double Daylight(bool riseFound, bool setFound, double rise, double set, double h0) const {
+        if (riseFound && setFound) {
+            const double length = set - rise;
+            return length < 0.0 ? length + 24.0 : length;
+        }
+        if (riseFound || setFound) {
+            const double arc = 2.0 * HourAngle(h0, sun_.declination);
+            if (!std::isnan(arc)) return arc;
+        }
+        return SameSign(sun_.declination, phi_) ? 24.0 : 0.0;
+    }
 
     void Transit(SolarResult& r);
     // Geometric rise (rising) or set; returns false when there is none.
     bool GeometricEvent(bool rising, double& time, double& azimuth);
     bool ApparentEvent(bool rising, double h0, double& time, double& azimuth);
-    template <typename ApparentTime>
-    double Prayer(ApparentTime apparentTime);
+    template <typename ApparentTime, typename Condition>
+    bool Prayer(ApparentTime apparentTime, Condition condition, Crossing direction, double& time);
     double QiblaTime(double target, double riseBound, double setBound, bool sunRises);
+    // Whether the difference d = azimuth - target, of opposite signs d0 and d1
+    // at clock times t0 and t1, passes through 0 between them rather than
+    // through +-180 (the Sun in the opposite direction).
+    bool PassesTarget(double t0, double d0, double t1, double d1, double target);
 
     const SolarRequest& rq_;
     int s_ = 0;
@@ -118,7 +232,156 @@ private:
     double d_ = 0;   // longitude difference as a time correction, hours
     SunState sun_;
     int evaluations_ = 0;
+    double transitHint_ = std::nan("");  // clock time of the transit once found
+    DaySamples samples_;
 };
+
+double Driver::ClockJulianDay(double t) const {
+    const int h = static_cast<int>(std::trunc(t));
+    const int m = static_cast<int>(std::trunc((t - h) * 60.0));
+    const double sec = ((t - h) - m / 60.0) * 3600.0;
+    return ClockReadingToJulianDay(rq_.year, rq_.month, rq_.day, h - s_, m, sec, zoneWhole_,
+                                   zoneRest_);
+}
+
+double Driver::SearchAltitude(const SunState& sun, double t) const {
+    const double apparent = t - s_ + sun.equationOfTime / 3600.0 - d_;
+    const double hourAngle = (apparent - 12.0) * 15.0 * kDegToRad;
+    const double phi = phi_ * kDegToRad;
+    const double dec = sun.declination * kDegToRad;
+    const double sinAltitude =
+        std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(hourAngle);
+    return std::asin(std::clamp(sinAltitude, -1.0, 1.0)) * kRadToDeg;
+}
+
+double Driver::TransitHourAngle(const SunState& sun, double t) const {
+    double theta = rq_.zoneHours + sun.siderealTime - lh_;
+    if (theta > 24.0) theta -= 24.0;
+    if (theta < 0.0) theta += 24.0;
+    const double elapsedHours = (ClockJulianDay(t) - sun.julianDay) * 24.0;
+    return WrapHalfDay(theta - sun.rightAscension + elapsedHours * kSiderealRate);
+}
+
+double Driver::AsrAltitude(double k, double dec) const {
+    const double zenithAtNoon = std::fabs(phi_ - dec);
+    if (zenithAtNoon >= 90.0) return std::nan("");
+    return std::atan(1.0 / (k + std::tan(zenithAtNoon * kDegToRad))) * kRadToDeg;
+}
+
+template <typename Condition>
+bool Driver::Meets(Condition condition, double t, double tolerance) {
+    if (std::fabs(ClockJulianDay(t) - sun_.julianDay) * 24.0 > kSameInstantHours) {
+        SunAtClockTimeNoCarry(t);
+    }
+    return std::fabs(condition(sun_, t)) <= tolerance;
+}
+
+void Driver::EnsureDaySamples() {
+    if (samples_.count > 0) return;
+    const SunState chained = sun_;
+    // The upper culmination: the transit when found, else the clock time of
+    // local apparent noon; the lower ones lie half a day before and after.
+    const double upper = std::isnan(transitHint_)
+                             ? Wrap24(12.0 + s_ - sun_.equationOfTime / 3600.0 + d_)
+                             : transitHint_;
+    const double candidates[] = {0.0, upper - 12.0, upper, upper + 12.0, 24.0};
+    for (const double t : candidates) {
+        if (t < 0.0 || t > 24.0) continue;
+        if (samples_.count > 0 && t - samples_.time[samples_.count - 1] < 1e-4) continue;
+        if (t < 24.0 && 24.0 - t < 1e-4) continue;
+        SunAtClockTimeNoCarry(t);
+        samples_.time[samples_.count] = t;
+        samples_.sun[samples_.count] = sun_;
+        ++samples_.count;
+    }
+    sun_ = chained;
+}
+
+template <typename Condition>
+bool Driver::CrossingOnDate(Condition condition, Crossing direction, bool circular, double anchor,
+                            double& time) {
+    EnsureDaySamples();
+    int chosen = -1;
+    double best = 0.0;
+    double f0 = 0.0;
+    double f1 = 0.0;
+    for (int i = 0; i + 1 < samples_.count; ++i) {
+        const double a = condition(samples_.sun[i], samples_.time[i]);
+        const double b = condition(samples_.sun[i + 1], samples_.time[i + 1]);
+        if (!std::isfinite(a) || !std::isfinite(b)) continue;
+        const bool crosses =
+            direction == Crossing::kRising ? (a < 0.0 && b >= 0.0) : (a > 0.0 && b <= 0.0);
+        if (!crosses || (circular && std::fabs(b - a) >= 12.0)) continue;
+        double distance;
+        if (std::isnan(anchor)) {
+            distance = direction == Crossing::kRising ? i : -i;
+        } else if (anchor < samples_.time[i]) {
+            distance = samples_.time[i] - anchor;
+        } else if (anchor > samples_.time[i + 1]) {
+            distance = anchor - samples_.time[i + 1];
+        } else {
+            distance = 0.0;
+        }
+        if (chosen < 0 || distance < best) {
+            chosen = i;
+            best = distance;
+            f0 = a;
+            f1 = b;
+        }
+    }
+    if (chosen < 0) return false;
+
+    // Regula falsi with the Illinois modification: the end that stays put has
+    // its value halved, so both ends close in.
+    double lo = samples_.time[chosen];
+    double hi = samples_.time[chosen + 1];
+    double t = hi;
+    bool evaluated = false;
+    int side = 0;
+    for (int i = 0; i < 100 && hi - lo > 1e-9; ++i) {
+        t = (lo * f1 - hi * f0) / (f1 - f0);
+        if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
+        SunAtClockTimeNoCarry(t);
+        evaluated = true;
+        const double f = condition(sun_, t);
+        if (!std::isfinite(f)) return false;
+        if (std::fabs(f) <= 1e-10) break;
+        if ((f < 0.0) == (f0 < 0.0)) {
+            lo = t;
+            f0 = f;
+            if (side == 1) f1 *= 0.5;
+            side = 1;
+        } else {
+            hi = t;
+            f1 = f;
+            if (side == -1) f0 *= 0.5;
+            side = -1;
+        }
+    }
+    if (!evaluated) SunAtClockTimeNoCarry(t);
+    time = t;
+    return true;
+}
+
+template <typename Condition>
+bool Driver::Settle(Condition condition, Crossing direction, bool circular, double tolerance,
+                    bool found, double anchor, double& time) {
+    const SunState chained = sun_;
+    if (found) {
+        const bool meets = Meets(condition, time, tolerance);
+        sun_ = chained;
+        if (meets) return true;
+        anchor = time;
+    }
+    double t = 0.0;
+    if (CrossingOnDate(condition, direction, circular, anchor, t)) {
+        time = t;
+        return true;
+    }
+    sun_ = chained;
+    time = 0.0;
+    return false;
+}
 
 void Driver::Transit(SolarResult& r) {
     double t = 12.0 + s_;
@@ -136,7 +399,14 @@ void Driver::Transit(SolarResult& r) {
         t = t + 0.5 * delta;
         ++count;
     }
-    r.transit = Wrap24(t);
+    double transit = Wrap24(t);
+    const auto hourAngle = [this](const SunState& sun, double at) {
+        return TransitHourAngle(sun, at);
+    };
+    r.occurs.transit = Settle(hourAngle, Crossing::kRising, true, kHourAngleToleranceHours, true,
+                              std::nan(""), transit);
+    if (r.occurs.transit) transitHint_ = transit;
+    r.transit = transit;
     r.transitAltitude = sun_.altitude;
     r.transitRefraction =
         ComputeRefraction(r.transitAltitude, rq_.refractionModel, rq_.latitude,
@@ -146,11 +416,13 @@ void Driver::Transit(SolarResult& r) {
 
 bool Driver::GeometricEvent(bool rising, double& time, double& azimuth) {
     double apparent = 0.0;
+    double estimate = std::nan("");
     for (int i = 0; i < 5; ++i) {
         const double h = HourAngleGeometric(sun_.declination);
         apparent = rising ? 12.0 - h : 12.0 + h;
         if (std::isnan(apparent)) break;
-        SunAtClockTimeCarry(ApparentToClock(apparent));
+        estimate = ApparentToClock(apparent);
+        SunAtClockTimeCarry(estimate);
     }
     bool found = false;
     if (std::isnan(apparent)) {
@@ -160,6 +432,11 @@ bool Driver::GeometricEvent(bool rising, double& time, double& azimuth) {
         time = ApparentToClock(rising ? 12.0 - h : 12.0 + h);
         found = true;
     }
+    const auto onHorizon = [this](const SunState& sun, double at) {
+        return SearchAltitude(sun, at);
+    };
+    found = Settle(onHorizon, rising ? Crossing::kRising : Crossing::kSetting, false,
+                   kAltitudeToleranceDeg, found, estimate, time);
     azimuth = sun_.azimuth;
     return found;
 }
@@ -169,11 +446,13 @@ bool Driver::ApparentEvent(bool rising, double h0, double& time, double& azimuth
     double delta = 99.0;
     int count = 0;
     double apparent = 0.0;
+    double estimate = std::nan("");
     while (count < 5 && delta > kSearchTolerance) {
         const double h = HourAngle(h0, sun_.declination);
         apparent = rising ? 12.0 - h : 12.0 + h;
         if (std::isnan(apparent)) break;
         const double t = ApparentToClock(apparent);
+        estimate = t;
         SunAtClockTimeCarry(t);
         delta = std::fabs(t - prev);
         prev = t;
@@ -187,6 +466,11 @@ bool Driver::ApparentEvent(bool rising, double h0, double& time, double& azimuth
         time = Wrap24(ApparentToClock(rising ? 12.0 - h : 12.0 + h));
         found = true;
     }
+    const auto onHorizon = [this, h0](const SunState& sun, double at) {
+        return SearchAltitude(sun, at) - h0;
+    };
+    found = Settle(onHorizon, rising ? Crossing::kRising : Crossing::kSetting, false,
+                   kAltitudeToleranceDeg, found, estimate, time);
     azimuth = sun_.azimuth;
     return found;
 }
@@ -202,8 +486,8 @@ double Driver::AsrApparentTime(double k, double dec) const {
         const double x = 90.0 - std::fabs(phi_) + g * dec;
         const double a = std::tan(x * kDegToRad);
         hA = std::atan(a / (k * a + 1.0)) * kRadToDeg;
-        const double cosH = (std::sin(hA * kDegToRad) -
-                             std::sin(std::fabs(phi_) * kDegToRad) * std::sin(g * dec * kDegToRad)) /
+        const double cosH = (std::sin(hA * kDegToRad) - std::sin(std::fabs(phi_) * kDegToRad) *
+                                                            std::sin(g * dec * kDegToRad)) /
                             (std::cos(std::fabs(phi_) * kDegToRad) * std::cos(g * dec * kDegToRad));
         return 12.0 + std::acos(cosH) * kRadToDeg / 15.0;
     }
@@ -213,23 +497,48 @@ double Driver::AsrApparentTime(double k, double dec) const {
     return 12.0 + HourAngle(hA, dec);
 }
 
-template <typename ApparentTime>
-double Driver::Prayer(ApparentTime apparentTime) {
+template <typename ApparentTime, typename Condition>
+bool Driver::Prayer(ApparentTime apparentTime, Condition condition, Crossing direction,
+                    double& time) {
     double prev = 99.0;
     double delta = 99.0;
     int count = 0;
     double apparent = 0.0;
+    double estimate = std::nan("");
     while (count < 5 && delta > kSearchTolerance) {
         apparent = apparentTime(sun_.declination);
         if (std::isnan(apparent)) break;
         const double t = ApparentToClock(apparent);
+        estimate = t;
         SunAtClockTimeCarry(t);
         delta = std::fabs(t - prev);
         prev = t;
         ++count;
     }
-    if (std::isnan(apparent)) return 0.0;
-    return ApparentToClock(apparentTime(sun_.declination));
+    const bool found = !std::isnan(apparent);
+    time = found ? ApparentToClock(apparentTime(sun_.declination)) : 0.0;
+    return Settle(condition, direction, false, kAltitudeToleranceDeg, found, estimate, time);
+}
+
+bool Driver::PassesTarget(double t0, double d0, double t1, double d1, double target) {
+    // A slow change of d: the shorter way round is the way it went.
+    if (std::fabs(d1 - d0) <= 90.0) return true;
+    // A fast swing (the Sun near the zenith) could have gone either way round:
+    // narrow the step until d changes little across it; a passage through
+    // +-180 keeps a jump of nearly 360 however narrow the step.
+    for (int i = 0; i < 40 && std::fabs(d1 - d0) > 90.0 && t1 - t0 > 1e-9; ++i) {
+        const double tm = (t0 + t1) / 2.0;
+        SunAtClockTimeNoCarry(tm);
+        const double dm = AzimuthDifference(sun_.azimuth, target);
+        if ((d0 <= 0.0 && 0.0 <= dm) || (dm <= 0.0 && 0.0 <= d0)) {
+            t1 = tm;
+            d1 = dm;
+        } else {
+            t0 = tm;
+            d0 = dm;
+        }
+    }
+    return std::fabs(d1 - d0) <= 90.0;
 }
 
 double Driver::QiblaTime(double target, double riseBound, double setBound, bool sunRises) {
@@ -252,7 +561,7 @@ double Driver::QiblaTime(double target, double riseBound, double setBound, bool 
     }
     double lo = t;
     double aPrev = sun_.azimuth;
-    double fLo = aPrev - target;
+    double fLo = AzimuthDifference(aPrev, target);
 
     // End of the window: the last step before the next lower culmination, moved
     // to sunset when that comes earlier.
@@ -271,8 +580,12 @@ double Driver::QiblaTime(double target, double riseBound, double setBound, bool 
     }
     double hi = t2;
 
-    // Bracket: a 0.1-hour step in which the azimuth passes the target without
-    // jumping through +-180 (near the zenith or a pole's-side culmination).
+    // Bracket: a 0.1-hour step in which the Sun's direction passes the target,
+    // the two compared on the circle: the difference d = azimuth - target in
+    // (-180, 180] passes through 0. Where d passes through +-180 instead, the
+    // Sun passes the opposite direction, which is no crossing; where the
+    // azimuth itself wraps through +-180 (the Sun due north, for a target near
+    // north), d does not jump.
     bool bracketed = false;
     t = lo;
     for (;;) {
@@ -280,11 +593,15 @@ double Driver::QiblaTime(double target, double riseBound, double setBound, bool 
         if (t1 > hi) break;
         SunAtClockTimeNoCarry(t1);
         const double a1 = sun_.azimuth;
-        const bool passes = (aPrev <= target && target <= a1) || (a1 <= target && target <= aPrev);
-        if (passes && std::fabs(a1 - aPrev) <= 180.0) {
+        const double d0 = AzimuthDifference(aPrev, target);
+        const double d1 = AzimuthDifference(a1, target);
+        const bool passes = (d0 <= 0.0 && 0.0 <= d1) || (d1 <= 0.0 && 0.0 <= d0)
+                                ? PassesTarget(t1 - 0.1, d0, t1, d1, target)
+                                : false;
+        if (passes) {
             lo = t1 - 0.1;
             hi = t1;
-            fLo = aPrev - target;
+            fLo = d0;
             bracketed = true;
             break;
         }
@@ -295,10 +612,11 @@ double Driver::QiblaTime(double target, double riseBound, double setBound, bool 
 
     double delta = 999.0;
     int count = 0;
+    double mid = lo;
     while (count < 150 && std::fabs(delta) > 1e-05) {
-        const double mid = (lo + hi) / 2.0;
+        mid = (lo + hi) / 2.0;
         SunAtClockTimeNoCarry(mid);
-        delta = sun_.azimuth - target;
+        delta = AzimuthDifference(sun_.azimuth, target);
         if (Sign(delta) == Sign(fLo)) {
             lo = mid;
             fLo = delta;
@@ -307,8 +625,23 @@ double Driver::QiblaTime(double target, double riseBound, double setBound, bool 
         }
         ++count;
     }
-    if (count == 150) return -1.0;
-    double q = (lo + hi) / 2.0;
+    if (count == 150) {
+        // Near the zenith the azimuth can move by more than 1e-05 degrees in
+        // the smallest step of time a Julian Day resolves (about 40
+        // microseconds); the bracket is then as narrow as it gets, and a mid
+        // point within the tolerance of an answer is the answer.
+        if (std::fabs(delta) > kAltitudeToleranceDeg) return -1.0;
+    }
+    double q = count == 150 ? mid : (lo + hi) / 2.0;
+    // A mid point can meet the tolerance while the bracket is still wide, and
+    // the middle of the bracket is then off the Qibla by more than the
+    // tolerance of an answer: the answer is that mid point.
+    if (q != mid) {
+        const SunState last = sun_;
+        SunAtClockTimeNoCarry(q);
+        if (std::fabs(AzimuthDifference(sun_.azimuth, target)) > kAltitudeToleranceDeg) q = mid;
+        sun_ = last;
+    }
     while (q < 0.0) q += 24.0;
     while (q > 24.0) q -= 24.0;
     return q;
@@ -341,9 +674,9 @@ SolarResult Driver::Run() {
 
     // 5. Refraction at the instant.
     r.altitude = first.altitude;
-    const double refr = ComputeRefraction(r.altitude, rq_.refractionModel, rq_.latitude,
-                                          rq_.refractionHeight, rq_.humidity, rq_.pressure,
-                                          rq_.temperature);
+    const double refr =
+        ComputeRefraction(r.altitude, rq_.refractionModel, rq_.latitude, rq_.refractionHeight,
+                          rq_.humidity, rq_.pressure, rq_.temperature);
     r.refraction = refr * 1 / 60;
     r.refractedAltitude = r.altitude + refr / 60.0 >= 0.0 ? r.altitude + refr / 60.0 : r.altitude;
 
@@ -380,32 +713,37 @@ SolarResult Driver::Run() {
     Transit(r);
 
     // 12. Geometric rise and set, hours to sunset, geometric daylight.
-    GeometricEvent(true, r.geometricRise, r.geometricRiseAzimuth);
+    const bool riseFound = GeometricEvent(true, r.geometricRise, r.geometricRiseAzimuth);
     const bool setFound = GeometricEvent(false, r.geometricSet, r.geometricSetAzimuth);
+    r.occurs.geometricRise = riseFound;
+    r.occurs.geometricSet = setFound;
     r.hoursToSunset = setFound ? Wrap24(24.0 - r.italianHours) : 0.0;
-    if (setFound) {
-        r.geometricDaylight = r.geometricSet - r.geometricRise;
-    } else {
-        r.geometricDaylight = SameSign(sun_.declination, phi_) ? 24.0 : 0.0;
+    r.geometricDaylight = Daylight(riseFound, setFound, r.geometricRise, r.geometricSet, 0.0);
+    // Without a geometric sunrise or sunset the Sun either never sets or never rises.
+    const bool sunRises = riseFound || setFound || SameSign(sun_.declination, phi_);
+    // Where the date lacks the rise or the set, the hours counted from them
+    // follow the rule of the polar day.
+    const bool riseAndSet = riseFound && setFound;
+    if (!riseAndSet) {
+        r.italianHours = 0.0;
+        r.babylonianHours = 0.0;
+        r.hoursToSunset = 0.0;
     }
-    // Without a geometric sunset the Sun either never sets or never rises.
-    const bool sunRises = setFound || r.geometricDaylight == 24.0;
 
     // 13. Apparent set, then apparent rise, on a horizon lowered by 50' and by
     // the dip for the observer's height (a site below sea level has no dip).
     const double dipHeight = rq_.height > 0.0 ? rq_.height : 0.0;
     const double h0 = (-50.0 - 2.12 * std::sqrt(dipHeight)) / 60.0;
-    ApparentEvent(false, h0, r.apparentSet, r.apparentSetAzimuth);
-    const bool riseFound = ApparentEvent(true, h0, r.apparentRise, r.apparentRiseAzimuth);
-    if (riseFound) {
-        r.apparentDaylight = r.apparentSet - r.apparentRise;
-    } else {
-        r.apparentDaylight = SameSign(sun_.declination, phi_) ? 24.0 : 0.0;
-    }
+    r.occurs.apparentSet = ApparentEvent(false, h0, r.apparentSet, r.apparentSetAzimuth);
+    r.occurs.apparentRise = ApparentEvent(true, h0, r.apparentRise, r.apparentRiseAzimuth);
+    r.apparentDaylight =
+        Daylight(r.occurs.apparentRise, r.occurs.apparentSet, r.apparentRise, r.apparentSet, h0);
 
     // 14. Temporal hours; the sunrise or sunset it forms bounds the Qibla window.
-    double riseBound = r.geometricRise;
-    double setBound = r.geometricSet;
+    // Where the date has only one of the rise and the set, the missing one
+    // does not bound the window (a comparison with not-a-number is false).
+    double riseBound = !riseFound && setFound ? std::nan("") : r.geometricRise;
+    double setBound = !setFound && riseFound ? std::nan("") : r.geometricSet;
     {
         const double rg = r.geometricRise;
         const double sg = r.geometricSet;
@@ -430,14 +768,33 @@ SolarResult Driver::Run() {
         }
         while (x < 0.0) x += 24.0 / len;
         while (x > 12.0) x -= 24.0 / len;
-        r.temporalHours = x;
+        // The day or night is told by the searched rise and set, the hour's
+        // length by the instant's half-day arc; where the two disagree by a
+        // moment, x leaves [0, 12] by as much.
+        if (x < 0.0) x = 0.0;
+        if (x > 12.0) x = 12.0;
+        r.temporalHours = riseAndSet ? x : std::nan("");
     }
 
     // 15. Prayers, each search starting from the Sun the previous one left.
-    r.fajr = Prayer([this](double dec) { return 12.0 - HourAngle(rq_.fajrAngle, dec); });
-    r.asr1 = Prayer([this](double dec) { return AsrApparentTime(1.0, dec); });
-    r.asr2 = Prayer([this](double dec) { return AsrApparentTime(2.0, dec); });
-    r.isha = Prayer([this](double dec) { return 12.0 + HourAngle(rq_.ishaAngle, dec); });
+    const auto altitudeAbove = [this](double altitude) {
+        return [this, altitude](const SunState& sun, double at) {
+            return SearchAltitude(sun, at) - altitude;
+        };
+    };
+    const auto asrShadow = [this](double k) {
+        return [this, k](const SunState& sun, double at) {
+            return SearchAltitude(sun, at) - AsrAltitude(k, sun.declination);
+        };
+    };
+    r.occurs.fajr = Prayer([this](double dec) { return 12.0 - HourAngle(rq_.fajrAngle, dec); },
+                           altitudeAbove(rq_.fajrAngle), Crossing::kRising, r.fajr);
+    r.occurs.asr1 = Prayer([this](double dec) { return AsrApparentTime(1.0, dec); }, asrShadow(1.0),
+                           Crossing::kSetting, r.asr1);
+    r.occurs.asr2 = Prayer([this](double dec) { return AsrApparentTime(2.0, dec); }, asrShadow(2.0),
+                           Crossing::kSetting, r.asr2);
+    r.occurs.isha = Prayer([this](double dec) { return 12.0 + HourAngle(rq_.ishaAngle, dec); },
+                           altitudeAbove(rq_.ishaAngle), Crossing::kSetting, r.isha);
 
     // 16. Qibla direction (from the south, positive towards the east) and the
     // clock time at which the Sun stands in it.
@@ -450,6 +807,7 @@ SolarResult Driver::Run() {
     if (qibla > 180.0) qibla -= 360.0;
     r.qiblaAzimuth = qibla;
     r.qiblaTime = QiblaTime(-qibla, riseBound, setBound, sunRises);
+    r.occurs.qiblaTime = r.qiblaTime >= 0.0;
 
     r.deltaT = rq_.deltaTGiven ? rq_.deltaT : sun_.deltaT;
     return r;

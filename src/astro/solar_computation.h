@@ -13,9 +13,9 @@ struct SolarRequest {
     int year = 2000;
     int month = 1;
     int day = 1;
-    int hour = 12;      // on the local clock, summer hour included when summerTime
+    int hour = 12;  // on the local clock, summer hour included when summerTime
     int minute = 0;
-    double second = 0;  // fractional allowed
+    double second = 0;      // fractional allowed
     float zoneHours = 0;    // 5.75, -3.5 ...
     float zoneMinutes = 0;  // always zoneHours * 60
     double latitude = 45;
@@ -39,11 +39,11 @@ struct SolarRequest {
 // the temporal hours (the only not-a-number field).
 struct SolarResult {
     // Time measures
-    double julianDay = 0;            // UT, of the requested instant
-    double deltaT = 0;               // s: the request's, or the last evaluation's model value
-    double gmst = 0;                 // h, Greenwich sidereal time (with the equation of the equinoxes)
-    double lmst = 0;                 // h, local sidereal time, not reduced
-    double equationOfTime = 0;       // s, corrected for Delta T
+    double julianDay = 0;       // UT, of the requested instant
+    double deltaT = 0;          // s: the request's, or the last evaluation's model value
+    double gmst = 0;            // h, Greenwich sidereal time (with the equation of the equinoxes)
+    double lmst = 0;            // h, local sidereal time, not reduced
+    double equationOfTime = 0;  // s, corrected for Delta T
     double longitudeDifference = 0;  // degrees, positive west of the zone meridian
     double meanLocalTime = 0;        // h, not reduced
     double trueLocalTime = 0;        // h
@@ -59,8 +59,8 @@ struct SolarResult {
     double declination = 0;
     double topoRightAscension = 0;  // h
     double topoDeclination = 0;
-    double azimuth = 0;  // from the south, positive towards the west
-    double altitude = 0;  // topocentric, no refraction
+    double azimuth = 0;     // from the south, positive towards the west
+    double altitude = 0;    // topocentric, no refraction
     double refraction = 0;  // degrees
     double refractedAltitude = 0;
     // Rise, transit and set
@@ -84,6 +84,22 @@ struct SolarResult {
     double isha = 0;
     double qiblaAzimuth = 0;  // from the south, positive towards the EAST
     double qiblaTime = 0;     // -1 when there is none
+
+    // Whether each event occurs on the request's civil date. Where one does
+    // not, its field holds the marker above (0, or -1 for the Qibla time), which
+    // a reader cannot tell from an event at midnight; these flags can.
+    struct Occurrences {
+        bool transit = false;
+        bool geometricRise = false;
+        bool geometricSet = false;
+        bool apparentRise = false;
+        bool apparentSet = false;
+        bool fajr = false;
+        bool asr1 = false;
+        bool asr2 = false;
+        bool isha = false;
+        bool qiblaTime = false;
+    } occurs;
 };
 
 // Fills a SolarResult for the request. Raises nothing.
@@ -93,7 +109,9 @@ SolarResult CalcSolarParameters(const SolarRequest& request);
 SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations);
 
 // Shared steps of the driver.
-// x < 0: add 24 once; then x > 24: subtract 24 once. 0 and 24 stay.
+// x < 0: add 24; then x > 24: subtract 24. 0 and 24 stay. A value still
+// outside [0, 24] after one correction each way (more than a day off, as for
+// a site far from its zone meridian with summer time) is reduced modulo 24.
 double Wrap24(double hours);
 
 }  // namespace tarvel

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "astro/calendar.h"
+#include "table/table_parameters.h"
 #include "table/table_texts.h"
 
 #ifndef TARVEL_VERSION
@@ -333,6 +334,26 @@ std::optional<CliTableFormat> ParseTableFormat(std::string_view text) {
     return std::nullopt;
 }
 
+// The offset in force when summer time is not, otherwise that of the nearest
+// earlier (or else later) instant of standard time under the same rules, since
+// summer time need not be one hour (half an hour at Lord Howe).
+long StandardOffsetSeconds(std::time_t instant) {
+    std::tm local{};
+    if (localtime_r(&instant, &local) == nullptr) return 0;
+    if (local.tm_isdst <= 0) return local.tm_gmtoff;
+    constexpr std::time_t kWeek = 7 * 24 * 3600;
+    for (const std::time_t direction : {-kWeek, kWeek}) {
+        for (int week = 1; week <= 104; ++week) {
+            const std::time_t other = instant + direction * week;
+            std::tm then{};
+            if (localtime_r(&other, &then) != nullptr && then.tm_isdst == 0) {
+                return then.tm_gmtoff;
+            }
+        }
+    }
+    return local.tm_gmtoff - 3600;  // summer time all year: assume one hour
+}
+
 LocalClock SystemLocalClock() {
     LocalClock clock;
     clock.present = [] {
@@ -342,22 +363,12 @@ LocalClock SystemLocalClock() {
         LocalMoment moment;
         moment.date = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
         moment.time = {local.tm_hour, local.tm_min, static_cast<double>(local.tm_sec)};
-        // tm_gmtoff includes the summer hour while summer time is in force.
-        const long standardSeconds = local.tm_gmtoff - (local.tm_isdst > 0 ? 3600 : 0);
-        moment.standardZoneHours = static_cast<float>(standardSeconds / 3600.0);
+        moment.standardZoneHours = static_cast<float>(StandardOffsetSeconds(now) / 3600.0);
         return moment;
     };
     clock.summerTimeAt = [](const CivilDate& date, const ClockTime& time) {
-        std::tm local{};
-        local.tm_year = date.year - 1900;
-        local.tm_mon = date.month - 1;
-        local.tm_mday = date.day;
-        local.tm_hour = time.hour;
-        local.tm_min = time.minute;
-        local.tm_sec = static_cast<int>(time.second);
-        local.tm_isdst = -1;  // let the system's rule decide
-        std::mktime(&local);
-        return local.tm_isdst > 0;
+        return CLibraryDaylightTime(
+            {date.year, date.month, date.day, time.hour, time.minute, time.second});
     };
     return clock;
 }
@@ -559,7 +570,10 @@ class InstantSiteOptions {
             request.summerTime = false;
         } else if (request.zoneHours == now.standardZoneHours) {
             // The computer's rule belongs to the computer's own zone only.
-            request.summerTime = clock.summerTimeAt(civilDate, clockTime);
+            request.summerTime = SummerTimeByComputerRule(
+                {civilDate.year, civilDate.month, civilDate.day, clockTime.hour, clockTime.minute,
+                 clockTime.second},
+                [&](const TableRowInstant&) { return clock.summerTimeAt(civilDate, clockTime); });
         } else {
             request.summerTime = false;
         }

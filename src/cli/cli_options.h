@@ -7,6 +7,7 @@
 // program.
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -89,6 +90,10 @@ struct LocalClock {
 // The computer's own clock and summer-time rule (the C library's local time,
 // which follows the TZ variable).
 LocalClock SystemLocalClock();
+
+// The standard offset of the computer's zone at an instant, in seconds east
+// of UTC, from its time-zone rules: summer time need not be one hour.
+long StandardOffsetSeconds(std::time_t instant);
 
 // "+5", "-12", "1000": an optional sign and digits, the whole text; a value
 // beyond the range of int is clamped to it. nullopt for any other text.

@@ -19,6 +19,12 @@ nlohmann::ordered_json Number(double value) {
     return value;
 }
 
+// The time of an event, or null when it does not occur on the date.
+nlohmann::ordered_json EventTime(double value, bool occurs) {
+    if (!occurs) return nullptr;
+    return Number(value);
+}
+
 }  // namespace
 
 std::string ResultReport(const std::vector<ResultText>& texts) {
@@ -65,25 +71,25 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     json["altitude"] = Number(r.altitude);
     json["refraction"] = Number(r.refraction);
     json["refractedAltitude"] = Number(r.refractedAltitude);
-    json["transit"] = Number(r.transit);
+    json["transit"] = EventTime(r.transit, r.occurs.transit);
     json["transitAltitude"] = Number(r.transitAltitude);
     json["transitRefraction"] = Number(r.transitRefraction);
-    json["geometricRise"] = Number(r.geometricRise);
+    json["geometricRise"] = EventTime(r.geometricRise, r.occurs.geometricRise);
     json["geometricRiseAzimuth"] = Number(r.geometricRiseAzimuth);
-    json["geometricSet"] = Number(r.geometricSet);
+    json["geometricSet"] = EventTime(r.geometricSet, r.occurs.geometricSet);
     json["geometricSetAzimuth"] = Number(r.geometricSetAzimuth);
     json["geometricDaylight"] = Number(r.geometricDaylight);
-    json["apparentRise"] = Number(r.apparentRise);
+    json["apparentRise"] = EventTime(r.apparentRise, r.occurs.apparentRise);
     json["apparentRiseAzimuth"] = Number(r.apparentRiseAzimuth);
-    json["apparentSet"] = Number(r.apparentSet);
+    json["apparentSet"] = EventTime(r.apparentSet, r.occurs.apparentSet);
     json["apparentSetAzimuth"] = Number(r.apparentSetAzimuth);
     json["apparentDaylight"] = Number(r.apparentDaylight);
-    json["fajr"] = Number(r.fajr);
-    json["asr1"] = Number(r.asr1);
-    json["asr2"] = Number(r.asr2);
-    json["isha"] = Number(r.isha);
+    json["fajr"] = EventTime(r.fajr, r.occurs.fajr);
+    json["asr1"] = EventTime(r.asr1, r.occurs.asr1);
+    json["asr2"] = EventTime(r.asr2, r.occurs.asr2);
+    json["isha"] = EventTime(r.isha, r.occurs.isha);
     json["qiblaAzimuth"] = Number(r.qiblaAzimuth);
-    json["qiblaTime"] = Number(r.qiblaTime);
+    json["qiblaTime"] = EventTime(r.qiblaTime, r.occurs.qiblaTime);
 
     nlohmann::ordered_json& q = json["request"];
     q["year"] = request.year;

@@ -52,6 +52,9 @@ struct TableColumn {
     TableCellKind cell;
     double (*value)(const SolarResult&);  // nullptr for the date and time columns
     std::string_view csvName;             // English name in the CSV header row
+    // For the columns of events: whether the event occurs on the row's date
+    // (the CSV leaves the cell empty when it does not). nullptr: always a value.
+    bool (*occurs)(const SolarResult&) = nullptr;
 };
 
 // All 47 columns in table order.

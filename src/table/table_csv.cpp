@@ -104,7 +104,7 @@ std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRo
                 !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) {
                 continue;
             }
-            if (column.cell == TableCellKind::QiblaTime && value < 0.0) {
+            if (column.occurs != nullptr && !column.occurs(row.result)) {
                 continue;
             }
             text += CsvField(RoundTripDecimal(value));

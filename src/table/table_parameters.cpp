@@ -236,7 +236,8 @@ void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit)
     }
 }
 
-bool SummerTimeForStartInstant(const TableRowInstant& t) {
+bool SummerTimeByComputerRule(const TableRowInstant& t,
+                              const std::function<bool(const TableRowInstant&)>& isDaylight) {
     const TableRowInstant threshold{1970, 1, 1, 12, 0, 0.0};
     const auto key = [](const TableRowInstant& i) {
         return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
@@ -244,6 +245,14 @@ bool SummerTimeForStartInstant(const TableRowInstant& t) {
     if (!(key(t) > key(threshold))) {
         return false;
     }
+    return isDaylight(t);
+}
+
+bool SummerTimeForStartInstant(const TableRowInstant& instant) {
+    return SummerTimeByComputerRule(instant, CLibraryDaylightTime);
+}
+
+bool CLibraryDaylightTime(const TableRowInstant& t) {
     std::tm local{};
     local.tm_year = t.year - 1900;
     local.tm_mon = t.month - 1;

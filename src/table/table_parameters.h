@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -128,6 +129,18 @@ void AdvanceRowInstant(TableRowInstant& instant, double stepValue, TableStepUnit
 // of the zone list plays no part. (A change of the time picker alone leaves
 // the box as it is.)
 bool SummerTimeForStartInstant(const TableRowInstant& localInstant);
+
+// Whether daylight-saving time is in force at a local instant under the
+// computer's own time-zone rules (the C library's conversion of a local time
+// deciding); false when the conversion fails.
+bool CLibraryDaylightTime(const TableRowInstant& localInstant);
+
+// The rule above with the computer's daylight-saving state given by the
+// caller (the windows ask Qt's time zone, the command-line tool the C
+// library): false up to 1970-01-01 12:00:00, isDaylight(localInstant) after.
+// The window, the table window and the command-line tool all decide by it.
+bool SummerTimeByComputerRule(const TableRowInstant& localInstant,
+                              const std::function<bool(const TableRowInstant&)>& isDaylight);
 
 // The field a validation failure concerns (the window returns the focus there).
 enum class TableField {

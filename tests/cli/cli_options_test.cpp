@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -241,6 +243,9 @@ TEST(CliOptionsTest, SummerTimeFollowsTheGivenDateAndTheOwnZoneOnly) {
         {{"--date", "2024-01-15", "--summer"}, true},
         {{"--zone", "5.75", "--summer"}, true},
         {{"--no-summer"}, false},
+        // Up to 1970-01-01 12:00 the computer's rule is not asked, as in the windows.
+        {{"--date", "1969-08-15"}, false},
+        {{"--date", "1970-08-15"}, true},
     };
     for (const Case& c : cases) {
         FakeClock fake;
@@ -342,6 +347,42 @@ TEST(CliOptionsTest, HelpAndVersionArePrinted) {
     EXPECT_EQ(version.action, CliAction::kPrint);
     EXPECT_EQ(version.text, CliVersionText());
     EXPECT_EQ(version.text.rfind("tarvel-cli ", 0), 0u) << version.text;
+}
+
+}  // namespace
+}  // namespace tarvel
+
+namespace tarvel {
+namespace {
+
+// The computer's standard zone from its rules, under a few POSIX zone rules.
+TEST(CliOptionsTest, StandardOffsetFromTheZoneRules) {
+    const char* saved = std::getenv("TZ");
+    const std::string savedZone = saved != nullptr ? saved : "";
+    struct Case {
+        const char* rule;
+        std::time_t instant;
+        long expected;
+    } cases[] = {
+        // 2024-01-15 and 2024-07-15, 00:00 UT.
+        {"CET-1CEST,M3.5.0,M10.5.0/3", 1705276800, 3600},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", 1721001600, 3600},
+        // Lord Howe Island: UTC+10:30, summer time half an hour ahead.
+        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", 1705276800, 37800},
+        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", 1721001600, 37800},
+        {"UTC0", 1721001600, 0},
+    };
+    for (const Case& c : cases) {
+        setenv("TZ", c.rule, 1);
+        tzset();
+        EXPECT_EQ(StandardOffsetSeconds(c.instant), c.expected) << c.rule << " at " << c.instant;
+    }
+    if (saved != nullptr) {
+        setenv("TZ", savedZone.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     EXPECT_EQ(parsed.at("qiblaAzimuth").get<double>(), result.qiblaAzimuth);
 }
 
-TEST(CliProgramTest, JsonHasEveryFieldAndNullForMissingTemporalHours) {
+TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
     const ProgramRun run = RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "+01:00",
                                    "--no-summer", "--lat", "80", "--lon", "15E", "--json"});
     ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
@@ -218,20 +218,14 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForMissingTemporalHours) {
         "transit",
         "transitAltitude",
         "transitRefraction",
-        "geometricRise",
         "geometricRiseAzimuth",
-        "geometricSet",
         "geometricSetAzimuth",
         "geometricDaylight",
-        "apparentRise",
         "apparentRiseAzimuth",
-        "apparentSet",
         "apparentSetAzimuth",
         "apparentDaylight",
-        "fajr",
         "asr1",
         "asr2",
-        "isha",
         "qiblaAzimuth",
         "qiblaTime",
     };
@@ -239,11 +233,17 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForMissingTemporalHours) {
         ASSERT_TRUE(parsed.contains(name)) << name;
         EXPECT_TRUE(parsed.at(name).is_number()) << name << " = " << parsed.at(name).dump();
     }
-    // Midnight Sun: no rise or set, so no temporal hours.
-    ASSERT_TRUE(parsed.contains("temporalHours"));
-    EXPECT_TRUE(parsed.at("temporalHours").is_null()) << parsed.at("temporalHours").dump();
+    // Midnight Sun: no rise or set, so no temporal hours, and the Sun never
+    // goes down to Fajr's or Isha's depression. Absent events are null, which
+    // cannot be mistaken for midnight.
+    const char* absent[] = {"temporalHours", "geometricRise", "geometricSet", "apparentRise",
+                            "apparentSet",   "fajr",          "isha"};
+    for (const char* name : absent) {
+        ASSERT_TRUE(parsed.contains(name)) << name;
+        EXPECT_TRUE(parsed.at(name).is_null()) << name << " = " << parsed.at(name).dump();
+    }
     EXPECT_EQ(parsed.at("geometricDaylight").get<double>(), 24.0);
-    EXPECT_EQ(parsed.size(), std::size(numbers) + 2);  // + temporalHours + request
+    EXPECT_EQ(parsed.size(), std::size(numbers) + std::size(absent) + 1);  // + request
 
     const nlohmann::json& q = parsed.at("request");
     EXPECT_EQ(q.at("latitude").get<double>(), 80.0);
@@ -282,6 +282,10 @@ TEST(CliProgramTest, DefaultZoneAndSummerTimeComeFromTheComputer) {
         {{"--date", "2024-01-15", "--time", "12:00", "--summer"}, 1.0, true},
         // Another zone than the computer's: no summer time unless asked for.
         {{"--date", "2024-07-01", "--time", "12:00", "--zone", "5.75"}, 5.75, false},
+        // Up to 1970-01-01 12:00 the computer's rules are not consulted, as in
+        // the windows.
+        {{"--date", "1969-07-15", "--time", "12:00"}, 1.0, false},
+        {{"--date", "1970-07-15", "--time", "12:00"}, 1.0, true},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
@@ -293,6 +297,15 @@ TEST(CliProgramTest, DefaultZoneAndSummerTimeComeFromTheComputer) {
         EXPECT_EQ(q.at("zoneMinutes").get<double>(), c.zoneHours * 60) << Joined(c.args);
         EXPECT_EQ(q.at("summerTime").get<bool>(), c.summer) << Joined(c.args);
         EXPECT_EQ(q.at("hour").get<int>(), 12) << "the clock reading as given";
+    }
+    // Summer time of half an hour (Lord Howe Island, standard time UTC+10:30):
+    // the standard zone comes from the rules, not from the offset minus an hour.
+    const char* kLordHowe = "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0";
+    for (const char* date : {"2024-01-15", "2024-07-15"}) {
+        const ProgramRun run = RunCli({"--date", date, "--time", "12:00", "--json"}, kLordHowe);
+        ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+        const nlohmann::json q = nlohmann::json::parse(run.out).at("request");
+        EXPECT_EQ(q.at("zoneHours").get<double>(), 10.5) << date;
     }
     // On a computer running on UTC every default is UTC without summer time.
     const ProgramRun utc = RunCli({"--date", "2024-07-01", "--json"}, "UTC");

@@ -99,21 +99,33 @@ TEST(CsvTest, ValuesReadBackExactly) {
 TEST(CsvTest, MissingValuesAreEmpty) {
     TableOptions options;
     options.showTemporalHours = true;
+    options.showIsha = true;
     options.showQiblaTime = true;
     TableRow noQibla = PlainRow();
     noQibla.result.qiblaTime = -1;
+    noQibla.result.occurs.qiblaTime = false;
     TableRow noTemporal = PlainRow();
     noTemporal.result.temporalHours = std::nan("");
+    // An event that does not occur holds 0, which must not read as midnight.
+    TableRow noIsha = PlainRow();
+    noIsha.result.isha = 0;
+    noIsha.result.occurs.isha = false;
+    TableRow ishaAtMidnight = PlainRow();
+    ishaAtMidnight.result.isha = 0;
     TableRow failed = PlainRow();
     failed.computed = false;
     failed.error = "x";
     EXPECT_EQ(
-        Lines(WriteTableCsv(options, {PlainRow(), noQibla, noTemporal, failed}, 45.0)),
-        (std::vector<std::string>{"Date,Time,TemporalHours,QiblaTime",
-                                  "2025-12-09,12:00:00.00,6,9.5", "2025-12-09,12:00:00.00,6,",
-                                  "2025-12-09,12:00:00.00,,9.5", "2025-12-09,12:00:00.00,,"}));
+        Lines(WriteTableCsv(
+            options, {PlainRow(), noQibla, noTemporal, noIsha, ishaAtMidnight, failed}, 45.0)),
+        (std::vector<std::string>{
+            "Date,Time,TemporalHours,Isha,QiblaTime", "2025-12-09,12:00:00.00,6,18.25,9.5",
+            "2025-12-09,12:00:00.00,6,18.25,", "2025-12-09,12:00:00.00,,18.25,9.5",
+            "2025-12-09,12:00:00.00,6,,9.5", "2025-12-09,12:00:00.00,6,0,9.5",
+            "2025-12-09,12:00:00.00,,,"}));
     // At 66.55 degrees or more the temporal hours are not shown, whatever was computed.
-    EXPECT_EQ(Lines(WriteTableCsv(options, {PlainRow()}, -70.0))[1], "2025-12-09,12:00:00.00,,9.5");
+    EXPECT_EQ(Lines(WriteTableCsv(options, {PlainRow()}, -70.0))[1],
+              "2025-12-09,12:00:00.00,,18.25,9.5");
 }
 
 TEST(CsvTest, QuotingOfFields) {

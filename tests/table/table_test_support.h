@@ -56,6 +56,7 @@ inline SolarResult PlainResult() {
     r.isha = 18.25;
     r.qiblaAzimuth = 43.5;
     r.qiblaTime = 9.5;
+    r.occurs = {true, true, true, true, true, true, true, true, true, true};
     return r;
 }
 

@@ -639,13 +639,11 @@ void CTarvelDlg::ComputeSolarParameters() {
 
 void CTarvelDlg::OnDateChanged() {
     ReadPickers();
-    // Summer time from the system's rule only after 1970-01-01 12:00:00.
-    if (std::make_tuple(year_, month_, day_, hour_, minute_, second_) >
-        std::make_tuple(1970, 1, 1, 12, 0, 0.0)) {
-        summerTime_ = SummerTimeAt(datePicker_->date(), timePicker_->time()) ? 1 : 0;
-    } else {
-        summerTime_ = 0;
-    }
+    const bool summer = SummerTimeByComputerRule(
+        {year_, month_, day_, hour_, minute_, second_}, [this](const TableRowInstant&) {
+            return SummerTimeAt(datePicker_->date(), timePicker_->time());
+        });
+    summerTime_ = summer ? 1 : 0;
     summerBox_->setChecked(summerTime_ != 0);
     if (autoRadio_->isChecked()) {
         WriteAutomaticDeltaT();
