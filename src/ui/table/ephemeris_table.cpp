@@ -486,6 +486,9 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
 
     const TableOptions options = options_;
     const TableTexts texts = texts_;
+    // The C library's separator and short date of the user's locale, as the
+    // command-line tool writes them (QLocale's short dates differ: two-digit
+    // years, unpadded days).
     const TableLocale locale = TableLocaleFromEnvironment();
     worker_ = std::jthread([this, generation, parameters, options, texts, locale, target,
                             finished](std::stop_token stop) {
