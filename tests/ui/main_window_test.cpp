@@ -106,6 +106,7 @@ class MainWindowTest : public QObject {
     void nowButtonResetsThePresentMoment();
     void enterNeverCloses();
     void escapeCloses();
+    void f1AsksForTheWindowsTopic();
     void exitCommandCloses();
     void menuCommands();
     void preferencesRecomputeAfterOk();
@@ -590,6 +591,24 @@ void MainWindowTest::escapeCloses() {
     QTest::keyClick(s.Field(1005), Qt::Key_Escape);
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.window->result(), int(QDialog::Rejected));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::f1AsksForTheWindowsTopic() {
+    Shown s;
+    RecordedHelp help;
+    // Whichever control has the focus (a field, a picker, the list, a button).
+    const int ids[] = {1005, 1002, 1003, 1063};
+    for (int id : ids) {
+        s.window->Control(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    }
+    QCOMPARE(help.requests.size(), int(std::size(ids)));
+    for (const RecordedHelp::Request& request : help.requests) {
+        QCOMPARE(request.owner, s.window.get());
+        QCOMPARE(request.topic, QString::fromLatin1(help_topic::kMainPage));
+    }
+    QVERIFY(s.window->isVisible());
     QVERIFY(s.sink.messages.isEmpty());
 }
 

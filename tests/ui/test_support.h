@@ -13,6 +13,7 @@
 #include <QVector>
 #include <functional>
 
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/tarvel_dlg.h"
 
@@ -34,6 +35,24 @@ class RecordingSink : public MessageSink {
     QString LastText() const { return messages.isEmpty() ? QString() : messages.back().text; }
 
     QVector<Message> messages;
+};
+
+// Records the help topics the windows ask for while it lives.
+struct RecordedHelp {
+    struct Request {
+        QWidget* owner;
+        QString topic;
+    };
+    QVector<Request> requests;
+
+    RecordedHelp() {
+        SetHelpHandler([this](QWidget* owner, const QString& topic) {
+            requests.push_back({owner, topic});
+        });
+    }
+    ~RecordedHelp() { SetHelpHandler(HelpHandler()); }
+    RecordedHelp(const RecordedHelp&) = delete;
+    RecordedHelp& operator=(const RecordedHelp&) = delete;
 };
 
 inline QTimeZone Rome() {

@@ -1,15 +1,14 @@
 #include "ui/main/tarvel_dlg.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -34,6 +33,7 @@
 #include "ui/main/form_fields.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/time_zones.h"
 
@@ -145,15 +145,6 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
 }
 
-// The pickers' range.
-QDateTime PickerMinimum() {
-    return QDateTime(QDate(1900, 1, 1), QTime(0, 0, 0));
-}
-
-QDateTime PickerMaximum() {
-    return QDateTime(QDate(3000, 1, 1), QTime(0, 0, 0));
-}
-
 }  // namespace
 
 FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
@@ -202,17 +193,10 @@ CTarvelDlg::CTarvelDlg(const AppSettings& settings, Environment environment, Mes
            menuBar_->sizeHint().height() + client.height() + horizontalBar_->sizeHint().height());
 
     Initialize();
-    qApp->installEventFilter(this);
 }
 
 CTarvelDlg::~CTarvelDlg() {
-    qApp->removeEventFilter(this);
-    // The base class hides the window after this object's members are gone:
-    // the controls' signals (a field losing the focus) must not reach it.
-    closing_ = true;
-    for (QObject* child : findChildren<QObject*>()) {
-        disconnect(child, nullptr, this, nullptr);
-    }
+    focusGuard_.StopListening(this);
 }
 
 QSize CTarvelDlg::DesignedClientSize() const {
@@ -239,36 +223,18 @@ void CTarvelDlg::BuildForm() {
         const QRect rect = units.Rect(c.x, c.y, c.w, c.h);
         QWidget* control = nullptr;
         switch (c.kind) {
-            case Kind::TimePicker: {
-                timePicker_ = new QTimeEdit(canvas_);
-                timePicker_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-                timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-                timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                // Within the range the time picker covers the whole day.
-                timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
+            case Kind::TimePicker:
+                timePicker_ = MakeTimePicker(canvas_);
                 control = timePicker_;
                 break;
-            }
-            case Kind::DatePicker: {
-                datePicker_ = new QDateEdit(canvas_);
-                const QLocale italian(QLocale::Italian, QLocale::Italy);
-                datePicker_->setLocale(italian);
-                datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
-                datePicker_->setCalendarPopup(true);
-                datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
+            case Kind::DatePicker:
+                datePicker_ = MakeDatePicker(canvas_);
                 control = datePicker_;
                 break;
-            }
-            case Kind::ZoneList: {
-                zoneList_ = new QComboBox(canvas_);
-                zoneList_->setEditable(false);
-                for (const TimeZoneEntry& entry : kTimeZoneEntries) {
-                    zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
-                }
+            case Kind::ZoneList:
+                zoneList_ = MakeZoneList(canvas_);
                 control = zoneList_;
                 break;
-            }
             case Kind::CheckBox:
                 summerBox_ = new WrappingCheckBox(Translated(c.label), canvas_);
                 control = summerBox_;
@@ -308,15 +274,9 @@ void CTarvelDlg::BuildForm() {
                 control = nowButton_;
                 break;
         }
-        control->setProperty(kControlIdProperty, c.id);
-        control->setObjectName(QStringLiteral("c%1").arg(c.id));
+        NumberControl(control, c.id);
         if (c.kind == Kind::ZoneList) {
-            // The list's height includes its open list.
-            const int closedHeight = control->sizeHint().height();
-            control->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
-            const int itemHeight = zoneList_->fontMetrics().height() + 2;
-            zoneList_->setMaxVisibleItems(
-                std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+            PlaceDropDownList(zoneList_, rect);
         } else if (c.kind == Kind::Radio) {
             // A one-word caption cannot wrap: the button keeps its place and
             // height and is widened to show the whole word.
@@ -347,10 +307,10 @@ void CTarvelDlg::BuildForm() {
     connect(nowButton_, &QPushButton::clicked, this, [this] { OnNowClicked(); });
     connect(autoRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
     connect(manualRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
-    for (FormEdit* field : {latitudeField_, longitudeField_, heightField_, deltaTField_}) {
-        connect(field, &FormEdit::focusLeft, this,
-                [this, field](Qt::FocusReason reason) { OnSiteFieldKillFocus(field, reason); });
-    }
+    focusGuard_.OnFocusLeft(latitudeField_, this, [this] { OnLatitudeKillFocus(); });
+    focusGuard_.OnFocusLeft(longitudeField_, this, [this] { OnLongitudeKillFocus(); });
+    focusGuard_.OnFocusLeft(heightField_, this, [this] { OnHeightKillFocus(); });
+    focusGuard_.OnFocusLeft(deltaTField_, this, [this] { OnDeltaTKillFocus(); });
     connect(canvas_, &FormCanvas::resized, this, [this] { OnCanvasResized(); });
 }
 
@@ -475,7 +435,7 @@ QString CTarvelDlg::OutputText(int id) const {
 // Form pass
 
 bool CTarvelDlg::FormPass() {
-    ++formPassDepth_;
+    const FocusGuard::Pass pass(focusGuard_);
     refusedField_ = nullptr;
     bool ok = false;
     if (!ReadNumberField(latitudeField_, -90.0, 90.0, latitudeValue_, *sink_, this)) {
@@ -491,7 +451,6 @@ bool CTarvelDlg::FormPass() {
             ok = true;
         }
     }
-    --formPassDepth_;
     return ok;
 }
 
@@ -674,24 +633,6 @@ void CTarvelDlg::OnSummerTimeClicked() {
     ComputeSolarParameters();
 }
 
-void CTarvelDlg::OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason) {
-    // A popup (a menu, a picker's calendar) gives the focus back afterwards;
-    // while a form pass shows its message or the window closes, the focus
-    // moves are the program's own.
-    if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
-        return;
-    }
-    if (field == latitudeField_) {
-        OnLatitudeKillFocus();
-    } else if (field == longitudeField_) {
-        OnLongitudeKillFocus();
-    } else if (field == heightField_) {
-        OnHeightKillFocus();
-    } else {
-        OnDeltaTKillFocus();
-    }
-}
-
 void CTarvelDlg::OnLatitudeKillFocus() {
     if (FormPass()) {
         settings_.latitude = latitudeValue_;
@@ -815,28 +756,23 @@ void CTarvelDlg::OnExit() {
 // ---------------------------------------------------------------------------
 // Window events
 
-bool CTarvelDlg::eventFilter(QObject* watched, QEvent* event) {
-    // Enter anywhere in the window is the window's own command and never
-    // reaches a control or the dialog's default button.
-    if (event->type() == QEvent::KeyPress && isVisible()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // The menu bar keeps its own keyboard navigation.
-            const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget != nullptr && widget->window() == this &&
-                qobject_cast<const QMenuBar*>(widget) == nullptr) {
-                OnEnter();
-                return true;
-            }
-        }
+void CTarvelDlg::keyPressEvent(QKeyEvent* event) {
+    // The keys the controls leave to the window. Enter is the window's own
+    // command: it never reaches the dialog's default button and never closes
+    // the window. Escape closes it (the dialog's own handling).
+    if (IsEnterKey(*event)) {
+        OnEnter();
+    } else if (event->key() == Qt::Key_F1) {
+        RequestHelpTopic(this, help_topic::kMainPage);
+    } else {
+        QDialog::keyPressEvent(event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CTarvelDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        closing_ = false;
+        focusGuard_.SetClosing(false);
         ComputeSolarParameters();
     }
 }
@@ -849,7 +785,7 @@ void CTarvelDlg::hideEvent(QHideEvent* event) {
 }
 
 void CTarvelDlg::done(int result) {
-    closing_ = true;
+    focusGuard_.SetClosing(true);
     QDialog::done(result);
 }
 

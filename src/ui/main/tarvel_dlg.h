@@ -16,6 +16,7 @@
 #include "app/app_settings.h"
 #include "astro/solar_computation.h"
 #include "table/table_parameters.h"
+#include "ui/main/focus_guard.h"
 
 class QAction;
 class QComboBox;
@@ -143,7 +144,7 @@ class CTarvelDlg : public QDialog {
     void OnExit();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void done(int result) override;
@@ -166,7 +167,6 @@ class CTarvelDlg : public QDialog {
     QDateTime PresentMoment() const;
     void SelectSystemZone(const QDateTime& moment);
 
-    void OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason);
     void OnCanvasResized();
     void ConfigureScrollBar(QScrollBar* bar, int outer, int client);
     void OnScrollAction(bool vertical, int action);
@@ -204,10 +204,9 @@ class CTarvelDlg : public QDialog {
     SolarRequest lastRequest_;
     int computationCount_ = 0;
 
-    // Re-entrance guards: no focus event is handled while a form pass shows its
-    // message and returns the focus, nor while the window closes.
-    int formPassDepth_ = 0;
-    bool closing_ = false;
+    // No focus event is handled while a form pass shows its message and
+    // returns the focus, nor while the window closes.
+    FocusGuard focusGuard_;
     QLineEdit* refusedField_ = nullptr;
 
     // Controls.

@@ -1,17 +1,15 @@
-#include "ui/main/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -28,8 +26,10 @@
 #include "ui/main/form_fields.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/time_zones.h"
+#include "ui/main/translated_texts.h"
 #include "ui/table/table_form_font.h"
 #include "ui/table/table_options_dialog.h"
 
@@ -84,15 +84,6 @@ QRect Pixels(const DialogUnits& units, const Rect& r) {
     return units.Rect(r.x, r.y, r.w, r.h);
 }
 
-// The pickers' range: 1900-01-01 00:00:00 ... 3000-01-01 00:00:00.
-QDateTime PickerMinimum() {
-    return QDateTime(QDate(kTableFirstStartYear, 1, 1), QTime(0, 0, 0));
-}
-
-QDateTime PickerMaximum() {
-    return QDateTime(QDate(kTableLastStartYear, 1, 1), QTime(0, 0, 0));
-}
-
 // The first entry of the zone list whose offset is zoneHours, or -1.
 int ZoneIndexOf(float zoneHours) {
     for (int i = 0; i < kTimeZoneCount; ++i) {
@@ -131,16 +122,11 @@ CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sin
     BuildForm();
     setFixedSize(DesignedClientSize());
     Initialize(inputs);
-    qApp->installEventFilter(this);
 }
 
 CEphemerisTable::~CEphemerisTable() {
-    qApp->removeEventFilter(this);
-    closing_ = true;
+    focusGuard_.StopListening(this);
     StopWorker();
-    for (QObject* child : findChildren<QObject*>()) {
-        disconnect(child, nullptr, this, nullptr);
-    }
 }
 
 void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
@@ -163,8 +149,7 @@ QLabel* CEphemerisTable::Label(int id) const {
 void CEphemerisTable::BuildForm() {
     const DialogUnits units(font());
     auto place = [&units](QWidget* control, int id, const Rect& r) {
-        control->setProperty(kControlIdProperty, id);
-        control->setObjectName(QStringLiteral("c%1").arg(id));
+        NumberControl(control, id);
         control->setGeometry(Pixels(units, r));
     };
     auto label = [this, &units](int id, const char* text, const Rect& r, Qt::Alignment align) {
@@ -174,16 +159,9 @@ void CEphemerisTable::BuildForm() {
         l->setGeometry(Pixels(units, r));
         labels_.insert(id, l);
     };
-    // A drop-down list keeps its place and width; the documented height
-    // includes its open list.
-    auto placeList = [&place](QComboBox* list, int id, const Rect& r, const DialogUnits& u) {
-        place(list, id, r);
-        const int closedHeight = list->sizeHint().height();
-        const QRect rect = Pixels(u, r);
-        list->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
-        const int itemHeight = list->fontMetrics().height() + 2;
-        list->setMaxVisibleItems(
-            std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+    auto placeList = [&units](QComboBox* list, int id, const Rect& r) {
+        NumberControl(list, id);
+        PlaceDropDownList(list, Pixels(units, r));
     };
 
     AddHiddenGroup(this, 1038,
@@ -192,28 +170,12 @@ void CEphemerisTable::BuildForm() {
     AddHiddenGroup(this, 1053, Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
                    Pixels(units, kStepGroup));
 
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    datePicker_ = new QDateEdit(this);
-    datePicker_->setLocale(italian);
-    datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
-    datePicker_->setCalendarPopup(true);
-    datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
+    datePicker_ = MakeDatePicker(this);
     place(datePicker_, 1002, kDatePicker);
-
-    timePicker_ = new QTimeEdit(this);
-    timePicker_->setLocale(italian);
-    timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
+    timePicker_ = MakeTimePicker(this);
     place(timePicker_, 1000, kTimePicker);
-
-    zoneList_ = new QComboBox(this);
-    zoneList_->setEditable(false);
-    for (const TimeZoneEntry& entry : kTimeZoneEntries) {
-        zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
-    }
-    placeList(zoneList_, 1003, kZoneList, units);
+    zoneList_ = MakeZoneList(this);
+    placeList(zoneList_, 1003, kZoneList);
 
     summerBox_ =
         new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
@@ -245,7 +207,7 @@ void CEphemerisTable::BuildForm() {
     unitList_->setEditable(false);
     // The unit names in the interface language, in TableStepUnit order.
     unitList_->addItems(TranslatedStepUnits());
-    placeList(unitList_, 1049, kUnitList, units);
+    placeList(unitList_, 1049, kUnitList);
 
     auto button = [this, &place](int id, const char* text, const Rect& r) {
         auto* b = new WrappingPushButton(Translated(text), this);
@@ -298,14 +260,7 @@ void CEphemerisTable::BuildForm() {
 
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
-    connect(stepField_, &FormEdit::focusLeft, this, [this](Qt::FocusReason reason) {
-        // A popup gives the focus back afterwards; while a form pass shows
-        // its message or the window closes, the focus moves are the program's.
-        if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
-            return;
-        }
-        OnStepKillFocus();
-    });
+    focusGuard_.OnFocusLeft(stepField_, this, [this] { OnStepKillFocus(); });
     connect(optionsButton_, &QPushButton::clicked, this, [this] { OnOutputOptions(); });
     connect(computeButton_, &QPushButton::clicked, this, [this] { OnBnClickedCompute(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { CopyTableToClipboard(); });
@@ -394,14 +349,13 @@ bool CEphemerisTable::ReadForm() {
         parameters_ = read;
         return true;
     }
-    ++formPassDepth_;
+    const FocusGuard::Pass pass(focusGuard_);
     sink_->ShowMessage(this, QString::fromStdString(validation.message), FormMessageCaption(),
                        QMessageBox::Warning);
     if (QLineEdit* field = FieldOf(validation.field)) {
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
-    --formPassDepth_;
     return false;
 }
 
@@ -419,10 +373,9 @@ void CEphemerisTable::OnStepKillFocus() {
         return;
     }
     if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
-        ++formPassDepth_;
+        const FocusGuard::Pass pass(focusGuard_);
         sink_->ShowMessage(this, QString::fromStdString(texts_.Get(table_string::kFractionalStep)),
                            FormMessageCaption(), QMessageBox::NoIcon);
-        --formPassDepth_;
     }
 }
 
@@ -651,20 +604,17 @@ void CEphemerisTable::SaveTableToFile() {
 // ---------------------------------------------------------------------------
 // Window events
 
-bool CEphemerisTable::eventFilter(QObject* watched, QEvent* event) {
-    // Enter anywhere in the window confirms it: the window has no default
-    // button.
-    if (event->type() == QEvent::KeyPress && isVisible()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget != nullptr && widget->window() == this) {
-                OnEnter();
-                return true;
-            }
-        }
+void CEphemerisTable::keyPressEvent(QKeyEvent* event) {
+    // The keys the controls leave to the window. Enter confirms the window
+    // (it has no default button); Escape closes it (the dialog's own
+    // handling).
+    if (IsEnterKey(*event)) {
+        OnEnter();
+    } else if (event->key() == Qt::Key_F1) {
+        RequestHelpTopic(this, help_topic::kTable);
+    } else {
+        QDialog::keyPressEvent(event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CEphemerisTable::paintEvent(QPaintEvent*) {
@@ -675,11 +625,11 @@ void CEphemerisTable::paintEvent(QPaintEvent*) {
 void CEphemerisTable::done(int result) {
     // Closing stops a run in progress and waits for its threads; its result
     // is dropped.
-    closing_ = true;
+    focusGuard_.SetClosing(true);
     ++generation_;
     StopWorker();
     QDialog::done(result);
-    closing_ = false;
+    focusGuard_.SetClosing(false);
 }
 
 void OpenEphemerisTable(QWidget* parent, const TableParameters& inputs, MessageSink* sink) {

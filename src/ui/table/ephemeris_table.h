@@ -22,6 +22,7 @@
 #include "table/table_parameters.h"
 #include "table/table_run.h"
 #include "table/table_texts.h"
+#include "ui/main/focus_guard.h"
 
 class QCheckBox;
 class QComboBox;
@@ -104,7 +105,7 @@ class CEphemerisTable : public QDialog {
     void rowsDone(int done, int count);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void done(int result) override;
 
@@ -148,8 +149,9 @@ class CEphemerisTable : public QDialog {
     bool running_ = false;
     unsigned generation_ = 0;
     bool waitCursor_ = false;
-    int formPassDepth_ = 0;
-    bool closing_ = false;
+    // No focus event is handled while a form message is shown, nor while the
+    // window closes.
+    FocusGuard focusGuard_;
 
     QDateEdit* datePicker_ = nullptr;
     QTimeEdit* timePicker_ = nullptr;
