@@ -115,10 +115,10 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::formGeometryIsInDialogUnits() {
     Shown s;
-    const DialogUnits units(s.window->Canvas()->font());
+    const DialogUnits units(s.window->ClientArea()->font());
     QVERIFY(units.averageCharWidth() > 0 && units.charHeight() > 0);
     QCOMPARE(s.window->DesignedClientSize(), QSize(units.X(823), units.Y(346)));
-    QCOMPARE(s.window->Canvas()->size(), s.window->DesignedClientSize());
+    QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
 
     struct Case {
         int id;

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -14,12 +13,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 #include <tuple>
@@ -31,6 +30,7 @@
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
+#include "ui/main/form_scroll_area.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
@@ -155,11 +155,6 @@ void FormCanvas::paintEvent(QPaintEvent*) {
     PaintGroupFrames(painter, this, groupIds_);
 }
 
-void FormCanvas::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    emit resized(event->size());
-}
-
 CTarvelDlg::CTarvelDlg(const AppSettings& settings, QWidget* parent)
     : CTarvelDlg(settings, Environment(), nullptr, parent) {}
 
@@ -172,25 +167,23 @@ CTarvelDlg::CTarvelDlg(const AppSettings& settings, Environment environment, Mes
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tarvel"));
+    scrollArea_ = new FormScrollArea(this);
+    scrollArea_->viewport()->setFont(FormFont());
     BuildForm();
+    scrollArea_->setWidget(canvas_);
     BuildMenu();
-    BuildScrollBars();
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menuBar_);
-    layout->addWidget(canvas_, 0, 0);
-    layout->addWidget(verticalBar_, 0, 1);
-    layout->addWidget(horizontalBar_, 1, 0);
-    layout->setRowStretch(0, 1);
-    layout->setColumnStretch(0, 1);
+    layout->addWidget(scrollArea_);
 
-    // The client area (the canvas) has the form's designed size; the window is
-    // that plus the menu and the two scroll bars.
+    // The client area (the scroll area's viewport) has the form's designed
+    // size; the window is that plus the menu and the two scroll bars.
     const QSize client = DesignedClientSize();
-    resize(client.width() + verticalBar_->sizeHint().width(),
-           menuBar_->sizeHint().height() + client.height() + horizontalBar_->sizeHint().height());
+    resize(client.width() + VerticalBar()->sizeHint().width(),
+           menuBar_->sizeHint().height() + client.height() + HorizontalBar()->sizeHint().height());
 
     Initialize();
 }
@@ -204,15 +197,26 @@ QSize CTarvelDlg::DesignedClientSize() const {
     return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
 }
 
-QWidget* CTarvelDlg::Canvas() const {
-    return canvas_;
+QWidget* CTarvelDlg::ClientArea() const {
+    return scrollArea_->viewport();
+}
+
+QScrollBar* CTarvelDlg::VerticalBar() const {
+    return scrollArea_->verticalScrollBar();
+}
+
+QScrollBar* CTarvelDlg::HorizontalBar() const {
+    return scrollArea_->horizontalScrollBar();
+}
+
+QPoint CTarvelDlg::ScrollOffset() const {
+    return scrollArea_->Offset();
 }
 
 void CTarvelDlg::BuildForm() {
-    canvas_ = new FormCanvas(kPaintedGroups, this);
+    canvas_ = new FormCanvas(kPaintedGroups, scrollArea_->viewport());
     canvas_->setFont(FormFont());
     const DialogUnits units(canvas_->font());
-    canvas_->SetDesignedSize(QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits)));
 
     for (const GroupSpec& g : kGroups) {
         AddHiddenGroup(canvas_, g.id, Translated(g.caption), units.Rect(g.x, g.y, g.w, g.h));
@@ -311,7 +315,6 @@ void CTarvelDlg::BuildForm() {
     focusGuard_.OnFocusLeft(longitudeField_, this, [this] { OnLongitudeKillFocus(); });
     focusGuard_.OnFocusLeft(heightField_, this, [this] { OnHeightKillFocus(); });
     focusGuard_.OnFocusLeft(deltaTField_, this, [this] { OnDeltaTKillFocus(); });
-    connect(canvas_, &FormCanvas::resized, this, [this] { OnCanvasResized(); });
 }
 
 void CTarvelDlg::BuildMenu() {
@@ -350,23 +353,6 @@ void CTarvelDlg::BuildMenu() {
         false);
 }
 
-void CTarvelDlg::BuildScrollBars() {
-    verticalBar_ = new QScrollBar(Qt::Vertical, this);
-    horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
-    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
-        const bool vertical = bar == verticalBar_;
-        // The content moves only when the thumb is released.
-        bar->setTracking(false);
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->setRange(0, 0);
-        bar->setEnabled(false);
-        connect(bar, &QAbstractSlider::actionTriggered, this,
-                [this, vertical](int action) { OnScrollAction(vertical, action); });
-        connect(bar, &QAbstractSlider::sliderReleased, this,
-                [this, vertical] { OnScrollThumbReleased(vertical); });
-    }
-}
-
 void CTarvelDlg::Initialize() {
     // The present moment, its summer-time state and the zone of the system.
     const QDateTime now = PresentMoment();
@@ -391,12 +377,9 @@ void CTarvelDlg::Initialize() {
     deltaTMode_ = 0;
     SetFieldReadOnly(deltaTField_, true);
 
-    // The initial outer size; both offsets start at 0.
-    initialWidth_ = width();
-    initialHeight_ = height();
-    offsetX_ = 0;
-    offsetY_ = 0;
-    OnCanvasResized();
+    // The form scrolls over the window's initial outer size.
+    initialOuterSize_ = size();
+    canvas_->resize(initialOuterSize_);
 
     ReversePass();
 }
@@ -787,92 +770,6 @@ void CTarvelDlg::hideEvent(QHideEvent* event) {
 void CTarvelDlg::done(int result) {
     focusGuard_.SetClosing(true);
     QDialog::done(result);
-}
-
-// ---------------------------------------------------------------------------
-// Scrolling
-
-void CTarvelDlg::OnCanvasResized() {
-    if (initialWidth_ == 0) {
-        return;
-    }
-    ConfigureScrollBar(verticalBar_, initialHeight_, canvas_->height());
-    ConfigureScrollBar(horizontalBar_, initialWidth_, canvas_->width());
-}
-
-void CTarvelDlg::ConfigureScrollBar(QScrollBar* bar, int outer, int client) {
-    const int range = client < outer ? outer - client : 0;
-    const QSignalBlocker block(bar);
-    bar->setRange(0, range);
-    bar->setPageStep(range / 10);
-    bar->setSingleStep(range / 100);
-    bar->setValue(0);
-    // With nothing to scroll the bar stays visible but disabled.
-    bar->setEnabled(range > 0);
-}
-
-void CTarvelDlg::OnScrollAction(bool vertical, int action) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    const int outer = vertical ? initialHeight_ : initialWidth_;
-    const int client = vertical ? canvas_->height() : canvas_->width();
-    const int offset = vertical ? offsetY_ : offsetX_;
-    const int range = outer - client;
-    const int lineStep = range / 100;
-    const int pageStep = range / 10;
-    int delta = 0;
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-        case QAbstractSlider::SliderPageStepSub: {
-            if (offset <= 0) {
-                bar->setSliderPosition(bar->value());  // nothing happens
-                return;
-            }
-            const int step = action == QAbstractSlider::SliderSingleStepSub ? lineStep : pageStep;
-            delta = -std::min(step, offset);
-            break;
-        }
-        case QAbstractSlider::SliderSingleStepAdd:
-        case QAbstractSlider::SliderPageStepAdd: {
-            if (offset >= range) {
-                bar->setSliderPosition(bar->value());
-                return;
-            }
-            const int step = action == QAbstractSlider::SliderSingleStepAdd ? lineStep : pageStep;
-            delta = std::min(step, range - offset);
-            break;
-        }
-        default:
-            // Dragging the thumb moves only the thumb; the requests to go to
-            // either end, and any other move, do nothing.
-            if (!bar->isSliderDown()) {
-                bar->setSliderPosition(bar->value());
-            }
-            return;
-    }
-    ApplyScroll(vertical, delta, true);
-}
-
-void CTarvelDlg::OnScrollThumbReleased(bool vertical) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    const int offset = vertical ? offsetY_ : offsetX_;
-    ApplyScroll(vertical, bar->sliderPosition() - offset, false);
-}
-
-void CTarvelDlg::ApplyScroll(bool vertical, int delta, bool fromAction) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    int& offset = vertical ? offsetY_ : offsetX_;
-    offset += delta;
-    if (fromAction) {
-        bar->setSliderPosition(offset);
-    } else {
-        bar->setValue(offset);
-    }
-    if (delta != 0) {
-        // The content, controls and hidden group boxes included, moves by
-        // -delta; the uncovered part is repainted with the frames at their new
-        // places.
-        canvas_->scroll(vertical ? 0 : -delta, vertical ? -delta : 0);
-    }
 }
 
 }  // namespace tarvel

@@ -32,6 +32,7 @@ class QTimeEdit;
 namespace tarvel {
 
 class FormEdit;
+class FormScrollArea;
 class MessageSink;
 class WrappingCheckBox;
 
@@ -47,27 +48,18 @@ inline constexpr int kHelp = 32778;         // "&Help" > "&Help"
 inline constexpr int kAbout = 32780;        // "&Help" > "Informazioni su Tarvel..."
 }  // namespace main_menu
 
-// The client area of a form: its controls are children of it, and it paints
-// the frames of its hidden group boxes at their current positions.
+// The main window's form: its controls are children of it, and it paints the
+// frames of its hidden group boxes at their current positions.
 class FormCanvas : public QWidget {
     Q_OBJECT
   public:
     FormCanvas(QVector<int> groupIds, QWidget* parent = nullptr);
 
-    void SetDesignedSize(const QSize& size) { designedSize_ = size; }
-    QSize sizeHint() const override { return designedSize_; }
-    QSize minimumSizeHint() const override { return QSize(0, 0); }
-
-  Q_SIGNALS:
-    void resized(const QSize& size);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QVector<int> groupIds_;
-    QSize designedSize_;
 };
 
 class CTarvelDlg : public QDialog {
@@ -115,12 +107,14 @@ class CTarvelDlg : public QDialog {
     const SolarRequest& LastRequest() const { return lastRequest_; }
     int ComputationCount() const { return computationCount_; }
 
-    // Layout and scrolling.
-    QWidget* Canvas() const;
-    QScrollBar* VerticalBar() const { return verticalBar_; }
-    QScrollBar* HorizontalBar() const { return horizontalBar_; }
-    QSize InitialOuterSize() const { return QSize(initialWidth_, initialHeight_); }
-    QPoint ScrollOffset() const { return QPoint(offsetX_, offsetY_); }
+    // Layout and scrolling: the client area (the visible part of the form, in
+    // the form's font), the bars, the window's initial outer size (over which
+    // the form scrolls) and how far the form is scrolled.
+    QWidget* ClientArea() const;
+    QScrollBar* VerticalBar() const;
+    QScrollBar* HorizontalBar() const;
+    QSize InitialOuterSize() const { return initialOuterSize_; }
+    QPoint ScrollOffset() const;
     QSize DesignedClientSize() const;
 
     // Builds the request from the inputs and settings, computes, writes every
@@ -152,7 +146,6 @@ class CTarvelDlg : public QDialog {
   private:
     void BuildForm();
     void BuildMenu();
-    void BuildScrollBars();
     void Initialize();
 
     // Form pass: reads latitude (-90 ... 90), longitude (-180 ... 180), the ΔT
@@ -166,12 +159,6 @@ class CTarvelDlg : public QDialog {
     void WriteAutomaticDeltaT();
     QDateTime PresentMoment() const;
     void SelectSystemZone(const QDateTime& moment);
-
-    void OnCanvasResized();
-    void ConfigureScrollBar(QScrollBar* bar, int outer, int client);
-    void OnScrollAction(bool vertical, int action);
-    void OnScrollThumbReleased(bool vertical);
-    void ApplyScroll(bool vertical, int delta, bool fromAction);
 
     Environment environment_;
     MessageSink* sink_;
@@ -195,11 +182,7 @@ class CTarvelDlg : public QDialog {
     QString deltaTText_;
     int deltaTMode_ = 0;
 
-    // Scroll state: the initial outer size and the offsets, in pixels.
-    int initialWidth_ = 0;
-    int initialHeight_ = 0;
-    int offsetX_ = 0;
-    int offsetY_ = 0;
+    QSize initialOuterSize_;
 
     SolarRequest lastRequest_;
     int computationCount_ = 0;
@@ -210,10 +193,9 @@ class CTarvelDlg : public QDialog {
     QLineEdit* refusedField_ = nullptr;
 
     // Controls.
+    FormScrollArea* scrollArea_ = nullptr;
     FormCanvas* canvas_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
-    QScrollBar* verticalBar_ = nullptr;
-    QScrollBar* horizontalBar_ = nullptr;
     QTimeEdit* timePicker_ = nullptr;
     QDateEdit* datePicker_ = nullptr;
     QComboBox* zoneList_ = nullptr;
