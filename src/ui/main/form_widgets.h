@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
+#include <type_traits>
 
 class QComboBox;
 
@@ -49,6 +50,13 @@ QTimeEdit* MakeTimePicker(QWidget* parent);
 // The zone list of the forms: the 40 zones of kTimeZoneEntries, in list order,
 // in the interface language.
 QComboBox* MakeZoneList(QWidget* parent);
+
+// The number of a control named in a window's enum class of control numbers.
+template <typename Control>
+constexpr int ControlNumber(Control control) {
+    static_assert(std::is_enum_v<Control>);
+    return static_cast<int>(control);
+}
 
 // Gives control its number: the property kControlIdProperty and the object
 // name "c<id>".

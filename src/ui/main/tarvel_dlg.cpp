@@ -51,7 +51,7 @@ enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Rad
 // kind, rectangle in dialog units, and the label beside it with its rectangle
 // (or the control's own caption for check boxes, radio buttons and buttons).
 struct ControlSpec {
-    int id;
+    MainControl id;
     Kind kind;
     int x, y, w, h;
     const char* label;
@@ -60,86 +60,91 @@ struct ControlSpec {
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {1000, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
-    {1002, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
-    {1003, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
-    {1004, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
-    {1005, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
-    {1006, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
-    {1007, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
-    {1008, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
-    {1009, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
-    {1010, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
-    {1011, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
-    {1012, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
-    {1013, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
-    {1014, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
-    {1015, Kind::Output, 94, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 36, 255, 50, 11},
-    {1016, Kind::Output, 337, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 307, 238, 23, 11},
-    {1017, Kind::Output, 337, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 280, 255, 50, 11},
-    {1018, Kind::Output, 93, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 45, 294, 42, 11},
-    {1019, Kind::Output, 93, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 37, 311, 50, 11},
-    {1024, Kind::Output, 337, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "rifrazione"), 288, 294, 42, 11},
-    {1025, Kind::Output, 337, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza con rifrazione"), 280, 308, 50, 15},
-    {1031, Kind::Output, 550, 26, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 506, 26, 35, 11},
-    {1032, Kind::Output, 550, 63, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 506, 63, 35, 11},
-    {1033, Kind::Output, 550, 45, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 509, 45, 32, 11},
-    {1020, Kind::Output, 58, 116, 102, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "EdT"), 26, 119, 21, 11},
-    {1021, Kind::Output, 101, 138, 59, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "differenza di longitudine"), 14, 139, 80, 12},
-    {1022, Kind::Output, 246, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera del fuso"), 159, 127, 77, 11},
-    {1023, Kind::Output, 246, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera locale"), 159, 159, 77, 11},
-    {1026, Kind::Output, 246, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media locale"), 159, 143, 77, 11},
-    {1027, Kind::Output, 246, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media del fuso"), 163, 112, 73, 11},
-    {1028, Kind::Output, 393, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora italica"), 330, 112, 59, 11},
-    {1029, Kind::Output, 393, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora babilonese"), 330, 127, 59, 11},
-    {1030, Kind::Output, 393, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora temporale"), 333, 142, 56, 11},
-    {1034, Kind::Output, 550, 136, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 508, 136, 33, 11},
-    {1035, Kind::Output, 550, 175, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 510, 175, 31, 11},
-    {1036, Kind::Output, 550, 155, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 510, 155, 31, 11},
-    {1045, Kind::Output, 550, 80, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 80, 35, 11},
-    {1046, Kind::Output, 550, 194, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 194, 35, 11},
-    {1047, Kind::Output, 549, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"), 507, 251, 33, 11},
-    {1048, Kind::Output, 685, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"), 643, 251, 33, 11},
-    {1049, Kind::Output, 549, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 1"), 507, 270, 33, 11},
-    {1050, Kind::Output, 685, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 2"), 643, 270, 33, 11},
-    {1051, Kind::Output, 549, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"), 507, 289, 33, 11},
-    {1052, Kind::Output, 685, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"), 643, 289, 33, 11},
-    {1053, Kind::Output, 549, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla"), 507, 308, 33, 11},
-    {1055, Kind::Output, 393, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore al tramonto"), 333, 158, 56, 11},
-    {1061, Kind::Radio, 117, 43, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "auto"), 0, 0, 0, 0},
-    {1062, Kind::Radio, 117, 54, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "manuale"), 0, 0, 0, 0},
-    {1063, Kind::Button, 441, 21, 30, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "adesso"), 0, 0, 0, 0},
-    {1056, Kind::Output, 682, 26, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 26, 35, 11},
-    {1057, Kind::Output, 682, 63, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 63, 35, 11},
-    {1058, Kind::Output, 681, 45, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 45, 35, 11},
-    {1059, Kind::Output, 682, 136, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 136, 35, 11},
-    {1060, Kind::Output, 682, 175, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 175, 35, 11},
-    {1064, Kind::Output, 681, 155, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 155, 35, 11},
-    {1065, Kind::Output, 685, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora Qibla"), 643, 308, 33, 11},
+    {MainControl::TimePicker, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
+    {MainControl::DatePicker, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
+    {MainControl::ZoneList, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
+    {MainControl::SummerTime, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
+    {MainControl::Latitude, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
+    {MainControl::Longitude, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
+    {MainControl::Gmst, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
+    {MainControl::Lmst, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
+    {MainControl::DeltaT, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
+    {MainControl::JulianDay, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
+    {MainControl::Height, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
+    {MainControl::EclipticLatitude, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
+    {MainControl::EclipticLongitude, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
+    {MainControl::RightAscension, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
+    {MainControl::Declination, Kind::Output, 94, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 36, 255, 50, 11},
+    {MainControl::TopocentricRightAscension, Kind::Output, 337, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 307, 238, 23, 11},
+    {MainControl::TopocentricDeclination, Kind::Output, 337, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 280, 255, 50, 11},
+    {MainControl::Azimuth, Kind::Output, 93, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 45, 294, 42, 11},
+    {MainControl::Altitude, Kind::Output, 93, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 37, 311, 50, 11},
+    {MainControl::Refraction, Kind::Output, 337, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "rifrazione"), 288, 294, 42, 11},
+    {MainControl::RefractedAltitude, Kind::Output, 337, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza con rifrazione"), 280, 308, 50, 15},
+    {MainControl::GeometricRise, Kind::Output, 550, 26, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 506, 26, 35, 11},
+    {MainControl::GeometricSet, Kind::Output, 550, 63, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 506, 63, 35, 11},
+    {MainControl::GeometricTransit, Kind::Output, 550, 45, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 509, 45, 32, 11},
+    {MainControl::EquationOfTime, Kind::Output, 58, 116, 102, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "EdT"), 26, 119, 21, 11},
+    {MainControl::LongitudeDifference, Kind::Output, 101, 138, 59, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "differenza di longitudine"), 14, 139, 80, 12},
+    {MainControl::TrueZoneTime, Kind::Output, 246, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera del fuso"), 159, 127, 77, 11},
+    {MainControl::TrueLocalTime, Kind::Output, 246, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera locale"), 159, 159, 77, 11},
+    {MainControl::MeanLocalTime, Kind::Output, 246, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media locale"), 159, 143, 77, 11},
+    {MainControl::MeanZoneTime, Kind::Output, 246, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media del fuso"), 163, 112, 73, 11},
+    {MainControl::ItalianHours, Kind::Output, 393, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora italica"), 330, 112, 59, 11},
+    {MainControl::BabylonianHours, Kind::Output, 393, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora babilonese"), 330, 127, 59, 11},
+    {MainControl::TemporalHours, Kind::Output, 393, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora temporale"), 333, 142, 56, 11},
+    {MainControl::ApparentRise, Kind::Output, 550, 136, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 508, 136, 33, 11},
+    {MainControl::ApparentSet, Kind::Output, 550, 175, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 510, 175, 31, 11},
+    {MainControl::ApparentTransit, Kind::Output, 550, 155, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 510, 155, 31, 11},
+    {MainControl::GeometricDaylight, Kind::Output, 550, 80, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 80, 35, 11},
+    {MainControl::ApparentDaylight, Kind::Output, 550, 194, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 194, 35, 11},
+    {MainControl::Fajr, Kind::Output, 549, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"), 507, 251, 33, 11},
+    {MainControl::Zuhr, Kind::Output, 685, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"), 643, 251, 33, 11},
+    {MainControl::Asr1, Kind::Output, 549, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 1"), 507, 270, 33, 11},
+    {MainControl::Asr2, Kind::Output, 685, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 2"), 643, 270, 33, 11},
+    {MainControl::Maghrib, Kind::Output, 549, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"), 507, 289, 33, 11},
+    {MainControl::Isha, Kind::Output, 685, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"), 643, 289, 33, 11},
+    {MainControl::Qibla, Kind::Output, 549, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla"), 507, 308, 33, 11},
+    {MainControl::HoursToSunset, Kind::Output, 393, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore al tramonto"), 333, 158, 56, 11},
+    {MainControl::AutomaticDeltaT, Kind::Radio, 117, 43, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "auto"), 0, 0, 0, 0},
+    {MainControl::ManualDeltaT, Kind::Radio, 117, 54, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "manuale"), 0, 0, 0, 0},
+    {MainControl::Now, Kind::Button, 441, 21, 30, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "adesso"), 0, 0, 0, 0},
+    {MainControl::GeometricRiseAzimuth, Kind::Output, 682, 26, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 26, 35, 11},
+    {MainControl::GeometricSetAzimuth, Kind::Output, 682, 63, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 63, 35, 11},
+    {MainControl::GeometricTransitAltitude, Kind::Output, 681, 45, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 45, 35, 11},
+    {MainControl::ApparentRiseAzimuth, Kind::Output, 682, 136, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 136, 35, 11},
+    {MainControl::ApparentSetAzimuth, Kind::Output, 682, 175, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 175, 35, 11},
+    {MainControl::ApparentTransitAltitude, Kind::Output, 681, 155, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 155, 35, 11},
+    {MainControl::QiblaTime, Kind::Output, 685, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora Qibla"), 643, 308, 33, 11},
 };
 
 // Hidden group boxes: number, caption, rectangle in dialog units.
 struct GroupSpec {
-    int id;
+    MainControl id;
     const char* caption;
     int x, y, w, h;
 };
 
 const GroupSpec kGroups[] = {
-    {1038, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
-    {1037, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
-    {1039, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
-    {1040, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
-    {1041, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI TOPOCENTRICHE"), 250, 225, 232, 47},
-    {1042, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ALTAZIMUTALI"), 7, 280, 475, 49},
-    {1043, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
-    {1044, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
-    {1054, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
+    {MainControl::SiteGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
+    {MainControl::TimeGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
+    {MainControl::EclipticGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
+    {MainControl::GeocentricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
+    {MainControl::TopocentricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI TOPOCENTRICHE"), 250, 225, 232, 47},
+    {MainControl::HorizontalGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ALTAZIMUTALI"), 7, 280, 475, 49},
+    {MainControl::GeometricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
+    {MainControl::ApparentGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
+    {MainControl::PrayersGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
 };
 // clang-format on
 
 // The groups the main window paints, in painting order.
-const QVector<int> kPaintedGroups = {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054};
+const QVector<int> kPaintedGroups = {
+    ControlNumber(MainControl::TimeGroup),        ControlNumber(MainControl::SiteGroup),
+    ControlNumber(MainControl::EclipticGroup),    ControlNumber(MainControl::GeocentricGroup),
+    ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
+    ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
+    ControlNumber(MainControl::PrayersGroup)};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
@@ -219,7 +224,8 @@ void CTarvelDlg::BuildForm() {
     const DialogUnits units(canvas_->font());
 
     for (const GroupSpec& g : kGroups) {
-        AddHiddenGroup(canvas_, g.id, Translated(g.caption), units.Rect(g.x, g.y, g.w, g.h));
+        AddHiddenGroup(canvas_, ControlNumber(g.id), Translated(g.caption),
+                       units.Rect(g.x, g.y, g.w, g.h));
     }
 
     QWidget* previous = nullptr;
@@ -246,11 +252,11 @@ void CTarvelDlg::BuildForm() {
             case Kind::Input: {
                 auto* field = new FormEdit(canvas_);
                 field->setAlignment(Qt::AlignCenter);
-                if (c.id == 1005) {
+                if (c.id == MainControl::Latitude) {
                     latitudeField_ = field;
-                } else if (c.id == 1006) {
+                } else if (c.id == MainControl::Longitude) {
                     longitudeField_ = field;
-                } else if (c.id == 1011) {
+                } else if (c.id == MainControl::Height) {
                     heightField_ = field;
                 } else {
                     deltaTField_ = field;
@@ -262,13 +268,13 @@ void CTarvelDlg::BuildForm() {
                 auto* field = new QLineEdit(canvas_);
                 SetFieldReadOnly(field, true);
                 field->setAlignment(Qt::AlignCenter);
-                outputs_.insert(c.id, field);
+                outputs_.insert(ControlNumber(c.id), field);
                 control = field;
                 break;
             }
             case Kind::Radio: {
                 auto* radio = new WrappingRadioButton(Translated(c.label), canvas_);
-                (c.id == 1061 ? autoRadio_ : manualRadio_) = radio;
+                (c.id == MainControl::AutomaticDeltaT ? autoRadio_ : manualRadio_) = radio;
                 control = radio;
                 break;
             }
@@ -278,7 +284,7 @@ void CTarvelDlg::BuildForm() {
                 control = nowButton_;
                 break;
         }
-        NumberControl(control, c.id);
+        NumberControl(control, ControlNumber(c.id));
         if (c.kind == Kind::ZoneList) {
             PlaceDropDownList(zoneList_, rect);
         } else if (c.kind == Kind::Radio) {
@@ -292,11 +298,11 @@ void CTarvelDlg::BuildForm() {
         }
         if (c.kind == Kind::Input || c.kind == Kind::Output) {
             auto* label = new QLabel(Translated(c.label), canvas_);
-            label->setObjectName(QStringLiteral("label%1").arg(c.id));
+            label->setObjectName(QStringLiteral("label%1").arg(ControlNumber(c.id)));
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
             label->setWordWrap(true);
             label->setGeometry(units.Rect(c.lx, c.ly, c.lw, c.lh));
-            labels_.insert(c.id, label);
+            labels_.insert(ControlNumber(c.id), label);
         }
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, control);
@@ -407,7 +413,7 @@ QAction* CTarvelDlg::MenuAction(int id) const {
 }
 
 QString CTarvelDlg::OutputText(int id) const {
-    if (id == 1009) {
+    if (id == ControlNumber(MainControl::DeltaT)) {
         return deltaTField_->text();
     }
     const QLineEdit* field = outputs_.value(id, nullptr);
@@ -562,7 +568,7 @@ void CTarvelDlg::ComputeSolarParameters() {
 
     for (const ResultText& field : MainWindowResultTexts(request, result)) {
         const QString text = QString::fromStdString(field.text);
-        if (field.id == 1009) {
+        if (field.id == ControlNumber(MainControl::DeltaT)) {
             deltaTText_ = text;  // the ΔT field, rewritten with one decimal
         } else if (QLineEdit* output = outputs_.value(field.id, nullptr)) {
             SetFieldText(output, text);

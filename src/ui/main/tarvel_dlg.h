@@ -48,6 +48,77 @@ inline constexpr int kHelp = 32778;         // "&Help" > "&Help"
 inline constexpr int kAbout = 32780;        // "&Help" > "Informazioni su Tarvel..."
 }  // namespace main_menu
 
+// Numbers of the main window's controls: inputs, outputs, buttons and hidden
+// group boxes (the same numbers as the table window's where both have the
+// control).
+enum class MainControl : int {
+    TimePicker = 1000,
+    DatePicker = 1002,
+    ZoneList = 1003,
+    SummerTime = 1004,
+    Latitude = 1005,
+    Longitude = 1006,
+    Gmst = 1007,
+    Lmst = 1008,
+    DeltaT = 1009,
+    JulianDay = 1010,
+    Height = 1011,
+    EclipticLatitude = 1012,
+    EclipticLongitude = 1013,
+    RightAscension = 1014,
+    Declination = 1015,
+    TopocentricRightAscension = 1016,
+    TopocentricDeclination = 1017,
+    Azimuth = 1018,
+    Altitude = 1019,
+    EquationOfTime = 1020,
+    LongitudeDifference = 1021,
+    TrueZoneTime = 1022,
+    TrueLocalTime = 1023,
+    Refraction = 1024,
+    RefractedAltitude = 1025,
+    MeanLocalTime = 1026,
+    MeanZoneTime = 1027,
+    ItalianHours = 1028,
+    BabylonianHours = 1029,
+    TemporalHours = 1030,
+    GeometricRise = 1031,
+    GeometricSet = 1032,
+    GeometricTransit = 1033,
+    ApparentRise = 1034,
+    ApparentSet = 1035,
+    ApparentTransit = 1036,
+    TimeGroup = 1037,
+    SiteGroup = 1038,
+    EclipticGroup = 1039,
+    GeocentricGroup = 1040,
+    TopocentricGroup = 1041,
+    HorizontalGroup = 1042,
+    GeometricGroup = 1043,
+    ApparentGroup = 1044,
+    GeometricDaylight = 1045,
+    ApparentDaylight = 1046,
+    Fajr = 1047,
+    Zuhr = 1048,
+    Asr1 = 1049,
+    Asr2 = 1050,
+    Maghrib = 1051,
+    Isha = 1052,
+    Qibla = 1053,
+    PrayersGroup = 1054,
+    HoursToSunset = 1055,
+    GeometricRiseAzimuth = 1056,
+    GeometricSetAzimuth = 1057,
+    GeometricTransitAltitude = 1058,
+    ApparentRiseAzimuth = 1059,
+    ApparentSetAzimuth = 1060,
+    AutomaticDeltaT = 1061,
+    ManualDeltaT = 1062,
+    Now = 1063,
+    ApparentTransitAltitude = 1064,
+    QiblaTime = 1065,
+};
+
 // The main window's form: its controls are children of it, and it paints the
 // frames of its hidden group boxes at their current positions.
 class FormCanvas : public QWidget {
@@ -96,8 +167,8 @@ class CTarvelDlg : public QDialog {
     // Enables "&Calcola" > "&Tabella" with the given table window.
     void SetTableOpener(TableOpener opener);
 
-    // The control with number id (inputs, outputs, hidden group boxes), its
-    // label, and a menu command.
+    // The control with number id (a MainControl: inputs, outputs, hidden group
+    // boxes), its label, and a menu command.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QAction* MenuAction(int id) const;

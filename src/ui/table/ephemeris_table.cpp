@@ -74,7 +74,8 @@ constexpr Rect kProgressBar{160, 69, 92, 10};
 constexpr Rect kRowCount{160, 81, 92, 10};
 constexpr Rect kCancelButton{256, 68, 52, 24};
 
-const QVector<int> kPaintedGroups = {1038, 1053};
+const QVector<int> kPaintedGroups = {ControlNumber(TableControl::SiteGroup),
+                                     ControlNumber(TableControl::StepGroup)};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CEphemerisTable", text);
@@ -148,40 +149,42 @@ QLabel* CEphemerisTable::Label(int id) const {
 
 void CEphemerisTable::BuildForm() {
     const DialogUnits units(font());
-    auto place = [&units](QWidget* control, int id, const Rect& r) {
-        NumberControl(control, id);
+    auto place = [&units](QWidget* control, TableControl id, const Rect& r) {
+        NumberControl(control, ControlNumber(id));
         control->setGeometry(Pixels(units, r));
     };
-    auto label = [this, &units](int id, const char* text, const Rect& r, Qt::Alignment align) {
+    auto label = [this, &units](TableControl id, const char* text, const Rect& r,
+                                Qt::Alignment align) {
         auto* l = new QLabel(Translated(text), this);
-        l->setObjectName(QStringLiteral("label%1").arg(id));
+        l->setObjectName(QStringLiteral("label%1").arg(ControlNumber(id)));
         l->setAlignment(align | Qt::AlignTop);
         l->setGeometry(Pixels(units, r));
-        labels_.insert(id, l);
+        labels_.insert(ControlNumber(id), l);
     };
-    auto placeList = [&units](QComboBox* list, int id, const Rect& r) {
-        NumberControl(list, id);
+    auto placeList = [&units](QComboBox* list, TableControl id, const Rect& r) {
+        NumberControl(list, ControlNumber(id));
         PlaceDropDownList(list, Pixels(units, r));
     };
 
-    AddHiddenGroup(this, 1038,
+    AddHiddenGroup(this, ControlNumber(TableControl::SiteGroup),
                    Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'")),
                    Pixels(units, kSiteGroup));
-    AddHiddenGroup(this, 1053, Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
+    AddHiddenGroup(this, ControlNumber(TableControl::StepGroup),
+                   Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
                    Pixels(units, kStepGroup));
 
     datePicker_ = MakeDatePicker(this);
-    place(datePicker_, 1002, kDatePicker);
+    place(datePicker_, TableControl::DatePicker, kDatePicker);
     timePicker_ = MakeTimePicker(this);
-    place(timePicker_, 1000, kTimePicker);
+    place(timePicker_, TableControl::TimePicker, kTimePicker);
     zoneList_ = MakeZoneList(this);
-    placeList(zoneList_, 1003, kZoneList);
+    placeList(zoneList_, TableControl::ZoneList, kZoneList);
 
     summerBox_ =
         new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
-    place(summerBox_, 1004, kSummerBox);
+    place(summerBox_, TableControl::SummerTime, kSummerBox);
 
-    auto field = [this, &place](int id, const Rect& r, bool centred) {
+    auto field = [this, &place](TableControl id, const Rect& r, bool centred) {
         auto* f = new FormEdit(this);
         if (centred) {
             f->setAlignment(Qt::AlignCenter);
@@ -190,26 +193,28 @@ void CEphemerisTable::BuildForm() {
         return f;
     };
     const Qt::Alignment right = Qt::AlignRight;
-    latitudeField_ = field(1005, kLatitude, true);
-    label(1005, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"), kLatitudeLabel, right);
-    longitudeField_ = field(1006, kLongitude, true);
-    label(1006, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"), kLongitudeLabel,
-          right);
-    heightField_ = field(1011, kHeight, true);
-    label(1011, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"), kHeightLabel, right);
-    pointCountField_ = field(1052, kPointCount, false);
-    label(1052, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"), kPointCountLabel,
-          Qt::AlignLeft);
-    stepField_ = field(1048, kStep, false);
-    label(1048, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
+    latitudeField_ = field(TableControl::Latitude, kLatitude, true);
+    label(TableControl::Latitude, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"),
+          kLatitudeLabel, right);
+    longitudeField_ = field(TableControl::Longitude, kLongitude, true);
+    label(TableControl::Longitude, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"),
+          kLongitudeLabel, right);
+    heightField_ = field(TableControl::Height, kHeight, true);
+    label(TableControl::Height, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"),
+          kHeightLabel, right);
+    pointCountField_ = field(TableControl::PointCount, kPointCount, false);
+    label(TableControl::PointCount, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"),
+          kPointCountLabel, Qt::AlignLeft);
+    stepField_ = field(TableControl::Step, kStep, false);
+    label(TableControl::Step, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
 
     unitList_ = new QComboBox(this);
     unitList_->setEditable(false);
     // The unit names in the interface language, in TableStepUnit order.
     unitList_->addItems(TranslatedStepUnits());
-    placeList(unitList_, 1049, kUnitList);
+    placeList(unitList_, TableControl::StepUnit, kUnitList);
 
-    auto button = [this, &place](int id, const char* text, const Rect& r) {
+    auto button = [this, &place](TableControl id, const char* text, const Rect& r) {
         auto* b = new WrappingPushButton(Translated(text), this);
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -217,11 +222,15 @@ void CEphemerisTable::BuildForm() {
         return b;
     };
     optionsButton_ =
-        button(1063, QT_TRANSLATE_NOOP("CEphemerisTable", "Opzioni di output"), kOptionsButton);
-    computeButton_ = button(1050, QT_TRANSLATE_NOOP("CEphemerisTable", "Calcola"), kComputeButton);
+        button(TableControl::Options, QT_TRANSLATE_NOOP("CEphemerisTable", "Opzioni di output"),
+               kOptionsButton);
+    computeButton_ = button(TableControl::Compute, QT_TRANSLATE_NOOP("CEphemerisTable", "Calcola"),
+                            kComputeButton);
     copyButton_ =
-        button(1054, QT_TRANSLATE_NOOP("CEphemerisTable", "Copia nella clipboard"), kCopyButton);
-    saveButton_ = button(1055, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"), kSaveButton);
+        button(TableControl::Copy, QT_TRANSLATE_NOOP("CEphemerisTable", "Copia nella clipboard"),
+               kCopyButton);
+    saveButton_ = button(TableControl::Save, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"),
+                         kSaveButton);
 
     tableBox_ = new QPlainTextEdit(this);
     tableBox_->setReadOnly(true);
@@ -230,7 +239,7 @@ void CEphemerisTable::BuildForm() {
     tableBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tableBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tableBox_->setUndoRedoEnabled(false);
-    place(tableBox_, 1051, kTableBox);
+    place(tableBox_, TableControl::TableBox, kTableBox);
 
     // The progress of a run and its cancel button; shown only while a run
     // goes on.

@@ -39,6 +39,29 @@ namespace tarvel {
 class FormEdit;
 class MessageSink;
 
+// Numbers of the table window's controls: pickers, lists, fields, buttons, the
+// table box and hidden group boxes (the same numbers as the main window's
+// where both have the control).
+enum class TableControl : int {
+    TimePicker = 1000,
+    DatePicker = 1002,
+    ZoneList = 1003,
+    SummerTime = 1004,
+    Latitude = 1005,
+    Longitude = 1006,
+    Height = 1011,
+    SiteGroup = 1038,
+    Step = 1048,
+    StepUnit = 1049,
+    Compute = 1050,
+    TableBox = 1051,
+    PointCount = 1052,
+    StepGroup = 1053,
+    Copy = 1054,
+    Save = 1055,
+    Options = 1063,
+};
+
 class CEphemerisTable : public QDialog {
     Q_OBJECT
   public:
@@ -67,8 +90,7 @@ class CEphemerisTable : public QDialog {
     // Replaces the options of the next run, as OK in the options dialog does.
     void SetOptions(const TableOptions& options) { options_ = options; }
 
-    // The control with number id (pickers, lists, fields, buttons, the table
-    // box, hidden group boxes) and the label of a field.
+    // The control with number id (a TableControl) and the label of a field.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QProgressBar* ProgressBar() const { return progressBar_; }
