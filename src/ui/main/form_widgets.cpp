@@ -11,12 +11,26 @@
 
 #include "table/table_parameters.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
 #include "ui/main/time_zones.h"
 
 namespace tarvel {
 
 bool IsEnterKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool HandleFormKey(const QKeyEvent& event, QWidget* window, const char* helpTopic,
+                   const std::function<void()>& onEnter) {
+    if (IsEnterKey(event)) {
+        onEnter();
+        return true;
+    }
+    if (event.key() == Qt::Key_F1) {
+        RequestHelpTopic(window, helpTopic);
+        return true;
+    }
+    return false;
 }
 
 QDateEdit* MakeDatePicker(QWidget* parent) {
@@ -48,9 +62,9 @@ QComboBox* MakeZoneList(QWidget* parent) {
     return list;
 }
 
-void NumberControl(QWidget* control, int id) {
-    control->setProperty(kControlIdProperty, id);
-    control->setObjectName(QStringLiteral("c%1").arg(id));
+void NumberControl(QWidget* control, ControlId id) {
+    control->setProperty(kControlIdProperty, id.number);
+    control->setObjectName(QStringLiteral("c%1").arg(id.number));
 }
 
 void PlaceDropDownList(QComboBox* list, const QRect& rect) {

@@ -1,8 +1,9 @@
-// Small widgets the forms need beyond Qt's own: an edit that reports losing the
-// focus, pickers that leave Enter to their window, a check box and push button
-// whose captions wrap into several lines when they do not fit their width (the
-// caption itself keeps its text), and the controls both windows build alike:
-// the date and time pickers and the zone list.
+// What both windows' forms are built from beyond Qt's own widgets: the keys the
+// controls leave to their window, the date and time pickers (which leave it
+// Enter) and the zone list, the control numbers and the placing of drop-down
+// lists, an edit that reports losing the focus, and a check box and push
+// button whose captions wrap into several lines when they do not fit their
+// width (the caption itself keeps its text).
 #pragma once
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
+#include <functional>
 #include <type_traits>
 
 class QComboBox;
@@ -20,6 +22,13 @@ namespace tarvel {
 
 // True for Enter and Return, with or without modifiers.
 bool IsEnterKey(const QKeyEvent& event);
+
+// The keys the forms' controls leave to their window, for the windows'
+// keyPressEvent: Enter runs onEnter (it never reaches a default button);
+// F1 asks the help handler for helpTopic. False for any other key (Escape
+// included), which the dialog itself handles.
+bool HandleFormKey(const QKeyEvent& event, QWidget* window, const char* helpTopic,
+                   const std::function<void()>& onEnter);
 
 // A picker that leaves Enter to its window: the key goes on to the window's
 // keyPressEvent before the picker reads its text again (which would signal a
@@ -51,16 +60,37 @@ QTimeEdit* MakeTimePicker(QWidget* parent);
 // in the interface language.
 QComboBox* MakeZoneList(QWidget* parent);
 
-// The number of a control named in a window's enum class of control numbers.
-template <typename Control>
-constexpr int ControlNumber(Control control) {
-    static_assert(std::is_enum_v<Control>);
-    return static_cast<int>(control);
+// Numbers of the date, time and site controls, which both forms have under the
+// same numbers.
+enum class SiteControl : int {
+    TimePicker = 1000,
+    DatePicker = 1002,
+    ZoneList = 1003,
+    SummerTime = 1004,
+    Latitude = 1005,
+    Longitude = 1006,
+    Height = 1011,
+    Group = 1038,  // the hidden group box "DATA, ORA E LOCALITA'"
+};
+
+// A control's number given by its name in an enum class of control numbers
+// (SiteControl, or a window's own).
+struct ControlId {
+    template <typename Control, typename = std::enable_if_t<std::is_enum_v<Control>>>
+    constexpr ControlId(Control control) : number(static_cast<int>(control)) {}
+    friend constexpr bool operator==(ControlId a, ControlId b) { return a.number == b.number; }
+
+    int number;
+};
+
+// The number itself, as the controls carry it.
+constexpr int ControlNumber(ControlId id) {
+    return id.number;
 }
 
 // Gives control its number: the property kControlIdProperty and the object
 // name "c<id>".
-void NumberControl(QWidget* control, int id);
+void NumberControl(QWidget* control, ControlId id);
 
 // Places a drop-down list at rect (pixels) of the form, whose height includes
 // the open list: the closed list keeps the rectangle's place and width at its

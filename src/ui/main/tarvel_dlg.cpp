@@ -51,7 +51,7 @@ enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Rad
 // kind, rectangle in dialog units, and the label beside it with its rectangle
 // (or the control's own caption for check boxes, radio buttons and buttons).
 struct ControlSpec {
-    MainControl id;
+    ControlId id;
     Kind kind;
     int x, y, w, h;
     const char* label;
@@ -60,17 +60,17 @@ struct ControlSpec {
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {MainControl::TimePicker, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
-    {MainControl::DatePicker, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
-    {MainControl::ZoneList, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
-    {MainControl::SummerTime, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
-    {MainControl::Latitude, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
-    {MainControl::Longitude, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
+    {SiteControl::TimePicker, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
+    {SiteControl::DatePicker, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
+    {SiteControl::ZoneList, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
+    {SiteControl::SummerTime, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
+    {SiteControl::Latitude, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
+    {SiteControl::Longitude, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
     {MainControl::Gmst, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
     {MainControl::Lmst, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
     {MainControl::DeltaT, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
     {MainControl::JulianDay, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
-    {MainControl::Height, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
+    {SiteControl::Height, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
     {MainControl::EclipticLatitude, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
     {MainControl::EclipticLongitude, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
     {MainControl::RightAscension, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
@@ -120,13 +120,13 @@ const ControlSpec kControls[] = {
 
 // Hidden group boxes: number, caption, rectangle in dialog units.
 struct GroupSpec {
-    MainControl id;
+    ControlId id;
     const char* caption;
     int x, y, w, h;
 };
 
 const GroupSpec kGroups[] = {
-    {MainControl::SiteGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
+    {SiteControl::Group, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
     {MainControl::TimeGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
     {MainControl::EclipticGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
     {MainControl::GeocentricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
@@ -140,7 +140,7 @@ const GroupSpec kGroups[] = {
 
 // The groups the main window paints, in painting order.
 const QVector<int> kPaintedGroups = {
-    ControlNumber(MainControl::TimeGroup),        ControlNumber(MainControl::SiteGroup),
+    ControlNumber(MainControl::TimeGroup),        ControlNumber(SiteControl::Group),
     ControlNumber(MainControl::EclipticGroup),    ControlNumber(MainControl::GeocentricGroup),
     ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
     ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
@@ -252,11 +252,11 @@ void CTarvelDlg::BuildForm() {
             case Kind::Input: {
                 auto* field = new FormEdit(canvas_);
                 field->setAlignment(Qt::AlignCenter);
-                if (c.id == MainControl::Latitude) {
+                if (c.id == SiteControl::Latitude) {
                     latitudeField_ = field;
-                } else if (c.id == MainControl::Longitude) {
+                } else if (c.id == SiteControl::Longitude) {
                     longitudeField_ = field;
-                } else if (c.id == MainControl::Height) {
+                } else if (c.id == SiteControl::Height) {
                     heightField_ = field;
                 } else {
                     deltaTField_ = field;
@@ -284,7 +284,7 @@ void CTarvelDlg::BuildForm() {
                 control = nowButton_;
                 break;
         }
-        NumberControl(control, ControlNumber(c.id));
+        NumberControl(control, c.id);
         if (c.kind == Kind::ZoneList) {
             PlaceDropDownList(zoneList_, rect);
         } else if (c.kind == Kind::Radio) {
@@ -746,14 +746,8 @@ void CTarvelDlg::OnExit() {
 // Window events
 
 void CTarvelDlg::keyPressEvent(QKeyEvent* event) {
-    // The keys the controls leave to the window. Enter is the window's own
-    // command: it never reaches the dialog's default button and never closes
-    // the window. Escape closes it (the dialog's own handling).
-    if (IsEnterKey(*event)) {
-        OnEnter();
-    } else if (event->key() == Qt::Key_F1) {
-        RequestHelpTopic(this, help_topic::kMainPage);
-    } else {
+    // Enter is the window's own command and never closes it; Escape closes it.
+    if (!HandleFormKey(*event, this, help_topic::kMainPage, [this] { OnEnter(); })) {
         QDialog::keyPressEvent(event);
     }
 }

@@ -17,6 +17,7 @@
 #include "astro/solar_computation.h"
 #include "table/table_parameters.h"
 #include "ui/main/focus_guard.h"
+#include "ui/main/form_widgets.h"
 
 class QAction;
 class QComboBox;
@@ -48,21 +49,14 @@ inline constexpr int kHelp = 32778;         // "&Help" > "&Help"
 inline constexpr int kAbout = 32780;        // "&Help" > "Informazioni su Tarvel..."
 }  // namespace main_menu
 
-// Numbers of the main window's controls: inputs, outputs, buttons and hidden
-// group boxes (the same numbers as the table window's where both have the
-// control).
+// Numbers of the main window's own controls: outputs, the ΔT field and mode,
+// "adesso" and hidden group boxes (the date, time and site controls are
+// SiteControl's).
 enum class MainControl : int {
-    TimePicker = 1000,
-    DatePicker = 1002,
-    ZoneList = 1003,
-    SummerTime = 1004,
-    Latitude = 1005,
-    Longitude = 1006,
     Gmst = 1007,
     Lmst = 1008,
     DeltaT = 1009,
     JulianDay = 1010,
-    Height = 1011,
     EclipticLatitude = 1012,
     EclipticLongitude = 1013,
     RightAscension = 1014,
@@ -89,7 +83,6 @@ enum class MainControl : int {
     ApparentSet = 1035,
     ApparentTransit = 1036,
     TimeGroup = 1037,
-    SiteGroup = 1038,
     EclipticGroup = 1039,
     GeocentricGroup = 1040,
     TopocentricGroup = 1041,
@@ -167,8 +160,8 @@ class CTarvelDlg : public QDialog {
     // Enables "&Calcola" > "&Tabella" with the given table window.
     void SetTableOpener(TableOpener opener);
 
-    // The control with number id (a MainControl: inputs, outputs, hidden group
-    // boxes), its label, and a menu command.
+    // The control with number id (a MainControl or SiteControl: inputs,
+    // outputs, hidden group boxes), its label, and a menu command.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QAction* MenuAction(int id) const;

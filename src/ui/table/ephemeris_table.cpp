@@ -74,7 +74,7 @@ constexpr Rect kProgressBar{160, 69, 92, 10};
 constexpr Rect kRowCount{160, 81, 92, 10};
 constexpr Rect kCancelButton{256, 68, 52, 24};
 
-const QVector<int> kPaintedGroups = {ControlNumber(TableControl::SiteGroup),
+const QVector<int> kPaintedGroups = {ControlNumber(SiteControl::Group),
                                      ControlNumber(TableControl::StepGroup)};
 
 QString Translated(const char* text) {
@@ -149,11 +149,11 @@ QLabel* CEphemerisTable::Label(int id) const {
 
 void CEphemerisTable::BuildForm() {
     const DialogUnits units(font());
-    auto place = [&units](QWidget* control, TableControl id, const Rect& r) {
-        NumberControl(control, ControlNumber(id));
+    auto place = [&units](QWidget* control, ControlId id, const Rect& r) {
+        NumberControl(control, id);
         control->setGeometry(Pixels(units, r));
     };
-    auto label = [this, &units](TableControl id, const char* text, const Rect& r,
+    auto label = [this, &units](ControlId id, const char* text, const Rect& r,
                                 Qt::Alignment align) {
         auto* l = new QLabel(Translated(text), this);
         l->setObjectName(QStringLiteral("label%1").arg(ControlNumber(id)));
@@ -161,12 +161,12 @@ void CEphemerisTable::BuildForm() {
         l->setGeometry(Pixels(units, r));
         labels_.insert(ControlNumber(id), l);
     };
-    auto placeList = [&units](QComboBox* list, TableControl id, const Rect& r) {
-        NumberControl(list, ControlNumber(id));
+    auto placeList = [&units](QComboBox* list, ControlId id, const Rect& r) {
+        NumberControl(list, id);
         PlaceDropDownList(list, Pixels(units, r));
     };
 
-    AddHiddenGroup(this, ControlNumber(TableControl::SiteGroup),
+    AddHiddenGroup(this, ControlNumber(SiteControl::Group),
                    Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'")),
                    Pixels(units, kSiteGroup));
     AddHiddenGroup(this, ControlNumber(TableControl::StepGroup),
@@ -174,17 +174,17 @@ void CEphemerisTable::BuildForm() {
                    Pixels(units, kStepGroup));
 
     datePicker_ = MakeDatePicker(this);
-    place(datePicker_, TableControl::DatePicker, kDatePicker);
+    place(datePicker_, SiteControl::DatePicker, kDatePicker);
     timePicker_ = MakeTimePicker(this);
-    place(timePicker_, TableControl::TimePicker, kTimePicker);
+    place(timePicker_, SiteControl::TimePicker, kTimePicker);
     zoneList_ = MakeZoneList(this);
-    placeList(zoneList_, TableControl::ZoneList, kZoneList);
+    placeList(zoneList_, SiteControl::ZoneList, kZoneList);
 
     summerBox_ =
         new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
-    place(summerBox_, TableControl::SummerTime, kSummerBox);
+    place(summerBox_, SiteControl::SummerTime, kSummerBox);
 
-    auto field = [this, &place](TableControl id, const Rect& r, bool centred) {
+    auto field = [this, &place](ControlId id, const Rect& r, bool centred) {
         auto* f = new FormEdit(this);
         if (centred) {
             f->setAlignment(Qt::AlignCenter);
@@ -193,15 +193,15 @@ void CEphemerisTable::BuildForm() {
         return f;
     };
     const Qt::Alignment right = Qt::AlignRight;
-    latitudeField_ = field(TableControl::Latitude, kLatitude, true);
-    label(TableControl::Latitude, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"),
+    latitudeField_ = field(SiteControl::Latitude, kLatitude, true);
+    label(SiteControl::Latitude, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"),
           kLatitudeLabel, right);
-    longitudeField_ = field(TableControl::Longitude, kLongitude, true);
-    label(TableControl::Longitude, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"),
+    longitudeField_ = field(SiteControl::Longitude, kLongitude, true);
+    label(SiteControl::Longitude, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"),
           kLongitudeLabel, right);
-    heightField_ = field(TableControl::Height, kHeight, true);
-    label(TableControl::Height, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"),
-          kHeightLabel, right);
+    heightField_ = field(SiteControl::Height, kHeight, true);
+    label(SiteControl::Height, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"), kHeightLabel,
+          right);
     pointCountField_ = field(TableControl::PointCount, kPointCount, false);
     label(TableControl::PointCount, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"),
           kPointCountLabel, Qt::AlignLeft);
@@ -214,7 +214,7 @@ void CEphemerisTable::BuildForm() {
     unitList_->addItems(TranslatedStepUnits());
     placeList(unitList_, TableControl::StepUnit, kUnitList);
 
-    auto button = [this, &place](TableControl id, const char* text, const Rect& r) {
+    auto button = [this, &place](ControlId id, const char* text, const Rect& r) {
         auto* b = new WrappingPushButton(Translated(text), this);
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -614,14 +614,8 @@ void CEphemerisTable::SaveTableToFile() {
 // Window events
 
 void CEphemerisTable::keyPressEvent(QKeyEvent* event) {
-    // The keys the controls leave to the window. Enter confirms the window
-    // (it has no default button); Escape closes it (the dialog's own
-    // handling).
-    if (IsEnterKey(*event)) {
-        OnEnter();
-    } else if (event->key() == Qt::Key_F1) {
-        RequestHelpTopic(this, help_topic::kTable);
-    } else {
+    // Enter confirms the window (it has no default button); Escape closes it.
+    if (!HandleFormKey(*event, this, help_topic::kTable, [this] { OnEnter(); })) {
         QDialog::keyPressEvent(event);
     }
 }

@@ -39,18 +39,10 @@ namespace tarvel {
 class FormEdit;
 class MessageSink;
 
-// Numbers of the table window's controls: pickers, lists, fields, buttons, the
-// table box and hidden group boxes (the same numbers as the main window's
-// where both have the control).
+// Numbers of the table window's own controls: the step fields and list, the
+// buttons, the table box and the step group (the date, time and site controls
+// are SiteControl's).
 enum class TableControl : int {
-    TimePicker = 1000,
-    DatePicker = 1002,
-    ZoneList = 1003,
-    SummerTime = 1004,
-    Latitude = 1005,
-    Longitude = 1006,
-    Height = 1011,
-    SiteGroup = 1038,
     Step = 1048,
     StepUnit = 1049,
     Compute = 1050,
@@ -90,7 +82,8 @@ class CEphemerisTable : public QDialog {
     // Replaces the options of the next run, as OK in the options dialog does.
     void SetOptions(const TableOptions& options) { options_ = options; }
 
-    // The control with number id (a TableControl) and the label of a field.
+    // The control with number id (a TableControl or SiteControl) and the label
+    // of a field.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QProgressBar* ProgressBar() const { return progressBar_; }
