@@ -52,6 +52,11 @@ struct Shown {
 
     QLineEdit* Field(int id) const { return qobject_cast<QLineEdit*>(window->Control(id)); }
 
+    // Makes the window smaller than its initial size by the given pixels.
+    void Shrink(int width, int height) const {
+        window->resize(window->InitialOuterSize() - QSize(width, height));
+    }
+
     // Where a control of the form stands in the client area.
     QPoint InClient(const QWidget* control) const {
         return control->mapTo(window->ClientArea(), QPoint(0, 0));
@@ -302,8 +307,7 @@ void PaintingScrollingTest::smallRangeLineStepsMoveNothing() {
 // sight and the wheel leave the form where it is.
 void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
     Shown s;
-    const QSize initial = s.window->InitialOuterSize();
-    s.window->resize(initial.width() - 500, initial.height() - 300);
+    s.Shrink(500, 300);
     QVERIFY(s.window->VerticalBar()->isEnabled() && s.window->HorizontalBar()->isEnabled());
     QLineEdit* latitude = s.Field(1005);
     latitude->setFocus(Qt::TabFocusReason);
@@ -338,26 +342,28 @@ void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
 void PaintingScrollingTest::resizingKeepsTheBarsWithTheForm() {
     Shown s;
     const QSize initial = s.window->InitialOuterSize();
-    s.window->resize(initial.width() - 400, initial.height() - 250);
-    QWidget* latitude = s.window->Control(1005);
-    const QPoint start = s.InClient(latitude);
+    s.Shrink(400, 250);
+    const QPoint start = s.InClient(s.window->Control(1005));
     QScrollBar* v = s.window->VerticalBar();
-    v->setSliderDown(true);
-    v->setSliderPosition(120);
-    v->setSliderDown(false);
+    v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int offset = v->value();
+    QVERIFY(offset > 10);
 
-    s.window->resize(initial.width() - 400, initial.height() - 200);
+    s.Shrink(400, 200);
     QCOMPARE(v->maximum(), initial.height() - s.window->ClientArea()->height());
-    QCOMPARE(s.window->ScrollOffset(), QPoint(0, 120));
-    QCOMPARE(s.InClient(latitude), start - QPoint(0, 120));
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, offset));
+    QCOMPARE(s.InClient(s.window->Control(1005)), start - QPoint(0, offset));
 
-    s.window->resize(initial.width() - 400, initial.height() - 60);
+    // A range 10 pixels short of the offset: the menu and the bars take the
+    // rest of the window's height.
+    const int menuAndBar = initial.height() - s.window->DesignedClientSize().height();
+    s.Shrink(400, offset - 10 - menuAndBar);
     const int range = initial.height() - s.window->ClientArea()->height();
-    QVERIFY(range < 120);
+    QCOMPARE(range, offset - 10);
     QCOMPARE(v->maximum(), range);
     QCOMPARE(v->pageStep(), range / 10);
     QCOMPARE(s.window->ScrollOffset(), QPoint(0, range));
-    QCOMPARE(s.InClient(latitude), start - QPoint(0, range));
+    QCOMPARE(s.InClient(s.window->Control(1005)), start - QPoint(0, range));
 }
 
 QTEST_MAIN(PaintingScrollingTest)
