@@ -1,8 +1,6 @@
 #include "app/tarvel_app.h"
 
 #include <QAction>
-#include <QKeySequence>
-#include <QShortcut>
 
 #include "app/about_dlg.h"
 #include "app/help.h"
@@ -91,13 +89,9 @@ void CTarvelApp::ConnectWindow(CTarvelDlg& window, const VersionInfo& version) {
     window.SetPreferencesEditor([sink](QWidget* parent, AppSettings& settings) {
         return EditPreferences(parent, settings, sink);
     });
+    // The windows ask for their F1 topics through the help handler.
     window.SetTableOpener([sink](QWidget* parent, const TableParameters& inputs) {
-        CEphemerisTable table(inputs, sink, parent);
-        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &table);
-        QObject::connect(f1, &QShortcut::activated, &table, [&table] {
-            ShowHelpTopic(&table, QString::fromLatin1(help_topic::kTable));
-        });
-        table.exec();
+        OpenEphemerisTable(parent, inputs, sink);
     });
     for (const LanguageItem& item : kLanguageItems) {
         QAction* action = window.MenuAction(item.command);
@@ -117,11 +111,6 @@ void CTarvelApp::ConnectWindow(CTarvelDlg& window, const VersionInfo& version) {
             ShowHelpTopic(&window, QString::fromLatin1(help_topic::kIntroduction));
         });
     }
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-    QObject::connect(f1, &QShortcut::activated, &window, [&window] {
-        ShowHelpTopic(&window, QString::fromLatin1(help_topic::kMainPage));
-    });
-
     if (QAction* about = window.MenuAction(main_menu::kAbout)) {
         about->setEnabled(true);
         QObject::connect(about, &QAction::triggered, &window, [&window, version] {

@@ -400,6 +400,24 @@ TEST(LayoutTest, DateCellFollowsTheLocalePattern) {
     }
 }
 
+// A caller (a window with its own locale) passes its date writer and
+// separator; the writer gets the row's real calendar date.
+TEST(LayoutTest, DateWriterOfTheCaller) {
+    TableLocale locale;
+    locale.decimalSeparator = ",";
+    locale.formatDate = [](int year, int month, int day) {
+        return std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year);
+    };
+    TableParameters p;
+    const std::vector<TableRow> rows = {PlainRow({2025, 4, 31, 12, 0, 0})};  // 1 May
+    const std::vector<std::string> window =
+        Lines(TableTextWriter(Formats(false, true), TableTarget::Window, locale).Text(p, rows));
+    EXPECT_EQ(window.back(), "  1.5.2025   |  12.0000000 |");
+    const std::vector<std::string> file =
+        Lines(TableTextWriter(Formats(false, true), TableTarget::File, locale).Text(p, rows));
+    EXPECT_EQ(file.back(), "  1,5,2025   |  12,0000000 |");
+}
+
 TEST(LayoutTest, TargetsWithACommaSeparator) {
     TableParameters p;
     p.latitude = 45.1234567;

@@ -133,7 +133,10 @@ class EphemerisTableTest : public QObject {
     void formMessages();
     void fractionalStepRefusedSilentlyAnnouncedOnLeaving();
     void enterValidatesAndCloses();
+    void enterOnAnyControlIsTheWindows_data();
+    void enterOnAnyControlIsTheWindows();
     void escapeCloses();
+    void f1AsksForTheWindowsTopic();
     void copyIsTheEngineClipboardText();
     void fractionalStepLeavesTheClipboardEmpty();
     void saveWritesTheEngineFileText();
@@ -503,11 +506,46 @@ void EphemerisTableTest::enterValidatesAndCloses() {
     QCOMPARE(t.window->result(), int(QDialog::Accepted));
 }
 
+void EphemerisTableTest::enterOnAnyControlIsTheWindows_data() {
+    QTest::addColumn<int>("id");
+    for (int id : {1002, 1000, 1003, 1004, 1005, 1052, 1049, 1050, 1054, 1055, 1051}) {
+        QTest::addRow("%d", id) << id;
+    }
+}
+
+// Enter on any control confirms the window: no button is clicked, and the
+// pickers do not read their text again (which would set the summer-time box
+// from the rule for 21 June).
+void EphemerisTableTest::enterOnAnyControlIsTheWindows() {
+    QFETCH(int, id);
+    Table t;
+    t.Get<QCheckBox>(1004)->setChecked(false);
+    QWidget* control = t.window->Control(id);
+    control->setFocus(Qt::TabFocusReason);
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    QSignalSpy clicked(button != nullptr ? button : t.Button(1050), &QAbstractButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!t.window->isVisible());
+    QCOMPARE(t.window->result(), int(QDialog::Accepted));
+    QCOMPARE(clicked.count(), 0);
+    QVERIFY(!t.Get<QCheckBox>(1004)->isChecked());
+    QVERIFY(!t.window->Parameters().summerTime);
+    QVERIFY(t.sink.messages.isEmpty());
+}
+
 void EphemerisTableTest::escapeCloses() {
     Table t;
     t.SetField(1005, QStringLiteral("95"));  // never read
     QTest::keyClick(t.Field(1006), Qt::Key_Escape);
     QVERIFY(!t.window->isVisible());
+    QVERIFY(t.sink.messages.isEmpty());
+}
+
+void EphemerisTableTest::f1AsksForTheWindowsTopic() {
+    Table t;
+    // Whichever control has the focus (a field, a picker, a list, the box).
+    QCOMPARE(F1Topics(*t.window, {1005, 1002, 1049, 1051}),
+             QStringList(4, QString::fromLatin1(help_topic::kTable)));
     QVERIFY(t.sink.messages.isEmpty());
 }
 

@@ -106,6 +106,7 @@ class MainWindowTest : public QObject {
     void nowButtonResetsThePresentMoment();
     void enterNeverCloses();
     void escapeCloses();
+    void f1AsksForTheWindowsTopic();
     void exitCommandCloses();
     void menuCommands();
     void preferencesRecomputeAfterOk();
@@ -114,10 +115,10 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::formGeometryIsInDialogUnits() {
     Shown s;
-    const DialogUnits units(s.window->Canvas()->font());
+    const DialogUnits units(s.window->ClientArea()->font());
     QVERIFY(units.averageCharWidth() > 0 && units.charHeight() > 0);
     QCOMPARE(s.window->DesignedClientSize(), QSize(units.X(823), units.Y(346)));
-    QCOMPARE(s.window->Canvas()->size(), s.window->DesignedClientSize());
+    QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
 
     struct Case {
         int id;
@@ -590,6 +591,14 @@ void MainWindowTest::escapeCloses() {
     QTest::keyClick(s.Field(1005), Qt::Key_Escape);
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.window->result(), int(QDialog::Rejected));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::f1AsksForTheWindowsTopic() {
+    Shown s;
+    // Whichever control has the focus (a field, a picker, the list, a button).
+    QCOMPARE(F1Topics(*s.window, {1005, 1002, 1003, 1063}),
+             QStringList(4, QString::fromLatin1(help_topic::kMainPage)));
     QVERIFY(s.sink.messages.isEmpty());
 }
 

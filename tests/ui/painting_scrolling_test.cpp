@@ -4,9 +4,12 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include "app/app_settings.h"
@@ -46,6 +49,21 @@ struct Shown {
         QApplication::setActiveWindow(window.get());
         (void)QTest::qWaitForWindowActive(window.get());
     }
+
+    QLineEdit* Field(int id) const { return qobject_cast<QLineEdit*>(window->Control(id)); }
+
+    // Makes the window smaller than its initial size by the given pixels.
+    void Shrink(int width, int height) const {
+        window->resize(window->InitialOuterSize() - QSize(width, height));
+    }
+
+    // Where a control of the form stands in the client area.
+    QPoint InClient(const QWidget* control) const {
+        return control->mapTo(window->ClientArea(), QPoint(0, 0));
+    }
+    QRect GeometryInClient(const QWidget* control) const {
+        return QRect(InClient(control), control->size());
+    }
 };
 
 }  // namespace
@@ -64,6 +82,8 @@ class PaintingScrollingTest : public QObject {
     void thumbMovesTheContentOnRelease();
     void framesMoveWithTheControls();
     void smallRangeLineStepsMoveNothing();
+    void onlyTheBarsMoveTheForm();
+    void resizingKeepsTheBarsWithTheForm();
 };
 
 void PaintingScrollingTest::captionRectangle() {
@@ -145,7 +165,7 @@ void PaintingScrollingTest::barsAtTheInitialSize() {
     Shown s;
     const QSize initial = s.window->InitialOuterSize();
     QCOMPARE(initial, s.window->size());
-    const QSize client = s.window->Canvas()->size();
+    const QSize client = s.window->ClientArea()->size();
     // Outer minus client: the window can still scroll by its menu and bars.
     QScrollBar* v = s.window->VerticalBar();
     QScrollBar* h = s.window->HorizontalBar();
@@ -173,13 +193,13 @@ void PaintingScrollingTest::lineAndPageSteps() {
     const QSize initial = s.window->InitialOuterSize();
     s.window->resize(initial.width() - 500, initial.height() - 300);
     QScrollBar* v = s.window->VerticalBar();
-    const int range = initial.height() - s.window->Canvas()->height();
+    const int range = initial.height() - s.window->ClientArea()->height();
     QVERIFY(range >= 300);
     QVERIFY(v->isEnabled());
     QCOMPARE(v->maximum(), range);
     QCOMPARE(v->pageStep(), range / 10);
     QWidget* latitude = s.window->Control(1005);
-    const QPoint start = latitude->pos();
+    const QPoint start = s.InClient(latitude);
 
     // Line up at the top: nothing.
     v->triggerAction(QAbstractSlider::SliderSingleStepSub);
@@ -189,12 +209,12 @@ void PaintingScrollingTest::lineAndPageSteps() {
     v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(s.window->ScrollOffset().y(), range / 100);
     QCOMPARE(v->value(), range / 100);
-    QCOMPARE(latitude->pos(), start - QPoint(0, range / 100));
+    QCOMPARE(s.InClient(latitude), start - QPoint(0, range / 100));
 
     v->triggerAction(QAbstractSlider::SliderPageStepAdd);
     const int afterPage = range / 100 + range / 10;
     QCOMPARE(s.window->ScrollOffset().y(), afterPage);
-    QCOMPARE(latitude->pos(), start - QPoint(0, afterPage));
+    QCOMPARE(s.InClient(latitude), start - QPoint(0, afterPage));
 
     // The requests for either end do nothing.
     v->triggerAction(QAbstractSlider::SliderToMaximum);
@@ -208,21 +228,21 @@ void PaintingScrollingTest::lineAndPageSteps() {
         v->triggerAction(QAbstractSlider::SliderPageStepSub);
     }
     QCOMPARE(s.window->ScrollOffset().y(), 0);
-    QCOMPARE(latitude->pos(), start);
+    QCOMPARE(s.InClient(latitude), start);
 
     // Page down never goes past the range.
     for (int i = 0; i < 20; ++i) {
         v->triggerAction(QAbstractSlider::SliderPageStepAdd);
     }
     QCOMPARE(s.window->ScrollOffset().y(), range);
-    QCOMPARE(latitude->pos(), start - QPoint(0, range));
+    QCOMPARE(s.InClient(latitude), start - QPoint(0, range));
 
     // Horizontal: the same with the width.
     QScrollBar* h = s.window->HorizontalBar();
-    const int rangeX = initial.width() - s.window->Canvas()->width();
+    const int rangeX = initial.width() - s.window->ClientArea()->width();
     h->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(s.window->ScrollOffset().x(), rangeX / 10);
-    QCOMPARE(latitude->pos(), start - QPoint(rangeX / 10, range));
+    QCOMPARE(s.InClient(latitude), start - QPoint(rangeX / 10, range));
 }
 
 void PaintingScrollingTest::thumbMovesTheContentOnRelease() {
@@ -231,17 +251,17 @@ void PaintingScrollingTest::thumbMovesTheContentOnRelease() {
     s.window->resize(initial.width() - 400, initial.height() - 250);
     QScrollBar* v = s.window->VerticalBar();
     QWidget* latitude = s.window->Control(1005);
-    const QPoint start = latitude->pos();
+    const QPoint start = s.InClient(latitude);
     // Dragging moves only the thumb.
     v->setSliderDown(true);
     v->setSliderPosition(120);
     QCOMPARE(s.window->ScrollOffset().y(), 0);
-    QCOMPARE(latitude->pos(), start);
+    QCOMPARE(s.InClient(latitude), start);
     // Releasing it applies the position.
     v->setSliderDown(false);
     QCOMPARE(s.window->ScrollOffset().y(), 120);
     QCOMPARE(v->value(), 120);
-    QCOMPARE(latitude->pos(), start - QPoint(0, 120));
+    QCOMPARE(s.InClient(latitude), start - QPoint(0, 120));
 }
 
 void PaintingScrollingTest::framesMoveWithTheControls() {
@@ -249,8 +269,8 @@ void PaintingScrollingTest::framesMoveWithTheControls() {
     const QSize initial = s.window->InitialOuterSize();
     s.window->resize(initial.width() - 400, initial.height() - 250);
     QWidget* group = s.window->Control(1037);
-    const QRect before = group->geometry();
-    QImage first = s.window->Canvas()->grab().toImage();
+    const QRect before = s.GeometryInClient(group);
+    QImage first = s.window->ClientArea()->grab().toImage();
     const int leftEdgeRow = before.top() + 40;
     QVERIFY(Black(first, before.left(), leftEdgeRow));
 
@@ -263,8 +283,8 @@ void PaintingScrollingTest::framesMoveWithTheControls() {
     v->setSliderPosition(50);
     v->setSliderDown(false);
     QCOMPARE(s.window->ScrollOffset(), QPoint(5, 50));
-    QCOMPARE(group->geometry(), before.translated(-5, -50));
-    const QImage second = s.window->Canvas()->grab().toImage();
+    QCOMPARE(s.GeometryInClient(group), before.translated(-5, -50));
+    const QImage second = s.window->ClientArea()->grab().toImage();
     QVERIFY(Black(second, before.left() - 5, leftEdgeRow - 50));
     QVERIFY(!Black(second, before.left(), leftEdgeRow - 50));
 }
@@ -275,12 +295,75 @@ void PaintingScrollingTest::smallRangeLineStepsMoveNothing() {
     // A range below 100 pixels: the line step is 0.
     s.window->resize(initial.width(), initial.height() - 40);
     QScrollBar* v = s.window->VerticalBar();
-    const int range = initial.height() - s.window->Canvas()->height();
+    const int range = initial.height() - s.window->ClientArea()->height();
     QVERIFY(range > 10 && range < 100);
     v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(s.window->ScrollOffset().y(), 0);
     v->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(s.window->ScrollOffset().y(), range / 10);
+}
+
+// Keys a control leaves to its window, the focus moving to a control out of
+// sight and the wheel leave the form where it is.
+void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
+    Shown s;
+    s.Shrink(500, 300);
+    QVERIFY(s.window->VerticalBar()->isEnabled() && s.window->HorizontalBar()->isEnabled());
+    QLineEdit* latitude = s.Field(1005);
+    latitude->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp}) {
+        QTest::keyClick(latitude, key);
+        QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
+    }
+    // Round the whole tab chain, through controls outside the client area.
+    QSet<QWidget*> visited;
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.insert(QApplication::focusWidget());
+        QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
+    }
+    QVERIFY(visited.contains(s.window->Control(1065)));
+    QVERIFY(!s.window->ClientArea()->rect().contains(s.InClient(s.window->Control(1065))));
+    // The wheel, over the form and over a bar.
+    for (QWidget* target :
+         {s.window->ClientArea(), static_cast<QWidget*>(s.window->VerticalBar())}) {
+        QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+        QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
+        QCOMPARE(s.window->VerticalBar()->sliderPosition(), 0);
+    }
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+// A scrolled form stays where its bars say when the window is resized: the
+// offset is kept while it fits the new range, and is cut to the range
+// otherwise.
+void PaintingScrollingTest::resizingKeepsTheBarsWithTheForm() {
+    Shown s;
+    const QSize initial = s.window->InitialOuterSize();
+    s.Shrink(400, 250);
+    const QPoint start = s.InClient(s.window->Control(1005));
+    QScrollBar* v = s.window->VerticalBar();
+    v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int offset = v->value();
+    QVERIFY(offset > 10);
+
+    s.Shrink(400, 200);
+    QCOMPARE(v->maximum(), initial.height() - s.window->ClientArea()->height());
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, offset));
+    QCOMPARE(s.InClient(s.window->Control(1005)), start - QPoint(0, offset));
+
+    // A range 10 pixels short of the offset: the menu and the bars take the
+    // rest of the window's height.
+    const int menuAndBar = initial.height() - s.window->DesignedClientSize().height();
+    s.Shrink(400, offset - 10 - menuAndBar);
+    const int range = initial.height() - s.window->ClientArea()->height();
+    QCOMPARE(range, offset - 10);
+    QCOMPARE(v->maximum(), range);
+    QCOMPARE(v->pageStep(), range / 10);
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, range));
+    QCOMPARE(s.InClient(s.window->Control(1005)), start - QPoint(0, range));
 }
 
 QTEST_MAIN(PaintingScrollingTest)

@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QVector>
 #include <functional>
+#include <initializer_list>
 
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/tarvel_dlg.h"
 
@@ -35,6 +37,44 @@ class RecordingSink : public MessageSink {
 
     QVector<Message> messages;
 };
+
+// Records the help topics the windows ask for while it lives.
+struct RecordedHelp {
+    struct Request {
+        QWidget* owner;
+        QString topic;
+    };
+    QVector<Request> requests;
+
+    RecordedHelp() {
+        SetHelpHandler([this](QWidget* owner, const QString& topic) {
+            requests.push_back({owner, topic});
+        });
+    }
+    ~RecordedHelp() { SetHelpHandler(HelpHandler()); }
+    RecordedHelp(const RecordedHelp&) = delete;
+    RecordedHelp& operator=(const RecordedHelp&) = delete;
+};
+
+// Presses F1 with the focus on each of window's controls ids in turn; the
+// topics asked for ("another owner" for a request window did not make), then
+// "closed" if the window is no longer shown.
+template <typename Window>
+QStringList F1Topics(const Window& window, std::initializer_list<int> ids) {
+    RecordedHelp help;
+    for (int id : ids) {
+        window.Control(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    }
+    QStringList topics;
+    for (const RecordedHelp::Request& request : help.requests) {
+        topics << (request.owner == &window ? request.topic : QStringLiteral("another owner"));
+    }
+    if (!window.isVisible()) {
+        topics << QStringLiteral("closed");
+    }
+    return topics;
+}
 
 inline QTimeZone Rome() {
     return QTimeZone("Europe/Rome");

@@ -1,10 +1,78 @@
 #include "ui/main/form_widgets.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QLocale>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QVariant>
+#include <algorithm>
+
+#include "table/table_parameters.h"
+#include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
+#include "ui/main/time_zones.h"
 
 namespace tarvel {
+
+bool IsEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool HandleFormKey(const QKeyEvent& event, QWidget* window, const char* helpTopic,
+                   const std::function<void()>& onEnter) {
+    if (IsEnterKey(event)) {
+        onEnter();
+        return true;
+    }
+    if (event.key() == Qt::Key_F1) {
+        RequestHelpTopic(window, helpTopic);
+        return true;
+    }
+    return false;
+}
+
+QDateEdit* MakeDatePicker(QWidget* parent) {
+    auto* picker = new EnterPassingPicker<QDateEdit>(parent);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    picker->setLocale(italian);
+    picker->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
+    picker->setCalendarPopup(true);
+    picker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    picker->setDateRange(QDate(kTableFirstStartYear, 1, 1), QDate(kTableLastStartYear, 1, 1));
+    return picker;
+}
+
+QTimeEdit* MakeTimePicker(QWidget* parent) {
+    auto* picker = new EnterPassingPicker<QTimeEdit>(parent);
+    picker->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    picker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    picker->setTimeRange(QTime(0, 0, 0), QTime(23, 59, 59, 999));
+    return picker;
+}
+
+QComboBox* MakeZoneList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    for (const TimeZoneEntry& entry : kTimeZoneEntries) {
+        list->addItem(QCoreApplication::translate("TimeZones", entry.label));
+    }
+    return list;
+}
+
+void NumberControl(QWidget* control, ControlId id) {
+    control->setProperty(kControlIdProperty, id.number);
+    control->setObjectName(QStringLiteral("c%1").arg(id.number));
+}
+
+void PlaceDropDownList(QComboBox* list, const QRect& rect) {
+    const int closedHeight = list->sizeHint().height();
+    list->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+    const int itemHeight = list->fontMetrics().height() + 2;
+    list->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+}
 
 QString WrapCaption(const QString& text, const QFontMetrics& metrics, int width) {
     if (metrics.horizontalAdvance(text) <= width || !text.contains(QLatin1Char(' '))) {

@@ -1,26 +1,24 @@
 #include "ui/main/tarvel_dlg.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 #include <tuple>
@@ -32,8 +30,10 @@
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
+#include "ui/main/form_scroll_area.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/time_zones.h"
 
@@ -51,7 +51,7 @@ enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Rad
 // kind, rectangle in dialog units, and the label beside it with its rectangle
 // (or the control's own caption for check boxes, radio buttons and buttons).
 struct ControlSpec {
-    int id;
+    ControlId id;
     Kind kind;
     int x, y, w, h;
     const char* label;
@@ -60,98 +60,94 @@ struct ControlSpec {
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {1000, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
-    {1002, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
-    {1003, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
-    {1004, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
-    {1005, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
-    {1006, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
-    {1007, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
-    {1008, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
-    {1009, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
-    {1010, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
-    {1011, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
-    {1012, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
-    {1013, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
-    {1014, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
-    {1015, Kind::Output, 94, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 36, 255, 50, 11},
-    {1016, Kind::Output, 337, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 307, 238, 23, 11},
-    {1017, Kind::Output, 337, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 280, 255, 50, 11},
-    {1018, Kind::Output, 93, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 45, 294, 42, 11},
-    {1019, Kind::Output, 93, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 37, 311, 50, 11},
-    {1024, Kind::Output, 337, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "rifrazione"), 288, 294, 42, 11},
-    {1025, Kind::Output, 337, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza con rifrazione"), 280, 308, 50, 15},
-    {1031, Kind::Output, 550, 26, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 506, 26, 35, 11},
-    {1032, Kind::Output, 550, 63, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 506, 63, 35, 11},
-    {1033, Kind::Output, 550, 45, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 509, 45, 32, 11},
-    {1020, Kind::Output, 58, 116, 102, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "EdT"), 26, 119, 21, 11},
-    {1021, Kind::Output, 101, 138, 59, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "differenza di longitudine"), 14, 139, 80, 12},
-    {1022, Kind::Output, 246, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera del fuso"), 159, 127, 77, 11},
-    {1023, Kind::Output, 246, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera locale"), 159, 159, 77, 11},
-    {1026, Kind::Output, 246, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media locale"), 159, 143, 77, 11},
-    {1027, Kind::Output, 246, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media del fuso"), 163, 112, 73, 11},
-    {1028, Kind::Output, 393, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora italica"), 330, 112, 59, 11},
-    {1029, Kind::Output, 393, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora babilonese"), 330, 127, 59, 11},
-    {1030, Kind::Output, 393, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora temporale"), 333, 142, 56, 11},
-    {1034, Kind::Output, 550, 136, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 508, 136, 33, 11},
-    {1035, Kind::Output, 550, 175, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 510, 175, 31, 11},
-    {1036, Kind::Output, 550, 155, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 510, 155, 31, 11},
-    {1045, Kind::Output, 550, 80, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 80, 35, 11},
-    {1046, Kind::Output, 550, 194, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 194, 35, 11},
-    {1047, Kind::Output, 549, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"), 507, 251, 33, 11},
-    {1048, Kind::Output, 685, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"), 643, 251, 33, 11},
-    {1049, Kind::Output, 549, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 1"), 507, 270, 33, 11},
-    {1050, Kind::Output, 685, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 2"), 643, 270, 33, 11},
-    {1051, Kind::Output, 549, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"), 507, 289, 33, 11},
-    {1052, Kind::Output, 685, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"), 643, 289, 33, 11},
-    {1053, Kind::Output, 549, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla"), 507, 308, 33, 11},
-    {1055, Kind::Output, 393, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore al tramonto"), 333, 158, 56, 11},
-    {1061, Kind::Radio, 117, 43, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "auto"), 0, 0, 0, 0},
-    {1062, Kind::Radio, 117, 54, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "manuale"), 0, 0, 0, 0},
-    {1063, Kind::Button, 441, 21, 30, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "adesso"), 0, 0, 0, 0},
-    {1056, Kind::Output, 682, 26, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 26, 35, 11},
-    {1057, Kind::Output, 682, 63, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 63, 35, 11},
-    {1058, Kind::Output, 681, 45, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 45, 35, 11},
-    {1059, Kind::Output, 682, 136, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 136, 35, 11},
-    {1060, Kind::Output, 682, 175, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 175, 35, 11},
-    {1064, Kind::Output, 681, 155, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 155, 35, 11},
-    {1065, Kind::Output, 685, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora Qibla"), 643, 308, 33, 11},
+    {SiteControl::TimePicker, Kind::TimePicker, 142, 21, 52, 15, nullptr, 0, 0, 0, 0},
+    {SiteControl::DatePicker, Kind::DatePicker, 15, 21, 117, 15, nullptr, 0, 0, 0, 0},
+    {SiteControl::ZoneList, Kind::ZoneList, 204, 21, 190, 119, nullptr, 0, 0, 0, 0},
+    {SiteControl::SummerTime, Kind::CheckBox, 406, 19, 34, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "ora estiva"), 0, 0, 0, 0},
+    {SiteControl::Latitude, Kind::Input, 205, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine (<0 sud)"), 159, 44, 41, 17},
+    {SiteControl::Longitude, Kind::Input, 323, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine (<0 est)"), 273, 44, 40, 17},
+    {MainControl::Gmst, Kind::Output, 246, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "GMST"), 214, 92, 22, 11},
+    {MainControl::Lmst, Kind::Output, 393, 90, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "LMST"), 363, 92, 26, 11},
+    {MainControl::DeltaT, Kind::Input, 43, 47, 58, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "DeltaT"), 14, 47, 21, 11},
+    {MainControl::JulianDay, Kind::Output, 71, 91, 89, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Julian day"), 23, 92, 43, 11},
+    {SiteControl::Height, Kind::Input, 427, 47, 44, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altitudine [m]"), 385, 43, 33, 18},
+    {MainControl::EclipticLatitude, Kind::Output, 95, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "latitudine"), 47, 196, 42, 11},
+    {MainControl::EclipticLongitude, Kind::Output, 337, 196, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "longitudine"), 280, 196, 50, 11},
+    {MainControl::RightAscension, Kind::Output, 93, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 64, 238, 23, 11},
+    {MainControl::Declination, Kind::Output, 94, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 36, 255, 50, 11},
+    {MainControl::TopocentricRightAscension, Kind::Output, 337, 237, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "AR"), 307, 238, 23, 11},
+    {MainControl::TopocentricDeclination, Kind::Output, 337, 254, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "declinazione"), 280, 255, 50, 11},
+    {MainControl::Azimuth, Kind::Output, 93, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 45, 294, 42, 11},
+    {MainControl::Altitude, Kind::Output, 93, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 37, 311, 50, 11},
+    {MainControl::Refraction, Kind::Output, 337, 294, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "rifrazione"), 288, 294, 42, 11},
+    {MainControl::RefractedAltitude, Kind::Output, 337, 311, 134, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza con rifrazione"), 280, 308, 50, 15},
+    {MainControl::GeometricRise, Kind::Output, 550, 26, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 506, 26, 35, 11},
+    {MainControl::GeometricSet, Kind::Output, 550, 63, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 506, 63, 35, 11},
+    {MainControl::GeometricTransit, Kind::Output, 550, 45, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 509, 45, 32, 11},
+    {MainControl::EquationOfTime, Kind::Output, 58, 116, 102, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "EdT"), 26, 119, 21, 11},
+    {MainControl::LongitudeDifference, Kind::Output, 101, 138, 59, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "differenza di longitudine"), 14, 139, 80, 12},
+    {MainControl::TrueZoneTime, Kind::Output, 246, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera del fuso"), 159, 127, 77, 11},
+    {MainControl::TrueLocalTime, Kind::Output, 246, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora vera locale"), 159, 159, 77, 11},
+    {MainControl::MeanLocalTime, Kind::Output, 246, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media locale"), 159, 143, 77, 11},
+    {MainControl::MeanZoneTime, Kind::Output, 246, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora media del fuso"), 163, 112, 73, 11},
+    {MainControl::ItalianHours, Kind::Output, 393, 112, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora italica"), 330, 112, 59, 11},
+    {MainControl::BabylonianHours, Kind::Output, 393, 127, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora babilonese"), 330, 127, 59, 11},
+    {MainControl::TemporalHours, Kind::Output, 393, 142, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora temporale"), 333, 142, 56, 11},
+    {MainControl::ApparentRise, Kind::Output, 550, 136, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "sorge"), 508, 136, 33, 11},
+    {MainControl::ApparentSet, Kind::Output, 550, 175, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "tramonta"), 510, 175, 31, 11},
+    {MainControl::ApparentTransit, Kind::Output, 550, 155, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "transita"), 510, 155, 31, 11},
+    {MainControl::GeometricDaylight, Kind::Output, 550, 80, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 80, 35, 11},
+    {MainControl::ApparentDaylight, Kind::Output, 550, 194, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore di luce"), 506, 194, 35, 11},
+    {MainControl::Fajr, Kind::Output, 549, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"), 507, 251, 33, 11},
+    {MainControl::Zuhr, Kind::Output, 685, 251, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"), 643, 251, 33, 11},
+    {MainControl::Asr1, Kind::Output, 549, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 1"), 507, 270, 33, 11},
+    {MainControl::Asr2, Kind::Output, 685, 270, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Asr 2"), 643, 270, 33, 11},
+    {MainControl::Maghrib, Kind::Output, 549, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"), 507, 289, 33, 11},
+    {MainControl::Isha, Kind::Output, 685, 289, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"), 643, 289, 33, 11},
+    {MainControl::Qibla, Kind::Output, 549, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla"), 507, 308, 33, 11},
+    {MainControl::HoursToSunset, Kind::Output, 393, 158, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ore al tramonto"), 333, 158, 56, 11},
+    {MainControl::AutomaticDeltaT, Kind::Radio, 117, 43, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "auto"), 0, 0, 0, 0},
+    {MainControl::ManualDeltaT, Kind::Radio, 117, 54, 37, 9, QT_TRANSLATE_NOOP("CTarvelDlg", "manuale"), 0, 0, 0, 0},
+    {MainControl::Now, Kind::Button, 441, 21, 30, 15, QT_TRANSLATE_NOOP("CTarvelDlg", "adesso"), 0, 0, 0, 0},
+    {MainControl::GeometricRiseAzimuth, Kind::Output, 682, 26, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 26, 35, 11},
+    {MainControl::GeometricSetAzimuth, Kind::Output, 682, 63, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 63, 35, 11},
+    {MainControl::GeometricTransitAltitude, Kind::Output, 681, 45, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 45, 35, 11},
+    {MainControl::ApparentRiseAzimuth, Kind::Output, 682, 136, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 136, 35, 11},
+    {MainControl::ApparentSetAzimuth, Kind::Output, 682, 175, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "azimut"), 638, 175, 35, 11},
+    {MainControl::ApparentTransitAltitude, Kind::Output, 681, 155, 113, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "altezza"), 637, 155, 35, 11},
+    {MainControl::QiblaTime, Kind::Output, 685, 308, 78, 12, QT_TRANSLATE_NOOP("CTarvelDlg", "ora Qibla"), 643, 308, 33, 11},
 };
 
 // Hidden group boxes: number, caption, rectangle in dialog units.
 struct GroupSpec {
-    int id;
+    ControlId id;
     const char* caption;
     int x, y, w, h;
 };
 
 const GroupSpec kGroups[] = {
-    {1038, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
-    {1037, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
-    {1039, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
-    {1040, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
-    {1041, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI TOPOCENTRICHE"), 250, 225, 232, 47},
-    {1042, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ALTAZIMUTALI"), 7, 280, 475, 49},
-    {1043, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
-    {1044, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
-    {1054, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
+    {SiteControl::Group, QT_TRANSLATE_NOOP("CTarvelDlg", "DATA, ORA E LOCALITA'"), 7, 7, 475, 62},
+    {MainControl::TimeGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "MISURE DEL TEMPO"), 7, 79, 475, 96},
+    {MainControl::EclipticGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ECLITTICHE"), 7, 185, 475, 29},
+    {MainControl::GeocentricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI GEOCENTRICHE"), 7, 224, 232, 47},
+    {MainControl::TopocentricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE EQUATORIALI TOPOCENTRICHE"), 250, 225, 232, 47},
+    {MainControl::HorizontalGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "COORDINATE ALTAZIMUTALI"), 7, 280, 475, 49},
+    {MainControl::GeometricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
+    {MainControl::ApparentGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
+    {MainControl::PrayersGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
 };
 // clang-format on
 
 // The groups the main window paints, in painting order.
-const QVector<int> kPaintedGroups = {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054};
+const QVector<int> kPaintedGroups = {
+    ControlNumber(MainControl::TimeGroup),        ControlNumber(SiteControl::Group),
+    ControlNumber(MainControl::EclipticGroup),    ControlNumber(MainControl::GeocentricGroup),
+    ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
+    ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
+    ControlNumber(MainControl::PrayersGroup)};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
-}
-
-// The pickers' range.
-QDateTime PickerMinimum() {
-    return QDateTime(QDate(1900, 1, 1), QTime(0, 0, 0));
-}
-
-QDateTime PickerMaximum() {
-    return QDateTime(QDate(3000, 1, 1), QTime(0, 0, 0));
 }
 
 }  // namespace
@@ -162,11 +158,6 @@ FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
 void FormCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintGroupFrames(painter, this, groupIds_);
-}
-
-void FormCanvas::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    emit resized(event->size());
 }
 
 CTarvelDlg::CTarvelDlg(const AppSettings& settings, QWidget* parent)
@@ -181,38 +172,29 @@ CTarvelDlg::CTarvelDlg(const AppSettings& settings, Environment environment, Mes
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tarvel"));
+    scrollArea_ = new FormScrollArea(this);
+    scrollArea_->viewport()->setFont(FormFont());
     BuildForm();
+    scrollArea_->setWidget(canvas_);
     BuildMenu();
-    BuildScrollBars();
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menuBar_);
-    layout->addWidget(canvas_, 0, 0);
-    layout->addWidget(verticalBar_, 0, 1);
-    layout->addWidget(horizontalBar_, 1, 0);
-    layout->setRowStretch(0, 1);
-    layout->setColumnStretch(0, 1);
+    layout->addWidget(scrollArea_);
 
-    // The client area (the canvas) has the form's designed size; the window is
-    // that plus the menu and the two scroll bars.
+    // The client area (the scroll area's viewport) has the form's designed
+    // size; the window is that plus the menu and the two scroll bars.
     const QSize client = DesignedClientSize();
-    resize(client.width() + verticalBar_->sizeHint().width(),
-           menuBar_->sizeHint().height() + client.height() + horizontalBar_->sizeHint().height());
+    resize(client.width() + VerticalBar()->sizeHint().width(),
+           menuBar_->sizeHint().height() + client.height() + HorizontalBar()->sizeHint().height());
 
     Initialize();
-    qApp->installEventFilter(this);
 }
 
 CTarvelDlg::~CTarvelDlg() {
-    qApp->removeEventFilter(this);
-    // The base class hides the window after this object's members are gone:
-    // the controls' signals (a field losing the focus) must not reach it.
-    closing_ = true;
-    for (QObject* child : findChildren<QObject*>()) {
-        disconnect(child, nullptr, this, nullptr);
-    }
+    focusGuard_.StopListening(this);
 }
 
 QSize CTarvelDlg::DesignedClientSize() const {
@@ -220,18 +202,30 @@ QSize CTarvelDlg::DesignedClientSize() const {
     return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
 }
 
-QWidget* CTarvelDlg::Canvas() const {
-    return canvas_;
+QWidget* CTarvelDlg::ClientArea() const {
+    return scrollArea_->viewport();
+}
+
+QScrollBar* CTarvelDlg::VerticalBar() const {
+    return scrollArea_->verticalScrollBar();
+}
+
+QScrollBar* CTarvelDlg::HorizontalBar() const {
+    return scrollArea_->horizontalScrollBar();
+}
+
+QPoint CTarvelDlg::ScrollOffset() const {
+    return scrollArea_->Offset();
 }
 
 void CTarvelDlg::BuildForm() {
-    canvas_ = new FormCanvas(kPaintedGroups, this);
+    canvas_ = new FormCanvas(kPaintedGroups, scrollArea_->viewport());
     canvas_->setFont(FormFont());
     const DialogUnits units(canvas_->font());
-    canvas_->SetDesignedSize(QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits)));
 
     for (const GroupSpec& g : kGroups) {
-        AddHiddenGroup(canvas_, g.id, Translated(g.caption), units.Rect(g.x, g.y, g.w, g.h));
+        AddHiddenGroup(canvas_, ControlNumber(g.id), Translated(g.caption),
+                       units.Rect(g.x, g.y, g.w, g.h));
     }
 
     QWidget* previous = nullptr;
@@ -239,36 +233,18 @@ void CTarvelDlg::BuildForm() {
         const QRect rect = units.Rect(c.x, c.y, c.w, c.h);
         QWidget* control = nullptr;
         switch (c.kind) {
-            case Kind::TimePicker: {
-                timePicker_ = new QTimeEdit(canvas_);
-                timePicker_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-                timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-                timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                // Within the range the time picker covers the whole day.
-                timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
+            case Kind::TimePicker:
+                timePicker_ = MakeTimePicker(canvas_);
                 control = timePicker_;
                 break;
-            }
-            case Kind::DatePicker: {
-                datePicker_ = new QDateEdit(canvas_);
-                const QLocale italian(QLocale::Italian, QLocale::Italy);
-                datePicker_->setLocale(italian);
-                datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
-                datePicker_->setCalendarPopup(true);
-                datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
+            case Kind::DatePicker:
+                datePicker_ = MakeDatePicker(canvas_);
                 control = datePicker_;
                 break;
-            }
-            case Kind::ZoneList: {
-                zoneList_ = new QComboBox(canvas_);
-                zoneList_->setEditable(false);
-                for (const TimeZoneEntry& entry : kTimeZoneEntries) {
-                    zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
-                }
+            case Kind::ZoneList:
+                zoneList_ = MakeZoneList(canvas_);
                 control = zoneList_;
                 break;
-            }
             case Kind::CheckBox:
                 summerBox_ = new WrappingCheckBox(Translated(c.label), canvas_);
                 control = summerBox_;
@@ -276,11 +252,11 @@ void CTarvelDlg::BuildForm() {
             case Kind::Input: {
                 auto* field = new FormEdit(canvas_);
                 field->setAlignment(Qt::AlignCenter);
-                if (c.id == 1005) {
+                if (c.id == SiteControl::Latitude) {
                     latitudeField_ = field;
-                } else if (c.id == 1006) {
+                } else if (c.id == SiteControl::Longitude) {
                     longitudeField_ = field;
-                } else if (c.id == 1011) {
+                } else if (c.id == SiteControl::Height) {
                     heightField_ = field;
                 } else {
                     deltaTField_ = field;
@@ -292,13 +268,13 @@ void CTarvelDlg::BuildForm() {
                 auto* field = new QLineEdit(canvas_);
                 SetFieldReadOnly(field, true);
                 field->setAlignment(Qt::AlignCenter);
-                outputs_.insert(c.id, field);
+                outputs_.insert(ControlNumber(c.id), field);
                 control = field;
                 break;
             }
             case Kind::Radio: {
                 auto* radio = new WrappingRadioButton(Translated(c.label), canvas_);
-                (c.id == 1061 ? autoRadio_ : manualRadio_) = radio;
+                (c.id == MainControl::AutomaticDeltaT ? autoRadio_ : manualRadio_) = radio;
                 control = radio;
                 break;
             }
@@ -308,15 +284,9 @@ void CTarvelDlg::BuildForm() {
                 control = nowButton_;
                 break;
         }
-        control->setProperty(kControlIdProperty, c.id);
-        control->setObjectName(QStringLiteral("c%1").arg(c.id));
+        NumberControl(control, c.id);
         if (c.kind == Kind::ZoneList) {
-            // The list's height includes its open list.
-            const int closedHeight = control->sizeHint().height();
-            control->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
-            const int itemHeight = zoneList_->fontMetrics().height() + 2;
-            zoneList_->setMaxVisibleItems(
-                std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+            PlaceDropDownList(zoneList_, rect);
         } else if (c.kind == Kind::Radio) {
             // A one-word caption cannot wrap: the button keeps its place and
             // height and is widened to show the whole word.
@@ -328,11 +298,11 @@ void CTarvelDlg::BuildForm() {
         }
         if (c.kind == Kind::Input || c.kind == Kind::Output) {
             auto* label = new QLabel(Translated(c.label), canvas_);
-            label->setObjectName(QStringLiteral("label%1").arg(c.id));
+            label->setObjectName(QStringLiteral("label%1").arg(ControlNumber(c.id)));
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
             label->setWordWrap(true);
             label->setGeometry(units.Rect(c.lx, c.ly, c.lw, c.lh));
-            labels_.insert(c.id, label);
+            labels_.insert(ControlNumber(c.id), label);
         }
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, control);
@@ -347,11 +317,10 @@ void CTarvelDlg::BuildForm() {
     connect(nowButton_, &QPushButton::clicked, this, [this] { OnNowClicked(); });
     connect(autoRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
     connect(manualRadio_, &QRadioButton::clicked, this, [this] { OnDeltaTModeClicked(); });
-    for (FormEdit* field : {latitudeField_, longitudeField_, heightField_, deltaTField_}) {
-        connect(field, &FormEdit::focusLeft, this,
-                [this, field](Qt::FocusReason reason) { OnSiteFieldKillFocus(field, reason); });
-    }
-    connect(canvas_, &FormCanvas::resized, this, [this] { OnCanvasResized(); });
+    focusGuard_.OnFocusLeft(latitudeField_, this, [this] { OnLatitudeKillFocus(); });
+    focusGuard_.OnFocusLeft(longitudeField_, this, [this] { OnLongitudeKillFocus(); });
+    focusGuard_.OnFocusLeft(heightField_, this, [this] { OnHeightKillFocus(); });
+    focusGuard_.OnFocusLeft(deltaTField_, this, [this] { OnDeltaTKillFocus(); });
 }
 
 void CTarvelDlg::BuildMenu() {
@@ -390,23 +359,6 @@ void CTarvelDlg::BuildMenu() {
         false);
 }
 
-void CTarvelDlg::BuildScrollBars() {
-    verticalBar_ = new QScrollBar(Qt::Vertical, this);
-    horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
-    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
-        const bool vertical = bar == verticalBar_;
-        // The content moves only when the thumb is released.
-        bar->setTracking(false);
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->setRange(0, 0);
-        bar->setEnabled(false);
-        connect(bar, &QAbstractSlider::actionTriggered, this,
-                [this, vertical](int action) { OnScrollAction(vertical, action); });
-        connect(bar, &QAbstractSlider::sliderReleased, this,
-                [this, vertical] { OnScrollThumbReleased(vertical); });
-    }
-}
-
 void CTarvelDlg::Initialize() {
     // The present moment, its summer-time state and the zone of the system.
     const QDateTime now = PresentMoment();
@@ -431,12 +383,9 @@ void CTarvelDlg::Initialize() {
     deltaTMode_ = 0;
     SetFieldReadOnly(deltaTField_, true);
 
-    // The initial outer size; both offsets start at 0.
-    initialWidth_ = width();
-    initialHeight_ = height();
-    offsetX_ = 0;
-    offsetY_ = 0;
-    OnCanvasResized();
+    // The form scrolls over the window's initial outer size.
+    initialOuterSize_ = size();
+    canvas_->resize(initialOuterSize_);
 
     ReversePass();
 }
@@ -464,7 +413,7 @@ QAction* CTarvelDlg::MenuAction(int id) const {
 }
 
 QString CTarvelDlg::OutputText(int id) const {
-    if (id == 1009) {
+    if (id == ControlNumber(MainControl::DeltaT)) {
         return deltaTField_->text();
     }
     const QLineEdit* field = outputs_.value(id, nullptr);
@@ -475,7 +424,7 @@ QString CTarvelDlg::OutputText(int id) const {
 // Form pass
 
 bool CTarvelDlg::FormPass() {
-    ++formPassDepth_;
+    const FocusGuard::Pass pass(focusGuard_);
     refusedField_ = nullptr;
     bool ok = false;
     if (!ReadNumberField(latitudeField_, -90.0, 90.0, latitudeValue_, *sink_, this)) {
@@ -491,7 +440,6 @@ bool CTarvelDlg::FormPass() {
             ok = true;
         }
     }
-    --formPassDepth_;
     return ok;
 }
 
@@ -620,7 +568,7 @@ void CTarvelDlg::ComputeSolarParameters() {
 
     for (const ResultText& field : MainWindowResultTexts(request, result)) {
         const QString text = QString::fromStdString(field.text);
-        if (field.id == 1009) {
+        if (field.id == ControlNumber(MainControl::DeltaT)) {
             deltaTText_ = text;  // the ΔT field, rewritten with one decimal
         } else if (QLineEdit* output = outputs_.value(field.id, nullptr)) {
             SetFieldText(output, text);
@@ -670,24 +618,6 @@ void CTarvelDlg::OnSummerTimeClicked() {
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;
     ComputeSolarParameters();
-}
-
-void CTarvelDlg::OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason) {
-    // A popup (a menu, a picker's calendar) gives the focus back afterwards;
-    // while a form pass shows its message or the window closes, the focus
-    // moves are the program's own.
-    if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
-        return;
-    }
-    if (field == latitudeField_) {
-        OnLatitudeKillFocus();
-    } else if (field == longitudeField_) {
-        OnLongitudeKillFocus();
-    } else if (field == heightField_) {
-        OnHeightKillFocus();
-    } else {
-        OnDeltaTKillFocus();
-    }
 }
 
 void CTarvelDlg::OnLatitudeKillFocus() {
@@ -813,28 +743,17 @@ void CTarvelDlg::OnExit() {
 // ---------------------------------------------------------------------------
 // Window events
 
-bool CTarvelDlg::eventFilter(QObject* watched, QEvent* event) {
-    // Enter anywhere in the window is the window's own command and never
-    // reaches a control or the dialog's default button.
-    if (event->type() == QEvent::KeyPress && isVisible()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // The menu bar keeps its own keyboard navigation.
-            const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget != nullptr && widget->window() == this &&
-                qobject_cast<const QMenuBar*>(widget) == nullptr) {
-                OnEnter();
-                return true;
-            }
-        }
+void CTarvelDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter is the window's own command and never closes it; Escape closes it.
+    if (!HandleFormKey(*event, this, help_topic::kMainPage, [this] { OnEnter(); })) {
+        QDialog::keyPressEvent(event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CTarvelDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        closing_ = false;
+        focusGuard_.SetClosing(false);
         ComputeSolarParameters();
     }
 }
@@ -847,94 +766,8 @@ void CTarvelDlg::hideEvent(QHideEvent* event) {
 }
 
 void CTarvelDlg::done(int result) {
-    closing_ = true;
+    focusGuard_.SetClosing(true);
     QDialog::done(result);
-}
-
-// ---------------------------------------------------------------------------
-// Scrolling
-
-void CTarvelDlg::OnCanvasResized() {
-    if (initialWidth_ == 0) {
-        return;
-    }
-    ConfigureScrollBar(verticalBar_, initialHeight_, canvas_->height());
-    ConfigureScrollBar(horizontalBar_, initialWidth_, canvas_->width());
-}
-
-void CTarvelDlg::ConfigureScrollBar(QScrollBar* bar, int outer, int client) {
-    const int range = client < outer ? outer - client : 0;
-    const QSignalBlocker block(bar);
-    bar->setRange(0, range);
-    bar->setPageStep(range / 10);
-    bar->setSingleStep(range / 100);
-    bar->setValue(0);
-    // With nothing to scroll the bar stays visible but disabled.
-    bar->setEnabled(range > 0);
-}
-
-void CTarvelDlg::OnScrollAction(bool vertical, int action) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    const int outer = vertical ? initialHeight_ : initialWidth_;
-    const int client = vertical ? canvas_->height() : canvas_->width();
-    const int offset = vertical ? offsetY_ : offsetX_;
-    const int range = outer - client;
-    const int lineStep = range / 100;
-    const int pageStep = range / 10;
-    int delta = 0;
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-        case QAbstractSlider::SliderPageStepSub: {
-            if (offset <= 0) {
-                bar->setSliderPosition(bar->value());  // nothing happens
-                return;
-            }
-            const int step = action == QAbstractSlider::SliderSingleStepSub ? lineStep : pageStep;
-            delta = -std::min(step, offset);
-            break;
-        }
-        case QAbstractSlider::SliderSingleStepAdd:
-        case QAbstractSlider::SliderPageStepAdd: {
-            if (offset >= range) {
-                bar->setSliderPosition(bar->value());
-                return;
-            }
-            const int step = action == QAbstractSlider::SliderSingleStepAdd ? lineStep : pageStep;
-            delta = std::min(step, range - offset);
-            break;
-        }
-        default:
-            // Dragging the thumb moves only the thumb; the requests to go to
-            // either end, and any other move, do nothing.
-            if (!bar->isSliderDown()) {
-                bar->setSliderPosition(bar->value());
-            }
-            return;
-    }
-    ApplyScroll(vertical, delta, true);
-}
-
-void CTarvelDlg::OnScrollThumbReleased(bool vertical) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    const int offset = vertical ? offsetY_ : offsetX_;
-    ApplyScroll(vertical, bar->sliderPosition() - offset, false);
-}
-
-void CTarvelDlg::ApplyScroll(bool vertical, int delta, bool fromAction) {
-    QScrollBar* bar = vertical ? verticalBar_ : horizontalBar_;
-    int& offset = vertical ? offsetY_ : offsetX_;
-    offset += delta;
-    if (fromAction) {
-        bar->setSliderPosition(offset);
-    } else {
-        bar->setValue(offset);
-    }
-    if (delta != 0) {
-        // The content, controls and hidden group boxes included, moves by
-        // -delta; the uncovered part is repainted with the frames at their new
-        // places.
-        canvas_->scroll(vertical ? 0 : -delta, vertical ? -delta : 0);
-    }
 }
 
 }  // namespace tarvel

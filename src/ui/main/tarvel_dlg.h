@@ -16,6 +16,8 @@
 #include "app/app_settings.h"
 #include "astro/solar_computation.h"
 #include "table/table_parameters.h"
+#include "ui/main/focus_guard.h"
+#include "ui/main/form_widgets.h"
 
 class QAction;
 class QComboBox;
@@ -31,6 +33,7 @@ class QTimeEdit;
 namespace tarvel {
 
 class FormEdit;
+class FormScrollArea;
 class MessageSink;
 class WrappingCheckBox;
 
@@ -46,27 +49,81 @@ inline constexpr int kHelp = 32778;         // "&Help" > "&Help"
 inline constexpr int kAbout = 32780;        // "&Help" > "Informazioni su Tarvel..."
 }  // namespace main_menu
 
-// The client area of a form: its controls are children of it, and it paints
-// the frames of its hidden group boxes at their current positions.
+// Numbers of the main window's own controls: outputs, the ΔT field and mode,
+// "adesso" and hidden group boxes (the date, time and site controls are
+// SiteControl's).
+enum class MainControl : int {
+    Gmst = 1007,
+    Lmst = 1008,
+    DeltaT = 1009,
+    JulianDay = 1010,
+    EclipticLatitude = 1012,
+    EclipticLongitude = 1013,
+    RightAscension = 1014,
+    Declination = 1015,
+    TopocentricRightAscension = 1016,
+    TopocentricDeclination = 1017,
+    Azimuth = 1018,
+    Altitude = 1019,
+    EquationOfTime = 1020,
+    LongitudeDifference = 1021,
+    TrueZoneTime = 1022,
+    TrueLocalTime = 1023,
+    Refraction = 1024,
+    RefractedAltitude = 1025,
+    MeanLocalTime = 1026,
+    MeanZoneTime = 1027,
+    ItalianHours = 1028,
+    BabylonianHours = 1029,
+    TemporalHours = 1030,
+    GeometricRise = 1031,
+    GeometricSet = 1032,
+    GeometricTransit = 1033,
+    ApparentRise = 1034,
+    ApparentSet = 1035,
+    ApparentTransit = 1036,
+    TimeGroup = 1037,
+    EclipticGroup = 1039,
+    GeocentricGroup = 1040,
+    TopocentricGroup = 1041,
+    HorizontalGroup = 1042,
+    GeometricGroup = 1043,
+    ApparentGroup = 1044,
+    GeometricDaylight = 1045,
+    ApparentDaylight = 1046,
+    Fajr = 1047,
+    Zuhr = 1048,
+    Asr1 = 1049,
+    Asr2 = 1050,
+    Maghrib = 1051,
+    Isha = 1052,
+    Qibla = 1053,
+    PrayersGroup = 1054,
+    HoursToSunset = 1055,
+    GeometricRiseAzimuth = 1056,
+    GeometricSetAzimuth = 1057,
+    GeometricTransitAltitude = 1058,
+    ApparentRiseAzimuth = 1059,
+    ApparentSetAzimuth = 1060,
+    AutomaticDeltaT = 1061,
+    ManualDeltaT = 1062,
+    Now = 1063,
+    ApparentTransitAltitude = 1064,
+    QiblaTime = 1065,
+};
+
+// The main window's form: its controls are children of it, and it paints the
+// frames of its hidden group boxes at their current positions.
 class FormCanvas : public QWidget {
     Q_OBJECT
   public:
     FormCanvas(QVector<int> groupIds, QWidget* parent = nullptr);
 
-    void SetDesignedSize(const QSize& size) { designedSize_ = size; }
-    QSize sizeHint() const override { return designedSize_; }
-    QSize minimumSizeHint() const override { return QSize(0, 0); }
-
-  Q_SIGNALS:
-    void resized(const QSize& size);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QVector<int> groupIds_;
-    QSize designedSize_;
 };
 
 class CTarvelDlg : public QDialog {
@@ -103,8 +160,8 @@ class CTarvelDlg : public QDialog {
     // Enables "&Calcola" > "&Tabella" with the given table window.
     void SetTableOpener(TableOpener opener);
 
-    // The control with number id (inputs, outputs, hidden group boxes), its
-    // label, and a menu command.
+    // The control with number id (a MainControl or SiteControl: inputs,
+    // outputs, hidden group boxes), its label, and a menu command.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QAction* MenuAction(int id) const;
@@ -114,12 +171,14 @@ class CTarvelDlg : public QDialog {
     const SolarRequest& LastRequest() const { return lastRequest_; }
     int ComputationCount() const { return computationCount_; }
 
-    // Layout and scrolling.
-    QWidget* Canvas() const;
-    QScrollBar* VerticalBar() const { return verticalBar_; }
-    QScrollBar* HorizontalBar() const { return horizontalBar_; }
-    QSize InitialOuterSize() const { return QSize(initialWidth_, initialHeight_); }
-    QPoint ScrollOffset() const { return QPoint(offsetX_, offsetY_); }
+    // Layout and scrolling: the client area (the visible part of the form, in
+    // the form's font), the bars, the window's initial outer size (over which
+    // the form scrolls) and how far the form is scrolled.
+    QWidget* ClientArea() const;
+    QScrollBar* VerticalBar() const;
+    QScrollBar* HorizontalBar() const;
+    QSize InitialOuterSize() const { return initialOuterSize_; }
+    QPoint ScrollOffset() const;
     QSize DesignedClientSize() const;
 
     // Builds the request from the inputs and settings, computes, writes every
@@ -143,7 +202,7 @@ class CTarvelDlg : public QDialog {
     void OnExit();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void done(int result) override;
@@ -151,7 +210,6 @@ class CTarvelDlg : public QDialog {
   private:
     void BuildForm();
     void BuildMenu();
-    void BuildScrollBars();
     void Initialize();
 
     // Form pass: reads latitude (-90 ... 90), longitude (-180 ... 180), the ΔT
@@ -165,13 +223,6 @@ class CTarvelDlg : public QDialog {
     void WriteAutomaticDeltaT();
     QDateTime PresentMoment() const;
     void SelectSystemZone(const QDateTime& moment);
-
-    void OnSiteFieldKillFocus(FormEdit* field, Qt::FocusReason reason);
-    void OnCanvasResized();
-    void ConfigureScrollBar(QScrollBar* bar, int outer, int client);
-    void OnScrollAction(bool vertical, int action);
-    void OnScrollThumbReleased(bool vertical);
-    void ApplyScroll(bool vertical, int delta, bool fromAction);
 
     Environment environment_;
     MessageSink* sink_;
@@ -195,26 +246,20 @@ class CTarvelDlg : public QDialog {
     QString deltaTText_;
     int deltaTMode_ = 0;
 
-    // Scroll state: the initial outer size and the offsets, in pixels.
-    int initialWidth_ = 0;
-    int initialHeight_ = 0;
-    int offsetX_ = 0;
-    int offsetY_ = 0;
+    QSize initialOuterSize_;
 
     SolarRequest lastRequest_;
     int computationCount_ = 0;
 
-    // Re-entrance guards: no focus event is handled while a form pass shows its
-    // message and returns the focus, nor while the window closes.
-    int formPassDepth_ = 0;
-    bool closing_ = false;
+    // No focus event is handled while a form pass shows its message and
+    // returns the focus, nor while the window closes.
+    FocusGuard focusGuard_;
     QLineEdit* refusedField_ = nullptr;
 
     // Controls.
+    FormScrollArea* scrollArea_ = nullptr;
     FormCanvas* canvas_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
-    QScrollBar* verticalBar_ = nullptr;
-    QScrollBar* horizontalBar_ = nullptr;
     QTimeEdit* timePicker_ = nullptr;
     QDateEdit* datePicker_ = nullptr;
     QComboBox* zoneList_ = nullptr;

@@ -1,17 +1,15 @@
-#include "ui/main/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -28,8 +26,10 @@
 #include "ui/main/form_fields.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/time_zones.h"
+#include "ui/main/translated_texts.h"
 #include "ui/table/table_form_font.h"
 #include "ui/table/table_options_dialog.h"
 
@@ -74,7 +74,8 @@ constexpr Rect kProgressBar{160, 69, 92, 10};
 constexpr Rect kRowCount{160, 81, 92, 10};
 constexpr Rect kCancelButton{256, 68, 52, 24};
 
-const QVector<int> kPaintedGroups = {1038, 1053};
+const QVector<int> kPaintedGroups = {ControlNumber(SiteControl::Group),
+                                     ControlNumber(TableControl::StepGroup)};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CEphemerisTable", text);
@@ -82,15 +83,6 @@ QString Translated(const char* text) {
 
 QRect Pixels(const DialogUnits& units, const Rect& r) {
     return units.Rect(r.x, r.y, r.w, r.h);
-}
-
-// The pickers' range: 1900-01-01 00:00:00 ... 3000-01-01 00:00:00.
-QDateTime PickerMinimum() {
-    return QDateTime(QDate(kTableFirstStartYear, 1, 1), QTime(0, 0, 0));
-}
-
-QDateTime PickerMaximum() {
-    return QDateTime(QDate(kTableLastStartYear, 1, 1), QTime(0, 0, 0));
 }
 
 // The first entry of the zone list whose offset is zoneHours, or -1.
@@ -131,16 +123,11 @@ CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sin
     BuildForm();
     setFixedSize(DesignedClientSize());
     Initialize(inputs);
-    qApp->installEventFilter(this);
 }
 
 CEphemerisTable::~CEphemerisTable() {
-    qApp->removeEventFilter(this);
-    closing_ = true;
+    focusGuard_.StopListening(this);
     StopWorker();
-    for (QObject* child : findChildren<QObject*>()) {
-        disconnect(child, nullptr, this, nullptr);
-    }
 }
 
 void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
@@ -162,64 +149,42 @@ QLabel* CEphemerisTable::Label(int id) const {
 
 void CEphemerisTable::BuildForm() {
     const DialogUnits units(font());
-    auto place = [&units](QWidget* control, int id, const Rect& r) {
-        control->setProperty(kControlIdProperty, id);
-        control->setObjectName(QStringLiteral("c%1").arg(id));
+    auto place = [&units](QWidget* control, ControlId id, const Rect& r) {
+        NumberControl(control, id);
         control->setGeometry(Pixels(units, r));
     };
-    auto label = [this, &units](int id, const char* text, const Rect& r, Qt::Alignment align) {
+    auto label = [this, &units](ControlId id, const char* text, const Rect& r,
+                                Qt::Alignment align) {
         auto* l = new QLabel(Translated(text), this);
-        l->setObjectName(QStringLiteral("label%1").arg(id));
+        l->setObjectName(QStringLiteral("label%1").arg(ControlNumber(id)));
         l->setAlignment(align | Qt::AlignTop);
         l->setGeometry(Pixels(units, r));
-        labels_.insert(id, l);
+        labels_.insert(ControlNumber(id), l);
     };
-    // A drop-down list keeps its place and width; the documented height
-    // includes its open list.
-    auto placeList = [&place](QComboBox* list, int id, const Rect& r, const DialogUnits& u) {
-        place(list, id, r);
-        const int closedHeight = list->sizeHint().height();
-        const QRect rect = Pixels(u, r);
-        list->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
-        const int itemHeight = list->fontMetrics().height() + 2;
-        list->setMaxVisibleItems(
-            std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
+    auto placeList = [&units](QComboBox* list, ControlId id, const Rect& r) {
+        NumberControl(list, id);
+        PlaceDropDownList(list, Pixels(units, r));
     };
 
-    AddHiddenGroup(this, 1038,
+    AddHiddenGroup(this, ControlNumber(SiteControl::Group),
                    Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'")),
                    Pixels(units, kSiteGroup));
-    AddHiddenGroup(this, 1053, Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
+    AddHiddenGroup(this, ControlNumber(TableControl::StepGroup),
+                   Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
                    Pixels(units, kStepGroup));
 
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    datePicker_ = new QDateEdit(this);
-    datePicker_->setLocale(italian);
-    datePicker_->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
-    datePicker_->setCalendarPopup(true);
-    datePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    datePicker_->setDateRange(PickerMinimum().date(), PickerMaximum().date());
-    place(datePicker_, 1002, kDatePicker);
-
-    timePicker_ = new QTimeEdit(this);
-    timePicker_->setLocale(italian);
-    timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    timePicker_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    timePicker_->setTimeRange(PickerMinimum().time(), QTime(23, 59, 59, 999));
-    place(timePicker_, 1000, kTimePicker);
-
-    zoneList_ = new QComboBox(this);
-    zoneList_->setEditable(false);
-    for (const TimeZoneEntry& entry : kTimeZoneEntries) {
-        zoneList_->addItem(QCoreApplication::translate("TimeZones", entry.label));
-    }
-    placeList(zoneList_, 1003, kZoneList, units);
+    datePicker_ = MakeDatePicker(this);
+    place(datePicker_, SiteControl::DatePicker, kDatePicker);
+    timePicker_ = MakeTimePicker(this);
+    place(timePicker_, SiteControl::TimePicker, kTimePicker);
+    zoneList_ = MakeZoneList(this);
+    placeList(zoneList_, SiteControl::ZoneList, kZoneList);
 
     summerBox_ =
         new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
-    place(summerBox_, 1004, kSummerBox);
+    place(summerBox_, SiteControl::SummerTime, kSummerBox);
 
-    auto field = [this, &place](int id, const Rect& r, bool centred) {
+    auto field = [this, &place](ControlId id, const Rect& r, bool centred) {
         auto* f = new FormEdit(this);
         if (centred) {
             f->setAlignment(Qt::AlignCenter);
@@ -228,26 +193,28 @@ void CEphemerisTable::BuildForm() {
         return f;
     };
     const Qt::Alignment right = Qt::AlignRight;
-    latitudeField_ = field(1005, kLatitude, true);
-    label(1005, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"), kLatitudeLabel, right);
-    longitudeField_ = field(1006, kLongitude, true);
-    label(1006, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"), kLongitudeLabel,
+    latitudeField_ = field(SiteControl::Latitude, kLatitude, true);
+    label(SiteControl::Latitude, QT_TRANSLATE_NOOP("CEphemerisTable", "latitudine (<0 sud)"),
+          kLatitudeLabel, right);
+    longitudeField_ = field(SiteControl::Longitude, kLongitude, true);
+    label(SiteControl::Longitude, QT_TRANSLATE_NOOP("CEphemerisTable", "longitudine (<0 est)"),
+          kLongitudeLabel, right);
+    heightField_ = field(SiteControl::Height, kHeight, true);
+    label(SiteControl::Height, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"), kHeightLabel,
           right);
-    heightField_ = field(1011, kHeight, true);
-    label(1011, QT_TRANSLATE_NOOP("CEphemerisTable", "altitudine [m]"), kHeightLabel, right);
-    pointCountField_ = field(1052, kPointCount, false);
-    label(1052, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"), kPointCountLabel,
-          Qt::AlignLeft);
-    stepField_ = field(1048, kStep, false);
-    label(1048, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
+    pointCountField_ = field(TableControl::PointCount, kPointCount, false);
+    label(TableControl::PointCount, QT_TRANSLATE_NOOP("CEphemerisTable", "n. di punti"),
+          kPointCountLabel, Qt::AlignLeft);
+    stepField_ = field(TableControl::Step, kStep, false);
+    label(TableControl::Step, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
 
     unitList_ = new QComboBox(this);
     unitList_->setEditable(false);
     // The unit names in the interface language, in TableStepUnit order.
     unitList_->addItems(TranslatedStepUnits());
-    placeList(unitList_, 1049, kUnitList, units);
+    placeList(unitList_, TableControl::StepUnit, kUnitList);
 
-    auto button = [this, &place](int id, const char* text, const Rect& r) {
+    auto button = [this, &place](ControlId id, const char* text, const Rect& r) {
         auto* b = new WrappingPushButton(Translated(text), this);
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -255,11 +222,15 @@ void CEphemerisTable::BuildForm() {
         return b;
     };
     optionsButton_ =
-        button(1063, QT_TRANSLATE_NOOP("CEphemerisTable", "Opzioni di output"), kOptionsButton);
-    computeButton_ = button(1050, QT_TRANSLATE_NOOP("CEphemerisTable", "Calcola"), kComputeButton);
+        button(TableControl::Options, QT_TRANSLATE_NOOP("CEphemerisTable", "Opzioni di output"),
+               kOptionsButton);
+    computeButton_ = button(TableControl::Compute, QT_TRANSLATE_NOOP("CEphemerisTable", "Calcola"),
+                            kComputeButton);
     copyButton_ =
-        button(1054, QT_TRANSLATE_NOOP("CEphemerisTable", "Copia nella clipboard"), kCopyButton);
-    saveButton_ = button(1055, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"), kSaveButton);
+        button(TableControl::Copy, QT_TRANSLATE_NOOP("CEphemerisTable", "Copia nella clipboard"),
+               kCopyButton);
+    saveButton_ = button(TableControl::Save, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"),
+                         kSaveButton);
 
     tableBox_ = new QPlainTextEdit(this);
     tableBox_->setReadOnly(true);
@@ -268,7 +239,7 @@ void CEphemerisTable::BuildForm() {
     tableBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tableBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tableBox_->setUndoRedoEnabled(false);
-    place(tableBox_, 1051, kTableBox);
+    place(tableBox_, TableControl::TableBox, kTableBox);
 
     // The progress of a run and its cancel button; shown only while a run
     // goes on.
@@ -298,14 +269,7 @@ void CEphemerisTable::BuildForm() {
 
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
-    connect(stepField_, &FormEdit::focusLeft, this, [this](Qt::FocusReason reason) {
-        // A popup gives the focus back afterwards; while a form pass shows
-        // its message or the window closes, the focus moves are the program's.
-        if (formPassDepth_ > 0 || closing_ || reason == Qt::PopupFocusReason || !isVisible()) {
-            return;
-        }
-        OnStepKillFocus();
-    });
+    focusGuard_.OnFocusLeft(stepField_, this, [this] { OnStepKillFocus(); });
     connect(optionsButton_, &QPushButton::clicked, this, [this] { OnOutputOptions(); });
     connect(computeButton_, &QPushButton::clicked, this, [this] { OnBnClickedCompute(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { CopyTableToClipboard(); });
@@ -394,14 +358,13 @@ bool CEphemerisTable::ReadForm() {
         parameters_ = read;
         return true;
     }
-    ++formPassDepth_;
+    const FocusGuard::Pass pass(focusGuard_);
     sink_->ShowMessage(this, QString::fromStdString(validation.message), FormMessageCaption(),
                        QMessageBox::Warning);
     if (QLineEdit* field = FieldOf(validation.field)) {
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
-    --formPassDepth_;
     return false;
 }
 
@@ -419,10 +382,9 @@ void CEphemerisTable::OnStepKillFocus() {
         return;
     }
     if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
-        ++formPassDepth_;
+        const FocusGuard::Pass pass(focusGuard_);
         sink_->ShowMessage(this, QString::fromStdString(texts_.Get(table_string::kFractionalStep)),
                            FormMessageCaption(), QMessageBox::NoIcon);
-        --formPassDepth_;
     }
 }
 
@@ -486,6 +448,9 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
 
     const TableOptions options = options_;
     const TableTexts texts = texts_;
+    // The C library's separator and short date of the user's locale, as the
+    // command-line tool writes them (QLocale's short dates differ: two-digit
+    // years, unpadded days).
     const TableLocale locale = TableLocaleFromEnvironment();
     worker_ = std::jthread([this, generation, parameters, options, texts, locale, target,
                             finished](std::stop_token stop) {
@@ -648,20 +613,11 @@ void CEphemerisTable::SaveTableToFile() {
 // ---------------------------------------------------------------------------
 // Window events
 
-bool CEphemerisTable::eventFilter(QObject* watched, QEvent* event) {
-    // Enter anywhere in the window confirms it: the window has no default
-    // button.
-    if (event->type() == QEvent::KeyPress && isVisible()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget != nullptr && widget->window() == this) {
-                OnEnter();
-                return true;
-            }
-        }
+void CEphemerisTable::keyPressEvent(QKeyEvent* event) {
+    // Enter confirms the window (it has no default button); Escape closes it.
+    if (!HandleFormKey(*event, this, help_topic::kTable, [this] { OnEnter(); })) {
+        QDialog::keyPressEvent(event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CEphemerisTable::paintEvent(QPaintEvent*) {
@@ -672,11 +628,11 @@ void CEphemerisTable::paintEvent(QPaintEvent*) {
 void CEphemerisTable::done(int result) {
     // Closing stops a run in progress and waits for its threads; its result
     // is dropped.
-    closing_ = true;
+    focusGuard_.SetClosing(true);
     ++generation_;
     StopWorker();
     QDialog::done(result);
-    closing_ = false;
+    focusGuard_.SetClosing(false);
 }
 
 void OpenEphemerisTable(QWidget* parent, const TableParameters& inputs, MessageSink* sink) {

@@ -22,6 +22,7 @@
 #include "table/table_parameters.h"
 #include "table/table_run.h"
 #include "table/table_texts.h"
+#include "ui/main/focus_guard.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,6 +38,21 @@ namespace tarvel {
 
 class FormEdit;
 class MessageSink;
+
+// Numbers of the table window's own controls: the step fields and list, the
+// buttons, the table box and the step group (the date, time and site controls
+// are SiteControl's).
+enum class TableControl : int {
+    Step = 1048,
+    StepUnit = 1049,
+    Compute = 1050,
+    TableBox = 1051,
+    PointCount = 1052,
+    StepGroup = 1053,
+    Copy = 1054,
+    Save = 1055,
+    Options = 1063,
+};
 
 class CEphemerisTable : public QDialog {
     Q_OBJECT
@@ -66,8 +82,8 @@ class CEphemerisTable : public QDialog {
     // Replaces the options of the next run, as OK in the options dialog does.
     void SetOptions(const TableOptions& options) { options_ = options; }
 
-    // The control with number id (pickers, lists, fields, buttons, the table
-    // box, hidden group boxes) and the label of a field.
+    // The control with number id (a TableControl or SiteControl) and the label
+    // of a field.
     QWidget* Control(int id) const;
     QLabel* Label(int id) const;
     QProgressBar* ProgressBar() const { return progressBar_; }
@@ -104,7 +120,7 @@ class CEphemerisTable : public QDialog {
     void rowsDone(int done, int count);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void done(int result) override;
 
@@ -148,8 +164,9 @@ class CEphemerisTable : public QDialog {
     bool running_ = false;
     unsigned generation_ = 0;
     bool waitCursor_ = false;
-    int formPassDepth_ = 0;
-    bool closing_ = false;
+    // No focus event is handled while a form message is shown, nor while the
+    // window closes.
+    FocusGuard focusGuard_;
 
     QDateEdit* datePicker_ = nullptr;
     QTimeEdit* timePicker_ = nullptr;

@@ -1,0 +1,42 @@
+// The scrolling of the main window made smaller than its initial size.
+//
+// The form (the scroll area's widget) is given the window's initial outer
+// size, so at that size it can still scroll by the room of the menu and the
+// bars. A line is a hundredth and a page a tenth of the range, rounded down (a
+// range below 100 pixels has no line step). Dragging the thumb moves only the
+// thumb; the form follows when it is released. The requests to go to either
+// end, and the wheel, move nothing. Both bars are always shown, disabled while
+// there is nothing to scroll. Only the bars move the form: the arrow and page
+// keys go on to the window, and the focus moving to a hidden control does not
+// scroll.
+#pragma once
+
+#include <QPoint>
+#include <QScrollArea>
+
+namespace tarvel {
+
+class FormScrollArea : public QScrollArea {
+    Q_OBJECT
+  public:
+    explicit FormScrollArea(QWidget* parent = nullptr);
+
+    // How far the form is scrolled, in pixels (0 at the top-left corner).
+    QPoint Offset() const;
+
+    bool focusNextPrevChild(bool next) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // QScrollArea sets a bar's page step to the visible size, and its line
+    // step to 20 pixels, whenever it sets the range: this puts the form's
+    // steps back.
+    void KeepSteps();
+};
+
+}  // namespace tarvel
