@@ -93,7 +93,7 @@ tarvel::SolarRequest Day(int which) {
             rq.longitude = -39.8262;
             break;
     }
-    rq.zoneMinutes = rq.zoneHours * 60;
+    rq.SetZone(rq.zoneHours);
     return rq;
 }
 
@@ -107,8 +107,8 @@ void BM_CalcSolarParameters(benchmark::State& state) {
     }
     double overhead = 0;
     for (int k = 0; k < 3; ++k) {
-        const double call =
-            SecondsPerCall(5, [&](int) { benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq)); });
+        const double call = SecondsPerCall(
+            5, [&](int) { benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq)); });
         overhead += call / (evaluations * SunSeconds());
     }
     state.counters["sun_evaluations"] = evaluations;

@@ -2,6 +2,16 @@
 // correction, nutation of the 1980 theory, annual aberration, true obliquity),
 // and the whole pipeline from a civil clock reading at a site to the Sun's
 // ecliptic, equatorial, topocentric and horizontal coordinates.
+//
+// Given:    a clock reading of a zone's standard time, the zone, the site
+//           (latitude north positive, longitude WEST positive) and Delta T.
+// Returned: the Sun's apparent ecliptic and equatorial coordinates,
+//           topocentric right ascension and declination, azimuth (from the
+//           south, positive west) and altitude, sidereal time, Julian Day and
+//           the equation of time in seconds.
+// References: Meeus ch. 25 (the Sun to higher accuracy: FK5 correction,
+//           aberration, nutation), ch. 13 (coordinate transformations) and
+//           ch. 28 (equation of time).
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/constants.h"
+
 namespace tarvel {
 
 namespace {
@@ -122,10 +124,9 @@ double NormalizeHours(double hours) { return NormalizeInto(hours, 24.0); }
 double NormalizeDegrees(double degrees) { return NormalizeInto(degrees, 360.0); }
 
 double WrapRadians(double radians) {
-    const double twoPi = 6.283185307179586;
-    const double pi = 3.141592653589793;
+    const double twoPi = 2.0 * kPi;
     const double r = std::fmod(radians, twoPi);
-    if (std::fabs(r) < pi) return r;
+    if (std::fabs(r) < kPi) return r;
     return radians < 0.0 ? r + twoPi : r - twoPi;
 }
 

@@ -1,6 +1,15 @@
 // Calendar dates, Julian Days and the small angle and range helpers that every
-// other part of the solar computation uses. Pure functions: no state, no
-// allocation, no error reporting.
+// other part of the solar computation uses.
+//
+// Given:    civil dates (proleptic Gregorian, or Julian with the flag cleared)
+//           with the time of day as a fraction of the day; angles in degrees,
+//           hours or radians.
+// Returned: Julian Days (double), calendar dates back from them, fractional
+//           years, month lengths; angles converted or reduced into a range.
+// Notes:    pure functions: no state, no allocation, no error reporting.
+//           Integer parts are floors, so dates before year 0 work too.
+// References: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell,
+//           1998), ch. 7 (Julian Day and its inverse) and ch. 1 (angles).
 #pragma once
 
 namespace tarvel {

@@ -1,6 +1,15 @@
 // The Earth's heliocentric position from the complete VSOP87D series, referred
-// to the mean ecliptic and equinox of date. Pure functions: no state, no cache,
-// no allocation.
+// to the mean ecliptic and equinox of date.
+//
+// Given:    a dynamical Julian Day (JDE).
+// Returned: heliocentric longitude and latitude in degrees, radius vector in
+//           astronomical units.
+// Notes:    pure functions: no state, no cache, no allocation. All 2425 terms
+//           (generated table, see vsop87d_earth_table.cpp); tau in Julian
+//           millennia from J2000.0.
+// References: P. Bretagnon and G. Francou, "Planetary theories in
+//           rectangular and spherical variables. VSOP87 solutions", Astron.
+//           Astrophys. 202, 309-315 (1988); Meeus ch. 32 and appendix III.
 #pragma once
 
 #include <cstddef>

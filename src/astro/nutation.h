@@ -1,6 +1,17 @@
 // Nutation and the obliquity of the ecliptic. Two models side by side: the
 // 63-term series of the 1980 theory (apparent Sun, equation of time) and the
 // 77 luni-solar terms of IAU 2000B (equation of the equinoxes only).
+//
+// Given:    a Julian Day (JDE for the 1980 series and the obliquity, the UT
+//           Julian Day for the sidereal time's 2000B nutation).
+// Returned: nutation in longitude and in obliquity in arcseconds; mean and
+//           true obliquity in degrees.
+// References: the 1980 IAU theory of nutation (J. M. Wahr, Geophys. J. R.
+//           Astron. Soc. 64, 705, 1981; P. K. Seidelmann, Celest. Mech. 27,
+//           79, 1982), terms of at least 0.0003" as in Meeus ch. 22, table
+//           22.A; mean obliquity after J. Laskar, Astron. Astrophys. 157, 59
+//           (1986), Meeus eq. 22.3; IAU 2000B: McCarthy and Luzum (2003),
+//           IERS Conventions 2003, ch. 5.
 #pragma once
 
 namespace tarvel {

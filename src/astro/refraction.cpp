@@ -6,12 +6,11 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 
 namespace tarvel {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // Degrees to radians in the Bennett formula's cotangents.
 constexpr double kBennettDegToRad = 0.017453292519943295;

@@ -2,6 +2,16 @@
 // corrected for pressure and temperature, or a numerical integration of the
 // refraction integral through a model atmosphere (troposphere with a constant
 // lapse rate to 11 km, isothermal stratosphere to 80 km).
+//
+// Given:    the true (airless) altitude in degrees, the atmosphere (pressure
+//           in mbar, temperature in deg C, height in metres, relative humidity
+//           in percent) and the observer's latitude.
+// Returned: the refraction in arcminutes.
+// References: G. G. Bennett, J. Navigation 35, 255 (1982) with
+//           Th. Saemundsson, Sky & Telescope 72, 70 (1986), Meeus ch. 16;
+//           C. Y. Hohenkerk and A. T. Sinclair, NAO Technical Note 63 (1985),
+//           the method of the Explanatory Supplement to the Astronomical
+//           Almanac (1992), section 3.281.
 #pragma once
 
 namespace tarvel {

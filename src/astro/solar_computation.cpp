@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "astro/constants.h"
+
 namespace tarvel {
 
 double Wrap24(double hours) {
@@ -19,7 +21,6 @@ double Wrap24(double hours) {
 
 namespace {
 
-const double kPi = 4.0 * std::atan(1.0);
 const double kDegToRad = kPi / 180.0;
 const double kRadToDeg = 180.0 / kPi;
 
@@ -39,8 +40,6 @@ constexpr double kHourAngleToleranceHours = 0.001 / 15.0;
 // Two evaluations closer than this (hours) count as the same instant when a
 // result is checked (the Sun moves less than 2e-5 degrees meanwhile).
 constexpr double kSameInstantHours = 1e-6;
-// Ratio of sidereal to solar time.
-constexpr double kSiderealRate = 1.00273790935;
 
 // The scans of the Qibla window stop after two days of 0.1-hour steps even if
 // the azimuth never changes sign (it always does within a day).
@@ -88,11 +87,12 @@ struct DaySamples {
 // Sun state left by the most recent evaluation.
 class Driver {
   public:
-    explicit Driver(const SolarRequest& request) : rq_(request) {
-        s_ = rq_.summerTime ? 1 : 0;
-        zoneWhole_ = static_cast<std::int16_t>(std::trunc(rq_.zoneHours));
-        zoneRest_ = static_cast<int>(std::trunc(rq_.zoneMinutes - 60 * std::trunc(rq_.zoneHours)));
-        phi_ = rq_.latitude;
+    explicit Driver(const SolarRequest& request) : request_(request) {
+        summerHour_ = request_.summerTime ? 1 : 0;
+        zoneWhole_ = static_cast<std::int16_t>(std::trunc(request_.zoneHours));
+        zoneRest_ = static_cast<int>(
+            std::trunc(request_.zoneMinutes - 60 * std::trunc(request_.zoneHours)));
+        latitude_ = request_.latitude;
     }
 
     SolarResult Run();
@@ -101,8 +101,9 @@ class Driver {
   private:
     // The Sun at a clock reading of the requested date (summer hour removed).
     void Evaluate(int hour, int minute, double second) {
-        sun_ = SunPosition(rq_.year, rq_.month, rq_.day, hour - s_, minute, second, zoneWhole_,
-                           zoneRest_, rq_.latitude, rq_.longitude, rq_.deltaT, rq_.deltaTGiven);
+        sun_ = SunPosition(request_.year, request_.month, request_.day, hour - summerHour_, minute,
+                           second, zoneWhole_, zoneRest_, request_.latitude, request_.longitude,
+                           request_.deltaT, request_.deltaTGiven);
         ++evaluations_;
     }
 
@@ -133,20 +134,20 @@ class Driver {
 
     // Local apparent solar time to clock time with the current equation of time.
     double ApparentToClock(double apparent) const {
-        return Wrap24(apparent + s_ - sun_.equationOfTime / 3600.0 + d_);
+        return Wrap24(apparent + summerHour_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_);
     }
 
     // Hour angle in hours at which the Sun's centre stands at altitude h0 for
     // declination dec; not-a-number when it never does.
     double HourAngle(double h0, double dec) const {
-        const double x =
-            (std::sin(h0 * kDegToRad) - std::sin(dec * kDegToRad) * std::sin(phi_ * kDegToRad)) /
-            (std::cos(dec * kDegToRad) * std::cos(phi_ * kDegToRad));
+        const double x = (std::sin(h0 * kDegToRad) -
+                          std::sin(dec * kDegToRad) * std::sin(latitude_ * kDegToRad)) /
+                         (std::cos(dec * kDegToRad) * std::cos(latitude_ * kDegToRad));
         return std::acos(x) * kRadToDeg / 15.0;
     }
     // The same for the true horizon.
     double HourAngleGeometric(double dec) const {
-        return std::acos(-std::tan(phi_ * kDegToRad) * std::tan(dec * kDegToRad)) * kRadToDeg /
+        return std::acos(-std::tan(latitude_ * kDegToRad) * std::tan(dec * kDegToRad)) * kRadToDeg /
                15.0;
     }
 
@@ -208,7 +209,7 @@ class Driver {
             const double arc = 2.0 * HourAngle(h0, sun_.declination);
             if (!std::isnan(arc)) return arc;
         }
-        return SameSign(sun_.declination, phi_) ? 24.0 : 0.0;
+        return SameSign(sun_.declination, latitude_) ? 24.0 : 0.0;
     }
 
     void Transit(SolarResult& r);
@@ -223,13 +224,15 @@ class Driver {
     // through +-180 (the Sun in the opposite direction).
     bool PassesTarget(double t0, double d0, double t1, double d1, double target);
 
-    const SolarRequest& rq_;
-    int s_ = 0;
+    const SolarRequest& request_;
+    int summerHour_ = 0;  // 1 when the clock shows summer time, else 0
     std::int16_t zoneWhole_ = 0;
     int zoneRest_ = 0;
-    double phi_ = 0;
-    double lh_ = 0;  // longitude difference in hours
-    double d_ = 0;   // longitude difference as a time correction, hours
+    double latitude_ = 0;                  // degrees, north positive
+    double longitudeDifferenceHours_ = 0;  // longitude difference / 15, hours
+    // The longitude difference as a clock correction (x 240 s / 3600), hours:
+    // local apparent time + this = zone apparent time.
+    double zoneMeridianHours_ = 0;
     SunState sun_;
     int evaluations_ = 0;
     double transitHint_ = std::nan("");  // clock time of the transit once found
@@ -240,14 +243,14 @@ double Driver::ClockJulianDay(double t) const {
     const int h = static_cast<int>(std::trunc(t));
     const int m = static_cast<int>(std::trunc((t - h) * 60.0));
     const double sec = ((t - h) - m / 60.0) * 3600.0;
-    return ClockReadingToJulianDay(rq_.year, rq_.month, rq_.day, h - s_, m, sec, zoneWhole_,
-                                   zoneRest_);
+    return ClockReadingToJulianDay(request_.year, request_.month, request_.day, h - summerHour_, m,
+                                   sec, zoneWhole_, zoneRest_);
 }
 
 double Driver::SearchAltitude(const SunState& sun, double t) const {
-    const double apparent = t - s_ + sun.equationOfTime / 3600.0 - d_;
+    const double apparent = t - summerHour_ + sun.equationOfTime / 3600.0 - zoneMeridianHours_;
     const double hourAngle = (apparent - 12.0) * 15.0 * kDegToRad;
-    const double phi = phi_ * kDegToRad;
+    const double phi = latitude_ * kDegToRad;
     const double dec = sun.declination * kDegToRad;
     const double sinAltitude =
         std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(hourAngle);
@@ -255,7 +258,7 @@ double Driver::SearchAltitude(const SunState& sun, double t) const {
 }
 
 double Driver::TransitHourAngle(const SunState& sun, double t) const {
-    double theta = rq_.zoneHours + sun.siderealTime - lh_;
+    double theta = request_.zoneHours + sun.siderealTime - longitudeDifferenceHours_;
     if (theta > 24.0) theta -= 24.0;
     if (theta < 0.0) theta += 24.0;
     const double elapsedHours = (ClockJulianDay(t) - sun.julianDay) * 24.0;
@@ -263,7 +266,7 @@ double Driver::TransitHourAngle(const SunState& sun, double t) const {
 }
 
 double Driver::AsrAltitude(double k, double dec) const {
-    const double zenithAtNoon = std::fabs(phi_ - dec);
+    const double zenithAtNoon = std::fabs(latitude_ - dec);
     if (zenithAtNoon >= 90.0) return std::nan("");
     return std::atan(1.0 / (k + std::tan(zenithAtNoon * kDegToRad))) * kRadToDeg;
 }
@@ -281,9 +284,10 @@ void Driver::EnsureDaySamples() {
     const SunState chained = sun_;
     // The upper culmination: the transit when found, else the clock time of
     // local apparent noon; the lower ones lie half a day before and after.
-    const double upper = std::isnan(transitHint_)
-                             ? Wrap24(12.0 + s_ - sun_.equationOfTime / 3600.0 + d_)
-                             : transitHint_;
+    const double upper =
+        std::isnan(transitHint_)
+            ? Wrap24(12.0 + summerHour_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_)
+            : transitHint_;
     const double candidates[] = {0.0, upper - 12.0, upper, upper + 12.0, 24.0};
     for (const double t : candidates) {
         if (t < 0.0 || t > 24.0) continue;
@@ -384,13 +388,13 @@ bool Driver::Settle(Condition condition, Crossing direction, bool circular, doub
 }
 
 void Driver::Transit(SolarResult& r) {
-    double t = 12.0 + s_;
+    double t = 12.0 + summerHour_;
     double delta = 99.0;
     int count = 0;
     while (count < 50 && std::fabs(delta) > kTransitTolerance) {
         t = Wrap24(t);
         SunAtClockTimeNoCarry(t);
-        double theta = rq_.zoneHours + sun_.siderealTime - lh_;
+        double theta = request_.zoneHours + sun_.siderealTime - longitudeDifferenceHours_;
         if (theta > 24.0) theta -= 24.0;
         if (theta < 0.0) theta += 24.0;
         delta = sun_.rightAscension - theta;
@@ -409,8 +413,9 @@ void Driver::Transit(SolarResult& r) {
     r.transit = transit;
     r.transitAltitude = sun_.altitude;
     r.transitRefraction =
-        ComputeRefraction(r.transitAltitude, rq_.refractionModel, rq_.latitude,
-                          rq_.refractionHeight, rq_.humidity, rq_.pressure, rq_.temperature) /
+        ComputeRefraction(r.transitAltitude, request_.refractionModel, request_.latitude,
+                          request_.refractionHeight, request_.humidity, request_.pressure,
+                          request_.temperature) /
         60.0;
 }
 
@@ -476,19 +481,20 @@ bool Driver::ApparentEvent(bool rising, double h0, double& time, double& azimuth
 }
 
 double Driver::AsrApparentTime(double k, double dec) const {
-    const double zenithAtNoon = std::fabs(phi_ - dec);  // noon zenith distance, degrees
-    if (zenithAtNoon >= 90.0) return std::nan("");      // the Sun does not rise
-    const double g = Sign(phi_);
+    const double zenithAtNoon = std::fabs(latitude_ - dec);  // noon zenith distance, degrees
+    if (zenithAtNoon >= 90.0) return std::nan("");           // the Sun does not rise
+    const double g = Sign(latitude_);
     double hA;
-    if (phi_ != 0.0 && SameSign(phi_ - dec, phi_)) {
+    if (latitude_ != 0.0 && SameSign(latitude_ - dec, latitude_)) {
         // Culmination on the equator's side of the zenith: the noon altitude is
         // 90 - |phi| + g dec, and cot hA = k + cot X.
-        const double x = 90.0 - std::fabs(phi_) + g * dec;
+        const double x = 90.0 - std::fabs(latitude_) + g * dec;
         const double a = std::tan(x * kDegToRad);
         hA = std::atan(a / (k * a + 1.0)) * kRadToDeg;
-        const double cosH = (std::sin(hA * kDegToRad) - std::sin(std::fabs(phi_) * kDegToRad) *
-                                                            std::sin(g * dec * kDegToRad)) /
-                            (std::cos(std::fabs(phi_) * kDegToRad) * std::cos(g * dec * kDegToRad));
+        const double cosH =
+            (std::sin(hA * kDegToRad) -
+             std::sin(std::fabs(latitude_) * kDegToRad) * std::sin(g * dec * kDegToRad)) /
+            (std::cos(std::fabs(latitude_) * kDegToRad) * std::cos(g * dec * kDegToRad));
         return 12.0 + std::acos(cosH) * kRadToDeg / 15.0;
     }
     // Anywhere else (pole's side of the zenith, the zenith itself, the equator)
@@ -651,17 +657,17 @@ SolarResult Driver::Run() {
     SolarResult r;
 
     // 1. Clock reading, with and without the summer hour.
-    const double c = rq_.hour + rq_.minute / 60.0 + rq_.second / 3600.0;
-    double c0 = c - s_;
+    const double c = request_.hour + request_.minute / 60.0 + request_.second / 3600.0;
+    double c0 = c - summerHour_;
     if (c0 < 0.0) c0 += 24.0;
 
     // 2. Longitude difference from the zone meridian; mean local time.
-    const double l = rq_.zoneMinutes * 15 / 60 + rq_.longitude;
-    lh_ = l / 15.0;
-    r.meanLocalTime = c0 - lh_;
+    const double l = request_.zoneMinutes * 15 / 60 + request_.longitude;
+    longitudeDifferenceHours_ = l / 15.0;
+    r.meanLocalTime = c0 - longitudeDifferenceHours_;
 
     // 3. The Sun at the requested instant.
-    Evaluate(rq_.hour, rq_.minute, rq_.second);
+    Evaluate(request_.hour, request_.minute, request_.second);
     const SunState first = sun_;
     r.gmst = first.siderealTime;
     r.julianDay = first.julianDay;
@@ -670,13 +676,13 @@ SolarResult Driver::Run() {
     const double dec0 = first.declination;
 
     // 4. Local sidereal time, not reduced.
-    r.lmst = rq_.zoneHours + r.gmst - lh_;
+    r.lmst = request_.zoneHours + r.gmst - longitudeDifferenceHours_;
 
     // 5. Refraction at the instant.
     r.altitude = first.altitude;
-    const double refr =
-        ComputeRefraction(r.altitude, rq_.refractionModel, rq_.latitude, rq_.refractionHeight,
-                          rq_.humidity, rq_.pressure, rq_.temperature);
+    const double refr = ComputeRefraction(r.altitude, request_.refractionModel, request_.latitude,
+                                          request_.refractionHeight, request_.humidity,
+                                          request_.pressure, request_.temperature);
     r.refraction = refr * 1 / 60;
     r.refractedAltitude = r.altitude + refr / 60.0 >= 0.0 ? r.altitude + refr / 60.0 : r.altitude;
 
@@ -684,10 +690,10 @@ SolarResult Driver::Run() {
     r.equationOfTime = e0 - deltaT0 * 0.00273790935;
 
     // 7.-8. Longitude difference as a time; true local and zone times.
-    d_ = l * 240 / 3600;
+    zoneMeridianHours_ = l * 240 / 3600;
     r.longitudeDifference = l;
     const double trueLocal = r.lmst + 12.0 - first.rightAscension;
-    r.trueZoneTime = Wrap24(trueLocal + d_);
+    r.trueZoneTime = Wrap24(trueLocal + zoneMeridianHours_);
     r.trueLocalTime = Wrap24(trueLocal);
 
     // 9. Coordinates of the instant.
@@ -720,7 +726,7 @@ SolarResult Driver::Run() {
     r.hoursToSunset = setFound ? Wrap24(24.0 - r.italianHours) : 0.0;
     r.geometricDaylight = Daylight(riseFound, setFound, r.geometricRise, r.geometricSet, 0.0);
     // Without a geometric sunrise or sunset the Sun either never sets or never rises.
-    const bool sunRises = riseFound || setFound || SameSign(sun_.declination, phi_);
+    const bool sunRises = riseFound || setFound || SameSign(sun_.declination, latitude_);
     // Where the date lacks the rise or the set, the hours counted from them
     // follow the rule of the polar day.
     const bool riseAndSet = riseFound && setFound;
@@ -732,7 +738,7 @@ SolarResult Driver::Run() {
 
     // 13. Apparent set, then apparent rise, on a horizon lowered by 50' and by
     // the dip for the observer's height (a site below sea level has no dip).
-    const double dipHeight = rq_.height > 0.0 ? rq_.height : 0.0;
+    const double dipHeight = request_.height > 0.0 ? request_.height : 0.0;
     const double h0 = (-50.0 - 2.12 * std::sqrt(dipHeight)) / 60.0;
     r.occurs.apparentSet = ApparentEvent(false, h0, r.apparentSet, r.apparentSetAzimuth);
     r.occurs.apparentRise = ApparentEvent(true, h0, r.apparentRise, r.apparentRiseAzimuth);
@@ -756,12 +762,14 @@ SolarResult Driver::Run() {
         double x;
         double len;
         if (day) {
-            const double rise = Wrap24(12.0 - h0Arc + s_ - e0 / 3600.0 + d_);
+            const double rise =
+                Wrap24(12.0 - h0Arc + summerHour_ - e0 / 3600.0 + zoneMeridianHours_);
             len = 2.0 * h0Arc / 12.0;
             x = (c - rise) / len;
             riseBound = rise;
         } else {
-            const double set = Wrap24(12.0 + h0Arc + s_ - e0 / 3600.0 + d_);
+            const double set =
+                Wrap24(12.0 + h0Arc + summerHour_ - e0 / 3600.0 + zoneMeridianHours_);
             len = (24.0 - 2.0 * h0Arc) / 12.0;
             x = (c - set) / len;
             setBound = set;
@@ -787,21 +795,21 @@ SolarResult Driver::Run() {
             return SearchAltitude(sun, at) - AsrAltitude(k, sun.declination);
         };
     };
-    r.occurs.fajr = Prayer([this](double dec) { return 12.0 - HourAngle(rq_.fajrAngle, dec); },
-                           altitudeAbove(rq_.fajrAngle), Crossing::kRising, r.fajr);
+    r.occurs.fajr = Prayer([this](double dec) { return 12.0 - HourAngle(request_.fajrAngle, dec); },
+                           altitudeAbove(request_.fajrAngle), Crossing::kRising, r.fajr);
     r.occurs.asr1 = Prayer([this](double dec) { return AsrApparentTime(1.0, dec); }, asrShadow(1.0),
                            Crossing::kSetting, r.asr1);
     r.occurs.asr2 = Prayer([this](double dec) { return AsrApparentTime(2.0, dec); }, asrShadow(2.0),
                            Crossing::kSetting, r.asr2);
-    r.occurs.isha = Prayer([this](double dec) { return 12.0 + HourAngle(rq_.ishaAngle, dec); },
-                           altitudeAbove(rq_.ishaAngle), Crossing::kSetting, r.isha);
+    r.occurs.isha = Prayer([this](double dec) { return 12.0 + HourAngle(request_.ishaAngle, dec); },
+                           altitudeAbove(request_.ishaAngle), Crossing::kSetting, r.isha);
 
     // 16. Qibla direction (from the south, positive towards the east) and the
     // clock time at which the Sun stands in it.
-    const double dLambda = (rq_.longitude - kKaabaLongitudeWest) * kDegToRad;
-    const double q = std::atan2(std::sin(dLambda),
-                                std::cos(phi_ * kDegToRad) * std::tan(kKaabaLatitude * kDegToRad) -
-                                    std::sin(phi_ * kDegToRad) * std::cos(dLambda));
+    const double dLambda = (request_.longitude - kKaabaLongitudeWest) * kDegToRad;
+    const double q = std::atan2(
+        std::sin(dLambda), std::cos(latitude_ * kDegToRad) * std::tan(kKaabaLatitude * kDegToRad) -
+                               std::sin(latitude_ * kDegToRad) * std::cos(dLambda));
     double qibla = -q * 180.0 / kPi - 180.0;
     if (qibla <= -180.0) qibla += 360.0;
     if (qibla > 180.0) qibla -= 360.0;
@@ -809,7 +817,7 @@ SolarResult Driver::Run() {
     r.qiblaTime = QiblaTime(-qibla, riseBound, setBound, sunRises);
     r.occurs.qiblaTime = r.qiblaTime >= 0.0;
 
-    r.deltaT = rq_.deltaTGiven ? rq_.deltaT : sun_.deltaT;
+    r.deltaT = request_.deltaTGiven ? request_.deltaT : sun_.deltaT;
     return r;
 }
 

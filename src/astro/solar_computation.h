@@ -1,15 +1,29 @@
 // The single entry of the solar computation: one civil instant on a local clock
 // and one observer in, every quantity the program shows out.
+//
+// Given:    a SolarRequest (the clock reading, zone, summer flag, site,
+//           atmosphere, prayer angles and Delta T).
+// Returned: a SolarResult: time measures, coordinates of the instant, rise,
+//           transit and set, the old hour systems, prayer times and Qibla.
+// Notes:    the searches evaluate the Sun again at every estimate on the
+//           request's civil date; each reported event is a real crossing on
+//           that date, and the flags in SolarResult::occurs tell which events
+//           the date has.
+// References: Meeus ch. 15 (rising, transit and setting), ch. 28 (equation
+//           of time); the Qibla as the initial great-circle course to the
+//           Kaaba; Asr by the shadow rule (shadow = k x object + noon shadow).
 #pragma once
 
 #include "astro/apparent_sun.h"
+#include "astro/observer.h"
 #include "astro/refraction.h"
 
 namespace tarvel {
 
 // All angles in degrees and times of day in decimal hours unless stated.
 // Latitude positive north, longitude positive WEST, zone offsets positive east.
-struct SolarRequest {
+// The site, atmosphere and prayer angles come from ObserverSettings.
+struct SolarRequest : ObserverSettings {
     int year = 2000;
     int month = 1;
     int day = 1;
@@ -17,20 +31,16 @@ struct SolarRequest {
     int minute = 0;
     double second = 0;      // fractional allowed
     float zoneHours = 0;    // 5.75, -3.5 ...
-    float zoneMinutes = 0;  // always zoneHours * 60
-    double latitude = 45;
-    double longitude = -8;
-    double height = 0;  // metres above sea level, for the apparent horizon only
+    float zoneMinutes = 0;  // always zoneHours * 60: set both with SetZone
     bool summerTime = false;
-    RefractionModel refractionModel = kRefractionBennett;
-    double refractionHeight = 100;  // metres, for the integration model
-    double humidity = 20;           // percent
-    double pressure = 1010;         // mbar
-    double temperature = 10;        // deg C
-    double fajrAngle = -19;         // altitude of the Sun's centre at Fajr
-    double ishaAngle = -17;         // altitude of the Sun's centre at Isha
-    double deltaT = 0;              // seconds, used only when deltaTGiven
-    bool deltaTGiven = false;       // false: every evaluation uses the model
+    double deltaT = 0;         // seconds, used only when deltaTGiven
+    bool deltaTGiven = false;  // false: every evaluation uses the model
+
+    // The zone offset in hours east of UTC, and the same in minutes.
+    void SetZone(float hours) {
+        zoneHours = hours;
+        zoneMinutes = hours * 60;
+    }
 };
 
 // Every field is written on every call. Clock times are on the request's clock

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/nutation.h"
 
 namespace tarvel {
@@ -78,7 +79,7 @@ double GreenwichSiderealTime(double jd) {
     const double theta0 =
         100.46061837 + 36000.770053608 * t + 0.000387933 * (t * t) - (t * t * t) / 38710000.0;
     const double theta =
-        theta0 + (15.0 * hour + 0.25 * minute + 0.004166666666666667 * second) * 1.00273790935;
+        theta0 + (15.0 * hour + 0.25 * minute + 0.004166666666666667 * second) * kSiderealRate;
     const double gmst = NormalizeHours(theta / 15.0);
     return NormalizeHours(gmst + dpsi * std::cos(DegToRad(epsilon)) / 54000.0);
 }

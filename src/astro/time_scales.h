@@ -1,5 +1,23 @@
 // Time scales: Delta T (TT - UT) from the built-in model and Greenwich sidereal
 // time.
+//
+// Given:    a UT Julian Day.
+// Returned: Delta T in seconds; apparent Greenwich sidereal time in hours.
+// Notes:    JDE = JD + DeltaT / 86400 is the dynamical instant at which
+//           positions, nutation and obliquity are evaluated.
+// References:
+//   Delta T before 948 and 948-1620: the polynomials 2177 + 497 t + 44.1 t^2
+//     and 102 + 102 t + 25.3 t^2 (t in centuries from 2000) quoted by Meeus,
+//     Astronomical Algorithms, 2nd ed., ch. 10;
+//   1620-1900: the biennial values of Meeus's table 10.A (from the
+//     historical determinations of F. R. Stephenson and L. V. Morrison);
+//   1900-2024: yearly means of the observed TT - UT1 published by the US
+//     Naval Observatory from the IERS Earth-orientation determinations;
+//   from 2025: the mean of 2023, held fixed.
+//   Sidereal time: the IAU 1982 expression of mean sidereal time (Meeus ch.
+//     12, eq. 12.4) plus the equation of the equinoxes of the IAU 2000B
+//     nutation (D. McCarthy and B. Luzum, Celest. Mech. Dyn. Astr. 85, 37,
+//     2003; IERS Conventions 2003, ch. 5).
 #pragma once
 
 namespace tarvel {

@@ -1,5 +1,13 @@
 // The observer's place on the Earth's ellipsoid, the diurnal parallax of the
 // Sun, and horizontal coordinates.
+//
+// Given:    geocentric right ascension and declination, the Sun's distance,
+//           the site (height in metres) and the sidereal time.
+// Returned: topocentric right ascension and declination; azimuth from the
+//           south (positive west) and altitude.
+// References: Meeus ch. 11 (rho sin phi', rho cos phi' on an ellipsoid of
+//           axis ratio b/a = 0.99664719), ch. 40 (parallax in right ascension
+//           and declination) and ch. 13 (horizontal coordinates).
 #pragma once
 
 #include "astro/apparent_sun_types.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/refraction.h"
+#include "astro/observer.h"
 #include "table/table_texts.h"
 
 namespace tarvel {
@@ -38,7 +38,9 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name);
 
 // Inputs of one table run. Latitude positive north, longitude positive WEST,
 // zone offset positive east, heights in metres.
-struct TableParameters {
+// The observer's site (height 0 ... 10000 m), refraction and prayer settings
+// come from ObserverSettings and pass to every row unchanged.
+struct TableParameters : ObserverSettings {
     // Civil date and clock time of the first row (summer hour included when
     // summerTime is set).
     int startYear = 2000;
@@ -49,17 +51,6 @@ struct TableParameters {
     double startSecond = 0;
     float zoneHours = 0;  // one of the 40 offsets of kTableZoneOffsets
     bool summerTime = false;
-    double latitude = 45;   // -90 ... 90
-    double longitude = -8;  // -180 ... 180
-    double height = 0;      // 0 ... 10000
-    // Refraction and prayer settings, passed through to every row unchanged.
-    RefractionModel refractionModel = kRefractionBennett;
-    double refractionHeight = 100;
-    double humidity = 20;
-    double pressure = 1010;
-    double temperature = 10;
-    double fajrAngle = -19;
-    double ishaAngle = -17;
     // Stepping.
     double stepValue = 1;  // 0.01 ... 60
     TableStepUnit stepUnit = TableStepUnit::Hours;

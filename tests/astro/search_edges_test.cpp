@@ -36,8 +36,7 @@ SolarRequest Request(int year, int month, int day, int hour, int minute, int sec
     rq.hour = hour;
     rq.minute = minute;
     rq.second = second;
-    rq.zoneHours = zone;
-    rq.zoneMinutes = zone * 60;
+    rq.SetZone(zone);
     rq.summerTime = summer;
     rq.latitude = latitude;
     rq.longitude = longitudeWest;

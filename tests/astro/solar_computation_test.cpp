@@ -19,8 +19,7 @@ SolarRequest Request(int year, int month, int day, int hour, int minute, float z
     rq.hour = hour;
     rq.minute = minute;
     rq.second = 0;
-    rq.zoneHours = zone;
-    rq.zoneMinutes = zone * 60;
+    rq.SetZone(zone);
     rq.latitude = latitude;
     rq.longitude = longitudeWest;
     rq.summerTime = summer;

@@ -160,10 +160,10 @@ void FormCanvas::paintEvent(QPaintEvent*) {
     PaintGroupFrames(painter, this, groupIds_);
 }
 
-CTarvelDlg::CTarvelDlg(const AppSettings& settings, QWidget* parent)
+CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, QWidget* parent)
     : CTarvelDlg(settings, Environment(), nullptr, parent) {}
 
-CTarvelDlg::CTarvelDlg(const AppSettings& settings, Environment environment, MessageSink* sink,
+CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, Environment environment, MessageSink* sink,
                        QWidget* parent)
     : QDialog(parent),
       environment_(std::move(environment)),
@@ -520,7 +520,6 @@ void CTarvelDlg::SelectSystemZone(const QDateTime& moment) {
         zoneList_->setCurrentIndex(index);
     }
     zoneHours_ = kTimeZoneEntries[index].offsetHours;
-    zoneMinutes_ = zoneHours_ * 60.0f;
 }
 
 // ---------------------------------------------------------------------------
@@ -538,19 +537,9 @@ void CTarvelDlg::ComputeSolarParameters() {
     request.hour = hour_;
     request.minute = minute_;
     request.second = second_;
-    request.zoneHours = zoneHours_;
-    request.zoneMinutes = zoneMinutes_;
+    request.SetZone(zoneHours_);
     request.summerTime = summerTime_ != 0;
-    request.latitude = settings_.latitude;
-    request.longitude = settings_.longitude;
-    request.height = settings_.height;
-    request.refractionModel = settings_.refractionModel;
-    request.pressure = settings_.pressure;
-    request.temperature = settings_.temperature;
-    request.refractionHeight = settings_.refractionHeight;
-    request.humidity = settings_.humidity;
-    request.fajrAngle = settings_.fajrAngle;
-    request.ishaAngle = settings_.ishaAngle;
+    static_cast<ObserverSettings&>(request) = settings_;
     request.deltaT = deltaT;
     request.deltaTGiven = true;
 
@@ -609,7 +598,6 @@ void CTarvelDlg::OnZoneChanged() {
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
         zoneHours_ = kTimeZoneEntries[index].offsetHours;
-        zoneMinutes_ = zoneHours_ * 60.0f;
     }
     ComputeSolarParameters();
 }
@@ -691,7 +679,6 @@ void CTarvelDlg::OnEnter() {
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
         zoneHours_ = kTimeZoneEntries[index].offsetHours;
-        zoneMinutes_ = zoneHours_ * 60.0f;
     }
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;
@@ -702,7 +689,7 @@ void CTarvelDlg::OnPreferences() {
     if (!preferencesEditor_) {
         return;
     }
-    AppSettings edited = settings_;
+    ObserverSettings edited = settings_;
     if (preferencesEditor_(this, edited)) {
         CopyPreferences(edited, settings_);
         ComputeSolarParameters();
@@ -723,16 +710,7 @@ void CTarvelDlg::OnTable() {
     inputs.startSecond = second_;
     inputs.zoneHours = zoneHours_;
     inputs.summerTime = summerTime_ != 0;
-    inputs.latitude = settings_.latitude;
-    inputs.longitude = settings_.longitude;
-    inputs.height = settings_.height;
-    inputs.refractionModel = settings_.refractionModel;
-    inputs.refractionHeight = settings_.refractionHeight;
-    inputs.humidity = settings_.humidity;
-    inputs.pressure = settings_.pressure;
-    inputs.temperature = settings_.temperature;
-    inputs.fajrAngle = settings_.fajrAngle;
-    inputs.ishaAngle = settings_.ishaAngle;
+    static_cast<ObserverSettings&>(inputs) = settings_;
     tableOpener_(this, inputs);
 }
 

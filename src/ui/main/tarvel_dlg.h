@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "app/app_settings.h"
+#include "astro/observer.h"
 #include "astro/solar_computation.h"
 #include "table/table_parameters.h"
 #include "ui/main/focus_guard.h"
@@ -139,20 +139,20 @@ class CTarvelDlg : public QDialog {
 
     // Runs the preferences dialog on the window's settings; true when it was
     // closed with OK and the values were copied into settings.
-    using PreferencesEditor = std::function<bool(QWidget* parent, AppSettings& settings)>;
+    using PreferencesEditor = std::function<bool(QWidget* parent, ObserverSettings& settings)>;
 
     // Runs the ephemeris table window modally for the window's current inputs
     // (start instant, zone, summer time, site, refraction and prayer settings).
     using TableOpener = std::function<void(QWidget* parent, const TableParameters& inputs)>;
 
-    explicit CTarvelDlg(const AppSettings& settings, QWidget* parent = nullptr);
+    explicit CTarvelDlg(const ObserverSettings& settings, QWidget* parent = nullptr);
     // sink: where message boxes go (nullptr: modal message boxes).
-    CTarvelDlg(const AppSettings& settings, Environment environment, MessageSink* sink,
+    CTarvelDlg(const ObserverSettings& settings, Environment environment, MessageSink* sink,
                QWidget* parent = nullptr);
     ~CTarvelDlg() override;
 
     // The window's copy of the settings, handed back when its run ends.
-    const AppSettings& Settings() const { return settings_; }
+    const ObserverSettings& Settings() const { return settings_; }
 
     // Enables "&Preferenze..." with the given dialog.
     void SetPreferencesEditor(PreferencesEditor editor);
@@ -230,7 +230,7 @@ class CTarvelDlg : public QDialog {
     TableOpener tableOpener_;
 
     // Values of the form.
-    AppSettings settings_;
+    ObserverSettings settings_;
     int year_ = 0;
     int month_ = 0;
     int day_ = 0;
@@ -238,7 +238,6 @@ class CTarvelDlg : public QDialog {
     int minute_ = 0;
     double second_ = 0;
     float zoneHours_ = 0;
-    float zoneMinutes_ = 0;
     int summerTime_ = 0;
     double latitudeValue_ = 0;
     double longitudeValue_ = 0;
