@@ -124,8 +124,10 @@ double EquationOfTimeMinutes(double jde) {
 
 double ClockReadingToJulianDay(int year, int month, int day, int hour, int minute, double second,
                                std::int16_t zoneHours, int zoneMinutes) {
-    const int monthLength[12] = {
-        31, IsLeapYear(year, 1) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // Month lengths of the given year (stepping back from January lands on
+    // December, whose length does not depend on the year).
+    const int givenYear = year;
+    const auto monthLength = [givenYear](int m) { return MonthLength(givenYear, m, 1); };
     // The minutes take the sign of the hours; an offset of less than an hour
     // west of Greenwich (zone hours 0, e.g. -0:30) has only the minutes to
     // carry its sign.
@@ -141,13 +143,13 @@ double ClockReadingToJulianDay(int year, int month, int day, int hour, int minut
                 month = 12;
                 year = year - 1;
             }
-            day = monthLength[month - 1];
+            day = monthLength(month);
         }
     }
     if (h > 23.0) {
         h = h - 24.0;
         day = day + 1;
-        if (day > monthLength[month - 1]) {
+        if (day > monthLength(month)) {
             month = month + 1;
             if (month > 12) {
                 month = 1;

@@ -105,8 +105,12 @@ int JulianDate::DaysInMonth() const {
     int y, m, d, h, mi;
     double s;
     ToCalendar(y, m, d, h, mi, s);
-    if (m == 2 && IsLeapYear(y, gregorian)) return 29;
-    return kMonthLength[m - 1];
+    return MonthLength(y, m, gregorian);
+}
+
+int MonthLength(int year, int month, int gregorian) {
+    if (month == 2 && IsLeapYear(year, gregorian)) return 29;
+    return kMonthLength[month - 1];
 }
 
 double DmsToDegrees(double deg, double min, double sec, int positive) {

@@ -23,6 +23,9 @@ double JulianDayFromCalendar(int year, int month, double day, int gregorian);
 // negative years (0 and -4 are leap).
 int IsLeapYear(int year, int gregorian);
 
+// Days in a month (1 ... 12) of a year: 28 to 31, February by IsLeapYear.
+int MonthLength(int year, int month, int gregorian);
+
 // A Julian Day (the day starts at noon) with a calendar flag. The flag governs
 // only the direction calendar date -> Julian Day and the leap-year rule of
 // DaysInMonth and FractionalYear; ToCalendar returns Julian-calendar dates before

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "table/ascii_case.h"
+
 namespace tarvel {
 
 const std::array<TableColumnOption, kTableColumnFlagCount> kTableColumnOptions = {{
@@ -41,19 +43,6 @@ const std::array<TableColumnOption, kTableColumnFlagCount> kTableColumnOptions =
 }};
 
 namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {

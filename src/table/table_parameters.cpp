@@ -11,6 +11,7 @@
 
 #include "astro/calendar.h"
 #include "format/printf_text.h"
+#include "table/ascii_case.h"
 
 namespace tarvel {
 
@@ -35,23 +36,6 @@ constexpr StepUnitNames kStepUnitNames[kTableStepUnitCount] = {
     {TableStepUnit::Minutes, "minuti", "minutes"}, {TableStepUnit::Seconds, "secondi", "seconds"},
 };
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Length of the month (28 to 31) from the Gregorian Julian Day of its first day.
-int MonthLength(int year, int month) {
-    return JulianDate(year, month, 1.0, 1).DaysInMonth();
-}
 
 void AdvanceMonth(TableRowInstant& t) {
     t.month += 1;
@@ -63,7 +47,7 @@ void AdvanceMonth(TableRowInstant& t) {
 
 void AdvanceDay(TableRowInstant& t) {
     t.day += 1;
-    if (t.day > MonthLength(t.year, t.month)) {
+    if (t.day > MonthLength(t.year, t.month, 1)) {
         t.day = 1;
         AdvanceMonth(t);
     }
@@ -121,7 +105,7 @@ bool IsStartInstantValid(const TableParameters& p) {
         p.startYear > kTableLastStartYear) {
         return false;
     }
-    if (p.startDay < 1 || p.startDay > MonthLength(p.startYear, p.startMonth)) {
+    if (p.startDay < 1 || p.startDay > MonthLength(p.startYear, p.startMonth, 1)) {
         return false;
     }
     if (p.startHour < 0 || p.startHour > 23 || p.startMinute < 0 || p.startMinute > 59) {
@@ -200,8 +184,8 @@ void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit)
             break;
         case TableStepUnit::Days:
             t.day += n;
-            for (int length = MonthLength(t.year, t.month); t.day > length;
-                 length = MonthLength(t.year, t.month)) {
+            for (int length = MonthLength(t.year, t.month, 1); t.day > length;
+                 length = MonthLength(t.year, t.month, 1)) {
                 t.day -= length;
                 AdvanceMonth(t);
             }

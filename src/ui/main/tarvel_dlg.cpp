@@ -519,7 +519,7 @@ void CTarvelDlg::SelectSystemZone(const QDateTime& moment) {
         const QSignalBlocker block(zoneList_);
         zoneList_->setCurrentIndex(index);
     }
-    zoneHours_ = kTimeZoneEntries[index].offsetHours;
+    zoneHours_ = kTableZoneOffsets[index];
 }
 
 // ---------------------------------------------------------------------------
@@ -597,7 +597,7 @@ void CTarvelDlg::OnTimeChanged() {
 void CTarvelDlg::OnZoneChanged() {
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kTimeZoneEntries[index].offsetHours;
+        zoneHours_ = kTableZoneOffsets[index];
     }
     ComputeSolarParameters();
 }
@@ -678,7 +678,7 @@ void CTarvelDlg::OnEnter() {
     }
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kTimeZoneEntries[index].offsetHours;
+        zoneHours_ = kTableZoneOffsets[index];
     }
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;

@@ -6,10 +6,11 @@
 namespace tarvel {
 
 // One entry of the zone list: the text shown (the Italian built-in label,
-// UTF-8) and the offset from UTC in hours, east positive.
+// UTF-8). Its offset from UTC, hours east positive, is kTableZoneOffsets at
+// the same index (table/table_parameters.h): the window and the table share
+// one list of zones.
 struct TimeZoneEntry {
     const char* label;
-    float offsetHours;
 };
 
 inline constexpr int kTimeZoneCount = 40;

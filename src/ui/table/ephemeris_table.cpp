@@ -88,7 +88,7 @@ QRect Pixels(const DialogUnits& units, const Rect& r) {
 // The first entry of the zone list whose offset is zoneHours, or -1.
 int ZoneIndexOf(float zoneHours) {
     for (int i = 0; i < kTimeZoneCount; ++i) {
-        if (kTimeZoneEntries[i].offsetHours == zoneHours) {
+        if (kTableZoneOffsets[i] == zoneHours) {
             return i;
         }
     }
@@ -345,7 +345,7 @@ bool CEphemerisTable::ReadForm() {
     TableParameters read = parameters_;
     const int zoneIndex = zoneList_->currentIndex();
     if (zoneIndex >= 0 && zoneIndex < kTimeZoneCount) {
-        read.zoneHours = kTimeZoneEntries[zoneIndex].offsetHours;
+        read.zoneHours = kTableZoneOffsets[zoneIndex];
     }
     read.summerTime = summerBox_->isChecked();
     read.stepUnit = static_cast<TableStepUnit>(std::clamp(unitList_->currentIndex(), 0, 5));
