@@ -16,6 +16,8 @@
 namespace tarvel {
 namespace {
 
+// Meeus, Astronomical Algorithms, 2nd ed., example 25.b (the Sun on 1992
+// October 13, 0h TD, with the full VSOP87 series).
 TEST(ApparentSun, WorkedValues1992October13) {
     const double jde = 2448908.5;
     const double theta = SunGeometricLongitude(jde);

@@ -164,10 +164,10 @@ TEST(AngleFunctions, Conversions) {
     EXPECT_NEAR(DmsToDegrees(23, 26, 21.448, 1), 23.439291111, 5e-10);
     EXPECT_EQ(DmsToDegrees(0, 30, 0, 0), -0.5);
     EXPECT_EQ(DegreesToHours(45.0), 3.0);
-    EXPECT_EQ(DegToRad(180.0), 180.0 * 0.017453292519943295);
-    EXPECT_EQ(RadToDeg(1.0), 57.29577951308232);
-    EXPECT_EQ(HoursToRad(12.0), 12.0 * 0.26179938779914946);
-    EXPECT_EQ(RadToHours(1.0), 3.819718634205488);
+    EXPECT_DOUBLE_EQ(DegToRad(180.0), M_PI);
+    EXPECT_DOUBLE_EQ(RadToDeg(M_PI / 2), 90.0);
+    EXPECT_DOUBLE_EQ(HoursToRad(12.0), M_PI);
+    EXPECT_DOUBLE_EQ(RadToHours(M_PI / 4), 3.0);
 }
 
 }  // namespace

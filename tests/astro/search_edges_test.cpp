@@ -20,40 +20,16 @@
 
 #include "astro/apparent_sun.h"
 #include "astro/solar_computation.h"
+#include "support/solar_support.h"
 
 namespace tarvel {
 namespace {
 
 constexpr double kDeg = M_PI / 180.0;
 
-// A request as the command-line tool builds it: Delta T from the model.
-SolarRequest Request(int year, int month, int day, int hour, int minute, int second, float zone,
-                     bool summer, double latitude, double longitudeWest) {
-    SolarRequest rq;
-    rq.year = year;
-    rq.month = month;
-    rq.day = day;
-    rq.hour = hour;
-    rq.minute = minute;
-    rq.second = second;
-    rq.SetZone(zone);
-    rq.summerTime = summer;
-    rq.latitude = latitude;
-    rq.longitude = longitudeWest;
-    rq.deltaTGiven = false;
-    return rq;
-}
-
-// The Sun at clock time t (hours on the request's clock) of the request's
-// date, from the seconds since midnight rather than the driver's splitting.
-SunState SunAt(const SolarRequest& rq, double t) {
-    const double standard = t - (rq.summerTime ? 1 : 0);
-    const int zh = static_cast<int>(std::trunc(rq.zoneHours));
-    const int zm = static_cast<int>(std::lround(rq.zoneMinutes - 60 * zh));
-    return SunPosition(rq.year, rq.month, rq.day, 0, 0, standard * 3600.0,
-                       static_cast<std::int16_t>(zh), zm, rq.latitude, rq.longitude, rq.deltaT,
-                       rq.deltaTGiven);
-}
+using test_support::Request;
+using test_support::SunAt;
+using test_support::WrapDegrees180;
 
 // Geocentric altitude of the Sun's centre from the local hour angle
 // (Greenwich sidereal time, longitude, right ascension), degrees.
@@ -63,13 +39,6 @@ double GeocentricAltitude(double latitude, double declination, double hourAngleD
     return std::asin(std::sin(p) * std::sin(d) +
                      std::cos(p) * std::cos(d) * std::cos(hourAngleDeg * kDeg)) /
            kDeg;
-}
-
-double WrapDegrees180(double x) {
-    x = std::fmod(x, 360.0);
-    if (x > 180) x -= 360;
-    if (x <= -180) x += 360;
-    return x;
 }
 
 double HourAngleDeg(const SolarRequest& rq, const SunState& s) {

@@ -7,43 +7,20 @@
 
 #include <cmath>
 
+#include "support/solar_support.h"
+
 namespace tarvel {
 namespace {
 
+using test_support::SunAt;
+using test_support::WrapDegrees180;
+
+// A request with Delta T given as 69.2 s, as the main window passes it.
 SolarRequest Request(int year, int month, int day, int hour, int minute, float zone,
                      double latitude, double longitudeWest, bool summer = false) {
-    SolarRequest rq;
-    rq.year = year;
-    rq.month = month;
-    rq.day = day;
-    rq.hour = hour;
-    rq.minute = minute;
-    rq.second = 0;
-    rq.SetZone(zone);
-    rq.latitude = latitude;
-    rq.longitude = longitudeWest;
-    rq.summerTime = summer;
-    rq.deltaT = 69.2;
-    rq.deltaTGiven = true;
-    return rq;
-}
-
-// The Sun at clock time t (hours, on the request's clock) of the request's date,
-// evaluated independently of the driver's own splitting.
-SunState SunAt(const SolarRequest& rq, double t) {
-    const double standard = t - (rq.summerTime ? 1 : 0);
-    const int zh = static_cast<int>(std::trunc(rq.zoneHours));
-    const int zm = static_cast<int>(std::lround(rq.zoneMinutes - 60 * zh));
-    return SunPosition(rq.year, rq.month, rq.day, 0, 0, standard * 3600.0,
-                       static_cast<std::int16_t>(zh), zm, rq.latitude, rq.longitude, rq.deltaT,
-                       true);
-}
-
-double WrapDegrees180(double x) {
-    x = std::fmod(x, 360.0);
-    if (x > 180) x -= 360;
-    if (x <= -180) x += 360;
-    return x;
+    return test_support::RequestWithDeltaT(
+        69.2, test_support::Request(year, month, day, hour, minute, 0, zone, summer, latitude,
+                                    longitudeWest));
 }
 
 TEST(CalcSolarParameters, PolarDayAndNight) {

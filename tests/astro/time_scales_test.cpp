@@ -53,10 +53,19 @@ TEST(DeltaTSeconds, BoundaryYearsBelongToTheLaterRule) {
 
 TEST(GreenwichSiderealTime, WorkedValues) {
     EXPECT_NEAR(GreenwichSiderealTime(2451545.0), 18.697137853, 5e-10);
-    // 1987 April 10, 0h UT: mean 13.1795463 h, the equation of the equinoxes
-    // about 0.231 s smaller.
+    // 1987 April 10, 0h UT (Meeus, Astronomical Algorithms, example 12.a): mean
+    // 13.1795463 h, the equation of the equinoxes about 0.231 s smaller.
     const double gst = GreenwichSiderealTime(2446895.5);
     EXPECT_NEAR(gst, 13.1795463 - 0.231 / 3600.0, 5e-7);
+}
+
+// The vector of the ERFA library's own tests (t_gst00b: 2006 January 15, 0h
+// UT1 = TT), 1.754166136020645203 rad. ERFA's mean sidereal time is the IAU
+// 2000 expression through the Earth rotation angle, this one the IAU 1982
+// polynomial; in 2006 they differ by about 0.1 ms (9e-9 rad).
+TEST(GreenwichSiderealTime, AgainstErfasTestVector) {
+    const double radians = GreenwichSiderealTime(2400000.5 + 53736.0) * 15.0 * M_PI / 180.0;
+    EXPECT_NEAR(radians, 1.754166136020645203, 2e-8);
 }
 
 TEST(GreenwichSiderealTime, StaysInRange) {
