@@ -1,6 +1,7 @@
 #include "table/text_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,16 +38,96 @@ int CreateTemporaryBeside(const std::filesystem::path& directory,
     return -1;
 }
 
+// Writes all of text to fd; 0 or the errno of the failure.
+int WriteAll(int fd, std::string_view text) {
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// A file-size limit makes a write that passes it raise SIGXFSZ, which ends
+// the process by default; ignored, the write fails with EFBIG and the error
+// is reported as for a full disk. The previous disposition comes back when
+// the writing ends.
+class FileSizeSignalIgnored {
+  public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        restore_ = ::sigaction(SIGXFSZ, &ignore, &previous_) == 0;
+    }
+    ~FileSizeSignalIgnored() {
+        if (restore_) ::sigaction(SIGXFSZ, &previous_, nullptr);
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+  private:
+    struct sigaction previous_ {};
+    bool restore_ = false;
+};
+
+// The file a path finally names: symbolic links followed (relative ones from
+// their own folder), also when the last one dangles. 0 or an errno.
+int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& resolved) {
+    resolved = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat link {};
+        if (::lstat(resolved.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return 0;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(resolved, error);
+        if (error) return error.value();
+        resolved = target.is_absolute() ? target : resolved.parent_path() / target;
+    }
+    return ELOOP;
+}
+
 }  // namespace
 
 std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text) {
     if (path.empty() || !path.has_filename()) {
         return Failure(path, EISDIR);
     }
+    const FileSizeSignalIgnored signalIgnored;
+
+    // A symbolic link stays a link: the file it names is written.
+    std::filesystem::path target;
+    if (const int error = ResolveLinks(path, target); error != 0) {
+        return Failure(path, error);
+    }
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))) {
+        // A pipe or a character device (/dev/null, a terminal) is written
+        // directly: there is nothing to replace, and it must stay what it is.
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) return Failure(path, errno);
+        const int error = WriteAll(fd, text);
+        if (::close(fd) != 0 && error == 0) return Failure(path, errno);
+        return error == 0 ? std::string() : Failure(path, error);
+    }
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return Failure(path, EISDIR);
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return "Cannot save " + path.string() + ": not a regular file";
+    }
+
     const std::filesystem::path directory =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string temporary;
-    const int fd = CreateTemporaryBeside(directory, path.filename(), temporary);
+    const int fd = CreateTemporaryBeside(directory, target.filename(), temporary);
     if (fd < 0) {
         return Failure(path, errno);
     }
@@ -56,24 +137,20 @@ std::string WriteTextFileAtomically(const std::filesystem::path& path, std::stri
         return Failure(path, error);
     };
 
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+    if (const int error = WriteAll(fd, text); error != 0) {
+        return fail(error);
+    }
+    if (exists) {
+        // A replaced file keeps its owner and group where this process may
+        // give them (as root, or a group it belongs to), then its permissions
+        // (a change of owner clears the set-user-ID bits).
+        if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
+            ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+            (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+        }
+        if (::fchmod(fd, existing.st_mode & 07777) != 0) {
             return fail(errno);
         }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    // A replaced file keeps its permissions.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        ::fchmod(fd, existing.st_mode & 07777) != 0) {
-        return fail(errno);
     }
     if (::fsync(fd) != 0) {
         return fail(errno);
@@ -83,7 +160,7 @@ std::string WriteTextFileAtomically(const std::filesystem::path& path, std::stri
         ::unlink(temporary.c_str());
         return Failure(path, error);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return Failure(path, error);

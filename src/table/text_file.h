@@ -15,6 +15,12 @@ namespace tarvel {
 // message naming the file and the reason ("Cannot save /path/x.txt: No such
 // file or directory"); the old file is then left as it was and the temporary
 // file removed.
+//
+// A symbolic link is followed and the file it names written (atomically, in
+// that file's folder); a pipe or a character device (/dev/null) is written
+// directly, without a temporary file; a folder or any other kind of file is
+// refused. A replaced file keeps its owner and group where the process may
+// set them. A file-size limit is reported as an error, never as a signal.
 std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace tarvel

@@ -2,13 +2,16 @@
 #include "table/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace tarvel {
 namespace {
@@ -97,6 +100,84 @@ TEST_F(TextFileTest, EmptyText) {
     Write(target, "vecchio");
     EXPECT_EQ(WriteTextFileAtomically(target, ""), "");
     EXPECT_EQ(Read(target), "");
+}
+
+// A symbolic link stays a link and the file it names gets the text, whether
+// the link is absolute, relative or dangling.
+TEST_F(TextFileTest, SymbolicLinksAreFollowed) {
+    fs::create_directory(directory_ / "dati");
+    struct Case {
+        const char* link;
+        fs::path pointsTo;
+        fs::path file;
+    } cases[] = {
+        {"assoluto.txt", directory_ / "dati" / "a.txt", directory_ / "dati" / "a.txt"},
+        {"relativo.txt", "dati/b.txt", directory_ / "dati" / "b.txt"},
+        {"pendente.txt", "dati/nuovo.txt", directory_ / "dati" / "nuovo.txt"},
+    };
+    Write(directory_ / "dati" / "a.txt", "vecchio");
+    Write(directory_ / "dati" / "b.txt", "vecchio");
+    for (const Case& c : cases) {
+        const fs::path link = directory_ / c.link;
+        fs::create_symlink(c.pointsTo, link);
+        EXPECT_EQ(WriteTextFileAtomically(link, "nuovo\r\n"), "") << c.link;
+        EXPECT_TRUE(fs::is_symlink(link)) << c.link;
+        EXPECT_EQ(Read(c.file), "nuovo\r\n") << c.link;
+    }
+    EXPECT_EQ(EntryCount(), 4u) << "no temporary file is left";
+}
+
+// Pipes and character devices are written directly and stay what they are.
+TEST_F(TextFileTest, PipesAndDevicesAreWrittenInPlace) {
+    const fs::path fifo = directory_ / "coda";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Read(fifo); });
+    EXPECT_EQ(WriteTextFileAtomically(fifo, "riga\r\n"), "");
+    reader.join();
+    EXPECT_EQ(received, "riga\r\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(EntryCount(), 1u);
+
+    EXPECT_EQ(WriteTextFileAtomically("/dev/null", "riga\r\n"), "");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// Under a file-size limit the write fails with a message instead of the
+// signal that would end the program, and the temporary file is removed.
+TEST_F(TextFileTest, FileSizeLimitIsAnError) {
+    const fs::path target = directory_ / "grande.txt";
+    Write(target, "vecchio");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string error = WriteTextFileAtomically(target, std::string(200 * 1024, 'x'));
+        const bool reported = error.find(target.string()) != std::string::npos &&
+                              error.find("File too large") != std::string::npos;
+        ::_exit(reported ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the error does not name the file and the reason";
+    EXPECT_EQ(Read(target), "vecchio");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+// Run as root, a replaced file keeps its owner and group.
+TEST_F(TextFileTest, ReplacedFileKeepsItsOwner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    const fs::path target = directory_ / "altrui.txt";
+    Write(target, "vecchio");
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(WriteTextFileAtomically(target, "nuovo"), "");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(Read(target), "nuovo");
 }
 
 }  // namespace
