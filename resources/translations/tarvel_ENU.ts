@@ -1075,6 +1075,10 @@
             <source>Fuso orario non previsto: %1.</source>
             <translation>Unexpected time zone: %1.</translation>
         </message>
+        <message>
+            <source>L&apos;ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti.</source>
+            <translation>The last row of the table would fall after %1: reduce the step or the number of points.</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>

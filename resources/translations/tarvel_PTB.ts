@@ -1075,6 +1075,10 @@
             <source>Fuso orario non previsto: %1.</source>
             <translation>Fuso horário não previsto: %1.</translation>
         </message>
+        <message>
+            <source>L&apos;ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti.</source>
+            <translation>A última linha da tabela cairia depois de %1: reduza o passo ou o número de pontos.</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>

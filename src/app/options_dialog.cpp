@@ -163,10 +163,13 @@ QWidget* COptionsDialog::Control(int id) const {
 bool COptionsDialog::FormPass() {
     values_.refractionModel =
         integrationRadio_->isChecked() ? kRefractionIntegration : kRefractionBennett;
-    return ReadNumberField(pressureField_, 20.0, 1200.0, values_.pressure, *sink_, this) &&
-           ReadNumberField(temperatureField_, -273.0, 200.0, values_.temperature, *sink_, this) &&
-           ReadNumberField(heightField_, 0.0, 10000.0, values_.refractionHeight, *sink_, this) &&
-           ReadNumberField(humidityField_, 0.0, 100.0, values_.humidity, *sink_, this);
+    const auto read = [this](QLineEdit* field, ValueBounds bounds, double& value) {
+        return ReadNumberField(field, bounds.low, bounds.high, value, *sink_, this);
+    };
+    return read(pressureField_, kPressureBounds, values_.pressure) &&
+           read(temperatureField_, kTemperatureBounds, values_.temperature) &&
+           read(heightField_, kRefractionHeightBounds, values_.refractionHeight) &&
+           read(humidityField_, kHumidityBounds, values_.humidity);
 }
 
 void COptionsDialog::ReversePass() {

@@ -12,46 +12,30 @@ constexpr char kOrganization[] = "Dovel Marsk";
 constexpr char kApplication[] = "Ombrix";
 constexpr char kGroup[] = "Tarvel";
 
-enum class RangeTest { None, Latitude, Longitude, Height };
-
 struct DoubleValue {
     const char* name;  // without the final "1" or "2"
     double AppSettings::*field;
-    RangeTest range;
+    ValueBounds bounds;  // a stored value outside stops the load
 };
 
 // In the order in which the values are written and read; the refraction model
 // comes after the height.
 const DoubleValue kSiteValues[] = {
-    {"Latitude", &AppSettings::latitude, RangeTest::Latitude},
-    {"Longitude", &AppSettings::longitude, RangeTest::Longitude},
-    {"Altitude", &AppSettings::height, RangeTest::Height},
+    {"Latitude", &AppSettings::latitude, kLatitudeBounds},
+    {"Longitude", &AppSettings::longitude, kLongitudeBounds},
+    {"Altitude", &AppSettings::height, kHeightBounds},
 };
 
 constexpr char kRefractionType[] = "RefractionType";
 
 const DoubleValue kRefractionValues[] = {
-    {"RefractionPressure", &AppSettings::pressure, RangeTest::None},
-    {"RefractionTemperature", &AppSettings::temperature, RangeTest::None},
-    {"RefractionAltitude", &AppSettings::refractionHeight, RangeTest::None},
-    {"RefractionHumidity", &AppSettings::humidity, RangeTest::None},
-    {"fajrDegrees", &AppSettings::fajrAngle, RangeTest::None},
-    {"ishaDegrees", &AppSettings::ishaAngle, RangeTest::None},
+    {"RefractionPressure", &AppSettings::pressure, kPressureBounds},
+    {"RefractionTemperature", &AppSettings::temperature, kTemperatureBounds},
+    {"RefractionAltitude", &AppSettings::refractionHeight, kRefractionHeightBounds},
+    {"RefractionHumidity", &AppSettings::humidity, kHumidityBounds},
+    {"fajrDegrees", &AppSettings::fajrAngle, kPrayerAngleBounds},
+    {"ishaDegrees", &AppSettings::ishaAngle, kPrayerAngleBounds},
 };
-
-bool InRange(double value, RangeTest range) {
-    switch (range) {
-        case RangeTest::None:
-            return true;
-        case RangeTest::Latitude:
-            return value >= -90.0 && value <= 90.0;
-        case RangeTest::Longitude:
-            return value >= -180.0 && value <= 180.0;
-        case RangeTest::Height:
-            return value >= -1000.0 && value <= 20000.0;
-    }
-    return false;
-}
 
 // A stored unsigned 32-bit value: the decimal digits of 0 ... 4294967295.
 bool ReadDword(const QSettings& store, const QString& name, std::uint32_t& value) {
@@ -91,7 +75,7 @@ bool LoadDoubles(const QSettings& store, const DoubleValue* values, std::size_t 
                  AppSettings& settings) {
     for (std::size_t i = 0; i < count; ++i) {
         double value = 0;
-        if (!ReadDouble(store, values[i].name, value) || !InRange(value, values[i].range)) {
+        if (!ReadDouble(store, values[i].name, value) || !values[i].bounds.Contains(value)) {
             return false;
         }
         settings.*(values[i].field) = value;

@@ -42,6 +42,28 @@ struct ObserverSettings : ObserverSite, Atmosphere, PrayerAngles {
     friend bool operator==(const ObserverSettings&, const ObserverSettings&) = default;
 };
 
+// The values accepted for an observer, wherever they come in (the windows,
+// the command-line tool, the stored settings): physically meaningful ones.
+// Not-a-number lies in no range.
+struct ValueBounds {
+    double low;
+    double high;
+    bool Contains(double value) const { return value >= low && value <= high; }
+};
+
+inline constexpr ValueBounds kLatitudeBounds{-90.0, 90.0};
+inline constexpr ValueBounds kLongitudeBounds{-180.0, 180.0};
+// From below the Dead Sea's shore to above the highest summits.
+inline constexpr ValueBounds kHeightBounds{-1000.0, 20000.0};
+// Air pressure, mbar: from high in the atmosphere to above any sea-level record.
+inline constexpr ValueBounds kPressureBounds{20.0, 1200.0};
+// Air temperature, deg C: about the extremes ever recorded at the surface.
+inline constexpr ValueBounds kTemperatureBounds{-90.0, 60.0};
+inline constexpr ValueBounds kRefractionHeightBounds{0.0, 10000.0};
+inline constexpr ValueBounds kHumidityBounds{0.0, 100.0};
+// The Sun's altitude at Fajr or Isha: below the horizon.
+inline constexpr ValueBounds kPrayerAngleBounds{-90.0, 0.0};
+
 // Copies what the preferences dialog edits (refraction model and atmosphere,
 // prayer angles); the site is left alone.
 inline void CopyPreferences(const ObserverSettings& from, ObserverSettings& to) {

@@ -239,9 +239,16 @@ double IntegratedRefraction(double latitude, double refractionHeightM, double hu
 double ComputeRefraction(double altitudeDeg, RefractionModel model, double latitude,
                          double refractionHeightM, double humidity, double pressure,
                          double temperature) {
-    if (model == kRefractionBennett) return BennettRefraction(altitudeDeg, pressure, temperature);
-    return IntegratedRefraction(latitude, refractionHeightM, humidity, altitudeDeg, pressure,
-                                temperature);
+    const double r =
+        model == kRefractionBennett
+            ? BennettRefraction(altitudeDeg, pressure, temperature)
+            : IntegratedRefraction(latitude, refractionHeightM, humidity, altitudeDeg, pressure,
+                                   temperature);
+    // Above -1 degree the air bends light up, and never by more than a few
+    // degrees: whatever atmosphere comes in, the result stays in [0', 300'].
+    if (altitudeDeg > -1.0 && r < 0.0) return 0.0;
+    if (altitudeDeg > -1.0 && r > kMaxRefractionArcmin) return kMaxRefractionArcmin;
+    return r;
 }
 
 namespace {

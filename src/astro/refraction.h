@@ -24,7 +24,11 @@ inline constexpr RefractionModel kRefractionIntegration = 1;
 // Refraction in arcminutes at the geometric (true) altitude altitudeDeg of the
 // Sun's centre, by the selected model. pressure in mbar, temperature in deg C,
 // latitude in degrees, refractionHeightM in metres, humidity in percent. A
-// not-a-number input that the selected model uses gives not-a-number.
+// not-a-number input that the selected model uses gives not-a-number. At
+// altitudes above -1 degree the result lies in [0, kMaxRefractionArcmin]
+// (5 degrees), whatever the atmosphere.
+inline constexpr double kMaxRefractionArcmin = 300.0;
+
 double ComputeRefraction(double altitudeDeg, RefractionModel model, double latitude,
                          double refractionHeightM, double humidity, double pressure,
                          double temperature);

@@ -137,6 +137,24 @@ TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& te
                    FillMessage(texts.zoneMessage, PrintfText("%g", double{p.zoneHours})));
 }
 
+// The rows must stay within the dates the computation serves, like the start:
+// the last one, reached by stepping, no later than 3000-01-01 00:00:00.
+TableValidation CheckLastRow(const TableParameters& p, const TableTexts& texts) {
+    const TableRowInstant last{kTableLastStartYear, 1, 1, 0, 0, 0.0};
+    const auto key = [](const TableRowInstant& i) {
+        return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
+    };
+    TableRowInstant row = StartInstant(p);
+    for (int i = 1; i < p.pointCount; ++i) {
+        AdvanceRowInstant(row, p.stepValue, p.stepUnit);
+        if (key(row) > key(last)) {
+            return Failure(TableField::PointCount,
+                           FillMessage(texts.lastRowMessage, "3000-01-01 00:00:00", ""));
+        }
+    }
+    return {};
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -279,7 +297,10 @@ TableValidation ValidateTableParameters(const TableParameters& p, const TableTex
         !v.ok()) {
         return v;
     }
-    return CheckStartAndZone(p, texts);
+    if (TableValidation v = CheckStartAndZone(p, texts); !v.ok()) {
+        return v;
+    }
+    return CheckLastRow(p, texts);
 }
 
 TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& p,
@@ -332,7 +353,10 @@ TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& p,
         !v.ok()) {
         return v;
     }
-    return CheckStartAndZone(p, texts);
+    if (TableValidation v = CheckStartAndZone(p, texts); !v.ok()) {
+        return v;
+    }
+    return CheckLastRow(p, texts);
 }
 
 bool ReadLeadingNumber(std::string_view text, double& value) {

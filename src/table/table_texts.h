@@ -62,6 +62,8 @@ class TableTexts {
     // the 40 of the zone list ("%1" is the offset in hours).
     std::string startInstantMessage = "Immettere una data e un'ora comprese tra %1 e %2.";
     std::string zoneMessage = "Fuso orario non previsto: %1.";
+    std::string lastRowMessage =
+        "L'ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti.";
 
   private:
     std::array<std::string, kLastId - kFirstId + 1> strings_;

@@ -232,8 +232,12 @@ void OptionsDialogTest::fieldMessages_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("pressure 19.9") << 1284 << "19.9"
                                    << "Immettere un numero compreso tra 20 e 1200.";
-    QTest::newRow("temperature -274") << 1285 << "-274"
-                                      << "Immettere un numero compreso tra -273 e 200.";
+    // Air as cold or as hot as ever measured, not beyond: -273 C divided the
+    // refraction formula by zero and 200 C gave a negative refraction.
+    QTest::newRow("temperature -91") << 1285 << "-91"
+                                     << "Immettere un numero compreso tra -90 e 60.";
+    QTest::newRow("temperature 60.5") << 1285 << "60.5"
+                                      << "Immettere un numero compreso tra -90 e 60.";
     QTest::newRow("temperature empty") << 1285 << ""
                                        << "Immettere un numero.";
     QTest::newRow("height 10001") << 1287 << "10001"

@@ -204,6 +204,17 @@ void SettingsStoreTest::loadStops_data() {
     QTest::newRow("height 20001") << "Altitude2" << bits(20001.0) << 2;
     QTest::newRow("RefractionType 2") << "RefractionType" << QVariant(2u) << 3;
     QTest::newRow("RefractionType not a number") << "RefractionType" << QVariant("x") << 3;
+    // Atmospheres and prayer angles outside what is physically meaningful, and
+    // not-a-number (only the high half matters for either).
+    QTest::newRow("pressure not a number") << "RefractionPressure2" << QVariant(0x7FF80000u) << 4;
+    QTest::newRow("pressure -5000") << "RefractionPressure2" << bits(-5000.0) << 4;
+    QTest::newRow("temperature -300") << "RefractionTemperature2" << bits(-300.0) << 5;
+    QTest::newRow("temperature not a number")
+        << "RefractionTemperature2" << QVariant(0xFFF80000u) << 5;
+    QTest::newRow("refraction height 1e300") << "RefractionAltitude2" << bits(1e300) << 6;
+    QTest::newRow("humidity not a number") << "RefractionHumidity2" << QVariant(0x7FF80000u) << 7;
+    QTest::newRow("Fajr +45") << "fajrDegrees2" << bits(45.0) << 8;
+    QTest::newRow("Isha -100") << "ishaDegrees2" << bits(-100.0) << 9;
     QTest::newRow("high half missing") << "RefractionTemperature2" << QVariant() << 5;
     QTest::newRow("high half not a number") << "RefractionHumidity2" << QVariant("abc") << 7;
     QTest::newRow("high half negative") << "fajrDegrees2" << QVariant("-1") << 8;

@@ -176,6 +176,25 @@ TEST(Refraction, NotANumberGivesNotANumber) {
         EXPECT_TRUE(std::isnan(c.obtained)) << c.call << " = " << c.obtained;
 }
 
+// Whatever the atmosphere, the refraction the computation uses stays between
+// 0 and 5 degrees above -1 degree of altitude (or is not a number).
+TEST(ComputeRefraction, BoundedForAnyAtmosphere) {
+    for (RefractionModel model : {kRefractionBennett, kRefractionIntegration}) {
+        for (double h : {-0.99, 0.0, 2.0, 45.0, 90.0}) {
+            for (double p : {0.0, 20.0, 1200.0, 1e30, -1e30}) {
+                for (double t : {-272.99, -273.0, -90.0, 60.0, 200.0, 1e6}) {
+                    for (double humidity : {0.0, 100.0}) {
+                        const double r = ComputeRefraction(h, model, 45, 100, humidity, p, t);
+                        EXPECT_TRUE(std::isnan(r) || (r >= 0.0 && r <= 300.0))
+                            << "ComputeRefraction(" << h << ", " << model << ", 45, 100, "
+                            << humidity << ", " << p << ", " << t << ") = " << r;
+                    }
+                }
+            }
+        }
+    }
+}
+
 // Inputs far outside any atmosphere, and passes that can never agree, still
 // return. The calls are the test; their values carry no meaning.
 TEST(Refraction, HostileInputsReturn) {

@@ -181,7 +181,7 @@ TEST(CliTableTest, StepsUnitsAndPoints) {
         TableStepUnit unit;
         int points;
     } cases[] = {
-        {{"--step", "60", "--unit", "years"}, 60.0, TableStepUnit::Years, 50},
+        {{"--step", "60", "--unit", "years", "--points", "10"}, 60.0, TableStepUnit::Years, 10},
         {{"--step", "0.01", "--unit", "seconds"}, 0.01, TableStepUnit::Seconds, 50},
         {{"--step", "1e1", "--unit", "Months"}, 10.0, TableStepUnit::Months, 50},
         {{"--step", "2.0", "--unit", "days"}, 2.0, TableStepUnit::Days, 50},

@@ -195,8 +195,25 @@ TEST(ValidationTest, NumericParameters) {
          TableField::StartInstant},
         {"1899-12-31", [](TableParameters& p) { p.startYear = 1899, p.startMonth = 12; },
          TableField::StartInstant},
-        {"3000-01-01 00:00:00", [](TableParameters& p) { p.startYear = 3000, p.startHour = 0; },
+        {"3000-01-01 00:00:00, one row",
+         [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.pointCount = 1; },
          TableField::None},
+        // The last row must not pass 3000-01-01 00:00:00 either.
+        {"3000-01-01 00:00:00, two rows",
+         [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.pointCount = 2; },
+         TableField::PointCount},
+        {"2999-12-31 23:00, two hourly rows",
+         [](TableParameters& p) {
+             p.startYear = 2999, p.startMonth = 12, p.startDay = 31, p.startHour = 23;
+             p.pointCount = 2;
+         },
+         TableField::None},
+        {"1000 rows of 60 years from 1900",
+         [](TableParameters& p) {
+             p.startYear = 1900, p.stepValue = 60, p.stepUnit = TableStepUnit::Years;
+             p.pointCount = 1000;
+         },
+         TableField::PointCount},
         {"3000-01-01 00:00:01",
          [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.startSecond = 1; },
          TableField::StartInstant},

@@ -128,6 +128,9 @@ TableTexts TranslatedTableTexts() {
         QT_TRANSLATE_NOOP("TableTexts", "Immettere una data e un'ora comprese tra %1 e %2."));
     texts.zoneMessage =
         Translate("TableTexts", QT_TRANSLATE_NOOP("TableTexts", "Fuso orario non previsto: %1."));
+    texts.lastRowMessage = Translate(
+        "TableTexts",
+        QT_TRANSLATE_NOOP("TableTexts", "L'ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti."));
     return texts;
 }
 
