@@ -1,0 +1,27 @@
+// The stored settings: any bytes as the INI file the store reads. Whatever
+// loads lies within the bounds of each value and is never not-a-number.
+#include <unistd.h>
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "app/settings_store.h"
+#include "fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string path =
+        "/tmp/tarvel-fuzz-settings-" + std::to_string(::getpid()) + ".ini";
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    } else {
+        return 0;
+    }
+    tarvel::AppSettings settings;
+    tarvel::SettingsStore(QString::fromStdString(path)).Load(settings);
+    tarvel::fuzz::ExpectObserverWithinBounds(settings);
+    return 0;
+}
