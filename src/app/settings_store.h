@@ -37,10 +37,12 @@ class SettingsStore {
     // Altitude, RefractionType, RefractionPressure, RefractionTemperature,
     // RefractionAltitude, RefractionHumidity, fajrDegrees, ishaDegrees. Loading
     // stops, silently, at the first value whose high half (or RefractionType)
-    // is missing or not an unsigned 32-bit number, or that fails its range
-    // test (latitude -90 ... 90, longitude -180 ... 180, height -1000 ...
-    // 20000, refraction model less than 2); the fields not reached keep what
-    // they held. A missing low half counts as 0. Without a stored group, or
+    // is missing or not an unsigned 32-bit number, or that lies outside its
+    // bounds (astro/observer.h: latitude -90 ... 90, longitude -180 ... 180,
+    // height -1000 ... 20000, pressure 20 ... 1200 mbar, temperature -90 ...
+    // 60 C, refraction height 0 ... 10000 m, humidity 0 ... 100 %, Fajr and
+    // Isha -90 ... 0; not-a-number lies outside every range; refraction model
+    // less than 2); the fields not reached keep what they held. A missing low half counts as 0. Without a stored group, or
     // when the store cannot be written, nothing is loaded.
     void Load(AppSettings& settings) const;
 
