@@ -216,8 +216,12 @@ class Driver {
     // Geometric rise (rising) or set; returns false when there is none.
     bool GeometricEvent(bool rising, double& time, double& azimuth);
     bool ApparentEvent(bool rising, double h0, double& time, double& azimuth);
+    // The apparent rise and set and the prayers: at most 5 evaluations,
+    // stopping when two successive clock-time estimates (the first compared
+    // with `previous`) differ by no more than 0.1 s; then settled on the date.
     template <typename ApparentTime, typename Condition>
-    bool Prayer(ApparentTime apparentTime, Condition condition, Crossing direction, double& time);
+    bool Iterate(ApparentTime apparentTime, Condition condition, Crossing direction,
+                 double previous, double& time);
     double QiblaTime(double target, double riseBound, double setBound, bool sunRises);
     // Whether the difference d = azimuth - target, of opposite signs d0 and d1
     // at clock times t0 and t1, passes through 0 between them rather than
@@ -447,35 +451,15 @@ bool Driver::GeometricEvent(bool rising, double& time, double& azimuth) {
 }
 
 bool Driver::ApparentEvent(bool rising, double h0, double& time, double& azimuth) {
-    double prev = 0.0;
-    double delta = 99.0;
-    int count = 0;
-    double apparent = 0.0;
-    double estimate = std::nan("");
-    while (count < 5 && delta > kSearchTolerance) {
-        const double h = HourAngle(h0, sun_.declination);
-        apparent = rising ? 12.0 - h : 12.0 + h;
-        if (std::isnan(apparent)) break;
-        const double t = ApparentToClock(apparent);
-        estimate = t;
-        SunAtClockTimeCarry(t);
-        delta = std::fabs(t - prev);
-        prev = t;
-        ++count;
-    }
-    bool found = false;
-    if (std::isnan(apparent)) {
-        time = 0.0;
-    } else {
-        const double h = HourAngle(h0, sun_.declination);
-        time = Wrap24(ApparentToClock(rising ? 12.0 - h : 12.0 + h));
-        found = true;
-    }
+    const auto apparentTime = [this, rising, h0](double dec) {
+        const double h = HourAngle(h0, dec);
+        return rising ? 12.0 - h : 12.0 + h;
+    };
     const auto onHorizon = [this, h0](const SunState& sun, double at) {
         return SearchAltitude(sun, at) - h0;
     };
-    found = Settle(onHorizon, rising ? Crossing::kRising : Crossing::kSetting, false,
-                   kAltitudeToleranceDeg, found, estimate, time);
+    const bool found = Iterate(apparentTime, onHorizon,
+                               rising ? Crossing::kRising : Crossing::kSetting, 0.0, time);
     azimuth = sun_.azimuth;
     return found;
 }
@@ -504,9 +488,9 @@ double Driver::AsrApparentTime(double k, double dec) const {
 }
 
 template <typename ApparentTime, typename Condition>
-bool Driver::Prayer(ApparentTime apparentTime, Condition condition, Crossing direction,
-                    double& time) {
-    double prev = 99.0;
+bool Driver::Iterate(ApparentTime apparentTime, Condition condition, Crossing direction,
+                     double previous, double& time) {
+    double prev = previous;
     double delta = 99.0;
     int count = 0;
     double apparent = 0.0;
@@ -795,14 +779,18 @@ SolarResult Driver::Run() {
             return SearchAltitude(sun, at) - AsrAltitude(k, sun.declination);
         };
     };
-    r.occurs.fajr = Prayer([this](double dec) { return 12.0 - HourAngle(request_.fajrAngle, dec); },
-                           altitudeAbove(request_.fajrAngle), Crossing::kRising, r.fajr);
-    r.occurs.asr1 = Prayer([this](double dec) { return AsrApparentTime(1.0, dec); }, asrShadow(1.0),
-                           Crossing::kSetting, r.asr1);
-    r.occurs.asr2 = Prayer([this](double dec) { return AsrApparentTime(2.0, dec); }, asrShadow(2.0),
-                           Crossing::kSetting, r.asr2);
-    r.occurs.isha = Prayer([this](double dec) { return 12.0 + HourAngle(request_.ishaAngle, dec); },
-                           altitudeAbove(request_.ishaAngle), Crossing::kSetting, r.isha);
+    // Each prayer search compares its first estimate with 99 h.
+    constexpr double kFirstPrevious = 99.0;
+    r.occurs.fajr =
+        Iterate([this](double dec) { return 12.0 - HourAngle(request_.fajrAngle, dec); },
+                altitudeAbove(request_.fajrAngle), Crossing::kRising, kFirstPrevious, r.fajr);
+    r.occurs.asr1 = Iterate([this](double dec) { return AsrApparentTime(1.0, dec); },
+                            asrShadow(1.0), Crossing::kSetting, kFirstPrevious, r.asr1);
+    r.occurs.asr2 = Iterate([this](double dec) { return AsrApparentTime(2.0, dec); },
+                            asrShadow(2.0), Crossing::kSetting, kFirstPrevious, r.asr2);
+    r.occurs.isha =
+        Iterate([this](double dec) { return 12.0 + HourAngle(request_.ishaAngle, dec); },
+                altitudeAbove(request_.ishaAngle), Crossing::kSetting, kFirstPrevious, r.isha);
 
     // 16. Qibla direction (from the south, positive towards the east) and the
     // clock time at which the Sun stands in it.
