@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/result_fields.h"
+
 namespace tarvel {
 
 namespace {
@@ -17,12 +19,6 @@ std::size_t CharacterCount(const std::string& text) {
 nlohmann::ordered_json Number(double value) {
     if (!std::isfinite(value)) return nullptr;
     return value;
-}
-
-// The time of an event, or null when it does not occur on the date.
-nlohmann::ordered_json EventTime(double value, bool occurs) {
-    if (!occurs) return nullptr;
-    return Number(value);
 }
 
 }  // namespace
@@ -46,50 +42,14 @@ std::string ResultReport(const std::vector<ResultText>& texts) {
 }
 
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result) {
-    const SolarResult& r = result;
     nlohmann::ordered_json json;
-    json["julianDay"] = Number(r.julianDay);
-    json["deltaT"] = Number(r.deltaT);
-    json["gmst"] = Number(r.gmst);
-    json["lmst"] = Number(r.lmst);
-    json["equationOfTime"] = Number(r.equationOfTime);
-    json["longitudeDifference"] = Number(r.longitudeDifference);
-    json["meanLocalTime"] = Number(r.meanLocalTime);
-    json["trueLocalTime"] = Number(r.trueLocalTime);
-    json["trueZoneTime"] = Number(r.trueZoneTime);
-    json["italianHours"] = Number(r.italianHours);
-    json["babylonianHours"] = Number(r.babylonianHours);
-    json["temporalHours"] = Number(r.temporalHours);
-    json["hoursToSunset"] = Number(r.hoursToSunset);
-    json["eclipticLongitude"] = Number(r.eclipticLongitude);
-    json["eclipticLatitude"] = Number(r.eclipticLatitude);
-    json["rightAscension"] = Number(r.rightAscension);
-    json["declination"] = Number(r.declination);
-    json["topoRightAscension"] = Number(r.topoRightAscension);
-    json["topoDeclination"] = Number(r.topoDeclination);
-    json["azimuth"] = Number(r.azimuth);
-    json["altitude"] = Number(r.altitude);
-    json["refraction"] = Number(r.refraction);
-    json["refractedAltitude"] = Number(r.refractedAltitude);
-    json["transit"] = EventTime(r.transit, r.occurs.transit);
-    json["transitAltitude"] = Number(r.transitAltitude);
-    json["transitRefraction"] = Number(r.transitRefraction);
-    json["geometricRise"] = EventTime(r.geometricRise, r.occurs.geometricRise);
-    json["geometricRiseAzimuth"] = Number(r.geometricRiseAzimuth);
-    json["geometricSet"] = EventTime(r.geometricSet, r.occurs.geometricSet);
-    json["geometricSetAzimuth"] = Number(r.geometricSetAzimuth);
-    json["geometricDaylight"] = Number(r.geometricDaylight);
-    json["apparentRise"] = EventTime(r.apparentRise, r.occurs.apparentRise);
-    json["apparentRiseAzimuth"] = Number(r.apparentRiseAzimuth);
-    json["apparentSet"] = EventTime(r.apparentSet, r.occurs.apparentSet);
-    json["apparentSetAzimuth"] = Number(r.apparentSetAzimuth);
-    json["apparentDaylight"] = Number(r.apparentDaylight);
-    json["fajr"] = EventTime(r.fajr, r.occurs.fajr);
-    json["asr1"] = EventTime(r.asr1, r.occurs.asr1);
-    json["asr2"] = EventTime(r.asr2, r.occurs.asr2);
-    json["isha"] = EventTime(r.isha, r.occurs.isha);
-    json["qiblaAzimuth"] = Number(r.qiblaAzimuth);
-    json["qiblaTime"] = EventTime(r.qiblaTime, r.occurs.qiblaTime);
+    for (const ResultField& field : kResultFields) {
+        if (field.key.empty()) {
+            continue;  // a derived value, not a field of the record
+        }
+        json[std::string(field.key)] =
+            field.Present(result) ? Number(field.value(result)) : nullptr;
+    }
 
     nlohmann::ordered_json& q = json["request"];
     q["year"] = request.year;

@@ -17,10 +17,12 @@ namespace tarvel {
 // Every line ends in "\n".
 std::string ResultReport(const std::vector<ResultText>& texts);
 
-// One JSON object: every SolarResult field under its own name as a number
-// (null for a not-a-number or infinite value), in the order of the record, and
-// "request" with every SolarRequest field under its own name (numbers, and
-// true or false for summerTime and deltaTGiven).
+// One JSON object: every SolarResult field under its own name (its
+// ResultField::key) as a number, in the order of the record, null where the
+// value is absent (an event that does not occur on the date, temporal hours
+// that are not a number) or not finite; then "request" with every SolarRequest
+// field under its own name (numbers, and true or false for summerTime and
+// deltaTGiven).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result);
 
 }  // namespace tarvel
