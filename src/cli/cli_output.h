@@ -3,13 +3,28 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/solar_computation.h"
 #include "format/result_texts.h"
 
 namespace tarvel {
+
+// One line of the report: a result text with the Italian label the main window
+// shows beside it, under the Italian caption of the window's group that frames
+// it.
+struct ReportLine {
+    std::string_view caption;
+    ResultTextField field;
+    std::string_view label;
+};
+
+// Every line of the report, in the main window's reading order: each result
+// text once, the lines of a group together.
+std::span<const ReportLine> ResultReportLines();
 
 // The texts as a report: for each group its caption on a line of its own, then
 // one line per field, "  label: text", the texts aligned in one column (labels
