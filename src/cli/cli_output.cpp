@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/result_fields.h"
+
 namespace tarvel {
 
 namespace {
 
 // Number of characters (UTF-8 code points) in text.
-std::size_t CharacterCount(const std::string& text) {
+std::size_t CharacterCount(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
@@ -19,77 +21,113 @@ nlohmann::ordered_json Number(double value) {
     return value;
 }
 
-// The time of an event, or null when it does not occur on the date.
-nlohmann::ordered_json EventTime(double value, bool occurs) {
-    if (!occurs) return nullptr;
-    return Number(value);
-}
+// The main window's group captions.
+constexpr std::string_view kSiteCaption = "DATA, ORA E LOCALITA'";
+constexpr std::string_view kTimeCaption = "MISURE DEL TEMPO";
+constexpr std::string_view kEclipticCaption = "COORDINATE ECLITTICHE";
+constexpr std::string_view kGeocentricCaption = "COORDINATE EQUATORIALI GEOCENTRICHE";
+constexpr std::string_view kTopocentricCaption = "COORDINATE EQUATORIALI TOPOCENTRICHE";
+constexpr std::string_view kHorizontalCaption = "COORDINATE ALTAZIMUTALI";
+constexpr std::string_view kGeometricCaption = "VALORI GEOMETRICI";
+constexpr std::string_view kApparentCaption = "VALORI APPARENTI";
+constexpr std::string_view kPrayersCaption = "PREGHIERE ISLAMICHE";
+
+using F = ResultTextField;
+
+constexpr ReportLine kReportLines[] = {
+    {kSiteCaption, F::DeltaT, "DeltaT"},
+
+    {kTimeCaption, F::JulianDay, "Julian day"},
+    {kTimeCaption, F::Gmst, "GMST"},
+    {kTimeCaption, F::Lmst, "LMST"},
+    {kTimeCaption, F::EquationOfTime, "EdT"},
+    {kTimeCaption, F::LongitudeDifference, "differenza di longitudine"},
+    {kTimeCaption, F::MeanZoneTime, "ora media del fuso"},
+    {kTimeCaption, F::MeanLocalTime, "ora media locale"},
+    {kTimeCaption, F::TrueZoneTime, "ora vera del fuso"},
+    {kTimeCaption, F::TrueLocalTime, "ora vera locale"},
+    {kTimeCaption, F::ItalianHours, "ora italica"},
+    {kTimeCaption, F::BabylonianHours, "ora babilonese"},
+    {kTimeCaption, F::TemporalHours, "ora temporale"},
+    {kTimeCaption, F::HoursToSunset, "ore al tramonto"},
+
+    {kEclipticCaption, F::EclipticLatitude, "latitudine"},
+    {kEclipticCaption, F::EclipticLongitude, "longitudine"},
+
+    {kGeocentricCaption, F::RightAscension, "AR"},
+    {kGeocentricCaption, F::Declination, "declinazione"},
+
+    {kTopocentricCaption, F::TopoRightAscension, "AR"},
+    {kTopocentricCaption, F::TopoDeclination, "declinazione"},
+
+    {kHorizontalCaption, F::Azimuth, "azimut"},
+    {kHorizontalCaption, F::Altitude, "altezza"},
+    {kHorizontalCaption, F::Refraction, "rifrazione"},
+    {kHorizontalCaption, F::RefractedAltitude, "altezza con rifrazione"},
+
+    {kGeometricCaption, F::GeometricRise, "sorge"},
+    {kGeometricCaption, F::GeometricRiseAzimuth, "azimut"},
+    {kGeometricCaption, F::GeometricTransit, "transita"},
+    {kGeometricCaption, F::GeometricTransitAltitude, "altezza"},
+    {kGeometricCaption, F::GeometricSet, "tramonta"},
+    {kGeometricCaption, F::GeometricSetAzimuth, "azimut"},
+    {kGeometricCaption, F::GeometricDaylight, "ore di luce"},
+
+    {kApparentCaption, F::ApparentRise, "sorge"},
+    {kApparentCaption, F::ApparentRiseAzimuth, "azimut"},
+    {kApparentCaption, F::ApparentTransit, "transita"},
+    {kApparentCaption, F::ApparentTransitAltitude, "altezza"},
+    {kApparentCaption, F::ApparentSet, "tramonta"},
+    {kApparentCaption, F::ApparentSetAzimuth, "azimut"},
+    {kApparentCaption, F::ApparentDaylight, "ore di luce"},
+
+    {kPrayersCaption, F::Fajr, "Fajr"},
+    {kPrayersCaption, F::Zuhr, "Zuhr"},
+    {kPrayersCaption, F::Asr1, "Asr 1"},
+    {kPrayersCaption, F::Asr2, "Asr 2"},
+    {kPrayersCaption, F::Maghrib, "Maghrib"},
+    {kPrayersCaption, F::Isha, "Isha"},
+    {kPrayersCaption, F::Qibla, "Qibla"},
+    {kPrayersCaption, F::QiblaTime, "ora Qibla"},
+};
 
 }  // namespace
 
+std::span<const ReportLine> ResultReportLines() {
+    return kReportLines;
+}
+
 std::string ResultReport(const std::vector<ResultText>& texts) {
+    const std::span<const ReportLine> lines = ResultReportLines();
     std::size_t labelWidth = 0;
-    for (const ResultText& t : texts) labelWidth = std::max(labelWidth, CharacterCount(t.label));
+    for (const ReportLine& line : lines) {
+        labelWidth = std::max(labelWidth, CharacterCount(line.label));
+    }
 
     std::string report;
-    int group = 0;
-    for (const ResultText& t : texts) {
-        if (report.empty() || t.groupId != group) {
+    std::string_view caption;
+    for (const ReportLine& line : lines) {
+        if (report.empty() || line.caption != caption) {
             if (!report.empty()) report += "\n";
-            report += t.groupCaption + "\n";
-            group = t.groupId;
+            caption = line.caption;
+            report += std::string(caption) + "\n";
         }
-        report += "  " + t.label + ":" +
-                  std::string(labelWidth - CharacterCount(t.label) + 1, ' ') + t.text + "\n";
+        const std::string label(line.label);
+        report += "  " + label + ":" + std::string(labelWidth - CharacterCount(label) + 1, ' ') +
+                  TextOf(texts, line.field) + "\n";
     }
     return report;
 }
 
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result) {
-    const SolarResult& r = result;
     nlohmann::ordered_json json;
-    json["julianDay"] = Number(r.julianDay);
-    json["deltaT"] = Number(r.deltaT);
-    json["gmst"] = Number(r.gmst);
-    json["lmst"] = Number(r.lmst);
-    json["equationOfTime"] = Number(r.equationOfTime);
-    json["longitudeDifference"] = Number(r.longitudeDifference);
-    json["meanLocalTime"] = Number(r.meanLocalTime);
-    json["trueLocalTime"] = Number(r.trueLocalTime);
-    json["trueZoneTime"] = Number(r.trueZoneTime);
-    json["italianHours"] = Number(r.italianHours);
-    json["babylonianHours"] = Number(r.babylonianHours);
-    json["temporalHours"] = Number(r.temporalHours);
-    json["hoursToSunset"] = Number(r.hoursToSunset);
-    json["eclipticLongitude"] = Number(r.eclipticLongitude);
-    json["eclipticLatitude"] = Number(r.eclipticLatitude);
-    json["rightAscension"] = Number(r.rightAscension);
-    json["declination"] = Number(r.declination);
-    json["topoRightAscension"] = Number(r.topoRightAscension);
-    json["topoDeclination"] = Number(r.topoDeclination);
-    json["azimuth"] = Number(r.azimuth);
-    json["altitude"] = Number(r.altitude);
-    json["refraction"] = Number(r.refraction);
-    json["refractedAltitude"] = Number(r.refractedAltitude);
-    json["transit"] = EventTime(r.transit, r.occurs.transit);
-    json["transitAltitude"] = Number(r.transitAltitude);
-    json["transitRefraction"] = Number(r.transitRefraction);
-    json["geometricRise"] = EventTime(r.geometricRise, r.occurs.geometricRise);
-    json["geometricRiseAzimuth"] = Number(r.geometricRiseAzimuth);
-    json["geometricSet"] = EventTime(r.geometricSet, r.occurs.geometricSet);
-    json["geometricSetAzimuth"] = Number(r.geometricSetAzimuth);
-    json["geometricDaylight"] = Number(r.geometricDaylight);
-    json["apparentRise"] = EventTime(r.apparentRise, r.occurs.apparentRise);
-    json["apparentRiseAzimuth"] = Number(r.apparentRiseAzimuth);
-    json["apparentSet"] = EventTime(r.apparentSet, r.occurs.apparentSet);
-    json["apparentSetAzimuth"] = Number(r.apparentSetAzimuth);
-    json["apparentDaylight"] = Number(r.apparentDaylight);
-    json["fajr"] = EventTime(r.fajr, r.occurs.fajr);
-    json["asr1"] = EventTime(r.asr1, r.occurs.asr1);
-    json["asr2"] = EventTime(r.asr2, r.occurs.asr2);
-    json["isha"] = EventTime(r.isha, r.occurs.isha);
-    json["qiblaAzimuth"] = Number(r.qiblaAzimuth);
-    json["qiblaTime"] = EventTime(r.qiblaTime, r.occurs.qiblaTime);
+    for (const ResultField& field : kResultFields) {
+        if (field.key.empty()) {
+            continue;  // a derived value, not a field of the record
+        }
+        json[std::string(field.key)] =
+            field.Present(result) ? Number(field.value(result)) : nullptr;
+    }
 
     nlohmann::ordered_json& q = json["request"];
     q["year"] = request.year;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/solar_computation.h"
@@ -11,16 +13,31 @@
 
 namespace tarvel {
 
+// One line of the report: a result text with the Italian label the main window
+// shows beside it, under the Italian caption of the window's group that frames
+// it.
+struct ReportLine {
+    std::string_view caption;
+    ResultTextField field;
+    std::string_view label;
+};
+
+// Every line of the report, in the main window's reading order: each result
+// text once, the lines of a group together.
+std::span<const ReportLine> ResultReportLines();
+
 // The texts as a report: for each group its caption on a line of its own, then
 // one line per field, "  label: text", the texts aligned in one column (labels
 // padded with blanks, counted in characters); a blank line between groups.
 // Every line ends in "\n".
 std::string ResultReport(const std::vector<ResultText>& texts);
 
-// One JSON object: every SolarResult field under its own name as a number
-// (null for a not-a-number or infinite value), in the order of the record, and
-// "request" with every SolarRequest field under its own name (numbers, and
-// true or false for summerTime and deltaTGiven).
+// One JSON object: every SolarResult field under its own name (its
+// ResultField::key) as a number, in the order of the record, null where the
+// value is absent (an event that does not occur on the date, temporal hours
+// that are not a number) or not finite; then "request" with every SolarRequest
+// field under its own name (numbers, and true or false for summerTime and
+// deltaTGiven).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result);
 
 }  // namespace tarvel

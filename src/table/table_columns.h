@@ -1,13 +1,13 @@
 // The 47 columns of the ephemeris table, in table order: headings, width,
-// source value and the kind of cell, shared by the text writers and the CSV
-// writer.
+// the result value shown (an entry of kResultFields) and the kind of cell,
+// shared by the text writers and the CSV writer.
 #pragma once
 
 #include <array>
 #include <string_view>
 #include <vector>
 
-#include "astro/solar_computation.h"
+#include "astro/result_fields.h"
 #include "table/table_options.h"
 
 namespace tarvel {
@@ -50,11 +50,14 @@ struct TableColumn {
     TableUnitKind unit;           // heading line 4
     int width;                    // characters
     TableCellKind cell;
-    double (*value)(const SolarResult&);  // nullptr for the date and time columns
-    std::string_view csvName;             // English name in the CSV header row
-    // For the columns of events: whether the event occurs on the row's date
-    // (the CSV leaves the cell empty when it does not). nullptr: always a value.
-    bool (*occurs)(const SolarResult&) = nullptr;
+    const ResultField* field;  // the value shown; nullptr for the date and time columns
+    // The English name in the CSV header row where it is not the field's own:
+    // the date and time columns, and a value shown in another role
+    // ("GeometricTransit", "ApparentTransit" and "Zuhr" are the transit).
+    std::string_view role = {};
+
+    // The English name in the CSV header row.
+    constexpr std::string_view CsvName() const { return role.empty() ? field->name : role; }
 };
 
 // All 47 columns in table order.

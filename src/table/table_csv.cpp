@@ -75,7 +75,7 @@ std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRo
         if (i != 0) {
             text += ',';
         }
-        text += CsvField(std::string(columns[i]->csvName));
+        text += CsvField(std::string(columns[i]->CsvName()));
     }
     text += kRecordEnd;
 
@@ -99,15 +99,14 @@ std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRo
             if (!row.computed) {
                 continue;
             }
-            const double value = column.value(row.result);
             if (column.cell == TableCellKind::TemporalHours &&
                 !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) {
                 continue;
             }
-            if (column.occurs != nullptr && !column.occurs(row.result)) {
+            if (!column.field->Present(row.result)) {
                 continue;
             }
-            text += CsvField(RoundTripDecimal(value));
+            text += CsvField(RoundTripDecimal(column.field->value(row.result)));
         }
         text += kRecordEnd;
     }

@@ -3,7 +3,7 @@
 // CR LF.
 //
 // Columns: "Date" and "Time", then every column the options select, in table
-// order, named by TableColumn::csvName ("GMST", "LMST", "JulianDay",
+// order, named by TableColumn::CsvName() ("GMST", "LMST", "JulianDay",
 // "Azimuth", "Altitude", "Refraction", "ApparentAltitude", "DeltaT",
 // "EquationOfTime", ...). The format choices of the options play no part.
 //
@@ -20,9 +20,10 @@
 //   longitude difference included, the latter positive west of the zone
 //   meridian), seconds for ΔT and the equation of time, days for the Julian
 //   Day; QiblaAzimuth is measured from the south, positive towards the east.
-// - empty fields: the temporal hours where the table shows no value (latitude
-//   66.55° or more, or no sunrise or sunset), a day without a Qibla time, and
-//   every value of a row whose computation failed.
+// - empty fields: a value that is absent (ResultField::Present: an event that
+//   does not occur on the row's date, temporal hours without a sunrise or
+//   sunset), the temporal hours at latitude 66.55° or more, and every value of
+//   a row whose computation failed.
 #pragma once
 
 #include <string>

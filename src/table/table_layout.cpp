@@ -185,7 +185,7 @@ std::string TableTextWriter::CellText(int columnNumber, const TableRow& row,
     const bool angles = options_.decimalAngles;
     const bool clipboard = target_ == TableTarget::Clipboard;
     const TableRowInstant& t = row.instant;
-    const double v = column.value != nullptr ? column.value(row.result) : 0.0;
+    const double v = column.field != nullptr ? column.field->value(row.result) : 0.0;
 
     switch (column.cell) {
         case TableCellKind::Date: {

@@ -162,23 +162,32 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     EXPECT_EQ(lines.front(), "DATA, ORA E LOCALITA'");
     EXPECT_EQ(lines.size(), texts.size() + 9 + 8);
     std::size_t i = 0;
-    int group = 0;
+    std::string_view caption;
     std::size_t column = std::string::npos;
-    for (const ResultText& t : texts) {
-        if (t.groupId != group) {
-            if (group != 0) {
+    std::vector<ResultTextField> reported;
+    for (const ReportLine& r : ResultReportLines()) {
+        if (r.caption != caption) {
+            if (!caption.empty()) {
                 EXPECT_EQ(lines.at(i++), "");
             }
-            EXPECT_EQ(lines.at(i++), t.groupCaption);
-            group = t.groupId;
+            EXPECT_EQ(lines.at(i++), r.caption);
+            caption = r.caption;
         }
         const std::string& line = lines.at(i++);
-        EXPECT_EQ(line.rfind("  " + t.label + ":", 0), 0u) << line;
-        const std::size_t start = line.size() - t.text.size();
-        EXPECT_EQ(line.substr(start), t.text) << line;
+        EXPECT_EQ(line.rfind("  " + std::string(r.label) + ":", 0), 0u) << line;
+        const std::string& shown = TextOf(texts, r.field);
+        const std::size_t start = line.size() - shown.size();
+        EXPECT_EQ(line.substr(start), shown) << line;
         if (column == std::string::npos) column = start;
         EXPECT_EQ(start, column) << "texts aligned: " << line;
+        reported.push_back(r.field);
     }
+    // Every text of the window once.
+    std::vector<ResultTextField> all;
+    for (const ResultText& t : texts) all.push_back(t.field);
+    std::sort(all.begin(), all.end());
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, all);
 
     // The JSON values are the computation's, to the last bit.
     EXPECT_EQ(parsed.at("julianDay").get<double>(), result.julianDay);

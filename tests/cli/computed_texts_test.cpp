@@ -32,18 +32,12 @@ SolarRequest Request(int year, int month, int day, int hour, double latitude, do
     return request;
 }
 
-std::string TextOf(const std::vector<ResultText>& texts, int id) {
-    for (const ResultText& t : texts) {
-        if (t.id == id) return t.text;
-    }
-    ADD_FAILURE() << "no field " << id;
-    return {};
-}
+using F = ResultTextField;
 
 TEST(ComputedTextsTest, QiblaFromItalyIsEast) {
     const SolarRequest rome = Request(2024, 6, 21, 12, 41.9, -12.5, 1.0f, true);
     const SolarResult result = CalcSolarParameters(rome);
-    const std::string text = TextOf(MainWindowResultTexts(rome, result), 1053);
+    const std::string text = TextOf(MainWindowResultTexts(rome, result), F::Qibla);
     EXPECT_GT(result.qiblaAzimuth, 0.0);
     EXPECT_EQ(text, FormatQiblaDirection(result.qiblaAzimuth));
     EXPECT_EQ(text.substr(text.size() - 5), "  EST") << text;
@@ -56,7 +50,7 @@ TEST(ComputedTextsTest, TemporalHoursHiddenAtSeventyDegreesShownAtSixtySixAndAHa
         const SolarRequest request = Request(2024, 3, 20, 10, latitude, -12.5, 1.0f, false);
         const SolarResult result = CalcSolarParameters(request);
         ASSERT_TRUE(std::isfinite(result.temporalHours)) << "latitude " << latitude;
-        const std::string text = TextOf(MainWindowResultTexts(request, result), 1030);
+        const std::string text = TextOf(MainWindowResultTexts(request, result), F::TemporalHours);
         const std::string expected = std::fabs(latitude) >= 66.55
                                          ? std::string(kUndefinedTimeText)
                                          : FormatTimeOfDay(result.temporalHours);
@@ -71,24 +65,27 @@ TEST(ComputedTextsTest, PolarNightShowsNegativeTransitAltitudeAndNoQiblaTime) {
     ASSERT_LT(result.transitAltitude, 0.0);
     ASSERT_LT(result.transitAltitude + result.transitRefraction, 0.0);
     const std::vector<ResultText> texts = MainWindowResultTexts(request, result);
-    EXPECT_EQ(TextOf(texts, 1058).rfind(" -", 0), 0u) << TextOf(texts, 1058);
-    EXPECT_EQ(TextOf(texts, 1064).rfind(" -", 0), 0u) << TextOf(texts, 1064);
-    EXPECT_EQ(TextOf(texts, 1058), FormatHorizontalAngle(result.transitAltitude));
+    EXPECT_EQ(TextOf(texts, F::GeometricTransitAltitude).rfind(" -", 0), 0u)
+        << TextOf(texts, F::GeometricTransitAltitude);
+    EXPECT_EQ(TextOf(texts, F::ApparentTransitAltitude).rfind(" -", 0), 0u)
+        << TextOf(texts, F::ApparentTransitAltitude);
+    EXPECT_EQ(TextOf(texts, F::GeometricTransitAltitude),
+              FormatHorizontalAngle(result.transitAltitude));
     EXPECT_EQ(result.qiblaTime, -1.0);
-    EXPECT_EQ(TextOf(texts, 1065), " --:--:-----.-");
-    EXPECT_EQ(TextOf(texts, 1030), " 00:00:00.0");
+    EXPECT_EQ(TextOf(texts, F::QiblaTime), " --:--:-----.-");
+    EXPECT_EQ(TextOf(texts, F::TemporalHours), " 00:00:00.0");
 }
 
 TEST(ComputedTextsTest, RefractionShownAsZeroWithTheSunBelowTheHorizon) {
     const SolarRequest night = Request(2024, 6, 21, 1, 41.9, -12.5, 1.0f, true);
     const SolarResult result = CalcSolarParameters(night);
     ASSERT_LT(result.refractedAltitude, 0.0);
-    EXPECT_EQ(TextOf(MainWindowResultTexts(night, result), 1024), "0.0000'")
+    EXPECT_EQ(TextOf(MainWindowResultTexts(night, result), F::Refraction), "0.0000'")
         << "refraction " << result.refraction << " deg";
 
     const SolarRequest day = Request(2024, 6, 21, 12, 41.9, -12.5, 1.0f, true);
     const SolarResult dayResult = CalcSolarParameters(day);
-    EXPECT_EQ(TextOf(MainWindowResultTexts(day, dayResult), 1024),
+    EXPECT_EQ(TextOf(MainWindowResultTexts(day, dayResult), F::Refraction),
               FormatRefraction(dayResult.refraction * 60.0));
 }
 
@@ -97,9 +94,12 @@ TEST(ComputedTextsTest, ZuhrIsTransitAndMaghribIsGeometricSet) {
         const SolarRequest request = Request(2024, 11, 5, 9, latitude, 74.0, -5.0f, false);
         const std::vector<ResultText> texts =
             MainWindowResultTexts(request, CalcSolarParameters(request));
-        EXPECT_EQ(TextOf(texts, 1048), TextOf(texts, 1033)) << "latitude " << latitude;
-        EXPECT_EQ(TextOf(texts, 1036), TextOf(texts, 1033)) << "latitude " << latitude;
-        EXPECT_EQ(TextOf(texts, 1051), TextOf(texts, 1032)) << "latitude " << latitude;
+        EXPECT_EQ(TextOf(texts, F::Zuhr), TextOf(texts, F::GeometricTransit))
+            << "latitude " << latitude;
+        EXPECT_EQ(TextOf(texts, F::ApparentTransit), TextOf(texts, F::GeometricTransit))
+            << "latitude " << latitude;
+        EXPECT_EQ(TextOf(texts, F::Maghrib), TextOf(texts, F::GeometricSet))
+            << "latitude " << latitude;
     }
 }
 

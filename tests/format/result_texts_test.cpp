@@ -82,11 +82,10 @@ SolarResult FabricatedResult() {
     return r;
 }
 
+using F = ResultTextField;
+
 struct ExpectedField {
-    int id;
-    int groupId;
-    const char* caption;
-    const char* label;
+    ResultTextField field;
     const char* text;
 };
 
@@ -97,85 +96,63 @@ void ExpectFields(const std::vector<ResultText>& texts, const std::vector<Expect
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ExpectedField& e = rows[i];
         const ResultText& t = texts[i];
-        EXPECT_EQ(t.id, e.id) << "MainWindowResultTexts: field #" << i;
-        EXPECT_EQ(t.groupId, e.groupId) << "MainWindowResultTexts: group of " << e.id;
-        EXPECT_EQ(t.groupCaption, e.caption) << "MainWindowResultTexts: caption of " << e.id;
-        EXPECT_EQ(t.label, e.label) << "MainWindowResultTexts: label of " << e.id;
-        EXPECT_EQ(t.text, e.text) << "MainWindowResultTexts: text of " << e.id << " (" << e.label
-                                  << ")";
+        EXPECT_EQ(t.field, e.field) << "MainWindowResultTexts: field #" << i;
+        EXPECT_EQ(t.text, e.text) << "MainWindowResultTexts: text of field #" << i;
     }
 }
 
-// The text of one field, or a failure naming the missing field.
-std::string TextOf(const std::vector<ResultText>& texts, int id) {
-    for (const ResultText& t : texts) {
-        if (t.id == id) return t.text;
-    }
-    ADD_FAILURE() << "MainWindowResultTexts: no field " << id;
-    return {};
-}
-
-TEST(ResultTextsTest, EveryFieldWithItsGroupLabelAndText) {
-    const char* site = "DATA, ORA E LOCALITA'";
-    const char* time = "MISURE DEL TEMPO";
-    const char* ecl = "COORDINATE ECLITTICHE";
-    const char* geo = "COORDINATE EQUATORIALI GEOCENTRICHE";
-    const char* topo = "COORDINATE EQUATORIALI TOPOCENTRICHE";
-    const char* hor = "COORDINATE ALTAZIMUTALI";
-    const char* gm = "VALORI GEOMETRICI";
-    const char* ap = "VALORI APPARENTI";
-    const char* pr = "PREGHIERE ISLAMICHE";
+TEST(ResultTextsTest, EveryFieldWithItsText) {
     ExpectFields(MainWindowResultTexts(FullRequest(), FabricatedResult()),
                  {
-                     {1009, 1038, site, "DeltaT", "69.2"},
-                     {1010, 1037, time, "Julian day", "2460483.00520833"},
-                     {1007, 1037, time, "GMST", " 06:30:00.0"},
-                     {1008, 1037, time, "LMST", " 07:15:00.0"},
-                     {1020, 1037, time, "EdT", "-00:01:30.5 (-90.5 s)"},
+                     {F::DeltaT, "69.2"},
+                     {F::JulianDay, "2460483.00520833"},
+                     {F::Gmst, " 06:30:00.0"},
+                     {F::Lmst, " 07:15:00.0"},
+                     {F::EquationOfTime, "-00:01:30.5 (-90.5 s)"},
                      // West of the zone meridian: minus form. 2.5 degrees = 10 minutes of time.
-                     {1021, 1037, time, "differenza di longitudine", "-00:10:00.0"},
+                     {F::LongitudeDifference, "-00:10:00.0"},
                      // The request's clock reading, not the result's.
-                     {1027, 1037, time, "ora media del fuso", " 14:05:07.2"},
-                     {1026, 1037, time, "ora media locale", " 12:45:00.0"},
-                     {1022, 1037, time, "ora vera del fuso", " 12:15:00.0"},
-                     {1023, 1037, time, "ora vera locale", " 12:30:00.0"},
-                     {1028, 1037, time, "ora italica", " 17:30:00.0"},
-                     {1029, 1037, time, "ora babilonese", " 08:15:00.0"},
-                     {1030, 1037, time, "ora temporale", " 07:45:00.0"},
-                     {1055, 1037, time, "ore al tramonto", " 06:31:00.0"},
-                     {1012, 1039, ecl, "latitudine", "-00°15'00.0\" (-0.250000)"},
-                     {1013, 1039, ecl, "longitudine", " 90°30'00.0\" (+90.500000)"},
-                     {1014, 1040, geo, "AR", " 06:01:00.0 (+6.016667)"},
-                     {1015, 1040, geo, "declinazione", "  23°30'00.0\"  (+23.500000)"},
-                     {1016, 1041, topo, "AR", " 06:02:00.0 (+6.033333)"},
-                     {1017, 1041, topo, "declinazione", "  23°15'00.0\"  (+23.250000)"},
-                     {1018, 1042, hor, "azimut", " -44°30'00.0\"  (-44.500000)"},
-                     {1019, 1042, hor, "altezza", "  66°15'00.0\"  (+66.250000)"},
-                     {1024, 1042, hor, "rifrazione", "0.5000'"},
-                     {1025, 1042, hor, "altezza con rifrazione", "  66°15'30.0\"  (+66.258333)"},
-                     {1031, 1043, gm, "sorge", " 05:45:00.0"},
-                     {1056, 1043, gm, "azimut", " -122°30'00.0\"  (-122.500000)"},
-                     {1033, 1043, gm, "transita", " 13:12:00.0"},
-                     {1058, 1043, gm, "altezza", "  71°30'00.0\"  (+71.500000)"},
-                     {1032, 1043, gm, "tramonta", " 20:45:00.0"},
-                     {1057, 1043, gm, "azimut", "  122°30'00.0\"  (+122.500000)"},
-                     {1045, 1043, gm, "ore di luce", " 15:00:00.0"},
-                     {1034, 1044, ap, "sorge", " 05:30:00.0"},
-                     {1059, 1044, ap, "azimut", " -123°30'00.0\"  (-123.500000)"},
-                     {1036, 1044, ap, "transita", " 13:12:00.0"},
+                     {F::MeanZoneTime, " 14:05:07.2"},
+                     {F::MeanLocalTime, " 12:45:00.0"},
+                     {F::TrueZoneTime, " 12:15:00.0"},
+                     {F::TrueLocalTime, " 12:30:00.0"},
+                     {F::ItalianHours, " 17:30:00.0"},
+                     {F::BabylonianHours, " 08:15:00.0"},
+                     {F::TemporalHours, " 07:45:00.0"},
+                     {F::HoursToSunset, " 06:31:00.0"},
+                     {F::EclipticLatitude, "-00°15'00.0\" (-0.250000)"},
+                     {F::EclipticLongitude, " 90°30'00.0\" (+90.500000)"},
+                     {F::RightAscension, " 06:01:00.0 (+6.016667)"},
+                     {F::Declination, "  23°30'00.0\"  (+23.500000)"},
+                     {F::TopoRightAscension, " 06:02:00.0 (+6.033333)"},
+                     {F::TopoDeclination, "  23°15'00.0\"  (+23.250000)"},
+                     {F::Azimuth, " -44°30'00.0\"  (-44.500000)"},
+                     {F::Altitude, "  66°15'00.0\"  (+66.250000)"},
+                     {F::Refraction, "0.5000'"},
+                     {F::RefractedAltitude, "  66°15'30.0\"  (+66.258333)"},
+                     {F::GeometricRise, " 05:45:00.0"},
+                     {F::GeometricRiseAzimuth, " -122°30'00.0\"  (-122.500000)"},
+                     {F::GeometricTransit, " 13:12:00.0"},
+                     {F::GeometricTransitAltitude, "  71°30'00.0\"  (+71.500000)"},
+                     {F::GeometricSet, " 20:45:00.0"},
+                     {F::GeometricSetAzimuth, "  122°30'00.0\"  (+122.500000)"},
+                     {F::GeometricDaylight, " 15:00:00.0"},
+                     {F::ApparentRise, " 05:30:00.0"},
+                     {F::ApparentRiseAzimuth, " -123°30'00.0\"  (-123.500000)"},
+                     {F::ApparentTransit, " 13:12:00.0"},
                      // Transit altitude plus the refraction at the transit.
-                     {1064, 1044, ap, "altezza", "  71°45'00.0\"  (+71.750000)"},
-                     {1035, 1044, ap, "tramonta", " 21:00:00.0"},
-                     {1060, 1044, ap, "azimut", "  123°30'00.0\"  (+123.500000)"},
-                     {1046, 1044, ap, "ore di luce", " 15:30:00.0"},
-                     {1047, 1054, pr, "Fajr", " 03:15:00.0"},
-                     {1048, 1054, pr, "Zuhr", " 13:12:00.0"},
-                     {1049, 1054, pr, "Asr 1", " 17:15:00.0"},
-                     {1050, 1054, pr, "Asr 2", " 18:30:00.0"},
-                     {1051, 1054, pr, "Maghrib", " 20:45:00.0"},
-                     {1052, 1054, pr, "Isha", " 22:45:00.0"},
-                     {1053, 1054, pr, "Qibla", "56°30'00.0\"  EST"},
-                     {1065, 1054, pr, "ora Qibla", " 11:30:00.0"},
+                     {F::ApparentTransitAltitude, "  71°45'00.0\"  (+71.750000)"},
+                     {F::ApparentSet, " 21:00:00.0"},
+                     {F::ApparentSetAzimuth, "  123°30'00.0\"  (+123.500000)"},
+                     {F::ApparentDaylight, " 15:30:00.0"},
+                     {F::Fajr, " 03:15:00.0"},
+                     {F::Zuhr, " 13:12:00.0"},
+                     {F::Asr1, " 17:15:00.0"},
+                     {F::Asr2, " 18:30:00.0"},
+                     {F::Maghrib, " 20:45:00.0"},
+                     {F::Isha, " 22:45:00.0"},
+                     {F::Qibla, "56°30'00.0\"  EST"},
+                     {F::QiblaTime, " 11:30:00.0"},
                  });
 }
 
@@ -202,8 +179,8 @@ TEST(ResultTextsTest, TemporalHoursOnlyBelowThePolarCirclesAndWhenDefined) {
         request.latitude = c.latitude;
         SolarResult result = FabricatedResult();
         result.temporalHours = c.temporalHours;
-        EXPECT_EQ(TextOf(MainWindowResultTexts(request, result), 1030), c.expected)
-            << "MainWindowResultTexts field 1030, latitude " << c.latitude << ", temporalHours "
+        EXPECT_EQ(TextOf(MainWindowResultTexts(request, result), F::TemporalHours), c.expected)
+            << "MainWindowResultTexts TemporalHours, latitude " << c.latitude << ", temporalHours "
             << c.temporalHours;
     }
 }
@@ -221,8 +198,8 @@ TEST(ResultTextsTest, QiblaTimeDashesOnlyWhenNegative) {
     for (const Case& c : cases) {
         SolarResult result = FabricatedResult();
         result.qiblaTime = c.qiblaTime;
-        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1065), c.expected)
-            << "MainWindowResultTexts field 1065, qiblaTime " << c.qiblaTime;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), F::QiblaTime), c.expected)
+            << "MainWindowResultTexts QiblaTime, qiblaTime " << c.qiblaTime;
     }
 }
 
@@ -243,8 +220,8 @@ TEST(ResultTextsTest, RefractionIsZeroWhenTheRefractedAltitudeIsNegative) {
         SolarResult result = FabricatedResult();
         result.refraction = c.refractionDeg;
         result.refractedAltitude = c.refractedAltitude;
-        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1024), c.expected)
-            << "MainWindowResultTexts field 1024, refraction " << c.refractionDeg
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), F::Refraction), c.expected)
+            << "MainWindowResultTexts Refraction, refraction " << c.refractionDeg
             << " deg, refractedAltitude " << c.refractedAltitude;
     }
 }
@@ -254,8 +231,8 @@ TEST(ResultTextsTest, NegativeTransitAltitudeUsesTheMinusAngleForm) {
     result.transitAltitude = -13.5;
     result.transitRefraction = -0.25;
     const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
-    EXPECT_EQ(TextOf(texts, 1058), " -13°30'00.0\"  (-13.500000)");
-    EXPECT_EQ(TextOf(texts, 1064), " -13°45'00.0\"  (-13.750000)");
+    EXPECT_EQ(TextOf(texts, F::GeometricTransitAltitude), " -13°30'00.0\"  (-13.500000)");
+    EXPECT_EQ(TextOf(texts, F::ApparentTransitAltitude), " -13°45'00.0\"  (-13.750000)");
 }
 
 TEST(ResultTextsTest, ZuhrIsTheTransitAndMaghribTheGeometricSet) {
@@ -266,9 +243,12 @@ TEST(ResultTextsTest, ZuhrIsTheTransitAndMaghribTheGeometricSet) {
             result.transit = transit;
             result.geometricSet = set;
             const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
-            EXPECT_EQ(TextOf(texts, 1048), TextOf(texts, 1033)) << "Zuhr, transit " << transit;
-            EXPECT_EQ(TextOf(texts, 1036), TextOf(texts, 1033)) << "1036, transit " << transit;
-            EXPECT_EQ(TextOf(texts, 1051), TextOf(texts, 1032)) << "Maghrib, set " << set;
+            EXPECT_EQ(TextOf(texts, F::Zuhr), TextOf(texts, F::GeometricTransit))
+                << "Zuhr, transit " << transit;
+            EXPECT_EQ(TextOf(texts, F::ApparentTransit), TextOf(texts, F::GeometricTransit))
+                << "ApparentTransit, transit " << transit;
+            EXPECT_EQ(TextOf(texts, F::Maghrib), TextOf(texts, F::GeometricSet))
+                << "Maghrib, set " << set;
         }
     }
 }
@@ -286,8 +266,8 @@ TEST(ResultTextsTest, QiblaDirectionEastOrWest) {
     for (const Case& c : cases) {
         SolarResult result = FabricatedResult();
         result.qiblaAzimuth = c.azimuth;
-        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1053), c.expected)
-            << "MainWindowResultTexts field 1053, qiblaAzimuth " << c.azimuth;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), F::Qibla), c.expected)
+            << "MainWindowResultTexts Qibla, qiblaAzimuth " << c.azimuth;
     }
 }
 
@@ -296,8 +276,8 @@ TEST(ResultTextsTest, UnreducedSiderealAndMeanLocalTimesShowMagnitudes) {
     result.lmst = -0.5;
     result.meanLocalTime = 25.5;
     const std::vector<ResultText> texts = MainWindowResultTexts(FullRequest(), result);
-    EXPECT_EQ(TextOf(texts, 1008), " 00:30:00.0");
-    EXPECT_EQ(TextOf(texts, 1026), " 25:30:00.0");
+    EXPECT_EQ(TextOf(texts, F::Lmst), " 00:30:00.0");
+    EXPECT_EQ(TextOf(texts, F::MeanLocalTime), " 25:30:00.0");
 }
 
 TEST(ResultTextsTest, ClockReadingIsTheRequestsFieldsNeitherSplitNorCarried) {
@@ -305,7 +285,8 @@ TEST(ResultTextsTest, ClockReadingIsTheRequestsFieldsNeitherSplitNorCarried) {
     request.hour = 9;
     request.minute = 59;
     request.second = 59.97;
-    EXPECT_EQ(TextOf(MainWindowResultTexts(request, FabricatedResult()), 1027), " 09:59:60.0");
+    EXPECT_EQ(TextOf(MainWindowResultTexts(request, FabricatedResult()), F::MeanZoneTime),
+              " 09:59:60.0");
 }
 
 TEST(ResultTextsTest, DeltaTWithOneDecimal) {
@@ -313,8 +294,8 @@ TEST(ResultTextsTest, DeltaTWithOneDecimal) {
     for (auto [deltaT, expected] : {std::pair{69.184, "69.2"}, std::pair{-3.25, "-3.2"},
                                     std::pair{0.0, "0.0"}, std::pair{12345.67, "12345.7"}}) {
         result.deltaT = deltaT;
-        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), 1009), expected)
-            << "MainWindowResultTexts field 1009, deltaT " << deltaT;
+        EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), F::DeltaT), expected)
+            << "MainWindowResultTexts DeltaT, deltaT " << deltaT;
     }
 }
 

@@ -12,14 +12,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTimeEdit>
 #include <cmath>
 #include <memory>
+#include <string_view>
 
 #include "app/app_settings.h"
 #include "astro/calendar.h"
 #include "astro/time_scales.h"
+#include "cli/cli_output.h"
 #include "format/format_texts.h"
 #include "format/result_texts.h"
 #include "ui/main/dialog_units.h"
@@ -57,14 +60,19 @@ QString FirstDifference(const CTarvelDlg& window) {
     const SolarRequest& request = window.LastRequest();
     for (const ResultText& expected :
          MainWindowResultTexts(request, CalcSolarParameters(request))) {
-        const QString shown = window.OutputText(expected.id);
+        const int id = ControlNumber(ResultTextControl(expected.field));
+        const QString shown = window.OutputText(id);
         if (shown != QString::fromStdString(expected.text)) {
             return QStringLiteral("field %1: shown \"%2\", expected \"%3\"")
-                .arg(expected.id)
+                .arg(id)
                 .arg(shown, QString::fromStdString(expected.text));
         }
     }
     return QString();
+}
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ModelDeltaTText(int y, int mo, int d, int h, int mi, int s) {
@@ -177,20 +185,31 @@ void MainWindowTest::labelsCaptionsAndTitle() {
     for (const auto& l : labels) {
         QCOMPARE(s.window->Label(l.id)->text(), QString::fromUtf8(l.label));
     }
-    // Every output field is a read-only, centred edit with the label the
-    // engine names for it.
-    for (const ResultText& t : MainWindowResultTexts(SolarRequest(), SolarResult())) {
-        if (t.id == 1009) {
-            continue;
+    // Every result text has a control of its own, each output a read-only,
+    // centred edit; beside it the label the command-line report prints before
+    // the text, around it the frame of the group whose caption the report
+    // prints above it.
+    const QList<QGroupBox*> groups = s.window->findChildren<QGroupBox*>();
+    QSet<int> controls;
+    for (const ReportLine& line : ResultReportLines()) {
+        const int id = ControlNumber(ResultTextControl(line.field));
+        controls.insert(id);
+        QWidget* control = s.window->Control(id);
+        QVERIFY2(control != nullptr, qPrintable(QString::number(id)));
+        if (line.field != ResultTextField::DeltaT) {
+            QLineEdit* field = s.Field(id);
+            QVERIFY2(field != nullptr, qPrintable(QString::number(id)));
+            QVERIFY(field->isReadOnly());
+            QCOMPARE(field->alignment(), Qt::AlignCenter);
         }
-        QLineEdit* field = s.Field(t.id);
-        QVERIFY2(field != nullptr, qPrintable(QString::number(t.id)));
-        QVERIFY(field->isReadOnly());
-        QCOMPARE(field->alignment(), Qt::AlignCenter);
-        QCOMPARE(s.window->Label(t.id)->text(), QString::fromStdString(t.label));
-        QCOMPARE(qobject_cast<QGroupBox*>(s.window->Control(t.groupId))->title(),
-                 QString::fromStdString(t.groupCaption));
+        QCOMPARE(s.window->Label(id)->text(), Utf8(line.label));
+        QStringList framing;
+        for (const QGroupBox* group : groups) {
+            if (group->geometry().contains(control->geometry())) framing << group->title();
+        }
+        QCOMPARE(framing, QStringList{Utf8(line.caption)});
     }
+    QCOMPARE(static_cast<int>(controls.size()), kResultTextFieldCount);
 }
 
 void MainWindowTest::tabOrderFollowsTheForm() {

@@ -21,12 +21,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <iterator>
+#include <stdexcept>
 #include <tuple>
+#include <utility>
 
 #include "astro/calendar.h"
 #include "astro/time_scales.h"
 #include "format/format_texts.h"
-#include "format/result_texts.h"
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
@@ -146,11 +148,69 @@ const QVector<int> kPaintedGroups = {
     ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
     ControlNumber(MainControl::PrayersGroup)};
 
+// Where each result text goes.
+const std::pair<ResultTextField, MainControl> kResultTextControls[] = {
+    {ResultTextField::DeltaT, MainControl::DeltaT},
+    {ResultTextField::JulianDay, MainControl::JulianDay},
+    {ResultTextField::Gmst, MainControl::Gmst},
+    {ResultTextField::Lmst, MainControl::Lmst},
+    {ResultTextField::EquationOfTime, MainControl::EquationOfTime},
+    {ResultTextField::LongitudeDifference, MainControl::LongitudeDifference},
+    {ResultTextField::MeanZoneTime, MainControl::MeanZoneTime},
+    {ResultTextField::MeanLocalTime, MainControl::MeanLocalTime},
+    {ResultTextField::TrueZoneTime, MainControl::TrueZoneTime},
+    {ResultTextField::TrueLocalTime, MainControl::TrueLocalTime},
+    {ResultTextField::ItalianHours, MainControl::ItalianHours},
+    {ResultTextField::BabylonianHours, MainControl::BabylonianHours},
+    {ResultTextField::TemporalHours, MainControl::TemporalHours},
+    {ResultTextField::HoursToSunset, MainControl::HoursToSunset},
+    {ResultTextField::EclipticLatitude, MainControl::EclipticLatitude},
+    {ResultTextField::EclipticLongitude, MainControl::EclipticLongitude},
+    {ResultTextField::RightAscension, MainControl::RightAscension},
+    {ResultTextField::Declination, MainControl::Declination},
+    {ResultTextField::TopoRightAscension, MainControl::TopocentricRightAscension},
+    {ResultTextField::TopoDeclination, MainControl::TopocentricDeclination},
+    {ResultTextField::Azimuth, MainControl::Azimuth},
+    {ResultTextField::Altitude, MainControl::Altitude},
+    {ResultTextField::Refraction, MainControl::Refraction},
+    {ResultTextField::RefractedAltitude, MainControl::RefractedAltitude},
+    {ResultTextField::GeometricRise, MainControl::GeometricRise},
+    {ResultTextField::GeometricRiseAzimuth, MainControl::GeometricRiseAzimuth},
+    {ResultTextField::GeometricTransit, MainControl::GeometricTransit},
+    {ResultTextField::GeometricTransitAltitude, MainControl::GeometricTransitAltitude},
+    {ResultTextField::GeometricSet, MainControl::GeometricSet},
+    {ResultTextField::GeometricSetAzimuth, MainControl::GeometricSetAzimuth},
+    {ResultTextField::GeometricDaylight, MainControl::GeometricDaylight},
+    {ResultTextField::ApparentRise, MainControl::ApparentRise},
+    {ResultTextField::ApparentRiseAzimuth, MainControl::ApparentRiseAzimuth},
+    {ResultTextField::ApparentTransit, MainControl::ApparentTransit},
+    {ResultTextField::ApparentTransitAltitude, MainControl::ApparentTransitAltitude},
+    {ResultTextField::ApparentSet, MainControl::ApparentSet},
+    {ResultTextField::ApparentSetAzimuth, MainControl::ApparentSetAzimuth},
+    {ResultTextField::ApparentDaylight, MainControl::ApparentDaylight},
+    {ResultTextField::Fajr, MainControl::Fajr},
+    {ResultTextField::Zuhr, MainControl::Zuhr},
+    {ResultTextField::Asr1, MainControl::Asr1},
+    {ResultTextField::Asr2, MainControl::Asr2},
+    {ResultTextField::Maghrib, MainControl::Maghrib},
+    {ResultTextField::Isha, MainControl::Isha},
+    {ResultTextField::Qibla, MainControl::Qibla},
+    {ResultTextField::QiblaTime, MainControl::QiblaTime},
+};
+static_assert(std::size(kResultTextControls) == kResultTextFieldCount);
+
 QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
 }
 
 }  // namespace
+
+MainControl ResultTextControl(ResultTextField field) {
+    for (const auto& [shown, control] : kResultTextControls) {
+        if (shown == field) return control;
+    }
+    throw std::out_of_range("ResultTextControl: no control for the field");
+}
 
 FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
     : QWidget(parent), groupIds_(std::move(groupIds)) {}
@@ -555,11 +615,12 @@ void CTarvelDlg::ComputeSolarParameters() {
     lastRequest_ = request;
     ++computationCount_;
 
-    for (const ResultText& field : MainWindowResultTexts(request, result)) {
-        const QString text = QString::fromStdString(field.text);
-        if (field.id == ControlNumber(MainControl::DeltaT)) {
+    for (const ResultText& shown : MainWindowResultTexts(request, result)) {
+        const QString text = QString::fromStdString(shown.text);
+        if (shown.field == ResultTextField::DeltaT) {
             deltaTText_ = text;  // the ΔT field, rewritten with one decimal
-        } else if (QLineEdit* output = outputs_.value(field.id, nullptr)) {
+        } else if (QLineEdit* output =
+                       outputs_.value(ControlNumber(ResultTextControl(shown.field)), nullptr)) {
             SetFieldText(output, text);
         }
     }

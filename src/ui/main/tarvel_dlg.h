@@ -15,6 +15,7 @@
 
 #include "astro/observer.h"
 #include "astro/solar_computation.h"
+#include "format/result_texts.h"
 #include "table/table_parameters.h"
 #include "ui/main/focus_guard.h"
 #include "ui/main/form_widgets.h"
@@ -111,6 +112,11 @@ enum class MainControl : int {
     ApparentTransitAltitude = 1064,
     QiblaTime = 1065,
 };
+
+// The control that shows each of the engine's result texts: an output field,
+// or for ResultTextField::DeltaT the ΔT input field, rewritten after each
+// computation.
+MainControl ResultTextControl(ResultTextField field);
 
 // The main window's form: its controls are children of it, and it paints the
 // frames of its hidden group boxes at their current positions.

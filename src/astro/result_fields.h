@@ -1,0 +1,225 @@
+// The values of a SolarResult described once: how each is read from the
+// record, its JSON key, its English name, its unit and kind, and whether it may
+// be absent. The JSON writer, the table's columns and its CSV all read the
+// values through this list; a table column that shows a value in another role
+// (Zuhr is the transit, Maghrib the geometric set) points at the same entry.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <string_view>
+
+#include "astro/solar_computation.h"
+
+namespace tarvel {
+
+// Names of the entries of kResultFields, in its order: the fields of
+// SolarResult in the order of the record, then the values derived from them.
+enum class ResultFieldId : int {
+    JulianDay,
+    DeltaT,
+    Gmst,
+    Lmst,
+    EquationOfTime,
+    LongitudeDifference,
+    MeanLocalTime,
+    TrueLocalTime,
+    TrueZoneTime,
+    ItalianHours,
+    BabylonianHours,
+    TemporalHours,
+    HoursToSunset,
+    EclipticLongitude,
+    EclipticLatitude,
+    RightAscension,
+    Declination,
+    TopoRightAscension,
+    TopoDeclination,
+    Azimuth,
+    Altitude,
+    Refraction,
+    RefractedAltitude,
+    Transit,
+    TransitAltitude,
+    TransitRefraction,
+    GeometricRise,
+    GeometricRiseAzimuth,
+    GeometricSet,
+    GeometricSetAzimuth,
+    GeometricDaylight,
+    ApparentRise,
+    ApparentRiseAzimuth,
+    ApparentSet,
+    ApparentSetAzimuth,
+    ApparentDaylight,
+    Fajr,
+    Asr1,
+    Asr2,
+    Isha,
+    QiblaAzimuth,
+    QiblaTime,
+    // Derived: transitAltitude + transitRefraction, the transit altitude over
+    // the refracted horizon.
+    ApparentTransitAltitude,
+};
+
+// The unit of a value as the record holds it.
+enum class ResultUnit {
+    Days,
+    Seconds,
+    Hours,
+    Degrees,
+};
+
+// What a value measures.
+enum class ResultKind {
+    JulianDay,       // an instant as a Julian Day
+    ClockTime,       // a reading of a clock: civil, solar or sidereal time, the time of an event
+    Duration,        // a count of hours: since or until an event, a length of daylight
+    TimeDifference,  // the difference of two time scales: ΔT, the equation of time
+    RightAscension,  // hours of right ascension
+    Angle,           // coordinates, azimuths, altitudes, refraction, longitude differences
+};
+
+struct ResultField {
+    ResultFieldId id;
+    // The JSON key: the name of the SolarResult member; empty for a derived
+    // value, which JSON leaves out.
+    std::string_view key;
+    // The English name, e.g. "GeometricRise"; the table's CSV heading of the
+    // column that shows the value in its own role.
+    std::string_view name;
+    ResultUnit unit;
+    ResultKind kind;
+    double (*value)(const SolarResult&);
+    // Whether the value is there; nullptr: always. An event is there when it
+    // occurs on the request's date (SolarResult::occurs): where it does not,
+    // value() gives the record's marker (0, or -1 for the Qibla time). The
+    // temporal hours are there when they are a number.
+    bool (*present)(const SolarResult&) = nullptr;
+
+    constexpr bool Present(const SolarResult& result) const {
+        return present == nullptr || present(result);
+    }
+};
+
+namespace result_fields_detail {
+template <double SolarResult::*member>
+constexpr double Member(const SolarResult& result) {
+    return result.*member;
+}
+template <bool SolarResult::Occurrences::*flag>
+constexpr bool Occurs(const SolarResult& result) {
+    return result.occurs.*flag;
+}
+}  // namespace result_fields_detail
+
+// Every value, in ResultFieldId order.
+// clang-format off
+inline constexpr std::array<ResultField, 43> kResultFields = [] {
+    using namespace result_fields_detail;
+    using R = SolarResult;
+    using F = ResultFieldId;
+    using U = ResultUnit;
+    using K = ResultKind;
+    return std::array<ResultField, 43>{{
+        {F::JulianDay, "julianDay", "JulianDay", U::Days, K::JulianDay, Member<&R::julianDay>},
+        {F::DeltaT, "deltaT", "DeltaT", U::Seconds, K::TimeDifference, Member<&R::deltaT>},
+        {F::Gmst, "gmst", "GMST", U::Hours, K::ClockTime, Member<&R::gmst>},
+        {F::Lmst, "lmst", "LMST", U::Hours, K::ClockTime, Member<&R::lmst>},
+        {F::EquationOfTime, "equationOfTime", "EquationOfTime", U::Seconds, K::TimeDifference,
+         Member<&R::equationOfTime>},
+        {F::LongitudeDifference, "longitudeDifference", "LongitudeDifference", U::Degrees, K::Angle,
+         Member<&R::longitudeDifference>},
+        {F::MeanLocalTime, "meanLocalTime", "MeanLocalTime", U::Hours, K::ClockTime,
+         Member<&R::meanLocalTime>},
+        {F::TrueLocalTime, "trueLocalTime", "TrueLocalTime", U::Hours, K::ClockTime,
+         Member<&R::trueLocalTime>},
+        {F::TrueZoneTime, "trueZoneTime", "TrueZoneTime", U::Hours, K::ClockTime,
+         Member<&R::trueZoneTime>},
+        {F::ItalianHours, "italianHours", "ItalianHours", U::Hours, K::Duration,
+         Member<&R::italianHours>},
+        {F::BabylonianHours, "babylonianHours", "BabylonianHours", U::Hours, K::Duration,
+         Member<&R::babylonianHours>},
+        {F::TemporalHours, "temporalHours", "TemporalHours", U::Hours, K::Duration,
+         Member<&R::temporalHours>, [](const R& r) { return !std::isnan(r.temporalHours); }},
+        {F::HoursToSunset, "hoursToSunset", "HoursToSunset", U::Hours, K::Duration,
+         Member<&R::hoursToSunset>},
+        {F::EclipticLongitude, "eclipticLongitude", "EclipticLongitude", U::Degrees, K::Angle,
+         Member<&R::eclipticLongitude>},
+        {F::EclipticLatitude, "eclipticLatitude", "EclipticLatitude", U::Degrees, K::Angle,
+         Member<&R::eclipticLatitude>},
+        {F::RightAscension, "rightAscension", "RightAscension", U::Hours, K::RightAscension,
+         Member<&R::rightAscension>},
+        {F::Declination, "declination", "Declination", U::Degrees, K::Angle,
+         Member<&R::declination>},
+        {F::TopoRightAscension, "topoRightAscension", "TopoRightAscension", U::Hours,
+         K::RightAscension, Member<&R::topoRightAscension>},
+        {F::TopoDeclination, "topoDeclination", "TopoDeclination", U::Degrees, K::Angle,
+         Member<&R::topoDeclination>},
+        {F::Azimuth, "azimuth", "Azimuth", U::Degrees, K::Angle, Member<&R::azimuth>},
+        {F::Altitude, "altitude", "Altitude", U::Degrees, K::Angle, Member<&R::altitude>},
+        {F::Refraction, "refraction", "Refraction", U::Degrees, K::Angle, Member<&R::refraction>},
+        {F::RefractedAltitude, "refractedAltitude", "ApparentAltitude", U::Degrees, K::Angle,
+         Member<&R::refractedAltitude>},
+        {F::Transit, "transit", "Transit", U::Hours, K::ClockTime,
+         Member<&R::transit>, Occurs<&R::Occurrences::transit>},
+        {F::TransitAltitude, "transitAltitude", "GeometricTransitAltitude", U::Degrees, K::Angle,
+         Member<&R::transitAltitude>},
+        {F::TransitRefraction, "transitRefraction", "TransitRefraction", U::Degrees, K::Angle,
+         Member<&R::transitRefraction>},
+        {F::GeometricRise, "geometricRise", "GeometricRise", U::Hours, K::ClockTime,
+         Member<&R::geometricRise>, Occurs<&R::Occurrences::geometricRise>},
+        {F::GeometricRiseAzimuth, "geometricRiseAzimuth", "GeometricRiseAzimuth", U::Degrees,
+         K::Angle, Member<&R::geometricRiseAzimuth>},
+        {F::GeometricSet, "geometricSet", "GeometricSet", U::Hours, K::ClockTime,
+         Member<&R::geometricSet>, Occurs<&R::Occurrences::geometricSet>},
+        {F::GeometricSetAzimuth, "geometricSetAzimuth", "GeometricSetAzimuth", U::Degrees, K::Angle,
+         Member<&R::geometricSetAzimuth>},
+        {F::GeometricDaylight, "geometricDaylight", "GeometricDaylight", U::Hours, K::Duration,
+         Member<&R::geometricDaylight>},
+        {F::ApparentRise, "apparentRise", "ApparentRise", U::Hours, K::ClockTime,
+         Member<&R::apparentRise>, Occurs<&R::Occurrences::apparentRise>},
+        {F::ApparentRiseAzimuth, "apparentRiseAzimuth", "ApparentRiseAzimuth", U::Degrees, K::Angle,
+         Member<&R::apparentRiseAzimuth>},
+        {F::ApparentSet, "apparentSet", "ApparentSet", U::Hours, K::ClockTime,
+         Member<&R::apparentSet>, Occurs<&R::Occurrences::apparentSet>},
+        {F::ApparentSetAzimuth, "apparentSetAzimuth", "ApparentSetAzimuth", U::Degrees, K::Angle,
+         Member<&R::apparentSetAzimuth>},
+        {F::ApparentDaylight, "apparentDaylight", "ApparentDaylight", U::Hours, K::Duration,
+         Member<&R::apparentDaylight>},
+        {F::Fajr, "fajr", "Fajr", U::Hours, K::ClockTime,
+         Member<&R::fajr>, Occurs<&R::Occurrences::fajr>},
+        {F::Asr1, "asr1", "Asr1", U::Hours, K::ClockTime,
+         Member<&R::asr1>, Occurs<&R::Occurrences::asr1>},
+        {F::Asr2, "asr2", "Asr2", U::Hours, K::ClockTime,
+         Member<&R::asr2>, Occurs<&R::Occurrences::asr2>},
+        {F::Isha, "isha", "Isha", U::Hours, K::ClockTime,
+         Member<&R::isha>, Occurs<&R::Occurrences::isha>},
+        {F::QiblaAzimuth, "qiblaAzimuth", "QiblaAzimuth", U::Degrees, K::Angle,
+         Member<&R::qiblaAzimuth>},
+        {F::QiblaTime, "qiblaTime", "QiblaTime", U::Hours, K::ClockTime,
+         Member<&R::qiblaTime>, Occurs<&R::Occurrences::qiblaTime>},
+        {F::ApparentTransitAltitude, "", "ApparentTransitAltitude", U::Degrees, K::Angle,
+         [](const R& r) { return r.transitAltitude + r.transitRefraction; }},
+    }};
+}();
+// clang-format on
+
+// The entry named id.
+constexpr const ResultField& FieldOf(ResultFieldId id) {
+    return kResultFields[static_cast<std::size_t>(id)];
+}
+
+// Every entry stands at the index of its name.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kResultFields.size(); ++i) {
+            if (static_cast<std::size_t>(kResultFields[i].id) != i) return false;
+        }
+        return true;
+    }(),
+    "kResultFields follows ResultFieldId");
+
+}  // namespace tarvel
