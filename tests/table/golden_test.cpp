@@ -57,22 +57,7 @@ void ExpectGolden(const std::string& name, const std::string& produced) {
 
 // Milan, three rows 30 hours apart across the end of February of a leap year.
 TableParameters GoldenParameters() {
-    TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 2;
-    p.startDay = 28;
-    p.startHour = 18;
-    p.startMinute = 0;
-    p.startSecond = 0;
-    p.zoneHours = 1;
-    p.summerTime = false;
-    p.latitude = 45.4642;
-    p.longitude = -9.19;
-    p.height = 120;
-    p.stepValue = 30;
-    p.stepUnit = TableStepUnit::Hours;
-    p.pointCount = 3;
-    return p;
+    return table_test::MilanParameters(3);
 }
 
 TableLocale GoldenLocale() {

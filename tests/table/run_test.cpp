@@ -19,20 +19,7 @@ namespace {
 using table_test::Lines;
 
 TableParameters Milan() {
-    TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 2;
-    p.startDay = 28;
-    p.startHour = 18;
-    p.startMinute = 0;
-    p.startSecond = 0;
-    p.zoneHours = 1;
-    p.latitude = 45.4642;
-    p.longitude = -9.19;
-    p.height = 120;
-    p.stepValue = 30;
-    p.stepUnit = TableStepUnit::Hours;
-    return p;
+    return table_test::MilanParameters(50);
 }
 
 TEST(RunTest, EachRowIsOneComputationWithAutomaticDeltaT) {
