@@ -8,6 +8,7 @@
 #include <ctime>
 #include <iterator>
 #include <limits>
+#include <regex>
 #include <system_error>
 
 #include "astro/calendar.h"
@@ -24,38 +25,10 @@ namespace {
 
 constexpr char kProgram[] = "tarvel-cli";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Number of digits at the start of text.
-std::size_t CountDigits(std::string_view text) {
-    std::size_t n = 0;
-    while (n < text.size() && IsDigit(text[n])) ++n;
-    return n;
-}
-
-// A run of 1 to maxDigits digits as a whole number; nullopt otherwise.
-std::optional<int> ParseDigits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits || CountDigits(text) != text.size()) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) value = value * 10 + (c - '0');
-    return value;
-}
-
-// Splits text at every occurrence of separator.
-std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == separator) {
-            parts.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return parts;
+// Whether the whole text matches `pattern` (ECMAScript grammar, \d an ASCII
+// digit), with its groups.
+bool Matches(std::string_view text, const char* pattern, std::cmatch& groups) {
+    return std::regex_match(text.data(), text.data() + text.size(), groups, std::regex(pattern));
 }
 
 char ToLower(char c) {
@@ -63,16 +36,14 @@ char ToLower(char c) {
 }
 
 // A decimal without sign followed by one of two hemisphere letters (either
-// case): the value with the sign of its hemisphere (positive for `positive`).
-// nullopt when the text does not end in one of the letters.
+// case): the value with the sign of its hemisphere (positive for `positive`);
+// otherwise a decimal with its own sign.
 std::optional<double> ParseWithHemisphere(std::string_view text, char positive, char negative) {
-    if (text.size() < 2) return std::nullopt;
-    const char letter = ToLower(text.back());
-    if (letter != positive && letter != negative) return std::nullopt;
-    const std::string_view number = text.substr(0, text.size() - 1);
-    if (number.front() == '+' || number.front() == '-') return std::nullopt;
-    const std::optional<double> value = ParseDecimal(number);
-    if (!value) return std::nullopt;
+    std::cmatch groups;
+    if (!Matches(text, "([^+-].*)([A-Za-z])", groups)) return ParseDecimal(text);
+    const char letter = static_cast<char>(groups.str(2)[0] | 0x20);  // ASCII lower case
+    const std::optional<double> value = ParseDecimal(groups.str(1));
+    if (!value || (letter != positive && letter != negative)) return std::nullopt;
     // + 0.0: "0E" gives 0, not -0.
     return (letter == positive ? *value : -*value) + 0.0;
 }
@@ -192,112 +163,65 @@ CliCommand ParserFailure(const CLI::ParseError& error, const std::vector<std::st
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text) {
-    // Grammar: [+-] (digits [. digits*] | . digits) [(e|E) [+-] digits].
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const std::size_t whole = CountDigits(text.substr(i));
-    i += whole;
-    std::size_t fraction = 0;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        fraction = CountDigits(text.substr(i));
-        i += fraction;
-    }
-    if (whole == 0 && fraction == 0) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        const std::size_t exponent = CountDigits(text.substr(i));
-        if (exponent == 0) return std::nullopt;
-        i += exponent;
-    }
-    if (i != text.size()) return std::nullopt;
-
+    std::cmatch groups;
+    if (!Matches(text, R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)", groups)) return std::nullopt;
     // std::from_chars reads the same grammar without a leading "+" and does not
     // depend on the locale.
-    const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
+    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
 }
 
 std::optional<float> ParseZoneHours(std::string_view text) {
-    constexpr double kWestmost = -12.0;
-    constexpr double kEastmost = 14.0;
-    std::optional<double> hours;
-    if (text.find(':') == std::string_view::npos) {
-        hours = ParseDecimal(text);
-    } else {
-        double sign = 1.0;
-        std::string_view rest = text;
-        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-            sign = rest.front() == '-' ? -1.0 : 1.0;
-            rest.remove_prefix(1);
-        }
-        const std::vector<std::string_view> parts = SplitAt(rest, ':');
-        if (parts.size() != 2 || parts[1].size() != 2) return std::nullopt;
-        const std::optional<int> h = ParseDigits(parts[0], 2);
-        const std::optional<int> m = ParseDigits(parts[1], 2);
-        if (!h || !m || *m > 59) return std::nullopt;
-        hours = sign * (*h + *m / 60.0);
+    std::optional<double> hours = ParseDecimal(text);
+    std::cmatch groups;
+    if (Matches(text, R"(([+-]?)(\d{1,2}):([0-5]\d))", groups)) {
+        hours = (groups[1] == "-" ? -1.0 : 1.0) *
+                (std::stoi(groups.str(2)) + std::stoi(groups.str(3)) / 60.0);
     }
-    if (!hours || *hours < kWestmost || *hours > kEastmost) return std::nullopt;
+    if (!hours || *hours < -12.0 || *hours > 14.0) return std::nullopt;
     return static_cast<float>(*hours);
 }
 
 std::optional<double> ParseLongitudeWest(std::string_view text) {
-    std::optional<double> value = ParseWithHemisphere(text, 'w', 'e');
-    if (!value) value = ParseDecimal(text);
+    const std::optional<double> value = ParseWithHemisphere(text, 'w', 'e');
     if (!value || *value < -180.0 || *value > 180.0) return std::nullopt;
     return value;
 }
 
 std::optional<double> ParseLatitude(std::string_view text) {
-    std::optional<double> value = ParseWithHemisphere(text, 'n', 's');
-    if (!value) value = ParseDecimal(text);
+    const std::optional<double> value = ParseWithHemisphere(text, 'n', 's');
     if (!value || *value < -90.0 || *value > 90.0) return std::nullopt;
     return value;
 }
 
 std::optional<CivilDate> ParseDate(std::string_view text) {
-    const std::vector<std::string_view> parts = SplitAt(text, '-');
-    if (parts.size() != 3) return std::nullopt;
-    const std::optional<int> year = ParseDigits(parts[0], 4);
-    const std::optional<int> month = ParseDigits(parts[1], 2);
-    const std::optional<int> day = ParseDigits(parts[2], 2);
-    if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1) {
+    std::cmatch groups;
+    if (!Matches(text, R"((\d{1,4})-(\d{1,2})-(\d{1,2}))", groups)) return std::nullopt;
+    const CivilDate date{std::stoi(groups.str(1)), std::stoi(groups.str(2)),
+                         std::stoi(groups.str(3))};
+    constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day >
+            kDaysInMonth[date.month - 1] + (date.month == 2 ? IsLeapYear(date.year, 1) : 0)) {
         return std::nullopt;
     }
-    constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int length = kDaysInMonth[*month - 1] + (*month == 2 ? IsLeapYear(*year, 1) : 0);
-    if (*day > length) return std::nullopt;
-    return CivilDate{*year, *month, *day};
+    return date;
 }
 
 std::optional<ClockTime> ParseClockTime(std::string_view text) {
-    const std::vector<std::string_view> parts = SplitAt(text, ':');
-    if (parts.size() != 2 && parts.size() != 3) return std::nullopt;
-    const std::optional<int> hour = ParseDigits(parts[0], 2);
-    const std::optional<int> minute = ParseDigits(parts[1], 2);
-    if (!hour || !minute || *hour > 23 || *minute > 59) return std::nullopt;
-    double second = 0;
-    if (parts.size() == 3) {
-        // 1 or 2 digits, then optionally "." and at least one digit.
-        const std::string_view s = parts[2];
-        const std::size_t whole = CountDigits(s);
-        const bool wholeOk = whole >= 1 && whole <= 2;
-        const bool fractionOk =
-            whole == s.size() || (s[whole] == '.' && whole + 1 < s.size() &&
-                                  CountDigits(s.substr(whole + 1)) == s.size() - whole - 1);
-        if (!wholeOk || !fractionOk) return std::nullopt;
-        const std::optional<double> value = ParseDecimal(s);
-        if (!value || *value >= 60.0) return std::nullopt;
-        second = *value;
+    std::cmatch groups;
+    if (!Matches(text, R"((\d{1,2}):(\d{1,2})(?::(\d{1,2}(?:\.\d+)?))?)", groups)) {
+        return std::nullopt;
     }
-    return ClockTime{*hour, *minute, second};
+    const ClockTime time{std::stoi(groups.str(1)), std::stoi(groups.str(2)),
+                         groups[3].matched ? *ParseDecimal(groups.str(3)) : 0.0};
+    if (time.hour > 23 || time.minute > 59 || time.second >= 60.0) return std::nullopt;
+    return time;
 }
 
 std::optional<RefractionModel> ParseRefractionModel(std::string_view text) {
@@ -309,17 +233,13 @@ std::optional<RefractionModel> ParseRefractionModel(std::string_view text) {
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || CountDigits(text) != text.size()) return std::nullopt;
+    std::cmatch groups;
+    if (!Matches(text, R"(([+-]?)(\d+))", groups)) return std::nullopt;
     // Saturates just past the range of int, then clamps.
     constexpr long long kPastInt = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
     long long value = 0;
-    for (char c : text) value = std::min(value * 10 + (c - '0'), kPastInt);
-    if (negative) value = -value;
+    for (const char digit : groups.str(2)) value = std::min(value * 10 + (digit - '0'), kPastInt);
+    if (groups[1] == "-") value = -value;
     return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
                                                   std::numeric_limits<int>::max()));
 }
