@@ -68,9 +68,6 @@ struct ClockTime {
 // to below 60. Seconds default to 0.
 std::optional<ClockTime> ParseClockTime(std::string_view text);
 
-// "bennett" or "integration", either case.
-std::optional<RefractionModel> ParseRefractionModel(std::string_view text);
-
 // The present moment on the computer's clock and its standard zone.
 struct LocalMoment {
     CivilDate date;
@@ -107,9 +104,6 @@ enum class CliTableFormat {
     kCsv,        // CSV for data tools
 };
 
-// "window", "file", "clipboard" or "csv", either case.
-std::optional<CliTableFormat> ParseTableFormat(std::string_view text);
-
 // A table to compute and write.
 struct CliTableRequest {
     TableParameters parameters;
@@ -135,15 +129,19 @@ struct CliCommand {
     CliTableRequest table;
 };
 
-// Reads the arguments that follow the program name: the table subcommand when
-// the first of them is "table" (see ParseTableCommandLine), otherwise the
-// computation of one instant. Options not given take
-// their defaults: the date, time and standard zone of clock.present(); summer
-// time by clock.summerTimeAt() for the date and time when the zone is the
-// computer's own standard zone, otherwise no summer time; the site at latitude
-// 45, longitude -8 (8 degrees east), height 0; Bennett refraction, 1010 mbar,
+// Reads the arguments that follow the program name with CLI11: the table
+// subcommand when the first of them is "table" (see ParseTableCommandLine),
+// otherwise the computation of one instant. Options not given take their
+// defaults: the date, time and standard zone of clock.present(); summer time by
+// clock.summerTimeAt() for the date and time when the zone is the computer's
+// own standard zone, otherwise no summer time; the site at latitude 45,
+// longitude -8 (8 degrees east), height 0; Bennett refraction, 1010 mbar,
 // 10 degrees C, refraction height 100 m, humidity 20 %; Fajr -19, Isha -17
-// degrees; Delta T from the built-in model (deltaTGiven false).
+// degrees; Delta T from the built-in model (deltaTGiven false). --help and
+// --version are a kPrint as soon as they are read. Each refusal is a kFail
+// naming its option; of several faults the first found is reported, in this
+// order: a value missing at the end, the values in the order of the help,
+// --summer with --no-summer, unknown or stray arguments, the table's checks.
 CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
 
 // Reads the arguments that follow "table". The instant and site options are

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -161,15 +162,6 @@ TEST(CliOptionsTest, ClockTimes) {
     }
 }
 
-TEST(CliOptionsTest, RefractionModels) {
-    EXPECT_EQ(ParseRefractionModel("bennett"), kRefractionBennett);
-    EXPECT_EQ(ParseRefractionModel("Bennett"), kRefractionBennett);
-    EXPECT_EQ(ParseRefractionModel("INTEGRATION"), kRefractionIntegration);
-    EXPECT_FALSE(ParseRefractionModel("integral").has_value());
-    EXPECT_FALSE(ParseRefractionModel("1").has_value());
-    EXPECT_FALSE(ParseRefractionModel("").has_value());
-}
-
 // A clock fixed at 2024-07-01 12:34:56 in a zone of standard offset +1 whose
 // summer time runs from April to September; it records the summer-time queries.
 struct FakeClock {
@@ -297,6 +289,51 @@ TEST(CliOptionsTest, GivenValuesFillTheRequest) {
     EXPECT_TRUE(command.json);
 }
 
+// Values named by a word, read in any letter case; numbers and other words
+// are refused.
+TEST(CliOptionsTest, NamedValuesInAnyCase) {
+    const std::string refraction = "not accepted: expected bennett or integration";
+    const std::string format = "not accepted: expected window, file, clipboard or csv";
+    struct Case {
+        std::vector<std::string> args;
+        int value;            // the value read, when accepted
+        std::string refusal;  // otherwise how the refusal ends
+    } cases[] = {
+        {{"--refraction", "bennett"}, kRefractionBennett, ""},
+        {{"--refraction", "Bennett"}, kRefractionBennett, ""},
+        {{"--refraction", "INTEGRATION"}, kRefractionIntegration, ""},
+        {{"--refraction", "integral"}, 0, refraction},
+        {{"--refraction", "1"}, 0, refraction},
+        {{"--refraction", ""}, 0, refraction},
+        {{"table", "--format", "window"}, static_cast<int>(CliTableFormat::kWindow), ""},
+        {{"table", "--format", "file"}, static_cast<int>(CliTableFormat::kFile), ""},
+        {{"table", "--format", "clipboard"}, static_cast<int>(CliTableFormat::kClipboard), ""},
+        {{"table", "--format", "csv"}, static_cast<int>(CliTableFormat::kCsv), ""},
+        {{"table", "--format", "Clipboard"}, static_cast<int>(CliTableFormat::kClipboard), ""},
+        {{"table", "--format", "txt"}, 0, format},
+        {{"table", "--format", ""}, 0, format},
+        {{"table", "--format", "csv "}, 0, format},
+        {{"table", "--format", "3"}, 0, format},
+    };
+    for (const Case& c : cases) {
+        FakeClock fake;
+        const CliCommand command = ParseCommandLine(c.args, fake.Clock());
+        std::string args;
+        for (const std::string& a : c.args) args += a + " ";
+        if (c.refusal.empty()) {
+            ASSERT_NE(command.action, CliAction::kFail) << args << command.text;
+            const int value = c.args.front() == "table"
+                                  ? static_cast<int>(command.table.format)
+                                  : static_cast<int>(command.request.refractionModel);
+            EXPECT_EQ(value, c.value) << args;
+        } else {
+            EXPECT_EQ(command.text, "tarvel-cli: " + c.args[c.args.size() - 2] + " '" +
+                                        c.args.back() + "' " + c.refusal)
+                << args;
+        }
+    }
+}
+
 TEST(CliOptionsTest, ZoneMinutesAreTheFloatHoursTimesSixty) {
     for (const char* zone : {"5.75", "-3.5", "5.1", "+12:45", "-9:30", "0.3"}) {
         FakeClock fake;
@@ -347,6 +384,57 @@ TEST(CliOptionsTest, HelpAndVersionArePrinted) {
     EXPECT_EQ(version.action, CliAction::kPrint);
     EXPECT_EQ(version.text, CliVersionText());
     EXPECT_EQ(version.text.rfind("tarvel-cli ", 0), 0u) << version.text;
+}
+
+// The help says, for every option with a value, what its refusal says it
+// expects; and --help after the refused value still prints it.
+TEST(CliOptionsTest, HelpStatesWhatEachRefusalExpects) {
+    const auto words = [](const std::string& text) {
+        std::istringstream in(text);
+        std::string joined;
+        for (std::string word; in >> word;) joined += (joined.empty() ? "" : " ") + word;
+        return joined;
+    };
+    struct Case {
+        std::vector<std::string> args;
+        std::string help;
+    } cases[] = {
+        {{"--date", "x"}, CliHelpText()},
+        {{"--time", "x"}, CliHelpText()},
+        {{"--zone", "x"}, CliHelpText()},
+        {{"--lat", "x"}, CliHelpText()},
+        {{"--lon", "x"}, CliHelpText()},
+        {{"--height", "x"}, CliHelpText()},
+        {{"--delta-t", "x"}, CliHelpText()},
+        {{"--refraction", "x"}, CliHelpText()},
+        {{"--pressure", "x"}, CliHelpText()},
+        {{"--temperature", "x"}, CliHelpText()},
+        {{"--refraction-height", "x"}, CliHelpText()},
+        {{"--humidity", "x"}, CliHelpText()},
+        {{"--fajr", "x"}, CliHelpText()},
+        {{"--isha", "x"}, CliHelpText()},
+        {{"table", "--zone", "5.1"}, CliTableHelpText()},
+        {{"table", "--step", "x"}, CliTableHelpText()},
+        {{"table", "--unit", "x"}, CliTableHelpText()},
+        {{"table", "--points", "x"}, CliTableHelpText()},
+        {{"table", "--format", "x"}, CliTableHelpText()},
+    };
+    for (const Case& c : cases) {
+        FakeClock fake;
+        const CliCommand refused = ParseCommandLine(c.args, fake.Clock());
+        std::string args;
+        for (const std::string& a : c.args) args += a + " ";
+        ASSERT_EQ(refused.action, CliAction::kFail) << args;
+        const std::size_t expected = refused.text.find("expected ");
+        ASSERT_NE(expected, std::string::npos) << refused.text;
+        const std::string accepted = refused.text.substr(expected + 9);
+        EXPECT_NE(words(c.help).find(words(accepted)), std::string::npos)
+            << args << ": the help does not say " << accepted;
+
+        std::vector<std::string> withHelp = c.args;
+        withHelp.push_back("--help");
+        EXPECT_EQ(ParseCommandLine(withHelp, fake.Clock()).text, c.help) << args << "--help";
+    }
 }
 
 }  // namespace

@@ -234,25 +234,6 @@ TEST(CliTableTest, ColumnLists) {
     }
 }
 
-TEST(CliTableTest, Formats) {
-    struct Case {
-        const char* text;
-        std::optional<CliTableFormat> expected;
-    } cases[] = {
-        {"window", CliTableFormat::kWindow},
-        {"file", CliTableFormat::kFile},
-        {"clipboard", CliTableFormat::kClipboard},
-        {"csv", CliTableFormat::kCsv},
-        {"Clipboard", CliTableFormat::kClipboard},
-        {"txt", std::nullopt},
-        {"", std::nullopt},
-        {"csv ", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ParseTableFormat(c.text), c.expected) << "ParseTableFormat(\"" << c.text << "\")";
-    }
-}
-
 TEST(CliTableTest, WholeNumbers) {
     struct Case {
         const char* text;
