@@ -43,6 +43,10 @@ struct SolarRequest : ObserverSettings {
     }
 };
 
+// The Delta T a caller may give, seconds: every plausible value, from the
+// near future back to the earliest dates the model serves.
+inline constexpr ValueBounds kDeltaTBounds{-1000.0, 100000.0};
+
 // Every field is written on every call. Clock times are on the request's clock
 // (summer hour included) and reduced to [0, 24]. Events that do not occur: 0 for
 // a time, 24 or 0 for a daylight length, -1 for the Qibla time, not-a-number for

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <limits>
 #include <map>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <system_error>
@@ -90,10 +92,8 @@ std::optional<CivilDate> ParseDate(std::string_view text) {
     if (!Matches(text, R"((\d{1,4})-(\d{1,2})-(\d{1,2}))", groups)) return std::nullopt;
     const CivilDate date{std::stoi(groups.str(1)), std::stoi(groups.str(2)),
                          std::stoi(groups.str(3))};
-    constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day >
-            kDaysInMonth[date.month - 1] + (date.month == 2 ? IsLeapYear(date.year, 1) : 0)) {
+        date.day > MonthLength(date.year, date.month, 1)) {
         return std::nullopt;
     }
     return date;
@@ -362,8 +362,8 @@ class CommandLine {
     template <typename Target, typename Read>
     CLI::Option* AddRead(CLI::App& app, const OptionText& text, Target& target, Read read,
                          const CLI::Validator& also = {});
-    CLI::Option* AddDecimal(CLI::App& app, OptionText text, double low, double high, double& target,
-                            bool aboveLow = false);
+    // A decimal number within bounds.
+    CLI::Option* AddDecimal(CLI::App& app, OptionText text, ValueBounds bounds, double& target);
     // An option whose value is one of `names`, letter case ignored.
     template <typename T>
     CLI::Option* AddNamed(CLI::App& app, OptionText text, T& target, const Names<T>& names);
@@ -372,6 +372,9 @@ class CommandLine {
     CliCommand TableCommand(const LocalClock& clock) const;
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
+    // Every argument "--name" or "--name=..." names an option of the program
+    // (or, after "table", of the table subcommand).
+    void RefuseUnknownOptions(const std::vector<std::string>& args) const;
     std::string NameOf(const CLI::App* command) const {
         return command == table_ ? std::string(kProgram) + " table" : kProgram;
     }
@@ -398,13 +401,19 @@ class CommandLine {
 CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target,
                      const std::string& help) {
     const std::string refusal = name + " takes no value";
+    // Like an option with a value, a flag is given once.
+    const auto option = std::make_shared<CLI::Option*>(nullptr);
     const CLI::Validator alone(
-        [refusal](std::string& value) {
+        [refusal, name, option](std::string& value) {
             if (value != "true") throw Refusal(refusal);
+            if (*option != nullptr && (*option)->count() > 1) {
+                throw Refusal(name + " given more than once: give it once");
+            }
             return std::string();
         },
         "");
-    return app.add_flag(name, target, Wrapped(help))->check(alone);
+    *option = app.add_flag(name, target, Wrapped(help))->check(alone);
+    return *option;
 }
 
 void AddHelp(CLI::App& app) {
@@ -512,7 +521,7 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
     AddDecimal(app,
                {"--height", "M", "a height above sea level in metres",
                 "for the apparent horizon; below sea level the horizon has no dip"},
-               -1000.0, 20000.0, given_.height);
+               kHeightBounds, given_.height);
     OptionText deltaT{"--delta-t", "SEC", "Delta T in seconds, a decimal number",
                       "Delta T = TT - UT, used for every evaluation",
                       "the built-in model, for each date evaluated"};
@@ -527,7 +536,10 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
             "");
         Described(app.add_option(deltaT.name), deltaT, refused);
     } else {
-        AddRead(app, deltaT, deltaT_, ParseDecimal);
+        deltaT.accepts +=
+            " from " + Number(kDeltaTBounds.low) + " to " + Number(kDeltaTBounds.high);
+        AddRead(app, deltaT, deltaT_, ParseDecimal,
+                CLI::Range(kDeltaTBounds.low, kDeltaTBounds.high));
     }
 
     app.option_defaults()->group(forTable ? rowAndObserver : "Atmosphere and prayers");
@@ -536,18 +548,18 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
               "refraction by the Bennett formula or by numerical integration through a model "
               "atmosphere"},
              given_.refractionModel, kRefractionNames);
-    AddDecimal(app, {"--pressure", "MBAR", "an air pressure in mbar"}, 0.0, 1200.0,
+    AddDecimal(app, {"--pressure", "MBAR", "an air pressure in mbar"}, kPressureBounds,
                given_.pressure);
-    AddDecimal(app, {"--temperature", "C", "an air temperature in degrees Celsius"}, -273.0, 200.0,
-               given_.temperature, true);
-    AddDecimal(app, {"--refraction-height", "M", "a height in metres", "for the integration"}, 0.0,
-               10000.0, given_.refractionHeight);
+    AddDecimal(app, {"--temperature", "C", "an air temperature in degrees Celsius"},
+               kTemperatureBounds, given_.temperature);
+    AddDecimal(app, {"--refraction-height", "M", "a height in metres", "for the integration"},
+               kRefractionHeightBounds, given_.refractionHeight);
     AddDecimal(app, {"--humidity", "PCT", "a relative humidity in percent", "for the integration"},
-               0.0, 100.0, given_.humidity);
+               kHumidityBounds, given_.humidity);
     AddDecimal(app, {"--fajr", "DEG", "a Sun altitude in degrees", "of the Sun's centre at Fajr"},
-               -90.0, 0.0, given_.fajrAngle);
+               kPrayerAngleBounds, given_.fajrAngle);
     AddDecimal(app, {"--isha", "DEG", "a Sun altitude in degrees", "of the Sun's centre at Isha"},
-               -90.0, 0.0, given_.ishaAngle);
+               kPrayerAngleBounds, given_.ishaAngle);
 }
 
 void CommandLine::AddTableOptions() {
@@ -604,12 +616,23 @@ void CommandLine::AddTableOptions() {
               "and the values as plain numbers with \".\" (hours, degrees, seconds, days)"},
              tableRequest_.format, kFormatNames);
     AddRead(app,
-            {"--output", "FILE", "the name of the file to write",
+            {"--output", "FILE", "the name of a file to write, in a folder that exists",
              "written instead of standard output, replaced whole, or left as it was when writing "
              "fails",
              "standard output"},
-            tableRequest_.outputPath,
-            [](std::string_view name) { return std::optional<std::string>(name); });
+            tableRequest_.outputPath, [](std::string_view name) -> std::optional<std::string> {
+                // Checked before anything is computed: a name, not a folder,
+                // in a folder that exists.
+                namespace fs = std::filesystem;
+                const fs::path path{std::string(name)};
+                std::error_code error;
+                if (name.empty() || !path.has_filename() || fs::is_directory(path, error)) {
+                    return std::nullopt;
+                }
+                const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
+                if (!fs::is_directory(folder, error)) return std::nullopt;
+                return std::string(name);
+            });
 }
 
 CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
@@ -644,13 +667,11 @@ CLI::Option* CommandLine::AddRead(CLI::App& app, const OptionText& text, Target&
     return Described(app.add_option(text.name, store), text, Reads(read) & also);
 }
 
-CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, double low, double high,
-                                     double& target, bool aboveLow) {
-    text.accepts += aboveLow ? " above " + Number(low) + ", up to " + Number(high)
-                             : " from " + Number(low) + " to " + Number(high);
+CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds bounds,
+                                     double& target) {
+    text.accepts += " from " + Number(bounds.low) + " to " + Number(bounds.high);
     text.byDefault = Number(target);
-    return AddRead(app, text, target, ParseDecimal,
-                   CLI::Range(aboveLow ? std::nextafter(low, high) : low, high));
+    return AddRead(app, text, target, ParseDecimal, CLI::Range(bounds.low, bounds.high));
 }
 
 template <typename T>
@@ -680,8 +701,7 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     request.hour = time.hour;
     request.minute = time.minute;
     request.second = time.second;
-    request.zoneHours = zone_.value_or(now.standardZoneHours);
-    request.zoneMinutes = request.zoneHours * 60;
+    request.SetZone(zone_.value_or(now.standardZoneHours));
     request.deltaTGiven = deltaT_.has_value();
     request.deltaT = deltaT_.value_or(request.deltaT);
     if (summer_ || noSummer_) {
@@ -714,16 +734,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     p.startSecond = q.second;
     p.zoneHours = q.zoneHours;
     p.summerTime = q.summerTime;
-    p.latitude = q.latitude;
-    p.longitude = q.longitude;
-    p.height = q.height;
-    p.refractionModel = q.refractionModel;
-    p.refractionHeight = q.refractionHeight;
-    p.humidity = q.humidity;
-    p.pressure = q.pressure;
-    p.temperature = q.temperature;
-    p.fajrAngle = q.fajrAngle;
-    p.ishaAngle = q.ishaAngle;
+    static_cast<ObserverSettings&>(p) = q;
 
     // A given zone was checked when read: this one is the computer's own.
     if (!IsTableZone(p.zoneHours)) {
@@ -742,10 +753,29 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     return command;
 }
 
+void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
+    const CLI::App* owner = &app_;
+    for (const std::string& arg : args) {
+        if (arg == "table" && owner == &app_) {
+            owner = table_;
+            continue;
+        }
+        if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
+        const std::string name = arg.substr(0, arg.find('='));
+        if (owner->get_option_no_throw(name) == nullptr) {
+            throw Refusal("unknown option '" + name + "'; the options are listed by " +
+                          NameOf(owner) + " --help");
+        }
+    }
+}
+
 CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalClock& clock) {
     lastArgument_ = args.empty() ? std::string() : args.back();
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 reads from the back
     try {
+        // An unknown option is refused even beside --help or --version, which
+        // act as soon as they are read.
+        RefuseUnknownOptions(args);
         app_.parse(reversed);
         if (table_->parsed()) return TableCommand(clock);
         CliCommand command;

@@ -81,6 +81,26 @@ TEST(CliProgramTest, BadInputExitsTwoWithOneLineOnStandardErrorOnly) {
         {{"--summer", "--no-summer"}, "--no-summer"},
         {{"--json=yes"}, "--json"},
         {{"--lat", "1", "--lat", "2"}, "--lat"},
+        // Bounds on what is plausible or physically meaningful.
+        {{"--delta-t", "1e308"}, "--delta-t"},
+        {{"--delta-t", "1e20"}, "--delta-t"},
+        {{"--delta-t", "-1000.5"}, "--delta-t"},
+        {{"--refraction", "integration", "--pressure", "1200", "--temperature", "-272.99"},
+         "--temperature"},
+        {{"--temperature", "200"}, "--temperature"},
+        {{"--pressure", "0", "--humidity", "50"}, "--pressure"},
+        // One rule for repetitions, and unknown options always refused.
+        {{"--json", "--json"}, "--json"},
+        {{"--summer", "--summer"}, "--summer"},
+        {{"--version", "--nope"}, "--nope"},
+        {{"--help", "--nope"}, "--nope"},
+        // Tables: a file name that cannot be written, and rows past the dates served.
+        {{"table", "--zone", "0", "--output", ""}, "--output"},
+        {{"table", "--zone", "0", "--output", "/"}, "--output"},
+        {{"table", "--zone", "0", "--output", "/no/such/folder/t.txt"}, "--output"},
+        {{"table", "--date", "3000-01-01", "--time", "00:00", "--zone", "0", "--lat", "0", "--lon",
+          "0", "--points", "1000", "--step", "60", "--unit", "years"},
+         "--points"},
     };
     for (const Case& c : cases) {
         const ProgramRun run = RunCli(c.args);

@@ -163,14 +163,21 @@ TEST(CliTableProgramTest, OutputThatCannotBeWrittenExitsOneAndKeepsTheTarget) {
     WriteFile(busy / "keep.txt", "old content\n");
     const fs::path missing = directory.path() / "missing" / "table.txt";
 
+    // Both names are unusable before anything is computed: bad input.
     for (const fs::path& target : {busy, missing}) {
         const ProgramRun run = RunTableCli(Rome({"--points", "3", "--output", target.string()}));
-        EXPECT_EQ(run.exitCode, kExitOutputError) << target;
+        EXPECT_EQ(run.exitCode, kExitUsage) << target;
         EXPECT_EQ(run.out, "") << target;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_EQ(run.err.rfind("tarvel-cli: Cannot save " + target.string() + ": ", 0), 0u)
+        EXPECT_EQ(run.err.rfind("tarvel-cli: --output '" + target.string() + "' not accepted", 0),
+                  0u)
             << run.err;
     }
+    // A device that takes nothing (a full disk): the writing fails, named.
+    const ProgramRun device = RunTableCli(Rome({"--points", "3", "--output", "/dev/full"}));
+    EXPECT_EQ(device.exitCode, kExitOutputError);
+    EXPECT_EQ(device.out, "");
+    EXPECT_EQ(device.err, "tarvel-cli: Cannot save /dev/full: No space left on device\n");
     // Standard output that cannot take the text.
     const ProgramRun full =
         testing::RunCli({"table", "--zone", "1", "--points", "3"}, "UTC", "/dev/full", "C");
