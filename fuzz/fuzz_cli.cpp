@@ -1,0 +1,92 @@
+// The command line of tarvel-cli, for one instant and for tables. Input: the
+// arguments separated by line breaks (a first line "table" asks for a table).
+// A refusal is one line; an accepted instant is computed and every result lies
+// in its range; an accepted table has parameters the engine accepts.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "astro/solar_computation.h"
+#include "cli/cli_options.h"
+#include "fuzz_checks.h"
+#include "table/table_parameters.h"
+
+namespace {
+
+using tarvel::fuzz::ExpectWithin;
+
+// A fixed clock, so that a run never depends on the machine.
+tarvel::LocalClock FixedClock() {
+    tarvel::LocalClock clock;
+    clock.present = [] {
+        tarvel::LocalMoment moment;
+        moment.date = {2024, 6, 21};
+        moment.time = {12, 0, 0.0};
+        moment.standardZoneHours = 1.0f;
+        return moment;
+    };
+    clock.summerTimeAt = [](const tarvel::CivilDate& date, const tarvel::ClockTime&) {
+        return date.month >= 4 && date.month <= 9;
+    };
+    return clock;
+}
+
+void ExpectResultInRange(const tarvel::SolarResult& r) {
+    const double times[] = {r.trueLocalTime, r.trueZoneTime,  r.italianHours, r.babylonianHours,
+                            r.hoursToSunset, r.transit,       r.geometricRise, r.geometricSet,
+                            r.apparentRise,  r.apparentSet,   r.fajr,          r.asr1,
+                            r.asr2,          r.isha,          r.geometricDaylight,
+                            r.apparentDaylight};
+    for (const double t : times) ExpectWithin("clock time or length", t, 0.0, 24.0);
+    if (r.occurs.qiblaTime) ExpectWithin("qiblaTime", r.qiblaTime, 0.0, 24.0);
+    if (!std::isnan(r.temporalHours)) ExpectWithin("temporalHours", r.temporalHours, 0.0, 12.0);
+    ExpectWithin("azimuth", r.azimuth, -180.0, 180.0);
+    ExpectWithin("altitude", r.altitude, -90.0, 90.0);
+    ExpectWithin("declination", r.declination, -90.0, 90.0);
+    ExpectWithin("rightAscension", r.rightAscension, 0.0, 24.0);
+    ExpectWithin("qiblaAzimuth", r.qiblaAzimuth, -180.0, 180.0);
+    if (r.altitude > -1.0) ExpectWithin("refraction", r.refraction, 0.0, 5.0);
+    ExpectWithin("refractedAltitude", r.refractedAltitude, -90.0, 90.0 + 5.0);
+    ExpectWithin("equationOfTime", r.equationOfTime, -3600.0, 3600.0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> args(1);
+    for (std::size_t i = 0; i < size && args.size() <= 40; ++i) {
+        if (data[i] == '\n') {
+            args.emplace_back();
+        } else {
+            args.back() += static_cast<char>(data[i]);
+        }
+    }
+    if (args.size() == 1 && args.front().empty()) args.clear();
+    const tarvel::CliCommand command = tarvel::ParseCommandLine(args, FixedClock());
+    switch (command.action) {
+        case tarvel::CliAction::kFail:
+            tarvel::fuzz::ExpectOneLine(command.text);
+            if (command.text.find('\n') != std::string::npos) {
+                tarvel::fuzz::Fail("refusal with a line break", 0);
+            }
+            break;
+        case tarvel::CliAction::kPrint:
+            break;
+        case tarvel::CliAction::kCompute:
+            tarvel::fuzz::ExpectObserverWithinBounds(command.request);
+            if (command.request.deltaTGiven) {
+                ExpectWithin("deltaT", command.request.deltaT, tarvel::kDeltaTBounds);
+            }
+            ExpectResultInRange(tarvel::CalcSolarParameters(command.request));
+            break;
+        case tarvel::CliAction::kTable:
+            if (!tarvel::ValidateTableParameters(command.table.parameters).ok()) {
+                tarvel::fuzz::Fail("a table the engine refuses was accepted", 0);
+            }
+            tarvel::fuzz::ExpectObserverWithinBounds(command.table.parameters);
+            break;
+    }
+    return 0;
+}
