@@ -1,6 +1,8 @@
 // The main window's result texts: which value goes into which field, in which
 // form, and the substitutes for values that are not shown.
+#include "format/format_texts.h"
 #include "format/result_texts.h"
+#include "support/solar_support.h"
 
 #include <gtest/gtest.h>
 
@@ -297,6 +299,47 @@ TEST(ResultTextsTest, DeltaTWithOneDecimal) {
         EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result), F::DeltaT), expected)
             << "MainWindowResultTexts DeltaT, deltaT " << deltaT;
     }
+}
+
+// A request of the main window (Delta T given) for the real computations below.
+SolarRequest RealRequest(int year, int month, int day, int hour, double latitude,
+                         double longitudeWest, float zoneHours, bool summer) {
+    return test_support::RequestWithDeltaT(
+        69.2, test_support::Request(year, month, day, hour, 0, 0, zoneHours, summer, latitude,
+                                    longitudeWest));
+}
+
+TEST(ResultTextsTest, RealComputationTemporalHoursHiddenByLatitudeOnly) {
+    // An equinox: the Sun rises and sets at both latitudes, so the temporal
+    // hours exist and only the latitude hides them.
+    for (double latitude : {70.0, -70.0, 66.5, -66.5}) {
+        const SolarRequest request = RealRequest(2024, 3, 20, 10, latitude, -12.5, 1.0f, false);
+        const SolarResult result = CalcSolarParameters(request);
+        ASSERT_TRUE(std::isfinite(result.temporalHours)) << "latitude " << latitude;
+        const std::string text = TextOf(MainWindowResultTexts(request, result), F::TemporalHours);
+        const std::string expected = std::fabs(latitude) >= 66.55
+                                         ? std::string(kUndefinedTimeText)
+                                         : FormatTimeOfDay(result.temporalHours);
+        EXPECT_EQ(text, expected) << "latitude " << latitude << ", temporalHours "
+                                  << result.temporalHours;
+    }
+}
+
+TEST(ResultTextsTest, RealComputationOfAPolarNight) {
+    const SolarRequest request = RealRequest(2024, 12, 21, 12, 80.0, -15.0, 1.0f, false);
+    const SolarResult result = CalcSolarParameters(request);
+    ASSERT_LT(result.transitAltitude, 0.0);
+    ASSERT_LT(result.transitAltitude + result.transitRefraction, 0.0);
+    const std::vector<ResultText> texts = MainWindowResultTexts(request, result);
+    EXPECT_EQ(TextOf(texts, F::GeometricTransitAltitude).rfind(" -", 0), 0u)
+        << TextOf(texts, F::GeometricTransitAltitude);
+    EXPECT_EQ(TextOf(texts, F::ApparentTransitAltitude).rfind(" -", 0), 0u)
+        << TextOf(texts, F::ApparentTransitAltitude);
+    EXPECT_EQ(TextOf(texts, F::GeometricTransitAltitude),
+              FormatHorizontalAngle(result.transitAltitude));
+    EXPECT_EQ(result.qiblaTime, -1.0);
+    EXPECT_EQ(TextOf(texts, F::QiblaTime), " --:--:-----.-");
+    EXPECT_EQ(TextOf(texts, F::TemporalHours), " 00:00:00.0");
 }
 
 }  // namespace
