@@ -44,8 +44,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own translations of the standard dialogs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own translations of the standard dialogs, and one of the monospaced
+# families the table window falls back to when the desktop's fixed-pitch font
+# does not give every character the same width (its columns would not line up).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "qt6-translations-l10n, fonts-dejavu-core | fonts-noto-mono | fonts-liberation2 | fonts-liberation")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
 

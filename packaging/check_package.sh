@@ -18,7 +18,7 @@ trap 'rm -rf "$scratch"' EXIT
 }
 deb=$(ls "$scratch"/out/*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
-dpkg-deb -f "$deb" Package Version Depends
+dpkg-deb -f "$deb" Package Version Depends Recommends
 
 missing=0
 for f in \

@@ -1,7 +1,7 @@
 // The ephemeris table window driven through its widgets: its opening from the
 // main window, the defaults of every opening, the form's messages, runs on a
-// worker thread compared with the engine's own texts, cancelling, closing
-// during a run, and the two exports.
+// worker thread compared with the engine's own texts, the columns lining up in
+// the window's font, cancelling, closing during a run, and the two exports.
 #include "ui/table/ephemeris_table.h"
 
 #include <unistd.h>
@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/languages.h"
 #include "table/table_locale.h"
 #include "table/table_run.h"
 #include "ui/main/dialog_units.h"
@@ -128,6 +130,8 @@ class EphemerisTableTest : public QObject {
     void zoneNotInTheListSelectsUtc();
     void dateChangeSetsSummerTimeTimeChangeDoesNot();
     void threeRowRunEqualsTheEngineText();
+    void columnsLineUpInTheWindowsFont_data();
+    void columnsLineUpInTheWindowsFont();
     void optionsApplyFromTheNextRun();
     void formMessages_data();
     void formMessages();
@@ -229,7 +233,6 @@ void EphemerisTableTest::openedFromTheMainWindowWithItsInputs() {
 void EphemerisTableTest::formGeometryAndControls() {
     Table t;
     QCOMPARE(t.window->windowTitle(), QStringLiteral("Creazione tabella delle effemeridi"));
-    QVERIFY(QFontInfo(t.window->font()).fixedPitch());
     QCOMPARE(t.window->font().pointSize(), 8);
     const DialogUnits units(TableFormFont());
     QCOMPARE(t.window->DesignedClientSize(), QSize(units.X(669), units.Y(352)));
@@ -354,6 +357,8 @@ void EphemerisTableTest::zoneNotInTheListSelectsUtc() {
 }
 
 void EphemerisTableTest::dateChangeSetsSummerTimeTimeChangeDoesNot() {
+    // The box follows the computer's summer-time rule: Rome's here.
+    const ScopedTimeZone rome("Europe/Rome");
     Table t;
     auto* date = t.Get<QDateEdit>(1002);
     auto* time = t.Get<QTimeEdit>(1000);
@@ -386,6 +391,56 @@ void EphemerisTableTest::threeRowRunEqualsTheEngineText() {
     QVERIFY(!t.window->IsRunning());
     QVERIFY(!t.window->ProgressBar()->isVisible());
     QVERIFY(t.Button(1050)->isEnabled());
+}
+
+void EphemerisTableTest::columnsLineUpInTheWindowsFont_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("decimal");
+    QTest::newRow("Italian, sexagesimal") << "it_IT" << false;
+    QTest::newRow("English, decimal") << "en_US" << true;
+    QTest::newRow("Portuguese, sexagesimal") << "pt_BR" << false;
+}
+
+// The padded columns line up on screen only if every character of the table
+// text moves the pen by the same distance in the font the box shows it in:
+// measured over a real table with every column, headings in the language.
+void EphemerisTableTest::columnsLineUpInTheWindowsFont() {
+    QFETCH(QString, language);
+    QFETCH(bool, decimal);
+    LanguageModules modules({QStringLiteral(TARVEL_BUILD_DATA_DIR)});
+    QVERIFY(modules.Load({language}));
+    Table t;
+    TableOptions options;
+    SetAllColumnFlags(options, true);
+    options.decimalAngles = decimal;
+    options.decimalHours = decimal;
+    t.window->SetOptions(options);
+    t.SetField(1052, QStringLiteral("3"));
+    QVERIFY(t.ClickAndWait(1050));
+    const QString text = t.Box()->toPlainText();
+    const QString expected = decimal ? QStringLiteral("0123456789 |.+-/[]aeio")
+                                     : QStringLiteral("0123456789 |\u00b0'\"aeio");
+    for (QChar c : expected) {
+        QVERIFY2(text.contains(c), qPrintable(QStringLiteral("no '%1' in the table").arg(c)));
+    }
+
+    const QFont font = t.Box()->font();
+    QCOMPARE(font.pointSize(), 8);
+    const QFontMetrics metrics(font);
+    const int advance = metrics.horizontalAdvance(QLatin1Char('0'));
+    QString unequal;
+    for (QChar c : text) {
+        if (c != QLatin1Char('\n') && metrics.horizontalAdvance(c) != advance &&
+            !unequal.contains(c)) {
+            unequal += c;
+        }
+    }
+    QVERIFY2(unequal.isEmpty(),
+             qPrintable(QStringLiteral("in %1 (%2 pt), '0' advances %3 px but \"%4\" do not")
+                            .arg(QFontInfo(font).family())
+                            .arg(font.pointSize())
+                            .arg(advance)
+                            .arg(unequal)));
 }
 
 void EphemerisTableTest::optionsApplyFromTheNextRun() {

@@ -1,9 +1,11 @@
 // Helpers shared by the window tests: a message sink that records instead of
-// showing, a fixed zone and clock, and driving the focus.
+// showing, a fixed zone and clock, the computer's time zone set for one test,
+// and driving the focus.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QByteArray>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <QVector>
+#include <ctime>
 #include <functional>
 #include <initializer_list>
 
@@ -75,6 +78,33 @@ QStringList F1Topics(const Window& window, std::initializer_list<int> ids) {
     }
     return topics;
 }
+
+// Makes zone (an IANA name) the computer's time zone while it lives, as the
+// TZ variable does for the C library's local time and QTimeZone's system zone,
+// so that a test behaves the same wherever it runs; then puts back what was
+// there.
+class ScopedTimeZone {
+  public:
+    explicit ScopedTimeZone(const char* zone)
+        : wasSet_(qEnvironmentVariableIsSet("TZ")), saved_(qgetenv("TZ")) {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~ScopedTimeZone() {
+        if (wasSet_) {
+            qputenv("TZ", saved_);
+        } else {
+            qunsetenv("TZ");
+        }
+        tzset();
+    }
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+  private:
+    bool wasSet_;
+    QByteArray saved_;
+};
 
 inline QTimeZone Rome() {
     return QTimeZone("Europe/Rome");

@@ -5,8 +5,14 @@
 
 namespace tarvel {
 
-// The platform's fixed-pitch font at 8 points, so that the padded columns of
-// the table text line up.
+// A font at 8 points in which every character the table texts use has the
+// same horizontal advance, so that the padded columns of the table line up:
+// the platform's fixed-pitch font when its advances are uniform (whatever its
+// fixed-pitch flag says: "Noto Sans Mono" reports itself as proportional),
+// otherwise the first uniform one of the monospaced families Debian ships
+// ("DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono") and of the
+// families the font matcher gives for the monospace and typewriter style
+// hints. When none is uniform, the platform's fixed-pitch font.
 QFont TableFormFont();
 
 }  // namespace tarvel
