@@ -29,7 +29,7 @@ inline void ExpectObserverWithinBounds(const ObserverSettings& s) {
     ExpectWithin("latitude", s.latitude, kLatitudeBounds);
     ExpectWithin("longitude", s.longitude, kLongitudeBounds);
     ExpectWithin("height", s.height, kHeightBounds);
-    ExpectWithin("refractionModel", s.refractionModel, 0, 1);
+    ExpectWithin("refractionModel", static_cast<int>(s.refractionModel), 0, 1);
     ExpectWithin("pressure", s.pressure, kPressureBounds);
     ExpectWithin("temperature", s.temperature, kTemperatureBounds);
     ExpectWithin("refractionHeight", s.refractionHeight, kRefractionHeightBounds);

@@ -16,10 +16,11 @@
 
 namespace tarvel {
 
-// 0 = Bennett formula; any other value selects the numerical integration.
-using RefractionModel = int;
-inline constexpr RefractionModel kRefractionBennett = 0;
-inline constexpr RefractionModel kRefractionIntegration = 1;
+// The refraction model: the Bennett formula or the numerical integration
+// (stored as 0 and 1).
+enum class RefractionModel : int { kBennett = 0, kIntegration = 1 };
+inline constexpr RefractionModel kRefractionBennett = RefractionModel::kBennett;
+inline constexpr RefractionModel kRefractionIntegration = RefractionModel::kIntegration;
 
 // Refraction in arcminutes at the geometric (true) altitude altitudeDeg of the
 // Sun's centre, by the selected model. pressure in mbar, temperature in deg C,

@@ -142,7 +142,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     q["longitude"] = Number(request.longitude);
     q["height"] = Number(request.height);
     q["summerTime"] = request.summerTime;
-    q["refractionModel"] = request.refractionModel;
+    q["refractionModel"] = static_cast<int>(request.refractionModel);
     q["refractionHeight"] = Number(request.refractionHeight);
     q["humidity"] = Number(request.humidity);
     q["pressure"] = Number(request.pressure);

@@ -72,7 +72,7 @@ QString Describe(const AppSettings& s) {
         .arg(s.latitude)
         .arg(s.longitude)
         .arg(s.height)
-        .arg(s.refractionModel)
+        .arg(static_cast<int>(s.refractionModel))
         .arg(s.pressure)
         .arg(s.temperature)
         .arg(s.refractionHeight)

@@ -78,10 +78,11 @@ TEST(ComputeRefraction, Dispatch) {
         const double bennett = BennettRefraction(h, p, t);
         const double integrated = IntegratedRefraction(lat, heightM, humidity, h, p, t);
         ASSERT_NE(bennett, integrated) << "h " << h;
-        for (RefractionModel model : {0, 1, 2, -1, 255}) {
-            const double expected = model == 0 ? bennett : integrated;
+        for (int value : {0, 1, 2, -1, 255}) {
+            const auto model = static_cast<RefractionModel>(value);
+            const double expected = value == 0 ? bennett : integrated;
             EXPECT_EQ(ComputeRefraction(h, model, lat, heightM, humidity, p, t), expected)
-                << "ComputeRefraction(" << h << ", model " << model << ", ...)";
+                << "ComputeRefraction(" << h << ", model " << value << ", ...)";
         }
     }
 }
@@ -186,7 +187,7 @@ TEST(ComputeRefraction, BoundedForAnyAtmosphere) {
                     for (double humidity : {0.0, 100.0}) {
                         const double r = ComputeRefraction(h, model, 45, 100, humidity, p, t);
                         EXPECT_TRUE(std::isnan(r) || (r >= 0.0 && r <= 300.0))
-                            << "ComputeRefraction(" << h << ", " << model << ", 45, 100, "
+                            << "ComputeRefraction(" << h << ", " << static_cast<int>(model) << ", 45, 100, "
                             << humidity << ", " << p << ", " << t << ") = " << r;
                     }
                 }

@@ -299,9 +299,9 @@ TEST(CliOptionsTest, NamedValuesInAnyCase) {
         int value;            // the value read, when accepted
         std::string refusal;  // otherwise how the refusal ends
     } cases[] = {
-        {{"--refraction", "bennett"}, kRefractionBennett, ""},
-        {{"--refraction", "Bennett"}, kRefractionBennett, ""},
-        {{"--refraction", "INTEGRATION"}, kRefractionIntegration, ""},
+        {{"--refraction", "bennett"}, static_cast<int>(kRefractionBennett), ""},
+        {{"--refraction", "Bennett"}, static_cast<int>(kRefractionBennett), ""},
+        {{"--refraction", "INTEGRATION"}, static_cast<int>(kRefractionIntegration), ""},
         {{"--refraction", "integral"}, 0, refraction},
         {{"--refraction", "1"}, 0, refraction},
         {{"--refraction", ""}, 0, refraction},
