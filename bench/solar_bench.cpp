@@ -1,27 +1,20 @@
 // Cost of one Sun position and of one full solar computation, with ratios that
 // survive a noisy shared machine: a Sun position against one full VSOP87D
-// evaluation (L, B and R), and the driver against the Sun evaluations it makes.
+// evaluation (L, B and R), and the driver against the Sun evaluations it makes;
+// and both with each series kernel against the scalar reference of the same run.
 
 #include <benchmark/benchmark.h>
-
-#include <chrono>
 
 #include "astro/apparent_sun.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"
+#include "astro/series_kernel.h"
 #include "astro/solar_computation.h"
+#include "series_bench_support.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Seconds per call of f, over n calls.
-template <typename F>
-double SecondsPerCall(int n, F f) {
-    const auto start = Clock::now();
-    for (int i = 0; i < n; ++i) f(i);
-    return std::chrono::duration<double>(Clock::now() - start).count() / n;
-}
+using tarvel::bench_support::SecondsPerCall;
 
 double FullVsopSeconds() {
     return SecondsPerCall(400, [](int i) {
@@ -56,6 +49,45 @@ void BM_CalcSunPosition(benchmark::State& state) {
     state.counters["ratio_to_full_vsop"] = ratio / 3;
 }
 BENCHMARK(BM_CalcSunPosition);
+
+double SunSecondsWith(tarvel::SeriesKernel kernel) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
+    return SunSeconds();
+}
+
+// The sines and cosines one Sun position evaluates: every term of the Earth's
+// series (L and B at JDE, R at JD).
+std::size_t CosinesPerSunPosition() {
+    return tarvel::bench_support::EarthTermCount();
+}
+
+// One Sun position (SunPosition) with one series kernel. speedup_over_scalar:
+// the scalar reference's time over this kernel's; ratio_to_bare_cosines: this
+// kernel's time over a bare loop of as many of its cosines as one position
+// evaluates. Both measured after the timed loop, three times, and averaged.
+void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
+    if (!scoped.active()) {
+        state.SkipWithError("the processor does not support this kernel");
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(OneSun(i++));
+    double speedup = 0;
+    double toBare = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double own = SunSecondsWith(kernel);
+        speedup += SunSecondsWith(tarvel::SeriesKernel::kScalar) / own;
+        toBare += own / tarvel::bench_support::BareCosineSeconds(kernel, CosinesPerSunPosition());
+    }
+    state.counters["cosines"] = static_cast<double>(CosinesPerSunPosition());
+    state.counters["speedup_over_scalar"] = speedup / 3;
+    state.counters["ratio_to_bare_cosines"] = toBare / 3;
+}
+BENCHMARK_CAPTURE(BM_SunPositionWith, scalar, tarvel::SeriesKernel::kScalar);
+BENCHMARK_CAPTURE(BM_SunPositionWith, sse2, tarvel::SeriesKernel::kSse2);
+BENCHMARK_CAPTURE(BM_SunPositionWith, avx2, tarvel::SeriesKernel::kAvx2);
+BENCHMARK_CAPTURE(BM_SunPositionWith, avx512, tarvel::SeriesKernel::kAvx512);
 
 void BM_Nutation1980(benchmark::State& state) {
     double jde = 2460676.5;
@@ -115,5 +147,31 @@ void BM_CalcSolarParameters(benchmark::State& state) {
     state.counters["overhead_ratio"] = overhead / 3;
 }
 BENCHMARK(BM_CalcSolarParameters)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The mid-latitude day with one series kernel; speedup_over_scalar is the
+// scalar reference's time over this kernel's, measured after the timed loop.
+void BM_CalcSolarParametersWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
+    if (!scoped.active()) {
+        state.SkipWithError("the processor does not support this kernel");
+        return;
+    }
+    const tarvel::SolarRequest rq = Day(0);
+    for (auto _ : state) benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq));
+    const auto seconds = [&rq](tarvel::SeriesKernel k) {
+        const tarvel::ScopedSeriesKernel with(k);
+        return SecondsPerCall(
+            5, [&](int) { benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq)); });
+    };
+    double speedup = 0;
+    for (int k = 0; k < 3; ++k) speedup += seconds(tarvel::SeriesKernel::kScalar) / seconds(kernel);
+    state.counters["speedup_over_scalar"] = speedup / 3;
+}
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, scalar, tarvel::SeriesKernel::kScalar)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx2, tarvel::SeriesKernel::kAvx2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx512, tarvel::SeriesKernel::kAvx512)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
