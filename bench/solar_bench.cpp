@@ -55,10 +55,13 @@ double SunSecondsWith(tarvel::SeriesKernel kernel) {
     return SunSeconds();
 }
 
-// The sines and cosines one Sun position evaluates: every term of the Earth's
-// series (L and B at JDE, R at JD).
+// The sines and cosines of the series one Sun position evaluates: every term of
+// the Earth's series (L and B at JDE, R at JD), a sine and a cosine of every term
+// of the 1980 nutation, and of the 2000B nutation for each of the two sidereal
+// times (at JDE for the topocentric place, at JD for the reported time).
 std::size_t CosinesPerSunPosition() {
-    return tarvel::bench_support::EarthTermCount();
+    return tarvel::bench_support::EarthTermCount() + 2 * tarvel::kNutation1980TermCount +
+           2 * 2 * tarvel::kNutation2000BTermCount;
 }
 
 // One Sun position (SunPosition) with one series kernel. speedup_over_scalar:

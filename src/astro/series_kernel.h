@@ -57,12 +57,13 @@
 
 namespace tarvel {
 
-// How the Earth's series are evaluated.
+// How the computation's trigonometric series (the Earth's VSOP87D series and
+// both nutation series) are evaluated.
 enum class SeriesKernel {
-    kScalar,  // the reference: std::cos term by term, summed in stored order
-    kSse2,    // libmvec _ZGVbN2v_cos, two terms per call
-    kAvx2,    // libmvec _ZGVdN4v_cos, four terms per call
-    kAvx512,  // libmvec _ZGVeN8v_cos, eight terms per call
+    kScalar,  // the reference: std::cos and std::sin term by term, stored order
+    kSse2,    // libmvec _ZGVbN2v_cos and _sin, two terms per call
+    kAvx2,    // libmvec _ZGVdN4v_cos and _sin, four terms per call
+    kAvx512,  // libmvec _ZGVeN8v_cos and _sin, eight terms per call
 };
 
 // Every kernel, the reference first.
