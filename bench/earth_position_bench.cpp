@@ -66,44 +66,35 @@ void BM_EarthLBCombinedAndR(benchmark::State& state) {
 }
 BENCHMARK(BM_EarthLBCombinedAndR);
 
-double EarthLBRSeconds(tarvel::SeriesKernel kernel) {
-    return tarvel::bench_support::SecondsPerCall(400, [kernel](int i) {
+// L, B and R with one kernel at one of the instants, as f(i).
+auto EarthLBR(tarvel::SeriesKernel kernel) {
+    return [kernel](int i) {
         double jde = kInstants[i % kInstantCount];
         benchmark::DoNotOptimize(jde);
         benchmark::DoNotOptimize(tarvel::EarthHeliocentricLongitude(jde, kernel));
         benchmark::DoNotOptimize(tarvel::EarthHeliocentricLatitude(jde, kernel));
         benchmark::DoNotOptimize(tarvel::EarthRadiusVector(jde, kernel));
-    });
+    };
 }
 
-// L, B and R with one kernel. speedup_over_scalar: the scalar reference's time
-// over this kernel's; ratio_to_bare_cosines: this kernel's time over a bare loop
-// of as many of its cosines as the series have terms. Both are measured after
-// the timed loop, three times, and averaged.
+// L, B and R with one kernel. After the timed loop, in the same run:
+// speedup_over_scalar, the scalar reference's time over this kernel's, and
+// ratio_to_bare_cosines, this kernel's time over a bare loop of as many of its
+// cosines as the series have terms (each the least of 30 alternating rounds).
 void BM_EarthLBRWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     if (!tarvel::SeriesKernelSupported(kernel)) {
         state.SkipWithError("the processor does not support this kernel");
         return;
     }
-    std::size_t i = 0;
-    for (auto _ : state) {
-        double jde = kInstants[i++ % kInstantCount];
-        benchmark::DoNotOptimize(jde);
-        benchmark::DoNotOptimize(tarvel::EarthHeliocentricLongitude(jde, kernel));
-        benchmark::DoNotOptimize(tarvel::EarthHeliocentricLatitude(jde, kernel));
-        benchmark::DoNotOptimize(tarvel::EarthRadiusVector(jde, kernel));
-    }
+    auto lbr = EarthLBR(kernel);
+    int i = 0;
+    for (auto _ : state) lbr(i++);
     const std::size_t terms = tarvel::bench_support::EarthTermCount();
-    double speedup = 0;
-    double toBare = 0;
-    for (int k = 0; k < 3; ++k) {
-        const double own = EarthLBRSeconds(kernel);
-        speedup += EarthLBRSeconds(tarvel::SeriesKernel::kScalar) / own;
-        toBare += own / tarvel::bench_support::BareCosineSeconds(kernel, terms);
-    }
     ReportPerTerm(state, terms);
-    state.counters["speedup_over_scalar"] = speedup / 3;
-    state.counters["ratio_to_bare_cosines"] = toBare / 3;
+    state.counters["speedup_over_scalar"] =
+        tarvel::bench_support::LeastTimeRatio(30, 20, EarthLBR(tarvel::SeriesKernel::kScalar), lbr);
+    state.counters["ratio_to_bare_cosines"] = tarvel::bench_support::LeastTimeRatio(
+        30, 20, lbr, tarvel::bench_support::BareCosines(kernel, terms));
 }
 BENCHMARK_CAPTURE(BM_EarthLBRWith, scalar, tarvel::SeriesKernel::kScalar);
 BENCHMARK_CAPTURE(BM_EarthLBRWith, sse2, tarvel::SeriesKernel::kSse2);

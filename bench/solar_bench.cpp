@@ -50,9 +50,12 @@ void BM_CalcSunPosition(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcSunPosition);
 
-double SunSecondsWith(tarvel::SeriesKernel kernel) {
-    const tarvel::ScopedSeriesKernel scoped(kernel);
-    return SunSeconds();
+// One Sun position with a kernel made active for the call, as f(i).
+auto SunWith(tarvel::SeriesKernel kernel) {
+    return [kernel](int i) {
+        const tarvel::ScopedSeriesKernel scoped(kernel);
+        benchmark::DoNotOptimize(OneSun(i));
+    };
 }
 
 // The sines and cosines of the series one Sun position evaluates: every term of
@@ -64,10 +67,11 @@ std::size_t CosinesPerSunPosition() {
            2 * 2 * tarvel::kNutation2000BTermCount;
 }
 
-// One Sun position (SunPosition) with one series kernel. speedup_over_scalar:
-// the scalar reference's time over this kernel's; ratio_to_bare_cosines: this
-// kernel's time over a bare loop of as many of its cosines as one position
-// evaluates. Both measured after the timed loop, three times, and averaged.
+// One Sun position (SunPosition) with one series kernel. After the timed loop,
+// in the same run: speedup_over_scalar, the scalar reference's time over this
+// kernel's, and ratio_to_bare_cosines, this kernel's time over a bare loop of as
+// many of its cosines as one position evaluates (each the least of 30
+// alternating rounds).
 void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     const tarvel::ScopedSeriesKernel scoped(kernel);
     if (!scoped.active()) {
@@ -76,16 +80,13 @@ void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     }
     int i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(OneSun(i++));
-    double speedup = 0;
-    double toBare = 0;
-    for (int k = 0; k < 3; ++k) {
-        const double own = SunSecondsWith(kernel);
-        speedup += SunSecondsWith(tarvel::SeriesKernel::kScalar) / own;
-        toBare += own / tarvel::bench_support::BareCosineSeconds(kernel, CosinesPerSunPosition());
-    }
+    using tarvel::bench_support::LeastTimeRatio;
     state.counters["cosines"] = static_cast<double>(CosinesPerSunPosition());
-    state.counters["speedup_over_scalar"] = speedup / 3;
-    state.counters["ratio_to_bare_cosines"] = toBare / 3;
+    state.counters["speedup_over_scalar"] =
+        LeastTimeRatio(30, 20, SunWith(tarvel::SeriesKernel::kScalar), SunWith(kernel));
+    state.counters["ratio_to_bare_cosines"] =
+        LeastTimeRatio(30, 20, SunWith(kernel),
+                       tarvel::bench_support::BareCosines(kernel, CosinesPerSunPosition()));
 }
 BENCHMARK_CAPTURE(BM_SunPositionWith, scalar, tarvel::SeriesKernel::kScalar);
 BENCHMARK_CAPTURE(BM_SunPositionWith, sse2, tarvel::SeriesKernel::kSse2);
@@ -152,7 +153,8 @@ void BM_CalcSolarParameters(benchmark::State& state) {
 BENCHMARK(BM_CalcSolarParameters)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The mid-latitude day with one series kernel; speedup_over_scalar is the
-// scalar reference's time over this kernel's, measured after the timed loop.
+// scalar reference's time over this kernel's, each the least of 5 alternating
+// rounds after the timed loop.
 void BM_CalcSolarParametersWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     const tarvel::ScopedSeriesKernel scoped(kernel);
     if (!scoped.active()) {
@@ -161,14 +163,14 @@ void BM_CalcSolarParametersWith(benchmark::State& state, tarvel::SeriesKernel ke
     }
     const tarvel::SolarRequest rq = Day(0);
     for (auto _ : state) benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq));
-    const auto seconds = [&rq](tarvel::SeriesKernel k) {
-        const tarvel::ScopedSeriesKernel with(k);
-        return SecondsPerCall(
-            5, [&](int) { benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq)); });
+    const auto with = [&rq](tarvel::SeriesKernel k) {
+        return [&rq, k](int) {
+            const tarvel::ScopedSeriesKernel scopedK(k);
+            benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq));
+        };
     };
-    double speedup = 0;
-    for (int k = 0; k < 3; ++k) speedup += seconds(tarvel::SeriesKernel::kScalar) / seconds(kernel);
-    state.counters["speedup_over_scalar"] = speedup / 3;
+    state.counters["speedup_over_scalar"] = tarvel::bench_support::LeastTimeRatio(
+        5, 4, with(tarvel::SeriesKernel::kScalar), with(kernel));
 }
 BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, scalar, tarvel::SeriesKernel::kScalar)
     ->Unit(benchmark::kMillisecond);
