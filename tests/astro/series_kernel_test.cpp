@@ -45,11 +45,11 @@ std::vector<SeriesKernel> SupportedVectorKernels() {
     return kernels;
 }
 
-// f(jd) with a kernel made active for the call.
-template <typename Result>
-Result WithKernel(Result (*f)(double), double jd, SeriesKernel kernel) {
+// A field of a nutation at jd with a kernel made active for the call.
+template <auto both, auto field>
+double NutationWith(double jd, SeriesKernel kernel) {
     const ScopedSeriesKernel scoped(kernel);
-    return f(jd);
+    return both(jd).*field;
 }
 
 // a - b, reduced into [-period/2, period/2] when period > 0.
@@ -87,25 +87,13 @@ TEST(SeriesKernel, SeriesAgreeWithScalarReference) {
          kDegToRad, 0, 1e-11},
         {"R (AU)", [](double jd, SeriesKernel k) { return EarthRadiusVector(jd, k); }, 1, 0, 1e-11},
         {"1980 nutation in longitude (arcsec)",
-         [](double jd, SeriesKernel k) {
-             return WithKernel(Nutation1980Both, jd, k).longitudeArcsec;
-         },
-         1, 0, 1e-11},
+         NutationWith<Nutation1980Both, &Nutation1980::longitudeArcsec>, 1, 0, 1e-11},
         {"1980 nutation in obliquity (arcsec)",
-         [](double jd, SeriesKernel k) {
-             return WithKernel(Nutation1980Both, jd, k).obliquityArcsec;
-         },
-         1, 0, 1e-11},
+         NutationWith<Nutation1980Both, &Nutation1980::obliquityArcsec>, 1, 0, 1e-11},
         {"2000B nutation in longitude (arcsec)",
-         [](double jd, SeriesKernel k) {
-             return WithKernel(Nutation2000BBoth, jd, k).longitudeArcsec;
-         },
-         1, 0, 1e-11},
+         NutationWith<Nutation2000BBoth, &Nutation2000B::longitudeArcsec>, 1, 0, 1e-11},
         {"2000B nutation in obliquity (arcsec)",
-         [](double jd, SeriesKernel k) {
-             return WithKernel(Nutation2000BBoth, jd, k).obliquityArcsec;
-         },
-         1, 0, 1e-11},
+         NutationWith<Nutation2000BBoth, &Nutation2000B::obliquityArcsec>, 1, 0, 1e-11},
     };
     const int count = InstantCount(300);
     for (SeriesKernel kernel : SupportedVectorKernels()) {
