@@ -2,7 +2,8 @@
 // Besides the time per call, each benchmark reports the time per term; the
 // baseline benchmark sums the same number of plain cosines, so the ratio of
 // a series' time per term to the baseline's shows the overhead over the
-// cosines themselves on whatever machine it runs.
+// cosines themselves on whatever machine it runs. BM_EarthLBRWith compares the
+// series kernels (scalar reference, SSE2, AVX2, AVX-512) in one run.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "astro/earth_position.h"
+#include "astro/series_kernel.h"
+#include "series_bench_support.h"
 
 namespace {
 
@@ -62,6 +65,41 @@ void BM_EarthLBCombinedAndR(benchmark::State& state) {
     ReportPerTerm(state, CountTerms(kEarthL, 6) + CountTerms(kEarthB, 5) + CountTerms(kEarthR, 6));
 }
 BENCHMARK(BM_EarthLBCombinedAndR);
+
+// L, B and R with one kernel at one of the instants, as f(i).
+auto EarthLBR(tarvel::SeriesKernel kernel) {
+    return [kernel](int i) {
+        double jde = kInstants[i % kInstantCount];
+        benchmark::DoNotOptimize(jde);
+        benchmark::DoNotOptimize(tarvel::EarthHeliocentricLongitude(jde, kernel));
+        benchmark::DoNotOptimize(tarvel::EarthHeliocentricLatitude(jde, kernel));
+        benchmark::DoNotOptimize(tarvel::EarthRadiusVector(jde, kernel));
+    };
+}
+
+// L, B and R with one kernel. After the timed loop, in the same run:
+// speedup_over_scalar, the scalar reference's time over this kernel's, and
+// ratio_to_bare_cosines, this kernel's time over a bare loop of as many of its
+// cosines as the series have terms (each the least of 30 alternating rounds).
+void BM_EarthLBRWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
+    if (!tarvel::SeriesKernelSupported(kernel)) {
+        state.SkipWithError("the processor does not support this kernel");
+        return;
+    }
+    auto lbr = EarthLBR(kernel);
+    int i = 0;
+    for (auto _ : state) lbr(i++);
+    const std::size_t terms = tarvel::bench_support::EarthTermCount();
+    ReportPerTerm(state, terms);
+    state.counters["speedup_over_scalar"] =
+        tarvel::bench_support::LeastTimeRatio(30, 20, EarthLBR(tarvel::SeriesKernel::kScalar), lbr);
+    state.counters["ratio_to_bare_cosines"] = tarvel::bench_support::LeastTimeRatio(
+        30, 20, lbr, tarvel::bench_support::BareCosines(kernel, terms));
+}
+BENCHMARK_CAPTURE(BM_EarthLBRWith, scalar, tarvel::SeriesKernel::kScalar);
+BENCHMARK_CAPTURE(BM_EarthLBRWith, sse2, tarvel::SeriesKernel::kSse2);
+BENCHMARK_CAPTURE(BM_EarthLBRWith, avx2, tarvel::SeriesKernel::kAvx2);
+BENCHMARK_CAPTURE(BM_EarthLBRWith, avx512, tarvel::SeriesKernel::kAvx512);
 
 // One of the three functions alone.
 void BM_EarthOne(benchmark::State& state, double (*function)(double), std::size_t termsPerCall) {

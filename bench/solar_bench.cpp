@@ -1,27 +1,20 @@
 // Cost of one Sun position and of one full solar computation, with ratios that
 // survive a noisy shared machine: a Sun position against one full VSOP87D
-// evaluation (L, B and R), and the driver against the Sun evaluations it makes.
+// evaluation (L, B and R), and the driver against the Sun evaluations it makes;
+// and both with each series kernel against the scalar reference of the same run.
 
 #include <benchmark/benchmark.h>
-
-#include <chrono>
 
 #include "astro/apparent_sun.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"
+#include "astro/series_kernel.h"
 #include "astro/solar_computation.h"
+#include "series_bench_support.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Seconds per call of f, over n calls.
-template <typename F>
-double SecondsPerCall(int n, F f) {
-    const auto start = Clock::now();
-    for (int i = 0; i < n; ++i) f(i);
-    return std::chrono::duration<double>(Clock::now() - start).count() / n;
-}
+using tarvel::bench_support::SecondsPerCall;
 
 double FullVsopSeconds() {
     return SecondsPerCall(400, [](int i) {
@@ -56,6 +49,49 @@ void BM_CalcSunPosition(benchmark::State& state) {
     state.counters["ratio_to_full_vsop"] = ratio / 3;
 }
 BENCHMARK(BM_CalcSunPosition);
+
+// One Sun position with a kernel made active for the call, as f(i).
+auto SunWith(tarvel::SeriesKernel kernel) {
+    return [kernel](int i) {
+        const tarvel::ScopedSeriesKernel scoped(kernel);
+        benchmark::DoNotOptimize(OneSun(i));
+    };
+}
+
+// The sines and cosines of the series one Sun position evaluates: every term of
+// the Earth's series (L and B at JDE, R at JD), a sine and a cosine of every term
+// of the 1980 nutation, and of the 2000B nutation for each of the two sidereal
+// times (at JDE for the topocentric place, at JD for the reported time).
+std::size_t CosinesPerSunPosition() {
+    return tarvel::bench_support::EarthTermCount() + 2 * tarvel::kNutation1980TermCount +
+           2 * 2 * tarvel::kNutation2000BTermCount;
+}
+
+// One Sun position (SunPosition) with one series kernel. After the timed loop,
+// in the same run: speedup_over_scalar, the scalar reference's time over this
+// kernel's, and ratio_to_bare_cosines, this kernel's time over a bare loop of as
+// many of its cosines as one position evaluates (each the least of 30
+// alternating rounds).
+void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
+    if (!scoped.active()) {
+        state.SkipWithError("the processor does not support this kernel");
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(OneSun(i++));
+    using tarvel::bench_support::LeastTimeRatio;
+    state.counters["cosines"] = static_cast<double>(CosinesPerSunPosition());
+    state.counters["speedup_over_scalar"] =
+        LeastTimeRatio(30, 20, SunWith(tarvel::SeriesKernel::kScalar), SunWith(kernel));
+    state.counters["ratio_to_bare_cosines"] =
+        LeastTimeRatio(30, 20, SunWith(kernel),
+                       tarvel::bench_support::BareCosines(kernel, CosinesPerSunPosition()));
+}
+BENCHMARK_CAPTURE(BM_SunPositionWith, scalar, tarvel::SeriesKernel::kScalar);
+BENCHMARK_CAPTURE(BM_SunPositionWith, sse2, tarvel::SeriesKernel::kSse2);
+BENCHMARK_CAPTURE(BM_SunPositionWith, avx2, tarvel::SeriesKernel::kAvx2);
+BENCHMARK_CAPTURE(BM_SunPositionWith, avx512, tarvel::SeriesKernel::kAvx512);
 
 void BM_Nutation1980(benchmark::State& state) {
     double jde = 2460676.5;
@@ -115,5 +151,32 @@ void BM_CalcSolarParameters(benchmark::State& state) {
     state.counters["overhead_ratio"] = overhead / 3;
 }
 BENCHMARK(BM_CalcSolarParameters)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The mid-latitude day with one series kernel; speedup_over_scalar is the
+// scalar reference's time over this kernel's, each the least of 5 alternating
+// rounds after the timed loop.
+void BM_CalcSolarParametersWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
+    if (!scoped.active()) {
+        state.SkipWithError("the processor does not support this kernel");
+        return;
+    }
+    const tarvel::SolarRequest rq = Day(0);
+    for (auto _ : state) benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq));
+    const auto with = [&rq](tarvel::SeriesKernel k) {
+        return [&rq, k](int) {
+            const tarvel::ScopedSeriesKernel scopedK(k);
+            benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq));
+        };
+    };
+    state.counters["speedup_over_scalar"] = tarvel::bench_support::LeastTimeRatio(
+        5, 4, with(tarvel::SeriesKernel::kScalar), with(kernel));
+}
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, scalar, tarvel::SeriesKernel::kScalar)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx2, tarvel::SeriesKernel::kAvx2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx512, tarvel::SeriesKernel::kAvx512)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include "astro/nutation.h"
 
-#include <cmath>
-
 #include "astro/calendar.h"
+#include "astro/series_kernel.h"
 
 namespace tarvel {
 
@@ -188,12 +187,23 @@ Nutation1980 Nutation1980Both(double jde) {
         NormalizeDegrees(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0);
     const double om =
         NormalizeDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0);
+    constexpr int n = kNutation1980TermCount;
+    double arguments[n];
+    for (int i = 0; i < n; ++i) {
+        const Nutation1980Term& k = kNutation1980Terms[i];
+        arguments[i] = DegToRad(k.kD * d + k.kM * m + k.kMp * mp + k.kF * f + k.kOmega * om);
+    }
+    double sines[n];
+    double cosines[n];
+    const SeriesKernel kernel = ActiveSeriesKernel();
+    Sines(kernel, arguments, sines, n);
+    Cosines(kernel, arguments, cosines, n);
     double dpsi = 0.0;
     double deps = 0.0;
-    for (const Nutation1980Term& k : kNutation1980Terms) {
-        const double arg = DegToRad(k.kD * d + k.kM * m + k.kMp * mp + k.kF * f + k.kOmega * om);
-        dpsi += std::sin(arg) * (k.psiA + k.psiB * t) * 0.0001;
-        deps += std::cos(arg) * (k.epsC + k.epsD * t) * 0.0001;
+    for (int i = 0; i < n; ++i) {
+        const Nutation1980Term& k = kNutation1980Terms[i];
+        dpsi += sines[i] * (k.psiA + k.psiB * t) * 0.0001;
+        deps += cosines[i] * (k.epsC + k.epsD * t) * 0.0001;
     }
     return {dpsi, deps};
 }
@@ -225,12 +235,23 @@ Nutation2000B Nutation2000BBoth(double jd) {
     const double om = DegToRad((450160.398036 - 6962890.5431 * t + 7.4722 * t2 +
                                 0.007702 * t3 - 0.00005939 * t4) /
                                3600.0);
+    constexpr int n = kNutation2000BTermCount;
+    double arguments[n];
+    for (int i = 0; i < n; ++i) {
+        const Nutation2000BTerm& k = kNutation2000BTerms[i];
+        arguments[i] = k.l * l + k.lp * lp + k.F * f + k.D * d + k.Om * om;
+    }
+    double sines[n];
+    double cosines[n];
+    const SeriesKernel kernel = ActiveSeriesKernel();
+    Sines(kernel, arguments, sines, n);
+    Cosines(kernel, arguments, cosines, n);
     double dpsi = 0.0;
     double deps = 0.0;
-    for (const Nutation2000BTerm& k : kNutation2000BTerms) {
-        const double arg = k.l * l + k.lp * lp + k.F * f + k.D * d + k.Om * om;
-        const double s = std::sin(arg);
-        const double c = std::cos(arg);
+    for (int i = 0; i < n; ++i) {
+        const Nutation2000BTerm& k = kNutation2000BTerms[i];
+        const double s = sines[i];
+        const double c = cosines[i];
         dpsi += (k.psiSin + k.psiSinT * t) * s + k.psiCos * c;
         deps += (k.epsCos + k.epsCosT * t) * c + k.epsSin * s;
     }

@@ -6,6 +6,12 @@
 //           Julian Day for the sidereal time's 2000B nutation).
 // Returned: nutation in longitude and in obliquity in arcseconds; mean and
 //           true obliquity in degrees.
+// Notes:    the sines and cosines of all terms come from one call each of
+//           Sines and Cosines with ActiveSeriesKernel() (series_kernel.h):
+//           glibc's vector functions by default, std::sin and std::cos with
+//           TARVEL_SCALAR_SERIES=1. Either way the terms are summed in stored
+//           order with the same arithmetic; only the sines and cosines differ
+//           (in their last bits).
 // References: the 1980 IAU theory of nutation (J. M. Wahr, Geophys. J. R.
 //           Astron. Soc. 64, 705, 1981; P. K. Seidelmann, Celest. Mech. 27,
 //           79, 1982), terms of at least 0.0003" as in Meeus ch. 22, table

@@ -117,7 +117,8 @@ TEST(EarthPositionTable, LastTerms) {
     }
 }
 
-// Worked values, compared to all the digits given (half a unit of the last one).
+// Worked values, compared to all the digits given (half a unit of the last one),
+// with the scalar reference and every vector kernel the processor supports.
 TEST(EarthPosition, WorkedValues) {
     struct Case {
         double jde;
@@ -128,13 +129,17 @@ TEST(EarthPosition, WorkedValues) {
         {2448908.5, 19.9072972, -0.0002066459, 0.9976085202},   // 1992 October 13, 0h TD
         {2460676.5, 100.8185726, 0.0001760975, 0.9833531947},   // 2025 January 1, 0h TD
     };
-    for (const Case& c : cases) {
-        EXPECT_NEAR(EarthHeliocentricLongitude(c.jde), c.longitudeDeg, 5e-8)
-            << Describe("EarthHeliocentricLongitude", c.jde);
-        EXPECT_NEAR(EarthHeliocentricLatitude(c.jde), c.latitudeDeg, 5e-11)
-            << Describe("EarthHeliocentricLatitude", c.jde);
-        EXPECT_NEAR(EarthRadiusVector(c.jde), c.radiusAu, 5e-11)
-            << Describe("EarthRadiusVector", c.jde);
+    for (SeriesKernel kernel : kSeriesKernels) {
+        if (!SeriesKernelSupported(kernel)) continue;
+        SCOPED_TRACE(SeriesKernelName(kernel));
+        for (const Case& c : cases) {
+            EXPECT_NEAR(EarthHeliocentricLongitude(c.jde, kernel), c.longitudeDeg, 5e-8)
+                << Describe("EarthHeliocentricLongitude", c.jde);
+            EXPECT_NEAR(EarthHeliocentricLatitude(c.jde, kernel), c.latitudeDeg, 5e-11)
+                << Describe("EarthHeliocentricLatitude", c.jde);
+            EXPECT_NEAR(EarthRadiusVector(c.jde, kernel), c.radiusAu, 5e-11)
+                << Describe("EarthRadiusVector", c.jde);
+        }
     }
 }
 
