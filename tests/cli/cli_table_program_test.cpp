@@ -12,6 +12,7 @@
 
 #include "cli/cli_options.h"
 #include "run_program.h"
+#include "support/table_support.h"
 #include "table/table_run.h"
 #include "table/table_texts.h"
 
@@ -80,20 +81,7 @@ TEST(CliTableProgramTest, WindowTextIsTheEnginesRunTableText) {
     ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
     EXPECT_EQ(run.err, "");
 
-    TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 6;
-    p.startDay = 21;
-    p.startHour = 12;
-    p.startMinute = 0;
-    p.startSecond = 0;
-    p.zoneHours = 1.0f;
-    p.summerTime = true;
-    p.latitude = 41.9;
-    p.longitude = -12.5;
-    p.stepValue = 1;
-    p.stepUnit = TableStepUnit::Days;
-    p.pointCount = 3;
+    const TableParameters p = test_support::RomeSolsticeTable(3);
     TableOptions options;
     options.showEquationOfTime = true;
     options.showDeclination = true;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "support/table_support.h"
 #include "table/table_csv.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
@@ -425,21 +426,7 @@ TEST(CliTableTest, HelpListsTheEnginesColumnsZonesAndExitCodes) {
 
 // The parameters of a short table at Rome, as the engine takes them.
 TableParameters RomeParameters() {
-    TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 6;
-    p.startDay = 21;
-    p.startHour = 12;
-    p.startMinute = 0;
-    p.startSecond = 0;
-    p.zoneHours = 1.0f;
-    p.summerTime = true;
-    p.latitude = 41.9;
-    p.longitude = -12.5;
-    p.stepValue = 1;
-    p.stepUnit = TableStepUnit::Days;
-    p.pointCount = 3;
-    return p;
+    return test_support::RomeSolsticeTable(3);
 }
 
 TEST(CliTableTest, OutputIsTheEnginesTextForEachFormat) {

@@ -6,6 +6,7 @@
 
 #include "astro/solar_computation.h"
 #include "table/table_layout.h"
+#include "support/table_support.h"
 #include "table/table_parameters.h"
 
 namespace tarvel::table_test {
@@ -67,22 +68,7 @@ inline TableRow PlainRow(TableRowInstant instant = {2025, 12, 9, 12, 0, 0.0}) {
 // Milan from 2024-02-28 18:00 on the UTC+1 clock, 120 m, steps of 30 hours:
 // the tables' common fixture.
 inline TableParameters MilanParameters(int pointCount) {
-    TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 2;
-    p.startDay = 28;
-    p.startHour = 18;
-    p.startMinute = 0;
-    p.startSecond = 0;
-    p.zoneHours = 1;
-    p.summerTime = false;
-    p.latitude = 45.4642;
-    p.longitude = -9.19;
-    p.height = 120;
-    p.stepValue = 30;
-    p.stepUnit = TableStepUnit::Hours;
-    p.pointCount = pointCount;
-    return p;
+    return test_support::MilanTable(pointCount);
 }
 
 // Splits a text at CR LF; a last line without CR LF is kept as it is.
