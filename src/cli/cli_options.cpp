@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -50,20 +49,6 @@ std::optional<double> ParseWithHemisphere(std::string_view text, char positive, 
 
 }  // namespace
 
-std::optional<double> ParseDecimal(std::string_view text) {
-    std::cmatch groups;
-    if (!Matches(text, R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)", groups)) return std::nullopt;
-    // std::from_chars reads the same grammar without a leading "+" and does not
-    // depend on the locale.
-    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<float> ParseZoneHours(std::string_view text) {
     std::optional<double> hours = ParseDecimal(text);
     std::cmatch groups;
@@ -108,18 +93,6 @@ std::optional<ClockTime> ParseClockTime(std::string_view text) {
                          groups[3].matched ? *ParseDecimal(groups.str(3)) : 0.0};
     if (time.hour > 23 || time.minute > 59 || time.second >= 60.0) return std::nullopt;
     return time;
-}
-
-std::optional<int> ParseWholeNumber(std::string_view text) {
-    std::cmatch groups;
-    if (!Matches(text, R"(([+-]?)(\d+))", groups)) return std::nullopt;
-    // Saturates just past the range of int, then clamps.
-    constexpr long long kPastInt = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    long long value = 0;
-    for (const char digit : groups.str(2)) value = std::min(value * 10 + (digit - '0'), kPastInt);
-    if (groups[1] == "-") value = -value;
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
 }
 
 // The offset in force when summer time is not, otherwise that of the nearest

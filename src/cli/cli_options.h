@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "table/number_text.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
 
@@ -24,11 +25,6 @@ namespace tarvel {
 inline constexpr int kExitSuccess = 0;      // results printed; also after --help, --version
 inline constexpr int kExitOutputError = 1;  // the results could not be written
 inline constexpr int kExitUsage = 2;        // bad usage or input: nothing computed
-
-// A decimal number: an optional sign, digits with an optional decimal point
-// ("." whatever the locale) and an optional exponent; the whole text, nothing
-// before or after it; finite. nullopt for any other text.
-std::optional<double> ParseDecimal(std::string_view text);
 
 // A time zone in hours east of UTC, either a decimal ("5.75", "-3.5") or
 // sign, hours and minutes ("+05:45", "-03:30", "5:30"; minutes 00 to 59), from
@@ -91,10 +87,6 @@ LocalClock SystemLocalClock();
 // The standard offset of the computer's zone at an instant, in seconds east
 // of UTC, from its time-zone rules: summer time need not be one hour.
 long StandardOffsetSeconds(std::time_t instant);
-
-// "+5", "-12", "1000": an optional sign and digits, the whole text; a value
-// beyond the range of int is clamped to it. nullopt for any other text.
-std::optional<int> ParseWholeNumber(std::string_view text);
 
 // What the table subcommand writes.
 enum class CliTableFormat {

@@ -1,8 +1,6 @@
 #include "table/table_parameters.h"
 
 #include <cctype>
-#include <charconv>
-#include <climits>
 #include <cmath>
 #include <ctime>
 #include <limits>
@@ -153,14 +151,6 @@ TableValidation CheckLastRow(const TableParameters& p, const TableTexts& texts) 
         }
     }
     return {};
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 }  // namespace
@@ -357,102 +347,6 @@ TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& p,
         return v;
     }
     return CheckLastRow(p, texts);
-}
-
-bool ReadLeadingNumber(std::string_view text, double& value) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-    std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return false;
-    }
-    bool hugeExponent = true;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            hugeExponent = text[j] == '+';
-            ++j;
-        }
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) {
-                ++j;
-            }
-            i = j;
-        }
-    }
-    double magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, magnitude,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        // Too large (or too small) for a double: infinity fails every range
-        // check, and a value too small to represent is 0.
-        magnitude = hugeExponent ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc() || end != text.data() + i) {
-        return false;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
-
-bool ReadIntegerText(std::string_view text, int& value) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-    }
-    if (i == start) {
-        return false;
-    }
-    std::size_t rest = i;
-    while (rest < text.size() && IsBlank(text[rest])) {
-        ++rest;
-    }
-    if (rest != text.size()) {
-        return false;
-    }
-    long long magnitude = 0;
-    for (std::size_t k = start; k < i; ++k) {
-        magnitude = magnitude * 10 + (text[k] - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1) {
-            magnitude = static_cast<long long>(INT_MAX) + 1;
-        }
-    }
-    const long long signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > INT_MAX) {
-        value = INT_MAX;
-    } else if (signedValue < INT_MIN) {
-        value = INT_MIN;
-    } else {
-        value = static_cast<int>(signedValue);
-    }
-    return true;
 }
 
 }  // namespace tarvel

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "astro/observer.h"
+#include "table/number_text.h"
 #include "table/table_texts.h"
 
 namespace tarvel {
@@ -180,10 +181,9 @@ struct TableFormTexts {
 // of points must be an integer ("Immettere un valore integer.") in 1 ... 1000;
 // the step must be a number in 0.01 ... 60. Then the checks of
 // ValidateTableParameters that the form does not make (start instant, zone).
-// A number is read from the start of its text: blanks, an optional sign,
-// digits with an optional "." and fraction, an optional exponent; whatever
-// follows is ignored (as in the main window). The number of points must be a
-// whole integer text (blanks around it allowed).
+// A number is read from the start of its text (ReadLeadingNumber: "." or ","
+// as the separator, whatever follows is ignored, as in the main window). The
+// number of points must be a whole integer text (ReadIntegerText).
 TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& parameters,
                               const TableTexts& texts = TableTexts());
 
@@ -191,13 +191,5 @@ TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& param
 // Seconds. The message to show when the step field loses the focus is string
 // 147 (table_string::kFractionalStep).
 bool IsFractionalStepRefused(double stepValue, TableStepUnit unit);
-
-// The number at the start of text (see ReadTableForm); false when the text does
-// not begin with one. Locale-independent: the decimal point is always ".".
-bool ReadLeadingNumber(std::string_view text, double& value);
-
-// A whole integer text, blanks around it allowed; false otherwise. A value
-// beyond the range of int is clamped to it (it then fails the range check).
-bool ReadIntegerText(std::string_view text, int& value);
 
 }  // namespace tarvel

@@ -392,8 +392,8 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber_data() {
     QTest::addColumn<double>("latitude");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("message");
-    QTest::newRow("comma ends the number") << "45,5" << 45.0 << "45"
-                                           << "";
+    QTest::newRow("decimal comma") << "45,5" << 45.5 << "45.5"
+                                   << "";
     QTest::newRow("point") << "45.5" << 45.5 << "45.5"
                            << "";
     QTest::newRow("leading blanks, trailing letters") << "  -12.25abc" << -12.25 << "-12.25"
@@ -404,8 +404,12 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber_data() {
                            << "Immettere un numero.";
     QTest::newRow("letter first") << "a45" << 45.0 << "45"
                                   << "Immettere un numero.";
-    QTest::newRow("comma first") << ",5" << 45.0 << "45"
-                                 << "Immettere un numero.";
+    QTest::newRow("comma first") << ",5" << 0.5 << "0.5"
+                                 << "";
+    QTest::newRow("two separators") << "1,234.5" << 45.0 << "45"
+                                    << "Immettere un numero.";
+    QTest::newRow("two points") << "45.5.1" << 45.0 << "45"
+                                << "Immettere un numero.";
 }
 
 void MainWindowTest::siteFieldReadsTheLeadingNumber() {
