@@ -8,6 +8,7 @@ packages=(
   libc6-dev  # glibc's vector maths (libmvec) for the series
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libgeonames-dev libhowardhinnant-date-dev tzdata  # places and time-zone rules
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev fonts-dejavu-core locales
   desktop-file-utils appstream dpkg-dev

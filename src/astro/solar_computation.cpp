@@ -102,7 +102,7 @@ class Driver {
     // The Sun at a clock reading of the requested date (summer hour removed).
     void Evaluate(int hour, int minute, double second) {
         sun_ = SunPosition(request_.year, request_.month, request_.day, hour - summerHour_, minute,
-                           second, zoneWhole_, zoneRest_, request_.latitude, request_.longitude,
+                           second - request_.zoneSeconds, zoneWhole_, zoneRest_, request_.latitude, request_.longitude,
                            request_.deltaT, request_.deltaTGiven);
         ++evaluations_;
     }
@@ -248,7 +248,7 @@ double Driver::ClockJulianDay(double t) const {
     const int m = static_cast<int>(std::trunc((t - h) * 60.0));
     const double sec = ((t - h) - m / 60.0) * 3600.0;
     return ClockReadingToJulianDay(request_.year, request_.month, request_.day, h - summerHour_, m,
-                                   sec, zoneWhole_, zoneRest_);
+                                   sec - request_.zoneSeconds, zoneWhole_, zoneRest_);
 }
 
 double Driver::SearchAltitude(const SunState& sun, double t) const {
@@ -262,7 +262,7 @@ double Driver::SearchAltitude(const SunState& sun, double t) const {
 }
 
 double Driver::TransitHourAngle(const SunState& sun, double t) const {
-    double theta = request_.zoneHours + sun.siderealTime - longitudeDifferenceHours_;
+    double theta = request_.zoneHours + request_.zoneSeconds / 3600.0 + sun.siderealTime - longitudeDifferenceHours_;
     if (theta > 24.0) theta -= 24.0;
     if (theta < 0.0) theta += 24.0;
     const double elapsedHours = (ClockJulianDay(t) - sun.julianDay) * 24.0;
@@ -398,7 +398,7 @@ void Driver::Transit(SolarResult& r) {
     while (count < 50 && std::fabs(delta) > kTransitTolerance) {
         t = Wrap24(t);
         SunAtClockTimeNoCarry(t);
-        double theta = request_.zoneHours + sun_.siderealTime - longitudeDifferenceHours_;
+        double theta = request_.zoneHours + request_.zoneSeconds / 3600.0 + sun_.siderealTime - longitudeDifferenceHours_;
         if (theta > 24.0) theta -= 24.0;
         if (theta < 0.0) theta += 24.0;
         delta = sun_.rightAscension - theta;
@@ -646,7 +646,7 @@ SolarResult Driver::Run() {
     if (c0 < 0.0) c0 += 24.0;
 
     // 2. Longitude difference from the zone meridian; mean local time.
-    const double l = request_.zoneMinutes * 15 / 60 + request_.longitude;
+    const double l = request_.zoneMinutes * 15 / 60 + request_.zoneSeconds / 240.0 + request_.longitude;
     longitudeDifferenceHours_ = l / 15.0;
     r.meanLocalTime = c0 - longitudeDifferenceHours_;
 
@@ -660,7 +660,7 @@ SolarResult Driver::Run() {
     const double dec0 = first.declination;
 
     // 4. Local sidereal time, not reduced.
-    r.lmst = request_.zoneHours + r.gmst - longitudeDifferenceHours_;
+    r.lmst = request_.zoneHours + request_.zoneSeconds / 3600.0 + r.gmst - longitudeDifferenceHours_;
 
     // 5. Refraction at the instant.
     r.altitude = first.altitude;

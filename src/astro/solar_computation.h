@@ -32,6 +32,10 @@ struct SolarRequest : ObserverSettings {
     double second = 0;      // fractional allowed
     float zoneHours = 0;    // 5.75, -3.5 ...
     float zoneMinutes = 0;  // always zoneHours * 60: set both with SetZone
+    // Seconds of the offset beyond its whole minutes, with the offset's sign:
+    // the local mean times of old zone rules (Dublin kept -0:25:21 until
+    // 1916). 0 for the zones of the list; set with SetZoneOffsetSeconds.
+    double zoneSeconds = 0;
     bool summerTime = false;
     double deltaT = 0;         // seconds, used only when deltaTGiven
     bool deltaTGiven = false;  // false: every evaluation uses the model
@@ -40,6 +44,17 @@ struct SolarRequest : ObserverSettings {
     void SetZone(float hours) {
         zoneHours = hours;
         zoneMinutes = hours * 60;
+        zoneSeconds = 0;
+    }
+
+    // Any offset east of UTC in whole seconds, as the time-zone rules give it:
+    // the whole minutes in zoneMinutes (exactly) and zoneHours, the rest in
+    // zoneSeconds.
+    void SetZoneOffsetSeconds(long seconds) {
+        const long minutes = seconds / 60;  // towards zero: the rest has the offset's sign
+        zoneHours = static_cast<float>(minutes / 60.0);
+        zoneMinutes = static_cast<float>(minutes);
+        zoneSeconds = static_cast<double>(seconds - 60 * minutes);
     }
 };
 

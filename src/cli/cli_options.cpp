@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "places/tz_zone_rules.h"
 #include "table/table_parameters.h"
 #include "table/table_texts.h"
 
@@ -274,7 +276,9 @@ constexpr char kUsage[] =
                   [--lat DEG] [--lon DEG] [--height M] [--delta-t SEC]
                   [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                   [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
+                  [--place NAME] [--tz AREA/CITY]
        tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
+       tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
        tarvel-cli --help | --version
 )";
 
@@ -283,6 +287,7 @@ constexpr char kTableUsage[] =
                         [--lat DEG] [--lon DEG] [--height M]
                         [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                         [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG]
+                        [--place NAME] [--tz AREA/CITY]
                         [--step N] [--unit years|months|days|hours|minutes|seconds] [--points N]
                         [--columns LIST|all] [--decimal-angles] [--decimal-hours]
                         [--format window|file|clipboard|csv] [--output FILE]
@@ -342,6 +347,9 @@ class CommandLine {
     CLI::Option* AddNamed(CLI::App& app, OptionText text, T& target, const Names<T>& names);
 
     SolarRequest Request(const LocalClock& clock) const;
+    // --place and --tz: the site and the clock's rules into command; with
+    // `resolve`, the request's clock reading resolved on the rules' clock.
+    void ApplyPlaceAndZone(CliCommand& command, bool resolve) const;
     CliCommand TableCommand(const LocalClock& clock) const;
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
@@ -354,6 +362,7 @@ class CommandLine {
 
     CLI::App app_{Wrapped(kDescription, 80), kProgram};
     CLI::App* table_ = nullptr;
+    CLI::App* places_ = nullptr;
     std::map<const CLI::Option*, std::string> accepts_;  // of each option with a value
     std::string lastArgument_;
 
@@ -365,6 +374,9 @@ class CommandLine {
     std::optional<double> deltaT_;
     bool summer_ = false;
     bool noSummer_ = false;
+    std::optional<std::string> timeZone_;  // --tz
+    std::optional<Place> place_;           // --place
+    std::string placesQuery_;              // the places subcommand's query
     bool json_ = false;
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
 };
@@ -437,6 +449,20 @@ CommandLine::CommandLine() {
     AddInstantAndSite(*table_, true);
     AddTableOptions();
     AddHelp(*table_);
+
+    places_ = app_.add_subcommand(
+        "places", Wrapped("Lists the cities whose name (or a word of it) begins with QUERY, letter "
+                          "case and accents ignored, most populous first: name, region, country, "
+                          "latitude (positive north), longitude (positive WEST, as --lon takes "
+                          "it), time zone and population. \"Rome, Italy\" narrows the list by "
+                          "region or country.",
+                          80));
+    places_->formatter(std::make_shared<HelpLayout>(
+        "Usage: tarvel-cli places QUERY\n       tarvel-cli places --help\n"));
+    places_->add_option("QUERY", placesQuery_, "the beginning of a city's name")->required();
+    places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
+                    ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
+    AddHelp(*places_);
 }
 
 void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
@@ -481,7 +507,35 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
                              "summer-time rule at the given date and time when the zone is this "
                              "computer's own, otherwise no summer time)"));
 
+    AddRead(
+        app,
+        {"--tz", "AREA/CITY",
+         "a time-zone name of the system's tz database, such as Europe/Rome or "
+         "America/Sao_Paulo",
+         "the date and time are read on that zone's clock, its offset and summer time as its "
+         "rules give them for the date"},
+        timeZone_, [](std::string_view name) -> std::optional<std::string> {
+            if (!FindZoneRules(name)) return std::nullopt;
+            return std::string(name);
+        });
+
     app.option_defaults()->group(forTable ? rowAndObserver : "Observer");
+    AddRead(
+        app,
+        {"--place", "NAME",
+         "the name of a city of at least 15,000 inhabitants, optionally narrowed by its region "
+         "or country (\"Rome, Italy\", \"Rome, Georgia\"); the most populous match",
+         "sets the latitude and longitude, and the place's time zone unless --tz is given "
+         "(the height stays --height)"},
+        place_, [](std::string_view name) -> std::optional<Place> {
+            const std::vector<Place> found = FindPlaces(name, 1);
+            if (!found.empty()) return found.front();
+            const std::vector<std::string> close = ClosePlaceNames(name);
+            throw Refusal("--place '" + std::string(name) + "': no such place" +
+                          (close.empty() ? std::string(" in the list of cities")
+                                         : "; close names: " + Joined(close, "; ", "; ")));
+        });
+
     AddRead(app,
             {"--lat", "DEG", "a latitude in degrees from -90 to 90, negative south (or 33.9S, 45N)",
              "", Number(given_.latitude)},
@@ -688,6 +742,67 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     return request;
 }
 
+void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
+    if (!place_ && !timeZone_) return;
+    const auto given = [this](const char* name) {
+        const CLI::App* owner = table_->parsed() ? table_ : &app_;
+        return owner->get_option(name)->count() > 0;
+    };
+    const char* option = place_ ? "--place" : "--tz";
+    for (const char* other : {"--lat", "--lon", "--zone", "--summer", "--no-summer"}) {
+        const bool site = other == std::string_view("--lat") || other == std::string_view("--lon");
+        if (given(other) && (place_ || !site)) {
+            throw Refusal(std::string(option) + " and " + other +
+                          " exclude each other: " + option +
+                          (place_ ? " gives the site and its zone's clock"
+                                  : " gives the zone's clock, its offset and summer time"));
+        }
+    }
+    command.place = place_;
+    command.zoneRules = FindZoneRules(timeZone_ ? *timeZone_ : place_->timeZone);
+    if (!command.zoneRules) {
+        throw Refusal("--place '" + place_->Label() + "': its time zone " + place_->timeZone +
+                      " is not in this computer's tz database");
+    }
+    SolarRequest& request = command.request;
+    if (place_) {
+        request.latitude = place_->latitude;
+        request.longitude = place_->LongitudeWest();
+    }
+    if (!resolve) return;
+    TableRowInstant reading{request.year, request.month, request.day,
+                            request.hour, request.minute, request.second};
+    if (!date_ || !time_) {
+        // The present on the zone's clock; a given date or time replaces its part.
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const auto seconds = std::chrono::floor<std::chrono::seconds>(now);
+        const TableRowInstant present = command.zoneRules->ReadingAt(
+            seconds.count(), std::chrono::duration<double>(now - seconds).count());
+        if (!date_) {
+            reading.year = present.year;
+            reading.month = present.month;
+            reading.day = present.day;
+        }
+        if (!time_) {
+            reading.hour = present.hour;
+            reading.minute = present.minute;
+            reading.second = present.second;
+        }
+    }
+    command.reading = command.zoneRules->Resolve(reading);
+    const TableRowInstant& clock = command.reading.reading;
+    request.year = clock.year;
+    request.month = clock.month;
+    request.day = clock.day;
+    request.hour = clock.hour;
+    request.minute = clock.minute;
+    request.second = clock.second;
+    const ZoneState& state = command.reading.state;
+    // The computation takes summer time as one hour on top of the zone.
+    request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
+    request.summerTime = state.summerTime;
+}
+
 CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     if (!app_.get_options([](const CLI::Option* option) { return option->count() > 0; }).empty()) {
         throw Refusal(
@@ -708,9 +823,14 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     p.zoneHours = q.zoneHours;
     p.summerTime = q.summerTime;
     static_cast<ObserverSettings&>(p) = q;
+    command.request = q;
+    ApplyPlaceAndZone(command, false);
+    p.latitude = command.request.latitude;
+    p.longitude = command.request.longitude;
+    p.zoneRules = command.zoneRules;
 
     // A given zone was checked when read: this one is the computer's own.
-    if (!IsTableZone(p.zoneHours)) {
+    if (!p.zoneRules && !IsTableZone(p.zoneHours)) {
         throw Refusal("this computer's standard zone (" + Number(p.zoneHours) +
                       " hours east of UTC) is not a zone of the table: give --zone with " +
                       TableZonesAccepted());
@@ -729,8 +849,8 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
 void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
     const CLI::App* owner = &app_;
     for (const std::string& arg : args) {
-        if (arg == "table" && owner == &app_) {
-            owner = table_;
+        if ((arg == "table" || arg == "places") && owner == &app_) {
+            owner = arg == "table" ? table_ : places_;
             continue;
         }
         if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
@@ -752,9 +872,21 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
         app_.parse(reversed);
         if (table_->parsed()) return TableCommand(clock);
         CliCommand command;
+        if (places_->parsed()) {
+            if (FindPlaces(placesQuery_, 1).empty()) {
+                const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
+                throw Refusal("no place matches '" + placesQuery_ + "'" +
+                              (close.empty() ? std::string()
+                                             : "; close names: " + Joined(close, "; ", "; ")));
+            }
+            command.action = CliAction::kPlaces;
+            command.text = placesQuery_;
+            return command;
+        }
         command.action = CliAction::kCompute;
         command.request = Request(clock);
         command.json = json_;
+        ApplyPlaceAndZone(command, true);
         return command;
     } catch (const CLI::ParseError& error) {
         // CLI11 writes the help or the version (exit code 0), or FailureLine's

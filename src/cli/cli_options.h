@@ -9,13 +9,16 @@
 
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "places/place_search.h"
 #include "table/number_text.h"
+#include "table/zone_rules.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
 
@@ -108,6 +111,7 @@ struct CliTableRequest {
 enum class CliAction {
     kCompute,  // compute `request` and print it (as JSON when `json`)
     kTable,    // compute the table of `table` and write it
+    kPlaces,   // print the places found for `text` (see FindPlaces)
     kPrint,    // print `text` on standard output and exit with kExitSuccess
     kFail,     // print `text` (one line) on standard error and exit with kExitUsage
 };
@@ -119,6 +123,11 @@ struct CliCommand {
     SolarRequest request;
     bool json = false;
     CliTableRequest table;
+    // --place and --tz: the place chosen, and the zone rules whose clock the
+    // date and time are read on (none: the documented zone and summer flag).
+    std::optional<Place> place;
+    std::shared_ptr<const ZoneRules> zoneRules;
+    ResolvedReading reading;  // with zoneRules: how the clock reading occurs
 };
 
 // Reads the arguments that follow the program name with CLI11: the table

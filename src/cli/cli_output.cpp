@@ -1,5 +1,8 @@
 #include "cli/cli_output.h"
 
+#include "format/printf_text.h"
+#include "places/tz_zone_rules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -152,6 +155,78 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     q["deltaT"] = Number(request.deltaT);
     q["deltaTGiven"] = request.deltaTGiven;
     return json;
+}
+
+namespace {
+
+std::string ClockText(const TableRowInstant& r) {
+    return PrintfText("%04d-%02d-%02d %02d:%02d:%02d", r.year, r.month, r.day, r.hour, r.minute,
+                      static_cast<int>(r.second));
+}
+
+const char* ReadingKindName(ClockReadingKind kind) {
+    switch (kind) {
+        case ClockReadingKind::Skipped:
+            return "skipped";
+        case ClockReadingKind::Repeated:
+            return "repeated";
+        default:
+            return "unique";
+    }
+}
+
+}  // namespace
+
+std::string PlaceAndZoneReport(const std::optional<Place>& place,
+                               const std::shared_ptr<const ZoneRules>& rules,
+                               const ResolvedReading& reading) {
+    if (!rules) return {};
+    std::string text;
+    if (place) {
+        text += "Place: " + place->Label() + PrintfText(" (%.4f, %.4f)", place->latitude,
+                                                         place->LongitudeWest()) + "\n";
+    }
+    const ZoneState& state = reading.state;
+    text += "Time zone: " + rules->Name() + ", " + UtcOffsetText(state.offsetSeconds) +
+            (state.summerTime ? " (summer time)" : "") + "\n";
+    if (reading.kind == ClockReadingKind::Skipped) {
+        text += "The time asked for does not exist on this date (the clocks were put forward): "
+                "computed for " + ClockText(reading.reading) + ", just after the change.\n";
+    } else if (reading.kind == ClockReadingKind::Repeated) {
+        text += "The time asked for occurs twice on this date (the clocks were put back): "
+                "computed for its first occurrence, " + UtcOffsetText(state.offsetSeconds) +
+                ".\n";
+    }
+    return text + "\n";
+}
+
+void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place>& place,
+                         const std::shared_ptr<const ZoneRules>& rules,
+                         const ResolvedReading& reading) {
+    if (!rules) return;
+    if (place) {
+        json["place"] = {{"name", place->name},
+                         {"region", place->region},
+                         {"country", place->country},
+                         {"latitude", place->latitude},
+                         {"longitude", place->LongitudeWest()},
+                         {"timeZone", place->timeZone}};
+    }
+    json["zone"] = {{"name", rules->Name()},
+                    {"offsetSeconds", reading.state.offsetSeconds},
+                    {"summerTime", reading.state.summerTime},
+                    {"abbreviation", reading.state.abbreviation},
+                    {"clockReading", ReadingKindName(reading.kind)}};
+}
+
+std::string PlacesReport(const std::vector<Place>& places) {
+    std::string text;
+    for (const Place& place : places) {
+        text += PrintfText("%-50s %9.4f %10.4f  %-30s %ld\n", place.Label().c_str(),
+                           place.latitude, place.LongitudeWest(), place.timeZone.c_str(),
+                           place.population);
+    }
+    return text;
 }
 
 }  // namespace tarvel

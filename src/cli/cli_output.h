@@ -2,7 +2,9 @@
 // under its captions, or every value as JSON.
 #pragma once
 
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +12,8 @@
 
 #include "astro/solar_computation.h"
 #include "format/result_texts.h"
+#include "places/place_search.h"
+#include "table/zone_rules.h"
 
 namespace tarvel {
 
@@ -39,5 +43,23 @@ std::string ResultReport(const std::vector<ResultText>& texts);
 // field under its own name (numbers, and true or false for summerTime and
 // deltaTGiven).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result);
+
+// With --place or --tz: the lines printed before the report, naming the place,
+// the zone with the offset and summer flag used, and a clock reading that does
+// not occur or occurs twice on the zone's clock, with the instant computed.
+// Empty without a zone's rules.
+std::string PlaceAndZoneReport(const std::optional<Place>& place,
+                               const std::shared_ptr<const ZoneRules>& rules,
+                               const ResolvedReading& reading);
+
+// The same as JSON members "place" and "zone" added to json (nothing without
+// a zone's rules).
+void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place>& place,
+                         const std::shared_ptr<const ZoneRules>& rules,
+                         const ResolvedReading& reading);
+
+// The places subcommand's lines: one per place found for query, "name, region,
+// country  latitude  longitude-west  zone  population", most populous first.
+std::string PlacesReport(const std::vector<Place>& places);
 
 }  // namespace tarvel

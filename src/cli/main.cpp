@@ -58,14 +58,23 @@ int main(int argc, char** argv) {
             return WriteAll(stdout, command.text) ? kExitSuccess : kExitOutputError;
         case CliAction::kTable:
             return WriteTable(command.table);
+        case CliAction::kPlaces:
+            return WriteAll(stdout, PlacesReport(FindPlaces(command.text))) ? kExitSuccess
+                                                                            : kExitOutputError;
         case CliAction::kCompute:
             break;
     }
 
     const SolarResult result = CalcSolarParameters(command.request);
-    const std::string output = command.json
-                                   ? ResultJson(command.request, result).dump(2) + "\n"
-                                   : ResultReport(MainWindowResultTexts(command.request, result));
+    std::string output;
+    if (command.json) {
+        nlohmann::ordered_json json = ResultJson(command.request, result);
+        AddPlaceAndZoneJson(json, command.place, command.zoneRules, command.reading);
+        output = json.dump(2) + "\n";
+    } else {
+        output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
+                 ResultReport(MainWindowResultTexts(command.request, result));
+    }
     if (!WriteAll(stdout, output)) {
         WriteAll(stderr, "tarvel-cli: the results could not be written to standard output\n");
         return kExitOutputError;

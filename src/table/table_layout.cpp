@@ -8,6 +8,7 @@
 #include "astro/calendar.h"
 #include "format/printf_text.h"
 #include "format/sexagesimal.h"
+#include "table/zone_rules.h"
 #include "table/table_columns.h"
 #include "table/text_cells.h"
 
@@ -73,7 +74,10 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     const std::string& separator = locale_.decimalSeparator;
     const std::string& latitudeSide = texts_.Get(p.latitude >= 0.0 ? s::kNorth : s::kSouth);
     const std::string& longitudeSide = texts_.Get(p.longitude >= 0.0 ? s::kWest : s::kEast);
-    const std::string& summer = texts_.Get(p.summerTime ? s::kYes : s::kNo);
+    // Under zone rules: the summer flag of the first row.
+    const bool summerTime =
+        p.zoneRules ? p.zoneRules->Resolve(StartInstant(p)).state.summerTime : p.summerTime;
+    const std::string& summer = texts_.Get(summerTime ? s::kYes : s::kNo);
     const double zone = p.zoneHours;
 
     std::string text;
@@ -87,7 +91,9 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
         text += texts_.Get(s::kHeight) + " = \t" +
                 LocalizeDecimalPoint(PrintfText("%7.1f", p.height), separator) + "\tm" + kLineEnd;
         text += texts_.Get(s::kZone) + " = \t" +
-                LocalizeDecimalPoint(PrintfText("%+.2f", zone), separator) + kLineEnd;
+                (p.zoneRules ? p.zoneRules->Name()
+                             : LocalizeDecimalPoint(PrintfText("%+.2f", zone), separator)) +
+                kLineEnd;
         text += texts_.Get(s::kSummerTime) + " = \t" + summer + kLineEnd;
         text += kLineEnd;
         return text;
@@ -116,6 +122,9 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
         zoneText =
             PrintfText(zone < 0.0 ? "-%02d:%02d:%02.0lf" : "+%02d:%02d:%02.0lf",
                        Magnitude(parts.whole), Magnitude(parts.minutes), std::fabs(parts.seconds));
+    }
+    if (p.zoneRules) {
+        zoneText = p.zoneRules->Name();  // each row takes the offset its rules give
     }
     text += texts_.Get(s::kZone) + " = " + LocalizeDecimalPoint(zoneText, separator) + kLineEnd;
     text += texts_.Get(s::kSummerTime) + " = " + summer + kLineEnd;

@@ -126,6 +126,9 @@ TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& te
             TableField::StartInstant,
             FillMessage(texts.startInstantMessage, "1900-01-01 00:00:00", "3000-01-01 00:00:00"));
     }
+    if (p.zoneRules) {
+        return {};  // the rules' offsets, whatever they are
+    }
     for (const float offset : kTableZoneOffsets) {
         if (p.zoneHours == offset) {
             return {};

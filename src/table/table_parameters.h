@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 #include "table/table_texts.h"
 
 namespace tarvel {
+
+class ZoneRules;
 
 // Unit of one step, in the order of the form's unit list.
 enum class TableStepUnit : int {
@@ -52,6 +55,12 @@ struct TableParameters : ObserverSettings {
     double startSecond = 0;
     float zoneHours = 0;  // one of the 40 offsets of kTableZoneOffsets
     bool summerTime = false;
+    // A place's time-zone rules, or none (the documented manual zone). With
+    // rules, the start is a reading of their clock, each row takes the offset
+    // and summer flag in force at its own instant, zoneHours and summerTime
+    // are not used, and steps in hours, minutes and seconds follow real time
+    // while steps in days, months and years keep the clock reading.
+    std::shared_ptr<const ZoneRules> zoneRules;
     // Stepping.
     double stepValue = 1;  // 0.01 ... 60
     TableStepUnit stepUnit = TableStepUnit::Hours;
@@ -89,6 +98,13 @@ struct TableRowInstant {
     int hour = 0;
     int minute = 0;
     double second = 0;
+    // Under a place's zone rules only: the offset east of UTC in force at this
+    // instant (summer time included), whether summer time is, and whether the
+    // row's reading stands for another one that does not occur (the first
+    // reading after a spring change).
+    long zoneOffsetSeconds = 0;
+    bool zoneSummerTime = false;
+    bool shiftedFromGap = false;
 
     friend bool operator==(const TableRowInstant&, const TableRowInstant&) = default;
 };

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
+
+#include "table/zone_rules.h"
 
 namespace tarvel {
 
@@ -60,10 +64,75 @@ struct RowWork {
 
 }  // namespace
 
+namespace {
+
+bool FollowsRealTime(TableStepUnit unit) {
+    return unit == TableStepUnit::Hours || unit == TableStepUnit::Minutes ||
+           unit == TableStepUnit::Seconds;
+}
+
+double StepSeconds(double stepValue, TableStepUnit unit) {
+    switch (unit) {
+        case TableStepUnit::Hours:
+            return stepValue * 3600.0;
+        case TableStepUnit::Minutes:
+            return stepValue * 60.0;
+        default:
+            return stepValue;
+    }
+}
+
+// A row on the clock of zone rules: the reading of the resolved instant, with
+// the state in force then.
+TableRowInstant ZonedRow(const ResolvedReading& resolved) {
+    TableRowInstant row = resolved.reading;
+    row.zoneOffsetSeconds = resolved.state.offsetSeconds;
+    row.zoneSummerTime = resolved.state.summerTime;
+    row.shiftedFromGap = resolved.kind == ClockReadingKind::Skipped;
+    return row;
+}
+
+// The rows under zone rules: steps of real time from the start's instant, or
+// steps of the clock reading resolved one by one.
+std::vector<TableRowInstant> ZonedRowInstants(const TableParameters& p) {
+    const ZoneRules& rules = *p.zoneRules;
+    std::vector<TableRowInstant> instants;
+    instants.reserve(static_cast<std::size_t>(p.pointCount));
+    const ResolvedReading start = rules.Resolve(StartInstant(p));
+    if (!FollowsRealTime(p.stepUnit)) {
+        TableRowInstant reading = StartInstant(p);
+        for (int i = 0; i < p.pointCount; ++i) {
+            instants.push_back(ZonedRow(i == 0 ? start : rules.Resolve(reading)));
+            AdvanceRowInstant(reading, p.stepValue, p.stepUnit);
+        }
+        return instants;
+    }
+    instants.push_back(ZonedRow(start));
+    const double fraction = start.reading.second - std::floor(start.reading.second);
+    const double step = StepSeconds(p.stepValue, p.stepUnit);
+    for (int i = 1; i < p.pointCount; ++i) {
+        // From the start each time, so that fractional steps do not drift.
+        const double elapsed = fraction + step * i;
+        const double whole = std::floor(elapsed);
+        const std::int64_t instant = start.utcSeconds + static_cast<std::int64_t>(whole);
+        ResolvedReading resolved;
+        resolved.utcSeconds = instant;
+        resolved.reading = rules.ReadingAt(instant, elapsed - whole);
+        resolved.state = rules.StateAt(instant);
+        instants.push_back(ZonedRow(resolved));
+    }
+    return instants;
+}
+
+}  // namespace
+
 std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
     std::vector<TableRowInstant> instants;
     if (p.pointCount <= 0) {
         return instants;
+    }
+    if (p.zoneRules) {
+        return ZonedRowInstants(p);
     }
     instants.reserve(static_cast<std::size_t>(p.pointCount));
     TableRowInstant instant = StartInstant(p);
@@ -85,6 +154,12 @@ SolarRequest TableRowRequest(const TableParameters& p, const TableRowInstant& t)
     request.SetZone(p.zoneHours);
     static_cast<ObserverSettings&>(request) = p;
     request.summerTime = p.summerTime;
+    if (p.zoneRules) {
+        // The clock's offset in force, with its summer hour apart when summer
+        // time is (the computation takes summer time as one hour).
+        request.SetZoneOffsetSeconds(t.zoneOffsetSeconds - (t.zoneSummerTime ? 3600 : 0));
+        request.summerTime = t.zoneSummerTime;
+    }
     request.deltaT = 0;
     request.deltaTGiven = false;
     return request;

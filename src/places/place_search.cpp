@@ -1,0 +1,123 @@
+#include "places/place_search.h"
+
+#include <geonames/geonames.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace tarvel {
+
+namespace {
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// Lower case without accents, for comparing names: the database's own folding
+// (g_str_to_ascii) then ASCII lower case.
+std::string Folded(const std::string& text) {
+    gchar* ascii = g_str_to_ascii(text.c_str(), "C");
+    std::string folded(ascii != nullptr ? ascii : "");
+    g_free(ascii);
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return folded;
+}
+
+bool BeginsAWord(const std::string& text, const std::string& prefix) {
+    if (prefix.empty()) return true;
+    for (std::size_t at = text.find(prefix); at != std::string::npos;
+         at = text.find(prefix, at + 1)) {
+        if (at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]))) return true;
+    }
+    return false;
+}
+
+std::string Text(const gchar* text) {
+    return text != nullptr ? text : "";
+}
+
+std::vector<Place> Query(const std::string& name) {
+    std::vector<Place> places;
+    if (name.empty()) return places;
+    guint length = 0;
+    std::unique_ptr<gint, decltype(&g_free)> indices(
+        geonames_query_cities_sync(name.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr),
+        &g_free);
+    if (!indices) return places;
+    for (guint i = 0; i < length; ++i) {
+        GeonamesCity* city = geonames_get_city(indices.get()[i]);
+        if (city == nullptr) continue;
+        Place place;
+        place.name = Text(geonames_city_get_name(city));
+        place.region = Text(geonames_city_get_state(city));
+        place.country = Text(geonames_city_get_country(city));
+        place.timeZone = Text(geonames_city_get_timezone(city));
+        place.latitude = geonames_city_get_latitude(city);
+        place.longitudeEast = geonames_city_get_longitude(city);
+        place.population = static_cast<long>(geonames_city_get_population(city));
+        geonames_city_free(city);
+        places.push_back(std::move(place));
+    }
+    // Most populous first, whatever order the database answers in.
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.population > b.population; });
+    return places;
+}
+
+}  // namespace
+
+std::string Place::Label() const {
+    std::string label = name;
+    if (!region.empty() && region != name) label += ", " + region;
+    if (!country.empty()) label += ", " + country;
+    return label;
+}
+
+std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
+    std::vector<std::string> parts;
+    std::string_view rest = query;
+    while (true) {
+        const auto comma = rest.find(',');
+        parts.push_back(Trimmed(rest.substr(0, comma)));
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    std::vector<Place> found;
+    for (Place& place : Query(parts.front())) {
+        const std::string region = Folded(place.region);
+        const std::string country = Folded(place.country);
+        const bool narrowed =
+            std::all_of(parts.begin() + 1, parts.end(), [&](const std::string& part) {
+                const std::string folded = Folded(part);
+                return BeginsAWord(region, folded) || BeginsAWord(country, folded);
+            });
+        if (!narrowed) continue;
+        found.push_back(std::move(place));
+        if (found.size() == limit) break;
+    }
+    return found;
+}
+
+std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit) {
+    std::string name = Trimmed(query.substr(0, query.find(',')));
+    std::vector<std::string> names;
+    // Shorter and shorter beginnings of the name, until some place answers.
+    while (!name.empty() && names.empty()) {
+        for (const Place& place : Query(name)) {
+            if (std::find(names.begin(), names.end(), place.Label()) == names.end()) {
+                names.push_back(place.Label());
+            }
+            if (names.size() == limit) break;
+        }
+        name.pop_back();
+        while (!name.empty() && (name.back() & 0xC0) == 0x80) name.pop_back();  // whole UTF-8 characters
+    }
+    return names;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,145 @@
+#include "places/tz_zone_rules.h"
+
+#include <date/tz.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tarvel {
+
+namespace {
+
+using Seconds = std::chrono::seconds;
+using SysSeconds = date::sys_time<Seconds>;
+using LocalSeconds = date::local_time<Seconds>;
+
+// The civil reading of a count of seconds on a clock, the fraction added.
+TableRowInstant ReadingOf(LocalSeconds local, double fraction) {
+    const auto day = date::floor<date::days>(local);
+    const date::year_month_day ymd(day);
+    const date::hh_mm_ss<Seconds> time(local - day);
+    TableRowInstant reading;
+    reading.year = static_cast<int>(ymd.year());
+    reading.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    reading.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    reading.hour = static_cast<int>(time.hours().count());
+    reading.minute = static_cast<int>(time.minutes().count());
+    reading.second = static_cast<double>(time.seconds().count()) + fraction;
+    return reading;
+}
+
+class TzZoneRules final : public ZoneRules {
+  public:
+    explicit TzZoneRules(const date::time_zone* zone) : zone_(zone) {}
+
+    std::string Name() const override { return std::string(zone_->name()); }
+
+    ZoneState StateAt(std::int64_t utcSeconds) const override {
+        return StateOf(zone_->get_info(SysSeconds(Seconds(utcSeconds))));
+    }
+
+    TableRowInstant ReadingAt(std::int64_t utcSeconds, double fraction) const override {
+        const SysSeconds instant{Seconds(utcSeconds)};
+        return ReadingOf(zone_->to_local(instant), fraction);
+    }
+
+    ResolvedReading Resolve(const TableRowInstant& reading) const override {
+        // Whole seconds on the clock; the fraction rides along unchanged.
+        const double whole = std::floor(reading.second);
+        const LocalSeconds local = date::local_days(date::year(reading.year) / 1 / 1) +
+                                   DaysFrom(reading) + std::chrono::hours(reading.hour) +
+                                   std::chrono::minutes(reading.minute) +
+                                   Seconds(static_cast<long long>(whole));
+        const double fraction = reading.second - whole;
+        const date::local_info info = zone_->get_info(local);
+        ResolvedReading resolved;
+        SysSeconds instant;
+        switch (info.result) {
+            case date::local_info::unique:
+                resolved.kind = ClockReadingKind::Unique;
+                instant = SysSeconds(local.time_since_epoch()) - info.first.offset;
+                break;
+            case date::local_info::ambiguous:
+                resolved.kind = ClockReadingKind::Repeated;
+                instant = SysSeconds(local.time_since_epoch()) - info.first.offset;
+                break;
+            default:  // nonexistent: the instant of the change
+                resolved.kind = ClockReadingKind::Skipped;
+                instant = info.first.end;
+                break;
+        }
+        resolved.utcSeconds = instant.time_since_epoch().count();
+        resolved.state = StateAt(resolved.utcSeconds);
+        resolved.reading = resolved.kind == ClockReadingKind::Skipped
+                               ? ReadingOf(zone_->to_local(instant), 0.0)
+                               : ReadingOf(zone_->to_local(instant), fraction);
+        return resolved;
+    }
+
+  private:
+    // Days from 1 January of the reading's year to its date, counting on past
+    // the ends of the months (31 April is 1 May).
+    static date::days DaysFrom(const TableRowInstant& r) {
+        const date::local_days first = date::local_days(date::year(r.year) / 1 / 1);
+        const date::local_days monthStart = date::local_days(
+            date::year(r.year) / date::month(static_cast<unsigned>(r.month)) / 1);
+        return (monthStart - first) + date::days(r.day - 1);
+    }
+
+    ZoneState StateOf(const date::sys_info& info) const {
+        ZoneState state;
+        state.offsetSeconds = static_cast<long>(info.offset.count());
+        state.summerTime = info.save != std::chrono::minutes(0);
+        state.abbreviation = info.abbrev;
+        state.standardSeconds = state.offsetSeconds;
+        if (state.summerTime) {
+            // The system's database does not store the size of the shift (half
+            // an hour at Lord Howe, two hours in some wartime years): take the
+            // offset of the nearest period of standard time.
+            state.standardSeconds = StandardNear(info);
+        }
+        return state;
+    }
+
+    long StandardNear(const date::sys_info& info) const {
+        date::sys_info before = info;
+        date::sys_info after = info;
+        for (int step = 0; step < 8; ++step) {
+            before = zone_->get_info(before.begin - Seconds(1));
+            if (before.save == std::chrono::minutes(0)) return static_cast<long>(before.offset.count());
+            after = zone_->get_info(after.end);
+            if (after.save == std::chrono::minutes(0)) return static_cast<long>(after.offset.count());
+        }
+        return static_cast<long>(info.offset.count()) - 3600;
+    }
+
+    const date::time_zone* zone_;
+};
+
+}  // namespace
+
+std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name) {
+    try {
+        return std::make_shared<TzZoneRules>(date::locate_zone(name));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+std::string UtcOffsetText(long offsetSeconds) {
+    if (offsetSeconds == 0) return "UTC";
+    const long magnitude = std::labs(offsetSeconds);
+    std::string text = std::string("UTC") + (offsetSeconds < 0 ? "-" : "+") +
+                       std::to_string(magnitude / 3600);
+    const long minutes = magnitude / 60 % 60;
+    const long seconds = magnitude % 60;
+    if (minutes != 0 || seconds != 0) {
+        text += (minutes < 10 ? ":0" : ":") + std::to_string(minutes);
+    }
+    if (seconds != 0) text += (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
+    return text;
+}
+
+}  // namespace tarvel
