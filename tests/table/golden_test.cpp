@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path GoldenDirectory() {
-    return fs::path(__FILE__).parent_path() / "golden";
+    return fs::path(TARVEL_TESTS_SOURCE_DIR) / "table" / "golden";
 }
 
 bool UpdatingGoldens() {
