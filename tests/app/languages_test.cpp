@@ -412,8 +412,7 @@ void LanguagesTest::windowTextsFollowTheLanguage() {
 // Italian, Italian is ticked and F1 opens the Italian help.
 void LanguagesTest::unknownComputerLanguageIsItalianWithItsHelp() {
     for (const char* lang : {"de_DE.UTF-8", "C"}) {
-        RecordingSink sink;
-        SetHelpMessageSink(&sink);
+        RecordingSink sink;  // also the help's, until reset below
         CTarvelApp app(SettingsStore(dir_.filePath(QStringLiteral("unknown.ini"))),
                        RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
         app.SetLocaleEnvironment(Lang(QString::fromLatin1(lang)));
