@@ -1,5 +1,6 @@
 // The stored settings: any bytes as the INI file the store reads. Whatever
-// loads lies within the bounds of each value and is never not-a-number.
+// loads lies within the bounds of each value and is never not-a-number; the
+// stored interface language is none or one of the menu's.
 #include <unistd.h>
 
 #include <QString>
@@ -20,8 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         return 0;
     }
+    const tarvel::SettingsStore store(QString::fromStdString(path));
     tarvel::AppSettings settings;
-    tarvel::SettingsStore(QString::fromStdString(path)).Load(settings);
+    store.Load(settings);
     tarvel::fuzz::ExpectObserverWithinBounds(settings);
+    // The chosen language is none (0) or one of the menu's three.
+    const int language = store.LoadLanguage();
+    if (language != 0 && language != 1040 && language != 1033 && language != 1046) {
+        tarvel::fuzz::Fail("interface language", language);
+    }
     return 0;
 }

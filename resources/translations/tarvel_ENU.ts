@@ -78,6 +78,10 @@
             <source>Annulla calcolo</source>
             <translation>Cancel calculation</translation>
         </message>
+        <message>
+            <source>Impossibile salvare %1: %2</source>
+            <translation>Cannot save %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>COptionsDialog</name>
@@ -583,6 +587,34 @@
             <source>Informazioni su Tarvel...</source>
             <translation>About Tarvel...</translation>
         </message>
+        <message>
+            <source>EST</source>
+            <translation>EAST</translation>
+        </message>
+        <message>
+            <source>OVEST</source>
+            <translation>WEST</translation>
+        </message>
+        <message>
+            <source>Giorno polare: in questa data il Sole non scende sotto l'orizzonte.</source>
+            <translation>Polar day: on this date the Sun does not go below the horizon.</translation>
+        </message>
+        <message>
+            <source>Notte polare: in questa data il Sole non sale sopra l'orizzonte.</source>
+            <translation>Polar night: on this date the Sun does not rise above the horizon.</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non raggiunge l'altezza di questa preghiera.</source>
+            <translation>On this date the Sun does not reach the altitude of this prayer.</translation>
+        </message>
+        <message>
+            <source>Evento assente in questa data: sull'orologio cade il giorno prima o il giorno dopo.</source>
+            <translation>No such event on this date: on the clock it falls on the day before or the day after.</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non passa per la direzione della Qibla fra il sorgere e il tramonto.</source>
+            <translation>On this date the Sun does not pass the direction of the Qibla between sunrise and sunset.</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>
@@ -602,11 +634,11 @@
     <context>
         <name>FormPass</name>
         <message>
-            <source>Immettere un valore integer.</source>
+            <source>Immettere un valore intero.</source>
             <translation>Enter an integer.</translation>
         </message>
         <message>
-            <source>Immettere un valore integer compreso tra %1 e %2.</source>
+            <source>Immettere un valore intero compreso tra %1 e %2.</source>
             <translation>Enter an integer between %1 and %2.</translation>
         </message>
         <message>
@@ -616,6 +648,14 @@
         <message>
             <source>Immettere un numero compreso tra %1 e %2.</source>
             <translation>Enter a number between %1 and %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InterfaceLocale</name>
+        <message>
+            <source>it_IT</source>
+            <extracomment>The locale of this language (its dates and month names), as language_TERRITORY.</extracomment>
+            <translation>en_US</translation>
         </message>
     </context>
     <context>

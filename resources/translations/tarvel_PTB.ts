@@ -78,6 +78,10 @@
             <source>Annulla calcolo</source>
             <translation>Cancelar cálculo</translation>
         </message>
+        <message>
+            <source>Impossibile salvare %1: %2</source>
+            <translation>Não foi possível salvar %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>COptionsDialog</name>
@@ -583,6 +587,34 @@
             <source>Informazioni su Tarvel...</source>
             <translation>Sobre o Tarvel...</translation>
         </message>
+        <message>
+            <source>EST</source>
+            <translation>LESTE</translation>
+        </message>
+        <message>
+            <source>OVEST</source>
+            <translation>OESTE</translation>
+        </message>
+        <message>
+            <source>Giorno polare: in questa data il Sole non scende sotto l'orizzonte.</source>
+            <translation>Dia polar: nesta data o Sol não desce abaixo do horizonte.</translation>
+        </message>
+        <message>
+            <source>Notte polare: in questa data il Sole non sale sopra l'orizzonte.</source>
+            <translation>Noite polar: nesta data o Sol não sobe acima do horizonte.</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non raggiunge l'altezza di questa preghiera.</source>
+            <translation>Nesta data o Sol não alcança a altura desta oração.</translation>
+        </message>
+        <message>
+            <source>Evento assente in questa data: sull'orologio cade il giorno prima o il giorno dopo.</source>
+            <translation>Evento ausente nesta data: no relógio ele cai no dia anterior ou no dia seguinte.</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non passa per la direzione della Qibla fra il sorgere e il tramonto.</source>
+            <translation>Nesta data o Sol não passa pela direção da Qibla entre o nascer e o pôr do sol.</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>
@@ -602,11 +634,11 @@
     <context>
         <name>FormPass</name>
         <message>
-            <source>Immettere un valore integer.</source>
+            <source>Immettere un valore intero.</source>
             <translation>Digite um número inteiro.</translation>
         </message>
         <message>
-            <source>Immettere un valore integer compreso tra %1 e %2.</source>
+            <source>Immettere un valore intero compreso tra %1 e %2.</source>
             <translation>Digite um número inteiro entre %1 e %2.</translation>
         </message>
         <message>
@@ -616,6 +648,14 @@
         <message>
             <source>Immettere un numero compreso tra %1 e %2.</source>
             <translation>Digite um número entre %1 e %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InterfaceLocale</name>
+        <message>
+            <source>it_IT</source>
+            <extracomment>The locale of this language (its dates and month names), as language_TERRITORY.</extracomment>
+            <translation>pt_BR</translation>
         </message>
     </context>
     <context>

@@ -1,7 +1,6 @@
 #include "app/about_dlg.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -28,6 +27,12 @@ QString AboutNameLine(const QString& applicationName, const VersionInfo& version
 }
 
 QString AboutLegalLine(const VersionInfo& version) {
+    // A legal text that already names the company ("Copyright (C) 2026
+    // Dovel Marsk") stands alone rather than repeat the name.
+    if (!version.legalText.isEmpty() && !version.companyText.isEmpty() &&
+        version.legalText.contains(version.companyText)) {
+        return version.legalText;
+    }
     return QStringLiteral("%1 - %2").arg(version.legalText, version.companyText);
 }
 
@@ -58,12 +63,9 @@ CAboutDlg::CAboutDlg(const VersionInfo& version, QWidget* parent) : QDialog(pare
     icon->setGeometry(iconRect);
     icon->setPixmap(ApplicationIcon().pixmap(iconRect.size()));
 
-    // The application's name: the executable's file name without its extension.
-    QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    if (name.isEmpty()) {
-        name = QStringLiteral("Tarvel");
-    }
-    nameLine_ = new QLabel(AboutNameLine(name, version), this);
+    // The program's name as it is written, not the executable's file name
+    // (lower case on this platform).
+    nameLine_ = new QLabel(AboutNameLine(QStringLiteral("Tarvel"), version), this);
     nameLine_->setObjectName(QStringLiteral("c1065"));
     nameLine_->setGeometry(units.Rect(42, 14, 114, 8));
     legalLine_ = new QLabel(AboutLegalLine(version), this);

@@ -14,9 +14,11 @@ class QPushButton;
 
 namespace tarvel {
 
-// Line 1065: string 148 filled with the application's name and the version.
+// Line 1065: string 148 filled with the application's name ("Tarvel" in the
+// box) and the version.
 QString AboutNameLine(const QString& applicationName, const VersionInfo& version);
-// Line 1066: "%s - %s" with the legal text and then the company text.
+// Line 1066: "%s - %s" with the legal text and then the company text; the
+// legal text alone when it already contains the company text.
 QString AboutLegalLine(const VersionInfo& version);
 // Field 1064: string 149 followed by a line break.
 QString AboutDisclaimer();

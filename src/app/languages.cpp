@@ -156,13 +156,17 @@ bool LanguageModules::Load(const QStringList& candidates, const QString& preferr
     for (const QString& candidate : order) {
         const QString code = LanguageCode(candidate);
         if (code.isEmpty()) {
-            return false;
+            break;
         }
         languageCode_ = code;
         if (LoadCode(code, candidate)) {
             return true;
         }
     }
+    // No module for any of them: the built-in Italian, with Qt's own texts in
+    // Italian too.
+    languageCode_ = QStringLiteral("ITA");
+    LoadCode(languageCode_, QStringLiteral("it_IT"));
     return false;
 }
 
@@ -182,7 +186,8 @@ bool LanguageModules::LoadCode(const QString& code, const QString& localeName) {
         }
         loaded.push_back(std::move(module));
     }
-    // Qt's own texts (standard dialogs and buttons) in the same language.
+    // Qt's own texts (standard dialogs and buttons) in the same language, the
+    // interface's rather than the computer's.
     const QLocale locale = code == QLatin1String("LOC") ? QLocale::system() : QLocale(localeName);
     auto qtTexts = std::make_unique<QTranslator>();
     if (qtTexts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

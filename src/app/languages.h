@@ -65,12 +65,15 @@ class LanguageModules {
     explicit LanguageModules(QStringList folders = DefaultDataFolders());
     ~LanguageModules();
 
-    // Tries preferred (when not empty) and then every candidate, in order; for
-    // each, writes its code into LanguageCodeTried() and loads its module:
-    // "ITA" is the built-in Italian (always present), any other code needs
-    // "tarvel_<code>.qm" in one of the folders. The first that loads replaces
-    // the modules in use and true is returned; false leaves the built-in texts
-    // (or the modules in use) and the code of the last candidate tried.
+    // Tries preferred (when not empty) and then every candidate, in order,
+    // stopping at one that names no language; for each, writes its code into
+    // LanguageCodeTried() and loads its module: "ITA" is the built-in Italian
+    // (always present), any other code needs "tarvel_<code>.qm" in one of the
+    // folders. Qt's own translation "qtbase_<locale>.qm" of the same language
+    // is installed with it. The first that loads replaces the modules in use
+    // and true is returned. When none loads, the interface is the built-in
+    // Italian: the code becomes "ITA", Qt's Italian texts replace the modules
+    // in use, and false is returned.
     bool Load(const QStringList& candidates, const QString& preferred = QString());
 
     // Removes every module: the built-in Italian texts.

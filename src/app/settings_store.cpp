@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <bit>
 
+#include "app/languages.h"
+
 namespace tarvel {
 
 namespace {
@@ -27,6 +29,7 @@ const DoubleValue kSiteValues[] = {
 };
 
 constexpr char kRefractionType[] = "RefractionType";
+constexpr char kInterfaceLanguage[] = "InterfaceLanguage";
 
 const DoubleValue kRefractionValues[] = {
     {"RefractionPressure", &AppSettings::pressure, kPressureBounds},
@@ -141,6 +144,32 @@ void SettingsStore::Load(AppSettings& settings) const {
     }
     settings.refractionModel = static_cast<RefractionModel>(model);
     LoadDoubles(*store, kRefractionValues, std::size(kRefractionValues), settings);
+}
+
+int SettingsStore::LoadLanguage() const {
+    const std::unique_ptr<QSettings> store = Open();
+    if (store->status() != QSettings::NoError || !store->isWritable()) {
+        return 0;
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    std::uint32_t languageId = 0;
+    if (!ReadDword(*store, QString::fromLatin1(kInterfaceLanguage), languageId) ||
+        languageId > 0xFFFF || LocaleForLanguageId(static_cast<int>(languageId)).isEmpty()) {
+        return 0;
+    }
+    return static_cast<int>(languageId);
+}
+
+void SettingsStore::SaveLanguage(int languageId) const {
+    const std::unique_ptr<QSettings> store = Open();
+    if (store->status() != QSettings::NoError || !store->isWritable()) {
+        return;
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    store->setValue(QString::fromLatin1(kInterfaceLanguage),
+                    static_cast<std::uint32_t>(languageId));
+    store->endGroup();
+    store->sync();
 }
 
 void SettingsStore::Save(const AppSettings& settings) const {

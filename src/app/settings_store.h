@@ -4,7 +4,8 @@
 // organization "Dovel Marsk", application "Ombrix" (an INI file). Each double is
 // kept as its IEEE 754 bit pattern split into two unsigned 32-bit values: the
 // name ending in "1" holds the low 32 bits, the name ending in "2" the high 32
-// bits. The refraction model is one 32-bit value. Nothing is ever reported: a
+// bits. The refraction model is one 32-bit value, and so is the interface
+// language the user chose. Nothing is ever reported: a
 // missing store, missing or malformed values and failed writes are silent.
 #pragma once
 
@@ -49,6 +50,18 @@ class SettingsStore {
     // Writes all 19 values in the same order (low half, then high half).
     // Nothing is written when the store cannot be written.
     void Save(const AppSettings& settings) const;
+
+    // The interface language the user last chose in the menu: its language
+    // id (1040 Italian, 1033 English, 1046 Portuguese), kept as the unsigned
+    // 32-bit value "InterfaceLanguage" of the same group and read on its own,
+    // whatever stops the load of the other values. 0 when none was chosen,
+    // when the stored value is none of the three, or when the store cannot be
+    // written (as Load).
+    int LoadLanguage() const;
+
+    // Stores the chosen language id; nothing is written when the store cannot
+    // be written.
+    void SaveLanguage(int languageId) const;
 
     // Where the values live.
     QString FileName() const;

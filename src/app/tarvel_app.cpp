@@ -52,30 +52,29 @@ void CTarvelApp::StartLanguage() {
     if (candidates_.isEmpty()) {
         candidates_ = LanguageCandidatesFor(locale_);
     }
-    modules_.Load(candidates_);
+    // The language the user chose last comes before the computer's.
+    modules_.Load(candidates_, LocaleForLanguageId(store_.LoadLanguage()));
     SetHelpBook(HelpBookForCode(modules_.LanguageCodeTried()));
 }
 
 void CTarvelApp::SwitchLanguage(CTarvelDlg& window, int languageId) {
+    // The fields typed into are read as Enter reads them, so that the new
+    // window starts from what this one shows.
+    window.OnEnter();
     modules_.Free();
     modules_.Load(candidates_, LocaleForLanguageId(languageId));
     const QString book = HelpBookForCode(modules_.LanguageCodeTried());
     if (!book.isEmpty()) {
         SetHelpBook(book);
     }
+    // Remembered for the next start.
+    store_.SaveLanguage(languageId);
     switchRequested_ = true;
     window.OnExit();  // ends the run with result 0
 }
 
 void CTarvelApp::UpdateLanguageChecks(CTarvelDlg& window) const {
     const QString code = LanguageCode();
-    bool known = false;
-    for (const LanguageItem& item : kLanguageItems) {
-        known = known || code == QLatin1String(item.code);
-    }
-    if (!known) {
-        return;
-    }
     for (const LanguageItem& item : kLanguageItems) {
         if (QAction* action = window.MenuAction(item.command)) {
             action->setCheckable(true);
@@ -126,14 +125,22 @@ int CTarvelApp::Run() {
     store_.Load(settings_);
 
     int result = 0;
+    bool replacing = false;
+    CTarvelDlg::FormInputs inputs;
     do {
         switchRequested_ = false;
         CTarvelDlg window(settings_, environment_, sink_);
         window.setWindowIcon(ApplicationIcon());
-        // The window's initialisation: the version record, then the splash.
+        // A window that replaces another after a language switch takes over
+        // its inputs and opens at once.
+        if (replacing) {
+            window.SetInputs(inputs);
+        }
+        // The window's initialisation: the version record, then the splash
+        // (at start only).
         const VersionInfo version = ReadVersionInfo();
         ConnectWindow(window, version);
-        {
+        if (!replacing) {
             CWSplash splash(SplashPicture(), version.major, version.minor);
             splash.ShowFor(splashMilliseconds_);
         }
@@ -141,9 +148,11 @@ int CTarvelApp::Run() {
             observer_(window);
         }
         result = window.exec();
-        // The replaced window's settings carry into the next one; the last
-        // window's are saved.
+        // The replaced window's settings and inputs carry into the next one;
+        // the last window's settings are saved.
         settings_ = window.Settings();
+        inputs = window.Inputs();
+        replacing = true;
     } while (switchRequested_);
 
     store_.Save(settings_);

@@ -1,7 +1,7 @@
 // The application object: the settings' defaults, the interface language and
 // its help book, the load of the stored settings, the main window run modally
-// with a copy of them (a new one after each language switch), and the save of
-// the last window's settings when the program ends.
+// with a copy of them (a new one, with the same inputs, after each language
+// switch), and the save of the last window's settings when the program ends.
 #pragma once
 
 #include <QString>
@@ -48,11 +48,15 @@ class CTarvelApp {
     }
 
     // Chooses the interface language at start: fills the candidates (once),
-    // loads the first module that exists and sets the help book of its code.
+    // loads the language the user chose last in the menu (kept in the
+    // settings store) or else the first candidate whose module exists (the
+    // built-in Italian when none does) and sets the help book of its code.
     void StartLanguage();
     // A language menu command (1040 Italian, 1033 English, 1046 Portuguese):
-    // loads that language (or the first candidate that loads), sets its help
-    // book, and ends window's run so that a new window is built in it.
+    // reads window's fields as Enter does, loads that language (or the first
+    // candidate that loads), sets its help book, stores the choice for the
+    // next start, and ends window's run so that a new window is built in it,
+    // with the same inputs and without the splash.
     void SwitchLanguage(CTarvelDlg& window, int languageId);
 
     // The candidates, the code of the language tried last and the help book.
@@ -60,8 +64,8 @@ class CTarvelApp {
     QString LanguageCode() const { return modules_.LanguageCodeTried(); }
     QString HelpFile() const;
 
-    // Sets the check marks of the language menu of window: the item of
-    // LanguageCode() checked, the other two cleared; unchanged for other codes.
+    // Sets the check marks of the language menu of window: every item
+    // checkable, the item of LanguageCode() checked, the others cleared.
     void UpdateLanguageChecks(CTarvelDlg& window) const;
 
   private:

@@ -99,10 +99,11 @@ std::string FormatEclipticAngle(double degrees) {
     return PrintfText(" %02d°%02d'%04.1lf\" (%+2.6f)", d, m, s, degrees);
 }
 
-std::string FormatQiblaDirection(double degrees) {
+std::string FormatQiblaDirection(double degrees, std::string_view east, std::string_view west) {
     const SexagesimalParts parts = SplitDegrees(degrees);
+    const std::string word(degrees >= 0.0 ? east : west);
     return PrintfText("%02d°%02d'%04.1lf\"  %s", Magnitude(parts.whole), Magnitude(parts.minutes),
-                      std::fabs(parts.seconds), degrees >= 0.0 ? "EST" : "OVEST");
+                      std::fabs(parts.seconds), word.c_str());
 }
 
 std::string FormatJulianDay(double julianDay) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvel {
 
@@ -63,8 +64,10 @@ std::string FormatEclipticAngle(double degrees);
 
 // Qibla direction (azimuth from the south, positive towards the east):
 // "%02d°%02d'%04.1lf\"  %s" with the magnitudes of SplitDegrees(degrees) and
-// "EST" for a value >= 0, "OVEST" for a negative value.
-std::string FormatQiblaDirection(double degrees);
+// east for a value >= 0, west for a negative value. The words are the
+// Italian "EST" and "OVEST" unless a caller gives those of another language.
+std::string FormatQiblaDirection(double degrees, std::string_view east = "EST",
+                                 std::string_view west = "OVEST");
 
 // Julian Day: "%.8lf".
 std::string FormatJulianDay(double julianDay);

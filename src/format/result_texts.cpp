@@ -32,13 +32,88 @@ std::string QiblaTimeText(const SolarResult& result) {
     return FormatTimeOfDay(result.qiblaTime);
 }
 
+// The absence of a rise or a set of one horizon.
+EventAbsence HorizonEventAbsence(bool rises, bool sets, double daylight) {
+    if (rises || sets) {
+        return EventAbsence::OtherDate;
+    }
+    return daylight >= 24.0 ? EventAbsence::PolarDay : EventAbsence::PolarNight;
+}
+
+// The absence of a prayer at a fixed altitude (degrees) of the Sun.
+EventAbsence AltitudeEventAbsence(double altitude, const SolarRequest& request,
+                                  const SolarResult& result) {
+    const double highest = 90.0 - std::fabs(request.latitude - result.declination);
+    const double lowest = std::fabs(request.latitude + result.declination) - 90.0;
+    return altitude > highest || altitude < lowest ? EventAbsence::AltitudeNotReached
+                                                   : EventAbsence::OtherDate;
+}
+
+// The absence of an Asr prayer: its altitude lies between the horizon and
+// the upper culmination, so only a day without a rise and a set can lack it.
+EventAbsence AsrAbsence(const SolarResult& result) {
+    const SolarResult::Occurrences& o = result.occurs;
+    if (o.geometricRise || o.geometricSet) {
+        return EventAbsence::OtherDate;
+    }
+    return result.geometricDaylight >= 24.0 ? EventAbsence::AltitudeNotReached
+                                            : EventAbsence::PolarNight;
+}
+
 }  // namespace
 
+EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
+                       const SolarResult& result) {
+    using F = ResultTextField;
+    const SolarResult::Occurrences& o = result.occurs;
+    const auto absentIf = [](bool occurs, EventAbsence why) {
+        return occurs ? EventAbsence::None : why;
+    };
+    switch (field) {
+        case F::GeometricRise:
+        case F::GeometricRiseAzimuth:
+            return absentIf(o.geometricRise, HorizonEventAbsence(o.geometricRise, o.geometricSet,
+                                                                 result.geometricDaylight));
+        case F::GeometricSet:
+        case F::GeometricSetAzimuth:
+        case F::Maghrib:
+            return absentIf(o.geometricSet, HorizonEventAbsence(o.geometricRise, o.geometricSet,
+                                                                result.geometricDaylight));
+        case F::ApparentRise:
+        case F::ApparentRiseAzimuth:
+            return absentIf(o.apparentRise, HorizonEventAbsence(o.apparentRise, o.apparentSet,
+                                                                result.apparentDaylight));
+        case F::ApparentSet:
+        case F::ApparentSetAzimuth:
+            return absentIf(o.apparentSet, HorizonEventAbsence(o.apparentRise, o.apparentSet,
+                                                               result.apparentDaylight));
+        case F::GeometricTransit:
+        case F::GeometricTransitAltitude:
+        case F::ApparentTransit:
+        case F::ApparentTransitAltitude:
+        case F::Zuhr:
+            return absentIf(o.transit, EventAbsence::OtherDate);
+        case F::Fajr:
+            return absentIf(o.fajr, AltitudeEventAbsence(request.fajrAngle, request, result));
+        case F::Isha:
+            return absentIf(o.isha, AltitudeEventAbsence(request.ishaAngle, request, result));
+        case F::Asr1:
+            return absentIf(o.asr1, AsrAbsence(result));
+        case F::Asr2:
+            return absentIf(o.asr2, AsrAbsence(result));
+        case F::QiblaTime:
+            return absentIf(o.qiblaTime, EventAbsence::QiblaNotPassed);
+        default:
+            return EventAbsence::None;
+    }
+}
+
 std::vector<ResultText> MainWindowResultTexts(const SolarRequest& request,
-                                              const SolarResult& result) {
+                                              const SolarResult& result,
+                                              const ResultTextOptions& options) {
     using F = ResultTextField;
     const SolarResult& r = result;
-    return {
+    std::vector<ResultText> texts = {
         {F::DeltaT, FormatDeltaTShort(r.deltaT)},
 
         {F::JulianDay, FormatJulianDay(r.julianDay)},
@@ -92,9 +167,17 @@ std::vector<ResultText> MainWindowResultTexts(const SolarRequest& request,
         {F::Asr2, FormatTimeOfDay(r.asr2)},
         {F::Maghrib, FormatTimeOfDay(r.geometricSet)},
         {F::Isha, FormatTimeOfDay(r.isha)},
-        {F::Qibla, FormatQiblaDirection(r.qiblaAzimuth)},
+        {F::Qibla, FormatQiblaDirection(r.qiblaAzimuth, options.east, options.west)},
         {F::QiblaTime, QiblaTimeText(r)},
     };
+    for (ResultText& t : texts) {
+        t.absence = AbsenceOf(t.field, request, result);
+        if (options.dashAbsentEvents && t.absence != EventAbsence::None &&
+            t.field != F::QiblaTime) {
+            t.text = kAbsentEventText;
+        }
+    }
+    return texts;
 }
 
 const std::string& TextOf(const std::vector<ResultText>& texts, ResultTextField field) {

@@ -71,17 +71,48 @@ enum class ResultTextField : int {
 // The number of result texts (QiblaTime is the last).
 inline constexpr int kResultTextFieldCount = static_cast<int>(ResultTextField::QiblaTime) + 1;
 
+// Why a text that belongs to an event (its time, its azimuth or altitude) has
+// no value: the event does not occur on the request's date.
+enum class EventAbsence {
+    None,                // the event occurs, or the text belongs to no event
+    PolarDay,            // the Sun stays above the event's horizon all day
+    PolarNight,          // the Sun stays below the event's horizon all day
+    AltitudeNotReached,  // the Sun never reaches the prayer's altitude that day
+    OtherDate,           // the event falls just before or after the date on the clock
+    QiblaNotPassed,      // the Sun does not pass the Qibla direction between rise and set
+};
+
 struct ResultText {
     ResultTextField field;
     std::string text;  // leading blanks included (UTF-8)
+    EventAbsence absence = EventAbsence::None;
 };
+
+// How the texts are written. The defaults are the documented texts (the
+// command-line tool's report); the main window gives the words of its
+// interface language and asks for dashes.
+struct ResultTextOptions {
+    // The words after the Qibla direction: east of south (>= 0) and west.
+    std::string east = "EST";
+    std::string west = "OVEST";
+    // True: the time of an event that does not occur, and the azimuth or
+    // altitude that goes with it, show kAbsentEventText instead of the marker
+    // value (0, which would read as midnight). The Qibla time keeps its own
+    // kNoEventTimeText.
+    bool dashAbsentEvents = false;
+};
+
+// What the main window shows instead of the value of an event that does not
+// occur: an em dash.
+inline constexpr char kAbsentEventText[] = "\u2014";
 
 // Latitude (degrees, either hemisphere) from which the temporal hours are not
 // shown: at |latitude| >= this value the field shows kUndefinedTimeText.
 inline constexpr double kTemporalHoursLatitudeLimit = 66.55;
 
 // The texts of all result fields for a computation of request that gave result,
-// one per ResultTextField, in its order.
+// one per ResultTextField, in its order, each with the absence of its event
+// (AbsenceOf).
 //
 // Special cases:
 // - TemporalHours: kUndefinedTimeText when |latitude| >= 66.55, and also when
@@ -98,7 +129,26 @@ inline constexpr double kTemporalHoursLatitudeLimit = 66.55;
 //   form: a negative value shows without its sign, 24 h or more shows an hour
 //   of 24 or more.
 std::vector<ResultText> MainWindowResultTexts(const SolarRequest& request,
-                                              const SolarResult& result);
+                                              const SolarResult& result,
+                                              const ResultTextOptions& options = {});
+
+// Whether the event field belongs to occurs on the request's date, and if not,
+// why, told from SolarResult::occurs and the result's values:
+// - rise and set (geometric, apparent; Maghrib) and their azimuths: with
+//   neither the rise nor the set of that horizon, PolarDay when that
+//   daylight lasts 24 h, otherwise PolarNight; with only one of them,
+//   OtherDate;
+// - transit (geometric, apparent; Zuhr) and its altitudes: OtherDate;
+// - Fajr and Isha: AltitudeNotReached when the prayer's angle lies outside
+//   the day's range of altitudes (from 90 - |latitude - declination| at the
+//   upper culmination down to |latitude + declination| - 90 at the lower),
+//   otherwise OtherDate;
+// - Asr 1 and Asr 2: PolarNight in a geometric polar night, AltitudeNotReached
+//   in a geometric polar day, otherwise OtherDate;
+// - the Qibla time: QiblaNotPassed;
+// - every other field: None.
+EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
+                       const SolarResult& result);
 
 // The text of field among texts as MainWindowResultTexts gives them; throws
 // std::out_of_range when texts hold none for it.

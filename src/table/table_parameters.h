@@ -172,7 +172,7 @@ struct TableValidation {
 // Checks the parameters as the form does, stopping at the first failure:
 // height in 0 ... 10000, longitude in -180 ... 180, latitude in -90 ... 90 (each
 // "Immettere un numero compreso tra %1 e %2."), the number of points in
-// 1 ... 1000 ("Immettere un valore integer compreso tra %1 e %2."), the step in
+// 1 ... 1000 ("Immettere un valore intero compreso tra %1 e %2."), the step in
 // 0.01 ... 60. After those, two checks the form never needs: the start instant
 // must be a calendar date and time within the pickers' range, and the zone one
 // of the 40 offsets (texts.startInstantMessage, texts.zoneMessage). A value
@@ -194,7 +194,7 @@ struct TableFormTexts {
 // is left as it was) and validates them in the form's order, stopping at the
 // first failure: longitude, latitude and height must be numbers ("Immettere un
 // numero."); height, longitude and latitude must lie in their ranges; the number
-// of points must be an integer ("Immettere un valore integer.") in 1 ... 1000;
+// of points must be an integer ("Immettere un valore intero.") in 1 ... 1000;
 // the step must be a number in 0.01 ... 60. Then the checks of
 // ValidateTableParameters that the form does not make (start instant, zone).
 // A number is read from the start of its text (ReadLeadingNumber: "." or ","

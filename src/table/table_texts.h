@@ -54,8 +54,8 @@ class TableTexts {
     // Messages of the form's validation; "%1" and "%2" stand for the bounds.
     std::string numberMessage = "Immettere un numero.";
     std::string numberRangeMessage = "Immettere un numero compreso tra %1 e %2.";
-    std::string integerMessage = "Immettere un valore integer.";
-    std::string integerRangeMessage = "Immettere un valore integer compreso tra %1 e %2.";
+    std::string integerMessage = "Immettere un valore intero.";
+    std::string integerRangeMessage = "Immettere un valore intero compreso tra %1 e %2.";
     // Checks the windows never need (their pickers and zone list cannot hold
     // such values) but that guard other callers: a start instant outside the
     // pickers' range or not a calendar date, and a zone offset that is none of

@@ -11,12 +11,16 @@
 #include <cstring>
 #include <random>
 
+#include "table/table_texts.h"
+
 namespace tarvel {
 
 namespace {
 
-std::string Failure(const std::filesystem::path& path, int error) {
-    return "Cannot save " + path.string() + ": " + std::strerror(error);
+// The failure message: text with the path and the reason filled in.
+std::string FailureMessage(std::string_view text, const std::filesystem::path& path,
+                           std::string_view reason) {
+    return FillMessage(text, path.string(), reason);
 }
 
 // Creates a new file beside the target, named after it, with 0666 less the
@@ -94,7 +98,12 @@ int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& resol
 
 }  // namespace
 
-std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text) {
+std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text,
+                                    std::string_view failureText) {
+    // The message of a failure with the system's reason for error.
+    const auto Failure = [failureText](const std::filesystem::path& failed, int error) {
+        return FailureMessage(failureText, failed, std::strerror(error));
+    };
     if (path.empty() || !path.has_filename()) {
         return Failure(path, EISDIR);
     }
@@ -121,7 +130,7 @@ std::string WriteTextFileAtomically(const std::filesystem::path& path, std::stri
         return Failure(path, EISDIR);
     }
     if (exists && !S_ISREG(existing.st_mode)) {
-        return "Cannot save " + path.string() + ": not a regular file";
+        return FailureMessage(failureText, path, "not a regular file");
     }
 
     const std::filesystem::path directory =

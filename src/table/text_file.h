@@ -12,15 +12,17 @@ namespace tarvel {
 // old content or the whole new text, never a part of it. A new file gets the
 // permissions of the file it replaces, or the usual ones (0666 less the umask)
 // when there was none. Returns an empty string on success, otherwise a
-// message naming the file and the reason ("Cannot save /path/x.txt: No such
+// message naming the file and the reason: failureText with "%1" replaced by
+// the path and "%2" by the system's reason ("Cannot save /path/x.txt: No such
 // file or directory"); the old file is then left as it was and the temporary
-// file removed.
+// file removed. A window passes the sentence in its interface language.
 //
 // A symbolic link is followed and the file it names written (atomically, in
 // that file's folder); a pipe or a character device (/dev/null) is written
 // directly, without a temporary file; a folder or any other kind of file is
 // refused. A replaced file keeps its owner and group where the process may
 // set them. A file-size limit is reported as an error, never as a signal.
-std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text);
+std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text,
+                                    std::string_view failureText = "Cannot save %1: %2");
 
 }  // namespace tarvel

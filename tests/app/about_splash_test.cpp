@@ -44,6 +44,21 @@ void AboutSplashTest::aboutTextsWithAVersionRecord() {
     QCOMPARE(AboutNameLine(QStringLiteral("Tarvel"), version),
              QStringLiteral("\"Tarvel\" versione 2.9"));
     QCOMPARE(AboutLegalLine(version), QStringLiteral("Copyright (C) 2026 - Dovel Marsk"));
+    // A legal text that names the company already is not followed by it again.
+    const struct {
+        const char* legal;
+        const char* company;
+        const char* line;
+    } lines[] = {
+        {"Copyright (C) 2026 Dovel Marsk", "Dovel Marsk", "Copyright (C) 2026 Dovel Marsk"},
+        {"Copyright (C) 2026 Dovel", "Dovel Marsk", "Copyright (C) 2026 Dovel - Dovel Marsk"},
+        {"Copyright (C) 2026", "", "Copyright (C) 2026 - "},
+    };
+    for (const auto& l : lines) {
+        QCOMPARE(AboutLegalLine(MakeVersionInfo(true, 2, 9, QString::fromUtf8(l.company),
+                                                QString::fromUtf8(l.legal))),
+                 QString::fromUtf8(l.line));
+    }
     const QString disclaimer = AboutDisclaimer();
     QVERIFY(disclaimer.startsWith(QStringLiteral("Pur essendo stato per quanto possibile")));
     QVERIFY(disclaimer.endsWith(QStringLiteral("inesattezze riscontrati.\r\n")));
@@ -76,6 +91,9 @@ void AboutSplashTest::thisBuildsRecord() {
     QCOMPARE(version.minor, build::kVersionMinor);
     QCOMPARE(version.companyText, QStringLiteral("Dovel Marsk"));
     QVERIFY(version.legalText.contains(QStringLiteral("Dovel Marsk")));
+    // The box names the maker once.
+    QCOMPARE(AboutLegalLine(version), version.legalText);
+    QCOMPARE(AboutLegalLine(version).count(QStringLiteral("Dovel Marsk")), 1);
 }
 
 void AboutSplashTest::aboutBoxShowsTheTexts() {
@@ -83,9 +101,9 @@ void AboutSplashTest::aboutBoxShowsTheTexts() {
         MakeVersionInfo(true, 2, 9, QStringLiteral("Company"), QStringLiteral("Legal"));
     CAboutDlg box(version);
     QCOMPARE(box.windowTitle(), QStringLiteral("Informazioni su Tarvel"));
-    // The application's name is the executable's name without its extension.
-    QCOMPARE(box.NameLine()->text(), QStringLiteral("\"") + QCoreApplication::applicationName() +
-                                         QStringLiteral("\" versione 2.9"));
+    // The program's name as it is written, whatever the executable is called.
+    QVERIFY(QCoreApplication::applicationName() != QStringLiteral("Tarvel"));
+    QCOMPARE(box.NameLine()->text(), QStringLiteral("\"Tarvel\" versione 2.9"));
     QCOMPARE(box.LegalLine()->text(), QStringLiteral("Legal - Company"));
     QCOMPARE(box.Disclaimer()->toPlainText(),
              AboutDisclaimer().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

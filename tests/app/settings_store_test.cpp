@@ -103,6 +103,9 @@ class SettingsStoreTest : public QObject {
     void loadStops();
     void missingLowHalfCountsAsZero();
     void readOnlyStoreIsNotLoaded();
+    void chosenLanguage_data();
+    void chosenLanguage();
+    void chosenLanguageBesideTheOtherValues();
     void userStoreLocation();
     void applicationFirstRunCreatesTheStore();
     void preferencesConfirmedAreStoredAndComeBack();
@@ -279,6 +282,50 @@ void SettingsStoreTest::readOnlyStoreIsNotLoaded() {
         SettingsStore(file_).Save(AppSettings());  // silently nothing
     }
     QVERIFY(file.setPermissions(permissions));
+}
+
+void SettingsStoreTest::chosenLanguage_data() {
+    // What is stored as "InterfaceLanguage" (nothing: an invalid QVariant) and
+    // the language id read back: one of the menu's three, otherwise none.
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("languageId");
+    QTest::newRow("none") << QVariant() << 0;
+    QTest::newRow("Italian") << QVariant(1040u) << 1040;
+    QTest::newRow("English") << QVariant(1033u) << 1033;
+    QTest::newRow("Portuguese") << QVariant(QStringLiteral("1046")) << 1046;
+    QTest::newRow("another language") << QVariant(1031u) << 0;
+    QTest::newRow("0") << QVariant(0u) << 0;
+    QTest::newRow("negative") << QVariant(QStringLiteral("-1033")) << 0;
+    QTest::newRow("beyond 32 bits") << QVariant(QStringLiteral("4294968329")) << 0;
+    QTest::newRow("text") << QVariant(QStringLiteral("ENU")) << 0;
+}
+
+void SettingsStoreTest::chosenLanguage() {
+    QFETCH(QVariant, stored);
+    QFETCH(int, languageId);
+    if (stored.isValid()) {
+        SetStored(file_, QStringLiteral("InterfaceLanguage"), stored);
+    }
+    QCOMPARE(SettingsStore(file_).LoadLanguage(), languageId);
+}
+
+void SettingsStoreTest::chosenLanguageBesideTheOtherValues() {
+    // Saved and read on its own: a load that stops early does not lose it,
+    // and the save of the other values keeps it.
+    SettingsStore(file_).SaveLanguage(1046);
+    QCOMPARE(SettingsStore(file_).LoadLanguage(), 1046);
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    COMPARE_SETTINGS(loaded, AppSettings());
+    SettingsStore(file_).Save(Changed());
+    QCOMPARE(SettingsStore(file_).LoadLanguage(), 1046);
+    SetStored(file_, QStringLiteral("Latitude2"), QStringLiteral("x"));
+    QCOMPARE(SettingsStore(file_).LoadLanguage(), 1046);
+    SettingsStore(file_).SaveLanguage(1033);
+    QCOMPARE(SettingsStore(file_).LoadLanguage(), 1033);
+    QSettings settings(file_, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Tarvel/InterfaceLanguage")).toString(),
+             QStringLiteral("1033"));
 }
 
 void SettingsStoreTest::userStoreLocation() {

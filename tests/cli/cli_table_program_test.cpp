@@ -193,8 +193,8 @@ TEST(CliTableProgramTest, RefusalsExitTwoWithOneLineAndWriteNothing) {
         std::string line;  // without "tarvel-cli: " and the newline
     } cases[] = {
         {{"--step", "1.5", "--unit", "hours"}, "--step: " + fractional},
-        {{"--points", "0"}, "--points: Immettere un valore integer compreso tra 1 e 1000."},
-        {{"--points", "1001"}, "--points: Immettere un valore integer compreso tra 1 e 1000."},
+        {{"--points", "0"}, "--points: Immettere un valore intero compreso tra 1 e 1000."},
+        {{"--points", "1001"}, "--points: Immettere un valore intero compreso tra 1 e 1000."},
         {{"--step", "61"}, "--step: Immettere un numero compreso tra 0.01 e 60."},
         {{"--zone", "5.1"}, ""},
         {{"--delta-t", "69.2"}, ""},

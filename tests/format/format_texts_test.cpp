@@ -91,11 +91,17 @@ TEST(FormatTextsTest, EclipticAngle) {
 }
 
 TEST(FormatTextsTest, QiblaDirection) {
+    const TextFunction italian = [](double d) { return FormatQiblaDirection(d); };
+    // The words of another interface language replace the Italian ones; the
+    // rest of the text is the same.
+    const TextFunction english = [](double d) { return FormatQiblaDirection(d, "EAST", "WEST"); };
     ExpectTexts({
-        {"FormatQiblaDirection", FormatQiblaDirection, 56.7, "56°42'00.0\"  EST"},
-        {"FormatQiblaDirection", FormatQiblaDirection, 0.0, "00°00'00.0\"  EST"},
-        {"FormatQiblaDirection", FormatQiblaDirection, -123.5, "123°30'00.0\"  OVEST"},
-        {"FormatQiblaDirection", FormatQiblaDirection, -0.0999972, "00°06'00.0\"  OVEST"},
+        {"FormatQiblaDirection", italian, 56.7, "56°42'00.0\"  EST"},
+        {"FormatQiblaDirection", italian, 0.0, "00°00'00.0\"  EST"},
+        {"FormatQiblaDirection", italian, -123.5, "123°30'00.0\"  OVEST"},
+        {"FormatQiblaDirection", italian, -0.0999972, "00°06'00.0\"  OVEST"},
+        {"FormatQiblaDirection(EAST, WEST)", english, 0.0, "00°00'00.0\"  EAST"},
+        {"FormatQiblaDirection(EAST, WEST)", english, -0.00001, "00°00'00.0\"  WEST"},
     });
 }
 

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarvel {
@@ -301,6 +303,144 @@ TEST(ResultTextsTest, DeltaTWithOneDecimal) {
     }
 }
 
+TEST(ResultTextsTest, QiblaDirectionInTheWordsGiven) {
+    ResultTextOptions options;
+    options.east = "LESTE";
+    options.west = "OESTE";
+    SolarResult result = FabricatedResult();
+    EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result, options), F::Qibla),
+              "56°30'00.0\"  LESTE");
+    result.qiblaAzimuth = -120.25;
+    EXPECT_EQ(TextOf(MainWindowResultTexts(FullRequest(), result, options), F::Qibla),
+              "120°15'00.0\"  OESTE");
+}
+
+// The fabricated result with every event occurring.
+SolarResult EveryEventOccurs() {
+    SolarResult r = FabricatedResult();
+    r.occurs = {true, true, true, true, true, true, true, true, true, true};
+    return r;
+}
+
+// Which texts lack their event, why, and what the window then shows: a dash
+// instead of the marker value, while the documented texts (the default
+// options) keep the marker's form.
+TEST(ResultTextsTest, AbsentEventsAndTheirReasons) {
+    using A = EventAbsence;
+    const std::vector<ResultTextField> kGeometricRiseAndSet = {
+        F::GeometricRise, F::GeometricRiseAzimuth, F::GeometricSet, F::GeometricSetAzimuth,
+        F::Maghrib};
+    struct Case {
+        const char* name;
+        void (*change)(SolarRequest&, SolarResult&);
+        // The fields without their event and why; every other field has it.
+        std::vector<std::pair<std::vector<ResultTextField>, EventAbsence>> absent;
+    };
+    const std::vector<Case> cases = {
+        {"geometric polar day",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.geometricRise = r.occurs.geometricSet = false;
+             r.geometricDaylight = 24.0;
+         },
+         {{kGeometricRiseAndSet, A::PolarDay}}},
+        {"geometric polar night",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.geometricRise = r.occurs.geometricSet = false;
+             r.geometricDaylight = 0.0;
+         },
+         {{kGeometricRiseAndSet, A::PolarNight}}},
+        {"geometric set on another date",
+         [](SolarRequest&, SolarResult& r) { r.occurs.geometricSet = false; },
+         {{{F::GeometricSet, F::GeometricSetAzimuth, F::Maghrib}, A::OtherDate}}},
+        {"apparent polar day",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.apparentRise = r.occurs.apparentSet = false;
+             r.apparentDaylight = 24.0;
+         },
+         {{{F::ApparentRise, F::ApparentRiseAzimuth, F::ApparentSet, F::ApparentSetAzimuth},
+           A::PolarDay}}},
+        {"apparent rise on another date",
+         [](SolarRequest&, SolarResult& r) { r.occurs.apparentRise = false; },
+         {{{F::ApparentRise, F::ApparentRiseAzimuth}, A::OtherDate}}},
+        {"transit on another date",
+         [](SolarRequest&, SolarResult& r) { r.occurs.transit = false; },
+         {{{F::GeometricTransit, F::GeometricTransitAltitude, F::ApparentTransit,
+            F::ApparentTransitAltitude, F::Zuhr},
+           A::OtherDate}}},
+        // At 60 degrees north with the declination +23.5 the Sun goes no lower
+        // than -6.5 degrees: it never reaches -19 or -17.
+        {"white night",
+         [](SolarRequest& q, SolarResult& r) {
+             q.latitude = 60.0;
+             q.fajrAngle = -19.0;
+             q.ishaAngle = -17.0;
+             r.occurs.fajr = r.occurs.isha = false;
+         },
+         {{{F::Fajr, F::Isha}, A::AltitudeNotReached}}},
+        // At 41.9 degrees it goes down to -24.6: the Isha of the date is
+        // missing only because the clock carries it into the next day.
+        {"Isha on another date",
+         [](SolarRequest& q, SolarResult& r) {
+             q.ishaAngle = -17.0;
+             r.occurs.isha = false;
+         },
+         {{{F::Isha}, A::OtherDate}}},
+        {"Asr on another date",
+         [](SolarRequest&, SolarResult& r) { r.occurs.asr1 = false; },
+         {{{F::Asr1}, A::OtherDate}}},
+        {"Asr in a polar night",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.geometricRise = r.occurs.geometricSet = false;
+             r.geometricDaylight = 0.0;
+             r.occurs.asr1 = r.occurs.asr2 = false;
+         },
+         {{kGeometricRiseAndSet, A::PolarNight}, {{F::Asr1, F::Asr2}, A::PolarNight}}},
+        {"Asr in a polar day",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.geometricRise = r.occurs.geometricSet = false;
+             r.geometricDaylight = 24.0;
+             r.occurs.asr2 = false;
+         },
+         {{kGeometricRiseAndSet, A::PolarDay}, {{F::Asr2}, A::AltitudeNotReached}}},
+        {"no Qibla time",
+         [](SolarRequest&, SolarResult& r) {
+             r.occurs.qiblaTime = false;
+             r.qiblaTime = -1.0;
+         },
+         {{{F::QiblaTime}, A::QiblaNotPassed}}},
+    };
+    ResultTextOptions dashed;
+    dashed.dashAbsentEvents = true;
+    for (const Case& c : cases) {
+        SolarRequest request = FullRequest();
+        SolarResult result = EveryEventOccurs();
+        c.change(request, result);
+        const std::vector<ResultText> documented = MainWindowResultTexts(request, result);
+        const std::vector<ResultText> shown = MainWindowResultTexts(request, result, dashed);
+        ASSERT_EQ(shown.size(), documented.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const ResultTextField field = shown[i].field;
+            EventAbsence expected = A::None;
+            for (const auto& [fields, why] : c.absent) {
+                if (std::find(fields.begin(), fields.end(), field) != fields.end()) expected = why;
+            }
+            const std::string where =
+                std::string(c.name) + ": field #" + std::to_string(static_cast<int>(field));
+            EXPECT_EQ(AbsenceOf(field, request, result), expected) << where;
+            EXPECT_EQ(shown[i].absence, expected) << where;
+            EXPECT_EQ(documented[i].absence, expected) << where;
+            // The window's dash; the Qibla time keeps its own dashes.
+            const std::string dashedText = expected == A::None || field == F::QiblaTime
+                                               ? documented[i].text
+                                               : std::string(kAbsentEventText);
+            EXPECT_EQ(shown[i].text, dashedText) << where;
+        }
+        EXPECT_EQ(TextOf(documented, F::QiblaTime),
+                  result.occurs.qiblaTime ? " 11:30:00.0" : " --:--:-----.-")
+            << c.name;
+    }
+}
+
 // A request of the main window (Delta T given) for the real computations below.
 SolarRequest RealRequest(int year, int month, int day, int hour, double latitude,
                          double longitudeWest, float zoneHours, bool summer) {
@@ -340,6 +480,65 @@ TEST(ResultTextsTest, RealComputationOfAPolarNight) {
     EXPECT_EQ(result.qiblaTime, -1.0);
     EXPECT_EQ(TextOf(texts, F::QiblaTime), " --:--:-----.-");
     EXPECT_EQ(TextOf(texts, F::TemporalHours), " 00:00:00.0");
+}
+
+TEST(ResultTextsTest, RealComputationsOfPolarDaysAndNightsExplainTheirDashes) {
+    ResultTextOptions dashed;
+    dashed.dashAbsentEvents = true;
+    struct Case {
+        const char* name;
+        int month;
+        int day;
+        double latitude;
+        std::vector<std::pair<ResultTextField, EventAbsence>> expected;
+    } cases[] = {
+        {"polar night at 80 N",
+         12,
+         21,
+         80.0,
+         {{F::GeometricRise, EventAbsence::PolarNight},
+          {F::ApparentSet, EventAbsence::PolarNight},
+          {F::Maghrib, EventAbsence::PolarNight},
+          {F::Asr1, EventAbsence::PolarNight},
+          {F::GeometricTransit, EventAbsence::None},
+          {F::QiblaTime, EventAbsence::QiblaNotPassed}}},
+        {"polar day at 80 N",
+         6,
+         21,
+         80.0,
+         {{F::GeometricSet, EventAbsence::PolarDay},
+          {F::ApparentRise, EventAbsence::PolarDay},
+          {F::Fajr, EventAbsence::AltitudeNotReached},
+          {F::Isha, EventAbsence::AltitudeNotReached},
+          {F::Zuhr, EventAbsence::None}}},
+        {"white night at 58 N",
+         6,
+         21,
+         58.0,
+         {{F::GeometricRise, EventAbsence::None},
+          {F::Fajr, EventAbsence::AltitudeNotReached},
+          {F::Asr1, EventAbsence::None}}},
+    };
+    for (const Case& c : cases) {
+        const SolarRequest request =
+            RealRequest(2024, c.month, c.day, 12, c.latitude, -15.0, 1.0f, false);
+        const SolarResult result = CalcSolarParameters(request);
+        const std::vector<ResultText> documented = MainWindowResultTexts(request, result);
+        const std::vector<ResultText> shown = MainWindowResultTexts(request, result, dashed);
+        for (const auto& [field, absence] : c.expected) {
+            EXPECT_EQ(AbsenceOf(field, request, result), absence)
+                << c.name << ": field #" << static_cast<int>(field);
+            if (absence == EventAbsence::None || field == F::QiblaTime) {
+                EXPECT_EQ(TextOf(shown, field), TextOf(documented, field))
+                    << c.name << ": field #" << static_cast<int>(field);
+            } else {
+                EXPECT_EQ(TextOf(shown, field), kAbsentEventText)
+                    << c.name << ": field #" << static_cast<int>(field);
+                EXPECT_EQ(TextOf(documented, field), " 00:00:00.0")
+                    << c.name << ": field #" << static_cast<int>(field);
+            }
+        }
+    }
 }
 
 }  // namespace

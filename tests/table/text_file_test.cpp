@@ -82,6 +82,31 @@ TEST_F(TextFileTest, MissingDirectoryIsReportedWithTheName) {
     EXPECT_FALSE(fs::exists(target));
 }
 
+TEST_F(TextFileTest, FailureInTheCallersWords) {
+    // The path and the reason fill the sentence in the caller's language; the
+    // default is the command-line tool's English one.
+    const fs::path target = directory_ / "manca" / "tabella.txt";
+    const std::string reason = "No such file or directory";
+    struct Case {
+        const char* sentence;
+        std::string expected;
+    } cases[] = {
+        {nullptr, "Cannot save " + target.string() + ": " + reason},
+        {"Impossibile salvare %1: %2", "Impossibile salvare " + target.string() + ": " + reason},
+        {"%2 (%1)", reason + " (" + target.string() + ")"},
+    };
+    for (const Case& c : cases) {
+        const std::string error = c.sentence == nullptr
+                                      ? WriteTextFileAtomically(target, "testo")
+                                      : WriteTextFileAtomically(target, "testo", c.sentence);
+        EXPECT_EQ(error, c.expected) << (c.sentence == nullptr ? "default" : c.sentence);
+    }
+    // A path that holds "%1" or "%2" is written as it is.
+    const fs::path odd = directory_ / "100%2" / "%1.txt";
+    EXPECT_EQ(WriteTextFileAtomically(odd, "testo", "Impossibile salvare %1: %2"),
+              "Impossibile salvare " + odd.string() + ": " + reason);
+}
+
 TEST_F(TextFileTest, TargetThatIsADirectoryIsKept) {
     // Tests may run as root, which may write anywhere: a directory is a target
     // no rename can replace.

@@ -135,8 +135,8 @@ class EphemerisTableTest : public QObject {
     void optionsApplyFromTheNextRun();
     void formMessages_data();
     void formMessages();
-    void fractionalStepRefusedSilentlyAnnouncedOnLeaving();
-    void enterValidatesAndCloses();
+    void fractionalStepRefusedAndAnnounced();
+    void enterComputesAndKeepsTheWindow();
     void enterOnAnyControlIsTheWindows_data();
     void enterOnAnyControlIsTheWindows();
     void escapeCloses();
@@ -480,11 +480,11 @@ void EphemerisTableTest::formMessages_data() {
     QTest::newRow("height -1") << 1011 << "-1"
                                << "Immettere un numero compreso tra 0 e 10000.";
     QTest::newRow("points 0") << 1052 << "0"
-                              << "Immettere un valore integer compreso tra 1 e 1000.";
+                              << "Immettere un valore intero compreso tra 1 e 1000.";
     QTest::newRow("points 1001") << 1052 << "1001"
-                                 << "Immettere un valore integer compreso tra 1 e 1000.";
+                                 << "Immettere un valore intero compreso tra 1 e 1000.";
     QTest::newRow("points 2.5") << 1052 << "2.5"
-                                << "Immettere un valore integer.";
+                                << "Immettere un valore intero.";
     QTest::newRow("step 0") << 1048 << "0"
                             << "Immettere un numero compreso tra 0.01 e 60.";
     QTest::newRow("step 61") << 1048 << "61"
@@ -523,7 +523,7 @@ void EphemerisTableTest::formMessages() {
     QCOMPARE(t.sink.LastText(), message);
 }
 
-void EphemerisTableTest::fractionalStepRefusedSilentlyAnnouncedOnLeaving() {
+void EphemerisTableTest::fractionalStepRefusedAndAnnounced() {
     Table t;
     t.SetField(1052, QStringLiteral("2"));
     QVERIFY(t.ClickAndWait(1050));
@@ -533,32 +533,50 @@ void EphemerisTableTest::fractionalStepRefusedSilentlyAnnouncedOnLeaving() {
     QCOMPARE(t.sink.LastText(),
              QStringLiteral("Valori decimali dell'incremento sono accettabili solo per i secondi"));
     QCOMPARE(t.sink.messages.back().caption, QStringLiteral("Tarvel"));
-    // "Calcola" empties the box and says nothing.
+    // "Calcola" empties the box and says why, as leaving the field did.
     QVERIFY(t.ClickAndWait(1050));
-    QCOMPARE(t.sink.messages.size(), 1);
+    QCOMPARE(t.sink.messages.size(), 2);
+    QCOMPARE(t.sink.LastText(),
+             QStringLiteral("Valori decimali dell'incremento sono accettabili solo per i secondi"));
+    QCOMPARE(t.sink.messages.back().caption, QStringLiteral("Tarvel"));
     QVERIFY(t.window->TableText().empty());
     QVERIFY(t.Box()->toPlainText().isEmpty());
-    // With seconds the same step runs and leaving the field says nothing.
+    // With seconds the same step runs and neither leaving the field nor
+    // "Calcola" says anything.
     t.Get<QComboBox>(1049)->setCurrentIndex(static_cast<int>(TableStepUnit::Seconds));
     TypeAndLeave(t.Field(1048), QStringLiteral("1.5"), t.Field(1052));
-    QCOMPARE(t.sink.messages.size(), 1);
+    QCOMPARE(t.sink.messages.size(), 2);
     QVERIFY(t.ClickAndWait(1050));
+    QCOMPARE(t.sink.messages.size(), 2);
     TableParameters expected = Expected(2);
     expected.stepValue = 1.5;
     expected.stepUnit = TableStepUnit::Seconds;
     QCOMPARE(t.window->TableText(), EngineText(expected, TableOptions(), TableTarget::Window));
 }
 
-void EphemerisTableTest::enterValidatesAndCloses() {
+// Enter is "Calcola": a refused field keeps the window and its table, an
+// accepted form computes the table, and the window stays open with it.
+void EphemerisTableTest::enterComputesAndKeepsTheWindow() {
     Table t;
+    t.SetField(1052, QStringLiteral("2"));
+    QVERIFY(t.ClickAndWait(1050));
+    const std::string previous = t.window->TableText();
     t.SetField(1005, QStringLiteral("95"));
+    QSignalSpy finished(t.window.get(), &CEphemerisTable::operationFinished);
     QTest::keyClick(t.Field(1006), Qt::Key_Return);
+    QVERIFY(finished.count() > 0 || finished.wait(60000));
     QVERIFY(t.window->isVisible());
     QCOMPARE(t.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -90 e 90."));
+    QCOMPARE(t.window->TableText(), previous);
     t.SetField(1005, QStringLiteral("10"));
     QTest::keyClick(t.Field(1006), Qt::Key_Return);
-    QVERIFY(!t.window->isVisible());
-    QCOMPARE(t.window->result(), int(QDialog::Accepted));
+    QVERIFY(finished.count() > 1 || finished.wait(60000));
+    QVERIFY(t.window->isVisible());
+    TableParameters expected = Expected(2);
+    expected.latitude = 10;
+    QCOMPARE(t.window->TableText(), EngineText(expected, TableOptions(), TableTarget::Window));
+    QCOMPARE(t.Box()->toPlainText(), Shown(t.window->TableText()));
+    QCOMPARE(t.sink.messages.size(), 1);
 }
 
 void EphemerisTableTest::enterOnAnyControlIsTheWindows_data() {
@@ -568,23 +586,31 @@ void EphemerisTableTest::enterOnAnyControlIsTheWindows_data() {
     }
 }
 
-// Enter on any control confirms the window: no button is clicked, and the
-// pickers do not read their text again (which would set the summer-time box
-// from the rule for 21 June).
+// Enter on any control is the window's "Calcola": no button is clicked (not
+// even the focused export), the pickers do not read their text again (which
+// would set the summer-time box from the rule for 21 June), and the window
+// stays open with the table computed.
 void EphemerisTableTest::enterOnAnyControlIsTheWindows() {
     QFETCH(int, id);
     Table t;
+    t.SetField(1052, QStringLiteral("2"));
     t.Get<QCheckBox>(1004)->setChecked(false);
     QWidget* control = t.window->Control(id);
     control->setFocus(Qt::TabFocusReason);
     auto* button = qobject_cast<QAbstractButton*>(control);
     QSignalSpy clicked(button != nullptr ? button : t.Button(1050), &QAbstractButton::clicked);
+    QSignalSpy finished(t.window.get(), &CEphemerisTable::operationFinished);
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!t.window->isVisible());
-    QCOMPARE(t.window->result(), int(QDialog::Accepted));
+    QVERIFY(finished.count() > 0 || finished.wait(60000));
+    QVERIFY(t.window->isVisible());
     QCOMPARE(clicked.count(), 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
     QVERIFY(!t.Get<QCheckBox>(1004)->isChecked());
     QVERIFY(!t.window->Parameters().summerTime);
+    TableParameters expected = Expected(2);
+    expected.summerTime = false;
+    QCOMPARE(t.window->TableText(), EngineText(expected, TableOptions(), TableTarget::Window));
     QVERIFY(t.sink.messages.isEmpty());
 }
 
@@ -594,6 +620,11 @@ void EphemerisTableTest::escapeCloses() {
     QTest::keyClick(t.Field(1006), Qt::Key_Escape);
     QVERIFY(!t.window->isVisible());
     QVERIFY(t.sink.messages.isEmpty());
+    // The close box closes it too.
+    Table closed;
+    closed.window->close();
+    QVERIFY(!closed.window->isVisible());
+    QVERIFY(closed.sink.messages.isEmpty());
 }
 
 void EphemerisTableTest::f1AsksForTheWindowsTopic() {
@@ -635,7 +666,11 @@ void EphemerisTableTest::fractionalStepLeavesTheClipboardEmpty() {
     QVERIFY(t.ClickAndWait(1054));
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     QVERIFY(t.window->TableText().empty());
-    QVERIFY(t.sink.messages.isEmpty());
+    // Each command says why it stopped.
+    const QString message =
+        QStringLiteral("Valori decimali dell'incremento sono accettabili solo per i secondi");
+    QCOMPARE(t.sink.messages.size(), 1);
+    QCOMPARE(t.sink.LastText(), message);
     // The save stops before its file dialog.
     int chooserCalls = 0;
     t.window->SetFileNameChooser([&chooserCalls](QWidget*) {
@@ -644,7 +679,8 @@ void EphemerisTableTest::fractionalStepLeavesTheClipboardEmpty() {
     });
     QVERIFY(t.ClickAndWait(1055));
     QCOMPARE(chooserCalls, 0);
-    QVERIFY(t.sink.messages.isEmpty());
+    QCOMPARE(t.sink.messages.size(), 2);
+    QCOMPARE(t.sink.LastText(), message);
 }
 
 void EphemerisTableTest::saveWritesTheEngineFileText() {
@@ -725,7 +761,10 @@ void EphemerisTableTest::unwritableTargetReportsAndKeepsTheOldFile() {
     t.window->SetFileNameChooser([&missing](QWidget*) { return missing; });
     QVERIFY(t.ClickAndWait(1055));
     QCOMPARE(t.sink.messages.size(), 2);
-    QVERIFY2(t.sink.LastText().contains(missing), qPrintable(t.sink.LastText()));
+    // The sentence in the interface language, the reason the system's.
+    QVERIFY2(t.sink.LastText().startsWith(QStringLiteral("Impossibile salvare ") + missing +
+                                          QStringLiteral(": ")),
+             qPrintable(t.sink.LastText()));
     QVERIFY(!QFile::exists(missing));
 }
 

@@ -26,6 +26,7 @@
 #include "format/format_texts.h"
 #include "format/result_texts.h"
 #include "ui/main/dialog_units.h"
+#include "ui/main/shown_results.h"
 #include "ui/main/time_zones.h"
 #include "ui/test_support.h"
 
@@ -54,18 +55,25 @@ struct Shown {
     QLineEdit* Field(int id) const { return Get<QLineEdit>(id); }
 };
 
-// Every output text of the window against the engine's texts for the request
-// the window built; returns the first difference.
+// Every output text of the window, and the tooltip of an absent event,
+// against the engine's texts for the request the window built, as the window
+// asks for them; returns the first difference.
 QString FirstDifference(const CTarvelDlg& window) {
     const SolarRequest& request = window.LastRequest();
     for (const ResultText& expected :
-         MainWindowResultTexts(request, CalcSolarParameters(request))) {
+         MainWindowResultTexts(request, CalcSolarParameters(request), MainWindowTextOptions())) {
         const int id = ControlNumber(ResultTextControl(expected.field));
         const QString shown = window.OutputText(id);
         if (shown != QString::fromStdString(expected.text)) {
             return QStringLiteral("field %1: shown \"%2\", expected \"%3\"")
                 .arg(id)
                 .arg(shown, QString::fromStdString(expected.text));
+        }
+        const QString tip = window.Control(id)->toolTip();
+        if (expected.field != ResultTextField::DeltaT && tip != AbsenceToolTip(expected.absence)) {
+            return QStringLiteral("field %1: tooltip \"%2\", expected \"%3\"")
+                .arg(id)
+                .arg(tip, AbsenceToolTip(expected.absence));
         }
     }
     return QString();
@@ -108,6 +116,8 @@ class MainWindowTest : public QObject {
     void deltaTThatIsNotANumberIsZero();
     void temporalHoursAtHighLatitude();
     void qiblaTimeDashesInPolarNight();
+    void absentEventsShowADashAndWhy_data();
+    void absentEventsShowADashAndWhy();
     void summerDateTicksTheBox();
     void timeChangeKeepsTheBox();
     void zoneChangeRecomputes();
@@ -214,17 +224,27 @@ void MainWindowTest::labelsCaptionsAndTitle() {
 
 void MainWindowTest::tabOrderFollowsTheForm() {
     Shown s;
+    // Tab walks the inputs in the form's order (the ΔT mode by its checked
+    // button) and leaves out the result fields.
+    // After the last input the chain comes back to the first, the time picker.
     s.Field(1005)->setFocus(Qt::OtherFocusReason);
-    const int expected[] = {1006, 1007, 1008, 1009, 1010, 1011, 1012};
+    const int expected[] = {1006, 1009, 1011, 1061, 1063, 1000};
     for (int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), s.window->Control(id));
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* control = s.window->Control(id);
+        QVERIFY2(focus == control || control->isAncestorOf(focus),
+                 qPrintable(
+                     QStringLiteral("expected %1, focus on %2").arg(id).arg(focus->objectName())));
     }
-    s.Field(1065)->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    // After the last control the chain comes back to the first, the time picker.
-    QWidget* focus = QApplication::focusWidget();
-    QVERIFY(focus == s.window->Control(1000) || s.window->Control(1000)->isAncestorOf(focus));
+    // A result field still takes the focus from the mouse, and its text can be
+    // selected and copied.
+    QLineEdit* julianDay = s.Field(1010);
+    QTest::mouseClick(julianDay, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), julianDay);
+    QTest::keyClick(julianDay, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(julianDay->selectedText(), s.window->OutputText(1010));
+    QVERIFY(!julianDay->selectedText().isEmpty());
     QVERIFY(s.sink.messages.isEmpty());
 }
 
@@ -504,6 +524,50 @@ void MainWindowTest::qiblaTimeDashesInPolarNight() {
     QVERIFY(s.window->OutputText(1058).startsWith(QStringLiteral(" -")));
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void MainWindowTest::absentEventsShowADashAndWhy_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("dash");
+    QTest::addColumn<QString>("tipStart");
+    const QDate winter(2024, 12, 21);
+    const QDate summer(2024, 6, 21);
+    QTest::newRow("polar night: rise") << winter << "80" << 1031 << true << "Notte polare:";
+    QTest::newRow("polar night: rise azimuth") << winter << "80" << 1056 << true << "Notte polare:";
+    QTest::newRow("polar night: Asr") << winter << "80" << 1049 << true << "Notte polare:";
+    QTest::newRow("polar night: transit") << winter << "80" << 1033 << false << "";
+    QTest::newRow("polar night: Qibla time")
+        << winter << "80" << 1065 << false << "In questa data il Sole non passa";
+    QTest::newRow("polar day: apparent set") << summer << "80" << 1035 << true << "Giorno polare:";
+    QTest::newRow("polar day: Maghrib") << summer << "80" << 1051 << true << "Giorno polare:";
+    QTest::newRow("polar day: Fajr")
+        << summer << "80" << 1047 << true << "In questa data il Sole non raggiunge";
+    QTest::newRow("white night: Isha")
+        << summer << "58" << 1052 << true << "In questa data il Sole non raggiunge";
+    QTest::newRow("white night: rise") << summer << "58" << 1031 << false << "";
+}
+
+// An event that does not occur shows a dash, never a time that reads as
+// midnight, and its tooltip tells why; an event that occurs has no tooltip.
+void MainWindowTest::absentEventsShowADashAndWhy() {
+    QFETCH(QDate, date);
+    QFETCH(QString, latitude);
+    QFETCH(int, id);
+    QFETCH(bool, dash);
+    QFETCH(QString, tipStart);
+    Shown s(date, QTime(12, 0, 0));
+    TypeAndLeave(s.Field(1006), QStringLiteral("-15"), s.Field(1005));
+    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    const QString shown = s.window->OutputText(id);
+    QCOMPARE(shown == QStringLiteral("\u2014"), dash);
+    QVERIFY2(shown != QStringLiteral(" 00:00:00.0"), qPrintable(shown));
+    const QString tip = s.window->Control(id)->toolTip();
+    QVERIFY2(tipStart.isEmpty() ? tip.isEmpty() : tip.startsWith(tipStart), qPrintable(tip));
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QVERIFY(s.sink.messages.isEmpty());
 }
 
 void MainWindowTest::summerDateTicksTheBox() {

@@ -33,11 +33,18 @@ bool HandleFormKey(const QKeyEvent& event, QWidget* window, const char* helpTopi
     return false;
 }
 
+QLocale InterfaceLocale() {
+    // Each translation module names the locale of its language; the built-in
+    // texts are Italian (Italy).
+    //: The locale of this language (its dates and month names), as language_TERRITORY.
+    return QLocale(QCoreApplication::translate("InterfaceLocale", "it_IT"));
+}
+
 QDateEdit* MakeDatePicker(QWidget* parent) {
     auto* picker = new EnterPassingPicker<QDateEdit>(parent);
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    picker->setLocale(italian);
-    picker->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
+    const QLocale locale = InterfaceLocale();
+    picker->setLocale(locale);
+    picker->setDisplayFormat(locale.dateFormat(QLocale::LongFormat));
     picker->setCalendarPopup(true);
     picker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     picker->setDateRange(QDate(kTableFirstStartYear, 1, 1), QDate(kTableLastStartYear, 1, 1));
@@ -46,7 +53,7 @@ QDateEdit* MakeDatePicker(QWidget* parent) {
 
 QTimeEdit* MakeTimePicker(QWidget* parent) {
     auto* picker = new EnterPassingPicker<QTimeEdit>(parent);
-    picker->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    picker->setLocale(InterfaceLocale());
     picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     picker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     picker->setTimeRange(QTime(0, 0, 0), QTime(23, 59, 59, 999));

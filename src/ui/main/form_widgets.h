@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -48,12 +49,17 @@ class EnterPassingPicker : public Picker {
     }
 };
 
-// The date picker of the forms: the Italian long date, a calendar popup, right
-// aligned, limited to 1900-01-01 ... 3000-01-01.
+// The locale of the interface language (Italian (Italy) when no translation
+// module is loaded): the pickers' dates and month names.
+QLocale InterfaceLocale();
+
+// The date picker of the forms: the long date of the interface language's
+// locale, a calendar popup, right aligned, limited to 1900-01-01 ...
+// 3000-01-01.
 QDateEdit* MakeDatePicker(QWidget* parent);
 
-// The time picker of the forms: hh:mm:ss (24 hours), right aligned, the whole
-// day.
+// The time picker of the forms: hh:mm:ss (24 hours) in the interface
+// language's locale, right aligned, the whole day.
 QTimeEdit* MakeTimePicker(QWidget* parent);
 
 // The zone list of the forms: the 40 zones of kTimeZoneEntries, in list order,

@@ -37,6 +37,7 @@
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
+#include "ui/main/shown_results.h"
 #include "ui/main/time_zones.h"
 
 namespace tarvel {
@@ -328,6 +329,8 @@ void CTarvelDlg::BuildForm() {
                 auto* field = new QLineEdit(canvas_);
                 SetFieldReadOnly(field, true);
                 field->setAlignment(Qt::AlignCenter);
+                // Out of the Tab chain, still selectable and copyable by mouse.
+                field->setFocusPolicy(Qt::ClickFocus);
                 outputs_.insert(ControlNumber(c.id), field);
                 control = field;
                 break;
@@ -447,6 +450,38 @@ void CTarvelDlg::Initialize() {
     initialOuterSize_ = size();
     canvas_->resize(initialOuterSize_);
 
+    ReversePass();
+}
+
+CTarvelDlg::FormInputs CTarvelDlg::Inputs() const {
+    FormInputs inputs;
+    inputs.date = datePicker_->date();
+    inputs.time = timePicker_->time();
+    inputs.zoneIndex = zoneList_->currentIndex();
+    inputs.summerTime = summerBox_->isChecked();
+    inputs.deltaTMode = deltaTMode_;
+    inputs.deltaTText = deltaTText_;
+    return inputs;
+}
+
+void CTarvelDlg::SetInputs(const FormInputs& inputs) {
+    {
+        const QSignalBlocker blockDate(datePicker_);
+        const QSignalBlocker blockTime(timePicker_);
+        const QSignalBlocker blockZone(zoneList_);
+        datePicker_->setDate(inputs.date);
+        timePicker_->setTime(inputs.time);
+        if (inputs.zoneIndex >= 0 && inputs.zoneIndex < kTimeZoneCount) {
+            zoneList_->setCurrentIndex(inputs.zoneIndex);
+            zoneHours_ = kTableZoneOffsets[inputs.zoneIndex];
+        }
+    }
+    ReadPickers();
+    summerTime_ = inputs.summerTime ? 1 : 0;
+    summerBox_->setChecked(inputs.summerTime);
+    deltaTMode_ = inputs.deltaTMode == 1 ? 1 : 0;
+    SetFieldReadOnly(deltaTField_, deltaTMode_ == 0);
+    deltaTText_ = inputs.deltaTText;
     ReversePass();
 }
 
@@ -615,13 +650,15 @@ void CTarvelDlg::ComputeSolarParameters() {
     lastRequest_ = request;
     ++computationCount_;
 
-    for (const ResultText& shown : MainWindowResultTexts(request, result)) {
+    for (const ResultText& shown :
+         MainWindowResultTexts(request, result, MainWindowTextOptions())) {
         const QString text = QString::fromStdString(shown.text);
         if (shown.field == ResultTextField::DeltaT) {
             deltaTText_ = text;  // the ΔT field, rewritten with one decimal
         } else if (QLineEdit* output =
                        outputs_.value(ControlNumber(ResultTextControl(shown.field)), nullptr)) {
             SetFieldText(output, text);
+            output->setToolTip(AbsenceToolTip(shown.absence));
         }
     }
     ReversePass();

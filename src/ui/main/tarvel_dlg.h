@@ -3,11 +3,14 @@
 // window made smaller than its designed size.
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QDialog>
 #include <QHash>
 #include <QPoint>
 #include <QSize>
+#include <QString>
+#include <QTime>
 #include <QTimeZone>
 #include <QVector>
 #include <functional>
@@ -159,6 +162,23 @@ class CTarvelDlg : public QDialog {
 
     // The window's copy of the settings, handed back when its run ends.
     const ObserverSettings& Settings() const { return settings_; }
+
+    // The inputs beyond the settings that a new window takes over from the
+    // one it replaces (a language switch): the date, time, zone, summer-time
+    // box, ΔT mode and ΔT text. The site travels in Settings().
+    struct FormInputs {
+        QDate date;
+        QTime time;
+        int zoneIndex = -1;
+        bool summerTime = false;
+        int deltaTMode = 0;  // 0 automatic, 1 manual
+        QString deltaTText;
+    };
+    FormInputs Inputs() const;
+    // Puts inputs into the form in place of the present moment, before the
+    // window is shown; the summer-time box keeps its state, whatever the
+    // computer's rule says for the date.
+    void SetInputs(const FormInputs& inputs);
 
     // Enables "&Preferenze..." with the given dialog.
     void SetPreferencesEditor(PreferencesEditor editor);

@@ -119,10 +119,10 @@ TableTexts TranslatedTableTexts() {
     texts.numberMessage = Translate("FormPass", "Immettere un numero.");
     texts.numberRangeMessage = Translate("FormPass", "Immettere un numero compreso tra %1 e %2.");
     texts.integerMessage =
-        Translate("FormPass", QT_TRANSLATE_NOOP("FormPass", "Immettere un valore integer."));
+        Translate("FormPass", QT_TRANSLATE_NOOP("FormPass", "Immettere un valore intero."));
     texts.integerRangeMessage = Translate(
         "FormPass",
-        QT_TRANSLATE_NOOP("FormPass", "Immettere un valore integer compreso tra %1 e %2."));
+        QT_TRANSLATE_NOOP("FormPass", "Immettere un valore intero compreso tra %1 e %2."));
     texts.startInstantMessage = Translate(
         "TableTexts",
         QT_TRANSLATE_NOOP("TableTexts", "Immettere una data e un'ora comprese tra %1 e %2."));

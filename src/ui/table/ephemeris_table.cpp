@@ -382,16 +382,19 @@ void CEphemerisTable::OnStepKillFocus() {
         return;
     }
     if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
-        const FocusGuard::Pass pass(focusGuard_);
-        sink_->ShowMessage(this, QString::fromStdString(texts_.Get(table_string::kFractionalStep)),
-                           FormMessageCaption(), QMessageBox::NoIcon);
+        ShowFractionalStepMessage();
     }
 }
 
+void CEphemerisTable::ShowFractionalStepMessage() {
+    const FocusGuard::Pass pass(focusGuard_);
+    sink_->ShowMessage(this, QString::fromStdString(texts_.Get(table_string::kFractionalStep)),
+                       FormMessageCaption(), QMessageBox::NoIcon);
+}
+
 void CEphemerisTable::OnEnter() {
-    if (ReadForm()) {
-        accept();
-    }
+    // Enter is "Calcola": the window stays open with its table.
+    OnBnClickedCompute();
 }
 
 void CEphemerisTable::OnOutputOptions() {
@@ -526,8 +529,9 @@ void CEphemerisTable::RunWindow(Continuation then) {
         return;
     }
     if (IsFractionalStepRefused(parameters_.stepValue, parameters_.stepUnit)) {
-        // Stops silently with the box emptied.
+        // Stops with the box emptied, saying why.
         ShowTableText(std::string());
+        ShowFractionalStepMessage();
         then(TableRunStatus::FractionalStep);
         return;
     }
@@ -599,7 +603,10 @@ void CEphemerisTable::SaveTableToFile() {
             if (result.status == TableRunStatus::Ok) {
                 ReportRowErrors(result, TableTarget::File);
                 const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
-                const std::string error = WriteTextFileAtomically(path, result.text);
+                const std::string error = WriteTextFileAtomically(
+                    path, result.text,
+                    Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Impossibile salvare %1: %2"))
+                        .toStdString());
                 if (!error.empty()) {
                     sink_->ShowMessage(this, QString::fromStdString(error), FormMessageCaption(),
                                        QMessageBox::Warning);
@@ -614,7 +621,7 @@ void CEphemerisTable::SaveTableToFile() {
 // Window events
 
 void CEphemerisTable::keyPressEvent(QKeyEvent* event) {
-    // Enter confirms the window (it has no default button); Escape closes it.
+    // Enter is "Calcola" (the window has no default button); Escape closes it.
     if (!HandleFormKey(*event, this, help_topic::kTable, [this] { OnEnter(); })) {
         QDialog::keyPressEvent(event);
     }

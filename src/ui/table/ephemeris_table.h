@@ -150,6 +150,8 @@ class CEphemerisTable : public QDialog {
     void StopWorker();
     void ShowRunning(bool running);
     void ReportRowErrors(const TableRunResult& result, TableTarget target);
+    // The step message: decimal steps only for seconds.
+    void ShowFractionalStepMessage();
     void ShowTableText(const std::string& text);
     void Finish();
 

@@ -1,0 +1,53 @@
+#include "ui/main/shown_results.h"
+
+#include <QCoreApplication>
+
+namespace tarvel {
+
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CTarvelDlg", text);
+}
+
+}  // namespace
+
+ResultTextOptions MainWindowTextOptions() {
+    ResultTextOptions options;
+    // The Qibla direction's last word: east or west of south.
+    options.east = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "EST")).toStdString();
+    options.west = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "OVEST")).toStdString();
+    options.dashAbsentEvents = true;
+    return options;
+}
+
+QString AbsenceToolTip(EventAbsence absence) {
+    switch (absence) {
+        case EventAbsence::None:
+            return QString();
+        case EventAbsence::PolarDay:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg",
+                "Giorno polare: in questa data il Sole non scende sotto l'orizzonte."));
+        case EventAbsence::PolarNight:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg", "Notte polare: in questa data il Sole non sale sopra l'orizzonte."));
+        case EventAbsence::AltitudeNotReached:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg",
+                "In questa data il Sole non raggiunge l'altezza di questa preghiera."));
+        case EventAbsence::OtherDate:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg",
+                "Evento assente in questa data: sull'orologio cade il giorno prima o il giorno "
+                "dopo."));
+        case EventAbsence::QiblaNotPassed:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg",
+                "In questa data il Sole non passa per la direzione della Qibla fra il sorgere e il "
+                "tramonto."));
+    }
+    return QString();
+}
+
+}  // namespace tarvel

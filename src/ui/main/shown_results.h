@@ -1,0 +1,20 @@
+// The engine's result texts as the main window shows them, in the interface
+// language: the Qibla's words, a dash for an event that does not occur, and
+// the tooltip that tells why.
+#pragma once
+
+#include <QString>
+
+#include "format/result_texts.h"
+
+namespace tarvel {
+
+// The options of MainWindowResultTexts for the main window: "EST" and "OVEST"
+// in the interface language, and dashes for absent events.
+ResultTextOptions MainWindowTextOptions();
+
+// Why an event does not occur, as the tooltip of its field; empty for
+// EventAbsence::None.
+QString AbsenceToolTip(EventAbsence absence);
+
+}  // namespace tarvel
