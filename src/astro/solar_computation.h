@@ -15,6 +15,7 @@
 #pragma once
 
 #include "astro/apparent_sun.h"
+#include "astro/clock_reading.h"
 #include "astro/observer.h"
 #include "astro/refraction.h"
 
@@ -39,6 +40,17 @@ struct SolarRequest : ObserverSettings {
     bool summerTime = false;
     double deltaT = 0;         // seconds, used only when deltaTGiven
     bool deltaTGiven = false;  // false: every evaluation uses the model
+
+    // The date and time of the clock reading.
+    void SetClockReading(const ClockReading& reading) {
+        year = reading.year;
+        month = reading.month;
+        day = reading.day;
+        hour = reading.hour;
+        minute = reading.minute;
+        second = reading.second;
+    }
+    ClockReading Clock() const { return {year, month, day, hour, minute, second}; }
 
     // The zone offset in hours east of UTC, and the same in minutes.
     void SetZone(float hours) {

@@ -722,12 +722,7 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     SolarRequest request = given_;
     const CivilDate date = date_.value_or(now.date);
     const ClockTime time = time_.value_or(now.time);
-    request.year = date.year;
-    request.month = date.month;
-    request.day = date.day;
-    request.hour = time.hour;
-    request.minute = time.minute;
-    request.second = time.second;
+    request.SetClockReading({date.year, date.month, date.day, time.hour, time.minute, time.second});
     request.SetZone(zone_.value_or(now.standardZoneHours));
     request.deltaTGiven = deltaT_.has_value();
     request.deltaT = deltaT_.value_or(request.deltaT);
@@ -770,8 +765,7 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         request.longitude = place_->LongitudeWest();
     }
     if (!resolve) return;
-    TableRowInstant reading{request.year, request.month, request.day,
-                            request.hour, request.minute, request.second};
+    TableRowInstant reading{request.Clock()};
     if (!date_ || !time_) {
         // The present on the zone's clock; a given date or time replaces its part.
         const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -790,13 +784,7 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         }
     }
     command.reading = command.zoneRules->Resolve(reading);
-    const TableRowInstant& clock = command.reading.reading;
-    request.year = clock.year;
-    request.month = clock.month;
-    request.day = clock.day;
-    request.hour = clock.hour;
-    request.minute = clock.minute;
-    request.second = clock.second;
+    request.SetClockReading(command.reading.reading);
     const ZoneState& state = command.reading.state;
     // The computation takes summer time as one hour on top of the zone.
     request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
@@ -814,12 +802,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     command.action = CliAction::kTable;
     command.table = tableRequest_;
     TableParameters& p = command.table.parameters;
-    p.startYear = q.year;
-    p.startMonth = q.month;
-    p.startDay = q.day;
-    p.startHour = q.hour;
-    p.startMinute = q.minute;
-    p.startSecond = q.second;
+    p.SetStart(q.Clock());
     p.zoneHours = q.zoneHours;
     p.summerTime = q.summerTime;
     static_cast<ObserverSettings&>(p) = q;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "astro/clock_reading.h"
 #include "astro/observer.h"
 #include "table/number_text.h"
 #include "table/table_texts.h"
@@ -65,6 +66,16 @@ struct TableParameters : ObserverSettings {
     double stepValue = 1;  // 0.01 ... 60
     TableStepUnit stepUnit = TableStepUnit::Hours;
     int pointCount = 50;  // 1 ... 1000
+
+    // The first row's clock reading.
+    void SetStart(const ClockReading& reading) {
+        startYear = reading.year;
+        startMonth = reading.month;
+        startDay = reading.day;
+        startHour = reading.hour;
+        startMinute = reading.minute;
+        startSecond = reading.second;
+    }
 };
 
 // The offsets (hours east of UTC) of the 40 zones of the zone list, in list
@@ -91,13 +102,7 @@ inline constexpr int kTableLastStartYear = 3000;
 // keep the day of the month, so the day may exceed the length of the reached
 // month (31 April); such an instant is computed as the Julian Day counts it on
 // (31 April is 1 May).
-struct TableRowInstant {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    double second = 0;
+struct TableRowInstant : ClockReading {
     // Under a place's zone rules only: the offset east of UTC in force at this
     // instant (summer time included), whether summer time is, and whether the
     // row's reading stands for another one that does not occur (the first

@@ -145,12 +145,7 @@ std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
 
 SolarRequest TableRowRequest(const TableParameters& p, const TableRowInstant& t) {
     SolarRequest request;
-    request.year = t.year;
-    request.month = t.month;
-    request.day = t.day;
-    request.hour = t.hour;
-    request.minute = t.minute;
-    request.second = t.second;
+    request.SetClockReading(t);
     request.SetZone(p.zoneHours);
     static_cast<ObserverSettings&>(request) = p;
     request.summerTime = p.summerTime;

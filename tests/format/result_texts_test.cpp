@@ -19,12 +19,7 @@ namespace {
 // A complete request: Rome-like site, summer time, typed ΔT.
 SolarRequest FullRequest() {
     SolarRequest request;
-    request.year = 2024;
-    request.month = 6;
-    request.day = 21;
-    request.hour = 14;
-    request.minute = 5;
-    request.second = 7.25;
+    request.SetClockReading({2024, 6, 21, 14, 5, 7.25});
     request.zoneHours = 1.0f;
     request.zoneMinutes = 60.0f;
     request.latitude = 41.9;

@@ -130,12 +130,7 @@ TEST(ZoneRulesTest, OffsetsWithSecondsAreExact) {
 
 TableParameters RomeTable(TableRowInstant start, double step, TableStepUnit unit, int points) {
     TableParameters p;
-    p.startYear = start.year;
-    p.startMonth = start.month;
-    p.startDay = start.day;
-    p.startHour = start.hour;
-    p.startMinute = start.minute;
-    p.startSecond = start.second;
+    p.SetStart(start);
     p.stepValue = step;
     p.stepUnit = unit;
     p.pointCount = points;

@@ -15,12 +15,7 @@ namespace tarvel::test_support {
 inline SolarRequest Request(int year, int month, int day, int hour, int minute, double second,
                             float zone, bool summer, double latitude, double longitudeWest) {
     SolarRequest rq;
-    rq.year = year;
-    rq.month = month;
-    rq.day = day;
-    rq.hour = hour;
-    rq.minute = minute;
-    rq.second = second;
+    rq.SetClockReading({year, month, day, hour, minute, second});
     rq.SetZone(zone);
     rq.summerTime = summer;
     rq.latitude = latitude;

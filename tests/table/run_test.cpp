@@ -37,12 +37,7 @@ TEST(RunTest, EachRowIsOneComputationWithAutomaticDeltaT) {
     const std::vector<TableRowInstant> instants = TableRowInstants(p);
     for (std::size_t i = 0; i < 3; ++i) {
         SolarRequest request;
-        request.year = instants[i].year;
-        request.month = instants[i].month;
-        request.day = instants[i].day;
-        request.hour = instants[i].hour;
-        request.minute = instants[i].minute;
-        request.second = instants[i].second;
+        request.SetClockReading(instants[i]);
         request.zoneHours = 1;
         request.zoneMinutes = 60;
         request.latitude = 45.4642;

@@ -62,12 +62,7 @@ TEST(SteppingTest, OneStep) {
 
 TEST(SteppingTest, RowsOfHalfSeconds) {
     TableParameters p;
-    p.startYear = 2025;
-    p.startMonth = 6;
-    p.startDay = 1;
-    p.startHour = 12;
-    p.startMinute = 0;
-    p.startSecond = 59;
+    p.SetStart({2025, 6, 1, 12, 0, 59.0});
     p.stepValue = 0.5;
     p.stepUnit = TableStepUnit::Seconds;
     p.pointCount = 4;
@@ -80,9 +75,7 @@ TEST(SteppingTest, RowsOfHalfSeconds) {
 
 TEST(SteppingTest, DaysAreCountedFromTheRowJustWritten) {
     TableParameters p;
-    p.startYear = 2025;
-    p.startMonth = 1;
-    p.startDay = 31;
+    p.SetStart({2025, 1, 31, 12, 0, 0.0});
     p.stepValue = 30;
     p.stepUnit = TableStepUnit::Days;
     p.pointCount = 3;

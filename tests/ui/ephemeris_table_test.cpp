@@ -46,12 +46,7 @@ namespace {
 // The inputs a main window would hand over.
 TableParameters Inputs() {
     TableParameters p;
-    p.startYear = 2024;
-    p.startMonth = 6;
-    p.startDay = 21;
-    p.startHour = 12;
-    p.startMinute = 0;
-    p.startSecond = 0;
+    p.SetStart({2024, 6, 21, 12, 0, 0.0});
     p.zoneHours = 1;
     p.summerTime = true;
     p.latitude = 45.5;
