@@ -20,8 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The source folder's golden/ (set by CMake: __FILE__ may be a path relative
+// to the build folder, as with ccache's base directory).
 fs::path GoldenDirectory() {
-    return fs::path(__FILE__).parent_path() / "golden";
+    return fs::path(TARVEL_TABLE_TEST_DIR) / "golden";
 }
 
 bool UpdatingGoldens() {
