@@ -16,15 +16,18 @@
 //   its far end (bottom right) where the window is smaller than its form.
 //
 // Without a display (neither QT_QPA_PLATFORM nor DISPLAY set) it renders
-// offscreen; under an X server (scripts/screenshots.sh runs it in Xvfb) the
-// windows open on that screen, at its size and scale (QT_SCALE_FACTOR).
+// offscreen, on a screen that holds every window; under an X server
+// (scripts/screenshots.sh runs it in Xvfb) the windows open on that screen, at
+// its size and scale (QT_SCALE_FACTOR).
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryFile>
 #include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
@@ -235,8 +238,18 @@ int RenderSet(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Without a display: offscreen, on a screen large enough for every window
+    // at its designed size (the offscreen platform's own screen is 800 x 800).
+    QTemporaryFile screens;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QByteArray platform("offscreen");
+        if (screens.open()) {
+            screens.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840, )"
+                          R"("height": 2160, "logicalDpi": 96, "dpr": 1}]})");
+            screens.flush();
+            platform += ":configfile=" + QFile::encodeName(screens.fileName());
+        }
+        qputenv("QT_QPA_PLATFORM", platform);
     }
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--set") {
