@@ -13,6 +13,7 @@ packages=(
   libgl-dev fonts-dejavu-core locales
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
+  xvfb xauth optipng  # scripts/screenshots.sh: the windows under Xvfb, compressed
 )
 
 missing=()

@@ -7,6 +7,9 @@
 #include <QPushButton>
 
 #include "ui/main/dialog_units.h"
+#include "ui/main/form_geometry.h"
+#include "ui/main/group_frame.h"
+#include "ui/main/screen_fit.h"
 
 namespace tarvel {
 
@@ -56,34 +59,43 @@ CAboutDlg::CAboutDlg(const VersionInfo& version, QWidget* parent) : QDialog(pare
     setWindowTitle(Translated(QT_TRANSLATE_NOOP("CAboutDlg", "Informazioni su Tarvel")));
     setFont(FormFont());
     const DialogUnits units(font());
-    setFixedSize(units.X(241), units.Y(109));
+    // Every control at its design rectangle (dialog units); FitForm places
+    // them.
+    auto* form = new QWidget(this);
 
-    auto* icon = new QLabel(this);
-    const QRect iconRect = units.Rect(14, 14, 20, 20);
-    icon->setGeometry(iconRect);
-    icon->setPixmap(ApplicationIcon().pixmap(iconRect.size()));
+    auto* icon = new QLabel(form);
+    SetDesignRect(icon, QRect(14, 14, 20, 20));
+    icon->setPixmap(ApplicationIcon().pixmap(units.Rect(14, 14, 20, 20).size()));
 
     // The program's name as it is written, not the executable's file name
     // (lower case on this platform).
-    nameLine_ = new QLabel(AboutNameLine(QStringLiteral("Tarvel"), version), this);
+    nameLine_ = new QLabel(AboutNameLine(QStringLiteral("Tarvel"), version), form);
     nameLine_->setObjectName(QStringLiteral("c1065"));
-    nameLine_->setGeometry(units.Rect(42, 14, 114, 8));
-    legalLine_ = new QLabel(AboutLegalLine(version), this);
+    SetDesignRect(nameLine_, QRect(42, 14, 114, 8));
+    legalLine_ = new QLabel(AboutLegalLine(version), form);
     legalLine_->setObjectName(QStringLiteral("c1066"));
-    legalLine_->setGeometry(units.Rect(42, 26, 192, 8));
+    SetDesignRect(legalLine_, QRect(42, 26, 192, 8));
 
-    okButton_ = new QPushButton(Translated(QT_TRANSLATE_NOOP("CAboutDlg", "OK")), this);
+    okButton_ = new QPushButton(Translated(QT_TRANSLATE_NOOP("CAboutDlg", "OK")), form);
     okButton_->setObjectName(QStringLiteral("c1"));
-    okButton_->setGeometry(units.Rect(184, 7, 50, 14));
+    SetDesignRect(okButton_, QRect(184, 7, 50, 14));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    disclaimer_ = new QPlainTextEdit(this);
+    disclaimer_ = new QPlainTextEdit(form);
     disclaimer_->setObjectName(QStringLiteral("c1064"));
-    disclaimer_->setGeometry(units.Rect(18, 46, 216, 48));
+    SetDesignRect(disclaimer_, QRect(18, 46, 216, 48));
     disclaimer_->setReadOnly(true);
     disclaimer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     disclaimer_->setPlainText(AboutDisclaimer());
+
+    // Grown where a text of the interface language needs more room (the
+    // disclaimer box as tall as its text, without a scroll bar).
+    FormGeometry geometry(units);
+    FitForm(form, geometry, MessageFont(), QSize(241, 109));
+    form->setFixedSize(geometry.Size(241, 109));
+    PutFormInScrollArea(this, form);
+    FixWithinScreen(this, form->size());
 }
 
 }  // namespace tarvel

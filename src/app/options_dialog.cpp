@@ -2,19 +2,22 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <utility>
 
 #include "app/help.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
 #include "ui/main/message_sink.h"
+#include "ui/main/screen_fit.h"
 
 namespace tarvel {
 
@@ -43,6 +46,8 @@ COptionsDialog::COptionsDialog(const AppSettings& settings, MessageSink* sink, Q
     setWindowTitle(Translated(QT_TRANSLATE_NOOP("COptionsDialog", "Preferenze")));
     setFont(FormFont());
     BuildForm();
+    PutFormInScrollArea(this, canvas_);
+    FixWithinScreen(this, canvas_->size());
 
     // Opening: the values into the controls, the prayer angles into the lists,
     // height and humidity enabled for the integration model only.
@@ -58,86 +63,98 @@ COptionsDialog::COptionsDialog(const AppSettings& settings, MessageSink* sink, Q
 }
 
 void COptionsDialog::BuildForm() {
-    const DialogUnits units(font());
-    setFixedSize(units.X(kDialogWidthUnits), units.Y(kDialogHeightUnits));
+    canvas_ = new FormCanvas({1059, 1060}, this);
+    QWidget* form = canvas_;
+    // Every control at its design rectangle (dialog units); FitForm places
+    // them.
+    SetDesignRect(
+        AddHiddenGroup(form, 1059,
+                       Translated(QT_TRANSLATE_NOOP("COptionsDialog", "RIFRAZIONE ATMOSFERICA")),
+                       QRect()),
+        QRect(7, 7, 295, 78));
+    SetDesignRect(
+        AddHiddenGroup(form, 1060,
+                       Translated(QT_TRANSLATE_NOOP("COptionsDialog", "PREGHIERE ISLAMICHE")),
+                       QRect()),
+        QRect(7, 92, 226, 47));
 
-    AddHiddenGroup(this, 1059,
-                   Translated(QT_TRANSLATE_NOOP("COptionsDialog", "RIFRAZIONE ATMOSFERICA")),
-                   units.Rect(7, 7, 295, 78));
-    AddHiddenGroup(this, 1060,
-                   Translated(QT_TRANSLATE_NOOP("COptionsDialog", "PREGHIERE ISLAMICHE")),
-                   units.Rect(7, 92, 226, 47));
-
-    auto label = [this](int forId, const char* text, QRect rect) {
-        auto* l = new QLabel(Translated(text), this);
+    auto label = [form](int forId, const char* text, QRect rect) {
+        auto* l = new QLabel(Translated(text), form);
         l->setObjectName(QStringLiteral("label%1").arg(forId));
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setWordWrap(true);
-        l->setGeometry(rect);
+        SetDesignRect(l, rect);
     };
-    auto edit = [this](int id, QRect rect) {
-        auto* e = new QLineEdit(this);
+    auto edit = [form](int id, QRect rect) {
+        auto* e = new QLineEdit(form);
         e->setAlignment(Qt::AlignCenter);
-        e->setGeometry(rect);
+        SetDesignRect(e, rect);
         Tag(e, id);
         return e;
     };
-    auto angleList = [this](int id, QRect rect) {
-        auto* combo = new QComboBox(this);
+    // The angle lists are placed after the others, at their closed height.
+    auto angleList = [form](int id) {
+        auto* combo = new QComboBox(form);
         for (int i = 0; i < kAngleEntries; ++i) {
             combo->addItem(QString::number(-10 - i));
         }
-        combo->setGeometry(rect.x(), rect.y(), rect.width(), combo->sizeHint().height());
         Tag(combo, id);
         return combo;
     };
-    auto button = [this](int id, const char* text, QRect rect) {
-        auto* b = new WrappingPushButton(Translated(text), this);
+    auto button = [form](int id, const char* text, QRect rect) {
+        auto* b = new WrappingPushButton(Translated(text), form);
         b->setAutoDefault(false);
-        b->setGeometry(rect);
+        SetDesignRect(b, rect);
         Tag(b, id);
         return b;
     };
 
     bennettRadio_ = new WrappingRadioButton(
-        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "formula di Bennett-Samudson")), this);
-    bennettRadio_->setGeometry(units.Rect(16, 20, 130, 10));
+        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "formula di Bennett-Samudson")), form);
+    SetDesignRect(bennettRadio_, QRect(16, 20, 130, 10));
     Tag(bennettRadio_, 1282);
     integrationRadio_ = new WrappingRadioButton(
-        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "integrazione numerica")), this);
-    integrationRadio_->setGeometry(units.Rect(16, 32, 130, 10));
+        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "integrazione numerica")), form);
+    SetDesignRect(integrationRadio_, QRect(16, 32, 130, 10));
     Tag(integrationRadio_, 1283);
 
-    label(1284, QT_TRANSLATE_NOOP("COptionsDialog", "pressione [mbar]"),
-          units.Rect(12, 48, 64, 12));
-    pressureField_ = edit(1284, units.Rect(80, 48, 44, 12));
+    label(1284, QT_TRANSLATE_NOOP("COptionsDialog", "pressione [mbar]"), QRect(12, 48, 64, 12));
+    pressureField_ = edit(1284, QRect(80, 48, 44, 12));
     label(1285,
           QT_TRANSLATE_NOOP("COptionsDialog",
                             "temperatura [\u00ba"
                             "C]"),
-          units.Rect(12, 64, 64, 12));
-    temperatureField_ = edit(1285, units.Rect(80, 64, 44, 12));
+          QRect(12, 64, 64, 12));
+    temperatureField_ = edit(1285, QRect(80, 64, 44, 12));
     standardButton_ = button(1286, QT_TRANSLATE_NOOP("COptionsDialog", "condizioni standard"),
-                             units.Rect(132, 49, 46, 26));
-    label(1287, QT_TRANSLATE_NOOP("COptionsDialog", "altitudine [m]"), units.Rect(184, 48, 50, 12));
-    heightField_ = edit(1287, units.Rect(238, 48, 54, 12));
-    label(1288, QT_TRANSLATE_NOOP("COptionsDialog", "umidit\u00e0 [%]"),
-          units.Rect(184, 64, 50, 12));
-    humidityField_ = edit(1288, units.Rect(238, 64, 54, 12));
+                             QRect(132, 49, 46, 26));
+    label(1287, QT_TRANSLATE_NOOP("COptionsDialog", "altitudine [m]"), QRect(184, 48, 50, 12));
+    heightField_ = edit(1287, QRect(238, 48, 54, 12));
+    label(1288, QT_TRANSLATE_NOOP("COptionsDialog", "umidit\u00e0 [%]"), QRect(184, 64, 50, 12));
+    humidityField_ = edit(1288, QRect(238, 64, 54, 12));
 
     label(1057, QT_TRANSLATE_NOOP("COptionsDialog", "altezza solare per Fajr [\u00ba]"),
-          units.Rect(12, 104, 112, 12));
-    fajrList_ = angleList(1057, units.Rect(128, 104, 50, 80));
+          QRect(12, 104, 112, 12));
+    fajrList_ = angleList(1057);
     label(1058, QT_TRANSLATE_NOOP("COptionsDialog", "altezza solare per Isha [\u00ba]"),
-          units.Rect(12, 121, 112, 12));
-    ishaList_ = angleList(1058, units.Rect(128, 121, 50, 80));
+          QRect(12, 121, 112, 12));
+    ishaList_ = angleList(1058);
 
-    okButton_ = button(1, QT_TRANSLATE_NOOP("COptionsDialog", "OK"), units.Rect(242, 92, 60, 14));
+    okButton_ = button(1, QT_TRANSLATE_NOOP("COptionsDialog", "OK"), QRect(242, 92, 60, 14));
     okButton_->setDefault(true);
     cancelButton_ =
-        button(2, QT_TRANSLATE_NOOP("COptionsDialog", "Annulla"), units.Rect(242, 109, 60, 14));
+        button(2, QT_TRANSLATE_NOOP("COptionsDialog", "Annulla"), QRect(242, 109, 60, 14));
     defaultsButton_ = button(3, QT_TRANSLATE_NOOP("COptionsDialog", "Valori di default"),
-                             units.Rect(242, 126, 60, 14));
+                             QRect(242, 126, 60, 14));
+
+    // Grown where a text of the interface language needs more room.
+    geometry_ = std::make_unique<FormGeometry>(DialogUnits(font()));
+    FitForm(canvas_, *geometry_, MessageFont(), QSize(kDialogWidthUnits, kDialogHeightUnits));
+    for (auto [list, y] : {std::pair{fajrList_, 104}, std::pair{ishaList_, 121}}) {
+        const QRect rect = geometry_->Rect(128, y, 50, 80);
+        list->setGeometry(rect.x(), rect.y(), rect.width(), list->sizeHint().height());
+    }
+    canvas_->setFixedSize(geometry_->Size(kDialogWidthUnits, kDialogHeightUnits));
 
     // Tab order: the template's order.
     const QList<QWidget*> order = {bennettRadio_,     integrationRadio_, pressureField_,
@@ -155,6 +172,8 @@ void COptionsDialog::BuildForm() {
     connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
+
+COptionsDialog::~COptionsDialog() = default;
 
 QWidget* COptionsDialog::Control(int id) const {
     return FindControl(this, id);
@@ -239,12 +258,6 @@ void COptionsDialog::OnOk() {
     if (FormPass()) {
         QDialog::accept();
     }
-}
-
-void COptionsDialog::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    PaintGroupFrames(painter, this, {1059, 1060});
 }
 
 bool EditPreferences(QWidget* parent, AppSettings& settings, MessageSink* sink) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "app/app_settings.h"
 
@@ -13,6 +14,8 @@ class QRadioButton;
 
 namespace tarvel {
 
+class FormCanvas;
+class FormGeometry;
 class MessageSink;
 
 class COptionsDialog : public QDialog {
@@ -22,6 +25,7 @@ class COptionsDialog : public QDialog {
     // is not part of it). sink: where message boxes go (nullptr: modal boxes).
     explicit COptionsDialog(const AppSettings& settings, MessageSink* sink = nullptr,
                             QWidget* parent = nullptr);
+    ~COptionsDialog() override;
 
     // The dialog's values; after OK they are the ones to copy back.
     const AppSettings& Values() const { return values_; }
@@ -40,9 +44,6 @@ class COptionsDialog : public QDialog {
     void OnDefaults();
     void OnOk();
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
     void BuildForm();
     void EnableIntegrationFields();
@@ -51,6 +52,9 @@ class COptionsDialog : public QDialog {
 
     AppSettings values_;
     MessageSink* sink_;
+
+    FormCanvas* canvas_ = nullptr;
+    std::unique_ptr<FormGeometry> geometry_;
 
     QRadioButton* bennettRadio_ = nullptr;
     QRadioButton* integrationRadio_ = nullptr;

@@ -20,6 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The source folder's golden/ (set by CMake: __FILE__ may be a path relative
+// to the build folder, as with ccache's base directory).
 fs::path GoldenDirectory() {
     return fs::path(TARVEL_TESTS_SOURCE_DIR) / "table" / "golden";
 }

@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@
 #include "table/table_locale.h"
 #include "table/table_run.h"
 #include "ui/main/dialog_units.h"
+#include "ui/main/form_geometry.h"
 #include "ui/table/table_form_font.h"
 #include "ui/table/table_options_dialog.h"
 #include "ui/test_support.h"
@@ -121,6 +123,7 @@ class EphemerisTableTest : public QObject {
   private slots:
     void openedFromTheMainWindowWithItsInputs();
     void formGeometryAndControls();
+    void tableBoxTakesTheWindowsRoom();
     void everyOpeningStartsFromTheDefaults();
     void zoneNotInTheListSelectsUtc();
     void dateChangeSetsSummerTimeTimeChangeDoesNot();
@@ -225,14 +228,46 @@ void EphemerisTableTest::openedFromTheMainWindowWithItsInputs() {
     QVERIFY(sink.messages.isEmpty());
 }
 
+// Made larger, the window gives the extra room to the table box and leaves
+// every other control where it was; made smaller, the table box gives up
+// rows down to a few, and the rest of the form scrolls.
+void EphemerisTableTest::tableBoxTakesTheWindowsRoom() {
+    Table t;
+    const QSize designed = t.window->DesignedClientSize();
+    QWidget* save = t.window->Control(1055);
+    const QRect saveAt = save->geometry();
+    const QRect box = t.Box()->geometry();
+    t.window->resize(designed + QSize(300, 200));
+    QCOMPARE(t.Box()->geometry(), QRect(box.topLeft(), box.size() + QSize(300, 200)));
+    QCOMPARE(save->geometry(), saveAt);
+
+    t.window->resize(designed - QSize(400, 250));
+    auto* area = t.window->findChild<QScrollArea*>();
+    QVERIFY(area != nullptr);
+    QVERIFY(t.Box()->height() < box.height());
+    QVERIFY(t.Box()->height() >= 4 * t.Box()->fontMetrics().height());
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    // The buttons are reached by scrolling.
+    area->ensureWidgetVisible(save, 0, 0);
+    QVERIFY(area->viewport()->rect().contains(
+        QRect(save->mapTo(area->viewport(), QPoint(0, 0)), save->size())));
+    QCOMPARE(save->geometry(), saveAt);
+}
+
 void EphemerisTableTest::formGeometryAndControls() {
     Table t;
     QCOMPARE(t.window->windowTitle(), QStringLiteral("Creazione tabella delle effemeridi"));
     QCOMPARE(t.window->font().pointSize(), 8);
+    // The design in dialog units of the table font, grown only where a text
+    // needs more room (the texts themselves are checked in texts_fit_test).
     const DialogUnits units(TableFormFont());
-    QCOMPARE(t.window->DesignedClientSize(), QSize(units.X(669), units.Y(352)));
+    const FormGeometry& geometry = t.window->Geometry();
+    QCOMPARE(geometry.Units().averageCharWidth(), units.averageCharWidth());
+    QCOMPARE(geometry.Units().charHeight(), units.charHeight());
+    QCOMPARE(t.window->DesignedClientSize(), geometry.Size(669, 352));
     QCOMPARE(t.window->size(), t.window->DesignedClientSize());
-    QCOMPARE(t.window->minimumSize(), t.window->maximumSize());  // not resizable
+    QVERIFY(t.window->maximumWidth() > t.window->width());  // resizable
+    QVERIFY(t.window->maximumHeight() > t.window->height());
 
     struct Case {
         int id;
@@ -248,11 +283,16 @@ void EphemerisTableTest::formGeometryAndControls() {
     for (const Case& c : cases) {
         QWidget* control = t.window->Control(c.id);
         QVERIFY2(control != nullptr, qPrintable(QString::number(c.id)));
-        QCOMPARE(control->geometry(), units.Rect(c.x, c.y, c.w, c.h));
+        if (c.id == 1004) {
+            // A check box may take the free room beside it.
+            QVERIFY(control->geometry().contains(geometry.Rect(c.x, c.y, c.w, c.h)));
+        } else {
+            QCOMPARE(control->geometry(), geometry.Rect(c.x, c.y, c.w, c.h));
+        }
     }
     // The lists keep their place and width; their height is the closed list's.
-    QCOMPARE(t.window->Control(1003)->pos(), units.Rect(219, 20, 188, 82).topLeft());
-    QCOMPARE(t.window->Control(1049)->width(), units.Rect(579, 36, 44, 64).width());
+    QCOMPARE(t.window->Control(1003)->pos(), geometry.Rect(219, 20, 188, 82).topLeft());
+    QCOMPARE(t.window->Control(1049)->width(), geometry.Rect(579, 36, 44, 64).width());
     const struct {
         int id;
         const char* text;
@@ -268,7 +308,14 @@ void EphemerisTableTest::formGeometryAndControls() {
     for (const auto& l : labels) {
         QLabel* label = t.window->Label(l.id);
         QCOMPARE(label->text(), QString::fromUtf8(l.text));
-        QCOMPARE(label->geometry(), units.Rect(l.x, l.y, l.w, l.h));
+        // At its rectangle, or widened into the free room on the side its
+        // text is aligned away from.
+        const QRect placed = label->geometry();
+        const QRect design = geometry.Rect(l.x, l.y, l.w, l.h);
+        QCOMPARE(l.horizontal == Qt::AlignRight ? placed.topRight() : placed.topLeft(),
+                 l.horizontal == Qt::AlignRight ? design.topRight() : design.topLeft());
+        QCOMPARE(placed.height(), design.height());
+        QVERIFY(placed.width() >= design.width());
         QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, l.horizontal);
     }
     for (int id : {1005, 1006, 1011}) {

@@ -27,6 +27,7 @@
 #include "format/result_texts.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/shown_results.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/time_zones.h"
 #include "ui/test_support.h"
 
@@ -133,11 +134,21 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::formGeometryIsInDialogUnits() {
     Shown s;
+    // The design in dialog units of the form's font, grown only where a text
+    // needs more room (the texts themselves are checked in texts_fit_test).
     const DialogUnits units(s.window->ClientArea()->font());
+    const FormGeometry& geometry = s.window->Geometry();
     QVERIFY(units.averageCharWidth() > 0 && units.charHeight() > 0);
-    QCOMPARE(s.window->DesignedClientSize(), QSize(units.X(823), units.Y(346)));
+    QCOMPARE(geometry.Units().averageCharWidth(), units.averageCharWidth());
+    QCOMPARE(geometry.Units().charHeight(), units.charHeight());
+    for (int u = 0; u <= 823; ++u) {
+        QVERIFY(geometry.X(u) >= units.X(u) && geometry.X(u + 1) > geometry.X(u));
+    }
+    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 346));
     QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
 
+    // Fields, pickers, buttons and groups at their rectangles; the check box
+    // there or larger, into the free room around it.
     struct Case {
         int id;
         int x, y, w, h;
@@ -151,14 +162,26 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
     for (const Case& c : cases) {
         QWidget* control = s.window->Control(c.id);
         QVERIFY2(control != nullptr, qPrintable(QString::number(c.id)));
-        QCOMPARE(control->geometry(), units.Rect(c.x, c.y, c.w, c.h));
+        if (c.id == 1004) {
+            QVERIFY(control->geometry().contains(geometry.Rect(c.x, c.y, c.w, c.h)));
+        } else {
+            QCOMPARE(control->geometry(), geometry.Rect(c.x, c.y, c.w, c.h));
+        }
     }
     // The zone list keeps its place and width; its height is the closed list's.
-    QCOMPARE(s.window->Control(1003)->pos(), units.Rect(204, 21, 190, 119).topLeft());
-    QCOMPARE(s.window->Control(1003)->width(), units.Rect(204, 21, 190, 119).width());
-    // Labels at their own rectangles.
-    QCOMPARE(s.window->Label(1005)->geometry(), units.Rect(159, 44, 41, 17));
-    QCOMPARE(s.window->Label(1021)->geometry(), units.Rect(14, 139, 80, 12));
+    QCOMPARE(s.window->Control(1003)->pos(), geometry.Rect(204, 21, 190, 119).topLeft());
+    QCOMPARE(s.window->Control(1003)->width(), geometry.Rect(204, 21, 190, 119).width());
+    // Labels at their own rectangles, right-aligned ones widened to the left
+    // when their text needs it.
+    for (const auto& [id, rect] :
+         {std::pair{1005, QRect(159, 44, 41, 17)}, std::pair{1021, QRect(14, 139, 80, 12)},
+          std::pair{1026, QRect(159, 143, 77, 11)}}) {
+        const QRect placed = s.window->Label(id)->geometry();
+        const QRect design = geometry.Rect(rect);
+        QCOMPARE(placed.topRight(), design.topRight());
+        QCOMPARE(placed.height(), design.height());
+        QVERIFY(placed.width() >= design.width());
+    }
     // Group boxes are never shown.
     for (int id : {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054}) {
         QVERIFY(qobject_cast<QGroupBox*>(s.window->Control(id)) != nullptr);

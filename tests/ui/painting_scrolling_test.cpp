@@ -1,5 +1,5 @@
 // The framed group captions and the scrolling of a main window made smaller
-// than its designed size.
+// than its designed size: the bars, the wheel, and resizing.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -36,6 +36,23 @@ QImage PaintFrame(const QRect& group, const QString& caption, const QFont& font)
 
 bool Black(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
+}
+
+// Turns the wheel over the middle of target by delta (eighths of a degree;
+// 120 a notch). As for a real wheel, a widget that ignores the event passes it
+// on to its parent, up to the window.
+void Wheel(QWidget* target, const QPoint& delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF global =
+        target->mapToGlobal(QPointF(target->width() / 2.0, target->height() / 2.0));
+    for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
+        QWheelEvent wheel(w->mapFromGlobal(global), global, QPoint(), delta, Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        wheel.ignore();
+        QApplication::sendEvent(w, &wheel);
+        if (wheel.isAccepted() || w->isWindow()) {
+            break;
+        }
+    }
 }
 
 struct Shown {
@@ -83,6 +100,8 @@ class PaintingScrollingTest : public QObject {
     void framesMoveWithTheControls();
     void smallRangeLineStepsMoveNothing();
     void onlyTheBarsMoveTheForm();
+    void wheelScrollsTheForm();
+    void enlargingBringsTheFormBack();
     void resizingKeepsTheBarsWithTheForm();
 };
 
@@ -303,8 +322,8 @@ void PaintingScrollingTest::smallRangeLineStepsMoveNothing() {
     QCOMPARE(s.window->ScrollOffset().y(), range / 10);
 }
 
-// Keys a control leaves to its window, the focus moving to a control out of
-// sight and the wheel leave the form where it is.
+// Keys a control leaves to its window and the focus moving to a control out of
+// sight leave the form where it is.
 void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
     Shown s;
     // Narrow enough that the last control of the tab chain, "adesso", lies
@@ -327,16 +346,115 @@ void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
     }
     QVERIFY(visited.contains(s.window->Control(1063)));
     QVERIFY(!s.window->ClientArea()->rect().contains(s.InClient(s.window->Control(1063))));
-    // The wheel, over the form and over a bar.
-    for (QWidget* target :
-         {s.window->ClientArea(), static_cast<QWidget*>(s.window->VerticalBar())}) {
-        QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
-                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &wheel);
-        QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
-        QCOMPARE(s.window->VerticalBar()->sliderPosition(), 0);
-    }
     QVERIFY(s.sink.messages.isEmpty());
+}
+
+// The wheel, over the form, over a field of it or over a bar, scrolls by the
+// system's lines of the form's text per notch, sideways with Shift, never past
+// either end; at the far end the whole design is in view, the lowest and
+// rightmost frame lines included.
+void PaintingScrollingTest::wheelScrollsTheForm() {
+    Shown s;
+    s.Shrink(500, 300);
+    QWidget* client = s.window->ClientArea();
+    QScrollBar* v = s.window->VerticalBar();
+    QScrollBar* h = s.window->HorizontalBar();
+    const int notch =
+        QApplication::wheelScrollLines() * QFontMetrics(s.window->Control(1038)->font()).height();
+    QVERIFY(notch > 0 && notch < v->maximum());
+    QWidget* latitude = s.window->Control(1005);
+    const QPoint start = s.InClient(latitude);
+
+    Wheel(client, QPoint(0, -120));
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, notch));
+    QCOMPARE(v->value(), notch);
+    QCOMPARE(v->sliderPosition(), notch);
+    QCOMPARE(s.InClient(latitude), start - QPoint(0, notch));
+    Wheel(s.window->Control(1007), QPoint(0, -120));  // over an output field
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, 2 * notch));
+    Wheel(v, QPoint(0, 120));
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, notch));
+    Wheel(client, QPoint(0, -120), Qt::ShiftModifier);
+    QCOMPARE(s.window->ScrollOffset(), QPoint(notch, notch));
+    Wheel(h, QPoint(120, 0));
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, notch));
+    // Never past the top.
+    for (int i = 0; i < 5; ++i) {
+        Wheel(client, QPoint(0, 120));
+    }
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
+    QCOMPARE(s.InClient(latitude), start);
+
+    // To the far end: the design's bottom-right corner and every frame line
+    // in view.
+    for (int i = 0; i < 200; ++i) {
+        Wheel(client, QPoint(0, -120));
+        Wheel(client, QPoint(0, -120), Qt::ShiftModifier);
+    }
+    QCOMPARE(s.window->ScrollOffset(), QPoint(h->maximum(), v->maximum()));
+    QCOMPARE(s.InClient(latitude), start - QPoint(h->maximum(), v->maximum()));
+    const QRect view = client->rect();
+    const QRect design(s.InClient(s.window->Control(1038)->parentWidget()),
+                       s.window->DesignedClientSize());
+    QVERIFY(view.contains(design.bottomRight()));
+    // The lowest bottom edge and the rightmost right edge (at y + height and
+    // x + width) drawn in the view.
+    QRect lowest;
+    QRect rightmost;
+    for (QGroupBox* group : s.window->findChildren<QGroupBox*>()) {
+        const QRect frame = s.GeometryInClient(group);
+        const int bottom = frame.y() + frame.height();
+        const int lowestBottom = lowest.y() + lowest.height();
+        if (lowest.isNull() || bottom > lowestBottom ||
+            (bottom == lowestBottom && frame.right() > lowest.right())) {
+            lowest = frame;
+        }
+        const int right = frame.x() + frame.width();
+        const int rightmostRight = rightmost.x() + rightmost.width();
+        if (rightmost.isNull() || right > rightmostRight ||
+            (right == rightmostRight && frame.bottom() > rightmost.bottom())) {
+            rightmost = frame;
+        }
+    }
+    const QPoint bottomEdge(lowest.x() + lowest.width() - 40, lowest.y() + lowest.height());
+    const QPoint rightEdge(rightmost.x() + rightmost.width(),
+                           rightmost.y() + rightmost.height() - 5);
+    QVERIFY(view.contains(bottomEdge) && view.contains(rightEdge));
+    const QImage picture = client->grab().toImage();
+    QVERIFY(Black(picture, bottomEdge.x(), bottomEdge.y()));
+    QVERIFY(Black(picture, rightEdge.x(), rightEdge.y()));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+// Made larger after scrolling, the window brings the form back: as far as the
+// smaller range requires, to the origin when nothing is left to scroll; the
+// form always stands where the bars say.
+void PaintingScrollingTest::enlargingBringsTheFormBack() {
+    Shown s;
+    const QSize initial = s.window->InitialOuterSize();
+    QWidget* latitude = s.window->Control(1005);
+    const QPoint start = s.InClient(latitude);
+    s.Shrink(500, 300);
+    for (int i = 0; i < 200; ++i) {
+        Wheel(s.window->ClientArea(), QPoint(-120, -120));
+    }
+    QScrollBar* v = s.window->VerticalBar();
+    QScrollBar* h = s.window->HorizontalBar();
+    QCOMPARE(s.window->ScrollOffset(), QPoint(h->maximum(), v->maximum()));
+
+    s.Shrink(300, 150);
+    QCOMPARE(s.window->ScrollOffset(), QPoint(h->maximum(), v->maximum()));
+    QCOMPARE(s.InClient(latitude), start - s.window->ScrollOffset());
+
+    s.window->resize(initial + QSize(100, 100));
+    QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
+    QCOMPARE(QPoint(h->value(), v->value()), QPoint(0, 0));
+    QCOMPARE(s.InClient(latitude), start);
+    // Scrolling again from there starts at the origin.
+    s.Shrink(500, 300);
+    Wheel(s.window->ClientArea(), QPoint(0, -120));
+    QCOMPARE(s.InClient(latitude), start - s.window->ScrollOffset());
+    QCOMPARE(s.window->ScrollOffset().x(), 0);
 }
 
 // A scrolled form stays where its bars say when the window is resized: the

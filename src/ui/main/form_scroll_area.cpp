@@ -1,7 +1,10 @@
 #include "ui/main/form_scroll_area.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace tarvel {
 
@@ -23,8 +26,8 @@ FormScrollArea::FormScrollArea(QWidget* parent) : QScrollArea(parent) {
                 case QAbstractSlider::SliderPageStepSub:
                     return;  // a line or a page, never past either end
                 default:
-                    // Either end, the wheel: the thumb goes back, nothing moves.
-                    // A thumb being dragged stays where it is dragged.
+                    // Either end: the thumb goes back, nothing moves. A thumb
+                    // being dragged stays where it is dragged.
                     if (!bar->isSliderDown()) {
                         bar->setSliderPosition(bar->value());
                     }
@@ -32,8 +35,45 @@ FormScrollArea::FormScrollArea(QWidget* parent) : QScrollArea(parent) {
         });
         connect(bar, &QAbstractSlider::sliderReleased, this,
                 [bar] { bar->setValue(bar->sliderPosition()); });
+        // The wheel over a bar scrolls as over the form.
+        bar->installEventFilter(this);
     }
     KeepSteps();
+}
+
+int FormScrollArea::WheelLine() const {
+    const QWidget* form = widget();
+    return QFontMetrics(form != nullptr ? form->font() : font()).height();
+}
+
+bool FormScrollArea::ScrollByWheel(const QWheelEvent& event) {
+    QPoint pixels = event.pixelDelta();
+    if (pixels.isNull()) {
+        // Each notch (120 eighths of a degree) the system's number of lines.
+        pixels = event.angleDelta() * QApplication::wheelScrollLines() * WheelLine() / 120;
+    }
+    if (event.modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) {
+        pixels = pixels.transposed();
+    }
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    // A form that only scrolls sideways takes the vertical wheel sideways.
+    if (pixels.x() == 0 && vertical->maximum() == vertical->minimum()) {
+        pixels = pixels.transposed();
+    }
+    const QPoint before = Offset();
+    if (pixels.x() != 0) {
+        horizontal->setValue(horizontal->value() - pixels.x());
+    }
+    if (pixels.y() != 0) {
+        vertical->setValue(vertical->value() - pixels.y());
+    }
+    return Offset() != before;
+}
+
+void FormScrollArea::wheelEvent(QWheelEvent* event) {
+    ScrollByWheel(*event);
+    event->accept();
 }
 
 QPoint FormScrollArea::Offset() const {
@@ -58,6 +98,12 @@ bool FormScrollArea::event(QEvent* event) {
 }
 
 bool FormScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
+        ScrollByWheel(*static_cast<QWheelEvent*>(event));
+        event->accept();
+        return true;
+    }
     const bool filtered = QScrollArea::eventFilter(watched, event);
     if (watched == widget() && event->type() == QEvent::Resize) {
         KeepSteps();

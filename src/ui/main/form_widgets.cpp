@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "table/table_parameters.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
 #include "ui/main/time_zones.h"
@@ -66,6 +67,7 @@ QComboBox* MakeZoneList(QWidget* parent) {
     for (const TimeZoneEntry& entry : kTimeZoneEntries) {
         list->addItem(QCoreApplication::translate("TimeZones", entry.label));
     }
+    KeepDesignWidth(list);
     return list;
 }
 

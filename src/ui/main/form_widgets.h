@@ -63,7 +63,8 @@ QDateEdit* MakeDatePicker(QWidget* parent);
 QTimeEdit* MakeTimePicker(QWidget* parent);
 
 // The zone list of the forms: the 40 zones of kTimeZoneEntries, in list order,
-// in the interface language.
+// in the interface language. Its closed box keeps its design width; the open
+// list shows every entry whole.
 QComboBox* MakeZoneList(QWidget* parent);
 
 // Numbers of the date, time and site controls, which both forms have under the

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QStringList>
 #include <QVariant>
+#include <utility>
 
 namespace tarvel {
 
@@ -126,6 +127,14 @@ void PaintGroupFrames(QPainter& painter, const QWidget* window, const QVector<in
     for (int id : groupIds) {
         DrawGroupFrame(painter, window, id);
     }
+}
+
+FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
+    : QWidget(parent), groupIds_(std::move(groupIds)) {}
+
+void FormCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintGroupFrames(painter, this, groupIds_);
 }
 
 }  // namespace tarvel

@@ -59,4 +59,19 @@ void DrawGroupFrame(QPainter& painter, const QWidget* window, int groupId);
 // a solid black pen 1 pixel wide, no fill, the message font.
 void PaintGroupFrames(QPainter& painter, const QWidget* window, const QVector<int>& groupIds);
 
+// A window's form: its controls are children of it, and it paints the frames
+// of its hidden group boxes (groupIds, in painting order) at their current
+// positions, so they move with the controls when the form is scrolled.
+class FormCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FormCanvas(QVector<int> groupIds, QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QVector<int> groupIds_;
+};
+
 }  // namespace tarvel

@@ -32,12 +32,14 @@
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/form_scroll_area.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
 #include "ui/main/shown_results.h"
+#include "ui/main/screen_fit.h"
 #include "ui/main/time_zones.h"
 
 namespace tarvel {
@@ -213,14 +215,6 @@ MainControl ResultTextControl(ResultTextField field) {
     throw std::out_of_range("ResultTextControl: no control for the field");
 }
 
-FormCanvas::FormCanvas(QVector<int> groupIds, QWidget* parent)
-    : QWidget(parent), groupIds_(std::move(groupIds)) {}
-
-void FormCanvas::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintGroupFrames(painter, this, groupIds_);
-}
-
 CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, QWidget* parent)
     : CTarvelDlg(settings, Environment(), nullptr, parent) {}
 
@@ -252,6 +246,9 @@ CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, Environment environment
            menuBar_->sizeHint().height() + client.height() + HorizontalBar()->sizeHint().height());
 
     Initialize();
+    // The window opens at that size, or within the screen's available area
+    // when the screen is smaller; the form then scrolls.
+    OpenWithinScreen(this, initialOuterSize_);
 }
 
 CTarvelDlg::~CTarvelDlg() {
@@ -259,8 +256,7 @@ CTarvelDlg::~CTarvelDlg() {
 }
 
 QSize CTarvelDlg::DesignedClientSize() const {
-    const DialogUnits units(canvas_->font());
-    return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
+    return geometry_->Size(kFormWidthUnits, kFormHeightUnits);
 }
 
 QWidget* CTarvelDlg::ClientArea() const {
@@ -285,13 +281,13 @@ void CTarvelDlg::BuildForm() {
     const DialogUnits units(canvas_->font());
 
     for (const GroupSpec& g : kGroups) {
-        AddHiddenGroup(canvas_, ControlNumber(g.id), Translated(g.caption),
-                       units.Rect(g.x, g.y, g.w, g.h));
+        QGroupBox* group = AddHiddenGroup(canvas_, ControlNumber(g.id), Translated(g.caption),
+                                          units.Rect(g.x, g.y, g.w, g.h));
+        SetDesignRect(group, QRect(g.x, g.y, g.w, g.h));
     }
 
     QWidget* previous = nullptr;
     for (const ControlSpec& c : kControls) {
-        const QRect rect = units.Rect(c.x, c.y, c.w, c.h);
         QWidget* control = nullptr;
         switch (c.kind) {
             case Kind::TimePicker:
@@ -348,23 +344,13 @@ void CTarvelDlg::BuildForm() {
                 break;
         }
         NumberControl(control, c.id);
-        if (c.kind == Kind::ZoneList) {
-            PlaceDropDownList(zoneList_, rect);
-        } else if (c.kind == Kind::Radio) {
-            // A one-word caption cannot wrap: the button keeps its place and
-            // height and is widened to show the whole word.
-            control->setGeometry(rect.x(), rect.y(),
-                                 std::max(rect.width(), control->sizeHint().width()),
-                                 rect.height());
-        } else {
-            control->setGeometry(rect);
-        }
+        SetDesignRect(control, QRect(c.x, c.y, c.w, c.h));
         if (c.kind == Kind::Input || c.kind == Kind::Output) {
             auto* label = new QLabel(Translated(c.label), canvas_);
             label->setObjectName(QStringLiteral("label%1").arg(ControlNumber(c.id)));
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
             label->setWordWrap(true);
-            label->setGeometry(units.Rect(c.lx, c.ly, c.lw, c.lh));
+            SetDesignRect(label, QRect(c.lx, c.ly, c.lw, c.lh));
             labels_.insert(ControlNumber(c.id), label);
         }
         if (previous != nullptr) {
@@ -384,6 +370,12 @@ void CTarvelDlg::BuildForm() {
     focusGuard_.OnFocusLeft(longitudeField_, this, [this] { OnLongitudeKillFocus(); });
     focusGuard_.OnFocusLeft(heightField_, this, [this] { OnHeightKillFocus(); });
     focusGuard_.OnFocusLeft(deltaTField_, this, [this] { OnDeltaTKillFocus(); });
+
+    // Every control at its design rectangle, grown where a text of the
+    // interface language needs more room; the captions in the font they are
+    // painted in.
+    geometry_ = std::make_unique<FormGeometry>(units);
+    FitForm(canvas_, *geometry_, MessageFont(), QSize(kFormWidthUnits, kFormHeightUnits));
 }
 
 void CTarvelDlg::BuildMenu() {
@@ -446,7 +438,7 @@ void CTarvelDlg::Initialize() {
     deltaTMode_ = 0;
     SetFieldReadOnly(deltaTField_, true);
 
-    // The form scrolls over the window's initial outer size.
+    // The form scrolls over the window's designed outer size.
     initialOuterSize_ = size();
     canvas_->resize(initialOuterSize_);
 

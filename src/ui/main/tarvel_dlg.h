@@ -14,6 +14,7 @@
 #include <QTimeZone>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "astro/observer.h"
@@ -36,7 +37,9 @@ class QTimeEdit;
 
 namespace tarvel {
 
+class FormCanvas;
 class FormEdit;
+class FormGeometry;
 class FormScrollArea;
 class MessageSink;
 class WrappingCheckBox;
@@ -121,20 +124,6 @@ enum class MainControl : int {
 // computation.
 MainControl ResultTextControl(ResultTextField field);
 
-// The main window's form: its controls are children of it, and it paints the
-// frames of its hidden group boxes at their current positions.
-class FormCanvas : public QWidget {
-    Q_OBJECT
-  public:
-    FormCanvas(QVector<int> groupIds, QWidget* parent = nullptr);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    QVector<int> groupIds_;
-};
-
 class CTarvelDlg : public QDialog {
     Q_OBJECT
   public:
@@ -198,14 +187,18 @@ class CTarvelDlg : public QDialog {
     int ComputationCount() const { return computationCount_; }
 
     // Layout and scrolling: the client area (the visible part of the form, in
-    // the form's font), the bars, the window's initial outer size (over which
-    // the form scrolls) and how far the form is scrolled.
+    // the form's font), the bars, the window's designed outer size (over which
+    // the form scrolls; the window opens at it, or within the screen's
+    // available area when that is smaller) and how far the form is scrolled.
     QWidget* ClientArea() const;
     QScrollBar* VerticalBar() const;
     QScrollBar* HorizontalBar() const;
     QSize InitialOuterSize() const { return initialOuterSize_; }
     QPoint ScrollOffset() const;
     QSize DesignedClientSize() const;
+    // The form's geometry: the design in dialog units, grown where the
+    // interface language's texts need more room.
+    const FormGeometry& Geometry() const { return *geometry_; }
 
     // Builds the request from the inputs and settings, computes, writes every
     // output field and refreshes the form.
@@ -272,6 +265,7 @@ class CTarvelDlg : public QDialog {
     int deltaTMode_ = 0;
 
     QSize initialOuterSize_;
+    std::unique_ptr<FormGeometry> geometry_;
 
     SolarRequest lastRequest_;
     int computationCount_ = 0;

@@ -7,10 +7,10 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,10 +24,12 @@
 #include "table/text_file.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/form_widgets.h"
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
+#include "ui/main/screen_fit.h"
 #include "ui/main/time_zones.h"
 #include "ui/main/translated_texts.h"
 #include "ui/table/table_form_font.h"
@@ -81,9 +83,13 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("CEphemerisTable", text);
 }
 
-QRect Pixels(const DialogUnits& units, const Rect& r) {
-    return units.Rect(r.x, r.y, r.w, r.h);
+QRect DesignRectOf(const Rect& r) {
+    return QRect(r.x, r.y, r.w, r.h);
 }
+
+// The least height of the table box, in dialog units, when the window is made
+// smaller than its design: a few rows.
+constexpr int kTableBoxMinimumHeight = 60;
 
 // The first entry of the zone list whose offset is zoneHours, or -1.
 int ZoneIndexOf(float zoneHours) {
@@ -116,12 +122,13 @@ CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sin
       fileNameChooser_(FileNameFromDialog),
       texts_(TranslatedTableTexts()) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
         Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Creazione tabella delle effemeridi")));
     setFont(TableFormFont());
     BuildForm();
-    setFixedSize(DesignedClientSize());
+    PutFormInScrollArea(this, canvas_);
+    OpenWithinScreen(this, DesignedClientSize());
     Initialize(inputs);
 }
 
@@ -135,8 +142,7 @@ void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
 }
 
 QSize CEphemerisTable::DesignedClientSize() const {
-    const DialogUnits units(font());
-    return QSize(units.X(kFormWidthUnits), units.Y(kFormHeightUnits));
+    return geometry_->Size(kFormWidthUnits, kFormHeightUnits);
 }
 
 QWidget* CEphemerisTable::Control(int id) const {
@@ -148,44 +154,44 @@ QLabel* CEphemerisTable::Label(int id) const {
 }
 
 void CEphemerisTable::BuildForm() {
+    canvas_ = new FormCanvas(kPaintedGroups, this);
+    QWidget* form = canvas_;
     const DialogUnits units(font());
-    auto place = [&units](QWidget* control, ControlId id, const Rect& r) {
+    // Every control at its design rectangle; FitForm places them.
+    auto place = [](QWidget* control, ControlId id, const Rect& r) {
         NumberControl(control, id);
-        control->setGeometry(Pixels(units, r));
+        SetDesignRect(control, DesignRectOf(r));
     };
-    auto label = [this, &units](ControlId id, const char* text, const Rect& r,
-                                Qt::Alignment align) {
-        auto* l = new QLabel(Translated(text), this);
+    auto label = [this, form](ControlId id, const char* text, const Rect& r, Qt::Alignment align) {
+        auto* l = new QLabel(Translated(text), form);
         l->setObjectName(QStringLiteral("label%1").arg(ControlNumber(id)));
         l->setAlignment(align | Qt::AlignTop);
-        l->setGeometry(Pixels(units, r));
+        SetDesignRect(l, DesignRectOf(r));
         labels_.insert(ControlNumber(id), l);
     };
-    auto placeList = [&units](QComboBox* list, ControlId id, const Rect& r) {
-        NumberControl(list, id);
-        PlaceDropDownList(list, Pixels(units, r));
+    auto group = [form](ControlId id, const char* caption, const Rect& r) {
+        SetDesignRect(AddHiddenGroup(form, ControlNumber(id), Translated(caption), QRect()),
+                      DesignRectOf(r));
     };
 
-    AddHiddenGroup(this, ControlNumber(SiteControl::Group),
-                   Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'")),
-                   Pixels(units, kSiteGroup));
-    AddHiddenGroup(this, ControlNumber(TableControl::StepGroup),
-                   Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO")),
-                   Pixels(units, kStepGroup));
+    group(SiteControl::Group, QT_TRANSLATE_NOOP("CEphemerisTable", "DATA, ORA E LOCALITA'"),
+          kSiteGroup);
+    group(TableControl::StepGroup, QT_TRANSLATE_NOOP("CEphemerisTable", "PASSI DI CALCOLO"),
+          kStepGroup);
 
-    datePicker_ = MakeDatePicker(this);
+    datePicker_ = MakeDatePicker(form);
     place(datePicker_, SiteControl::DatePicker, kDatePicker);
-    timePicker_ = MakeTimePicker(this);
+    timePicker_ = MakeTimePicker(form);
     place(timePicker_, SiteControl::TimePicker, kTimePicker);
-    zoneList_ = MakeZoneList(this);
-    placeList(zoneList_, SiteControl::ZoneList, kZoneList);
+    zoneList_ = MakeZoneList(form);
+    place(zoneList_, SiteControl::ZoneList, kZoneList);
 
     summerBox_ =
-        new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), this);
+        new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), form);
     place(summerBox_, SiteControl::SummerTime, kSummerBox);
 
-    auto field = [this, &place](ControlId id, const Rect& r, bool centred) {
-        auto* f = new FormEdit(this);
+    auto field = [form, &place](ControlId id, const Rect& r, bool centred) {
+        auto* f = new FormEdit(form);
         if (centred) {
             f->setAlignment(Qt::AlignCenter);
         }
@@ -208,14 +214,14 @@ void CEphemerisTable::BuildForm() {
     stepField_ = field(TableControl::Step, kStep, false);
     label(TableControl::Step, QT_TRANSLATE_NOOP("CEphemerisTable", "passo"), kStepLabel, right);
 
-    unitList_ = new QComboBox(this);
+    unitList_ = new QComboBox(form);
     unitList_->setEditable(false);
     // The unit names in the interface language, in TableStepUnit order.
     unitList_->addItems(TranslatedStepUnits());
-    placeList(unitList_, TableControl::StepUnit, kUnitList);
+    place(unitList_, TableControl::StepUnit, kUnitList);
 
-    auto button = [this, &place](ControlId id, const char* text, const Rect& r) {
-        auto* b = new WrappingPushButton(Translated(text), this);
+    auto button = [form, &place](ControlId id, const char* text, const Rect& r) {
+        auto* b = new WrappingPushButton(Translated(text), form);
         b->setAutoDefault(false);
         b->setDefault(false);
         place(b, id, r);
@@ -232,7 +238,7 @@ void CEphemerisTable::BuildForm() {
     saveButton_ = button(TableControl::Save, QT_TRANSLATE_NOOP("CEphemerisTable", "Salva su file"),
                          kSaveButton);
 
-    tableBox_ = new QPlainTextEdit(this);
+    tableBox_ = new QPlainTextEdit(form);
     tableBox_->setReadOnly(true);
     tableBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     tableBox_->setWordWrapMode(QTextOption::NoWrap);
@@ -243,19 +249,19 @@ void CEphemerisTable::BuildForm() {
 
     // The progress of a run and its cancel button; shown only while a run
     // goes on.
-    progressBar_ = new QProgressBar(this);
+    progressBar_ = new QProgressBar(form);
     progressBar_->setObjectName(QStringLiteral("progress"));
     progressBar_->setTextVisible(false);
-    progressBar_->setGeometry(Pixels(units, kProgressBar));
-    rowCountLabel_ = new QLabel(this);
+    SetDesignRect(progressBar_, DesignRectOf(kProgressBar));
+    rowCountLabel_ = new QLabel(form);
     rowCountLabel_->setObjectName(QStringLiteral("rowCount"));
     rowCountLabel_->setAlignment(Qt::AlignCenter);
-    rowCountLabel_->setGeometry(Pixels(units, kRowCount));
+    SetDesignRect(rowCountLabel_, DesignRectOf(kRowCount));
     cancelButton_ = new WrappingPushButton(
-        Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Annulla calcolo")), this);
+        Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Annulla calcolo")), form);
     cancelButton_->setObjectName(QStringLiteral("cancelRun"));
     cancelButton_->setAutoDefault(false);
-    cancelButton_->setGeometry(Pixels(units, kCancelButton));
+    SetDesignRect(cancelButton_, DesignRectOf(kCancelButton));
     ShowRunning(false);
 
     // Tab order: the form's order.
@@ -275,6 +281,33 @@ void CEphemerisTable::BuildForm() {
     connect(copyButton_, &QPushButton::clicked, this, [this] { CopyTableToClipboard(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { SaveTableToFile(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { CancelRun(); });
+
+    // Every control at its design rectangle, grown where a text of the
+    // interface language needs more room. The table box keeps its margins to
+    // the form's right and bottom edges and takes whatever room the window
+    // gives beyond the design; the rest of the form scrolls in a window made
+    // smaller than that.
+    geometry_ = std::make_unique<FormGeometry>(units);
+    FitForm(canvas_, *geometry_, MessageFont(), QSize(kFormWidthUnits, kFormHeightUnits));
+    const QSize designed = DesignedClientSize();
+    const QRect box = tableBox_->geometry();
+    tableBoxMargins_ =
+        QSize(designed.width() - box.x() - box.width(), designed.height() - box.y() - box.height());
+    canvas_->setMinimumSize(
+        designed.width(),
+        designed.height() - box.height() +
+            geometry_->Rect(kTableBox.x, kTableBox.y, kTableBox.w, kTableBoxMinimumHeight)
+                .height());
+    canvas_->installEventFilter(this);
+}
+
+bool CEphemerisTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        const QPoint corner = tableBox_->pos();
+        tableBox_->resize(canvas_->width() - corner.x() - tableBoxMargins_.width(),
+                          canvas_->height() - corner.y() - tableBoxMargins_.height());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CEphemerisTable::Initialize(const TableParameters& inputs) {
@@ -625,11 +658,6 @@ void CEphemerisTable::keyPressEvent(QKeyEvent* event) {
     if (!HandleFormKey(*event, this, help_topic::kTable, [this] { OnEnter(); })) {
         QDialog::keyPressEvent(event);
     }
-}
-
-void CEphemerisTable::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintGroupFrames(painter, this, kPaintedGroups);
 }
 
 void CEphemerisTable::done(int result) {

@@ -36,7 +36,9 @@ class QTimeEdit;
 
 namespace tarvel {
 
+class FormCanvas;
 class FormEdit;
+class FormGeometry;
 class MessageSink;
 
 // Numbers of the table window's own controls: the step fields and list, the
@@ -90,8 +92,13 @@ class CEphemerisTable : public QDialog {
     QLabel* RowCountLabel() const { return rowCountLabel_; }
     QPushButton* CancelButton() const { return cancelButton_; }
 
-    // The window's client size: 669 x 352 dialog units.
+    // The window's client size as designed: 669 x 352 dialog units, grown
+    // where the interface language's texts need more room. The window opens
+    // at this size, or smaller on a smaller screen (the form then scrolls);
+    // made larger, the table box takes the extra room.
     QSize DesignedClientSize() const;
+    // The form's geometry.
+    const FormGeometry& Geometry() const { return *geometry_; }
 
     // True while rows are being computed.
     bool IsRunning() const { return running_; }
@@ -121,7 +128,7 @@ class CEphemerisTable : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
   private:
@@ -170,6 +177,10 @@ class CEphemerisTable : public QDialog {
     // window closes.
     FocusGuard focusGuard_;
 
+    FormCanvas* canvas_ = nullptr;
+    std::unique_ptr<FormGeometry> geometry_;
+    // The table box's distance from the form's right and bottom edges.
+    QSize tableBoxMargins_;
     QDateEdit* datePicker_ = nullptr;
     QTimeEdit* timePicker_ = nullptr;
     QComboBox* zoneList_ = nullptr;

@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QPainter>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/main/dialog_units.h"
+#include "ui/main/form_geometry.h"
 #include "ui/main/group_frame.h"
+#include "ui/main/screen_fit.h"
 #include "ui/table/table_form_font.h"
 
 namespace tarvel {
@@ -112,13 +114,15 @@ CTableOptions::CTableOptions(const TableOptions& options, QWidget* parent)
         Translated(QT_TRANSLATE_NOOP("CTableOptions", "Opzioni per la tabella delle effemeridi")));
     setFont(TableFormFont());
     BuildForm();
-    setFixedSize(DesignedClientSize());
+    PutFormInScrollArea(this, canvas_);
+    FixWithinScreen(this, DesignedClientSize());
     ShowOptions();
 }
 
+CTableOptions::~CTableOptions() = default;
+
 QSize CTableOptions::DesignedClientSize() const {
-    const DialogUnits units(font());
-    return QSize(units.X(kDialogWidthUnits), units.Y(kDialogHeightUnits));
+    return geometry_->Size(kDialogWidthUnits, kDialogHeightUnits);
 }
 
 QWidget* CTableOptions::Control(int id) const {
@@ -126,25 +130,32 @@ QWidget* CTableOptions::Control(int id) const {
 }
 
 void CTableOptions::BuildForm() {
-    const DialogUnits units(font());
+    QVector<int> groupIds;
     for (const ControlSpec& g : kGroups) {
-        AddHiddenGroup(this, g.id, Translated(g.caption), units.Rect(g.x, g.y, g.w, g.h));
+        groupIds.push_back(g.id);
     }
-    auto place = [this, &units](QWidget* control, const ControlSpec& c) {
+    canvas_ = new FormCanvas(groupIds, this);
+    QWidget* form = canvas_;
+    for (const ControlSpec& g : kGroups) {
+        SetDesignRect(AddHiddenGroup(form, g.id, Translated(g.caption), QRect()),
+                      QRect(g.x, g.y, g.w, g.h));
+    }
+    // Every control at its design rectangle; FitForm places them.
+    auto place = [](QWidget* control, const ControlSpec& c) {
         control->setProperty(kControlIdProperty, c.id);
         control->setObjectName(QStringLiteral("c%1").arg(c.id));
-        control->setGeometry(units.Rect(c.x, c.y, c.w, c.h));
+        SetDesignRect(control, QRect(c.x, c.y, c.w, c.h));
     };
     for (const ControlSpec& c : kFlagBoxes) {
-        auto* box = new QCheckBox(Translated(c.caption), this);
+        auto* box = new QCheckBox(Translated(c.caption), form);
         place(box, c);
         flagBoxes_.push_back(box);
     }
-    auto radioPair = [this, &place](const ControlSpec(&pair)[2], QRadioButton*& first,
-                                    QRadioButton*& second) {
+    auto radioPair = [this, form, &place](const ControlSpec(&pair)[2], QRadioButton*& first,
+                                          QRadioButton*& second) {
         auto* group = new QButtonGroup(this);
-        first = new QRadioButton(Translated(pair[0].caption), this);
-        second = new QRadioButton(Translated(pair[1].caption), this);
+        first = new QRadioButton(Translated(pair[0].caption), form);
+        second = new QRadioButton(Translated(pair[1].caption), form);
         place(first, pair[0]);
         place(second, pair[1]);
         group->addButton(first);
@@ -154,7 +165,7 @@ void CTableOptions::BuildForm() {
     radioPair(kHourRadios, sexagesimalHours_, decimalHours_);
 
     for (const ControlSpec& c : kButtons) {
-        auto* button = new QPushButton(Translated(c.caption), this);
+        auto* button = new QPushButton(Translated(c.caption), form);
         button->setAutoDefault(false);
         place(button, c);
         switch (c.id) {
@@ -173,6 +184,11 @@ void CTableOptions::BuildForm() {
                 break;
         }
     }
+
+    // Grown where a text of the interface language needs more room.
+    geometry_ = std::make_unique<FormGeometry>(DialogUnits(font()));
+    FitForm(canvas_, *geometry_, MessageFont(), QSize(kDialogWidthUnits, kDialogHeightUnits));
+    canvas_->setFixedSize(DesignedClientSize());
 }
 
 void CTableOptions::ShowOptions() {
@@ -202,15 +218,6 @@ void CTableOptions::OnOk() {
     options_.decimalAngles = decimalAngles_->isChecked();
     options_.decimalHours = decimalHours_->isChecked();
     accept();
-}
-
-void CTableOptions::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QVector<int> ids;
-    for (const ControlSpec& g : kGroups) {
-        ids.push_back(g.id);
-    }
-    PaintGroupFrames(painter, this, ids);
 }
 
 bool OpenTableOptions(QWidget* parent, TableOptions& options) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QVector>
+#include <memory>
 
 #include "table/table_options.h"
 
@@ -14,11 +15,15 @@ class QRadioButton;
 
 namespace tarvel {
 
+class FormCanvas;
+class FormGeometry;
+
 class CTableOptions : public QDialog {
     Q_OBJECT
   public:
     // The dialog works on its own copy of options.
     explicit CTableOptions(const TableOptions& options, QWidget* parent = nullptr);
+    ~CTableOptions() override;
 
     // The dialog's copy; after OK it holds the 35 values read from the controls.
     const TableOptions& Options() const { return options_; }
@@ -29,8 +34,11 @@ class CTableOptions : public QDialog {
     // The check box of column flag index 0 ... 32 (field order).
     QCheckBox* FlagBox(int index) const { return flagBoxes_.value(index, nullptr); }
 
-    // The dialog's size in pixels (540 x 259 dialog units).
+    // The dialog's size in pixels: 540 x 259 dialog units, grown where the
+    // interface language's texts need more room.
     QSize DesignedClientSize() const;
+    // The dialog's geometry.
+    const FormGeometry& Geometry() const { return *geometry_; }
 
     // "Seleziona tutto" and "Deseleziona tutto": the 33 column flags of the
     // copy set to true or false, then every control refreshed from the copy.
@@ -39,15 +47,14 @@ class CTableOptions : public QDialog {
     // "OK": the controls read back into the copy; the dialog ends with OK.
     void OnOk();
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
     void BuildForm();
     // Every check box and radio pair from the copy.
     void ShowOptions();
 
     TableOptions options_;
+    FormCanvas* canvas_ = nullptr;
+    std::unique_ptr<FormGeometry> geometry_;
     QVector<QCheckBox*> flagBoxes_;
     QRadioButton* sexagesimalAngles_ = nullptr;
     QRadioButton* decimalAngles_ = nullptr;
