@@ -615,6 +615,18 @@
             <source>In questa data il Sole non passa per la direzione della Qibla fra il sorgere e il tramonto.</source>
             <translation>On this date the Sun does not pass the direction of the Qibla between sunrise and sunset.</translation>
         </message>
+        <message>
+            <source>LOCALITA' E FUSO ORARIO</source>
+            <translation>PLACE AND TIME ZONE</translation>
+        </message>
+        <message>
+            <source>località</source>
+            <translation>place</translation>
+        </message>
+        <message>
+            <source>fuso per nome</source>
+            <translation>zone by name</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>
@@ -1281,6 +1293,29 @@
         <message>
             <source>UTC+14</source>
             <translation>UTC+14</translation>
+        </message>
+    </context>
+    <context>
+        <name>PlaceZone</name>
+        <message>
+            <source>cerca una città</source>
+            <translation>search for a city</translation>
+        </message>
+        <message>
+            <source>fuso per nome (Area/Città)</source>
+            <translation>zone by name (Area/City)</translation>
+        </message>
+        <message>
+            <source>, estate %1</source>
+            <translation>, summer %1</translation>
+        </message>
+        <message>
+            <source>ora inesistente (cambio dell'ora): calcolata per le %1</source>
+            <translation>time that does not exist (clock change): computed for %1</translation>
+        </message>
+        <message>
+            <source>ora ripetuta (cambio dell'ora): calcolata per la prima, %1</source>
+            <translation>time that occurs twice (clock change): computed for the first, %1</translation>
         </message>
     </context>
 </TS>

@@ -615,6 +615,18 @@
             <source>In questa data il Sole non passa per la direzione della Qibla fra il sorgere e il tramonto.</source>
             <translation>Nesta data o Sol não passa pela direção da Qibla entre o nascer e o pôr do sol.</translation>
         </message>
+        <message>
+            <source>LOCALITA' E FUSO ORARIO</source>
+            <translation>LOCALIDADE E FUSO HORÁRIO</translation>
+        </message>
+        <message>
+            <source>località</source>
+            <translation>localidade</translation>
+        </message>
+        <message>
+            <source>fuso per nome</source>
+            <translation>fuso por nome</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>
@@ -1281,6 +1293,29 @@
         <message>
             <source>UTC+14</source>
             <translation>UTC+14</translation>
+        </message>
+    </context>
+    <context>
+        <name>PlaceZone</name>
+        <message>
+            <source>cerca una città</source>
+            <translation>procurar uma cidade</translation>
+        </message>
+        <message>
+            <source>fuso per nome (Area/Città)</source>
+            <translation>fuso por nome (Área/Cidade)</translation>
+        </message>
+        <message>
+            <source>, estate %1</source>
+            <translation>, verão %1</translation>
+        </message>
+        <message>
+            <source>ora inesistente (cambio dell'ora): calcolata per le %1</source>
+            <translation>hora inexistente (mudança de horário): calculada para as %1</translation>
+        </message>
+        <message>
+            <source>ora ripetuta (cambio dell'ora): calcolata per la prima, %1</source>
+            <translation>hora repetida (mudança de horário): calculada para a primeira, %1</translation>
         </message>
     </context>
 </TS>

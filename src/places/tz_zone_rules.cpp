@@ -2,6 +2,7 @@
 
 #include <date/tz.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -126,6 +127,38 @@ std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name) {
     } catch (const std::exception&) {
         return nullptr;
     }
+}
+
+std::vector<std::string> AllZoneNames() {
+    std::vector<std::string> names;
+    try {
+        for (const date::time_zone& zone : date::get_tzdb().zones) {
+            names.emplace_back(zone.name());
+        }
+    } catch (const std::exception&) {
+        return {};  // no database: no names
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+YearOffsets OffsetsOfYear(const ZoneRules& rules, int year) {
+    YearOffsets offsets;
+    const auto utc = [year](unsigned month) {
+        return date::sys_days(date::year(year) / date::month(month) / 1).time_since_epoch() /
+               Seconds(1);
+    };
+    const ZoneState january = rules.StateAt(utc(1));
+    const ZoneState july = rules.StateAt(utc(7));
+    offsets.standardSeconds = january.summerTime ? july.offsetSeconds : january.offsetSeconds;
+    for (const ZoneState& state : {january, july}) {
+        if (state.summerTime) {
+            offsets.hasSummerTime = true;
+            offsets.summerSeconds = state.offsetSeconds;
+            offsets.standardSeconds = state.standardSeconds;
+        }
+    }
+    return offsets;
 }
 
 std::string UtcOffsetText(long offsetSeconds) {

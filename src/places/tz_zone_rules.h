@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "table/zone_rules.h"
 
@@ -15,6 +16,19 @@ namespace tarvel {
 // The rules of the zone named (an IANA name, letter case as in the database);
 // nothing when the database has no such zone.
 std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name);
+
+// Every zone name of the system's tz database, sorted (links such as
+// "Asia/Calcutta" left out).
+std::vector<std::string> AllZoneNames();
+
+// The standard offset and, when the zone keeps summer time that year, the
+// summer offset of a year (the states at its first and its middle instant).
+struct YearOffsets {
+    long standardSeconds = 0;
+    bool hasSummerTime = false;
+    long summerSeconds = 0;
+};
+YearOffsets OffsetsOfYear(const ZoneRules& rules, int year);
 
 // "UTC+1", "UTC-3:30", "UTC+5:45", "UTC-0:25:21", "UTC".
 std::string UtcOffsetText(long offsetSeconds);

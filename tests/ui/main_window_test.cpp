@@ -28,6 +28,7 @@
 #include "ui/main/dialog_units.h"
 #include "ui/main/shown_results.h"
 #include "ui/main/form_geometry.h"
+#include "ui/main/place_zone.h"
 #include "ui/main/time_zones.h"
 #include "ui/test_support.h"
 
@@ -111,6 +112,7 @@ class MainWindowTest : public QObject {
     void longitudeOutOfRangeIsRefused();
     void siteFieldReadsTheLeadingNumber_data();
     void siteFieldReadsTheLeadingNumber();
+    void placeSetsTheSiteAndTheZonesClock();
     void negativeHeightIsAccepted();
     void manualDeltaTIsUsedWithOneDecimal();
     void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
@@ -144,7 +146,7 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
     for (int u = 0; u <= 823; ++u) {
         QVERIFY(geometry.X(u) >= units.X(u) && geometry.X(u + 1) > geometry.X(u));
     }
-    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 346));
+    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 386));
     QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
 
     // Fields, pickers, buttons and groups at their rectangles; the check box
@@ -251,7 +253,7 @@ void MainWindowTest::tabOrderFollowsTheForm() {
     // button) and leaves out the result fields.
     // After the last input the chain comes back to the first, the time picker.
     s.Field(1005)->setFocus(Qt::OtherFocusReason);
-    const int expected[] = {1006, 1009, 1011, 1061, 1063, 1000};
+    const int expected[] = {1006, 1009, 1011, 1061, 1063, 1101, 1102, 1000};
     for (int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
@@ -466,6 +468,54 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber() {
     QCOMPARE(s.window->Settings().latitude, latitude);
     QCOMPARE(s.window->LastRequest().latitude, latitude);
     QCOMPARE(s.Field(1005)->text(), shown);
+}
+
+// Typing a city and taking the first place offered sets the site and puts
+// the clock on the place's zone rules, which then follow every date and
+// time; ticking the summer box by hand returns to the manual entry.
+void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
+    Shown s(QDate(2024, 3, 31), QTime(2, 30, 0));
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    QVERIFY(place != nullptr);
+    QCOMPARE(place->Offered(QStringLiteral("Rom")).value(0), QStringLiteral("Rome, Lazio, Italy"));
+    QCOMPARE(place->Offered(QStringLiteral("sao paulo")).value(0),
+             QStringLiteral("São Paulo, Brazil"));
+    place->setFocus(Qt::OtherFocusReason);
+    place->clear();
+    QTest::keyClicks(place, QStringLiteral("Rom"));
+    QTest::keyClick(place, Qt::Key_Return);
+
+    QVERIFY(s.window->ZoneRulesInForce() != nullptr);
+    QCOMPARE(QString::fromStdString(s.window->ZoneRulesInForce()->Name()),
+             QStringLiteral("Europe/Rome"));
+    QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
+    QCOMPARE(s.Field(1005)->text(), QStringLiteral("41.89193"));
+    QCOMPARE(s.Field(1006)->text(), QStringLiteral("-12.51133"));
+    // 02:30 does not exist on 31 March 2024 in Rome: 03:00 summer time is
+    // computed, and the window says so.
+    const QString info = qobject_cast<QLabel*>(s.window->Control(1103))->text();
+    QVERIFY2(info.startsWith(QStringLiteral("Europe/Rome — UTC+1, estate UTC+2\n")), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("03:00:00")), qPrintable(info));
+    QCOMPARE(s.window->LastRequest().hour, 3);
+    QCOMPARE(s.window->LastRequest().zoneHours, 1.0f);
+    QVERIFY(s.window->LastRequest().summerTime);
+    QVERIFY(s.Get<QCheckBox>(1004)->isChecked());
+    QVERIFY(s.sink.messages.isEmpty());
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    // A date in winter: standard time, by the rules.
+    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 1, 15));
+    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+    QCOMPARE(s.window->LastRequest().hour, 2);
+
+    // The box ticked by hand: the manual entry again, the site kept.
+    QTest::mouseClick(s.Get<QCheckBox>(1004), Qt::LeftButton);
+    QVERIFY(s.window->ZoneRulesInForce() == nullptr);
+    QVERIFY(place->text().isEmpty());
+    QVERIFY(s.window->LastRequest().summerTime);
+    QCOMPARE(s.window->LastRequest().latitude, 41.89193);
 }
 
 void MainWindowTest::negativeHeightIsAccepted() {

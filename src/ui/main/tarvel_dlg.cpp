@@ -28,6 +28,7 @@
 
 #include "astro/calendar.h"
 #include "astro/time_scales.h"
+#include "places/tz_zone_rules.h"
 #include "format/format_texts.h"
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
@@ -48,7 +49,7 @@ namespace {
 
 // The form is 823 x 346 dialog units.
 constexpr int kFormWidthUnits = 823;
-constexpr int kFormHeightUnits = 346;
+constexpr int kFormHeightUnits = 386;
 
 enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Radio, Button };
 
@@ -140,6 +141,7 @@ const GroupSpec kGroups[] = {
     {MainControl::GeometricGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI GEOMETRICI"), 505, 7, 299, 93},
     {MainControl::ApparentGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
     {MainControl::PrayersGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
+    {MainControl::PlaceGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "LOCALITA' E FUSO ORARIO"), 7, 339, 797, 35},
 };
 // clang-format on
 
@@ -149,7 +151,8 @@ const QVector<int> kPaintedGroups = {
     ControlNumber(MainControl::EclipticGroup),    ControlNumber(MainControl::GeocentricGroup),
     ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
     ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
-    ControlNumber(MainControl::PrayersGroup)};
+    ControlNumber(MainControl::PrayersGroup),
+    ControlNumber(MainControl::PlaceGroup)};
 
 // Where each result text goes.
 const std::pair<ResultTextField, MainControl> kResultTextControls[] = {
@@ -359,6 +362,38 @@ void CTarvelDlg::BuildForm() {
         previous = control;
     }
 
+    // The place and zone group: a place by name, a zone by name, and what
+    // the zone's rules give.
+    const auto addLabel = [this](int id, const char* text, const QRect& design) {
+        auto* label = new QLabel(Translated(text), canvas_);
+        label->setObjectName(QStringLiteral("label%1").arg(id));
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        label->setWordWrap(true);
+        SetDesignRect(label, design);
+        labels_.insert(id, label);
+    };
+    placeField_ = new PlaceField(canvas_);
+    NumberControl(placeField_, MainControl::Place);
+    SetDesignRect(placeField_, QRect(55, 353, 190, 12));
+    addLabel(ControlNumber(MainControl::Place), QT_TRANSLATE_NOOP("CTarvelDlg", "località"),
+             QRect(14, 355, 37, 11));
+    zoneNameList_ = MakeZoneNameList(canvas_);
+    NumberControl(zoneNameList_, MainControl::ZoneName);
+    SetDesignRect(zoneNameList_, QRect(300, 353, 150, 12));
+    addLabel(ControlNumber(MainControl::ZoneName), QT_TRANSLATE_NOOP("CTarvelDlg", "fuso per nome"),
+             QRect(250, 355, 46, 11));
+    zoneInfo_ = new QLabel(canvas_);
+    NumberControl(zoneInfo_, MainControl::ZoneInfo);
+    zoneInfo_->setWordWrap(true);
+    zoneInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetDesignRect(zoneInfo_, QRect(458, 350, 340, 20));
+    QWidget::setTabOrder(previous, placeField_);
+    QWidget::setTabOrder(placeField_, zoneNameList_);
+    connect(placeField_, &PlaceField::placeChosen, this,
+            [this](const Place& place) { OnPlaceChosen(place); });
+    connect(zoneNameList_, &QComboBox::activated, this,
+            [this](int index) { OnZoneNameChosen(zoneNameList_->itemText(index)); });
+
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
     connect(zoneList_, &QComboBox::currentIndexChanged, this, [this] { OnZoneChanged(); });
@@ -453,6 +488,8 @@ CTarvelDlg::FormInputs CTarvelDlg::Inputs() const {
     inputs.summerTime = summerBox_->isChecked();
     inputs.deltaTMode = deltaTMode_;
     inputs.deltaTText = deltaTText_;
+    inputs.place = place_;
+    inputs.zoneRules = zoneRules_;
     return inputs;
 }
 
@@ -474,6 +511,18 @@ void CTarvelDlg::SetInputs(const FormInputs& inputs) {
     deltaTMode_ = inputs.deltaTMode == 1 ? 1 : 0;
     SetFieldReadOnly(deltaTField_, deltaTMode_ == 0);
     deltaTText_ = inputs.deltaTText;
+    place_ = inputs.place;
+    zoneRules_ = inputs.zoneRules;
+    if (place_) {
+        const QSignalBlocker blockPlace(placeField_);
+        placeField_->setText(QString::fromStdString(place_->Label()));
+    }
+    if (zoneRules_) {
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(
+            std::max(0, zoneNameList_->findText(QString::fromStdString(zoneRules_->Name()))));
+        FollowZoneRules();
+    }
     ReversePass();
 }
 
@@ -618,14 +667,17 @@ void CTarvelDlg::ComputeSolarParameters() {
         deltaT = 0;
     }
     SolarRequest request;
-    request.year = year_;
-    request.month = month_;
-    request.day = day_;
-    request.hour = hour_;
-    request.minute = minute_;
-    request.second = second_;
+    request.SetClockReading({year_, month_, day_, hour_, minute_, second_});
     request.SetZone(zoneHours_);
     request.summerTime = summerTime_ != 0;
+    if (zoneRules_) {
+        // The instant the reading means on the zone's clock, with the offset
+        // in force then (the summer hour apart, as the computation takes it).
+        const ZoneState& state = zoneReading_.state;
+        request.SetClockReading(zoneReading_.reading);
+        request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
+        request.summerTime = state.summerTime;
+    }
     static_cast<ObserverSettings&>(request) = settings_;
     request.deltaT = deltaT;
     request.deltaTGiven = true;
@@ -666,6 +718,12 @@ void CTarvelDlg::ComputeSolarParameters() {
 
 void CTarvelDlg::OnDateChanged() {
     ReadPickers();
+    if (zoneRules_) {
+        FollowZoneRules();
+        if (autoRadio_->isChecked()) WriteAutomaticDeltaT();
+        ComputeSolarParameters();
+        return;
+    }
     const bool summer = SummerTimeByComputerRule(
         {year_, month_, day_, hour_, minute_, second_}, [this](const TableRowInstant&) {
             return SummerTimeAt(datePicker_->date(), timePicker_->time());
@@ -681,10 +739,12 @@ void CTarvelDlg::OnDateChanged() {
 void CTarvelDlg::OnTimeChanged() {
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    if (zoneRules_) FollowZoneRules();
     ComputeSolarParameters();
 }
 
 void CTarvelDlg::OnZoneChanged() {
+    LeaveZoneRules();  // a zone chosen by hand
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
         zoneHours_ = kTableZoneOffsets[index];
@@ -693,6 +753,7 @@ void CTarvelDlg::OnZoneChanged() {
 }
 
 void CTarvelDlg::OnSummerTimeClicked() {
+    LeaveZoneRules();  // the box ticked by hand
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;
     ComputeSolarParameters();
@@ -700,6 +761,9 @@ void CTarvelDlg::OnSummerTimeClicked() {
 
 void CTarvelDlg::OnLatitudeKillFocus() {
     if (FormPass()) {
+        if (place_ && latitudeValue_ != settings_.latitude) {
+            LeaveZoneRules();  // the site edited by hand
+        }
         settings_.latitude = latitudeValue_;
         ReversePass();
     }
@@ -708,6 +772,9 @@ void CTarvelDlg::OnLatitudeKillFocus() {
 
 void CTarvelDlg::OnLongitudeKillFocus() {
     if (FormPass()) {
+        if (place_ && longitudeValue_ != settings_.longitude) {
+            LeaveZoneRules();  // the site edited by hand
+        }
         settings_.longitude = longitudeValue_;
         ReversePass();
     }
@@ -750,13 +817,89 @@ void CTarvelDlg::OnNowClicked() {
         timePicker_->setTime(now.time());
     }
     ReadPickers();
-    summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
-    SelectSystemZone(now);
-    summerBox_->setChecked(summerTime_ != 0);
+    if (zoneRules_) {
+        // The present on the zone's clock.
+        const TableRowInstant present = zoneRules_->ReadingAt(now.toSecsSinceEpoch(), 0.0);
+        {
+            const QSignalBlocker blockDate(datePicker_);
+            const QSignalBlocker blockTime(timePicker_);
+            datePicker_->setDate(QDate(present.year, present.month, present.day));
+            timePicker_->setTime(QTime(present.hour, present.minute,
+                                       static_cast<int>(present.second)));
+        }
+        FollowZoneRules();
+    } else {
+        summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
+        SelectSystemZone(now);
+        summerBox_->setChecked(summerTime_ != 0);
+    }
     if (autoRadio_->isChecked()) {
         WriteAutomaticDeltaT();
     }
     ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnPlaceChosen(const Place& place) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(place.timeZone);
+    place_ = place;
+    settings_.latitude = latitudeValue_ = place.latitude;
+    settings_.longitude = longitudeValue_ = place.LongitudeWest();
+    if (rules) {
+        zoneRules_ = std::move(rules);
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(
+            std::max(0, zoneNameList_->findText(QString::fromStdString(place.timeZone))));
+        FollowZoneRules();
+    }
+    ReversePass();
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnZoneNameChosen(const QString& name) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(name.toStdString());
+    if (!rules) {
+        LeaveZoneRules();
+    } else {
+        zoneRules_ = std::move(rules);
+        FollowZoneRules();
+    }
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::FollowZoneRules() {
+    ReadPickers();
+    zoneReading_ = zoneRules_->Resolve({year_, month_, day_, hour_, minute_, second_});
+    const ZoneState& state = zoneReading_.state;
+    zoneHours_ = static_cast<float>((state.offsetSeconds - (state.summerTime ? 3600 : 0)) / 3600.0);
+    summerTime_ = state.summerTime ? 1 : 0;
+    {
+        // Blank when the offset is none of the list's (old local mean times).
+        const auto found =
+            std::find(kTableZoneOffsets.begin(), kTableZoneOffsets.end(), zoneHours_);
+        const QSignalBlocker blockZone(zoneList_);
+        zoneList_->setCurrentIndex(found == kTableZoneOffsets.end()
+                                       ? -1
+                                       : static_cast<int>(found - kTableZoneOffsets.begin()));
+    }
+    summerBox_->setChecked(summerTime_ != 0);
+    QString text = ZoneSummaryText(*zoneRules_, year_);
+    const QString note = ClockReadingNote(zoneReading_);
+    if (!note.isEmpty()) text += QStringLiteral("\n") + note;
+    zoneInfo_->setText(text);
+}
+
+void CTarvelDlg::LeaveZoneRules() {
+    if (!zoneRules_ && !place_) return;
+    zoneRules_.reset();
+    place_.reset();
+    zoneInfo_->clear();
+    const QSignalBlocker blockPlace(placeField_);
+    const QSignalBlocker blockName(zoneNameList_);
+    placeField_->clear();
+    zoneNameList_->setCurrentIndex(0);
+    if (zoneList_->currentIndex() < 0) {
+        SelectSystemZone(PresentMoment());  // a blank list after an old offset
+    }
 }
 
 void CTarvelDlg::OnEnter() {
@@ -772,6 +915,7 @@ void CTarvelDlg::OnEnter() {
     }
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    if (zoneRules_) FollowZoneRules();
     ComputeSolarParameters();
 }
 
@@ -792,14 +936,10 @@ void CTarvelDlg::OnTable() {
     }
     // The current inputs; nothing comes back from the table window.
     TableParameters inputs;
-    inputs.startYear = year_;
-    inputs.startMonth = month_;
-    inputs.startDay = day_;
-    inputs.startHour = hour_;
-    inputs.startMinute = minute_;
-    inputs.startSecond = second_;
+    inputs.SetStart({year_, month_, day_, hour_, minute_, second_});
     inputs.zoneHours = zoneHours_;
     inputs.summerTime = summerTime_ != 0;
+    inputs.zoneRules = zoneRules_;
     static_cast<ObserverSettings&>(inputs) = settings_;
     tableOpener_(this, inputs);
 }

@@ -15,12 +15,14 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "astro/observer.h"
 #include "astro/solar_computation.h"
 #include "format/result_texts.h"
 #include "table/table_parameters.h"
+#include "ui/main/place_zone.h"
 #include "ui/main/focus_guard.h"
 #include "ui/main/form_widgets.h"
 
@@ -117,6 +119,11 @@ enum class MainControl : int {
     Now = 1063,
     ApparentTransitAltitude = 1064,
     QiblaTime = 1065,
+    // The place and time-zone group (below the documented form).
+    PlaceGroup = 1100,
+    Place = 1101,
+    ZoneName = 1102,
+    ZoneInfo = 1103,
 };
 
 // The control that shows each of the engine's result texts: an output field,
@@ -162,6 +169,9 @@ class CTarvelDlg : public QDialog {
         bool summerTime = false;
         int deltaTMode = 0;  // 0 automatic, 1 manual
         QString deltaTText;
+        // The place and the zone rules the clock follows, if any.
+        std::optional<Place> place;
+        std::shared_ptr<const ZoneRules> zoneRules;
     };
     FormInputs Inputs() const;
     // Puts inputs into the form in place of the present moment, before the
@@ -215,7 +225,14 @@ class CTarvelDlg : public QDialog {
     void OnDeltaTKillFocus();
     void OnDeltaTModeClicked();
     void OnNowClicked();
+    void OnPlaceChosen(const Place& place);
+    void OnZoneNameChosen(const QString& name);
     void OnEnter();
+
+    // The zone rules the clock follows (a place's, or a zone chosen by name),
+    // none in the documented manual entry; the place chosen, if any.
+    const ZoneRules* ZoneRulesInForce() const { return zoneRules_.get(); }
+    const std::optional<Place>& ChosenPlace() const { return place_; }
     void OnPreferences();
     void OnTable();
     void OnExit();
@@ -242,6 +259,12 @@ class CTarvelDlg : public QDialog {
     void WriteAutomaticDeltaT();
     QDateTime PresentMoment() const;
     void SelectSystemZone(const QDateTime& moment);
+    // Under zone rules: the date and time read on their clock, the zone list
+    // and summer box set from the state in force, and the zone's text.
+    void FollowZoneRules();
+    // Back to the documented manual entry (the zone and summer box stay as
+    // they are).
+    void LeaveZoneRules();
 
     Environment environment_;
     MessageSink* sink_;
@@ -269,6 +292,14 @@ class CTarvelDlg : public QDialog {
 
     SolarRequest lastRequest_;
     int computationCount_ = 0;
+
+    // Places and zone rules.
+    PlaceField* placeField_ = nullptr;
+    QComboBox* zoneNameList_ = nullptr;
+    QLabel* zoneInfo_ = nullptr;
+    std::shared_ptr<const ZoneRules> zoneRules_;
+    std::optional<Place> place_;
+    ResolvedReading zoneReading_;
 
     // No focus event is handled while a form pass shows its message and
     // returns the focus, nor while the window closes.

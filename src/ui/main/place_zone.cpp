@@ -1,0 +1,104 @@
+#include "ui/main/place_zone.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QStringListModel>
+
+#include "places/tz_zone_rules.h"
+
+namespace tarvel {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("PlaceZone", text);
+}
+
+QString ReadingText(const TableRowInstant& r) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(r.hour, 2, 10, QLatin1Char('0'))
+        .arg(r.minute, 2, 10, QLatin1Char('0'))
+        .arg(static_cast<int>(r.second), 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+PlaceField::PlaceField(QWidget* parent)
+    : QLineEdit(parent), model_(new QStringListModel(this)), completer_(new QCompleter(this)) {
+    completer_->setModel(model_);
+    // The list is already the search's answer: show it as it stands.
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    setCompleter(completer_);
+    setClearButtonEnabled(true);
+    setPlaceholderText(Tr(QT_TRANSLATE_NOOP("PlaceZone", "cerca una città")));
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Offered(text);
+        if (!offered_.empty()) completer_->complete();
+    });
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& label) { Choose(label); });
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        // Enter takes the first place offered for the text as it stands.
+        if (Offered(text()).isEmpty()) return;
+        Choose(QString::fromStdString(offered_.front().Label()));
+    });
+}
+
+QStringList PlaceField::Offered(const QString& text) {
+    offered_ = text.trimmed().isEmpty() ? std::vector<Place>()
+                                        : FindPlaces(text.toStdString(), 10);
+    QStringList labels;
+    for (const Place& place : offered_) labels << QString::fromStdString(place.Label());
+    model_->setStringList(labels);
+    return labels;
+}
+
+void PlaceField::Choose(const QString& label) {
+    for (const Place& place : offered_) {
+        if (QString::fromStdString(place.Label()) == label) {
+            setText(label);
+            emit placeChosen(place);
+            return;
+        }
+    }
+}
+
+QComboBox* MakeZoneNameList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItem(QString());
+    for (const std::string& name : AllZoneNames()) list->addItem(QString::fromStdString(name));
+    list->completer()->setFilterMode(Qt::MatchContains);
+    list->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    list->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    list->lineEdit()->setPlaceholderText(Tr(QT_TRANSLATE_NOOP("PlaceZone", "fuso per nome (Area/Città)")));
+    return list;
+}
+
+QString ZoneSummaryText(const ZoneRules& rules, int year) {
+    const YearOffsets offsets = OffsetsOfYear(rules, year);
+    QString text = QString::fromStdString(rules.Name()) + QStringLiteral(" — ") +
+                   QString::fromStdString(UtcOffsetText(offsets.standardSeconds));
+    if (offsets.hasSummerTime) {
+        text += Tr(QT_TRANSLATE_NOOP("PlaceZone", ", estate %1")).arg(QString::fromStdString(UtcOffsetText(offsets.summerSeconds)));
+    }
+    return text;
+}
+
+QString ClockReadingNote(const ResolvedReading& reading) {
+    switch (reading.kind) {
+        case ClockReadingKind::Skipped:
+            return Tr(QT_TRANSLATE_NOOP("PlaceZone", "ora inesistente (cambio dell'ora): calcolata per le %1"))
+                .arg(ReadingText(reading.reading));
+        case ClockReadingKind::Repeated:
+            return Tr(QT_TRANSLATE_NOOP("PlaceZone", "ora ripetuta (cambio dell'ora): calcolata per la prima, %1"))
+                .arg(QString::fromStdString(UtcOffsetText(reading.state.offsetSeconds)));
+        default:
+            return QString();
+    }
+}
+
+}  // namespace tarvel
