@@ -189,6 +189,10 @@ void CEphemerisTable::BuildForm() {
     summerBox_ =
         new QCheckBox(Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "ora estiva")), form);
     place(summerBox_, SiteControl::SummerTime, kSummerBox);
+    // A zone or summer time chosen here by hand replaces the zone rules the
+    // main window passed on (each row's offset from the place's rules).
+    connect(zoneList_, &QComboBox::activated, this, [this] { parameters_.zoneRules.reset(); });
+    connect(summerBox_, &QCheckBox::clicked, this, [this] { parameters_.zoneRules.reset(); });
 
     auto field = [form, &place](ControlId id, const Rect& r, bool centred) {
         auto* f = new FormEdit(form);
