@@ -55,6 +55,10 @@ struct TableParameters : ObserverSettings {
     double stepValue = 1;  // 0.01 ... 60
     TableStepUnit stepUnit = TableStepUnit::Hours;
     int pointCount = 50;  // 1 ... 1000
+
+    // Equal parameters give equal rows: every field reaches the row instants
+    // or the requests.
+    friend bool operator==(const TableParameters&, const TableParameters&) = default;
 };
 
 // The offsets (hours east of UTC) of the 40 zones of the zone list, in list
