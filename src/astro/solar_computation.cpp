@@ -93,6 +93,7 @@ class Driver {
         zoneRest_ = static_cast<int>(
             std::trunc(request_.zoneMinutes - 60 * std::trunc(request_.zoneHours)));
         latitude_ = request_.latitude;
+        site_ = SunSiteAt(request_.latitude, request_.longitude);
     }
 
     SolarResult Run();
@@ -102,8 +103,8 @@ class Driver {
     // The Sun at a clock reading of the requested date (summer hour removed).
     void Evaluate(int hour, int minute, double second) {
         sun_ = SunPosition(request_.year, request_.month, request_.day, hour - summerHour_, minute,
-                           second, zoneWhole_, zoneRest_, request_.latitude, request_.longitude,
-                           request_.deltaT, request_.deltaTGiven);
+                           second, zoneWhole_, zoneRest_, site_, request_.deltaT,
+                           request_.deltaTGiven);
         ++evaluations_;
     }
 
@@ -233,6 +234,7 @@ class Driver {
     std::int16_t zoneWhole_ = 0;
     int zoneRest_ = 0;
     double latitude_ = 0;                  // degrees, north positive
+    SunSite site_;                         // the request's site, for every evaluation
     double longitudeDifferenceHours_ = 0;  // longitude difference / 15, hours
     // The longitude difference as a clock correction (x 240 s / 3600), hours:
     // local apparent time + this = zone apparent time.

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iomanip>
 #include <limits>
+#include <random>
 
 namespace tarvel {
 namespace {
@@ -146,6 +149,45 @@ TEST(AngleFunctions, Normalizations) {
     EXPECT_EQ(WrapRadians(-pi), pi);
     EXPECT_EQ(WrapRadians(7.0), 7.0 - 2 * pi);
     EXPECT_EQ(WrapRadians(1.0), 1.0);
+}
+
+// The reductions into [0, 360] and [0, 24] with the exact remainder of fmod,
+// as they are defined, over values of every magnitude the computation meets
+// and beyond it, many lying on or next to a multiple of the period.
+TEST(AngleFunctions, NormalizationsAreTheExactRemainder) {
+    const auto reference = [](double x, double period) {
+        if (x < 0.0) {
+            const double r = std::fmod(x, period);
+            return r < 0.0 ? r + period : 0.0;
+        }
+        if (x > period) {
+            const double r = std::fmod(x, period);
+            return r == 0.0 ? period : r;
+        }
+        return x;
+    };
+    std::mt19937_64 random(20251210);
+    for (const double period : {24.0, 360.0}) {
+        for (int exponent = -20; exponent <= 60; ++exponent) {
+            for (int i = 0; i < 2000; ++i) {
+                const std::uint64_t bits = random();
+                double x = std::ldexp(1.0 + static_cast<double>(bits >> 12) * 0x1p-52, exponent);
+                if (i % 2 == 0) {
+                    // On or a few units in the last place next to a whole number of periods.
+                    x = std::floor(x / period) * period;
+                    for (int k = static_cast<int>(bits % 7) - 3; k != 0; k += k > 0 ? -1 : 1) {
+                        x = std::nextafter(x, k > 0 ? HUGE_VAL : -HUGE_VAL);
+                    }
+                }
+                if (bits & 2) x = -x;
+                const double expected = reference(x, period);
+                const double obtained = period == 24.0 ? NormalizeHours(x) : NormalizeDegrees(x);
+                ASSERT_EQ(std::memcmp(&obtained, &expected, sizeof(double)), 0)
+                    << "period " << period << ", x " << std::hexfloat << x << ": " << obtained
+                    << " instead of " << expected;
+            }
+        }
+    }
 }
 
 TEST(AngleFunctions, NonFiniteArgumentsReturn) {
