@@ -108,6 +108,7 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     }
 
     std::vector<TableRow> rows;
+    rows.reserve(static_cast<std::size_t>(parameters.pointCount));
     for (const TableRowInstant& instant : TableRowInstants(parameters)) {
         rows.push_back(TableRow{instant, SolarResult{}, false, {}});
     }
