@@ -105,16 +105,23 @@ void JulianDate::ToCalendar(int& year, int& month, int& day, int& hour, int& min
     double whole = 0.0;
     const double f = SplitWhole(jd + 0.5, whole);
     const int z = static_cast<int>(whole);
-    double a = z;
+    // The algorithm's INT(x / q) of whole numbers, in integer arithmetic with
+    // the divisors as fractions: alpha = INT((z - 1867216.25) / 36524.25),
+    // c = INT((b - 122.1) / 365.25), d = INT(365.25 c), e = INT((b - d) /
+    // 30.6001) and INT(30.6001 e). Every quotient is positive, and none of the
+    // double quotients lies close enough to a whole number for its rounding to
+    // change the floor: the integers equal the algorithm's doubles for every z
+    // of the range (0 ... 2^31 - 1, all of them compared).
+    std::int64_t a = z;
     if (z >= 2299161) {
-        const double alpha = Int((z - 1867216.25) / 36524.25);
-        a = z + 1 + alpha - Int(alpha * 0.25);
+        const std::int64_t alpha = (4 * static_cast<std::int64_t>(z) - 7468865) / 146097;
+        a = z + 1 + alpha - alpha / 4;
     }
-    const double b = a + 1524;
-    const double c = Int((b - 122.1) / 365.25);
-    const double d = Int(c * 365.25);
-    const double e = Int((b - d) / 30.6001);
-    const double dayWithFraction = (b - d - Int(e * 30.6001)) + f;
+    const std::int64_t b = a + 1524;
+    const std::int64_t c = (20 * b - 2442) / 7305;
+    const std::int64_t d = 1461 * c / 4;
+    const std::int64_t e = 10000 * (b - d) / 306001;
+    const double dayWithFraction = static_cast<double>(b - d - 306001 * e / 10000) + f;
     day = static_cast<int>(dayWithFraction);
     month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
     year = month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
