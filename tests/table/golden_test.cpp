@@ -21,7 +21,11 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path GoldenDirectory() {
+#ifdef TARVEL_TABLE_GOLDEN_DIR
+    return fs::path(TARVEL_TABLE_GOLDEN_DIR);
+#else
     return fs::path(__FILE__).parent_path() / "golden";
+#endif
 }
 
 bool UpdatingGoldens() {
