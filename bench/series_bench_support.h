@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -37,6 +38,19 @@ double LeastTimeRatio(int rounds, int n, A&& a, B&& b) {
         leastB = std::min(leastB, SecondsPerCall(n, b));
     }
     return leastA / leastB;
+}
+
+// Seconds per call of each function, each the least over `rounds` rounds of n
+// calls, the rounds of the functions alternating (as LeastTimeRatio).
+inline std::vector<double> LeastTimes(int rounds, int n,
+                                      const std::vector<std::function<void(int)>>& functions) {
+    std::vector<double> least(functions.size(), std::numeric_limits<double>::infinity());
+    for (int r = 0; r < rounds; ++r) {
+        for (std::size_t f = 0; f < functions.size(); ++f) {
+            least[f] = std::min(least[f], SecondsPerCall(n, functions[f]));
+        }
+    }
+    return least;
 }
 
 // The terms of all 17 series of the Earth.

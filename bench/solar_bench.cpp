@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include "astro/apparent_sun.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"
@@ -26,7 +28,16 @@ double FullVsopSeconds() {
     });
 }
 
+// One Sun position at a site whose constants are made once, as the solar
+// computation evaluates the Sun (the site's parallax factors and latitude
+// sine and cosine once per computation), Delta T from the model.
 tarvel::SunState OneSun(int i) {
+    static const tarvel::SunSite site = tarvel::SunSiteAt(45.0, -8.0);
+    return tarvel::SunPosition(2025, 3, 20, 9 + i % 6, 17, 3.5, 1, 0, site, 0.0, false);
+}
+
+// The same with the site's constants made for the call.
+tarvel::SunState OneSunAndSite(int i) {
     return tarvel::SunPosition(2025, 3, 20, 9 + i % 6, 17, 3.5, 1, 0, 45.0, -8.0, 0.0, false);
 }
 
@@ -67,11 +78,13 @@ std::size_t CosinesPerSunPosition() {
            2 * 2 * tarvel::kNutation2000BTermCount;
 }
 
-// One Sun position (SunPosition) with one series kernel. After the timed loop,
-// in the same run: speedup_over_scalar, the scalar reference's time over this
-// kernel's, and ratio_to_bare_cosines, this kernel's time over a bare loop of as
-// many of its cosines as one position evaluates (each the least of 30
-// alternating rounds).
+// One Sun position (SunPosition at a site made once) with one series kernel.
+// After the timed loop, in the same run, each the least of 30 alternating
+// rounds: us, this kernel's microseconds per position; scalar_us, the scalar
+// reference's; bare_cosines_us, a bare loop of as many of this kernel's
+// cosines as one position evaluates; site_per_call_us, a position whose site
+// constants are made for the call; and the ratios speedup_over_scalar
+// (scalar_us / us) and ratio_to_bare_cosines (us / bare_cosines_us).
 void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     const tarvel::ScopedSeriesKernel scoped(kernel);
     if (!scoped.active()) {
@@ -80,13 +93,20 @@ void BM_SunPositionWith(benchmark::State& state, tarvel::SeriesKernel kernel) {
     }
     int i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(OneSun(i++));
-    using tarvel::bench_support::LeastTimeRatio;
+    const std::vector<double> least = tarvel::bench_support::LeastTimes(
+        30, 20,
+        {SunWith(kernel), SunWith(tarvel::SeriesKernel::kScalar),
+         tarvel::bench_support::BareCosines(kernel, CosinesPerSunPosition()), [kernel](int k) {
+             const tarvel::ScopedSeriesKernel scopedK(kernel);
+             benchmark::DoNotOptimize(OneSunAndSite(k));
+         }});
     state.counters["cosines"] = static_cast<double>(CosinesPerSunPosition());
-    state.counters["speedup_over_scalar"] =
-        LeastTimeRatio(30, 20, SunWith(tarvel::SeriesKernel::kScalar), SunWith(kernel));
-    state.counters["ratio_to_bare_cosines"] =
-        LeastTimeRatio(30, 20, SunWith(kernel),
-                       tarvel::bench_support::BareCosines(kernel, CosinesPerSunPosition()));
+    state.counters["us"] = least[0] * 1e6;
+    state.counters["scalar_us"] = least[1] * 1e6;
+    state.counters["bare_cosines_us"] = least[2] * 1e6;
+    state.counters["site_per_call_us"] = least[3] * 1e6;
+    state.counters["speedup_over_scalar"] = least[1] / least[0];
+    state.counters["ratio_to_bare_cosines"] = least[0] / least[2];
 }
 BENCHMARK_CAPTURE(BM_SunPositionWith, scalar, tarvel::SeriesKernel::kScalar);
 BENCHMARK_CAPTURE(BM_SunPositionWith, sse2, tarvel::SeriesKernel::kSse2);

@@ -1,18 +1,115 @@
-// Cost of an ephemeris table of 1000 rows with every column: the computation on
-// two threads and on one (wall time, and the speed-up between them), and the
-// writing of the text against the computation. Ratios are reported alongside
-// the times because the machines are shared and noisy.
+// Cost of an ephemeris table of 1000 rows with every column: the computation
+// on two threads and on one, with the vector series and with the scalar
+// reference (wall time, rows per second and the ratios between them), the
+// writing of the text of each target against the computation, the window's
+// run followed by a copy with the rows kept against computing them twice, and
+// the peak memory of the whole table. Ratios are reported alongside the times
+// because the machines are shared and noisy: every ratio compares times
+// measured in the same run, each the least of alternating rounds.
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "astro/series_kernel.h"
 #include "table/table_csv.h"
 #include "table/table_layout.h"
 #include "table/table_run.h"
+
+// Every allocation of this program goes through operator new below, which
+// counts the bytes live and their peak (malloc_usable_size of each block), so
+// that the peak memory of a table can be measured without a tool.
+namespace {
+
+std::atomic<std::int64_t> liveBytes{0};
+std::atomic<std::int64_t> peakBytes{0};
+
+void Counted(void* p) {
+    if (p == nullptr) return;
+    const auto n = static_cast<std::int64_t>(malloc_usable_size(p));
+    const std::int64_t live = liveBytes.fetch_add(n, std::memory_order_relaxed) + n;
+    std::int64_t peak = peakBytes.load(std::memory_order_relaxed);
+    while (live > peak && !peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    }
+}
+
+void Uncounted(void* p) {
+    if (p == nullptr) return;
+    liveBytes.fetch_sub(static_cast<std::int64_t>(malloc_usable_size(p)),
+                        std::memory_order_relaxed);
+}
+
+void* Allocate(std::size_t n) {
+    void* p = std::malloc(n != 0 ? n : 1);
+    if (p == nullptr) throw std::bad_alloc();
+    Counted(p);
+    return p;
+}
+
+void* AllocateAligned(std::size_t n, std::align_val_t alignment) {
+    const auto a = static_cast<std::size_t>(alignment);
+    void* p = std::aligned_alloc(a, (std::max<std::size_t>(n, 1) + a - 1) / a * a);
+    if (p == nullptr) throw std::bad_alloc();
+    Counted(p);
+    return p;
+}
+
+void Release(void* p) noexcept {
+    Uncounted(p);
+    std::free(p);
+}
+
+}  // namespace
+
+void* operator new(std::size_t n) {
+    return Allocate(n);
+}
+void* operator new[](std::size_t n) {
+    return Allocate(n);
+}
+void* operator new(std::size_t n, std::align_val_t a) {
+    return AllocateAligned(n, a);
+}
+void* operator new[](std::size_t n, std::align_val_t a) {
+    return AllocateAligned(n, a);
+}
+void operator delete(void* p) noexcept {
+    Release(p);
+}
+void operator delete[](void* p) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+    Release(p);
+}
 
 namespace {
 
@@ -45,7 +142,8 @@ double Seconds(Clock::time_point start) {
 }
 
 tarvel::TableComputation Compute(const tarvel::TableParameters& p, unsigned threads,
-                                 double& seconds) {
+                                 tarvel::SeriesKernel kernel, double& seconds) {
+    const tarvel::ScopedSeriesKernel scoped(kernel);
     tarvel::TableRunControl control;
     control.threadCount = threads;
     const auto start = Clock::now();
@@ -54,42 +152,74 @@ tarvel::TableComputation Compute(const tarvel::TableParameters& p, unsigned thre
     return computation;
 }
 
-// Seconds to write the window text of the rows, averaged over several writes.
+// Seconds to write the text of the rows for a target, the least of several
+// writes.
 double WriteSeconds(const tarvel::TableParameters& p, const std::vector<tarvel::TableRow>& rows,
                     tarvel::TableTarget target) {
     const tarvel::TableTextWriter writer(EveryColumn(), target);
-    constexpr int kWrites = 5;
-    const auto start = Clock::now();
-    for (int i = 0; i < kWrites; ++i) {
+    double least = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
         std::string text = writer.Text(p, rows);
         benchmark::DoNotOptimize(text.data());
+        least = std::min(least, Seconds(start));
     }
-    return Seconds(start) / kWrites;
+    return least;
 }
 
-// One iteration: 1000 rows on two threads and on one, in two alternating
-// rounds, each time taken as the shorter of its two rounds (the least disturbed
-// by other work on the machine); then the text of the window, the file and the
-// clipboard from the rows.
+// The window's run and then a copy to the clipboard, as the table window
+// makes them: with the rows kept (one computation) or computed again for the
+// copy (two). Seconds of both texts together.
+double RunThenCopySeconds(const tarvel::TableParameters& p, bool keepRows) {
+    tarvel::TableRunControl control;
+    control.threadCount = 2;
+    tarvel::TableRowStore store;
+    const auto start = Clock::now();
+    for (const tarvel::TableTarget target :
+         {tarvel::TableTarget::Window, tarvel::TableTarget::Clipboard}) {
+        const tarvel::TableRunResult run =
+            keepRows ? tarvel::RunTable(store, p, EveryColumn(), target, tarvel::TableLocale(),
+                                        tarvel::TableTexts(), control)
+                     : tarvel::RunTable(p, EveryColumn(), target, tarvel::TableLocale(),
+                                        tarvel::TableTexts(), control);
+        benchmark::DoNotOptimize(run.text.data());
+    }
+    return Seconds(start);
+}
+
+// One iteration: 1000 rows on two threads and on one with the vector series,
+// and on two with the scalar reference, in two alternating rounds, each time
+// taken as the shorter of its two rounds (the least disturbed by other work on
+// the machine); then the texts of the window, the file and the clipboard from
+// the rows, and the window's run followed by a copy with and without the rows
+// kept.
 void BM_Table1000RowsEveryColumn(benchmark::State& state) {
     const tarvel::TableParameters p = ThousandRows();
+    const tarvel::SeriesKernel vector = tarvel::BestSeriesKernel();
+    const tarvel::SeriesKernel scalar = tarvel::SeriesKernel::kScalar;
     double twoThreads = 0;
     double oneThread = 0;
+    double scalarTwoThreads = 0;
     double writeWindow = 0;
     double writeFile = 0;
     double writeClipboard = 0;
+    double runThenCopyKept = 0;
+    double runThenCopyTwice = 0;
     bool identical = true;
     for (auto _ : state) {
-        twoThreads = 1e300;
-        oneThread = 1e300;
+        twoThreads = oneThread = scalarTwoThreads = 1e300;
+        runThenCopyKept = runThenCopyTwice = 1e300;
         tarvel::TableComputation parallel;
         tarvel::TableComputation sequential;
+        tarvel::TableComputation reference;
         for (int round = 0; round < 2; ++round) {
             double seconds = 0;
-            parallel = Compute(p, 2, seconds);
+            parallel = Compute(p, 2, vector, seconds);
             twoThreads = std::min(twoThreads, seconds);
-            sequential = Compute(p, 1, seconds);
+            sequential = Compute(p, 1, vector, seconds);
             oneThread = std::min(oneThread, seconds);
+            reference = Compute(p, 2, scalar, seconds);
+            scalarTwoThreads = std::min(scalarTwoThreads, seconds);
         }
         if (parallel.status != tarvel::TableRunStatus::Ok || parallel.rows.size() != 1000) {
             state.SkipWithError("the run did not compute 1000 rows");
@@ -100,18 +230,111 @@ void BM_Table1000RowsEveryColumn(benchmark::State& state) {
         writeClipboard = WriteSeconds(p, parallel.rows, tarvel::TableTarget::Clipboard);
         const tarvel::TableTextWriter writer(EveryColumn(), tarvel::TableTarget::File);
         identical = writer.Text(p, parallel.rows) == writer.Text(p, sequential.rows);
+        for (int round = 0; round < 2; ++round) {
+            runThenCopyKept = std::min(runThenCopyKept, RunThenCopySeconds(p, true));
+            runThenCopyTwice = std::min(runThenCopyTwice, RunThenCopySeconds(p, false));
+        }
     }
     state.counters["seconds_2_threads"] = twoThreads;
     state.counters["seconds_1_thread"] = oneThread;
     state.counters["speedup"] = oneThread / twoThreads;
+    state.counters["rows_per_second"] = 1000.0 / twoThreads;
+    // The table as the window shows it: the rows on two threads and its text.
+    state.counters["table_seconds"] = twoThreads + writeWindow;
+    state.counters["scalar_seconds_2_threads"] = scalarTwoThreads;
+    state.counters["scalar_over_vector"] = scalarTwoThreads / twoThreads;
     state.counters["write_window_ms"] = writeWindow * 1000.0;
     state.counters["write_file_ms"] = writeFile * 1000.0;
     state.counters["write_clipboard_ms"] = writeClipboard * 1000.0;
     // The writing of the window text against the computation on two threads.
     state.counters["write_ratio"] = writeWindow / twoThreads;
+    // The window's run and a copy: rows kept against computed twice (about 0.5
+    // when the copy adds no computation).
+    state.counters["run_copy_seconds"] = runThenCopyKept;
+    state.counters["run_copy_kept_over_twice"] = runThenCopyKept / runThenCopyTwice;
     state.counters["identical_text"] = identical ? 1 : 0;
+    state.SetLabel(tarvel::SeriesKernelName(vector));
 }
 BENCHMARK(BM_Table1000RowsEveryColumn)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The whole table as the window makes it: the rows of 1000 rows with every
+// column on two threads, kept, its window text, then the clipboard's and the
+// file's texts from the same rows.
+std::size_t WholeTable() {
+    tarvel::TableRowStore store;
+    tarvel::TableRunControl control;
+    control.threadCount = 2;
+    std::size_t bytes = 0;
+    std::string window;
+    for (const tarvel::TableTarget target :
+         {tarvel::TableTarget::Window, tarvel::TableTarget::Clipboard, tarvel::TableTarget::File}) {
+        tarvel::TableRunResult run =
+            tarvel::RunTable(store, ThousandRows(), EveryColumn(), target, tarvel::TableLocale(),
+                             tarvel::TableTexts(), control);
+        bytes += run.text.size();
+        if (target == tarvel::TableTarget::Window) window = std::move(run.text);
+    }
+    return bytes;
+}
+
+// kB of a field of /proc/self/status ("VmRSS:", "VmHWM:"), or -1.
+long StatusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+    }
+    return -1;
+}
+
+// The growth of the resident set while a child process makes the whole
+// table: its high-water mark after the table less its resident set before
+// (the child starts from this process's pages, and its high-water mark from
+// them). Bytes, or -1 when it could not be measured.
+double ResidentGrowthBytes() {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return -1;
+    const pid_t child = fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        close(pipeEnds[0]);
+        const long before = StatusKilobytes("VmRSS:");
+        benchmark::DoNotOptimize(WholeTable());
+        const long after = StatusKilobytes("VmHWM:");
+        const long growth = before < 0 || after < 0 ? -1 : after - before;
+        const ssize_t written = write(pipeEnds[1], &growth, sizeof growth);
+        _exit(written == sizeof growth ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    long growth = -1;
+    if (read(pipeEnds[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return growth < 0 ? -1.0 : growth * 1024.0;
+}
+
+// Peak memory of the whole table: the most bytes allocated at once above what
+// was allocated before it began (every row, the kept rows and the three
+// texts), and the growth of the resident set (threads' stacks included) in a
+// child process making the same table. Both must stay under 10 MB.
+void BM_Table1000RowsPeakMemory(benchmark::State& state) {
+    std::int64_t heapPeak = 0;
+    std::size_t textBytes = 0;
+    for (auto _ : state) {
+        const std::int64_t before = liveBytes.load();
+        peakBytes.store(before);
+        textBytes = WholeTable();
+        heapPeak = peakBytes.load() - before;
+    }
+    const double resident = ResidentGrowthBytes();
+    state.counters["heap_peak_MB"] = static_cast<double>(heapPeak) / 1e6;
+    state.counters["resident_growth_MB"] = resident < 0 ? -1.0 : resident / 1e6;
+    state.counters["text_MB"] = static_cast<double>(textBytes) / 1e6;
+    state.counters["under_10_MB"] =
+        heapPeak < 10'000'000 && resident >= 0 && resident < 10e6 ? 1 : 0;
+}
+BENCHMARK(BM_Table1000RowsPeakMemory)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // Writing alone, many times: the window text and the CSV of 100 rows with every
 // column, per row.

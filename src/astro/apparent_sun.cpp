@@ -43,14 +43,78 @@ EclipticOffset AberrationWithSun(double lambda, double beta, double jde, double 
     return off;
 }
 
+// Its longitude offset alone, the same value to the last bit (the apparent
+// longitude needs no more).
+double AberrationLongitudeWithSun(double lambda, double beta, double jde, double sun) {
+    const double t = Centuries(jde);
+    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * (t * t);
+    const double varpi = 102.93735 + 1.71946 * t + 0.00046 * (t * t);
+    const double k = kAberrationArcsec;
+    const double lambdaR = DegToRad(lambda);
+    const double betaR = DegToRad(beta);
+    const double sunR = DegToRad(sun);
+    const double varpiR = DegToRad(varpi);
+    return (e * k * std::cos(varpiR - lambdaR) - k * std::cos(sunR - lambdaR)) / std::cos(betaR) /
+           3600.0;
+}
+
+// The cosine and sine of the FK5 rotated longitude lambda', which both FK5
+// corrections read.
+struct Fk5Rotation {
+    double cosLp;
+    double sinLp;
+};
+
+Fk5Rotation Fk5Rotate(double theta, double jde) {
+    const double lp = Fk5RotatedLongitude(theta, jde);
+    return {std::cos(lp), std::sin(lp)};
+}
+
+// FK5 corrections in degrees from the rotation; beta in degrees.
+double Fk5LongitudeFrom(const Fk5Rotation& r, double beta) {
+    return (-0.09033 + 0.03916 * (r.cosLp + r.sinLp) * std::tan(DegToRad(beta))) / 3600.0;
+}
+
+double Fk5LatitudeFrom(const Fk5Rotation& r) {
+    return 0.03916 * (r.cosLp - r.sinLp) / 3600.0;
+}
+
 // Apparent longitude from the geometric longitude theta, the geometric
-// latitude beta0 = -B and the nutation in longitude (arcseconds).
+// latitude beta0 = -B, the nutation in longitude (arcseconds) and the FK5
+// rotation of theta.
+double ApparentLongitudeWith(double theta, double beta0, double nutationLongitudeArcsec, double jde,
+                             const Fk5Rotation& rotation) {
+    const double lambda1 = theta + Fk5LongitudeFrom(rotation, beta0);
+    const double lambda2 = lambda1 + nutationLongitudeArcsec / 3600.0;
+    const double beta1 = beta0 + Fk5LatitudeFrom(rotation);
+    return lambda2 + AberrationLongitudeWithSun(lambda2, beta1, jde, theta);
+}
+
 double ApparentLongitudeFrom(double theta, double beta0, double nutationLongitudeArcsec,
                              double jde) {
-    const double lambda1 = theta + Fk5LongitudeCorrection(theta, beta0, jde);
-    const double lambda2 = lambda1 + nutationLongitudeArcsec / 3600.0;
-    const double beta1 = beta0 + Fk5LatitudeCorrection(theta, jde);
-    return lambda2 + AberrationWithSun(lambda2, beta1, jde, theta).dLongitude;
+    return ApparentLongitudeWith(theta, beta0, nutationLongitudeArcsec, jde, Fk5Rotate(theta, jde));
+}
+
+// The sine and cosine of the obliquity, which the equatorial coordinates and
+// the equation of time read.
+struct ObliquityTrig {
+    double sinE;
+    double cosE;
+};
+
+ObliquityTrig ObliquitySinCos(double epsilon) {
+    const double e = DegToRad(epsilon);
+    return {std::sin(e), std::cos(e)};
+}
+
+EquatorialCoords EclipticToEquatorialWith(double lambda, double beta, const ObliquityTrig& e) {
+    const double l = DegToRad(lambda);
+    const double b = DegToRad(beta);
+    EquatorialCoords eq;
+    eq.ra = RadToHours(std::atan2(std::sin(l) * e.cosE - std::tan(b) * e.sinE, std::cos(l)));
+    if (eq.ra < 0.0) eq.ra += 24.0;
+    eq.dec = RadToDeg(std::asin(std::sin(b) * e.cosE + std::cos(b) * e.sinE * std::sin(l)));
+    return eq;
 }
 
 // The Sun's mean longitude of the equation of time, reduced, degrees.
@@ -64,12 +128,19 @@ double MeanLongitudeForEquationOfTime(double jde) {
                             tau3 / 49931.0 - tau4 / 15300.0 - tau5 / 2000000.0);
 }
 
+// cosTrueObliquity: the cosine of the true obliquity.
+double EquationOfTimeMinutesWith(double jde, double alphaHours, double nutationLongitudeArcsec,
+                                 double cosTrueObliquity) {
+    const double m = MeanLongitudeForEquationOfTime(jde);
+    const double e =
+        m - 0.0057183 - 15.0 * alphaHours + (nutationLongitudeArcsec / 3600.0) * cosTrueObliquity;
+    return NormalizeDegrees(e) * 4.0;
+}
+
 double EquationOfTimeMinutesFrom(double jde, double alphaHours, double nutationLongitudeArcsec,
                                  double trueObliquity) {
-    const double m = MeanLongitudeForEquationOfTime(jde);
-    const double e = m - 0.0057183 - 15.0 * alphaHours +
-                     (nutationLongitudeArcsec / 3600.0) * std::cos(DegToRad(trueObliquity));
-    return NormalizeDegrees(e) * 4.0;
+    return EquationOfTimeMinutesWith(jde, alphaHours, nutationLongitudeArcsec,
+                                     std::cos(DegToRad(trueObliquity)));
 }
 
 }  // namespace
@@ -79,13 +150,11 @@ double SunGeometricLongitude(double jde) {
 }
 
 double Fk5LongitudeCorrection(double theta, double beta, double jde) {
-    const double lp = Fk5RotatedLongitude(theta, jde);
-    return (-0.09033 + 0.03916 * (std::cos(lp) + std::sin(lp)) * std::tan(DegToRad(beta))) / 3600.0;
+    return Fk5LongitudeFrom(Fk5Rotate(theta, jde), beta);
 }
 
 double Fk5LatitudeCorrection(double theta, double jde) {
-    const double lp = Fk5RotatedLongitude(theta, jde);
-    return 0.03916 * (std::cos(lp) - std::sin(lp)) / 3600.0;
+    return Fk5LatitudeFrom(Fk5Rotate(theta, jde));
 }
 
 EclipticOffset AnnualAberration(double lambda, double beta, double jde) {
@@ -103,16 +172,7 @@ double SunApparentLatitude(double jde) {
 }
 
 EquatorialCoords EclipticToEquatorial(double lambda, double beta, double epsilon) {
-    const double l = DegToRad(lambda);
-    const double b = DegToRad(beta);
-    const double e = DegToRad(epsilon);
-    EquatorialCoords eq;
-    eq.ra =
-        RadToHours(std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)));
-    if (eq.ra < 0.0) eq.ra += 24.0;
-    eq.dec =
-        RadToDeg(std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)));
-    return eq;
+    return EclipticToEquatorialWith(lambda, beta, ObliquitySinCos(epsilon));
 }
 
 double EquationOfTimeMinutes(double jde) {
@@ -163,47 +223,72 @@ double ClockReadingToJulianDay(int year, int month, int day, int hour, int minut
     return date.jd;
 }
 
+SunSite SunSiteAt(double latitude, double longitude) {
+    const double phi = DegToRad(latitude);
+    return {latitude, longitude, ObserverParallaxOf(latitude, 0.0), std::sin(phi), std::cos(phi)};
+}
+
 SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
                      std::int16_t zoneHours, int zoneMinutes, double latitude, double longitude,
                      double deltaT, bool deltaTGiven) {
+    return SunPosition(year, month, day, hour, minute, second, zoneHours, zoneMinutes,
+                       SunSiteAt(latitude, longitude), deltaT, deltaTGiven);
+}
+
+SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
+                     std::int16_t zoneHours, int zoneMinutes, const SunSite& site, double deltaT,
+                     bool deltaTGiven) {
+    const double longitude = site.longitude;
     SunState s;
     const double jd =
         ClockReadingToJulianDay(year, month, day, hour, minute, second, zoneHours, zoneMinutes);
     s.julianDay = jd;
-    s.deltaT = deltaTGiven ? deltaT : DeltaTSeconds(jd);
+    // One calendar conversion of jd for Delta T and the sidereal time at jd.
+    const CalendarInstant calendar = CalendarOfJulianDay(jd);
+    s.deltaT = deltaTGiven ? deltaT : DeltaTSeconds(jd, calendar);
     const double jde = jd + s.deltaT / 86400.0;
 
     // Each series once per distinct argument: L, B and both nutation series at
-    // JDE, R and the sidereal time at the UT Julian Day. The arithmetic is that of
-    // the single-quantity functions above, step for step.
-    const double theta = NormalizeDegrees(EarthHeliocentricLongitude(jde) + 180.0);
-    const double beta0 = -EarthHeliocentricLatitude(jde);
-    const Nutation1980 nutation = Nutation1980Both(jde);
-    const double trueObliquity = MeanObliquity(jde) + nutation.obliquityArcsec / 3600.0;
+    // JDE, R, the 2000B nutation and the sidereal time at the UT Julian Day; the
+    // Earth's series in one pass, the three nutations in another. The
+    // arithmetic is that of the single-quantity functions above, step for step.
+    const EarthPosition earth = EarthHeliocentricLBR(jde, jd);
+    const SunNutations nutations = NutationsForSun(jde, jd);
+    const double theta = NormalizeDegrees(earth.longitudeDeg + 180.0);
+    const double beta0 = -earth.latitudeDeg;
+    const Nutation1980& nutation = nutations.apparentPlace;
+    const double meanObliquity = MeanObliquity(jde);
+    const double trueObliquity = meanObliquity + nutation.obliquityArcsec / 3600.0;
 
-    const double lambda = ApparentLongitudeFrom(theta, beta0, nutation.longitudeArcsec, jde);
-    const double beta = beta0 + Fk5LatitudeCorrection(theta, jde);
+    // The FK5 rotation of theta and the obliquity's sine and cosine, each once.
+    const Fk5Rotation rotation = Fk5Rotate(theta, jde);
+    const double lambda =
+        ApparentLongitudeWith(theta, beta0, nutation.longitudeArcsec, jde, rotation);
+    const double beta = beta0 + Fk5LatitudeFrom(rotation);
     s.eclipticLongitude = lambda;
     s.eclipticLatitude = beta;
 
-    const EquatorialCoords eq = EclipticToEquatorial(lambda, beta, trueObliquity);
+    const ObliquityTrig obliquity = ObliquitySinCos(trueObliquity);
+    const EquatorialCoords eq = EclipticToEquatorialWith(lambda, beta, obliquity);
     s.rightAscension = eq.ra;
     s.declination = eq.dec;
 
-    const double distance = EarthRadiusVector(jd);
-    const EquatorialCoords topo = TopocentricEquatorialAt(
-        eq.ra, eq.dec, distance, longitude, latitude, 0.0, GreenwichSiderealTime(jde));
+    const double distance = earth.radiusAu;
+    const EquatorialCoords topo =
+        TopocentricEquatorialWith(eq.ra, eq.dec, distance, longitude, site.parallax,
+                                  GreenwichSiderealTime(jde, nutations.atJde));
     s.topoRightAscension = topo.ra;
     s.topoDeclination = topo.dec;
 
-    s.siderealTime = GreenwichSiderealTime(jd);
+    s.siderealTime = GreenwichSiderealTime(jd, nutations.atJd, calendar);
     const double hourAngle = 15.0 * s.siderealTime - longitude - 15.0 * topo.ra;
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, topo.dec, latitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontalWith(hourAngle, topo.dec, site.sinLatitude, site.cosLatitude);
     s.azimuth = hz.azimuthFromSouthDeg;
     s.altitude = hz.altitudeDeg;
 
     double eot =
-        EquationOfTimeMinutesFrom(jde, eq.ra, nutation.longitudeArcsec, trueObliquity) * 60.0;
+        EquationOfTimeMinutesWith(jde, eq.ra, nutation.longitudeArcsec, obliquity.cosE) * 60.0;
     if (eot > 1200.0) eot = eot - 86400.0;
     s.equationOfTime = eot;
     return s;

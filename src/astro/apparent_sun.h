@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "astro/apparent_sun_types.h"
+#include "astro/topocentric.h"
 
 namespace tarvel {
 
@@ -72,6 +73,24 @@ void CalcSunPosition(double& eclipticLongitude, double& eclipticLatitude, double
 SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
                      std::int16_t zoneHours, int zoneMinutes, double latitude, double longitude,
                      double deltaT, bool deltaTGiven);
+
+// The site of the evaluations: latitude north positive, longitude WEST
+// positive, degrees, and what depends on the site alone, computed once for all
+// evaluations at it: the parallax factors at height 0 and the sine and cosine
+// of the latitude.
+struct SunSite {
+    double latitude = 0;
+    double longitude = 0;
+    ObserverParallax parallax{};
+    double sinLatitude = 0;
+    double cosLatitude = 1;
+};
+SunSite SunSiteAt(double latitude, double longitude);
+
+// SunPosition at a site made by SunSiteAt; the same values to the last bit.
+SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
+                     std::int16_t zoneHours, int zoneMinutes, const SunSite& site, double deltaT,
+                     bool deltaTGiven);
 
 // UT Julian Day of a standard-time clock reading in a zone, with the day and
 // month stepping of the pipeline.

@@ -1,6 +1,7 @@
 #include "astro/calendar.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "astro/constants.h"
 
@@ -11,7 +12,39 @@ namespace {
 // INT(x) of the calendar algorithms: the floor, also for negative numbers.
 double Int(double x) { return std::floor(x); }
 
+// std::modf for 0 <= x < 2^31: returns the fraction and sets whole to the whole
+// part, the same two doubles (the truncation is exact there, and so is the
+// difference).
+double SplitWhole(double x, double& whole) {
+    whole = static_cast<double>(static_cast<std::int64_t>(x));
+    return x - whole;
+}
+
 const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// Below this magnitude Remainder takes its quotient in integer arithmetic.
+constexpr double kQuotientLimit = 1099511627776.0;  // 2^40
+
+// std::fmod(x, period) for a period of 24 or 360: the exact remainder, with the
+// sign of x. Below 2^40 it is x - q period with q the quotient cut towards zero,
+// corrected by one period where the rounded division was one off: q period is
+// a multiple of 8 and so of the unit in the last place of x, and the
+// difference, smaller than x in magnitude, is then exact, as is the correction
+// (the remainder itself is a double). The same bits as fmod, without its loop.
+double Remainder(double x, double period) {
+    if (!(std::fabs(x) < kQuotientLimit)) return std::fmod(x, period);
+    const double q = static_cast<double>(static_cast<std::int64_t>(x / period));
+    double r = x - q * period;
+    if (x > 0.0) {
+        if (r < 0.0) r += period;
+        if (r >= period) r -= period;
+    } else {
+        if (r > 0.0) r -= period;
+        if (r <= -period) r += period;
+        if (r == 0.0) r = -0.0;  // fmod keeps the sign of x
+    }
+    return r;
+}
 
 // Brings x into [0, period] by whole periods: values below 0 move up into
 // [0, period), values above period move down into (0, period]. Each whole-period
@@ -20,12 +53,12 @@ const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 double NormalizeInto(double x, double period) {
     if (!std::isfinite(x)) return std::nan("");
     if (x < 0.0) {
-        const double r = std::fmod(x, period);  // exact, in (-period, 0]
+        const double r = Remainder(x, period);  // exact, in (-period, 0]
         if (r < 0.0) return r + period;
         return 0.0;
     }
     if (x > period) {
-        const double r = std::fmod(x, period);  // exact, in [0, period)
+        const double r = Remainder(x, period);  // exact, in [0, period)
         return r == 0.0 ? period : r;
     }
     return x;
@@ -70,23 +103,30 @@ void JulianDate::ToCalendar(int& year, int& month, int& day, int& hour, int& min
         return;
     }
     double whole = 0.0;
-    const double f = std::modf(jd + 0.5, &whole);
+    const double f = SplitWhole(jd + 0.5, whole);
     const int z = static_cast<int>(whole);
-    double a = z;
+    // The algorithm's INT(x / q) of whole numbers, in integer arithmetic with
+    // the divisors as fractions: alpha = INT((z - 1867216.25) / 36524.25),
+    // c = INT((b - 122.1) / 365.25), d = INT(365.25 c), e = INT((b - d) /
+    // 30.6001) and INT(30.6001 e). Every quotient is positive, and none of the
+    // double quotients lies close enough to a whole number for its rounding to
+    // change the floor: the integers equal the algorithm's doubles for every z
+    // of the range (0 ... 2^31 - 1, all of them compared).
+    std::int64_t a = z;
     if (z >= 2299161) {
-        const double alpha = Int((z - 1867216.25) / 36524.25);
-        a = z + 1 + alpha - Int(alpha * 0.25);
+        const std::int64_t alpha = (4 * static_cast<std::int64_t>(z) - 7468865) / 146097;
+        a = z + 1 + alpha - alpha / 4;
     }
-    const double b = a + 1524;
-    const double c = Int((b - 122.1) / 365.25);
-    const double d = Int(c * 365.25);
-    const double e = Int((b - d) / 30.6001);
-    const double dayWithFraction = (b - d - Int(e * 30.6001)) + f;
+    const std::int64_t b = a + 1524;
+    const std::int64_t c = (20 * b - 2442) / 7305;
+    const std::int64_t d = 1461 * c / 4;
+    const std::int64_t e = 10000 * (b - d) / 306001;
+    const double dayWithFraction = static_cast<double>(b - d - 306001 * e / 10000) + f;
     day = static_cast<int>(dayWithFraction);
     month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
     year = month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
     double dayWhole = 0.0;
-    const double g = std::modf(dayWithFraction, &dayWhole);
+    const double g = SplitWhole(dayWithFraction, dayWhole);
     hour = static_cast<int>(Int(g * 24.00001));
     minute = static_cast<int>(Int((g - hour / 24.0) * 1440.00001));
     second = (g - hour / 24.0 - minute / 1440.0) * 86400.0;
@@ -112,17 +152,6 @@ int MonthLength(int year, int month, int gregorian) {
     if (month == 2 && IsLeapYear(year, gregorian)) return 29;
     return kMonthLength[month - 1];
 }
-
-double DmsToDegrees(double deg, double min, double sec, int positive) {
-    if (positive != 0) return deg + min / 60.0 + sec / 3600.0;
-    return -deg - min / 60.0 - sec / 3600.0;
-}
-
-double DegreesToHours(double degrees) { return degrees / 15.0; }
-double DegToRad(double degrees) { return degrees * 0.017453292519943295; }
-double RadToDeg(double radians) { return radians * 57.29577951308232; }
-double HoursToRad(double hours) { return hours * 0.26179938779914946; }
-double RadToHours(double radians) { return radians * 3.819718634205488; }
 
 double NormalizeHours(double hours) { return NormalizeInto(hours, 24.0); }
 double NormalizeDegrees(double degrees) { return NormalizeInto(degrees, 360.0); }

@@ -59,13 +59,27 @@ struct JulianDate {
 };
 
 // Degrees from magnitudes of degrees, minutes and seconds; the flag carries the
-// sign (nonzero: positive).
-double DmsToDegrees(double deg, double min, double sec, int positive);
-double DegreesToHours(double degrees);
-double DegToRad(double degrees);
-double RadToDeg(double radians);
-double HoursToRad(double hours);
-double RadToHours(double radians);
+// sign (nonzero: positive). Inline, with the conversions below: every series
+// and coordinate step uses them, and a call would cost more than the product.
+inline double DmsToDegrees(double deg, double min, double sec, int positive) {
+    if (positive != 0) return deg + min / 60.0 + sec / 3600.0;
+    return -deg - min / 60.0 - sec / 3600.0;
+}
+inline double DegreesToHours(double degrees) {
+    return degrees / 15.0;
+}
+inline double DegToRad(double degrees) {
+    return degrees * 0.017453292519943295;
+}
+inline double RadToDeg(double radians) {
+    return radians * 57.29577951308232;
+}
+inline double HoursToRad(double hours) {
+    return hours * 0.26179938779914946;
+}
+inline double RadToHours(double radians) {
+    return radians * 3.819718634205488;
+}
 
 // Into [0, 24] by whole days; 24 stays 24, -24 becomes 0. Not-a-number comes
 // back as not-a-number, an infinite value as not-a-number.

@@ -90,21 +90,34 @@ double SumSeries(Group group, int k, double tau, SeriesKernel kernel) {
                            range.anchor);
 }
 
-// (S0 + S1 tau + S2 tau^2 + ... + Sn tau^n) / 1e8 over the series of a group, the
-// powers of tau formed by repeated multiplication (tau2 = tau * tau, tau3 = tau2 *
-// tau, ...). In radians for L and B, in astronomical units for R.
-double EvaluateSeries(Group group, double tau, SeriesKernel kernel) {
-    double sum = SumSeries(group, 0, tau, kernel);
+// (S0 + S1 tau + S2 tau^2 + ... + Sn tau^n) / 1e8 from the sums S0 ... Sn of the
+// series of a group, the powers of tau formed by repeated multiplication (tau2 =
+// tau * tau, tau3 = tau2 * tau, ...). In radians for L and B, in astronomical
+// units for R.
+double CombineSeries(Group group, const double* sums, double tau) {
+    double sum = sums[0];
     double power = 1.0;  // 1.0 * tau is exactly tau
     for (int k = 1; k < kSeriesPerGroup[group]; ++k) {
         power = power * tau;
-        sum = sum + SumSeries(group, k, tau, kernel) * power;
+        sum = sum + sums[k] * power;
     }
     return sum / 1e8;
 }
 
+double EvaluateSeries(Group group, double tau, SeriesKernel kernel) {
+    double sums[kMaxSeriesPerGroup] = {};
+    for (int k = 0; k < kSeriesPerGroup[group]; ++k) {
+        sums[k] = SumSeries(group, k, tau, kernel);
+    }
+    return CombineSeries(group, sums, tau);
+}
+
+double LongitudeDegFromRad(double radians) {
+    return NormalizeDegrees(RadToDeg(radians));
+}
+
 double LongitudeDeg(double tau, SeriesKernel kernel) {
-    return NormalizeDegrees(RadToDeg(EvaluateSeries(kGroupL, tau, kernel)));
+    return LongitudeDegFromRad(EvaluateSeries(kGroupL, tau, kernel));
 }
 
 double LatitudeDeg(double tau, SeriesKernel kernel) {
@@ -128,6 +141,38 @@ double EarthRadiusVector(double jd, SeriesKernel kernel) {
 EarthLongitudeLatitude EarthHeliocentricLB(double jde, SeriesKernel kernel) {
     const double tau = MillenniaFromJ2000(jde);
     return {LongitudeDeg(tau, kernel), LatitudeDeg(tau, kernel)};
+}
+
+EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel) {
+    const double tauE = MillenniaFromJ2000(jde);
+    const double tau = MillenniaFromJ2000(jd);
+    if (kernel == SeriesKernel::kScalar) {
+        return {LongitudeDeg(tauE, kernel), LatitudeDeg(tauE, kernel),
+                EvaluateSeries(kGroupR, tau, kernel)};
+    }
+    // All 17 series in one call: L and B at tauE, R at tau.
+    const BlockTable& table = Blocks();
+    const double groupTau[kGroupCount] = {tauE, tauE, tau};
+    CosineSeries series[kGroupCount * kMaxSeriesPerGroup];
+    std::size_t n = 0;
+    for (int g = 0; g < kGroupCount; ++g) {
+        for (int k = 0; k < kSeriesPerGroup[g]; ++k) {
+            const BlockTable::Range& range = table.ranges[g][k];
+            series[n++] = {table.blocks.data() + range.first, range.count, groupTau[g],
+                           range.anchor};
+        }
+    }
+    double sums[kGroupCount * kMaxSeriesPerGroup];
+    SumCosineSeries(kernel, series, n, sums);
+    const double* l = sums;
+    const double* b = l + kSeriesPerGroup[kGroupL];
+    const double* r = b + kSeriesPerGroup[kGroupB];
+    return {LongitudeDegFromRad(CombineSeries(kGroupL, l, tauE)),
+            RadToDeg(CombineSeries(kGroupB, b, tauE)), CombineSeries(kGroupR, r, tau)};
+}
+
+EarthPosition EarthHeliocentricLBR(double jde, double jd) {
+    return EarthHeliocentricLBR(jde, jd, ActiveSeriesKernel());
 }
 
 double EarthHeliocentricLongitude(double jde) {

@@ -63,10 +63,22 @@ struct EarthLongitudeLatitude {
 };
 EarthLongitudeLatitude EarthHeliocentricLB(double jde);
 
+// L and B at a Julian Ephemeris Day and R at a Julian Day, as one Sun position
+// needs them, from one pass over the table (a single kernel call for the 17
+// series); each bit for bit the value of EarthHeliocentricLongitude(jde),
+// EarthHeliocentricLatitude(jde) and EarthRadiusVector(jd).
+struct EarthPosition {
+    double longitudeDeg;  // L in degrees, [0, 360]
+    double latitudeDeg;   // B in degrees, not reduced
+    double radiusAu;      // R in astronomical units
+};
+EarthPosition EarthHeliocentricLBR(double jde, double jd);
+
 // The same with an explicit kernel instead of ActiveSeriesKernel().
 double EarthHeliocentricLongitude(double jde, SeriesKernel kernel);
 double EarthHeliocentricLatitude(double jde, SeriesKernel kernel);
 double EarthRadiusVector(double jd, SeriesKernel kernel);
 EarthLongitudeLatitude EarthHeliocentricLB(double jde, SeriesKernel kernel);
+EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel);
 
 }  // namespace tarvel

@@ -173,39 +173,296 @@ double MeanObliquity(double jde) {
            DmsToDegrees(0, 0, 2.45, 1) * u10;
 }
 
-Nutation1980 Nutation1980Both(double jde) {
+namespace {
+
+// The two tables as columns of doubles (the integers converted exactly), each
+// column padded with zero terms to a multiple of eight entries, so that the
+// loops over the terms below run over whole vectors of eight; a padding term
+// adds nothing and is never summed.
+constexpr int kPadded1980 = (kNutation1980TermCount + 7) / 8 * 8;
+constexpr int kPadded2000B = (kNutation2000BTermCount + 7) / 8 * 8;
+
+struct Columns1980 {
+    alignas(64) double kD[kPadded1980] = {};
+    alignas(64) double kM[kPadded1980] = {};
+    alignas(64) double kMp[kPadded1980] = {};
+    alignas(64) double kF[kPadded1980] = {};
+    alignas(64) double kOmega[kPadded1980] = {};
+    alignas(64) double psiA[kPadded1980] = {};
+    alignas(64) double psiB[kPadded1980] = {};
+    alignas(64) double epsC[kPadded1980] = {};
+    alignas(64) double epsD[kPadded1980] = {};
+};
+
+struct Columns2000B {
+    alignas(64) double l[kPadded2000B] = {};
+    alignas(64) double lp[kPadded2000B] = {};
+    alignas(64) double F[kPadded2000B] = {};
+    alignas(64) double D[kPadded2000B] = {};
+    alignas(64) double Om[kPadded2000B] = {};
+    alignas(64) double psiSin[kPadded2000B] = {};
+    alignas(64) double psiSinT[kPadded2000B] = {};
+    alignas(64) double psiCos[kPadded2000B] = {};
+    alignas(64) double epsCos[kPadded2000B] = {};
+    alignas(64) double epsCosT[kPadded2000B] = {};
+    alignas(64) double epsSin[kPadded2000B] = {};
+};
+
+const Columns1980& Table1980() {
+    static const Columns1980 columns = [] {
+        Columns1980 c;
+        for (int i = 0; i < kNutation1980TermCount; ++i) {
+            const Nutation1980Term& k = kNutation1980Terms[i];
+            c.kD[i] = k.kD;
+            c.kM[i] = k.kM;
+            c.kMp[i] = k.kMp;
+            c.kF[i] = k.kF;
+            c.kOmega[i] = k.kOmega;
+            c.psiA[i] = k.psiA;
+            c.psiB[i] = k.psiB;
+            c.epsC[i] = k.epsC;
+            c.epsD[i] = k.epsD;
+        }
+        return c;
+    }();
+    return columns;
+}
+
+const Columns2000B& Table2000B() {
+    static const Columns2000B columns = [] {
+        Columns2000B c;
+        for (int i = 0; i < kNutation2000BTermCount; ++i) {
+            const Nutation2000BTerm& k = kNutation2000BTerms[i];
+            c.l[i] = k.l;
+            c.lp[i] = k.lp;
+            c.F[i] = k.F;
+            c.D[i] = k.D;
+            c.Om[i] = k.Om;
+            c.psiSin[i] = k.psiSin;
+            c.psiSinT[i] = k.psiSinT;
+            c.psiCos[i] = k.psiCos;
+            c.epsCos[i] = k.epsCos;
+            c.epsCosT[i] = k.epsCosT;
+            c.epsSin[i] = k.epsSin;
+        }
+        return c;
+    }();
+    return columns;
+}
+
+// The fundamental arguments of the 1980 series at jde: t in Julian centuries
+// from J2000.0 and D, M, M', F, Omega in degrees, reduced.
+struct Fundamentals1980 {
+    double t, d, m, mp, f, om;
+};
+
+Fundamentals1980 Fundamentals1980At(double jde) {
     const double t = (jde - 2451545.0) / 36525.0;
     const double t2 = t * t;
     const double t3 = t2 * t;
-    const double d =
-        NormalizeDegrees(297.85036 + 445267.11148 * t - 0.0019142 * t2 + t3 / 189474.0);
-    const double m =
-        NormalizeDegrees(357.52772 + 35999.05034 * t - 0.0001603 * t2 - t3 / 300000.0);
-    const double mp =
-        NormalizeDegrees(134.96298 + 477198.867398 * t + 0.0086972 * t2 + t3 / 56250.0);
-    const double f =
-        NormalizeDegrees(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0);
-    const double om =
-        NormalizeDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0);
-    constexpr int n = kNutation1980TermCount;
-    double arguments[n];
-    for (int i = 0; i < n; ++i) {
-        const Nutation1980Term& k = kNutation1980Terms[i];
-        arguments[i] = DegToRad(k.kD * d + k.kM * m + k.kMp * mp + k.kF * f + k.kOmega * om);
+    return {t,
+            NormalizeDegrees(297.85036 + 445267.11148 * t - 0.0019142 * t2 + t3 / 189474.0),
+            NormalizeDegrees(357.52772 + 35999.05034 * t - 0.0001603 * t2 - t3 / 300000.0),
+            NormalizeDegrees(134.96298 + 477198.867398 * t + 0.0086972 * t2 + t3 / 56250.0),
+            NormalizeDegrees(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0),
+            NormalizeDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0)};
+}
+
+// The fundamental arguments of the 2000B series at jd: t, and l, l', F, D,
+// Omega in radians.
+struct Fundamentals2000B {
+    double t, l, lp, f, d, om;
+};
+
+Fundamentals2000B Fundamentals2000BAt(double jd) {
+    const double t = (jd - 2451545.0) / 36525.0;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    const double t4 = t3 * t;
+    return {t,
+            DegToRad((485868.249036 + 1717915923.2178 * t + 31.8792 * t2 + 0.051635 * t3 -
+                      0.0002447 * t4) /
+                     3600.0),
+            DegToRad((1287104.79305 + 129596581.0481 * t - 0.5532 * t2 + 0.000136 * t3 -
+                      0.00001149 * t4) /
+                     3600.0),
+            DegToRad((335779.526232 + 1739527262.8478 * t - 12.7512 * t2 - 0.001037 * t3 +
+                      0.00000417 * t4) /
+                     3600.0),
+            DegToRad((1072260.70369 + 1602961601.209 * t - 6.3706 * t2 + 0.006593 * t3 -
+                      0.00003169 * t4) /
+                     3600.0),
+            DegToRad(
+                (450160.398036 - 6962890.5431 * t + 7.4722 * t2 + 0.007702 * t3 - 0.00005939 * t4) /
+                3600.0)};
+}
+
+// One pass over the series: the 1980 series at one instant and the 2000B
+// series at up to two, laid out in the arrays of a pass as the padded terms
+// of the 1980 series (when present), then of each 2000B instant.
+struct NutationPass {
+    bool with1980 = false;
+    Fundamentals1980 at1980{};
+    int count2000B = 0;
+    Fundamentals2000B at2000B[2]{};
+
+    int Size() const { return (with1980 ? kPadded1980 : 0) + count2000B * kPadded2000B; }
+};
+
+// Eight doubles, lowered by the compiler to the vector registers of the
+// function's instruction set (four SSE2 registers, two AVX2 ones or one
+// AVX-512 one); each lane computes exactly the scalar expression. V8 reads
+// and writes them in place in the arrays of doubles (which they may alias).
+typedef double Vec8 __attribute__((vector_size(64), aligned(8), may_alias));
+
+[[gnu::always_inline]] inline const Vec8& V8(const double* p) {
+    return *reinterpret_cast<const Vec8*>(p);
+}
+[[gnu::always_inline]] inline Vec8& V8(double* p) {
+    return *reinterpret_cast<Vec8*>(p);
+}
+
+// The arguments of every term of the pass, radians: for the 1980 series
+// DegToRad(kD D + kM M + kMp M' + kF F + kOmega Omega), for the 2000B series
+// l l + lp l' + F F + D D + Om Omega, each in that order.
+[[gnu::always_inline]] inline void PassArguments(const NutationPass& pass, double* arguments) {
+    double* out = arguments;
+    if (pass.with1980) {
+        const Columns1980& k = Table1980();
+        const Fundamentals1980& a = pass.at1980;
+        for (int i = 0; i < kPadded1980; i += 8) {
+            const Vec8 x = V8(k.kD + i) * a.d + V8(k.kM + i) * a.m + V8(k.kMp + i) * a.mp +
+                           V8(k.kF + i) * a.f + V8(k.kOmega + i) * a.om;
+            V8(out + i) = x * 0.017453292519943295;  // DegToRad
+        }
+        out += kPadded1980;
     }
-    double sines[n];
-    double cosines[n];
+    const Columns2000B& k = Table2000B();
+    for (int j = 0; j < pass.count2000B; ++j) {
+        const Fundamentals2000B& a = pass.at2000B[j];
+        for (int i = 0; i < kPadded2000B; i += 8) {
+            V8(out + i) = V8(k.l + i) * a.l + V8(k.lp + i) * a.lp + V8(k.F + i) * a.f +
+                          V8(k.D + i) * a.d + V8(k.Om + i) * a.om;
+        }
+        out += kPadded2000B;
+    }
+}
+
+// The terms of every series of the pass from the sines and cosines of their
+// arguments: the nutation in longitude (psi) and in obliquity (eps), for the
+// 1980 series in arcseconds, sin (psiA + psiB t) 0.0001 and
+// cos (epsC + epsD t) 0.0001, for the 2000B series in 0.1 microarcsecond,
+// (psiSin + psiSinT t) sin + psiCos cos and (epsCos + epsCosT t) cos + epsSin sin.
+[[gnu::always_inline]] inline void PassTerms(const NutationPass& pass, const double* sines,
+                                             const double* cosines, double* psi, double* eps) {
+    int offset = 0;
+    if (pass.with1980) {
+        const Columns1980& k = Table1980();
+        const double t = pass.at1980.t;
+        for (int i = 0; i < kPadded1980; i += 8) {
+            V8(psi + i) = V8(sines + i) * (V8(k.psiA + i) + V8(k.psiB + i) * t) * 0.0001;
+            V8(eps + i) = V8(cosines + i) * (V8(k.epsC + i) + V8(k.epsD + i) * t) * 0.0001;
+        }
+        offset = kPadded1980;
+    }
+    const Columns2000B& k = Table2000B();
+    for (int j = 0; j < pass.count2000B; ++j) {
+        const double t = pass.at2000B[j].t;
+        for (int i = 0; i < kPadded2000B; i += 8) {
+            const Vec8 sine = V8(sines + offset + i);
+            const Vec8 cosine = V8(cosines + offset + i);
+            V8(psi + offset + i) =
+                (V8(k.psiSin + i) + V8(k.psiSinT + i) * t) * sine + V8(k.psiCos + i) * cosine;
+            V8(eps + offset + i) =
+                (V8(k.epsCos + i) + V8(k.epsCosT + i) * t) * cosine + V8(k.epsSin + i) * sine;
+        }
+        offset += kPadded2000B;
+    }
+}
+
+// Both loops compiled for each instruction set of the series kernels.
+void ArgumentsBaseline(const NutationPass& pass, double* arguments) {
+    PassArguments(pass, arguments);
+}
+__attribute__((target("avx2"))) void ArgumentsAvx2(const NutationPass& pass, double* arguments) {
+    PassArguments(pass, arguments);
+}
+__attribute__((target("avx512f"))) void ArgumentsAvx512(const NutationPass& pass,
+                                                        double* arguments) {
+    PassArguments(pass, arguments);
+}
+void TermsBaseline(const NutationPass& pass, const double* sines, const double* cosines,
+                   double* psi, double* eps) {
+    PassTerms(pass, sines, cosines, psi, eps);
+}
+__attribute__((target("avx2"))) void TermsAvx2(const NutationPass& pass, const double* sines,
+                                               const double* cosines, double* psi, double* eps) {
+    PassTerms(pass, sines, cosines, psi, eps);
+}
+__attribute__((target("avx512f"))) void TermsAvx512(const NutationPass& pass, const double* sines,
+                                                    const double* cosines, double* psi,
+                                                    double* eps) {
+    PassTerms(pass, sines, cosines, psi, eps);
+}
+
+// The largest pass: the 1980 series and the 2000B series at two instants.
+constexpr int kMaxPass = kPadded1980 + 2 * kPadded2000B;
+
+// The terms of a pass: arguments, their sines and cosines with the kernel,
+// and the terms. The arithmetic of each term is the same whatever the
+// instruction set of the loops; only the sines and cosines depend on the
+// kernel.
+void EvaluatePass(const NutationPass& pass, double* psi, double* eps) {
     const SeriesKernel kernel = ActiveSeriesKernel();
-    Sines(kernel, arguments, sines, n);
-    Cosines(kernel, arguments, cosines, n);
-    double dpsi = 0.0;
-    double deps = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const Nutation1980Term& k = kNutation1980Terms[i];
-        dpsi += sines[i] * (k.psiA + k.psiB * t) * 0.0001;
-        deps += cosines[i] * (k.epsC + k.epsD * t) * 0.0001;
+    const int n = pass.Size();
+    alignas(64) double arguments[kMaxPass];
+    switch (kernel) {
+        case SeriesKernel::kAvx512:
+            ArgumentsAvx512(pass, arguments);
+            break;
+        case SeriesKernel::kAvx2:
+            ArgumentsAvx2(pass, arguments);
+            break;
+        default:
+            ArgumentsBaseline(pass, arguments);
+            break;
     }
-    return {dpsi, deps};
+    alignas(64) double sines[kMaxPass];
+    alignas(64) double cosines[kMaxPass];
+    Sines(kernel, arguments, sines, static_cast<std::size_t>(n));
+    Cosines(kernel, arguments, cosines, static_cast<std::size_t>(n));
+    switch (kernel) {
+        case SeriesKernel::kAvx512:
+            TermsAvx512(pass, sines, cosines, psi, eps);
+            break;
+        case SeriesKernel::kAvx2:
+            TermsAvx2(pass, sines, cosines, psi, eps);
+            break;
+        default:
+            TermsBaseline(pass, sines, cosines, psi, eps);
+            break;
+    }
+}
+
+// The sum of the first n terms in stored order.
+double SumInOrder(const double* terms, int n) {
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i) {
+        sum += terms[i];
+    }
+    return sum;
+}
+
+}  // namespace
+
+Nutation1980 Nutation1980Both(double jde) {
+    NutationPass pass;
+    pass.with1980 = true;
+    pass.at1980 = Fundamentals1980At(jde);
+    alignas(64) double psi[kMaxPass];
+    alignas(64) double eps[kMaxPass];
+    EvaluatePass(pass, psi, eps);
+    return {SumInOrder(psi, kNutation1980TermCount), SumInOrder(eps, kNutation1980TermCount)};
 }
 
 double NutationLongitude1980(double jde) { return Nutation1980Both(jde).longitudeArcsec; }
@@ -216,46 +473,41 @@ double TrueObliquity(double jde) {
 }
 
 Nutation2000B Nutation2000BBoth(double jd) {
-    const double t = (jd - 2451545.0) / 36525.0;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    const double t4 = t3 * t;
-    const double l = DegToRad((485868.249036 + 1717915923.2178 * t + 31.8792 * t2 +
-                               0.051635 * t3 - 0.0002447 * t4) /
-                              3600.0);
-    const double lp = DegToRad((1287104.79305 + 129596581.0481 * t - 0.5532 * t2 +
-                                0.000136 * t3 - 0.00001149 * t4) /
-                               3600.0);
-    const double f = DegToRad((335779.526232 + 1739527262.8478 * t - 12.7512 * t2 -
-                               0.001037 * t3 + 0.00000417 * t4) /
-                              3600.0);
-    const double d = DegToRad((1072260.70369 + 1602961601.209 * t - 6.3706 * t2 +
-                               0.006593 * t3 - 0.00003169 * t4) /
-                              3600.0);
-    const double om = DegToRad((450160.398036 - 6962890.5431 * t + 7.4722 * t2 +
-                                0.007702 * t3 - 0.00005939 * t4) /
-                               3600.0);
-    constexpr int n = kNutation2000BTermCount;
-    double arguments[n];
-    for (int i = 0; i < n; ++i) {
-        const Nutation2000BTerm& k = kNutation2000BTerms[i];
-        arguments[i] = k.l * l + k.lp * lp + k.F * f + k.D * d + k.Om * om;
+    NutationPass pass;
+    pass.count2000B = 1;
+    pass.at2000B[0] = Fundamentals2000BAt(jd);
+    alignas(64) double psi[kMaxPass];
+    alignas(64) double eps[kMaxPass];
+    EvaluatePass(pass, psi, eps);
+    return {SumInOrder(psi, kNutation2000BTermCount) / 1e7,
+            SumInOrder(eps, kNutation2000BTermCount) / 1e7};
+}
+
+SunNutations NutationsForSun(double jde, double jd) {
+    NutationPass pass;
+    pass.with1980 = true;
+    pass.at1980 = Fundamentals1980At(jde);
+    pass.count2000B = 2;
+    pass.at2000B[0] = Fundamentals2000BAt(jde);
+    pass.at2000B[1] = Fundamentals2000BAt(jd);
+    alignas(64) double psi[kMaxPass];
+    alignas(64) double eps[kMaxPass];
+    EvaluatePass(pass, psi, eps);
+    // Each series summed in stored order, the six sums side by side.
+    constexpr int atJde = kPadded1980;
+    constexpr int atJd = kPadded1980 + kPadded2000B;
+    double sums[6] = {};
+    for (int i = 0; i < kNutation2000BTermCount; ++i) {
+        if (i < kNutation1980TermCount) {
+            sums[0] += psi[i];
+            sums[1] += eps[i];
+        }
+        sums[2] += psi[atJde + i];
+        sums[3] += eps[atJde + i];
+        sums[4] += psi[atJd + i];
+        sums[5] += eps[atJd + i];
     }
-    double sines[n];
-    double cosines[n];
-    const SeriesKernel kernel = ActiveSeriesKernel();
-    Sines(kernel, arguments, sines, n);
-    Cosines(kernel, arguments, cosines, n);
-    double dpsi = 0.0;
-    double deps = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const Nutation2000BTerm& k = kNutation2000BTerms[i];
-        const double s = sines[i];
-        const double c = cosines[i];
-        dpsi += (k.psiSin + k.psiSinT * t) * s + k.psiCos * c;
-        deps += (k.epsCos + k.epsCosT * t) * c + k.epsSin * s;
-    }
-    return {dpsi / 1e7, deps / 1e7};
+    return {{sums[0], sums[1]}, {sums[2] / 1e7, sums[3] / 1e7}, {sums[4] / 1e7, sums[5] / 1e7}};
 }
 
 double NutationLongitude2000B(double jd) { return Nutation2000BBoth(jd).longitudeArcsec; }

@@ -72,4 +72,17 @@ struct Nutation2000B {
 };
 Nutation2000B Nutation2000BBoth(double jd);
 
+// The three nutations one Sun position needs, from one pass over both tables
+// (one call each of Sines and Cosines for all their terms, the sums of the
+// series run side by side): the 1980 series at jde (apparent place) and the
+// 2000B series at jde and at jd (the sidereal times of the topocentric place
+// and of the reported time). Each is bit for bit the value of
+// Nutation1980Both(jde), Nutation2000BBoth(jde) and Nutation2000BBoth(jd).
+struct SunNutations {
+    Nutation1980 apparentPlace;  // 1980 series at jde
+    Nutation2000B atJde;         // 2000B series at jde
+    Nutation2000B atJd;          // 2000B series at jd
+};
+SunNutations NutationsForSun(double jde, double jd);
+
 }  // namespace tarvel

@@ -33,7 +33,10 @@ double ReduceLanes(const double* s) {
     return ((s[0] + s[1]) + (s[2] + s[3])) + ((s[4] + s[5]) + (s[6] + s[7]));
 }
 
-// Each kernel adds q = (g + t) - g to its lane, t = a cos(b + c tau).
+// Each kernel adds q = (g + t) - g to its lane, t = a cos(b + c tau). Without an
+// anchor (g = 0) the kernels add t itself: q = t but for a term of -0.0, whose
+// q is +0.0, and adding either leaves a lane the same (a lane starts from +0.0
+// and is never -0.0), so the lanes are bit for bit those of adding q.
 double SumScalarLanes(const CosineTermBlock* blocks, std::size_t count, double tau, double g) {
     double lanes[kLanes] = {};
     for (std::size_t k = 0; k < count; ++k) {
@@ -46,63 +49,154 @@ double SumScalarLanes(const CosineTermBlock* blocks, std::size_t count, double t
     return g + ReduceLanes(lanes);
 }
 
-double SumSse2(const CosineTermBlock* blocks, std::size_t count, double tau, double g) {
-    const __m128d vt = _mm_set1_pd(tau);
+// The vector kernels take a series in chunks of up to kChunk blocks: first the
+// cosines of the chunk's arguments, kept in a buffer, then their terms added to
+// the lane sums by a function of its own, so that no partial sum is live
+// across the calls of the vector cosine (which keep no vector register): the
+// lane sums stay in memory during the calls and in registers while the terms
+// are added. The lanes see the terms in the same order as when each block is
+// added right after its cosine.
+constexpr std::size_t kChunk = 32;
+
+// s[lane] += q of each of the n blocks, in block order, from their cosines.
+__attribute__((noinline)) void AddChunkSse2(double* s, const CosineTermBlock* chunk,
+                                            const double* cosines, std::size_t n, double g) {
     const __m128d vg = _mm_set1_pd(g);
-    __m128d lanes[4] = {_mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd()};
-    for (std::size_t k = 0; k < count; ++k) {
-        const CosineTermBlock& block = blocks[k];
-        for (int h = 0; h < 4; ++h) {
-            const __m128d argument = _mm_add_pd(_mm_load_pd(block.b + 2 * h),
-                                                _mm_mul_pd(_mm_load_pd(block.c + 2 * h), vt));
-            const __m128d t = _mm_mul_pd(_mm_load_pd(block.a + 2 * h), _ZGVbN2v_cos(argument));
-            lanes[h] = _mm_add_pd(lanes[h], _mm_sub_pd(_mm_add_pd(vg, t), vg));
+    for (int h = 0; h < 4; ++h) {
+        __m128d lane = _mm_load_pd(s + 2 * h);
+        for (std::size_t k = 0; k < n; ++k) {
+            const __m128d t = _mm_mul_pd(_mm_load_pd(chunk[k].a + 2 * h),
+                                         _mm_load_pd(cosines + kLanes * k + 2 * h));
+            lane = _mm_add_pd(lane, g == 0.0 ? t : _mm_sub_pd(_mm_add_pd(vg, t), vg));
+        }
+        _mm_store_pd(s + 2 * h, lane);
+    }
+}
+
+inline double SumSse2(const CosineTermBlock* blocks, std::size_t count, double tau, double g) {
+    alignas(64) double s[kLanes] = {};
+    alignas(64) double cosines[kChunk * kLanes];
+    for (std::size_t first = 0; first < count; first += kChunk) {
+        const std::size_t n = count - first < kChunk ? count - first : kChunk;
+        const CosineTermBlock* chunk = blocks + first;
+        for (std::size_t k = 0; k < n; ++k) {
+            for (int h = 0; h < 4; ++h) {
+                const __m128d argument =
+                    _mm_add_pd(_mm_load_pd(chunk[k].b + 2 * h),
+                               _mm_mul_pd(_mm_load_pd(chunk[k].c + 2 * h), _mm_set1_pd(tau)));
+                _mm_store_pd(cosines + kLanes * k + 2 * h, _ZGVbN2v_cos(argument));
+            }
+        }
+        AddChunkSse2(s, chunk, cosines, n, g);
+    }
+    return g + ReduceLanes(s);
+}
+
+__attribute__((target("avx2"), noinline)) void AddChunkAvx2(double* s, const CosineTermBlock* chunk,
+                                                            const double* cosines, std::size_t n,
+                                                            double g) {
+    const __m256d vg = _mm256_set1_pd(g);
+    __m256d low = _mm256_load_pd(s);       // lanes 0..3
+    __m256d high = _mm256_load_pd(s + 4);  // lanes 4..7
+    for (std::size_t k = 0; k < n; ++k) {
+        const __m256d tLow =
+            _mm256_mul_pd(_mm256_load_pd(chunk[k].a), _mm256_load_pd(cosines + kLanes * k));
+        const __m256d tHigh =
+            _mm256_mul_pd(_mm256_load_pd(chunk[k].a + 4), _mm256_load_pd(cosines + kLanes * k + 4));
+        if (g == 0.0) {
+            low = _mm256_add_pd(low, tLow);
+            high = _mm256_add_pd(high, tHigh);
+        } else {
+            low = _mm256_add_pd(low, _mm256_sub_pd(_mm256_add_pd(vg, tLow), vg));
+            high = _mm256_add_pd(high, _mm256_sub_pd(_mm256_add_pd(vg, tHigh), vg));
         }
     }
-    alignas(64) double s[kLanes];
-    for (int h = 0; h < 4; ++h) _mm_store_pd(s + 2 * h, lanes[h]);
-    return g + ReduceLanes(s);
-}
-
-__attribute__((target("avx2"))) double SumAvx2(const CosineTermBlock* blocks, std::size_t count,
-                                               double tau, double g) {
-    const __m256d vt = _mm256_set1_pd(tau);
-    const __m256d vg = _mm256_set1_pd(g);
-    __m256d low = _mm256_setzero_pd();   // lanes 0..3
-    __m256d high = _mm256_setzero_pd();  // lanes 4..7
-    for (std::size_t k = 0; k < count; ++k) {
-        const CosineTermBlock& block = blocks[k];
-        const __m256d argumentLow =
-            _mm256_add_pd(_mm256_load_pd(block.b), _mm256_mul_pd(_mm256_load_pd(block.c), vt));
-        const __m256d argumentHigh = _mm256_add_pd(_mm256_load_pd(block.b + 4),
-                                                   _mm256_mul_pd(_mm256_load_pd(block.c + 4), vt));
-        const __m256d tLow = _mm256_mul_pd(_mm256_load_pd(block.a), _ZGVdN4v_cos(argumentLow));
-        const __m256d tHigh =
-            _mm256_mul_pd(_mm256_load_pd(block.a + 4), _ZGVdN4v_cos(argumentHigh));
-        low = _mm256_add_pd(low, _mm256_sub_pd(_mm256_add_pd(vg, tLow), vg));
-        high = _mm256_add_pd(high, _mm256_sub_pd(_mm256_add_pd(vg, tHigh), vg));
-    }
-    alignas(64) double s[kLanes];
     _mm256_store_pd(s, low);
     _mm256_store_pd(s + 4, high);
+}
+
+__attribute__((target("avx2"))) inline double SumAvx2(const CosineTermBlock* blocks,
+                                                      std::size_t count, double tau, double g) {
+    alignas(64) double s[kLanes] = {};
+    alignas(64) double cosines[kChunk * kLanes];
+    for (std::size_t first = 0; first < count; first += kChunk) {
+        const std::size_t n = count - first < kChunk ? count - first : kChunk;
+        const CosineTermBlock* chunk = blocks + first;
+        for (std::size_t k = 0; k < n; ++k) {
+            const __m256d vt = _mm256_set1_pd(tau);
+            const __m256d argumentLow = _mm256_add_pd(
+                _mm256_load_pd(chunk[k].b), _mm256_mul_pd(_mm256_load_pd(chunk[k].c), vt));
+            _mm256_store_pd(cosines + kLanes * k, _ZGVdN4v_cos(argumentLow));
+            const __m256d argumentHigh = _mm256_add_pd(
+                _mm256_load_pd(chunk[k].b + 4), _mm256_mul_pd(_mm256_load_pd(chunk[k].c + 4), vt));
+            _mm256_store_pd(cosines + kLanes * k + 4, _ZGVdN4v_cos(argumentHigh));
+        }
+        AddChunkAvx2(s, chunk, cosines, n, g);
+    }
     return g + ReduceLanes(s);
 }
 
-__attribute__((target("avx512f"))) double SumAvx512(const CosineTermBlock* blocks,
-                                                    std::size_t count, double tau, double g) {
-    const __m512d vt = _mm512_set1_pd(tau);
-    const __m512d vg = _mm512_set1_pd(g);
-    __m512d lanes = _mm512_setzero_pd();
-    for (std::size_t k = 0; k < count; ++k) {
-        const CosineTermBlock& block = blocks[k];
-        const __m512d argument =
-            _mm512_add_pd(_mm512_load_pd(block.b), _mm512_mul_pd(_mm512_load_pd(block.c), vt));
-        const __m512d t = _mm512_mul_pd(_mm512_load_pd(block.a), _ZGVeN8v_cos(argument));
-        lanes = _mm512_add_pd(lanes, _mm512_sub_pd(_mm512_add_pd(vg, t), vg));
+__attribute__((target("avx512f"), noinline)) void AddChunkAvx512(double* s,
+                                                                 const CosineTermBlock* chunk,
+                                                                 const double* cosines,
+                                                                 std::size_t n, double g) {
+    __m512d lanes = _mm512_load_pd(s);
+    if (g == 0.0) {
+        for (std::size_t k = 0; k < n; ++k) {
+            lanes = _mm512_add_pd(lanes, _mm512_mul_pd(_mm512_load_pd(chunk[k].a),
+                                                       _mm512_load_pd(cosines + kLanes * k)));
+        }
+    } else {
+        const __m512d vg = _mm512_set1_pd(g);
+        for (std::size_t k = 0; k < n; ++k) {
+            const __m512d t =
+                _mm512_mul_pd(_mm512_load_pd(chunk[k].a), _mm512_load_pd(cosines + kLanes * k));
+            lanes = _mm512_add_pd(lanes, _mm512_sub_pd(_mm512_add_pd(vg, t), vg));
+        }
     }
-    alignas(64) double s[kLanes];
     _mm512_store_pd(s, lanes);
+}
+
+__attribute__((target("avx512f"))) inline double SumAvx512(const CosineTermBlock* blocks,
+                                                           std::size_t count, double tau,
+                                                           double g) {
+    alignas(64) double s[kLanes] = {};
+    alignas(64) double cosines[kChunk * kLanes];
+    for (std::size_t first = 0; first < count; first += kChunk) {
+        const std::size_t n = count - first < kChunk ? count - first : kChunk;
+        const CosineTermBlock* chunk = blocks + first;
+        for (std::size_t k = 0; k < n; ++k) {
+            const __m512d argument =
+                _mm512_add_pd(_mm512_load_pd(chunk[k].b),
+                              _mm512_mul_pd(_mm512_load_pd(chunk[k].c), _mm512_set1_pd(tau)));
+            _mm512_store_pd(cosines + kLanes * k, _ZGVeN8v_cos(argument));
+        }
+        AddChunkAvx512(s, chunk, cosines, n, g);
+    }
     return g + ReduceLanes(s);
+}
+
+// SumCosineSeries with one kernel: each series as that kernel's Sum function
+// sums it, the loop compiled for the kernel's instruction set so that the sums
+// are inlined into it.
+void SumEachSse2(const CosineSeries* series, std::size_t n, double* sums) {
+    for (std::size_t i = 0; i < n; ++i) {
+        sums[i] = SumSse2(series[i].blocks, series[i].count, series[i].tau, series[i].anchor);
+    }
+}
+
+__attribute__((target("avx2"))) void SumEachAvx2(const CosineSeries* series, std::size_t n,
+                                                 double* sums) {
+    for (std::size_t i = 0; i < n; ++i) {
+        sums[i] = SumAvx2(series[i].blocks, series[i].count, series[i].tau, series[i].anchor);
+    }
+}
+
+__attribute__((target("avx512f"))) void SumEachAvx512(const CosineSeries* series, std::size_t n,
+                                                      double* sums) {
+    for (std::size_t i = 0; i < n; ++i) {
+        sums[i] = SumAvx512(series[i].blocks, series[i].count, series[i].tau, series[i].anchor);
+    }
 }
 
 enum class Function { kCos, kSin };
@@ -256,6 +350,23 @@ double SumCosineBlocks(SeriesKernel kernel, const CosineTermBlock* blocks, std::
             return SumAvx512(blocks, count, tau, anchor);
     }
     return SumScalarLanes(blocks, count, tau, anchor);
+}
+
+void SumCosineSeries(SeriesKernel kernel, const CosineSeries* series, std::size_t n, double* sums) {
+    switch (kernel) {
+        case SeriesKernel::kScalar:
+            for (std::size_t i = 0; i < n; ++i) {
+                sums[i] = SumScalarLanes(series[i].blocks, series[i].count, series[i].tau,
+                                         series[i].anchor);
+            }
+            return;
+        case SeriesKernel::kSse2:
+            return SumEachSse2(series, n, sums);
+        case SeriesKernel::kAvx2:
+            return SumEachAvx2(series, n, sums);
+        case SeriesKernel::kAvx512:
+            return SumEachAvx512(series, n, sums);
+    }
 }
 
 bool AnchorKeepsItsBinade(double anchor, double otherAmplitudes) {

@@ -120,6 +120,20 @@ struct alignas(64) CosineTermBlock {
 double SumCosineBlocks(SeriesKernel kernel, const CosineTermBlock* blocks, std::size_t count,
                        double tau, double anchor);
 
+// One series for SumCosineSeries: its blocks, tau and anchor as for
+// SumCosineBlocks.
+struct CosineSeries {
+    const CosineTermBlock* blocks;
+    std::size_t count;  // blocks
+    double tau;
+    double anchor;
+};
+
+// sums[i] = SumCosineBlocks(kernel, series[i].blocks, series[i].count,
+// series[i].tau, series[i].anchor) for i < n, to the last bit: the same lanes
+// and reduction per series, in one call for all of them.
+void SumCosineSeries(SeriesKernel kernel, const CosineSeries* series, std::size_t n, double* sums);
+
 // Whether a constant first term `anchor` can anchor a series whose other terms'
 // amplitudes sum to `otherAmplitudes` (in absolute value): anchor > 0 and
 // anchor -/+ 2 otherAmplitudes in anchor's binade, a margin of a factor of two

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "astro/constants.h"
 
@@ -83,6 +86,78 @@ struct DaySamples {
     int count = 0;
 };
 
+// The Sun states of one call by the clock reading they were evaluated at: a
+// search that comes back to a reading already evaluated (the scans of the
+// Qibla window over a grid of 0.1 h, a check at the estimate a search ended
+// on) takes the state it had, which is what evaluating again gives (an
+// evaluation is a function of the reading alone within one call). Open
+// addressing over a fixed table; once it is full, readings are evaluated
+// without being kept.
+class SunMemo {
+  public:
+    // Copies the state kept for the reading to state; false when there is none.
+    bool Find(int hour, int minute, double second, SunState& state) const {
+        const Key key = MakeKey(hour, minute, second);
+        for (std::size_t i = Slot(key);; i = (i + 1) & (kSlots - 1)) {
+            if (!used_[i]) return false;
+            if (keys_[i] == key) {
+                std::memcpy(&state, states_[i].bytes, sizeof state);
+                return true;
+            }
+        }
+    }
+
+    void Keep(int hour, int minute, double second, const SunState& state) {
+        if (count_ >= kMaxKept) return;
+        const Key key = MakeKey(hour, minute, second);
+        std::size_t i = Slot(key);
+        while (used_[i]) {
+            if (keys_[i] == key) return;
+            i = (i + 1) & (kSlots - 1);
+        }
+        used_[i] = true;
+        keys_[i] = key;
+        std::memcpy(states_[i].bytes, &state, sizeof state);
+        ++count_;
+    }
+
+  private:
+    static constexpr std::size_t kSlots = 512;               // a power of two
+    static constexpr std::size_t kMaxKept = kSlots * 3 / 4;  // keeps probes short
+
+    struct Key {
+        std::int64_t hourMinute;
+        std::uint64_t secondBits;  // the second's bits: -0.0 and 0.0 are two readings
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
+    static Key MakeKey(int hour, int minute, double second) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &second, sizeof bits);
+        return {static_cast<std::int64_t>(hour) * 4096 + minute, bits};
+    }
+
+    static std::size_t Slot(const Key& key) {
+        std::uint64_t h = key.secondBits ^ (static_cast<std::uint64_t>(key.hourMinute) << 32);
+        h ^= h >> 29;
+        h *= 0xbf58476d1ce4e5b9ULL;
+        h ^= h >> 32;
+        return static_cast<std::size_t>(h) & (kSlots - 1);
+    }
+
+    // A state's bytes (SunState is trivially copyable), left uninitialised
+    // until kept: a call keeps a few hundred states at most.
+    struct StateBytes {
+        alignas(SunState) unsigned char bytes[sizeof(SunState)];
+    };
+    static_assert(std::is_trivially_copyable_v<SunState>);
+
+    bool used_[kSlots] = {};
+    std::size_t count_ = 0;
+    Key keys_[kSlots];
+    StateBytes states_[kSlots];
+};
+
 // One call of the driver: the request, the values shared by its steps, and the
 // Sun state left by the most recent evaluation.
 class Driver {
@@ -93,17 +168,21 @@ class Driver {
         zoneRest_ = static_cast<int>(
             std::trunc(request_.zoneMinutes - 60 * std::trunc(request_.zoneHours)));
         latitude_ = request_.latitude;
+        site_ = SunSiteAt(request_.latitude, request_.longitude);
     }
 
     SolarResult Run();
     int evaluations() const { return evaluations_; }
 
   private:
-    // The Sun at a clock reading of the requested date (summer hour removed).
+    // The Sun at a clock reading of the requested date (summer hour removed),
+    // evaluated once per reading.
     void Evaluate(int hour, int minute, double second) {
+        if (memo_.Find(hour, minute, second, sun_)) return;
         sun_ = SunPosition(request_.year, request_.month, request_.day, hour - summerHour_, minute,
-                           second - request_.zoneSeconds, zoneWhole_, zoneRest_, request_.latitude, request_.longitude,
-                           request_.deltaT, request_.deltaTGiven);
+                           second - request_.zoneSeconds, zoneWhole_, zoneRest_, site_, request_.deltaT,
+                           request_.deltaTGiven);
+        memo_.Keep(hour, minute, second, sun_);
         ++evaluations_;
     }
 
@@ -233,12 +312,14 @@ class Driver {
     std::int16_t zoneWhole_ = 0;
     int zoneRest_ = 0;
     double latitude_ = 0;                  // degrees, north positive
+    SunSite site_;                         // the request's site, for every evaluation
     double longitudeDifferenceHours_ = 0;  // longitude difference / 15, hours
     // The longitude difference as a clock correction (x 240 s / 3600), hours:
     // local apparent time + this = zone apparent time.
     double zoneMeridianHours_ = 0;
     SunState sun_;
-    int evaluations_ = 0;
+    SunMemo memo_;
+    int evaluations_ = 0;                // evaluations made, readings found in memo_ not counted
     double transitHint_ = std::nan("");  // clock time of the transit once found
     DaySamples samples_;
 };

@@ -49,8 +49,21 @@ constexpr double kDeltaTFrom2025 = 69.19801667;
 
 }  // namespace
 
+CalendarInstant CalendarOfJulianDay(double jd) {
+    CalendarInstant c;
+    JulianDate(jd, 1).ToCalendar(c.year, c.month, c.day, c.hour, c.minute, c.second);
+    return c;
+}
+
 double DeltaTSeconds(double jd) {
-    const double y = JulianDate(jd, 1).FractionalYear();
+    return DeltaTSeconds(jd, CalendarOfJulianDay(jd));
+}
+
+double DeltaTSeconds(double jd, const CalendarInstant& calendar) {
+    // The fractional year of jd (JulianDate::FractionalYear).
+    const double j1 = JulianDayFromCalendar(calendar.year, 1, 1.0, 1);
+    const double n = IsLeapYear(calendar.year, 1) ? 366.0 : 365.0;
+    const double y = calendar.year + (jd - j1) / n;
     const double t = (y - 2000.0) / 100.0;
     if (y < 948.0) return 2177.0 + 497.0 * t + 44.1 * (t * t);
     if (y < 1620.0) return 102.0 + 102.0 * t + 25.3 * (t * t);
@@ -65,14 +78,25 @@ double DeltaTSeconds(double jd) {
 }
 
 double GreenwichSiderealTime(double jd) {
+    return GreenwichSiderealTime(jd, Nutation2000BBoth(jd));
+}
+
+double GreenwichSiderealTime(double jd, const Nutation2000B& nutation) {
+    return GreenwichSiderealTime(jd, nutation, CalendarOfJulianDay(jd));
+}
+
+double GreenwichSiderealTime(double jd, const Nutation2000B& nutation,
+                             const CalendarInstant& calendar) {
     const double epsilon0 = MeanObliquity(jd);
-    const Nutation2000B nutation = Nutation2000BBoth(jd);
     const double epsilon = epsilon0 + nutation.obliquityArcsec / 3600.0;
     const double dpsi = nutation.longitudeArcsec;
 
-    int year, month, day, hour, minute;
-    double second;
-    JulianDate(jd, 1).ToCalendar(year, month, day, hour, minute, second);
+    const int year = calendar.year;
+    const int month = calendar.month;
+    const int day = calendar.day;
+    const int hour = calendar.hour;
+    const int minute = calendar.minute;
+    const double second = calendar.second;
     const int g = jd >= 2299160.5 ? 1 : 0;
     const double jd0 = JulianDayFromCalendar(year, month, day, g);
     const double t = (jd0 - 2451545.0) / 36525.0;

@@ -33,4 +33,29 @@ double DeltaTSeconds(double jd);
 // the IAU 2000B nutation, all evaluated at jd itself (no Delta T).
 double GreenwichSiderealTime(double jd);
 
+struct Nutation2000B;
+
+// The same with the IAU 2000B nutation at jd already known (Nutation2000BBoth(jd)
+// or NutationsForSun); the same value to the last bit.
+double GreenwichSiderealTime(double jd, const Nutation2000B& nutation);
+
+// The calendar date and time of day of a UT Julian Day, as
+// JulianDate(jd, 1).ToCalendar gives them. Delta T reads the year and the
+// sidereal time all of them: at one instant one conversion serves both.
+struct CalendarInstant {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    double second = 0;
+};
+CalendarInstant CalendarOfJulianDay(double jd);
+
+// DeltaTSeconds(jd) and GreenwichSiderealTime(jd, nutation) with the calendar
+// of jd already known (CalendarOfJulianDay(jd)); the same values to the last bit.
+double DeltaTSeconds(double jd, const CalendarInstant& calendar);
+double GreenwichSiderealTime(double jd, const Nutation2000B& nutation,
+                             const CalendarInstant& calendar);
+
 }  // namespace tarvel

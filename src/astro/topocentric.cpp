@@ -26,11 +26,22 @@ double ObserverRhoSinPhi(double latitude, double heightM) {
     return kAxisRatio * std::sin(u) + (heightM / kEquatorialRadiusM) * std::sin(phi);
 }
 
+ObserverParallax ObserverParallaxOf(double latitude, double heightM) {
+    return {ObserverRhoSinPhi(latitude, heightM), ObserverRhoCosPhi(latitude, heightM)};
+}
+
 EquatorialCoords TopocentricEquatorialAt(double ra, double dec, double distance, double longitude,
                                          double latitude, double heightM,
                                          double greenwichSiderealHours) {
-    const double rhoSin = ObserverRhoSinPhi(latitude, heightM);
-    const double rhoCos = ObserverRhoCosPhi(latitude, heightM);
+    return TopocentricEquatorialWith(ra, dec, distance, longitude,
+                                     ObserverParallaxOf(latitude, heightM), greenwichSiderealHours);
+}
+
+EquatorialCoords TopocentricEquatorialWith(double ra, double dec, double distance, double longitude,
+                                           const ObserverParallax& site,
+                                           double greenwichSiderealHours) {
+    const double rhoSin = site.rhoSinPhi;
+    const double rhoCos = site.rhoCosPhi;
     const double sinPi = std::sin(std::asin(SinSunParallax / distance));
     const double h = HoursToRad(greenwichSiderealHours - longitude / 15.0 - ra);
     const double decRad = DegToRad(dec);
@@ -50,14 +61,19 @@ EquatorialCoords TopocentricEquatorial(double ra, double dec, double distance, d
 }
 
 HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double latitude) {
+    const double phi = DegToRad(latitude);
+    return EquatorialToHorizontalWith(hourAngle, dec, std::sin(phi), std::cos(phi));
+}
+
+HorizontalCoords EquatorialToHorizontalWith(double hourAngle, double dec, double sinLatitude,
+                                            double cosLatitude) {
     const double h = DegToRad(hourAngle);
     const double d = DegToRad(dec);
-    const double phi = DegToRad(latitude);
     HorizontalCoords out;
-    out.azimuthFromSouthDeg = RadToDeg(
-        std::atan2(std::sin(h), std::cos(h) * std::sin(phi) - std::cos(phi) * std::tan(d)));
+    out.azimuthFromSouthDeg =
+        RadToDeg(std::atan2(std::sin(h), std::cos(h) * sinLatitude - cosLatitude * std::tan(d)));
     out.altitudeDeg =
-        RadToDeg(std::asin(std::cos(d) * std::cos(phi) * std::cos(h) + std::sin(d) * std::sin(phi)));
+        RadToDeg(std::asin(std::cos(d) * cosLatitude * std::cos(h) + std::sin(d) * sinLatitude));
     return out;
 }
 

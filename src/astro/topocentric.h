@@ -23,6 +23,14 @@ extern const double SinSunParallax;
 double ObserverRhoCosPhi(double latitude, double heightM);
 double ObserverRhoSinPhi(double latitude, double heightM);
 
+// Both factors of a site, for the many evaluations a computation makes at one
+// site: ObserverRhoSinPhi and ObserverRhoCosPhi to the last bit.
+struct ObserverParallax {
+    double rhoSinPhi;
+    double rhoCosPhi;
+};
+ObserverParallax ObserverParallaxOf(double latitude, double heightM);
+
 // Topocentric right ascension (hours, [0, 24]) and declination (degrees) from the
 // geocentric ones. distance in AU, longitude in degrees WEST positive, latitude in
 // degrees, height in metres, jd the Julian Day for the sidereal time.
@@ -34,6 +42,12 @@ EquatorialCoords TopocentricEquatorialAt(double ra, double dec, double distance,
                                          double latitude, double heightM,
                                          double greenwichSiderealHours);
 
+// Same, with the site's factors already known (ObserverParallaxOf(latitude,
+// heightM)); the same values to the last bit.
+EquatorialCoords TopocentricEquatorialWith(double ra, double dec, double distance, double longitude,
+                                           const ObserverParallax& site,
+                                           double greenwichSiderealHours);
+
 struct HorizontalCoords {
     double azimuthFromSouthDeg;  // from the south, positive towards the west, -180..180
     double altitudeDeg;          // no refraction
@@ -42,5 +56,10 @@ struct HorizontalCoords {
 // Azimuth and altitude from an hour angle (degrees, west positive), a
 // declination and a latitude (degrees).
 HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double latitude);
+
+// Same, with the sine and cosine of the latitude's radians already known; the
+// same values to the last bit.
+HorizontalCoords EquatorialToHorizontalWith(double hourAngle, double dec, double sinLatitude,
+                                            double cosLatitude);
 
 }  // namespace tarvel

@@ -67,7 +67,15 @@ void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int&
 
 TableTextWriter::TableTextWriter(const TableOptions& options, TableTarget target,
                                  const TableLocale& locale, const TableTexts& texts)
-    : options_(options), target_(target), locale_(locale), texts_(texts) {}
+    : options_(options),
+      target_(target),
+      locale_(locale),
+      texts_(texts),
+      columns_(SelectedTableColumns(options)) {
+    for (const TableColumn* column : columns_) {
+        rowLength_ += static_cast<std::size_t>(column->width) + 1;
+    }
+}
 
 std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     namespace s = table_string;
@@ -137,7 +145,7 @@ std::string TableTextWriter::HeadingLines() const {
     const bool clipboard = target_ == TableTarget::Clipboard;
     const bool decimalHours = clipboard || options_.decimalHours;
     const bool decimalAngles = clipboard || options_.decimalAngles;
-    const std::vector<const TableColumn*> columns = SelectedTableColumns(options_);
+    const std::vector<const TableColumn*>& columns = columns_;
 
     auto cell = [&](const std::string& heading, int width) {
         const std::string& text = heading.empty() ? std::string(" ") : heading;
@@ -312,13 +320,14 @@ std::string TableTextWriter::RowLine(const TableRow& row, double latitude,
         error->clear();
     }
     std::string line;
+    line.reserve(rowLength_);
     if (!row.computed) {
         if (error != nullptr) {
             *error = row.error;
         }
     } else {
         try {
-            for (const TableColumn* column : SelectedTableColumns(options_)) {
+            for (const TableColumn* column : columns_) {
                 const std::string text = CellText(column->number, row, latitude);
                 switch (target_) {
                     case TableTarget::Window:
@@ -354,6 +363,7 @@ std::string TableTextWriter::Text(const TableParameters& parameters,
                                   std::vector<TableRowError>* errors) const {
     std::string text = TitleLines(parameters);
     text += HeadingLines();
+    text.reserve(text.size() + rows.size() * rowLength_);
     std::string error;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         text += RowLine(rows[i], parameters.latitude, &error);

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "table/table_columns.h"
 #include "table/table_locale.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
@@ -92,6 +93,10 @@ class TableTextWriter {
     TableTarget target_;
     TableLocale locale_;
     TableTexts texts_;
+    std::vector<const TableColumn*> columns_;  // SelectedTableColumns(options_)
+    // Bytes of a window or file row of one-byte characters: the columns'
+    // widths, a "|" after each cell and the line end (room kept for a row).
+    std::size_t rowLength_ = 2;
 };
 
 }  // namespace tarvel

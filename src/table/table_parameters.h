@@ -76,6 +76,10 @@ struct TableParameters : ObserverSettings {
         startMinute = reading.minute;
         startSecond = reading.second;
     }
+
+    // Equal parameters give equal rows: every field reaches the row instants
+    // or the requests.
+    friend bool operator==(const TableParameters&, const TableParameters&) = default;
 };
 
 // The offsets (hours east of UTC) of the 40 zones of the zone list, in list

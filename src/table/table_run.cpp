@@ -178,6 +178,7 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     }
 
     std::vector<TableRow> rows;
+    rows.reserve(static_cast<std::size_t>(parameters.pointCount));
     for (const TableRowInstant& instant : TableRowInstants(parameters)) {
         rows.push_back(TableRow{instant, SolarResult{}, false, {}});
     }
@@ -221,20 +222,71 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     return computation;
 }
 
-TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
-                        TableTarget target, const TableLocale& locale, const TableTexts& texts,
-                        const TableRunControl& control) {
-    TableComputation computation = ComputeTableRows(parameters, control, texts);
+TableRunResult TableRunText(const TableComputation& computation, const TableParameters& parameters,
+                            const TableOptions& options, TableTarget target,
+                            const TableLocale& locale, const TableTexts& texts) {
     TableRunResult result;
     result.status = computation.status;
     result.field = computation.field;
-    result.message = std::move(computation.message);
+    result.message = computation.message;
     if (computation.status != TableRunStatus::Ok) {
         return result;
     }
     const TableTextWriter writer(options, target, locale, texts);
     result.text = writer.Text(parameters, computation.rows, &result.rowErrors);
     return result;
+}
+
+TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+                        TableTarget target, const TableLocale& locale, const TableTexts& texts,
+                        const TableRunControl& control) {
+    return TableRunText(ComputeTableRows(parameters, control, texts), parameters, options, target,
+                        locale, texts);
+}
+
+TableRunResult RunTable(TableRowStore& store, const TableParameters& parameters,
+                        const TableOptions& options, TableTarget target, const TableLocale& locale,
+                        const TableTexts& texts, const TableRunControl& control) {
+    const std::shared_ptr<const TableComputation> computation =
+        store.Rows(parameters, control, texts);
+    return TableRunText(*computation, parameters, options, target, locale, texts);
+}
+
+std::shared_ptr<const TableComputation> TableRowStore::Rows(const TableParameters& parameters,
+                                                            const TableRunControl& control,
+                                                            const TableTexts& texts) {
+    std::shared_ptr<const TableComputation> kept;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (kept_ && parameters_ == parameters) {
+            kept = kept_;
+        } else {
+            kept_.reset();
+        }
+    }
+    if (kept) {
+        if (control.progress) {
+            const int rowCount = static_cast<int>(kept->rows.size());
+            control.progress(rowCount, rowCount);
+        }
+        return kept;
+    }
+    auto computation =
+        std::make_shared<const TableComputation>(ComputeTableRows(parameters, control, texts));
+    const bool complete = computation->status == TableRunStatus::Ok &&
+                          std::all_of(computation->rows.begin(), computation->rows.end(),
+                                      [](const TableRow& row) { return row.computed; });
+    if (complete) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        parameters_ = parameters;
+        kept_ = computation;
+    }
+    return computation;
+}
+
+void TableRowStore::Clear() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    kept_.reset();
 }
 
 }  // namespace tarvel

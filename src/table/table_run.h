@@ -9,6 +9,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -71,6 +73,32 @@ TableComputation ComputeTableRows(const TableParameters& parameters,
                                   const TableRunControl& control = TableRunControl(),
                                   const TableTexts& texts = TableTexts());
 
+// The rows of the last computation, kept with the parameters they were
+// computed for, so that the texts of several targets (the window's, then the
+// clipboard's or the file's) come from one computation. Rows depend on the
+// parameters alone: the options, locale and texts only shape the text written
+// from them. Safe to use from several threads.
+class TableRowStore {
+  public:
+    // The computation for the parameters: the kept one when it was made for
+    // equal parameters (control.progress then hears once of every row done),
+    // otherwise ComputeTableRows(parameters, control, texts). A new
+    // computation is kept when it ended Ok with every row computed; any other
+    // outcome leaves nothing kept. control.compute must be the same function
+    // for every call on one store (Clear when it changes).
+    std::shared_ptr<const TableComputation> Rows(const TableParameters& parameters,
+                                                 const TableRunControl& control = TableRunControl(),
+                                                 const TableTexts& texts = TableTexts());
+
+    // Forgets the kept rows.
+    void Clear();
+
+  private:
+    std::mutex mutex_;
+    TableParameters parameters_;
+    std::shared_ptr<const TableComputation> kept_;
+};
+
 struct TableRunResult {
     TableRunStatus status = TableRunStatus::Ok;
     TableField field = TableField::None;
@@ -88,5 +116,19 @@ TableRunResult RunTable(const TableParameters& parameters, const TableOptions& o
                         TableTarget target, const TableLocale& locale = TableLocale(),
                         const TableTexts& texts = TableTexts(),
                         const TableRunControl& control = TableRunControl());
+
+// The same with the rows from store.Rows: no computation when the store keeps
+// rows for equal parameters. The text is the one RunTable writes.
+TableRunResult RunTable(TableRowStore& store, const TableParameters& parameters,
+                        const TableOptions& options, TableTarget target,
+                        const TableLocale& locale = TableLocale(),
+                        const TableTexts& texts = TableTexts(),
+                        const TableRunControl& control = TableRunControl());
+
+// The result of a computation and the text for target written from its rows.
+TableRunResult TableRunText(const TableComputation& computation, const TableParameters& parameters,
+                            const TableOptions& options, TableTarget target,
+                            const TableLocale& locale = TableLocale(),
+                            const TableTexts& texts = TableTexts());
 
 }  // namespace tarvel

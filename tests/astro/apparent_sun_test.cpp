@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "astro/calendar.h"
 #include "astro/earth_position.h"
@@ -160,6 +161,11 @@ TEST(CalcSunPosition, OnePassEqualsLiteralEvaluationBitForBit) {
         EXPECT_EQ(a.azimuth, b.azimuth);
         EXPECT_EQ(a.altitude, b.altitude);
         EXPECT_EQ(a.equationOfTime, b.equationOfTime);
+
+        // The form with the site's constants made once writes the same values.
+        const SunState c = SunPosition(i.year, i.month, i.day, i.hour, i.minute, i.second, i.zh,
+                                       i.zm, SunSiteAt(i.latitude, i.longitude), 0, false);
+        EXPECT_EQ(std::memcmp(&c, &a, sizeof(SunState)), 0);
 
         // The out-parameter form writes the same values.
         double lon, lat, az, alt, ra, dec, eot, dt = 0, tra, tdec, st, jd;

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iomanip>
 #include <limits>
+#include <random>
 
 namespace tarvel {
 namespace {
@@ -85,6 +88,56 @@ TEST(ToCalendar, RoundTripsAcrossCalendarSwitch) {
     }
 }
 
+// The conversion against the algorithm as written, every INT a floor of a
+// double quotient: the same fields, to the last bit of the second, for every
+// whole Julian Day of stretches around the calendar switch, the epochs and
+// the end of the range, and for random instants of the whole range.
+TEST(ToCalendar, EqualsTheAlgorithmInDoubles) {
+    const auto literal = [](double jd, int& year, int& month, int& day, int& hour, int& minute,
+                            double& second) {
+        double whole = 0.0;
+        const double f = std::modf(jd + 0.5, &whole);
+        const int z = static_cast<int>(whole);
+        double a = z;
+        if (z >= 2299161) {
+            const double alpha = std::floor((z - 1867216.25) / 36524.25);
+            a = z + 1 + alpha - std::floor(alpha * 0.25);
+        }
+        const double b = a + 1524;
+        const double c = std::floor((b - 122.1) / 365.25);
+        const double d = std::floor(c * 365.25);
+        const double e = std::floor((b - d) / 30.6001);
+        const double dayWithFraction = (b - d - std::floor(e * 30.6001)) + f;
+        day = static_cast<int>(dayWithFraction);
+        month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
+        year = month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
+        double dayWhole = 0.0;
+        const double g = std::modf(dayWithFraction, &dayWhole);
+        hour = static_cast<int>(std::floor(g * 24.00001));
+        minute = static_cast<int>(std::floor((g - hour / 24.0) * 1440.00001));
+        second = (g - hour / 24.0 - minute / 1440.0) * 86400.0;
+    };
+    const auto check = [&](double jd) {
+        int y1, m1, d1, h1, mi1, y2, m2, d2, h2, mi2;
+        double s1, s2;
+        JulianDate(jd, 1).ToCalendar(y1, m1, d1, h1, mi1, s1);
+        literal(jd, y2, m2, d2, h2, mi2, s2);
+        ASSERT_TRUE(y1 == y2 && m1 == m2 && d1 == d2 && h1 == h2 && mi1 == mi2 &&
+                    std::memcmp(&s1, &s2, sizeof s1) == 0)
+            << "jd " << std::setprecision(17) << jd << ": " << y1 << "-" << m1 << "-" << d1 << " "
+            << h1 << ":" << mi1 << ":" << s1 << " instead of " << y2 << "-" << m2 << "-" << d2
+            << " " << h2 << ":" << mi2 << ":" << s2;
+    };
+    const double starts[] = {-0.5,      1721057.5, 2299100.5, 2415020.5,
+                             2451544.5, 2488069.5, 5373484.5, 2147483646.5 - 200000.0};
+    for (const double start : starts) {
+        for (int i = 0; i < 200000; ++i) check(start + i + (i % 7) * 0.1234567);
+    }
+    std::mt19937_64 random(20251213);
+    std::uniform_real_distribution<double> anyInstant(-0.5, 2147483646.0);
+    for (int i = 0; i < 200000; ++i) check(anyInstant(random));
+}
+
 TEST(ToCalendar, NonFiniteGivesZeroFields) {
     int y = 1, m = 1, d = 1, h = 1, mi = 1;
     double s = 0;
@@ -146,6 +199,45 @@ TEST(AngleFunctions, Normalizations) {
     EXPECT_EQ(WrapRadians(-pi), pi);
     EXPECT_EQ(WrapRadians(7.0), 7.0 - 2 * pi);
     EXPECT_EQ(WrapRadians(1.0), 1.0);
+}
+
+// The reductions into [0, 360] and [0, 24] with the exact remainder of fmod,
+// as they are defined, over values of every magnitude the computation meets
+// and beyond it, many lying on or next to a multiple of the period.
+TEST(AngleFunctions, NormalizationsAreTheExactRemainder) {
+    const auto reference = [](double x, double period) {
+        if (x < 0.0) {
+            const double r = std::fmod(x, period);
+            return r < 0.0 ? r + period : 0.0;
+        }
+        if (x > period) {
+            const double r = std::fmod(x, period);
+            return r == 0.0 ? period : r;
+        }
+        return x;
+    };
+    std::mt19937_64 random(20251210);
+    for (const double period : {24.0, 360.0}) {
+        for (int exponent = -20; exponent <= 60; ++exponent) {
+            for (int i = 0; i < 2000; ++i) {
+                const std::uint64_t bits = random();
+                double x = std::ldexp(1.0 + static_cast<double>(bits >> 12) * 0x1p-52, exponent);
+                if (i % 2 == 0) {
+                    // On or a few units in the last place next to a whole number of periods.
+                    x = std::floor(x / period) * period;
+                    for (int k = static_cast<int>(bits % 7) - 3; k != 0; k += k > 0 ? -1 : 1) {
+                        x = std::nextafter(x, k > 0 ? HUGE_VAL : -HUGE_VAL);
+                    }
+                }
+                if (bits & 2) x = -x;
+                const double expected = reference(x, period);
+                const double obtained = period == 24.0 ? NormalizeHours(x) : NormalizeDegrees(x);
+                ASSERT_EQ(std::memcmp(&obtained, &expected, sizeof(double)), 0)
+                    << "period " << period << ", x " << std::hexfloat << x << ": " << obtained
+                    << " instead of " << expected;
+            }
+        }
+    }
 }
 
 TEST(AngleFunctions, NonFiniteArgumentsReturn) {

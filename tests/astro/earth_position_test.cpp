@@ -185,5 +185,24 @@ TEST(EarthPosition, CombinedLongitudeLatitudeIsBitIdentical) {
     }
 }
 
+// L, B and R of one pass give exactly the values of the separate functions,
+// with every kernel the processor runs (L and B at JDE, R at the Julian Day a
+// Delta T before it).
+TEST(EarthPosition, OnePassLongitudeLatitudeRadiusIsBitIdentical) {
+    const double instants[] = {2451545.0, 2448908.5, 2460676.5, 2460576.6, 625673.5, 5373484.5};
+    for (const SeriesKernel kernel : kSeriesKernels) {
+        if (!SeriesKernelSupported(kernel)) continue;
+        for (const double jde : instants) {
+            const double jd = jde - 69.2 / 86400.0;
+            const EarthPosition p = EarthHeliocentricLBR(jde, jd, kernel);
+            const std::string where =
+                Describe("EarthHeliocentricLBR", jde) + " with " + SeriesKernelName(kernel);
+            EXPECT_EQ(p.longitudeDeg, EarthHeliocentricLongitude(jde, kernel)) << where;
+            EXPECT_EQ(p.latitudeDeg, EarthHeliocentricLatitude(jde, kernel)) << where;
+            EXPECT_EQ(p.radiusAu, EarthRadiusVector(jd, kernel)) << where;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarvel

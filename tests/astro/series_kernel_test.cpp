@@ -238,6 +238,100 @@ TEST(SeriesKernel, SolarParametersAgreeWithScalarReference) {
                 fields[worstField].name);
 }
 
+// The sums of blocks of terms against the documented order of summation,
+// worked out term by term here with the same kernel's cosines of an array: for
+// series shorter and longer than the kernels' chunks of blocks, without an
+// anchor (terms of -0.0 among them) and with one; and several series in one
+// call give the sums of one series at a time, to the last bit.
+TEST(SeriesKernel, SumsFollowTheDocumentedOrder) {
+    std::mt19937_64 random(20251211);
+    std::uniform_real_distribution<double> amplitude(-1e5, 1e5);
+    std::uniform_real_distribution<double> phase(0.0, 6.3);
+    std::uniform_real_distribution<double> frequency(0.0, 1e5);
+    const std::size_t blockCounts[] = {0, 1, 7, 31, 32, 33, 70, 97};
+    std::vector<std::vector<CosineTermBlock>> seriesBlocks;
+    std::vector<CosineSeries> series;
+    for (const std::size_t count : blockCounts) {
+        for (const double anchor : {0.0, 628331966747.0}) {
+            std::vector<CosineTermBlock> blocks(count);
+            for (std::size_t k = 0; k < count; ++k) {
+                for (int j = 0; j < 8; ++j) {
+                    blocks[k].a[j] = (k + j) % 5 == 0 ? -0.0 : amplitude(random);
+                    blocks[k].b[j] = phase(random);
+                    blocks[k].c[j] = frequency(random);
+                }
+            }
+            seriesBlocks.push_back(std::move(blocks));
+            series.push_back({nullptr, count, 0.025 + 0.001 * series.size(), anchor});
+        }
+    }
+    for (std::size_t i = 0; i < series.size(); ++i) series[i].blocks = seriesBlocks[i].data();
+
+    for (const SeriesKernel kernel : kSeriesKernels) {
+        if (!SeriesKernelSupported(kernel)) continue;
+        std::vector<double> sums(series.size());
+        SumCosineSeries(kernel, series.data(), series.size(), sums.data());
+        for (std::size_t i = 0; i < series.size(); ++i) {
+            const CosineSeries& c = series[i];
+            std::vector<double> arguments;
+            for (std::size_t k = 0; k < c.count; ++k) {
+                for (int j = 0; j < 8; ++j) {
+                    arguments.push_back(c.blocks[k].b[j] + c.blocks[k].c[j] * c.tau);
+                }
+            }
+            std::vector<double> cosines(arguments.size());
+            Cosines(kernel, arguments.data(), cosines.data(), arguments.size());
+            double lanes[8] = {};
+            for (std::size_t k = 0; k < c.count; ++k) {
+                for (int j = 0; j < 8; ++j) {
+                    const double t = c.blocks[k].a[j] * cosines[8 * k + j];
+                    lanes[j] = lanes[j] + ((c.anchor + t) - c.anchor);
+                }
+            }
+            const double expected = c.anchor + (((lanes[0] + lanes[1]) + (lanes[2] + lanes[3])) +
+                                                ((lanes[4] + lanes[5]) + (lanes[6] + lanes[7])));
+            const double alone = SumCosineBlocks(kernel, c.blocks, c.count, c.tau, c.anchor);
+            const auto where = [&] {
+                return testing::Message() << SeriesKernelName(kernel) << ", " << c.count
+                                          << " blocks, anchor " << c.anchor;
+            };
+            EXPECT_EQ(std::memcmp(&alone, &expected, sizeof(double)), 0)
+                << where() << ": " << alone << " instead of " << expected;
+            EXPECT_EQ(std::memcmp(&sums[i], &alone, sizeof(double)), 0)
+                << where() << ": " << sums[i] << " in one call, " << alone << " alone";
+        }
+    }
+}
+
+// The three nutations of one Sun position from one pass are those of the
+// separate evaluations, to the last bit, with every kernel.
+TEST(SeriesKernel, NutationsOfOneSunPositionAreTheSeparateOnes) {
+    std::mt19937_64 random(20251212);
+    std::uniform_real_distribution<double> instant(kJd1900, kJd2101);
+    for (const SeriesKernel kernel : kSeriesKernels) {
+        if (!SeriesKernelSupported(kernel)) continue;
+        const ScopedSeriesKernel scoped(kernel);
+        for (int i = 0; i < 50; ++i) {
+            const double jd = instant(random);
+            const double jde = jd + 69.2 / 86400.0;
+            const SunNutations n = NutationsForSun(jde, jd);
+            const Nutation1980 apparent = Nutation1980Both(jde);
+            const Nutation2000B atJde = Nutation2000BBoth(jde);
+            const Nutation2000B atJd = Nutation2000BBoth(jd);
+            const auto where = [&] {
+                return testing::Message()
+                       << SeriesKernelName(kernel) << " at " << std::to_string(jd);
+            };
+            EXPECT_EQ(n.apparentPlace.longitudeArcsec, apparent.longitudeArcsec) << where();
+            EXPECT_EQ(n.apparentPlace.obliquityArcsec, apparent.obliquityArcsec) << where();
+            EXPECT_EQ(n.atJde.longitudeArcsec, atJde.longitudeArcsec) << where();
+            EXPECT_EQ(n.atJde.obliquityArcsec, atJde.obliquityArcsec) << where();
+            EXPECT_EQ(n.atJd.longitudeArcsec, atJd.longitudeArcsec) << where();
+            EXPECT_EQ(n.atJd.obliquityArcsec, atJd.obliquityArcsec) << where();
+        }
+    }
+}
+
 // The arrays of sines and cosines for every length up to three AVX-512 vectors
 // (whole vectors and a remainder of every size), against std::sin and std::cos.
 TEST(SeriesKernel, SinesAndCosinesOfArraysOfAnyLength) {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <stop_token>
 #include <string>
@@ -209,6 +210,124 @@ TEST(RunTest, FractionalStepLeavesTheTextEmpty) {
     }
     p.stepUnit = TableStepUnit::Seconds;
     EXPECT_EQ(RunTable(p, TableOptions(), TableTarget::Window).status, TableRunStatus::Ok);
+}
+
+// Rows of one computation serve every target while the parameters stay the
+// same; any change of a parameter computes the rows again, for the new
+// parameters.
+TEST(RunTest, StoredRowsServeEveryTargetUntilAParameterChanges) {
+    TableParameters p = Milan();
+    p.pointCount = 4;
+    TableOptions options;
+    SetAllColumnFlags(options, true);
+    TableLocale locale;
+    locale.decimalSeparator = ",";
+    std::atomic<int> calls{0};
+    TableRunControl control;
+    control.threadCount = 2;
+    control.compute = [&](const SolarRequest& request) {
+        ++calls;
+        return CalcSolarParameters(request);
+    };
+
+    TableRowStore store;
+    for (const TableTarget target :
+         {TableTarget::Window, TableTarget::Clipboard, TableTarget::File, TableTarget::Window}) {
+        const TableRunResult stored =
+            RunTable(store, p, options, target, locale, TableTexts(), control);
+        ASSERT_EQ(stored.status, TableRunStatus::Ok);
+        EXPECT_EQ(calls.load(), 4) << "one computation of 4 rows for every target";
+        EXPECT_TRUE(stored.text == RunTable(p, options, target, locale).text)
+            << "target " << static_cast<int>(target);
+    }
+    // Text options do not reach the rows.
+    options.decimalAngles = true;
+    options.showQibla = false;
+    EXPECT_TRUE(RunTable(store, p, options, TableTarget::Window, locale).text ==
+                RunTable(p, options, TableTarget::Window, locale).text);
+    EXPECT_EQ(calls.load(), 4);
+
+    struct Change {
+        const char* name;
+        void (*apply)(TableParameters&);
+    };
+    const Change changes[] = {
+        {"latitude", [](TableParameters& q) { q.latitude = -33.9; }},
+        {"start second", [](TableParameters& q) { q.startSecond = 30; }},
+        {"summer time", [](TableParameters& q) { q.summerTime = !q.summerTime; }},
+        {"zone", [](TableParameters& q) { q.zoneHours = 2; }},
+        {"step unit", [](TableParameters& q) { q.stepUnit = TableStepUnit::Days; }},
+        {"pressure", [](TableParameters& q) { q.pressure = 950; }},
+        {"Isha angle", [](TableParameters& q) { q.ishaAngle = -15; }},
+        {"rows", [](TableParameters& q) { q.pointCount = 5; }},
+    };
+    for (const Change& change : changes) {
+        TableParameters changed = p;
+        change.apply(changed);
+        calls = 0;
+        const std::shared_ptr<const TableComputation> rows = store.Rows(changed, control);
+        ASSERT_EQ(rows->status, TableRunStatus::Ok) << change.name;
+        EXPECT_EQ(calls.load(), changed.pointCount) << change.name;
+        const TableComputation fresh = ComputeTableRows(changed);
+        ASSERT_EQ(rows->rows.size(), fresh.rows.size()) << change.name;
+        for (std::size_t i = 0; i < fresh.rows.size(); ++i) {
+            EXPECT_EQ(rows->rows[i].instant, fresh.rows[i].instant) << change.name << ", row " << i;
+            EXPECT_EQ(rows->rows[i].result.qiblaTime, fresh.rows[i].result.qiblaTime)
+                << change.name << ", row " << i;
+            EXPECT_EQ(rows->rows[i].result.apparentSet, fresh.rows[i].result.apparentSet)
+                << change.name << ", row " << i;
+        }
+        // Back to the parameters before: computed once more, kept again.
+        calls = 0;
+        EXPECT_EQ(store.Rows(p, control)->rows.size(), 4u);
+        EXPECT_EQ(store.Rows(p, control)->rows.size(), 4u);
+        EXPECT_EQ(calls.load(), 4) << change.name;
+    }
+}
+
+// Only a complete computation is kept: a refused, cancelled or partly failed
+// one is computed anew by the next request.
+TEST(RunTest, StoreKeepsOnlyCompleteComputations) {
+    TableParameters p = Milan();
+    p.pointCount = 3;
+    p.stepUnit = TableStepUnit::Days;
+    std::atomic<int> calls{0};
+    std::atomic<bool> failing{true};
+    TableRunControl control;
+    control.threadCount = 1;
+    control.compute = [&](const SolarRequest& request) {
+        ++calls;
+        if (failing && request.day == 29) {
+            throw std::runtime_error("calcolo non riuscito");
+        }
+        return SolarResult{};
+    };
+    TableRowStore store;
+    EXPECT_EQ(store.Rows(p, control)->rows[1].error, "calcolo non riuscito");
+    failing = false;
+    EXPECT_TRUE(store.Rows(p, control)->rows[1].computed);
+    EXPECT_EQ(calls.load(), 6);
+    store.Rows(p, control);
+    EXPECT_EQ(calls.load(), 6);
+    store.Clear();
+    store.Rows(p, control);
+    EXPECT_EQ(calls.load(), 9);
+
+    // A cancelled computation, then invalid parameters: nothing kept.
+    std::stop_source stop;
+    stop.request_stop();
+    TableRunControl stopped = control;
+    stopped.stopToken = stop.get_token();
+    TableParameters other = p;
+    other.latitude = 10;
+    EXPECT_EQ(store.Rows(other, stopped)->status, TableRunStatus::Cancelled);
+    EXPECT_EQ(store.Rows(other, control)->status, TableRunStatus::Ok);
+    EXPECT_EQ(calls.load(), 12);
+    other.latitude = 91;
+    EXPECT_EQ(store.Rows(other, control)->status, TableRunStatus::InvalidParameters);
+    other.latitude = 10;
+    store.Rows(other, control);
+    EXPECT_EQ(calls.load(), 15);
 }
 
 }  // namespace

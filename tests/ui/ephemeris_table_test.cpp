@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
+#include <atomic>
 #include <memory>
 
 #include "app/app_settings.h"
@@ -142,6 +143,7 @@ class EphemerisTableTest : public QObject {
     void copyIsTheEngineClipboardText();
     void fractionalStepLeavesTheClipboardEmpty();
     void saveWritesTheEngineFileText();
+    void exportsWriteFromTheRowsOfOneComputation();
     void cancelledFileDialogWritesNothing();
     void unwritableTargetReportsAndKeepsTheOldFile();
     void cancelledLongRunKeepsThePreviousText();
@@ -745,6 +747,73 @@ void EphemerisTableTest::saveWritesTheEngineFileText() {
     QVERIFY(!expected.empty());
     QCOMPARE(written, QByteArray::fromStdString(expected));
     QCOMPARE(t.window->TableText(), EngineText(Expected(3), TableOptions(), TableTarget::Window));
+    QVERIFY(t.sink.messages.isEmpty());
+}
+
+// "Calcola", then the exports: the rows are computed once and every text is
+// written from them, each as the engine writes it for its target. A change of
+// the output options only rewrites the texts; a change of a parameter computes
+// the rows once more, for the new parameters.
+void EphemerisTableTest::exportsWriteFromTheRowsOfOneComputation() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("table.txt"));
+    auto fileText = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    Table t;
+    std::atomic<int> rowsComputed{0};
+    t.window->SetRowComputation([&rowsComputed](const SolarRequest& request) {
+        ++rowsComputed;
+        return CalcSolarParameters(request);
+    });
+    t.window->SetFileNameChooser([&path](QWidget*) { return path; });
+    t.SetField(1052, QStringLiteral("3"));
+    TableParameters expected = Expected(3);
+    TableOptions options;
+    options.showDeclination = true;
+    options.showQiblaTime = true;
+    t.window->SetOptions(options);
+
+    QVERIFY(t.ClickAndWait(1050));
+    QCOMPARE(rowsComputed.load(), 3);
+    QVERIFY(t.ClickAndWait(1054));
+    QCOMPARE(rowsComputed.load(), 3);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdString(EngineText(expected, options, TableTarget::Clipboard)));
+    QCOMPARE(t.window->TableText(), EngineText(expected, options, TableTarget::Window));
+    QVERIFY(t.ClickAndWait(1055));
+    QCOMPARE(rowsComputed.load(), 3);
+    QCOMPARE(fileText(),
+             QByteArray::fromStdString(EngineText(expected, options, TableTarget::File)));
+
+    // Other formats: the same rows, new texts.
+    options.decimalAngles = true;
+    options.decimalHours = true;
+    t.window->SetOptions(options);
+    QVERIFY(t.ClickAndWait(1054));
+    QCOMPARE(rowsComputed.load(), 3);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdString(EngineText(expected, options, TableTarget::Clipboard)));
+    QCOMPARE(t.window->TableText(), EngineText(expected, options, TableTarget::Window));
+
+    // Another latitude, then another number of rows: one computation each, for
+    // the parameters on the form when the button is pressed.
+    t.SetField(1005, QStringLiteral("-33.5"));
+    expected.latitude = -33.5;
+    QVERIFY(t.ClickAndWait(1054));
+    QCOMPARE(rowsComputed.load(), 6);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdString(EngineText(expected, options, TableTarget::Clipboard)));
+    QCOMPARE(t.window->TableText(), EngineText(expected, options, TableTarget::Window));
+    t.SetField(1052, QStringLiteral("4"));
+    expected.pointCount = 4;
+    QVERIFY(t.ClickAndWait(1055));
+    QCOMPARE(rowsComputed.load(), 10);
+    QCOMPARE(fileText(),
+             QByteArray::fromStdString(EngineText(expected, options, TableTarget::File)));
+    QCOMPARE(t.window->TableText(), EngineText(expected, options, TableTarget::Window));
     QVERIFY(t.sink.messages.isEmpty());
 }
 

@@ -141,6 +141,11 @@ void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
     fileNameChooser_ = chooser ? std::move(chooser) : FileNameChooser(FileNameFromDialog);
 }
 
+void CEphemerisTable::SetRowComputation(std::function<SolarResult(const SolarRequest&)> compute) {
+    rowComputation_ = std::move(compute);
+    rowStore_.Clear();
+}
+
 QSize CEphemerisTable::DesignedClientSize() const {
     return geometry_->Size(kFormWidthUnits, kFormHeightUnits);
 }
@@ -493,8 +498,9 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
     // years, unpadded days).
     const TableLocale locale = TableLocaleFromEnvironment();
     worker_ = std::jthread([this, generation, parameters, options, texts, locale, target,
-                            finished](std::stop_token stop) {
+                            compute = rowComputation_, finished](std::stop_token stop) {
         TableRunControl control;
+        control.compute = compute;
         control.stopToken = stop;
         control.progress = [this, generation](int done, int count) {
             QMetaObject::invokeMethod(
@@ -503,7 +509,8 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
         };
         auto result = std::make_shared<TableRunResult>();
         try {
-            *result = RunTable(parameters, options, target, locale, texts, control);
+            // Rows kept for equal parameters are not computed again.
+            *result = RunTable(rowStore_, parameters, options, target, locale, texts, control);
         } catch (const std::exception& error) {
             // Only a fault outside the rows ends a run this way.
             result->status = TableRunStatus::Cancelled;

@@ -7,6 +7,9 @@
 // on the window shows its progress and a button that cancels it, and the
 // buttons that would start another run are disabled. A cancelled run leaves
 // the table box as it was; a finished one shows exactly the engine's text.
+// The rows of the last computation are kept with their parameters: a run for
+// the same parameters (the exports after the window's run, or after "Calcola")
+// writes its text from them without computing again.
 #pragma once
 
 #include <QDialog>
@@ -72,6 +75,9 @@ class CEphemerisTable : public QDialog {
 
     // Replaces the save-file dialog (tests).
     void SetFileNameChooser(FileNameChooser chooser);
+    // Replaces the computation of one row (tests; empty: CalcSolarParameters)
+    // and forgets the rows kept so far.
+    void SetRowComputation(std::function<SolarResult(const SolarRequest&)> compute);
 
     // The parameters as last read from the form, the options of the next run,
     // and the table text (exactly as the engine wrote it, CR LF line ends).
@@ -106,7 +112,7 @@ class CEphemerisTable : public QDialog {
     // "Calcola": reads the form and builds the table in the box.
     void OnBnClickedCompute();
     // "Copia nella clipboard" and "Salva su file": the window's run, then the
-    // table built a second time for the clipboard or the file.
+    // text for the clipboard or the file, written from the same rows.
     void CopyTableToClipboard();
     void SaveTableToFile();
     // "Opzioni di output".
@@ -168,6 +174,8 @@ class CEphemerisTable : public QDialog {
     TableOptions options_;
     TableTexts texts_;
     std::string tableText_;
+    std::function<SolarResult(const SolarRequest&)> rowComputation_;
+    TableRowStore rowStore_;
 
     std::jthread worker_;
     bool running_ = false;
