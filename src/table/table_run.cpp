@@ -42,6 +42,9 @@ struct RowWork {
         const SolarRequest request = TableRowRequest(parameters, row.instant);
         try {
             row.result = control.compute ? control.compute(request) : CalcSolarParameters(request);
+            if (control.dayTimes) {
+                row.days = CalcDayTimes(request, row.result);
+            }
             row.computed = true;
         } catch (const std::exception& e) {
             row.computed = false;
@@ -226,10 +229,16 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     return computation;
 }
 
-TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet& options) {
+    return AnyDayTimeColumn(options.dayColumns) || !IsDocumentedPrayerSetting(parameters);
+}
+
+TableRunResult RunTable(const TableParameters& parameters, const TableColumnSet& options,
                         TableTarget target, const TableLocale& locale, const TableTexts& texts,
                         const TableRunControl& control) {
-    TableComputation computation = ComputeTableRows(parameters, control, texts);
+    TableRunControl withDays = control;
+    withDays.dayTimes = control.dayTimes || TableNeedsDayTimes(parameters, options);
+    TableComputation computation = ComputeTableRows(parameters, withDays, texts);
     TableRunResult result;
     result.status = computation.status;
     result.field = computation.field;

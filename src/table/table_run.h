@@ -45,7 +45,16 @@ struct TableRunControl {
     // that row only (its text becomes the row's error); any other exception
     // ends the run and is rethrown to the caller.
     std::function<SolarResult(const SolarRequest&)> compute;
+    // Also compute each row's day times (CalcDayTimes over the row's result,
+    // TableRow::days). RunTable sets it when the table needs them
+    // (TableNeedsDayTimes).
+    bool dayTimes = false;
 };
+
+// Whether a table needs the day times of its rows: a day times' column is
+// chosen, or the prayer settings are not the documented ones (the prayer
+// columns then show the chosen method's prayers).
+bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet& options);
 
 // The instants of all rows: the start instant, then AdvanceRowInstant from each
 // row to the next. pointCount rows (none when it is not positive).
@@ -83,8 +92,9 @@ struct TableRunResult {
     std::vector<TableRowError> rowErrors;
 };
 
-// ComputeTableRows, then the text for target.
-TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+// ComputeTableRows (with the day times when TableNeedsDayTimes), then the
+// text for target.
+TableRunResult RunTable(const TableParameters& parameters, const TableColumnSet& options,
                         TableTarget target, const TableLocale& locale = TableLocale(),
                         const TableTexts& texts = TableTexts(),
                         const TableRunControl& control = TableRunControl());
