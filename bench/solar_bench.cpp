@@ -1,7 +1,8 @@
 // Cost of one Sun position and of one full solar computation, with ratios that
 // survive a noisy shared machine: a Sun position against one full VSOP87D
 // evaluation (L, B and R), and the driver against the Sun evaluations it makes;
-// and both with each series kernel against the scalar reference of the same run.
+// and both with each series kernel against the scalar reference of the same run;
+// the day times against the full computation.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 #include "astro/apparent_sun.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"
+#include "astro/prayer_times.h"
 #include "astro/series_kernel.h"
 #include "astro/solar_computation.h"
 #include "series_bench_support.h"
@@ -171,6 +173,21 @@ void BM_CalcSolarParameters(benchmark::State& state) {
     state.counters["overhead_ratio"] = overhead / 3;
 }
 BENCHMARK(BM_CalcSolarParameters)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The day times (a method's prayers with a high-latitude rule, the twilights
+// and the night, over a computed SolarResult); ratio_to_solar_parameters is
+// their time over one full computation's, both measured in the same run.
+void BM_CalcDayTimes(benchmark::State& state) {
+    tarvel::SolarRequest rq = Day(static_cast<int>(state.range(0)));
+    rq.prayerMethod = tarvel::PrayerMethod::kMuslimWorldLeague;
+    rq.highLatitudeRule = tarvel::HighLatitudeRule::kSeventhOfTheNight;
+    const tarvel::SolarResult result = tarvel::CalcSolarParameters(rq);
+    for (auto _ : state) benchmark::DoNotOptimize(tarvel::CalcDayTimes(rq, result));
+    state.counters["ratio_to_solar_parameters"] = tarvel::bench_support::LeastTimeRatio(
+        5, 4, [&](int) { benchmark::DoNotOptimize(tarvel::CalcDayTimes(rq, result)); },
+        [&](int) { benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq)); });
+}
+BENCHMARK(BM_CalcDayTimes)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The mid-latitude day with one series kernel; speedup_over_scalar is the
 // scalar reference's time over this kernel's, each the least of 5 alternating

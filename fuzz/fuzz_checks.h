@@ -36,6 +36,12 @@ inline void ExpectObserverWithinBounds(const ObserverSettings& s) {
     ExpectWithin("humidity", s.humidity, kHumidityBounds);
     ExpectWithin("fajrAngle", s.fajrAngle, kPrayerAngleBounds);
     ExpectWithin("ishaAngle", s.ishaAngle, kPrayerAngleBounds);
+    ExpectWithin("prayerMethod", static_cast<int>(s.prayerMethod), 0, 12);
+    ExpectWithin("highLatitudeRule", static_cast<int>(s.highLatitudeRule), 0, 3);
+    const PrayerAdjustments& a = s.prayerAdjustments;
+    for (const int minutes : {a.fajr, a.sunrise, a.zuhr, a.asr, a.maghrib, a.isha}) {
+        ExpectWithin("prayerAdjustments", minutes, kPrayerAdjustmentBounds);
+    }
 }
 
 // A refusal is one line: text without a line break except a final one.

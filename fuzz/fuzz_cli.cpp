@@ -1,13 +1,15 @@
 // The command line of tarvel-cli, for one instant and for tables. Input: the
 // arguments separated by line breaks (a first line "table" asks for a table).
-// A refusal is one line; an accepted instant is computed and every result lies
-// in its range; an accepted table has parameters the engine accepts.
+// A refusal is one line; an accepted instant is computed and every result (the
+// day times too, when asked for) lies in its range; an accepted table has
+// parameters the engine accepts.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "cli/cli_options.h"
 #include "fuzz_checks.h"
@@ -52,6 +54,29 @@ void ExpectResultInRange(const tarvel::SolarResult& r) {
     ExpectWithin("equationOfTime", r.equationOfTime, -3600.0, 3600.0);
 }
 
+// The day times: clock times in [0, 24], the night no longer than two days.
+void ExpectDayTimesInRange(const tarvel::DayTimes& d) {
+    const double times[] = {d.fajr,
+                            d.sunrise,
+                            d.zuhr,
+                            d.asr1,
+                            d.asr2,
+                            d.maghrib,
+                            d.isha,
+                            d.civilDawn,
+                            d.civilDusk,
+                            d.nauticalDawn,
+                            d.nauticalDusk,
+                            d.astronomicalDawn,
+                            d.astronomicalDusk,
+                            d.goldenHourEnd,
+                            d.goldenHourStart,
+                            d.nightMiddle,
+                            d.nightLastThird};
+    for (const double t : times) ExpectWithin("day time", t, 0.0, 24.0);
+    ExpectWithin("nightLength", d.nightLength, 0.0, 48.0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -73,13 +98,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             break;
         case tarvel::CliAction::kPrint:
+        case tarvel::CliAction::kPlaces:  // a query of the places list: nothing computed
             break;
         case tarvel::CliAction::kCompute:
             tarvel::fuzz::ExpectObserverWithinBounds(command.request);
             if (command.request.deltaTGiven) {
                 ExpectWithin("deltaT", command.request.deltaT, tarvel::kDeltaTBounds);
             }
-            ExpectResultInRange(tarvel::CalcSolarParameters(command.request));
+            {
+                const tarvel::SolarResult r = tarvel::CalcSolarParameters(command.request);
+                ExpectResultInRange(r);
+                if (command.dayTimes)
+                    ExpectDayTimesInRange(tarvel::CalcDayTimes(command.request, r));
+            }
             break;
         case tarvel::CliAction::kTable:
             if (!tarvel::ValidateTableParameters(command.table.parameters).ok()) {

@@ -1120,6 +1120,96 @@
             <translation>[mm'ss"]</translation>
         </message>
         <message>
+            <source>alba</source>
+            <comment>193</comment>
+            <translation>dawn</translation>
+        </message>
+        <message>
+            <source>crepuscolo</source>
+            <comment>194</comment>
+            <translation>dusk</translation>
+        </message>
+        <message>
+            <source>civile</source>
+            <comment>195</comment>
+            <translation>civil</translation>
+        </message>
+        <message>
+            <source>nautica</source>
+            <comment>196</comment>
+            <translation>nautical</translation>
+        </message>
+        <message>
+            <source>nautico</source>
+            <comment>197</comment>
+            <translation>nautical</translation>
+        </message>
+        <message>
+            <source>astronomica</source>
+            <comment>198</comment>
+            <translation>astronomical</translation>
+        </message>
+        <message>
+            <source>astronomico</source>
+            <comment>199</comment>
+            <translation>astronomical</translation>
+        </message>
+        <message>
+            <source>fine</source>
+            <comment>200</comment>
+            <translation>end of</translation>
+        </message>
+        <message>
+            <source>ora dorata</source>
+            <comment>201</comment>
+            <translation>golden hour</translation>
+        </message>
+        <message>
+            <source>(mattino)</source>
+            <comment>202</comment>
+            <translation>(morning)</translation>
+        </message>
+        <message>
+            <source>inizio</source>
+            <comment>203</comment>
+            <translation>start of</translation>
+        </message>
+        <message>
+            <source>(sera)</source>
+            <comment>204</comment>
+            <translation>(evening)</translation>
+        </message>
+        <message>
+            <source>metà</source>
+            <comment>205</comment>
+            <translation>middle</translation>
+        </message>
+        <message>
+            <source>della notte</source>
+            <comment>206</comment>
+            <translation>of the night</translation>
+        </message>
+        <message>
+            <source>ultimo terzo</source>
+            <comment>207</comment>
+            <translation>last third</translation>
+        </message>
+        <message>
+            <source>notte</source>
+            <comment>208</comment>
+            <translation>night</translation>
+        </message>
+        <message>
+            <source>inizio</source>
+            <comment>209</comment>
+            <translation>start of</translation>
+        </message>
+        <message>
+            <source>Shuruq</source>
+            <comment>210</comment>
+            <translation>Shuruq</translation>
+        </message>
+        <message>
             <source>Immettere una data e un'ora comprese tra %1 e %2.</source>
             <translation>Enter a date and time between %1 and %2.</translation>
         </message>

@@ -1,7 +1,8 @@
 // The observer, defined once: where they stand, the air their refraction
-// models see, and the Sun's altitudes that define Fajr and Isha. The request
-// of one computation, the table's parameters and the application's stored
-// settings are composed of these records.
+// models see, the Sun's altitudes that define Fajr and Isha, and the prayer
+// times' method, high-latitude rule and adjustments. The request of one
+// computation, the table's parameters and the application's stored settings
+// are composed of these records.
 #pragma once
 
 #include "astro/refraction.h"
@@ -37,8 +38,68 @@ struct PrayerAngles {
     friend bool operator==(const PrayerAngles&, const PrayerAngles&) = default;
 };
 
-// All three: what persists for the observer from one run to the next.
-struct ObserverSettings : ObserverSite, Atmosphere, PrayerAngles {
+// The method that gives the prayer times the program shows as the prayers
+// (DayTimes, prayer_times.h): its angles, Isha interval, Maghrib and minute
+// offsets are listed in kPrayerMethods. kTarvel, the program's own, is the
+// documented behaviour: Fajr and Isha at fajrAngle and ishaAngle, Maghrib the
+// geometric set. kCustom takes fajrAngle and ishaAngle too, with the apparent
+// set as Maghrib. The values are stored: keep them.
+enum class PrayerMethod : int {
+    kTarvel = 0,
+    kMuslimWorldLeague = 1,
+    kNorthAmerica = 2,  // Islamic Society of North America
+    kEgypt = 3,
+    kUmmAlQura = 4,  // Umm al-Qura University, Makkah
+    kKarachi = 5,
+    kTehran = 6,
+    kDubai = 7,
+    kKuwait = 8,
+    kQatar = 9,
+    kSingapore = 10,
+    kTurkey = 11,
+    kCustom = 12,
+};
+
+// What gives Fajr and Isha in a night where the Sun does not reach their angle,
+// or reaches it further from sunrise or sunset than the rule allows: kNone
+// (the documented behaviour: the prayer does not occur), the middle of the
+// night, a seventh of the night, or the portion angle/60 of the night. The
+// night runs from the date's sunset to the next date's sunrise. The values are
+// stored: keep them.
+enum class HighLatitudeRule : int {
+    kNone = 0,
+    kMiddleOfTheNight = 1,
+    kSeventhOfTheNight = 2,
+    kTwilightAngle = 3,
+};
+
+// Whole minutes added to each prayer time of the method (after the method's
+// own offsets); Asr's apply to Asr 1 and Asr 2.
+struct PrayerAdjustments {
+    int fajr = 0;
+    int sunrise = 0;
+    int zuhr = 0;
+    int asr = 0;
+    int maghrib = 0;
+    int isha = 0;
+
+    friend bool operator==(const PrayerAdjustments&, const PrayerAdjustments&) = default;
+};
+
+// The prayer times' method and its choices. The defaults give the documented
+// prayer times unchanged.
+struct PrayerMethodSettings {
+    PrayerMethod prayerMethod = PrayerMethod::kTarvel;
+    // Umm al-Qura: Isha 120 minutes after Maghrib (Ramadan) instead of 90.
+    bool ramadan = false;
+    HighLatitudeRule highLatitudeRule = HighLatitudeRule::kNone;
+    PrayerAdjustments prayerAdjustments;
+
+    friend bool operator==(const PrayerMethodSettings&, const PrayerMethodSettings&) = default;
+};
+
+// All of them: what persists for the observer from one run to the next.
+struct ObserverSettings : ObserverSite, Atmosphere, PrayerAngles, PrayerMethodSettings {
     friend bool operator==(const ObserverSettings&, const ObserverSettings&) = default;
 };
 
@@ -63,12 +124,16 @@ inline constexpr ValueBounds kRefractionHeightBounds{0.0, 10000.0};
 inline constexpr ValueBounds kHumidityBounds{0.0, 100.0};
 // The Sun's altitude at Fajr or Isha: below the horizon.
 inline constexpr ValueBounds kPrayerAngleBounds{-90.0, 0.0};
+// A prayer time's adjustment, whole minutes: up to two hours either way.
+inline constexpr ValueBounds kPrayerAdjustmentBounds{-120.0, 120.0};
 
 // Copies what the preferences dialog edits (refraction model and atmosphere,
-// prayer angles); the site is left alone.
+// prayer angles, the prayer times' method and its choices); the site is left
+// alone.
 inline void CopyPreferences(const ObserverSettings& from, ObserverSettings& to) {
     static_cast<Atmosphere&>(to) = from;
     static_cast<PrayerAngles&>(to) = from;
+    static_cast<PrayerMethodSettings&>(to) = from;
 }
 
 }  // namespace tarvel

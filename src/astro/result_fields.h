@@ -3,6 +3,9 @@
 // be absent. The JSON writer, the table's columns and its CSV all read the
 // values through this list; a table column that shows a value in another role
 // (Zuhr is the transit, Maghrib the geometric set) points at the same entry.
+// The values of DayTimes (the method's prayers, the twilights and the night,
+// prayer_times.h) are described the same way in a second list,
+// kDayTimeFields, whose entries read that record instead.
 #pragma once
 
 #include <array>
@@ -10,6 +13,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 
 namespace tarvel {
@@ -62,6 +66,25 @@ enum class ResultFieldId : int {
     // Derived: transitAltitude + transitRefraction, the transit altitude over
     // the refracted horizon.
     ApparentTransitAltitude,
+    // The fields of DayTimes (kDayTimeFields), in the order of the record.
+    PrayerFajr,
+    PrayerSunrise,
+    PrayerZuhr,
+    PrayerAsr1,
+    PrayerAsr2,
+    PrayerMaghrib,
+    PrayerIsha,
+    CivilDawn,
+    CivilDusk,
+    NauticalDawn,
+    NauticalDusk,
+    AstronomicalDawn,
+    AstronomicalDusk,
+    GoldenHourEnd,
+    GoldenHourStart,
+    NightLength,
+    NightMiddle,
+    NightLastThird,
 };
 
 // The unit of a value as the record holds it.
@@ -102,6 +125,37 @@ struct ResultField {
     constexpr bool Present(const SolarResult& result) const {
         return present == nullptr || present(result);
     }
+
+    // An entry of kDayTimeFields reads DayTimes instead (value and present
+    // are then nullptr): the value, and whether it is there (an event, or the
+    // night, that occurs: DayTimes::occurs).
+    double (*dayValue)(const DayTimes&) = nullptr;
+    bool (*dayPresent)(const DayTimes&) = nullptr;
+    // The method's Fajr and Isha: the high-latitude rule that gave the value
+    // (kNone when its angle did), with the JSON key and the English name (CSV
+    // heading) of that mark; nullptr and empty for every other value.
+    HighLatitudeRule (*rule)(const DayTimes&) = nullptr;
+    std::string_view ruleKey = {};
+    std::string_view ruleName = {};
+
+    constexpr bool IsDayTime() const { return dayValue != nullptr; }
+    // The value from the record it belongs to; not-a-number for a value of
+    // DayTimes when there are none (days == nullptr).
+    double ValueOf(const SolarResult& result, const DayTimes* days) const {
+        if (!IsDayTime()) return value(result);
+        return days != nullptr ? dayValue(*days) : std::nan("");
+    }
+    // Whether the value is there: Present for a value of SolarResult; for one
+    // of DayTimes, dayPresent, and never without DayTimes.
+    bool PresentIn(const SolarResult& result, const DayTimes* days) const {
+        if (!IsDayTime()) return Present(result);
+        return days != nullptr && (dayPresent == nullptr || dayPresent(*days));
+    }
+    // The rule that gave the value; kNone for a value without a rule mark or
+    // without DayTimes.
+    HighLatitudeRule RuleIn(const DayTimes* days) const {
+        return rule != nullptr && days != nullptr ? rule(*days) : HighLatitudeRule::kNone;
+    }
 };
 
 namespace result_fields_detail {
@@ -112,6 +166,18 @@ constexpr double Member(const SolarResult& result) {
 template <bool SolarResult::Occurrences::*flag>
 constexpr bool Occurs(const SolarResult& result) {
     return result.occurs.*flag;
+}
+template <double DayTimes::*member>
+constexpr double DayMember(const DayTimes& days) {
+    return days.*member;
+}
+template <bool DayTimes::Occurrences::*flag>
+constexpr bool DayOccurs(const DayTimes& days) {
+    return days.occurs.*flag;
+}
+template <HighLatitudeRule DayTimes::*member>
+constexpr HighLatitudeRule DayRule(const DayTimes& days) {
+    return days.*member;
 }
 }  // namespace result_fields_detail
 
@@ -207,9 +273,79 @@ inline constexpr std::array<ResultField, 43> kResultFields = [] {
 }();
 // clang-format on
 
-// The entry named id.
+// Every value of DayTimes, in ResultFieldId order. The JSON keys of the
+// method's prayers carry the prefix "prayer" (the documented "fajr" is the
+// Fajr of SolarResult, at the observer's own angle).
+// clang-format off
+inline constexpr std::array<ResultField, 18> kDayTimeFields = [] {
+    using namespace result_fields_detail;
+    using D = DayTimes;
+    using O = DayTimes::Occurrences;
+    using F = ResultFieldId;
+    using U = ResultUnit;
+    using K = ResultKind;
+    // A clock time of DayTimes, there when its flag says it occurs.
+    const auto time = [](F id, std::string_view key, std::string_view name,
+                         double (*value)(const D&), bool (*present)(const D&)) {
+        ResultField field{id, key, name, U::Hours, K::ClockTime, nullptr};
+        field.dayValue = value;
+        field.dayPresent = present;
+        return field;
+    };
+    const auto ruled = [](ResultField field, HighLatitudeRule (*rule)(const D&),
+                          std::string_view key, std::string_view name) {
+        field.rule = rule;
+        field.ruleKey = key;
+        field.ruleName = name;
+        return field;
+    };
+    ResultField nightLength = time(F::NightLength, "nightLength", "NightLength",
+                                   DayMember<&D::nightLength>, DayOccurs<&O::night>);
+    nightLength.kind = K::Duration;
+    return std::array<ResultField, 18>{{
+        ruled(time(F::PrayerFajr, "prayerFajr", "PrayerFajr", DayMember<&D::fajr>,
+                   DayOccurs<&O::fajr>),
+              DayRule<&D::fajrRule>, "fajrRule", "FajrRule"),
+        time(F::PrayerSunrise, "prayerSunrise", "PrayerSunrise", DayMember<&D::sunrise>,
+             DayOccurs<&O::sunrise>),
+        time(F::PrayerZuhr, "prayerZuhr", "PrayerZuhr", DayMember<&D::zuhr>, DayOccurs<&O::zuhr>),
+        time(F::PrayerAsr1, "prayerAsr1", "PrayerAsr1", DayMember<&D::asr1>, DayOccurs<&O::asr1>),
+        time(F::PrayerAsr2, "prayerAsr2", "PrayerAsr2", DayMember<&D::asr2>, DayOccurs<&O::asr2>),
+        time(F::PrayerMaghrib, "prayerMaghrib", "PrayerMaghrib", DayMember<&D::maghrib>,
+             DayOccurs<&O::maghrib>),
+        ruled(time(F::PrayerIsha, "prayerIsha", "PrayerIsha", DayMember<&D::isha>,
+                   DayOccurs<&O::isha>),
+              DayRule<&D::ishaRule>, "ishaRule", "IshaRule"),
+        time(F::CivilDawn, "civilDawn", "CivilDawn", DayMember<&D::civilDawn>,
+             DayOccurs<&O::civilDawn>),
+        time(F::CivilDusk, "civilDusk", "CivilDusk", DayMember<&D::civilDusk>,
+             DayOccurs<&O::civilDusk>),
+        time(F::NauticalDawn, "nauticalDawn", "NauticalDawn", DayMember<&D::nauticalDawn>,
+             DayOccurs<&O::nauticalDawn>),
+        time(F::NauticalDusk, "nauticalDusk", "NauticalDusk", DayMember<&D::nauticalDusk>,
+             DayOccurs<&O::nauticalDusk>),
+        time(F::AstronomicalDawn, "astronomicalDawn", "AstronomicalDawn",
+             DayMember<&D::astronomicalDawn>, DayOccurs<&O::astronomicalDawn>),
+        time(F::AstronomicalDusk, "astronomicalDusk", "AstronomicalDusk",
+             DayMember<&D::astronomicalDusk>, DayOccurs<&O::astronomicalDusk>),
+        time(F::GoldenHourEnd, "goldenHourEnd", "GoldenHourEnd", DayMember<&D::goldenHourEnd>,
+             DayOccurs<&O::goldenHourEnd>),
+        time(F::GoldenHourStart, "goldenHourStart", "GoldenHourStart",
+             DayMember<&D::goldenHourStart>, DayOccurs<&O::goldenHourStart>),
+        nightLength,
+        time(F::NightMiddle, "nightMiddle", "NightMiddle", DayMember<&D::nightMiddle>,
+             DayOccurs<&O::night>),
+        time(F::NightLastThird, "nightLastThird", "NightLastThird", DayMember<&D::nightLastThird>,
+             DayOccurs<&O::night>),
+    }};
+}();
+// clang-format on
+
+// The entry named id, in either list.
 constexpr const ResultField& FieldOf(ResultFieldId id) {
-    return kResultFields[static_cast<std::size_t>(id)];
+    const auto index = static_cast<std::size_t>(id);
+    return index < kResultFields.size() ? kResultFields[index]
+                                        : kDayTimeFields[index - kResultFields.size()];
 }
 
 // Every entry stands at the index of its name.
@@ -221,5 +357,15 @@ static_assert(
         return true;
     }(),
     "kResultFields follows ResultFieldId");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kDayTimeFields.size(); ++i) {
+            if (static_cast<std::size_t>(kDayTimeFields[i].id) != kResultFields.size() + i) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "kDayTimeFields follows ResultFieldId after kResultFields");
 
 }  // namespace tarvel

@@ -172,6 +172,8 @@ class Driver {
     }
 
     SolarResult Run();
+    // See FindAltitudeCrossings.
+    void FindCrossings(AltitudeCrossing* crossings, int count);
     int evaluations() const { return evaluations_; }
 
   private:
@@ -803,8 +805,7 @@ SolarResult Driver::Run() {
 
     // 13. Apparent set, then apparent rise, on a horizon lowered by 50' and by
     // the dip for the observer's height (a site below sea level has no dip).
-    const double dipHeight = request_.height > 0.0 ? request_.height : 0.0;
-    const double h0 = (-50.0 - 2.12 * std::sqrt(dipHeight)) / 60.0;
+    const double h0 = ApparentHorizonAltitude(request_.height);
     r.occurs.apparentSet = ApparentEvent(false, h0, r.apparentSet, r.apparentSetAzimuth);
     r.occurs.apparentRise = ApparentEvent(true, h0, r.apparentRise, r.apparentRiseAzimuth);
     r.apparentDaylight =
@@ -890,7 +891,42 @@ SolarResult Driver::Run() {
     return r;
 }
 
+void Driver::FindCrossings(AltitudeCrossing* crossings, int count) {
+    // The values of steps 2 and 7 of Run that the searches use.
+    const double l =
+        request_.zoneMinutes * 15 / 60 + request_.zoneSeconds / 240.0 + request_.longitude;
+    longitudeDifferenceHours_ = l / 15.0;
+    zoneMeridianHours_ = l * 240 / 3600;
+    // The first search starts from the Sun at noon on the clock.
+    SunAtClockTimeNoCarry(12.0 + summerHour_);
+    constexpr double kFirstPrevious = 99.0;
+    for (int i = 0; i < count; ++i) {
+        AltitudeCrossing& c = crossings[i];
+        const double altitude = c.altitude;
+        const bool rising = c.rising;
+        c.occurs = Iterate(
+            [this, altitude, rising](double dec) {
+                const double h = HourAngle(altitude, dec);
+                return rising ? 12.0 - h : 12.0 + h;
+            },
+            [this, altitude](const SunState& sun, double at) {
+                return SearchAltitude(sun, at) - altitude;
+            },
+            rising ? Crossing::kRising : Crossing::kSetting, kFirstPrevious, c.time);
+    }
+}
+
 }  // namespace
+
+double ApparentHorizonAltitude(double heightM) {
+    const double dipHeight = heightM > 0.0 ? heightM : 0.0;
+    return (-50.0 - 2.12 * std::sqrt(dipHeight)) / 60.0;
+}
+
+void FindAltitudeCrossings(const SolarRequest& request, AltitudeCrossing* crossings, int count) {
+    Driver driver(request);
+    driver.FindCrossings(crossings, count);
+}
 
 SolarResult CalcSolarParameters(const SolarRequest& request) {
     Driver driver(request);

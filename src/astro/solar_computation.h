@@ -149,6 +149,33 @@ SolarResult CalcSolarParameters(const SolarRequest& request);
 // The same, also reporting how many Sun evaluations the call made.
 SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations);
 
+// Altitude of the Sun's centre on the apparent horizon, degrees: 50' below
+// the true horizon (the Sun's semi-diameter and the refraction at the horizon)
+// and 2.12' times the square root of the observer's height in metres (the
+// dip); a site below sea level has no dip. The apparent rise and set are the
+// crossings of this altitude.
+double ApparentHorizonAltitude(double heightM);
+
+// One crossing of a fixed altitude of the Sun's centre (degrees, without
+// refraction) on a request's civil date: rising (the morning's) or setting
+// (the evening's). Given altitude and rising; found: whether the date has the
+// crossing and its clock time, on the request's clock (summer hour included)
+// reduced to [0, 24]; 0 when it does not occur.
+struct AltitudeCrossing {
+    double altitude = 0;
+    bool rising = false;
+    bool occurs = false;
+    double time = 0;
+};
+
+// Finds each crossing on the request's civil date with the driver's prayer
+// search (at most 5 evaluations of the Sun, stopping at 0.1 s, then settled:
+// every reported time is a real crossing on the date, as for the events of
+// SolarResult), in the order given, each starting from the Sun the previous
+// one left (the first from the clock's noon). Only the date, clock, zone, site
+// and Delta T of the request play a part. Raises nothing.
+void FindAltitudeCrossings(const SolarRequest& request, AltitudeCrossing* crossings, int count);
+
 // Shared steps of the driver.
 // x < 0: add 24; then x > 24: subtract 24. 0 and 24 stay. A value still
 // outside [0, 24] after one correction each way (more than a day off, as for

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "astro/prayer_times.h"
 #include "places/tz_zone_rules.h"
 #include "table/table_parameters.h"
 #include "table/table_texts.h"
@@ -115,6 +116,39 @@ long StandardOffsetSeconds(std::time_t instant) {
         }
     }
     return local.tm_gmtoff - 3600;  // summer time all year: assume one hour
+}
+
+std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text) {
+    const std::pair<std::string_view, int PrayerAdjustments::*> kNames[] = {
+        {"fajr", &PrayerAdjustments::fajr},       {"sunrise", &PrayerAdjustments::sunrise},
+        {"zuhr", &PrayerAdjustments::zuhr},       {"asr", &PrayerAdjustments::asr},
+        {"maghrib", &PrayerAdjustments::maghrib}, {"isha", &PrayerAdjustments::isha}};
+    PrayerAdjustments adjustments;
+    bool given[std::size(kNames)] = {};
+    std::string_view rest = text;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        const std::string entry(rest.substr(0, comma));
+        std::cmatch groups;
+        if (!Matches(entry, R"(\s*([A-Za-z]+)\s*=\s*([+-]?\d+)\s*)", groups)) return std::nullopt;
+        std::string name = groups.str(1);
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](char c) { return static_cast<char>(c | 0x20); });  // ASCII lower case
+        const std::optional<int> minutes = ParseWholeNumber(groups.str(2));
+        if (!minutes || !kPrayerAdjustmentBounds.Contains(*minutes)) return std::nullopt;
+        bool known = false;
+        for (std::size_t i = 0; i < std::size(kNames); ++i) {
+            if (kNames[i].first != name) continue;
+            if (given[i]) return std::nullopt;
+            given[i] = true;
+            adjustments.*kNames[i].second = *minutes;
+            known = true;
+        }
+        if (!known) return std::nullopt;
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    return adjustments;
 }
 
 LocalClock SystemLocalClock() {
@@ -219,6 +253,51 @@ using Names = std::vector<std::pair<std::string, T>>;
 
 const Names<RefractionModel> kRefractionNames = {{"bennett", kRefractionBennett},
                                                  {"integration", kRefractionIntegration}};
+const Names<HighLatitudeRule> kRuleNames = {{"none", HighLatitudeRule::kNone},
+                                            {"middle", HighLatitudeRule::kMiddleOfTheNight},
+                                            {"seventh", HighLatitudeRule::kSeventhOfTheNight},
+                                            {"angle", HighLatitudeRule::kTwilightAngle}};
+
+// The methods by their command-line names, in the engine's order.
+Names<PrayerMethod> MethodNames() {
+    Names<PrayerMethod> names;
+    for (const PrayerMethodParameters& m : kPrayerMethods) names.emplace_back(m.key, m.method);
+    return names;
+}
+
+// One line of the help per method: its name, the authority and its parameters.
+std::string MethodsHelp() {
+    std::string help;
+    for (const PrayerMethodParameters& m : kPrayerMethods) {
+        std::string line = std::string(m.key) + ": ";
+        if (m.method == PrayerMethod::kTarvel) {
+            line +=
+                "the program's own, Fajr at --fajr, Isha at --isha, Maghrib the geometric "
+                "sunset";
+        } else if (m.method == PrayerMethod::kCustom) {
+            line += "Fajr at --fajr, Isha at --isha, Maghrib the apparent sunset";
+        } else {
+            line += std::string(m.title) + ", Fajr " + Number(-m.fajrAngle) + " deg, Isha ";
+            line += m.ishaMinutes > 0 ? Number(m.ishaMinutes) + " min after Maghrib"
+                                      : Number(-m.ishaAngle) + " deg";
+            if (m.ramadanIshaMinutes > 0) {
+                line += " (" + Number(m.ramadanIshaMinutes) + " with --ramadan)";
+            }
+            if (m.maghrib == MaghribEvent::kAltitude) {
+                line += ", Maghrib " + Number(-m.maghribAngle) + " deg";
+            }
+            const PrayerAdjustments& o = m.offsets;
+            if (!(o == PrayerAdjustments())) {
+                line += "; minutes: sunrise " + std::to_string(o.sunrise) + ", Zuhr " +
+                        std::to_string(o.zuhr) + ", Asr " + std::to_string(o.asr) + ", Maghrib " +
+                        std::to_string(o.maghrib);
+            }
+        }
+        help += "\n" + Wrapped(line);
+    }
+    return help;
+}
+
 const Names<CliTableFormat> kFormatNames = {{"window", CliTableFormat::kWindow},
                                             {"file", CliTableFormat::kFile},
                                             {"clipboard", CliTableFormat::kClipboard},
@@ -276,7 +355,8 @@ constexpr char kUsage[] =
                   [--lat DEG] [--lon DEG] [--height M] [--delta-t SEC]
                   [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                   [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
-                  [--place NAME] [--tz AREA/CITY]
+                  [--method NAME] [--ramadan] [--high-latitude-rule RULE] [--adjust LIST]
+                  [--twilights] [--place NAME] [--tz AREA/CITY]
        tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
        tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
        tarvel-cli --help | --version
@@ -287,6 +367,7 @@ constexpr char kTableUsage[] =
                         [--lat DEG] [--lon DEG] [--height M]
                         [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                         [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG]
+                        [--method NAME] [--ramadan] [--high-latitude-rule RULE] [--adjust LIST]
                         [--place NAME] [--tz AREA/CITY]
                         [--step N] [--unit years|months|days|hours|minutes|seconds] [--points N]
                         [--columns LIST|all] [--decimal-angles] [--decimal-hours]
@@ -378,6 +459,8 @@ class CommandLine {
     std::optional<Place> place_;           // --place
     std::string placesQuery_;              // the places subcommand's query
     bool json_ = false;
+    bool ramadan_ = false;
+    bool twilights_ = false;
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
 };
 
@@ -440,6 +523,14 @@ CommandLine::CommandLine() {
     AddFlag(app_, "--json", json_,
             "print every computed value and the request as one JSON object; a value that does "
             "not exist is null");
+    AddFlag(app_, "--twilights", twilights_,
+            "also print the prayers of the chosen method (with its sunrise, Shuruq), the "
+            "dawns and dusks of the civil (-6 deg), nautical (-12) and astronomical (-18) "
+            "twilights, the end and start of the golden hour (+6), and the night from sunset "
+            "to the next sunrise (its length, middle and the start of its last third); so "
+            "does any of --method, --ramadan, --high-latitude-rule and --adjust. A time a "
+            "high-latitude rule gave is followed by the rule's name (in JSON: fajrRule, "
+            "ishaRule)");
     AddHelp(app_);
     const std::string version = CliVersionText();
     app_.set_version_flag("--version", version.substr(0, version.size() - 1),
@@ -587,6 +678,29 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
                kPrayerAngleBounds, given_.fajrAngle);
     AddDecimal(app, {"--isha", "DEG", "a Sun altitude in degrees", "of the Sun's centre at Isha"},
                kPrayerAngleBounds, given_.ishaAngle);
+    AddNamed(app,
+             {"--method", "NAME", "",
+              "the method of the prayer times, letter case ignored; every method but default "
+              "takes the apparent sunset as Maghrib:" +
+                  MethodsHelp()},
+             given_.prayerMethod, MethodNames());
+    AddFlag(app, "--ramadan", given_.ramadan,
+            "with --method makkah: Isha 120 minutes after Maghrib instead of 90");
+    AddNamed(app,
+             {"--high-latitude-rule", "RULE", "",
+              "Fajr and Isha where the Sun does not reach their angle, or reaches it further "
+              "from sunrise or sunset than the rule allows: none (they do not occur), middle "
+              "(the middle of the night), seventh (a seventh of the night), angle (the angle/60 "
+              "of the night); the night runs from sunset to the next sunrise"},
+             given_.highLatitudeRule, kRuleNames);
+    AddRead(
+        app,
+        {"--adjust", "LIST",
+         "prayers with whole minutes, such as fajr=2,isha=-1: fajr, sunrise, zuhr, asr, "
+         "maghrib, isha, each once, minutes from " +
+             Number(kPrayerAdjustmentBounds.low) + " to " + Number(kPrayerAdjustmentBounds.high),
+         "added to the method's times", "none"},
+        given_.prayerAdjustments, ParsePrayerAdjustments);
 }
 
 void CommandLine::AddTableOptions() {
@@ -615,18 +729,27 @@ void CommandLine::AddTableOptions() {
     app.option_defaults()->group("Columns and formats");
     std::vector<std::string> columns;
     for (const TableColumnOption& option : kTableColumnOptions) columns.emplace_back(option.name);
+    std::vector<std::string> dayColumns;
+    for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+        dayColumns.emplace_back(option.name);
+    }
     // The list sets the column flags, leaving the format choices as they are.
     const auto readColumns = [this](std::string_view list) {
-        TableOptions options = tableRequest_.options;
-        const ColumnOptionParse parsed = ParseColumnOptionList(list, options);
+        TableColumnSet options = tableRequest_.options;
+        const ColumnOptionParse parsed = ParseColumnOptionList(list, options, options.dayColumns);
         if (!parsed.ok) throw Refusal("--columns: " + parsed.error);
-        return std::optional<TableOptions>(options);
+        return std::optional<TableColumnSet>(options);
     };
     AddRead(app,
             {"--columns", "LIST|all",
              "column names separated by commas, or all (listed by tarvel-cli table --help)",
-             "the optional columns after the date and the time, letter case ignored:\n" +
-                 Joined(columns, ", ", ", "),
+             "the optional columns after the date and the time, letter case ignored; all "
+             "selects these:\n" +
+                 Joined(columns, ", ", ", ") +
+                 "\nand these are named one by one: the chosen method's sunrise (Shuruq), the "
+                 "dawn and dusk of each twilight, the end and start of the golden hour, the "
+                 "night's length, middle and the start of its last third:\n" +
+                 Joined(dayColumns, ", ", ", "),
              "none"},
             tableRequest_.options, readColumns);
     AddFlag(app, "--decimal-angles", tableRequest_.options.decimalAngles,
@@ -869,6 +992,10 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
         command.action = CliAction::kCompute;
         command.request = Request(clock);
         command.json = json_;
+        command.dayTimes = twilights_;
+        for (const char* option : {"--method", "--ramadan", "--high-latitude-rule", "--adjust"}) {
+            command.dayTimes = command.dayTimes || app_.get_option(option)->count() > 0;
+        }
         ApplyPlaceAndZone(command, true);
         return command;
     } catch (const CLI::ParseError& error) {

@@ -91,6 +91,13 @@ LocalClock SystemLocalClock();
 // of UTC, from its time-zone rules: summer time need not be one hour.
 long StandardOffsetSeconds(std::time_t instant);
 
+// Adjustments of the prayer times, "fajr=2,isha=-1": names (fajr, sunrise,
+// zuhr, asr, maghrib, isha; letter case ignored, blanks around an entry
+// allowed) each given at most once, with whole minutes from -120 to 120 (an
+// optional sign); the prayers not named get 0. Nothing for any other text,
+// an empty one included.
+std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text);
+
 // What the table subcommand writes.
 enum class CliTableFormat {
     kWindow,     // the text of the table window
@@ -102,7 +109,7 @@ enum class CliTableFormat {
 // A table to compute and write.
 struct CliTableRequest {
     TableParameters parameters;
-    TableOptions options;
+    TableColumnSet options;  // with the day times' columns
     CliTableFormat format = CliTableFormat::kWindow;
     std::optional<std::string> outputPath;  // none: standard output
 };
@@ -122,6 +129,11 @@ struct CliCommand {
                        // kFail: one line without its newline
     SolarRequest request;
     bool json = false;
+    // Print the day times too (the chosen method's prayers, the twilights, the
+    // golden hour and the night): with --twilights, --method, --ramadan,
+    // --high-latitude-rule or --adjust. Without them the report and the JSON
+    // are the documented ones.
+    bool dayTimes = false;
     CliTableRequest table;
     // --place and --tz: the place chosen, and the zone rules whose clock the
     // date and time are read on (none: the documented zone and summer flag).
@@ -138,7 +150,9 @@ struct CliCommand {
 // own standard zone, otherwise no summer time; the site at latitude 45,
 // longitude -8 (8 degrees east), height 0; Bennett refraction, 1010 mbar,
 // 10 degrees C, refraction height 100 m, humidity 20 %; Fajr -19, Isha -17
-// degrees; Delta T from the built-in model (deltaTGiven false). --help and
+// degrees; the program's own prayer method, no high-latitude rule, no
+// adjustment (--method, --ramadan, --high-latitude-rule, --adjust); Delta T
+// from the built-in model (deltaTGiven false). --help and
 // --version are a kPrint as soon as they are read. Each refusal is a kFail
 // naming its option; of several faults the first found is reported, in this
 // order: a value missing at the end, the values in the order of the help,

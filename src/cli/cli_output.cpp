@@ -100,29 +100,118 @@ std::span<const ReportLine> ResultReportLines() {
     return kReportLines;
 }
 
-std::string ResultReport(const std::vector<ResultText>& texts) {
-    const std::span<const ReportLine> lines = ResultReportLines();
-    std::size_t labelWidth = 0;
-    for (const ReportLine& line : lines) {
-        labelWidth = std::max(labelWidth, CharacterCount(line.label));
-    }
+namespace {
 
+// One line of a report with its text.
+struct ReportRow {
+    std::string_view caption;
+    std::string_view label;
+    std::string text;
+};
+
+// For each group its caption on a line of its own, then "  label: text" lines
+// with the texts aligned in one column; a blank line between groups.
+std::string Report(const std::vector<ReportRow>& rows) {
+    std::size_t labelWidth = 0;
+    for (const ReportRow& row : rows) {
+        labelWidth = std::max(labelWidth, CharacterCount(row.label));
+    }
     std::string report;
     std::string_view caption;
-    for (const ReportLine& line : lines) {
-        if (report.empty() || line.caption != caption) {
+    for (const ReportRow& row : rows) {
+        if (report.empty() || row.caption != caption) {
             if (!report.empty()) report += "\n";
-            caption = line.caption;
+            caption = row.caption;
             report += std::string(caption) + "\n";
         }
-        const std::string label(line.label);
+        const std::string label(row.label);
         report += "  " + label + ":" + std::string(labelWidth - CharacterCount(label) + 1, ' ') +
-                  TextOf(texts, line.field) + "\n";
+                  row.text + "\n";
     }
     return report;
 }
 
-nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result) {
+constexpr std::string_view kTwilightsCaption = "CREPUSCOLI E NOTTE";
+
+using D = DayTimeTextField;
+
+// The day times' group, in the order of the day.
+constexpr std::pair<DayTimeTextField, std::string_view> kTwilightLines[] = {
+    {D::AstronomicalDawn, "alba astronomica"},
+    {D::NauticalDawn, "alba nautica"},
+    {D::CivilDawn, "alba civile"},
+    {D::GoldenHourEnd, "fine ora dorata"},
+    {D::GoldenHourStart, "inizio ora dorata"},
+    {D::CivilDusk, "crepuscolo civile"},
+    {D::NauticalDusk, "crepuscolo nautico"},
+    {D::AstronomicalDusk, "crepuscolo astronomico"},
+    {D::NightLength, "durata della notte"},
+    {D::NightMiddle, "metà della notte"},
+    {D::NightLastThird, "ultimo terzo della notte"},
+};
+
+}  // namespace
+
+std::string ResultReport(const std::vector<ResultText>& texts) {
+    std::vector<ReportRow> rows;
+    for (const ReportLine& line : ResultReportLines()) {
+        rows.push_back({line.caption, line.label, TextOf(texts, line.field)});
+    }
+    return Report(rows);
+}
+
+std::string ResultReportWithDayTimes(const SolarRequest& request,
+                                     const std::vector<ResultText>& texts,
+                                     const std::vector<DayTimeText>& days) {
+    // A time of the method, with the rule that gave it.
+    const auto dayText = [&days](DayTimeTextField field) {
+        const DayTimeText& t = DayTextOf(days, field);
+        return t.rule == HighLatitudeRule::kNone
+                   ? t.text
+                   : t.text + " (" + HighLatitudeRuleText(t.rule) + ")";
+    };
+    std::vector<ReportRow> rows;
+    for (const ReportLine& line : ResultReportLines()) {
+        if (line.caption != kPrayersCaption) {
+            rows.push_back({line.caption, line.label, TextOf(texts, line.field)});
+            continue;
+        }
+        switch (line.field) {
+            case F::Fajr:
+                rows.push_back({line.caption, "metodo", PrayerMethodText(request)});
+                rows.push_back({line.caption, "regola alte latitudini",
+                                HighLatitudeRuleText(request.highLatitudeRule)});
+                rows.push_back({line.caption, line.label, dayText(D::Fajr)});
+                rows.push_back({line.caption, "Shuruq", dayText(D::Sunrise)});
+                break;
+            case F::Zuhr:
+                rows.push_back({line.caption, line.label, dayText(D::Zuhr)});
+                break;
+            case F::Asr1:
+                rows.push_back({line.caption, line.label, dayText(D::Asr1)});
+                break;
+            case F::Asr2:
+                rows.push_back({line.caption, line.label, dayText(D::Asr2)});
+                break;
+            case F::Maghrib:
+                rows.push_back({line.caption, line.label, dayText(D::Maghrib)});
+                break;
+            case F::Isha:
+                rows.push_back({line.caption, line.label, dayText(D::Isha)});
+                break;
+            default:
+                rows.push_back({line.caption, line.label, TextOf(texts, line.field)});
+                break;
+        }
+    }
+    for (const auto& [field, label] : kTwilightLines) {
+        rows.push_back({kTwilightsCaption, label, dayText(field)});
+    }
+    return Report(rows);
+}
+
+nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
+                                  const DayTimes* days) {
     nlohmann::ordered_json json;
     for (const ResultField& field : kResultFields) {
         if (field.key.empty()) {
@@ -130,6 +219,19 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
         }
         json[std::string(field.key)] =
             field.Present(result) ? Number(field.value(result)) : nullptr;
+    }
+    if (days != nullptr) {
+        for (const ResultField& field : kDayTimeFields) {
+            const bool present = field.PresentIn(result, days);
+            json[std::string(field.key)] = present ? Number(field.ValueOf(result, days)) : nullptr;
+            if (!field.ruleKey.empty()) {
+                const HighLatitudeRule rule = field.RuleIn(days);
+                json[std::string(field.ruleKey)] =
+                    present && rule != HighLatitudeRule::kNone
+                        ? nlohmann::ordered_json(std::string(HighLatitudeRuleKey(rule)))
+                        : nlohmann::ordered_json(nullptr);
+            }
+        }
     }
 
     nlohmann::ordered_json& q = json["request"];
@@ -154,6 +256,14 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     q["ishaAngle"] = Number(request.ishaAngle);
     q["deltaT"] = Number(request.deltaT);
     q["deltaTGiven"] = request.deltaTGiven;
+    if (days != nullptr) {
+        q["prayerMethod"] = std::string(MethodParameters(request.prayerMethod).key);
+        q["ramadan"] = request.ramadan;
+        q["highLatitudeRule"] = std::string(HighLatitudeRuleKey(request.highLatitudeRule));
+        const PrayerAdjustments& a = request.prayerAdjustments;
+        q["prayerAdjustments"] = {{"fajr", a.fajr}, {"sunrise", a.sunrise}, {"zuhr", a.zuhr},
+                                  {"asr", a.asr},   {"maghrib", a.maghrib}, {"isha", a.isha}};
+    }
     return json;
 }
 

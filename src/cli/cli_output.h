@@ -42,7 +42,27 @@ std::string ResultReport(const std::vector<ResultText>& texts);
 // that are not a number) or not finite; then "request" with every SolarRequest
 // field under its own name (numbers, and true or false for summerTime and
 // deltaTGiven).
-nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result);
+//
+// With day times: after the SolarResult fields, every DayTimes value of
+// kDayTimeFields under its key ("prayerFajr", ..., "civilDawn", ...,
+// "nightLastThird"), null where absent, the method's Fajr and Isha each
+// followed by their rule mark ("fajrRule", "ishaRule": "middle", "seventh" or
+// "angle" when a high-latitude rule gave the time, otherwise null); and the
+// request also holds "prayerMethod" and "highLatitudeRule" (their
+// command-line names), "ramadan" and "prayerAdjustments" (minutes by prayer).
+nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
+                                  const DayTimes* days = nullptr);
+
+// The report with the day times: the groups of ResultReport, the prayers'
+// group showing the chosen method (its name and parameters, the high-latitude
+// rule, its Fajr, Shuruq, Zuhr, Asr 1 and 2, Maghrib and Isha; a time a rule
+// gave followed by the rule's name in parentheses) and the Qibla, then the
+// group "CREPUSCOLI E NOTTE": the dawns, the golden hour, the dusks and the
+// night. The labels are Italian, as the main window's; every text is aligned
+// in one column.
+std::string ResultReportWithDayTimes(const SolarRequest& request,
+                                     const std::vector<ResultText>& texts,
+                                     const std::vector<DayTimeText>& days);
 
 // With --place or --tz: the lines printed before the report, naming the place,
 // the zone with the offset and summer flag used, and a clock reading that does

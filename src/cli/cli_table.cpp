@@ -51,7 +51,10 @@ CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLoc
                                   const TableRunControl& control) {
     CliTableOutput output;
     if (request.format == CliTableFormat::kCsv) {
-        const TableComputation computation = ComputeTableRows(request.parameters, control);
+        TableRunControl withDays = control;
+        withDays.dayTimes =
+            control.dayTimes || TableNeedsDayTimes(request.parameters, request.options);
+        const TableComputation computation = ComputeTableRows(request.parameters, withDays);
         if (computation.status != TableRunStatus::Ok) {
             return Refused(computation.status, computation.message);
         }

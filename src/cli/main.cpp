@@ -3,9 +3,11 @@
 // subcommand). See CliHelpText() and CliTableHelpText() for the usage.
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
@@ -66,14 +68,19 @@ int main(int argc, char** argv) {
     }
 
     const SolarResult result = CalcSolarParameters(command.request);
+    std::optional<DayTimes> days;
+    if (command.dayTimes) days = CalcDayTimes(command.request, result);
     std::string output;
     if (command.json) {
-        nlohmann::ordered_json json = ResultJson(command.request, result);
+        nlohmann::ordered_json json = ResultJson(command.request, result, days ? &*days : nullptr);
         AddPlaceAndZoneJson(json, command.place, command.zoneRules, command.reading);
         output = json.dump(2) + "\n";
     } else {
+        const std::vector<ResultText> texts = MainWindowResultTexts(command.request, result);
         output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
-                 ResultReport(MainWindowResultTexts(command.request, result));
+                 (days ? ResultReportWithDayTimes(command.request, texts,
+                                                  DayTimeTexts(command.request, result, *days))
+                       : ResultReport(texts));
     }
     if (!WriteAll(stdout, output)) {
         WriteAll(stderr, "tarvel-cli: the results could not be written to standard output\n");

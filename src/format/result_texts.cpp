@@ -1,10 +1,12 @@
 #include "format/result_texts.h"
 
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 #include "astro/result_fields.h"
 #include "format/format_texts.h"
+#include "format/printf_text.h"
 
 namespace tarvel {
 
@@ -185,6 +187,127 @@ const std::string& TextOf(const std::vector<ResultText>& texts, ResultTextField 
         if (t.field == field) return t.text;
     }
     throw std::out_of_range("TextOf: no text for the field");
+}
+
+namespace {
+
+// The absence of the night: without the date's apparent set, the polar day
+// or night; without the next sunrise, an event of another date.
+EventAbsence NightAbsence(const SolarResult& result) {
+    const SolarResult::Occurrences& o = result.occurs;
+    if (o.apparentSet) return EventAbsence::OtherDate;
+    return HorizonEventAbsence(o.apparentRise, o.apparentSet, result.apparentDaylight);
+}
+
+// An angle as "%g" writes it, with the degree sign: "-18.5°".
+std::string DegreesText(double degrees) {
+    return PrintfText("%g", degrees) + "°";
+}
+
+}  // namespace
+
+std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarResult& result,
+                                      const DayTimes& days, const ResultTextOptions& options) {
+    using F = DayTimeTextField;
+    using R = ResultTextField;
+    const DayTimes::Occurrences& o = days.occurs;
+    const PrayerMethodParameters& method = MethodParameters(days.method);
+    const EffectivePrayerAngles angles = EffectiveAngles(request);
+    const auto altitude = [&](double degrees) {
+        return AltitudeEventAbsence(degrees, request, result);
+    };
+    // The Maghrib of the method: a rise or set of SolarResult, or a crossing.
+    EventAbsence maghrib = EventAbsence::None;
+    switch (method.maghrib) {
+        case MaghribEvent::kGeometricSet:
+            maghrib = AbsenceOf(R::GeometricSet, request, result);
+            break;
+        case MaghribEvent::kApparentSet:
+            maghrib = AbsenceOf(R::ApparentSet, request, result);
+            break;
+        case MaghribEvent::kAltitude:
+            maghrib = altitude(method.maghribAngle);
+            break;
+    }
+    const EventAbsence sunrise = AbsenceOf(
+        days.method == PrayerMethod::kTarvel ? R::GeometricRise : R::ApparentRise, request, result);
+    const EventAbsence isha = angles.ishaMinutes > 0.0 ? maghrib : altitude(angles.ishaAngle);
+    const struct {
+        F field;
+        double value;
+        bool occurs;
+        EventAbsence why;
+        HighLatitudeRule rule;
+    } rows[] = {
+        {F::Fajr, days.fajr, o.fajr, altitude(angles.fajrAngle), days.fajrRule},
+        {F::Sunrise, days.sunrise, o.sunrise, sunrise, HighLatitudeRule::kNone},
+        {F::Zuhr, days.zuhr, o.zuhr, AbsenceOf(R::Zuhr, request, result), HighLatitudeRule::kNone},
+        {F::Asr1, days.asr1, o.asr1, AbsenceOf(R::Asr1, request, result), HighLatitudeRule::kNone},
+        {F::Asr2, days.asr2, o.asr2, AbsenceOf(R::Asr2, request, result), HighLatitudeRule::kNone},
+        {F::Maghrib, days.maghrib, o.maghrib, maghrib, HighLatitudeRule::kNone},
+        {F::Isha, days.isha, o.isha, isha, days.ishaRule},
+        {F::AstronomicalDawn, days.astronomicalDawn, o.astronomicalDawn,
+         altitude(kAstronomicalTwilightAltitude), HighLatitudeRule::kNone},
+        {F::NauticalDawn, days.nauticalDawn, o.nauticalDawn, altitude(kNauticalTwilightAltitude),
+         HighLatitudeRule::kNone},
+        {F::CivilDawn, days.civilDawn, o.civilDawn, altitude(kCivilTwilightAltitude),
+         HighLatitudeRule::kNone},
+        {F::GoldenHourEnd, days.goldenHourEnd, o.goldenHourEnd, altitude(kGoldenHourAltitude),
+         HighLatitudeRule::kNone},
+        {F::GoldenHourStart, days.goldenHourStart, o.goldenHourStart, altitude(kGoldenHourAltitude),
+         HighLatitudeRule::kNone},
+        {F::CivilDusk, days.civilDusk, o.civilDusk, altitude(kCivilTwilightAltitude),
+         HighLatitudeRule::kNone},
+        {F::NauticalDusk, days.nauticalDusk, o.nauticalDusk, altitude(kNauticalTwilightAltitude),
+         HighLatitudeRule::kNone},
+        {F::AstronomicalDusk, days.astronomicalDusk, o.astronomicalDusk,
+         altitude(kAstronomicalTwilightAltitude), HighLatitudeRule::kNone},
+        {F::NightLength, days.nightLength, o.night, NightAbsence(result), HighLatitudeRule::kNone},
+        {F::NightMiddle, days.nightMiddle, o.night, NightAbsence(result), HighLatitudeRule::kNone},
+        {F::NightLastThird, days.nightLastThird, o.night, NightAbsence(result),
+         HighLatitudeRule::kNone},
+    };
+    std::vector<DayTimeText> texts;
+    texts.reserve(std::size(rows));
+    for (const auto& row : rows) {
+        DayTimeText text{row.field, FormatTimeOfDay(row.value), EventAbsence::None, row.rule};
+        if (!row.occurs) {
+            // A reason is always given; an absence the checks above cannot
+            // tell counts as an event of another date.
+            text.absence = row.why == EventAbsence::None ? EventAbsence::OtherDate : row.why;
+            if (options.dashAbsentEvents) text.text = kAbsentEventText;
+        }
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+const DayTimeText& DayTextOf(const std::vector<DayTimeText>& texts, DayTimeTextField field) {
+    for (const DayTimeText& t : texts) {
+        if (t.field == field) return t;
+    }
+    throw std::out_of_range("DayTextOf: no text for the field");
+}
+
+std::string PrayerMethodText(const SolarRequest& request, const ResultTextOptions& options) {
+    const PrayerMethodParameters& method = MethodParameters(request.prayerMethod);
+    const EffectivePrayerAngles angles = EffectiveAngles(request);
+    std::string name = std::string(method.title);
+    if (method.method == PrayerMethod::kTarvel) name = options.ownMethod;
+    if (method.method == PrayerMethod::kCustom) name = options.customMethod;
+    const std::string isha = angles.ishaMinutes > 0.0
+                                 ? PrintfText("%g", angles.ishaMinutes) + " " + options.minutes
+                                 : DegreesText(angles.ishaAngle);
+    std::string text = name + " (Fajr " + DegreesText(angles.fajrAngle) + ", Isha " + isha;
+    if (method.maghrib == MaghribEvent::kAltitude) {
+        text += ", Maghrib " + DegreesText(method.maghribAngle);
+    }
+    return text + ")";
+}
+
+const std::string& HighLatitudeRuleText(HighLatitudeRule rule, const ResultTextOptions& options) {
+    const auto index = static_cast<std::size_t>(rule);
+    return options.rules.at(index < options.rules.size() ? index : 0);
 }
 
 }  // namespace tarvel

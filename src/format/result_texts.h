@@ -8,9 +8,11 @@
 // refraction below the horizon, Zuhr and Maghrib) live here.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 
 namespace tarvel {
@@ -100,6 +102,15 @@ struct ResultTextOptions {
     // value (0, which would read as midnight). The Qibla time keeps its own
     // kNoEventTimeText.
     bool dashAbsentEvents = false;
+    // The names of the program's own prayer method and of the custom one
+    // (the other methods are named by their authority), the unit after an
+    // Isha interval, and the names of the high-latitude rules in
+    // HighLatitudeRule order.
+    std::string ownMethod = "Tarvel";
+    std::string customMethod = "personalizzato";
+    std::string minutes = "min";
+    std::array<std::string, 4> rules = {"nessuna", "metà della notte", "un settimo della notte",
+                                        "angolo/60 della notte"};
 };
 
 // What the main window shows instead of the value of an event that does not
@@ -153,5 +164,64 @@ EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
 // The text of field among texts as MainWindowResultTexts gives them; throws
 // std::out_of_range when texts hold none for it.
 const std::string& TextOf(const std::vector<ResultText>& texts, ResultTextField field);
+
+// The texts of DayTimes (prayer_times.h): the prayers of the chosen method,
+// then the twilights and the golden hour in the order of the day, then the
+// night.
+enum class DayTimeTextField : int {
+    Fajr,
+    Sunrise,
+    Zuhr,
+    Asr1,
+    Asr2,
+    Maghrib,
+    Isha,
+    AstronomicalDawn,
+    NauticalDawn,
+    CivilDawn,
+    GoldenHourEnd,
+    GoldenHourStart,
+    CivilDusk,
+    NauticalDusk,
+    AstronomicalDusk,
+    NightLength,
+    NightMiddle,
+    NightLastThird,
+};
+
+struct DayTimeText {
+    DayTimeTextField field;
+    std::string text;  // a time as FormatTimeOfDay writes it (leading blank included)
+    EventAbsence absence = EventAbsence::None;
+    // The high-latitude rule that gave the time (Fajr and Isha only).
+    HighLatitudeRule rule = HighLatitudeRule::kNone;
+};
+
+// The texts of the day times, one per DayTimeTextField in its order. An event
+// that does not occur shows 00:00:00.0, or kAbsentEventText with
+// options.dashAbsentEvents, and says why:
+// - the twilights, the golden hour and a method's Fajr and Isha at an angle:
+//   AltitudeNotReached when the altitude lies outside the day's range of
+//   altitudes (as for the documented Fajr and Isha), otherwise OtherDate;
+// - sunrise, Maghrib and an Isha interval: as the rise or set they are (with
+//   the altitude of Tehran's Maghrib as for an angle);
+// - Zuhr, Asr 1 and Asr 2: as the documented ones;
+// - the night: PolarDay or PolarNight without an apparent set on the date,
+//   OtherDate without the next sunrise.
+std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarResult& result,
+                                      const DayTimes& days, const ResultTextOptions& options = {});
+
+// The text of field among texts as DayTimeTexts gives them; throws
+// std::out_of_range when texts hold none for it.
+const DayTimeText& DayTextOf(const std::vector<DayTimeText>& texts, DayTimeTextField field);
+
+// The chosen method with its angles or interval: "Muslim World League (Fajr
+// -18°, Isha -17°)", "Umm al-Qura University, Makkah (Fajr -18.5°, Isha 90
+// min)", the own and the custom method with the request's angles.
+std::string PrayerMethodText(const SolarRequest& request, const ResultTextOptions& options = {});
+
+// The name of a high-latitude rule (options.rules).
+const std::string& HighLatitudeRuleText(HighLatitudeRule rule,
+                                        const ResultTextOptions& options = {});
 
 }  // namespace tarvel

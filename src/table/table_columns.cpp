@@ -5,6 +5,7 @@ namespace tarvel {
 namespace {
 
 using O = TableOptions;
+using D = TableDayTimeColumns;
 using U = TableUnitKind;
 using C = TableCellKind;
 using F = ResultFieldId;
@@ -12,7 +13,7 @@ using F = ResultFieldId;
 }  // namespace
 
 // clang-format off
-const std::array<TableColumn, 47> kTableColumns = {{
+const std::array<TableColumn, kTableColumnCount> kTableColumns = {{
     {1, nullptr, {143, 0, 0}, U::Blank, 13, C::Date, nullptr, "Date"},
     {2, nullptr, {144, 0, 0}, U::Hours, 13, C::Time, nullptr, "Time"},
     {3, &O::showGmst, {103, 0, 0}, U::Hours, 13, C::SiderealTime, &FieldOf(F::Gmst)},
@@ -80,22 +81,54 @@ const std::array<TableColumn, 47> kTableColumns = {{
      &FieldOf(F::ApparentSetAzimuth)},
     {39, &O::showApparentDaylight, {129, 183, 186}, U::Hours, 13, C::HoursBlank,
      &FieldOf(F::ApparentDaylight)},
-    {40, &O::showFajr, {136, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Fajr)},
-    {41, &O::showZuhr, {137, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Transit), "Zuhr"},
-    {42, &O::showAsr, {138, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Asr1)},
-    {43, &O::showAsr, {139, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Asr2)},
+    {40, &O::showFajr, {136, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Fajr), {},
+     &FieldOf(F::PrayerFajr)},
+    {41, &O::showZuhr, {137, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Transit), "Zuhr",
+     &FieldOf(F::PrayerZuhr)},
+    {42, &O::showAsr, {138, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Asr1), {},
+     &FieldOf(F::PrayerAsr1)},
+    {43, &O::showAsr, {139, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Asr2), {},
+     &FieldOf(F::PrayerAsr2)},
     {44, &O::showMaghrib, {140, 0, 0}, U::Hours, 13, C::HoursBlank,
-     &FieldOf(F::GeometricSet), "Maghrib"},
-    {45, &O::showIsha, {141, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Isha)},
+     &FieldOf(F::GeometricSet), "Maghrib", &FieldOf(F::PrayerMaghrib)},
+    {45, &O::showIsha, {141, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::Isha), {},
+     &FieldOf(F::PrayerIsha)},
     {46, &O::showQibla, {142, 0, 0}, U::Angle, 19, C::QiblaAzimuth, &FieldOf(F::QiblaAzimuth)},
     {47, &O::showQiblaTime, {155, 184, 0}, U::Hours, 13, C::QiblaTime, &FieldOf(F::QiblaTime)},
+    {48, nullptr, {210, 0, 0}, U::Hours, 13, C::HoursBlank, &FieldOf(F::PrayerSunrise),
+     "Sunrise", nullptr, &D::showSunrise},
+    {49, nullptr, {193, 195, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::CivilDawn), {}, nullptr, &D::showCivilTwilight},
+    {50, nullptr, {194, 195, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::CivilDusk), {}, nullptr, &D::showCivilTwilight},
+    {51, nullptr, {193, 196, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::NauticalDawn), {}, nullptr, &D::showNauticalTwilight},
+    {52, nullptr, {194, 197, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::NauticalDusk), {}, nullptr, &D::showNauticalTwilight},
+    {53, nullptr, {193, 198, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::AstronomicalDawn), {}, nullptr, &D::showAstronomicalTwilight},
+    {54, nullptr, {194, 199, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::AstronomicalDusk), {}, nullptr, &D::showAstronomicalTwilight},
+    {55, nullptr, {200, 201, 202}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::GoldenHourEnd), {}, nullptr, &D::showGoldenHour},
+    {56, nullptr, {203, 201, 204}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::GoldenHourStart), {}, nullptr, &D::showGoldenHour},
+    {57, nullptr, {129, 208, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::NightLength), {}, nullptr, &D::showNight},
+    {58, nullptr, {205, 206, 0}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::NightMiddle), {}, nullptr, &D::showNight},
+    {59, nullptr, {209, 207, 206}, U::Hours, 13, C::HoursBlank,
+     &FieldOf(F::NightLastThird), {}, nullptr, &D::showNight},
 }};
 // clang-format on
 
-std::vector<const TableColumn*> SelectedTableColumns(const TableOptions& options) {
+std::vector<const TableColumn*> SelectedTableColumns(const TableColumnSet& options) {
     std::vector<const TableColumn*> columns;
     for (const TableColumn& column : kTableColumns) {
-        if (column.flag == nullptr || options.*column.flag) {
+        const bool shown = column.flag != nullptr      ? options.*column.flag
+                           : column.dayFlag != nullptr ? options.dayColumns.*column.dayFlag
+                                                       : true;
+        if (shown) {
             columns.push_back(&column);
         }
     }

@@ -1,6 +1,8 @@
-// The 47 columns of the ephemeris table, in table order: headings, width,
-// the result value shown (an entry of kResultFields) and the kind of cell,
-// shared by the text writers and the CSV writer.
+// The 59 columns of the ephemeris table, in table order: headings, width,
+// the result value shown (an entry of kResultFields or kDayTimeFields) and the
+// kind of cell, shared by the text writers and the CSV writer. Columns 1 to
+// 47 are those of the options dialog; 48 to 59 show the day times (the
+// chosen method's sunrise, the twilights, the golden hour and the night).
 #pragma once
 
 #include <array>
@@ -44,8 +46,8 @@ enum class TableUnitKind {
 };
 
 struct TableColumn {
-    int number;                   // 1 ... 47
-    bool TableOptions::*flag;     // nullptr for the date and time columns
+    int number;                   // 1 ... 59
+    bool TableOptions::*flag;     // nullptr for the date and time columns and columns 48 ... 59
     std::array<int, 3> headings;  // string numbers of heading lines 1-3, 0 = (blank)
     TableUnitKind unit;           // heading line 4
     int width;                    // characters
@@ -55,16 +57,31 @@ struct TableColumn {
     // the date and time columns, and a value shown in another role
     // ("GeometricTransit", "ApparentTransit" and "Zuhr" are the transit).
     std::string_view role = {};
+    // The prayer columns (Fajr, Zuhr, Asr 1, Asr 2, Maghrib, Isha): the same
+    // prayer by the chosen method (an entry of kDayTimeFields), shown instead
+    // of field in a row that carries its day times. With the program's own
+    // method, no rule and no adjustment both are the same value.
+    const ResultField* methodField = nullptr;
+    // Columns 48 ... 59: their flag among the day times' columns.
+    bool TableDayTimeColumns::*dayFlag = nullptr;
 
     // The English name in the CSV header row.
     constexpr std::string_view CsvName() const { return role.empty() ? field->name : role; }
+
+    // The value the column shows in a row with these day times (nullptr:
+    // the row carries none).
+    constexpr const ResultField* ShownField(const DayTimes* days) const {
+        return methodField != nullptr && days != nullptr ? methodField : field;
+    }
 };
 
-// All 47 columns in table order.
-extern const std::array<TableColumn, 47> kTableColumns;
+inline constexpr int kTableColumnCount = 59;
+
+// All 59 columns in table order.
+extern const std::array<TableColumn, kTableColumnCount> kTableColumns;
 
 // The columns a table with these options shows: the date and time columns,
 // then every column whose flag is set, in table order.
-std::vector<const TableColumn*> SelectedTableColumns(const TableOptions& options);
+std::vector<const TableColumn*> SelectedTableColumns(const TableColumnSet& options);
 
 }  // namespace tarvel

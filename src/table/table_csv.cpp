@@ -67,15 +67,38 @@ std::string CsvField(const std::string& text) {
     return quoted;
 }
 
-std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRow>& rows,
+namespace {
+
+// The rule in force in the rows (the first row with day times tells: every
+// row has the same settings); kNone without day times.
+HighLatitudeRule RuleInForce(const std::vector<TableRow>& rows) {
+    for (const TableRow& row : rows) {
+        if (row.days) return row.days->rule;
+    }
+    return HighLatitudeRule::kNone;
+}
+
+}  // namespace
+
+std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
                           double latitude) {
     const std::vector<const TableColumn*> columns = SelectedTableColumns(options);
+    // With a high-latitude rule, the Fajr and Isha columns are each followed
+    // by the column of their rule mark.
+    const bool ruleColumns = RuleInForce(rows) != HighLatitudeRule::kNone;
+    const auto ruleField = [ruleColumns](const TableColumn& column) -> const ResultField* {
+        const ResultField* field = column.methodField;
+        return ruleColumns && field != nullptr && !field->ruleName.empty() ? field : nullptr;
+    };
     std::string text;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i != 0) {
             text += ',';
         }
         text += CsvField(std::string(columns[i]->CsvName()));
+        if (const ResultField* field = ruleField(*columns[i])) {
+            text += ',' + CsvField(std::string(field->ruleName));
+        }
     }
     text += kRecordEnd;
 
@@ -83,6 +106,7 @@ std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRo
         std::string date;
         std::string time;
         DateAndTime(row.instant, date, time);
+        const DayTimes* days = row.days ? &*row.days : nullptr;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const TableColumn& column = *columns[i];
             if (i != 0) {
@@ -96,17 +120,21 @@ std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRo
                 text += time;
                 continue;
             }
-            if (!row.computed) {
-                continue;
+            const ResultField* field = column.ShownField(days);
+            const bool present = row.computed &&
+                                 !(column.cell == TableCellKind::TemporalHours &&
+                                   !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) &&
+                                 field->PresentIn(row.result, days);
+            if (present) {
+                text += CsvField(RoundTripDecimal(field->ValueOf(row.result, days)));
             }
-            if (column.cell == TableCellKind::TemporalHours &&
-                !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) {
-                continue;
+            if (const ResultField* rule = ruleField(column)) {
+                text += ',';
+                const HighLatitudeRule given = rule->RuleIn(days);
+                if (present && given != HighLatitudeRule::kNone) {
+                    text += CsvField(std::string(HighLatitudeRuleKey(given)));
+                }
             }
-            if (!column.field->Present(row.result)) {
-                continue;
-            }
-            text += CsvField(RoundTripDecimal(column.field->value(row.result)));
         }
         text += kRecordEnd;
     }

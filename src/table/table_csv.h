@@ -20,10 +20,15 @@
 //   longitude difference included, the latter positive west of the zone
 //   meridian), seconds for ΔT and the equation of time, days for the Julian
 //   Day; QiblaAzimuth is measured from the south, positive towards the east.
-// - empty fields: a value that is absent (ResultField::Present: an event that
-//   does not occur on the row's date, temporal hours without a sunrise or
+// - empty fields: a value that is absent (ResultField::PresentIn: an event
+//   that does not occur on the row's date, temporal hours without a sunrise or
 //   sunset), the temporal hours at latitude 66.55° or more, and every value of
 //   a row whose computation failed.
+//
+// The prayer columns show the chosen method's prayers in rows that carry day
+// times (TableRow::days). With a high-latitude rule in force, the Fajr and
+// Isha columns are each followed by "FajrRule" and "IshaRule": the rule that
+// gave the time ("middle", "seventh", "angle"), empty when the angle did.
 #pragma once
 
 #include <string>
@@ -36,7 +41,7 @@
 namespace tarvel {
 
 // The CSV text of the rows for these options; latitude is the run's latitude.
-std::string WriteTableCsv(const TableOptions& options, const std::vector<TableRow>& rows,
+std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
                           double latitude);
 
 // A CSV field: the text itself, or, when it holds a comma, a double quote, CR

@@ -65,7 +65,7 @@ void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int&
     date.ToCalendar(year, month, day, hour, minute, second);
 }
 
-TableTextWriter::TableTextWriter(const TableOptions& options, TableTarget target,
+TableTextWriter::TableTextWriter(const TableColumnSet& options, TableTarget target,
                                  const TableLocale& locale, const TableTexts& texts)
     : options_(options),
       target_(target),
@@ -202,7 +202,12 @@ std::string TableTextWriter::CellText(int columnNumber, const TableRow& row,
     const bool angles = options_.decimalAngles;
     const bool clipboard = target_ == TableTarget::Clipboard;
     const TableRowInstant& t = row.instant;
-    const double v = column.field != nullptr ? column.field->value(row.result) : 0.0;
+    const DayTimes* days = row.days ? &*row.days : nullptr;
+    const ResultField* field = column.ShownField(days);
+    double v = field != nullptr ? field->ValueOf(row.result, days) : 0.0;
+    if (field != nullptr && field->IsDayTime() && !field->PresentIn(row.result, days)) {
+        v = 0.0;  // as the other events that do not occur
+    }
 
     switch (column.cell) {
         case TableCellKind::Date: {
@@ -327,23 +332,36 @@ std::string TableTextWriter::RowLine(const TableRow& row, double latitude,
         }
     } else {
         try {
+            const DayTimes* days = row.days ? &*row.days : nullptr;
             for (const TableColumn* column : columns_) {
                 const std::string text = CellText(column->number, row, latitude);
+                const ResultField* field = column->ShownField(days);
+                const bool marked = field != nullptr &&
+                                    field->RuleIn(days) != HighLatitudeRule::kNone &&
+                                    field->PresentIn(row.result, days);
+                // The mark takes the last blank of a centred cell.
+                const auto centred = [&] {
+                    std::string cell = CenterInField(text, static_cast<std::size_t>(column->width));
+                    if (marked) {
+                        if (!cell.empty() && cell.back() == ' ') cell.pop_back();
+                        cell += kRuleMark;
+                    }
+                    return cell;
+                };
                 switch (target_) {
                     case TableTarget::Window:
-                        line += CenterInField(text, static_cast<std::size_t>(column->width));
+                        line += centred();
                         line += '|';
                         break;
                     case TableTarget::File:
-                        line += LocalizeDecimalPoint(
-                            CenterInField(text, static_cast<std::size_t>(column->width)),
-                            locale_.decimalSeparator);
+                        line += LocalizeDecimalPoint(centred(), locale_.decimalSeparator);
                         line += '|';
                         break;
                     case TableTarget::Clipboard:
                         // The clipboard localizes its whole rows part; replacing
                         // "." cell by cell gives the same text.
                         line += LocalizeDecimalPoint(text, locale_.decimalSeparator);
+                        if (marked) line += kRuleMark;
                         line += '\t';
                         break;
                 }

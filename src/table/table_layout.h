@@ -11,14 +11,21 @@
 // decimal time column, GMST and LMST print "%9.6lf"; a missing Qibla time is
 // " --:--:---" / "--.-----"; every "." of the rows has the user's separator.
 //
+// A Fajr or Isha of the chosen method that a high-latitude rule gave is
+// marked with kRuleMark after its text: in the window and the file the mark
+// takes the last blank of the centred cell (so the time stays in its place),
+// on the clipboard it follows the text.
+//
 // Every line of every target ends with CR LF, clipboard rows included (the
 // rows of the clipboard text are not ended by a lone CR, which most programs
 // would not read as a line break). Texts are UTF-8; widths count characters.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "table/table_columns.h"
 #include "table/table_locale.h"
@@ -45,7 +52,15 @@ struct TableRow {
     SolarResult result;
     bool computed = false;  // false: an error was raised by the computation
     std::string error;      // its text
+    // The day times of the row (the chosen method's prayers, the twilights,
+    // the night), when the run computed them: the prayer columns then show the
+    // method's prayers, and the day times' columns need them (without them
+    // those cells show 0, and CSV leaves them empty).
+    std::optional<DayTimes> days = std::nullopt;
 };
+
+// The mark after a prayer time that a high-latitude rule gave.
+inline constexpr char kRuleMark[] = "*";
 
 struct TableRowError {
     int row = 0;  // index from 0
@@ -62,7 +77,7 @@ void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int&
 
 class TableTextWriter {
   public:
-    TableTextWriter(const TableOptions& options, TableTarget target,
+    TableTextWriter(const TableColumnSet& options, TableTarget target,
                     const TableLocale& locale = TableLocale(),
                     const TableTexts& texts = TableTexts());
 
@@ -85,11 +100,12 @@ class TableTextWriter {
                      std::vector<TableRowError>* errors = nullptr) const;
 
     // The text of one row cell before it is placed (neither centred nor
-    // localized), for column number 1 ... 47 of the column table.
+    // localized), for column number 1 ... 59 of the column table; without the
+    // rule mark.
     std::string CellText(int columnNumber, const TableRow& row, double latitude) const;
 
   private:
-    TableOptions options_;
+    TableColumnSet options_;
     TableTarget target_;
     TableLocale locale_;
     TableTexts texts_;

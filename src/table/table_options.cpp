@@ -42,6 +42,16 @@ const std::array<TableColumnOption, kTableColumnFlagCount> kTableColumnOptions =
     {"qiblaTime", &TableOptions::showQiblaTime},
 }};
 
+const std::array<TableDayTimeColumnOption, kTableDayTimeColumnFlagCount>
+    kTableDayTimeColumnOptions = {{
+        {"sunrise", &TableDayTimeColumns::showSunrise},
+        {"civilTwilight", &TableDayTimeColumns::showCivilTwilight},
+        {"nauticalTwilight", &TableDayTimeColumns::showNauticalTwilight},
+        {"astronomicalTwilight", &TableDayTimeColumns::showAstronomicalTwilight},
+        {"goldenHour", &TableDayTimeColumns::showGoldenHour},
+        {"night", &TableDayTimeColumns::showNight},
+    }};
+
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -75,18 +85,50 @@ std::string ColumnOptionList(const TableOptions& options) {
     return list;
 }
 
-ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options) {
+bool AnyDayTimeColumn(const TableDayTimeColumns& columns) {
+    for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+        if (columns.*option.flag) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ColumnOptionList(const TableOptions& options, const TableDayTimeColumns& days) {
+    std::string list = ColumnOptionList(options);
+    for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+        if (days.*option.flag) {
+            if (!list.empty()) {
+                list += ',';
+            }
+            list += option.name;
+        }
+    }
+    return list;
+}
+
+namespace {
+
+// The parser of both lists; days == nullptr: the 33 column names only.
+ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
+                               TableDayTimeColumns* days) {
     TableOptions parsed = options;
     SetAllColumnFlags(parsed, false);
+    TableDayTimeColumns parsedDays;
     const std::string_view whole = Trimmed(list);
+    const auto accept = [&] {
+        options = parsed;
+        if (days != nullptr) {
+            *days = parsedDays;
+        }
+        return ColumnOptionParse{true, {}};
+    };
     if (EqualIgnoringCase(whole, "all")) {
         SetAllColumnFlags(parsed, true);
-        options = parsed;
-        return {true, {}};
+        return accept();
     }
     if (whole.empty()) {
-        options = parsed;
-        return {true, {}};
+        return accept();
     }
     std::string_view rest = whole;
     while (true) {
@@ -97,27 +139,46 @@ ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& opt
         }
         bool found = false;
         for (const TableColumnOption& option : kTableColumnOptions) {
-            if (EqualIgnoringCase(entry, option.name)) {
+            if (!found && EqualIgnoringCase(entry, option.name)) {
                 parsed.*option.flag = true;
                 found = true;
-                break;
+            }
+        }
+        for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+            if (!found && days != nullptr && EqualIgnoringCase(entry, option.name)) {
+                parsedDays.*option.flag = true;
+                found = true;
             }
         }
         if (!found) {
-            return {false,
-                    "unknown column \"" + std::string(entry) + "\"; known columns: all, " + [] {
-                        TableOptions every;
-                        SetAllColumnFlags(every, true);
-                        return ColumnOptionList(every);
-                    }()};
+            TableOptions every;
+            SetAllColumnFlags(every, true);
+            TableDayTimeColumns everyDay;
+            if (days != nullptr) {
+                for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+                    everyDay.*option.flag = true;
+                }
+            }
+            return {false, "unknown column \"" + std::string(entry) + "\"; known columns: all, " +
+                               ColumnOptionList(every, everyDay)};
         }
         if (comma == std::string_view::npos) {
             break;
         }
         rest.remove_prefix(comma + 1);
     }
-    options = parsed;
-    return {true, {}};
+    return accept();
+}
+
+}  // namespace
+
+ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options) {
+    return ParseColumns(list, options, nullptr);
+}
+
+ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options,
+                                        TableDayTimeColumns& days) {
+    return ParseColumns(list, options, &days);
 }
 
 }  // namespace tarvel

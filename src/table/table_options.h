@@ -67,9 +67,51 @@ extern const std::array<TableColumnOption, kTableColumnFlagCount> kTableColumnOp
 // are (the options dialog's "Seleziona tutto" and "Deseleziona tutto").
 void SetAllColumnFlags(TableOptions& options, bool value);
 
+// The columns of the day times (the chosen prayer method's sunrise, the
+// twilights, the golden hour and the night): a choice beside the 33 flags,
+// which the options dialog does not offer. Every field defaults to false.
+struct TableDayTimeColumns {
+    bool showSunrise = false;  // the method's sunrise (Shuruq)
+    bool showCivilTwilight = false;
+    bool showNauticalTwilight = false;
+    bool showAstronomicalTwilight = false;
+    bool showGoldenHour = false;
+    bool showNight = false;  // the night's length, middle and start of its last third
+
+    friend bool operator==(const TableDayTimeColumns&, const TableDayTimeColumns&) = default;
+};
+
+inline constexpr int kTableDayTimeColumnFlagCount = 6;
+
+struct TableDayTimeColumnOption {
+    std::string_view name;
+    bool TableDayTimeColumns::*flag;
+};
+
+// The 6 flags in field order, named as the 33: "sunrise", "civilTwilight",
+// "nauticalTwilight", "astronomicalTwilight", "goldenHour", "night".
+extern const std::array<TableDayTimeColumnOption, kTableDayTimeColumnFlagCount>
+    kTableDayTimeColumnOptions;
+
+// Whether any of the day times' columns is chosen.
+bool AnyDayTimeColumn(const TableDayTimeColumns& columns);
+
+// What the table's writers take: the options and the day times' columns. A
+// TableOptions alone stands for itself without day times' columns.
+struct TableColumnSet : TableOptions {
+    TableDayTimeColumns dayColumns;
+
+    TableColumnSet(const TableOptions& options = TableOptions(),
+                   const TableDayTimeColumns& days = TableDayTimeColumns())
+        : TableOptions(options), dayColumns(days) {}
+};
+
 // The option names of the column flags set in options, comma-separated, in
 // field order ("" when none is set).
 std::string ColumnOptionList(const TableOptions& options);
+
+// The same followed by the names of the day times' columns set in days.
+std::string ColumnOptionList(const TableOptions& options, const TableDayTimeColumns& days);
 
 struct ColumnOptionParse {
     bool ok = false;
@@ -82,5 +124,11 @@ struct ColumnOptionParse {
 // letter case, blanks around a name are ignored; an empty list selects no
 // column. An unknown or empty entry fails and leaves options unchanged.
 ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options);
+
+// The same with the names of the day times' columns too, which set their flags
+// in days ("all" still selects the 33 columns, and clears the day times').
+// An unknown or empty entry fails and leaves options and days unchanged.
+ColumnOptionParse ParseColumnOptionList(std::string_view list, TableOptions& options,
+                                        TableDayTimeColumns& days);
 
 }  // namespace tarvel

@@ -42,6 +42,9 @@ struct RowWork {
         const SolarRequest request = TableRowRequest(parameters, row.instant);
         try {
             row.result = control.compute ? control.compute(request) : CalcSolarParameters(request);
+            if (control.dayTimes) {
+                row.days = CalcDayTimes(request, row.result);
+            }
             row.computed = true;
         } catch (const std::exception& e) {
             row.computed = false;
@@ -222,8 +225,12 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     return computation;
 }
 
+bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet& options) {
+    return AnyDayTimeColumn(options.dayColumns) || !IsDocumentedPrayerSetting(parameters);
+}
+
 TableRunResult TableRunText(const TableComputation& computation, const TableParameters& parameters,
-                            const TableOptions& options, TableTarget target,
+                            const TableColumnSet& options, TableTarget target,
                             const TableLocale& locale, const TableTexts& texts) {
     TableRunResult result;
     result.status = computation.status;
@@ -237,18 +244,22 @@ TableRunResult TableRunText(const TableComputation& computation, const TablePara
     return result;
 }
 
-TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+TableRunResult RunTable(const TableParameters& parameters, const TableColumnSet& options,
                         TableTarget target, const TableLocale& locale, const TableTexts& texts,
                         const TableRunControl& control) {
-    return TableRunText(ComputeTableRows(parameters, control, texts), parameters, options, target,
+    TableRunControl withDays = control;
+    withDays.dayTimes = control.dayTimes || TableNeedsDayTimes(parameters, options);
+    return TableRunText(ComputeTableRows(parameters, withDays, texts), parameters, options, target,
                         locale, texts);
 }
 
 TableRunResult RunTable(TableRowStore& store, const TableParameters& parameters,
-                        const TableOptions& options, TableTarget target, const TableLocale& locale,
+                        const TableColumnSet& options, TableTarget target, const TableLocale& locale,
                         const TableTexts& texts, const TableRunControl& control) {
+    TableRunControl withDays = control;
+    withDays.dayTimes = control.dayTimes || TableNeedsDayTimes(parameters, options);
     const std::shared_ptr<const TableComputation> computation =
-        store.Rows(parameters, control, texts);
+        store.Rows(parameters, withDays, texts);
     return TableRunText(*computation, parameters, options, target, locale, texts);
 }
 
@@ -258,7 +269,8 @@ std::shared_ptr<const TableComputation> TableRowStore::Rows(const TableParameter
     std::shared_ptr<const TableComputation> kept;
     {
         const std::lock_guard<std::mutex> lock(mutex_);
-        if (kept_ && parameters_ == parameters) {
+        // Rows with the day times serve a table without them, not the reverse.
+        if (kept_ && parameters_ == parameters && (keptDayTimes_ || !control.dayTimes)) {
             kept = kept_;
         } else {
             kept_.reset();
@@ -279,6 +291,7 @@ std::shared_ptr<const TableComputation> TableRowStore::Rows(const TableParameter
     if (complete) {
         const std::lock_guard<std::mutex> lock(mutex_);
         parameters_ = parameters;
+        keptDayTimes_ = control.dayTimes;
         kept_ = computation;
     }
     return computation;

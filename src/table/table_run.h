@@ -47,7 +47,16 @@ struct TableRunControl {
     // that row only (its text becomes the row's error); any other exception
     // ends the run and is rethrown to the caller.
     std::function<SolarResult(const SolarRequest&)> compute;
+    // Also compute each row's day times (CalcDayTimes over the row's result,
+    // TableRow::days). RunTable sets it when the table needs them
+    // (TableNeedsDayTimes).
+    bool dayTimes = false;
 };
+
+// Whether a table needs the day times of its rows: a day times' column is
+// chosen, or the prayer settings are not the documented ones (the prayer
+// columns then show the chosen method's prayers).
+bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet& options);
 
 // The instants of all rows: the start instant, then AdvanceRowInstant from each
 // row to the next. pointCount rows (none when it is not positive).
@@ -96,6 +105,7 @@ class TableRowStore {
   private:
     std::mutex mutex_;
     TableParameters parameters_;
+    bool keptDayTimes_ = false;
     std::shared_ptr<const TableComputation> kept_;
 };
 
@@ -111,8 +121,9 @@ struct TableRunResult {
     std::vector<TableRowError> rowErrors;
 };
 
-// ComputeTableRows, then the text for target.
-TableRunResult RunTable(const TableParameters& parameters, const TableOptions& options,
+// ComputeTableRows (with the day times when TableNeedsDayTimes), then the
+// text for target.
+TableRunResult RunTable(const TableParameters& parameters, const TableColumnSet& options,
                         TableTarget target, const TableLocale& locale = TableLocale(),
                         const TableTexts& texts = TableTexts(),
                         const TableRunControl& control = TableRunControl());
@@ -120,14 +131,14 @@ TableRunResult RunTable(const TableParameters& parameters, const TableOptions& o
 // The same with the rows from store.Rows: no computation when the store keeps
 // rows for equal parameters. The text is the one RunTable writes.
 TableRunResult RunTable(TableRowStore& store, const TableParameters& parameters,
-                        const TableOptions& options, TableTarget target,
+                        const TableColumnSet& options, TableTarget target,
                         const TableLocale& locale = TableLocale(),
                         const TableTexts& texts = TableTexts(),
                         const TableRunControl& control = TableRunControl());
 
 // The result of a computation and the text for target written from its rows.
 TableRunResult TableRunText(const TableComputation& computation, const TableParameters& parameters,
-                            const TableOptions& options, TableTarget target,
+                            const TableColumnSet& options, TableTarget target,
                             const TableLocale& locale = TableLocale(),
                             const TableTexts& texts = TableTexts());
 

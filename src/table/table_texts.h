@@ -39,7 +39,7 @@ inline constexpr int kRefractionUnit = 192;    // "[mm'ss\"]"
 class TableTexts {
   public:
     static constexpr int kFirstId = 101;
-    static constexpr int kLastId = 192;
+    static constexpr int kLastId = 210;
 
     // The built-in Italian texts.
     TableTexts();

@@ -1,0 +1,328 @@
+// The prayer method's options of tarvel-cli: what they fill, what they refuse,
+// and the report and JSON of the day times they ask for, while the documented
+// output stays as it is without them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "cli/run_program.h"
+#include "format/result_texts.h"
+
+namespace tarvel {
+namespace {
+
+using testing::ProgramRun;
+using testing::RunCli;
+
+// 2024-07-01 12:00 on a UTC+1 clock without summer time.
+LocalClock FixedClock() {
+    LocalClock clock;
+    clock.present = [] {
+        LocalMoment moment;
+        moment.date = {2024, 7, 1};
+        moment.time = {12, 0, 0.0};
+        moment.standardZoneHours = 1.0f;
+        return moment;
+    };
+    clock.summerTimeAt = [](const CivilDate&, const ClockTime&) { return false; };
+    return clock;
+}
+
+std::string Joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& a : args) text += a + " ";
+    return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+TEST(CliPrayer, OptionsFillTheRequest) {
+    struct Case {
+        std::vector<std::string> args;
+        PrayerMethod method;
+        bool ramadan;
+        HighLatitudeRule rule;
+        PrayerAdjustments adjustments;
+        bool dayTimes;
+    } cases[] = {
+        {{}, PrayerMethod::kTarvel, false, HighLatitudeRule::kNone, {}, false},
+        {{"--twilights"}, PrayerMethod::kTarvel, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "default"}, PrayerMethod::kTarvel, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "MWL"},
+         PrayerMethod::kMuslimWorldLeague,
+         false,
+         HighLatitudeRule::kNone,
+         {},
+         true},
+        {{"--method", "Isna"},
+         PrayerMethod::kNorthAmerica,
+         false,
+         HighLatitudeRule::kNone,
+         {},
+         true},
+        {{"--method=egypt"}, PrayerMethod::kEgypt, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "makkah", "--ramadan"},
+         PrayerMethod::kUmmAlQura,
+         true,
+         HighLatitudeRule::kNone,
+         {},
+         true},
+        {{"--method", "karachi"}, PrayerMethod::kKarachi, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "tehran"}, PrayerMethod::kTehran, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "dubai"}, PrayerMethod::kDubai, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "kuwait"}, PrayerMethod::kKuwait, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "qatar"}, PrayerMethod::kQatar, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "singapore"},
+         PrayerMethod::kSingapore,
+         false,
+         HighLatitudeRule::kNone,
+         {},
+         true},
+        {{"--method", "TURKEY"}, PrayerMethod::kTurkey, false, HighLatitudeRule::kNone, {}, true},
+        {{"--method", "custom"}, PrayerMethod::kCustom, false, HighLatitudeRule::kNone, {}, true},
+        {{"--ramadan"}, PrayerMethod::kTarvel, true, HighLatitudeRule::kNone, {}, true},
+        {{"--high-latitude-rule", "middle"},
+         PrayerMethod::kTarvel,
+         false,
+         HighLatitudeRule::kMiddleOfTheNight,
+         {},
+         true},
+        {{"--high-latitude-rule", "Seventh"},
+         PrayerMethod::kTarvel,
+         false,
+         HighLatitudeRule::kSeventhOfTheNight,
+         {},
+         true},
+        {{"--high-latitude-rule", "angle"},
+         PrayerMethod::kTarvel,
+         false,
+         HighLatitudeRule::kTwilightAngle,
+         {},
+         true},
+        {{"--high-latitude-rule", "none"},
+         PrayerMethod::kTarvel,
+         false,
+         HighLatitudeRule::kNone,
+         {},
+         true},
+        {{"--adjust", "fajr=2,isha=-1"},
+         PrayerMethod::kTarvel,
+         false,
+         HighLatitudeRule::kNone,
+         {2, 0, 0, 0, 0, -1},
+         true},
+    };
+    for (const Case& c : cases) {
+        const CliCommand command = ParseCommandLine(c.args, FixedClock());
+        ASSERT_EQ(command.action, CliAction::kCompute) << Joined(c.args) << command.text;
+        const SolarRequest& q = command.request;
+        EXPECT_EQ(q.prayerMethod, c.method) << Joined(c.args);
+        EXPECT_EQ(q.ramadan, c.ramadan) << Joined(c.args);
+        EXPECT_EQ(q.highLatitudeRule, c.rule) << Joined(c.args);
+        EXPECT_EQ(q.prayerAdjustments, c.adjustments) << Joined(c.args);
+        EXPECT_EQ(command.dayTimes, c.dayTimes) << Joined(c.args);
+        EXPECT_EQ(q.fajrAngle, -19.0);
+    }
+
+    // The table carries them to every row, with the day times' columns.
+    const CliCommand table =
+        ParseCommandLine({"table", "--zone", "1", "--method", "turkey", "--high-latitude-rule",
+                          "seventh", "--adjust", "asr=3", "--columns", "fajr,sunrise,night"},
+                         FixedClock());
+    ASSERT_EQ(table.action, CliAction::kTable) << table.text;
+    const TableParameters& p = table.table.parameters;
+    EXPECT_EQ(p.prayerMethod, PrayerMethod::kTurkey);
+    EXPECT_EQ(p.highLatitudeRule, HighLatitudeRule::kSeventhOfTheNight);
+    EXPECT_EQ(p.prayerAdjustments.asr, 3);
+    EXPECT_EQ(ColumnOptionList(table.table.options, table.table.options.dayColumns),
+              "fajr,sunrise,night");
+}
+
+TEST(CliPrayer, Adjustments) {
+    struct Case {
+        const char* text;
+        bool ok;
+        PrayerAdjustments expected;
+    } cases[] = {
+        {"fajr=2,isha=-1", true, {2, 0, 0, 0, 0, -1}},
+        {" Sunrise = +3 , ZUHR=0,asr=-120,maghrib=120", true, {0, 3, 0, -120, 120, 0}},
+        {"isha=0", true, {}},
+        {"", false, {}},
+        {"fajr", false, {}},
+        {"fajr=", false, {}},
+        {"fajr=1.5", false, {}},
+        {"fajr=121", false, {}},
+        {"fajr=1,fajr=2", false, {}},
+        {"dhuhr=1", false, {}},
+        {"fajr=1,", false, {}},
+        {"fajr=1;isha=2", false, {}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<PrayerAdjustments> a = ParsePrayerAdjustments(c.text);
+        EXPECT_EQ(a.has_value(), c.ok) << "ParsePrayerAdjustments(\"" << c.text << "\")";
+        if (a && c.ok) {
+            EXPECT_EQ(*a, c.expected) << c.text;
+        }
+    }
+}
+
+TEST(CliPrayer, RefusalsAreOneLineNamingTheOption) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* line;
+    } cases[] = {
+        {{"--method", "shafii"},
+         "tarvel-cli: --method 'shafii' not accepted: expected default, mwl, isna, egypt, "
+         "makkah, karachi, tehran, dubai, kuwait, qatar, singapore, turkey or custom"},
+        {{"--high-latitude-rule", "48"},
+         "tarvel-cli: --high-latitude-rule '48' not accepted: expected none, middle, seventh or "
+         "angle"},
+        {{"--adjust", "fajr=200"}, "tarvel-cli: --adjust 'fajr=200' not accepted"},
+        {{"--adjust"}, "tarvel-cli: --adjust needs a value"},
+        {{"--ramadan=yes"}, "tarvel-cli: --ramadan takes no value"},
+        {{"--method", "mwl", "--method", "isna"}, "tarvel-cli: --method given more than once"},
+        {{"table", "--zone", "1", "--method", "x"}, "tarvel-cli: --method 'x' not accepted"},
+        {{"table", "--zone", "1", "--twilights"}, "tarvel-cli: unknown option '--twilights'"},
+        {{"table", "--zone", "1", "--columns", "fajr,dawn"},
+         "tarvel-cli: --columns: unknown column \"dawn\""},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, kExitUsage) << Joined(c.args);
+        EXPECT_EQ(run.out, "") << Joined(c.args);
+        EXPECT_EQ(run.err.rfind(c.line, 0), 0u) << Joined(c.args) << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    const ProgramRun help = RunCli({"--help"});
+    for (const char* text : {"--method NAME", "makkah: Umm al-Qura University, Makkah",
+                             "turkey:", "--high-latitude-rule", "--adjust LIST", "--twilights"}) {
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    }
+}
+
+const std::vector<std::string> kLondon = {"--date", "2024-06-21", "--time",   "12:00",
+                                          "--zone", "0",          "--summer", "--lat",
+                                          "51.5",   "--lon",      "0.1278W"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(CliPrayer, ReportOfTheDayTimes) {
+    const ProgramRun documented = RunCli(kLondon);
+    const ProgramRun twilights = RunCli(With(kLondon, {"--twilights"}));
+    const ProgramRun mwl =
+        RunCli(With(kLondon, {"--method", "mwl", "--high-latitude-rule", "seventh"}));
+    for (const ProgramRun* run : {&documented, &twilights, &mwl}) {
+        ASSERT_EQ(run->exitCode, kExitSuccess) << run->err;
+    }
+    const std::vector<std::string> a = Lines(documented.out);
+    const std::vector<std::string> b = Lines(twilights.out);
+    // The groups before the prayers as documented; the own method's prayers
+    // the documented texts, with the method, the rule and Shuruq among them.
+    const auto prayers = std::find(a.begin(), a.end(), "PREGHIERE ISLAMICHE");
+    ASSERT_NE(prayers, a.end());
+    const std::size_t first = static_cast<std::size_t>(prayers - a.begin());
+    for (std::size_t i = 0; i <= first; ++i) EXPECT_EQ(b.at(i), a[i]);
+    EXPECT_EQ(
+        b.at(first + 1).rfind("  metodo:                    Tarvel (Fajr -19°, Isha -17°)", 0), 0u);
+    EXPECT_EQ(b.at(first + 2), "  regola alte latitudini:    nessuna");
+    EXPECT_EQ(b.at(first + 3), a.at(first + 1));  // Fajr
+    EXPECT_EQ(b.at(first + 4).rfind("  Shuruq:                     0", 0), 0u) << b.at(first + 4);
+    for (std::size_t i = first + 2; i < a.size(); ++i) EXPECT_EQ(b.at(i + 3), a[i]);
+    // Then the twilights and the night, aligned with the rest.
+    ASSERT_EQ(b.size(), a.size() + 3 + 13);
+    EXPECT_EQ(b.at(a.size() + 3), "");
+    EXPECT_EQ(b.at(a.size() + 4), "CREPUSCOLI E NOTTE");
+    EXPECT_EQ(b.at(a.size() + 5), "  alba astronomica:           00:00:00.0");  // none in June
+    EXPECT_EQ(b.back().rfind("  ultimo terzo della notte:   0", 0), 0u) << b.back();
+
+    // The report is the engine's texts of the request the program computed.
+    const nlohmann::json json = nlohmann::json::parse(
+        RunCli(With(kLondon, {"--method", "mwl", "--high-latitude-rule", "seventh", "--json"}))
+            .out);
+    SolarRequest request;
+    const nlohmann::json& q = json.at("request");
+    request.year = 2024;
+    request.month = 6;
+    request.day = 21;
+    request.hour = 12;
+    request.SetZone(0);
+    request.summerTime = true;
+    request.latitude = 51.5;
+    request.longitude = 0.1278;
+    request.prayerMethod = *ParsePrayerMethod(q.at("prayerMethod").get<std::string>());
+    request.highLatitudeRule = *ParseHighLatitudeRule(q.at("highLatitudeRule").get<std::string>());
+    const SolarResult r = CalcSolarParameters(request);
+    const DayTimes d = CalcDayTimes(request, r);
+    EXPECT_EQ(mwl.out, ResultReportWithDayTimes(request, MainWindowResultTexts(request, r),
+                                                DayTimeTexts(request, r, d)));
+    // Fajr and Isha given by the rule, named after the time.
+    const std::vector<std::string> c = Lines(mwl.out);
+    EXPECT_NE(std::find(c.begin(), c.end(),
+                        "  Fajr:                      " +
+                            DayTextOf(DayTimeTexts(request, r, d), DayTimeTextField::Fajr).text +
+                            " (un settimo della notte)"),
+              c.end())
+        << mwl.out;
+}
+
+TEST(CliPrayer, JsonOfTheDayTimes) {
+    const nlohmann::json documented = nlohmann::json::parse(RunCli(With(kLondon, {"--json"})).out);
+    EXPECT_FALSE(documented.contains("prayerFajr"));
+    EXPECT_FALSE(documented.at("request").contains("prayerMethod"));
+
+    // In the program's order.
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(
+        RunCli(With(kLondon, {"--method", "mwl", "--high-latitude-rule", "seventh", "--adjust",
+                              "isha=5", "--json"}))
+            .out);
+    // The documented values as before, then the day times and their marks.
+    EXPECT_EQ(json.at("fajr"), documented.at("fajr"));
+    EXPECT_EQ(json.at("isha"), documented.at("isha"));
+    EXPECT_EQ(json.at("fajrRule"), "seventh");
+    EXPECT_EQ(json.at("ishaRule"), "seventh");
+    EXPECT_TRUE(json.at("prayerFajr").is_number());
+    EXPECT_EQ(json.at("prayerMaghrib").get<double>(), documented.at("apparentSet").get<double>());
+    EXPECT_TRUE(json.at("astronomicalDawn").is_null());  // the Sun stays above -18 degrees
+    EXPECT_TRUE(json.at("civilDawn").is_number());
+    EXPECT_TRUE(json.at("nightMiddle").is_number());
+    const nlohmann::ordered_json& q = json.at("request");
+    EXPECT_EQ(q.at("prayerMethod"), "mwl");
+    EXPECT_EQ(q.at("highLatitudeRule"), "seventh");
+    EXPECT_EQ(q.at("ramadan"), false);
+    EXPECT_EQ(q.at("prayerAdjustments").at("isha"), 5);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : json.items()) keys.push_back(key);
+    const auto at = [&keys](const char* key) { return std::find(keys.begin(), keys.end(), key); };
+    EXPECT_EQ(at("fajrRule"), at("prayerFajr") + 1);
+    EXPECT_EQ(at("ishaRule"), at("prayerIsha") + 1);
+    EXPECT_EQ(json.size(), documented.size() + 18 + 2);
+
+    // In Mecca no rule gives a time: the marks are null.
+    const nlohmann::json mecca =
+        nlohmann::json::parse(RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "3",
+                                      "--lat", "21.4225", "--lon", "39.8262E", "--method", "makkah",
+                                      "--high-latitude-rule", "middle", "--json"})
+                                  .out);
+    EXPECT_TRUE(mecca.at("fajrRule").is_null());
+    EXPECT_TRUE(mecca.at("ishaRule").is_null());
+    EXPECT_NEAR(mecca.at("prayerIsha").get<double>() - mecca.at("prayerMaghrib").get<double>(), 1.5,
+                1e-9);
+}
+
+}  // namespace
+}  // namespace tarvel
