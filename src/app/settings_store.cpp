@@ -30,6 +30,8 @@ const DoubleValue kSiteValues[] = {
 
 constexpr char kRefractionType[] = "RefractionType";
 constexpr char kInterfaceLanguage[] = "InterfaceLanguage";
+constexpr char kPlaceName[] = "PlaceName";
+constexpr char kTimeZoneName[] = "TimeZoneName";
 
 const DoubleValue kRefractionValues[] = {
     {"RefractionPressure", &AppSettings::pressure, kPressureBounds},
@@ -168,6 +170,39 @@ void SettingsStore::SaveLanguage(int languageId) const {
     store->beginGroup(QString::fromLatin1(kGroup));
     store->setValue(QString::fromLatin1(kInterfaceLanguage),
                     static_cast<std::uint32_t>(languageId));
+    store->endGroup();
+    store->sync();
+}
+
+SettingsStore::PlaceAndZone SettingsStore::LoadPlaceAndZone() const {
+    const std::unique_ptr<QSettings> store = Open();
+    if (store->status() != QSettings::NoError || !store->isWritable()) {
+        return {};
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    const auto text = [&store](const char* name) {
+        const QVariant value = store->value(QString::fromLatin1(name));
+        // A name, not a list or a number: anything else counts as none.
+        return value.typeId() == QMetaType::QString ? value.toString().left(200) : QString();
+    };
+    return {text(kPlaceName), text(kTimeZoneName)};
+}
+
+void SettingsStore::SavePlaceAndZone(const PlaceAndZone& chosen) const {
+    const std::unique_ptr<QSettings> store = Open();
+    if (store->status() != QSettings::NoError || !store->isWritable()) {
+        return;
+    }
+    store->beginGroup(QString::fromLatin1(kGroup));
+    // The manual entry leaves no trace: the store keeps its 19 values.
+    for (const auto& [name, text] : {std::pair{kPlaceName, chosen.place},
+                                     std::pair{kTimeZoneName, chosen.zone}}) {
+        if (text.isEmpty()) {
+            store->remove(QString::fromLatin1(name));
+        } else {
+            store->setValue(QString::fromLatin1(name), text);
+        }
+    }
     store->endGroup();
     store->sync();
 }

@@ -63,6 +63,19 @@ class SettingsStore {
     // be written.
     void SaveLanguage(int languageId) const;
 
+    // The place and the time zone the user last chose in the main window:
+    // the place's label ("Rome, Lazio, Italy") and the zone's IANA name
+    // ("Europe/Rome"), kept as the strings "PlaceName" and "TimeZoneName" of
+    // the same group and read on their own (an empty one is removed, so that
+    // the manual entry leaves the store as it was). Empty when none was
+    // chosen, or when the store cannot be written.
+    struct PlaceAndZone {
+        QString place;
+        QString zone;
+    };
+    PlaceAndZone LoadPlaceAndZone() const;
+    void SavePlaceAndZone(const PlaceAndZone& chosen) const;
+
     // Where the values live.
     QString FileName() const;
 

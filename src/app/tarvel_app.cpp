@@ -127,6 +127,7 @@ int CTarvelApp::Run() {
     int result = 0;
     bool replacing = false;
     CTarvelDlg::FormInputs inputs;
+    SettingsStore::PlaceAndZone placeAndZone;
     do {
         switchRequested_ = false;
         CTarvelDlg window(settings_, environment_, sink_);
@@ -135,6 +136,9 @@ int CTarvelApp::Run() {
         // its inputs and opens at once.
         if (replacing) {
             window.SetInputs(inputs);
+        } else {
+            const SettingsStore::PlaceAndZone chosen = store_.LoadPlaceAndZone();
+            window.RestorePlaceAndZone(chosen.place, chosen.zone);
         }
         // The window's initialisation: the version record, then the splash
         // (at start only).
@@ -152,10 +156,12 @@ int CTarvelApp::Run() {
         // the last window's settings are saved.
         settings_ = window.Settings();
         inputs = window.Inputs();
+        placeAndZone = {window.PlaceLabel(), window.ZoneName()};
         replacing = true;
     } while (switchRequested_);
 
     store_.Save(settings_);
+    store_.SavePlaceAndZone(placeAndZone);
     return result;
 }
 

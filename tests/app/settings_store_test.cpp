@@ -106,6 +106,7 @@ class SettingsStoreTest : public QObject {
     void chosenLanguage_data();
     void chosenLanguage();
     void chosenLanguageBesideTheOtherValues();
+    void chosenPlaceAndZone();
     void userStoreLocation();
     void applicationFirstRunCreatesTheStore();
     void preferencesConfirmedAreStoredAndComeBack();
@@ -307,6 +308,23 @@ void SettingsStoreTest::chosenLanguage() {
         SetStored(file_, QStringLiteral("InterfaceLanguage"), stored);
     }
     QCOMPARE(SettingsStore(file_).LoadLanguage(), languageId);
+}
+
+void SettingsStoreTest::chosenPlaceAndZone() {
+    // Nothing stored: the manual entry.
+    QVERIFY(SettingsStore(file_).LoadPlaceAndZone().zone.isEmpty());
+    SettingsStore(file_).SavePlaceAndZone({QStringLiteral("São Paulo, Brazil"),
+                                           QStringLiteral("America/Sao_Paulo")});
+    SettingsStore(file_).Save(Changed());  // the other values keep them
+    const SettingsStore::PlaceAndZone loaded = SettingsStore(file_).LoadPlaceAndZone();
+    QCOMPARE(loaded.place, QStringLiteral("São Paulo, Brazil"));
+    QCOMPARE(loaded.zone, QStringLiteral("America/Sao_Paulo"));
+    AppSettings settings;
+    SettingsStore(file_).Load(settings);
+    COMPARE_SETTINGS(settings, Changed());
+    // A list where a name belongs counts as none.
+    SetStored(file_, QStringLiteral("TimeZoneName"), QStringList{"a", "b"});
+    QVERIFY(SettingsStore(file_).LoadPlaceAndZone().zone.isEmpty());
 }
 
 void SettingsStoreTest::chosenLanguageBesideTheOtherValues() {

@@ -516,6 +516,17 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     QVERIFY(place->text().isEmpty());
     QVERIFY(s.window->LastRequest().summerTime);
     QCOMPARE(s.window->LastRequest().latitude, 41.89193);
+    QVERIFY(s.window->ZoneName().isEmpty());
+
+    // Kept between runs: the place and the zone come back by name.
+    s.window->RestorePlaceAndZone(QStringLiteral("São Paulo, Brazil"),
+                                  QStringLiteral("America/Sao_Paulo"));
+    QCOMPARE(s.window->ZoneName(), QStringLiteral("America/Sao_Paulo"));
+    QCOMPARE(s.window->PlaceLabel(), QStringLiteral("São Paulo, Brazil"));
+    QCOMPARE(place->text(), QStringLiteral("São Paulo, Brazil"));
+    QCOMPARE(s.window->LastRequest().zoneHours, -3.0f);
+    s.window->RestorePlaceAndZone(QString(), QStringLiteral("Mars/Olympus_Mons"));
+    QCOMPARE(s.window->ZoneName(), QStringLiteral("America/Sao_Paulo"));
 }
 
 void MainWindowTest::negativeHeightIsAccepted() {

@@ -866,6 +866,33 @@ void CTarvelDlg::OnZoneNameChosen(const QString& name) {
     ComputeSolarParameters();
 }
 
+QString CTarvelDlg::PlaceLabel() const {
+    return place_ ? QString::fromStdString(place_->Label()) : QString();
+}
+
+QString CTarvelDlg::ZoneName() const {
+    return zoneRules_ ? QString::fromStdString(zoneRules_->Name()) : QString();
+}
+
+void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(zoneName.toStdString());
+    if (!rules) return;
+    zoneRules_ = std::move(rules);
+    if (!placeLabel.isEmpty()) {
+        const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
+        if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
+            place_ = found.front();
+            const QSignalBlocker blockPlace(placeField_);
+            placeField_->setText(placeLabel);
+        }
+    }
+    {
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(std::max(0, zoneNameList_->findText(zoneName)));
+    }
+    OnNowClicked();  // the present on the zone's clock
+}
+
 void CTarvelDlg::FollowZoneRules() {
     ReadPickers();
     zoneReading_ = zoneRules_->Resolve({year_, month_, day_, hour_, minute_, second_});

@@ -233,6 +233,12 @@ class CTarvelDlg : public QDialog {
     // none in the documented manual entry; the place chosen, if any.
     const ZoneRules* ZoneRulesInForce() const { return zoneRules_.get(); }
     const std::optional<Place>& ChosenPlace() const { return place_; }
+    // The place's label and the zone's name, to keep between runs (empty in
+    // the manual entry), and their return at the next start: the zone's rules
+    // again and the present on its clock. A name no longer found is ignored.
+    QString PlaceLabel() const;
+    QString ZoneName() const;
+    void RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName);
     void OnPreferences();
     void OnTable();
     void OnExit();
