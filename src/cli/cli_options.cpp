@@ -164,8 +164,8 @@ LocalClock SystemLocalClock() {
         return moment;
     };
     clock.summerTimeAt = [](const CivilDate& date, const ClockTime& time) {
-        return CLibraryDaylightTime(
-            {date.year, date.month, date.day, time.hour, time.minute, time.second});
+        return CLibraryDaylightTime(TableRowInstant{
+            ClockReading{date.year, date.month, date.day, time.hour, time.minute, time.second}});
     };
     return clock;
 }
@@ -459,7 +459,6 @@ class CommandLine {
     std::optional<Place> place_;           // --place
     std::string placesQuery_;              // the places subcommand's query
     bool json_ = false;
-    bool ramadan_ = false;
     bool twilights_ = false;
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
 };
@@ -854,7 +853,7 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     } else if (request.zoneHours == now.standardZoneHours) {
         // The computer's rule belongs to the computer's own zone only.
         request.summerTime = SummerTimeByComputerRule(
-            {date.year, date.month, date.day, time.hour, time.minute, time.second},
+            TableRowInstant{request.Clock()},
             [&](const TableRowInstant&) { return clock.summerTimeAt(date, time); });
     }
     return request;

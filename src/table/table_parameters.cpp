@@ -141,7 +141,7 @@ TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& te
 // The rows must stay within the dates the computation serves, like the start:
 // the last one, reached by stepping, no later than 3000-01-01 00:00:00.
 TableValidation CheckLastRow(const TableParameters& p, const TableTexts& texts) {
-    const TableRowInstant last{kTableLastStartYear, 1, 1, 0, 0, 0.0};
+    const TableRowInstant last{{kTableLastStartYear, 1, 1, 0, 0, 0.0}};
     const auto key = [](const TableRowInstant& i) {
         return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
     };
@@ -176,8 +176,8 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name) {
 }
 
 TableRowInstant StartInstant(const TableParameters& p) {
-    return TableRowInstant{p.startYear, p.startMonth,  p.startDay,
-                           p.startHour, p.startMinute, p.startSecond};
+    return TableRowInstant{
+        {p.startYear, p.startMonth, p.startDay, p.startHour, p.startMinute, p.startSecond}};
 }
 
 void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit) {
@@ -233,7 +233,7 @@ void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit)
 
 bool SummerTimeByComputerRule(const TableRowInstant& t,
                               const std::function<bool(const TableRowInstant&)>& isDaylight) {
-    const TableRowInstant threshold{1970, 1, 1, 12, 0, 0.0};
+    const TableRowInstant threshold{{1970, 1, 1, 12, 0, 0.0}};
     const auto key = [](const TableRowInstant& i) {
         return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
     };
