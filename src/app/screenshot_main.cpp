@@ -138,6 +138,9 @@ const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> kWindows
      [] {
          auto window =
              std::make_unique<tarvel::CTarvelDlg>(tarvel::AppSettings(), FixedInstant(), nullptr);
+         // Rome chosen by name, on its own clock.
+         window->RestorePlaceAndZone(QStringLiteral("Rome, Lazio, Italy"),
+                                     QStringLiteral("Europe/Rome"));
          window->show();
          return std::unique_ptr<QWidget>(std::move(window));
      }},

@@ -525,6 +525,8 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     QCOMPARE(s.window->PlaceLabel(), QStringLiteral("São Paulo, Brazil"));
     QCOMPARE(place->text(), QStringLiteral("São Paulo, Brazil"));
     QCOMPARE(s.window->LastRequest().zoneHours, -3.0f);
+    QCOMPARE(s.window->LastRequest().latitude, -23.5475);
+    QCOMPARE(s.window->LastRequest().longitude, 46.63611);
     s.window->RestorePlaceAndZone(QString(), QStringLiteral("Mars/Olympus_Mons"));
     QCOMPARE(s.window->ZoneName(), QStringLiteral("America/Sao_Paulo"));
 }

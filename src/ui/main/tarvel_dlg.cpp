@@ -884,6 +884,10 @@ void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& z
             place_ = found.front();
             const QSignalBlocker blockPlace(placeField_);
             placeField_->setText(placeLabel);
+            // The site is the place's (editing it would have left the place).
+            settings_.latitude = latitudeValue_ = place_->latitude;
+            settings_.longitude = longitudeValue_ = place_->LongitudeWest();
+            ReversePass();
         }
     }
     {
