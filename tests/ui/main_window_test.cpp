@@ -496,6 +496,7 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     const QString info = qobject_cast<QLabel*>(s.window->Control(1103))->text();
     QVERIFY2(info.startsWith(QStringLiteral("Europe/Rome — UTC+1, estate UTC+2\n")), qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("03:00:00")), qPrintable(info));
+    QVERIFY(s.window->Control(1000)->toolTip().contains(QStringLiteral("03:00:00")));
     QCOMPARE(s.window->LastRequest().hour, 3);
     QCOMPARE(s.window->LastRequest().zoneHours, 1.0f);
     QVERIFY(s.window->LastRequest().summerTime);

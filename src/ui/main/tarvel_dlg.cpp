@@ -917,6 +917,7 @@ void CTarvelDlg::FollowZoneRules() {
     const QString note = ClockReadingNote(zoneReading_);
     if (!note.isEmpty()) text += QStringLiteral("\n") + note;
     zoneInfo_->setText(text);
+    timePicker_->setToolTip(note);  // also on the time itself
 }
 
 void CTarvelDlg::LeaveZoneRules() {
@@ -924,6 +925,7 @@ void CTarvelDlg::LeaveZoneRules() {
     zoneRules_.reset();
     place_.reset();
     zoneInfo_->clear();
+    timePicker_->setToolTip(QString());
     const QSignalBlocker blockPlace(placeField_);
     const QSignalBlocker blockName(zoneNameList_);
     placeField_->clear();
