@@ -25,37 +25,45 @@ double Fk5RotatedLongitude(double theta, double jde) {
     return DegToRad(theta - 1.397 * t - 0.00031 * (t * t));
 }
 
+// The quantities of the aberration with the geometric longitude of the Sun
+// already known: the eccentricity of the Earth's orbit, the longitude of its
+// perihelion, and the angles in radians.
+struct AberrationAngles {
+    double e;
+    double lambdaR;
+    double betaR;
+    double sunR;
+    double varpiR;
+};
+
+AberrationAngles AberrationAnglesOf(double lambda, double beta, double jde, double sun) {
+    const double t = Centuries(jde);
+    const double varpi = 102.93735 + 1.71946 * t + 0.00046 * (t * t);
+    return {0.016708634 - 0.000042037 * t - 0.0000001267 * (t * t), DegToRad(lambda),
+            DegToRad(beta), DegToRad(sun), DegToRad(varpi)};
+}
+
+double AberrationLongitudeOf(const AberrationAngles& a) {
+    const double k = kAberrationArcsec;
+    return (a.e * k * std::cos(a.varpiR - a.lambdaR) - k * std::cos(a.sunR - a.lambdaR)) /
+           std::cos(a.betaR) / 3600.0;
+}
+
 // Aberration with the geometric longitude of the Sun already known.
 EclipticOffset AberrationWithSun(double lambda, double beta, double jde, double sun) {
-    const double t = Centuries(jde);
-    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * (t * t);
-    const double varpi = 102.93735 + 1.71946 * t + 0.00046 * (t * t);
+    const AberrationAngles a = AberrationAnglesOf(lambda, beta, jde, sun);
     const double k = kAberrationArcsec;
-    const double lambdaR = DegToRad(lambda);
-    const double betaR = DegToRad(beta);
-    const double sunR = DegToRad(sun);
-    const double varpiR = DegToRad(varpi);
     EclipticOffset off;
-    off.dLongitude = (e * k * std::cos(varpiR - lambdaR) - k * std::cos(sunR - lambdaR)) /
-                     std::cos(betaR) / 3600.0;
-    off.dLatitude =
-        -k * std::sin(betaR) * (std::sin(sunR - lambdaR) - e * std::sin(varpiR - lambdaR)) / 3600.0;
+    off.dLongitude = AberrationLongitudeOf(a);
+    off.dLatitude = -k * std::sin(a.betaR) *
+                    (std::sin(a.sunR - a.lambdaR) - a.e * std::sin(a.varpiR - a.lambdaR)) / 3600.0;
     return off;
 }
 
 // Its longitude offset alone, the same value to the last bit (the apparent
 // longitude needs no more).
 double AberrationLongitudeWithSun(double lambda, double beta, double jde, double sun) {
-    const double t = Centuries(jde);
-    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * (t * t);
-    const double varpi = 102.93735 + 1.71946 * t + 0.00046 * (t * t);
-    const double k = kAberrationArcsec;
-    const double lambdaR = DegToRad(lambda);
-    const double betaR = DegToRad(beta);
-    const double sunR = DegToRad(sun);
-    const double varpiR = DegToRad(varpi);
-    return (e * k * std::cos(varpiR - lambdaR) - k * std::cos(sunR - lambdaR)) / std::cos(betaR) /
-           3600.0;
+    return AberrationLongitudeOf(AberrationAnglesOf(lambda, beta, jde, sun));
 }
 
 // The cosine and sine of the FK5 rotated longitude lambda', which both FK5
