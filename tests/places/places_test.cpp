@@ -9,6 +9,7 @@
 #include "astro/solar_computation.h"
 #include "places/place_search.h"
 #include "places/tz_zone_rules.h"
+#include "support/solar_support.h"
 #include "table/table_run.h"
 #include "table/zone_rules.h"
 
@@ -22,10 +23,7 @@ std::shared_ptr<const ZoneRules> Rules(const char* name) {
 }
 
 std::string Reading(const TableRowInstant& r) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%04.1f", r.year, r.month, r.day,
-                  r.hour, r.minute, r.second);
-    return text;
+    return test_support::ReadingText(r);
 }
 
 // Offsets and summer flags at a clock reading, from the zone's history.
@@ -79,12 +77,12 @@ TEST(ZoneRulesTest, SkippedAndRepeatedReadings) {
         long offset;
     } cases[] = {
         {"Europe/Rome", {2024, 3, 31, 2, 30, 0}, ClockReadingKind::Skipped,
-         "2024-03-31 03:00:00.0", 7200},
+         "2024-03-31 03:00:00.000", 7200},
         {"Europe/Rome", {2024, 10, 27, 2, 30, 15.5}, ClockReadingKind::Repeated,
-         "2024-10-27 02:30:15.5", 7200},
+         "2024-10-27 02:30:15.500", 7200},
         // Samoa skipped 30 December 2011 to cross the date line.
         {"Pacific/Apia", {2011, 12, 30, 12, 0, 0}, ClockReadingKind::Skipped,
-         "2011-12-31 00:00:00.0", 14 * 3600},
+         "2011-12-31 00:00:00.000", 14 * 3600},
     };
     for (const auto& c : cases) {
         const ResolvedReading resolved = Rules(c.zone)->Resolve(c.reading);
@@ -150,22 +148,22 @@ TEST(ZoneTableTest, RowsCrossSummerTimeChanges) {
         double hoursBetweenFirstAndLast;
     } cases[] = {
         {RomeTable({2024, 3, 31, 0, 0, 0}, 1, TableStepUnit::Hours, 5),
-         {"2024-03-31 00:00:00.0", "2024-03-31 01:00:00.0", "2024-03-31 03:00:00.0",
-          "2024-03-31 04:00:00.0", "2024-03-31 05:00:00.0"},
+         {"2024-03-31 00:00:00.000", "2024-03-31 01:00:00.000", "2024-03-31 03:00:00.000",
+          "2024-03-31 04:00:00.000", "2024-03-31 05:00:00.000"},
          {false, false, true, true, true},
          4.0},
         {RomeTable({2024, 10, 27, 1, 0, 0}, 30, TableStepUnit::Minutes, 5),
-         {"2024-10-27 01:00:00.0", "2024-10-27 01:30:00.0", "2024-10-27 02:00:00.0",
-          "2024-10-27 02:30:00.0", "2024-10-27 02:00:00.0"},
+         {"2024-10-27 01:00:00.000", "2024-10-27 01:30:00.000", "2024-10-27 02:00:00.000",
+          "2024-10-27 02:30:00.000", "2024-10-27 02:00:00.000"},
          {true, true, true, true, false},
          2.0},
         {RomeTable({2024, 10, 26, 12, 0, 0}, 1, TableStepUnit::Days, 3),
-         {"2024-10-26 12:00:00.0", "2024-10-27 12:00:00.0", "2024-10-28 12:00:00.0"},
+         {"2024-10-26 12:00:00.000", "2024-10-27 12:00:00.000", "2024-10-28 12:00:00.000"},
          {true, false, false},
          49.0},
         // A start in the gap is computed just after the change.
         {RomeTable({2024, 3, 31, 2, 30, 0}, 1, TableStepUnit::Hours, 2),
-         {"2024-03-31 03:00:00.0", "2024-03-31 04:00:00.0"},
+         {"2024-03-31 03:00:00.000", "2024-03-31 04:00:00.000"},
          {true, true},
          1.0},
     };

@@ -4,11 +4,21 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include "astro/apparent_sun.h"
 #include "astro/solar_computation.h"
 
 namespace tarvel::test_support {
+
+// "2024-03-31 02:30:15.500": a clock reading as the tests show it.
+inline std::string ReadingText(const ClockReading& r) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%06.3f", r.year, r.month, r.day,
+                  r.hour, r.minute, r.second);
+    return text;
+}
 
 // A request for a clock reading at a site (longitude positive WEST), with
 // Delta T from the model as the command-line tool and the table use it.

@@ -9,16 +9,14 @@
 
 #include "table/table_layout.h"
 #include "table/table_parameters.h"
+#include "support/solar_support.h"
 #include "table/table_run.h"
 
 namespace tarvel {
 namespace {
 
 std::string Show(const TableRowInstant& t) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%06.3f", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
+    return test_support::ReadingText(t);
 }
 
 TEST(SteppingTest, OneStep) {
