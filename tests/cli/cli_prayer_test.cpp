@@ -33,20 +33,8 @@ LocalClock FixedClock() {
     return clock;
 }
 
-std::string Joined(const std::vector<std::string>& args) {
-    std::string text;
-    for (const std::string& a : args) text += a + " ";
-    return text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    return lines;
-}
+using testing::Joined;
+using testing::Lines;
 
 TEST(CliPrayer, OptionsFillTheRequest) {
     struct Case {

@@ -21,23 +21,8 @@ namespace {
 using testing::ProgramRun;
 using testing::RunCli;
 
-std::string Joined(const std::vector<std::string>& args) {
-    std::string text;
-    for (const std::string& a : args) text += a + " ";
-    return text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return lines;
-}
+using testing::Joined;
+using testing::Lines;
 
 // Rome, summer solstice, everything given.
 const std::vector<std::string> kRome = {"--date", "2024-06-21", "--time", "12:00:00", "--zone",

@@ -14,6 +14,26 @@ extern char** environ;
 
 namespace tarvel::testing {
 
+// The arguments as one text, for failure messages.
+inline std::string Joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& a : args) text += a + " ";
+    return text;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
 struct ProgramRun {
     int exitCode = -1;  // -1 when the program did not exit normally
     std::string out;
