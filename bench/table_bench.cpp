@@ -117,10 +117,7 @@ using Clock = std::chrono::steady_clock;
 
 tarvel::TableParameters ThousandRows() {
     tarvel::TableParameters p;
-    p.startYear = 2025;
-    p.startMonth = 1;
-    p.startDay = 1;
-    p.startHour = 12;
+    p.SetStart({2025, 1, 1, 12, 0, 0.0});
     p.zoneHours = 1;
     p.latitude = 45.4642;
     p.longitude = -9.19;

@@ -77,10 +77,7 @@ tarvel::CTarvelDlg::Environment FixedInstant() {
 // times, 24 rows an hour apart, computed.
 std::unique_ptr<tarvel::CEphemerisTable> ComputedTable() {
     tarvel::TableParameters inputs;
-    inputs.startYear = 2024;
-    inputs.startMonth = 6;
-    inputs.startDay = 21;
-    inputs.startHour = 12;
+    inputs.SetStart({2024, 6, 21, 12, 0, 0.0});
     inputs.zoneHours = 1;
     inputs.summerTime = true;
     const tarvel::AppSettings site;

@@ -375,10 +375,7 @@ void TextsFitTest::tableWindow() {
     QVERIFY(language.Loaded());
     RecordingSink sink;
     TableParameters inputs;
-    inputs.startYear = 2024;
-    inputs.startMonth = 6;
-    inputs.startDay = 21;
-    inputs.startHour = 12;
+    inputs.SetStart({2024, 6, 21, 12, 0, 0.0});
     CEphemerisTable window(inputs, &sink);
     CheckWindow(window);
 }
