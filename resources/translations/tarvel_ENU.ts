@@ -691,6 +691,10 @@
             <source>fuso per nome</source>
             <translation>zone by name</translation>
         </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini.</source>
+            <translation>Time given by the high-latitude rule.</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>

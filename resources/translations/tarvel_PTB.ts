@@ -691,6 +691,10 @@
             <source>fuso per nome</source>
             <translation>fuso por nome</translation>
         </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini.</source>
+            <translation>Horário dado pela regra para latitudes altas.</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>
