@@ -695,6 +695,10 @@
             <source>Ora data dalla regola per le alte latitudini.</source>
             <translation>Time given by the high-latitude rule.</translation>
         </message>
+        <message>
+            <source>PERSONALIZZATO</source>
+            <translation>CUSTOM</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>

@@ -695,6 +695,10 @@
             <source>Ora data dalla regola per le alte latitudini.</source>
             <translation>Horário dado pela regra para latitudes altas.</translation>
         </message>
+        <message>
+            <source>PERSONALIZZATO</source>
+            <translation>PERSONALIZADO</translation>
+        </message>
     </context>
     <context>
         <name>CWSplash</name>

@@ -28,6 +28,7 @@
 #include "format/result_texts.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_geometry.h"
+#include "ui/main/group_frame.h"
 #include "ui/main/place_zone.h"
 #include "ui/main/shown_results.h"
 #include "ui/main/time_zones.h"
@@ -669,6 +670,7 @@ void MainWindowTest::chosenMethodGivesThePrayers_data() {
     QTest::newRow("MWL, middle of the night, white night")
         << int(PrayerMethod::kMuslimWorldLeague) << int(HighLatitudeRule::kMiddleOfTheNight) << "58"
         << true;
+    QTest::newRow("custom, mid-latitude") << int(PrayerMethod::kCustom) << 0 << "41.9" << false;
     QTest::newRow("own method, seventh of the night")
         << int(PrayerMethod::kTarvel) << int(HighLatitudeRule::kSeventhOfTheNight) << "58" << true;
 }
@@ -715,6 +717,18 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     } else {
         QVERIFY(tip.isEmpty());
     }
+    // The caption names the method, within the group's frame.
+    auto* group = qobject_cast<QGroupBox*>(s.window->Control(1054));
+    QString name;
+    if (method == int(PrayerMethod::kCustom)) {
+        name = QStringLiteral(" (PERSONALIZZATO)");
+    } else if (method != int(PrayerMethod::kTarvel)) {
+        const std::string_view key = MethodParameters(static_cast<PrayerMethod>(method)).key;
+        name = QStringLiteral(" (%1)").arg(
+            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())).toUpper());
+    }
+    QCOMPARE(group->title(), QStringLiteral("PREGHIERE ISLAMICHE") + name);
+    QVERIFY(GroupCaptionRoom(MessageFont(), group->title()).width() <= group->width());
     QVERIFY(s.sink.messages.isEmpty());
 }
 

@@ -715,6 +715,24 @@ void CTarvelDlg::ComputeSolarParameters() {
             output->setToolTip(AbsenceToolTip(shown.absence));
         }
     }
+    // The prayers' caption names a method other than the program's own by its
+    // short name.
+    if (auto* prayers =
+            qobject_cast<QGroupBox*>(Control(ControlNumber(MainControl::PrayersGroup)))) {
+        QString caption = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"));
+        if (settings_.prayerMethod == PrayerMethod::kCustom) {
+            caption += QStringLiteral(" (%1)").arg(
+                Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PERSONALIZZATO")));
+        } else if (settings_.prayerMethod != PrayerMethod::kTarvel) {
+            const std::string_view key = MethodParameters(settings_.prayerMethod).key;
+            caption += QStringLiteral(" (%1)").arg(
+                QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())).toUpper());
+        }
+        if (prayers->title() != caption) {
+            prayers->setTitle(caption);
+            canvas_->update();
+        }
+    }
     // A method, rule or adjustment other than the documented ones: the
     // prayers as it gives them, a time given by a high-latitude rule marked.
     if (static_cast<const PrayerMethodSettings&>(settings_) != PrayerMethodSettings()) {
