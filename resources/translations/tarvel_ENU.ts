@@ -145,6 +145,70 @@
             <source>Valori di default</source>
             <translation>Default values</translation>
         </message>
+        <message>
+            <source>metodo di calcolo</source>
+            <translation>calculation method</translation>
+        </message>
+        <message>
+            <source>Tarvel (predefinito)</source>
+            <translation>Tarvel (default)</translation>
+        </message>
+        <message>
+            <source>personalizzato</source>
+            <translation>custom</translation>
+        </message>
+        <message>
+            <source>Ramadan (Umm al-Qura: Isha 120 min)</source>
+            <translation>Ramadan (Umm al-Qura: Isha 120 min)</translation>
+        </message>
+        <message>
+            <source>regola per le alte latitudini</source>
+            <translation>high-latitude rule</translation>
+        </message>
+        <message>
+            <source>nessuna</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <translation>middle of the night</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <translation>one seventh of the night</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <translation>angle/60 of the night</translation>
+        </message>
+        <message>
+            <source>correzioni [min]</source>
+            <translation>adjustments [min]</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>alba</source>
+            <translation>sunrise</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -626,6 +690,14 @@
         <message>
             <source>fuso per nome</source>
             <translation>zone by name</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini.</source>
+            <translation>Time given by the high-latitude rule.</translation>
+        </message>
+        <message>
+            <source>PERSONALIZZATO</source>
+            <translation>CUSTOM</translation>
         </message>
     </context>
     <context>

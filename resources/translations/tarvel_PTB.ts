@@ -145,6 +145,70 @@
             <source>Valori di default</source>
             <translation>Valores padrão</translation>
         </message>
+        <message>
+            <source>metodo di calcolo</source>
+            <translation>método de cálculo</translation>
+        </message>
+        <message>
+            <source>Tarvel (predefinito)</source>
+            <translation>Tarvel (padrão)</translation>
+        </message>
+        <message>
+            <source>personalizzato</source>
+            <translation>personalizado</translation>
+        </message>
+        <message>
+            <source>Ramadan (Umm al-Qura: Isha 120 min)</source>
+            <translation>Ramadã (Umm al-Qura: Isha 120 min)</translation>
+        </message>
+        <message>
+            <source>regola per le alte latitudini</source>
+            <translation>regra para latitudes altas</translation>
+        </message>
+        <message>
+            <source>nessuna</source>
+            <translation>nenhuma</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <translation>meio da noite</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <translation>um sétimo da noite</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <translation>ângulo/60 da noite</translation>
+        </message>
+        <message>
+            <source>correzioni [min]</source>
+            <translation>ajustes [min]</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>alba</source>
+            <translation>nascer</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -626,6 +690,14 @@
         <message>
             <source>fuso per nome</source>
             <translation>fuso por nome</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini.</source>
+            <translation>Horário dado pela regra para latitudes altas.</translation>
+        </message>
+        <message>
+            <source>PERSONALIZZATO</source>
+            <translation>PERSONALIZADO</translation>
         </message>
     </context>
     <context>

@@ -1,5 +1,6 @@
 #include "app/options_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -8,9 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSpinBox>
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "app/help.h"
+#include "astro/prayer_times.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
 #include "ui/main/form_geometry.h"
@@ -23,12 +28,20 @@ namespace tarvel {
 
 namespace {
 
-// The dialog is 309 x 146 dialog units.
+// The dialog is 309 x 146 dialog units, and the prayer method's controls
+// below.
 constexpr int kDialogWidthUnits = 309;
-constexpr int kDialogHeightUnits = 146;
+constexpr int kDialogHeightUnits = 224;
 
-// Entries of the prayer-angle lists: entry i stands for -10 - i degrees.
-constexpr int kAngleEntries = 11;
+// Entries of the prayer-angle lists: -10 ... -20 degrees by whole degrees and
+// the angles of the prayer methods in between.
+constexpr std::array<double, 16> kAngles = {-10,   -11,   -12, -13,   -14,   -15, -16,   -17,
+                                            -17.5, -17.7, -18, -18.2, -18.5, -19, -19.5, -20};
+
+// The whole-minute adjustments, in PrayerAdjustments order.
+constexpr std::array<int PrayerAdjustments::*, 6> kAdjustments = {
+    &PrayerAdjustments::fajr, &PrayerAdjustments::sunrise, &PrayerAdjustments::zuhr,
+    &PrayerAdjustments::asr,  &PrayerAdjustments::maghrib, &PrayerAdjustments::isha};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("COptionsDialog", text);
@@ -55,6 +68,7 @@ COptionsDialog::COptionsDialog(const AppSettings& settings, MessageSink* sink, Q
     SelectAngle(fajrList_, values_.fajrAngle);
     SelectAngle(ishaList_, values_.ishaAngle);
     EnableIntegrationFields();
+    ShowMethodSettings();
 
     // F1: the preferences' help topic.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -95,8 +109,8 @@ void COptionsDialog::BuildForm() {
     // The angle lists are placed after the others, at their closed height.
     auto angleList = [form](int id) {
         auto* combo = new QComboBox(form);
-        for (int i = 0; i < kAngleEntries; ++i) {
-            combo->addItem(QString::number(-10 - i));
+        for (double angle : kAngles) {
+            combo->addItem(QString::number(angle));
         }
         Tag(combo, id);
         return combo;
@@ -140,6 +154,61 @@ void COptionsDialog::BuildForm() {
           QRect(12, 121, 112, 12));
     ishaList_ = angleList(1058);
 
+    // The prayer times' method, its choices and the adjustments.
+    label(1300, QT_TRANSLATE_NOOP("COptionsDialog", "metodo di calcolo"), QRect(12, 150, 112, 12));
+    methodList_ = new QComboBox(form);
+    for (const PrayerMethodParameters& method : kPrayerMethods) {
+        QString name =
+            QString::fromUtf8(method.title.data(), static_cast<int>(method.title.size()));
+        if (method.method == PrayerMethod::kTarvel) {
+            name = Translated(QT_TRANSLATE_NOOP("COptionsDialog", "Tarvel (predefinito)"));
+        } else if (method.method == PrayerMethod::kCustom) {
+            name = Translated(QT_TRANSLATE_NOOP("COptionsDialog", "personalizzato"));
+        }
+        methodList_->addItem(name);
+    }
+    SetDesignRect(methodList_, QRect(128, 150, 174, 12));
+    Tag(methodList_, 1300);
+    ramadanBox_ = new WrappingCheckBox(
+        Translated(QT_TRANSLATE_NOOP("COptionsDialog", "Ramadan (Umm al-Qura: Isha 120 min)")),
+        form);
+    SetDesignRect(ramadanBox_, QRect(128, 166, 174, 10));
+    Tag(ramadanBox_, 1301);
+    label(1302, QT_TRANSLATE_NOOP("COptionsDialog", "regola per le alte latitudini"),
+          QRect(12, 180, 112, 12));
+    ruleList_ = new QComboBox(form);
+    for (const char* rule : {QT_TRANSLATE_NOOP("COptionsDialog", "nessuna"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "met\u00e0 della notte"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "un settimo della notte"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "angolo/60 della notte")}) {
+        ruleList_->addItem(Translated(rule));
+    }
+    SetDesignRect(ruleList_, QRect(128, 180, 174, 12));
+    Tag(ruleList_, 1302);
+    label(1303, QT_TRANSLATE_NOOP("COptionsDialog", "correzioni [min]"), QRect(12, 207, 112, 12));
+    const std::array<const char*, 6> prayers = {QT_TRANSLATE_NOOP("COptionsDialog", "Fajr"),
+                                                QT_TRANSLATE_NOOP("COptionsDialog", "alba"),
+                                                QT_TRANSLATE_NOOP("COptionsDialog", "Zuhr"),
+                                                QT_TRANSLATE_NOOP("COptionsDialog", "Asr"),
+                                                QT_TRANSLATE_NOOP("COptionsDialog", "Maghrib"),
+                                                QT_TRANSLATE_NOOP("COptionsDialog", "Isha")};
+    for (std::size_t i = 0; i < prayers.size(); ++i) {
+        const int x = 128 + static_cast<int>(i) * 29;
+        const int id = 1304 + static_cast<int>(i);
+        auto* caption = new QLabel(Translated(prayers[i]), form);
+        caption->setObjectName(QStringLiteral("label%1").arg(id));
+        caption->setAlignment(Qt::AlignCenter);
+        SetDesignRect(caption, QRect(x, 196, 27, 10));
+        auto* box = new QSpinBox(form);
+        box->setRange(static_cast<int>(kPrayerAdjustmentBounds.low),
+                      static_cast<int>(kPrayerAdjustmentBounds.high));
+        box->setAlignment(Qt::AlignCenter);
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        SetDesignRect(box, QRect(x, 207, 27, 12));
+        Tag(box, id);
+        adjustmentBoxes_[i] = box;
+    }
+
     okButton_ = button(1, QT_TRANSLATE_NOOP("COptionsDialog", "OK"), QRect(242, 92, 60, 14));
     okButton_->setDefault(true);
     cancelButton_ =
@@ -157,10 +226,11 @@ void COptionsDialog::BuildForm() {
     canvas_->setFixedSize(geometry_->Size(kDialogWidthUnits, kDialogHeightUnits));
 
     // Tab order: the template's order.
-    const QList<QWidget*> order = {bennettRadio_,     integrationRadio_, pressureField_,
-                                   temperatureField_, standardButton_,   heightField_,
-                                   humidityField_,    fajrList_,         ishaList_,
-                                   defaultsButton_,   okButton_,         cancelButton_};
+    QList<QWidget*> order = {bennettRadio_,   integrationRadio_, pressureField_, temperatureField_,
+                             standardButton_, heightField_,      humidityField_, fajrList_,
+                             ishaList_,       methodList_,       ramadanBox_,    ruleList_};
+    for (QSpinBox* box : adjustmentBoxes_) order.push_back(box);
+    order << defaultsButton_ << okButton_ << cancelButton_;
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -170,6 +240,7 @@ void COptionsDialog::BuildForm() {
     connect(standardButton_, &QPushButton::clicked, this, [this] { OnStandardConditions(); });
     connect(defaultsButton_, &QPushButton::clicked, this, [this] { OnDefaults(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
+    connect(methodList_, &QComboBox::currentIndexChanged, this, [this] { EnableMethodFields(); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -208,9 +279,9 @@ void COptionsDialog::EnableIntegrationFields() {
 
 void COptionsDialog::SelectAngle(QComboBox* combo, double angle) {
     int selected = -1;
-    for (int i = 0; i < kAngleEntries; ++i) {
-        if (-10.0 - i == angle) {
-            selected = i;
+    for (std::size_t i = 0; i < kAngles.size(); ++i) {
+        if (kAngles[i] == angle) {
+            selected = static_cast<int>(i);
             break;
         }
     }
@@ -219,7 +290,37 @@ void COptionsDialog::SelectAngle(QComboBox* combo, double angle) {
 
 double COptionsDialog::AngleOf(const QComboBox* combo) {
     const int index = combo->currentIndex();
-    return index < 0 ? -10.0 : -10.0 - index;
+    return index < 0 ? kAngles[0] : kAngles[static_cast<std::size_t>(index)];
+}
+
+void COptionsDialog::ShowMethodSettings() {
+    const int method = static_cast<int>(values_.prayerMethod);
+    methodList_->setCurrentIndex(method >= 0 && method < methodList_->count() ? method : 0);
+    ramadanBox_->setChecked(values_.ramadan);
+    const int rule = static_cast<int>(values_.highLatitudeRule);
+    ruleList_->setCurrentIndex(rule >= 0 && rule < ruleList_->count() ? rule : 0);
+    for (std::size_t i = 0; i < kAdjustments.size(); ++i) {
+        adjustmentBoxes_[i]->setValue(values_.prayerAdjustments.*kAdjustments[i]);
+    }
+    EnableMethodFields();
+}
+
+void COptionsDialog::ReadMethodSettings() {
+    values_.prayerMethod = static_cast<PrayerMethod>(std::max(methodList_->currentIndex(), 0));
+    values_.ramadan = ramadanBox_->isChecked();
+    values_.highLatitudeRule =
+        static_cast<HighLatitudeRule>(std::max(ruleList_->currentIndex(), 0));
+    for (std::size_t i = 0; i < kAdjustments.size(); ++i) {
+        values_.prayerAdjustments.*kAdjustments[i] = adjustmentBoxes_[i]->value();
+    }
+}
+
+void COptionsDialog::EnableMethodFields() {
+    const auto method = static_cast<PrayerMethod>(methodList_->currentIndex());
+    const bool ownAngles = method == PrayerMethod::kTarvel || method == PrayerMethod::kCustom;
+    fajrList_->setEnabled(ownAngles);
+    ishaList_->setEnabled(ownAngles);
+    ramadanBox_->setEnabled(method == PrayerMethod::kUmmAlQura);
 }
 
 void COptionsDialog::OnModelClicked() {
@@ -245,7 +346,9 @@ void COptionsDialog::OnDefaults() {
     values_.refractionModel = kRefractionBennett;
     values_.fajrAngle = -19.0;
     values_.ishaAngle = -17.0;
+    static_cast<PrayerMethodSettings&>(values_) = PrayerMethodSettings();
     ReversePass();
+    ShowMethodSettings();
     EnableIntegrationFields();
     SelectAngle(fajrList_, values_.fajrAngle);
     SelectAngle(ishaList_, values_.ishaAngle);
@@ -255,6 +358,7 @@ void COptionsDialog::OnOk() {
     // Only the selections count; a list without one gives -10.
     values_.fajrAngle = AngleOf(fajrList_);
     values_.ishaAngle = AngleOf(ishaList_);
+    ReadMethodSettings();
     if (FormPass()) {
         QDialog::accept();
     }

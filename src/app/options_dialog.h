@@ -1,16 +1,21 @@
 // The preferences dialog: the refraction model and the atmosphere it uses, and
-// the Sun altitudes of the Fajr and Isha prayers.
+// the Sun altitudes of the Fajr and Isha prayers; below them the prayer times'
+// method, the Ramadan choice, the high-latitude rule and the minute
+// adjustments.
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <memory>
 
 #include "app/app_settings.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace tarvel {
 
@@ -21,7 +26,7 @@ class MessageSink;
 class COptionsDialog : public QDialog {
     Q_OBJECT
   public:
-    // Fills the dialog from the seven preference values of settings (the site
+    // Fills the dialog from the preference values of settings (the site
     // is not part of it). sink: where message boxes go (nullptr: modal boxes).
     explicit COptionsDialog(const AppSettings& settings, MessageSink* sink = nullptr,
                             QWidget* parent = nullptr);
@@ -43,11 +48,17 @@ class COptionsDialog : public QDialog {
     void OnStandardConditions();
     void OnDefaults();
     void OnOk();
+    // The angle lists for the own and the custom method, the Ramadan box for
+    // Umm al-Qura only: the other methods have their own angles.
+    void EnableMethodFields();
 
   private:
     void BuildForm();
     void EnableIntegrationFields();
     void SelectAngle(QComboBox* combo, double angle);
+    // The method's choices into their controls and back.
+    void ShowMethodSettings();
+    void ReadMethodSettings();
     static double AngleOf(const QComboBox* combo);
 
     AppSettings values_;
@@ -65,13 +76,17 @@ class COptionsDialog : public QDialog {
     QLineEdit* humidityField_ = nullptr;
     QComboBox* fajrList_ = nullptr;
     QComboBox* ishaList_ = nullptr;
+    QComboBox* methodList_ = nullptr;
+    QCheckBox* ramadanBox_ = nullptr;
+    QComboBox* ruleList_ = nullptr;
+    std::array<QSpinBox*, 6> adjustmentBoxes_{};
     QPushButton* defaultsButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };
 
 // Runs the preferences dialog modally on settings; when it is closed with OK
-// copies its seven values into settings and returns true.
+// copies its values into settings and returns true.
 bool EditPreferences(QWidget* parent, AppSettings& settings, MessageSink* sink = nullptr);
 
 }  // namespace tarvel

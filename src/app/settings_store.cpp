@@ -33,6 +33,24 @@ constexpr char kInterfaceLanguage[] = "InterfaceLanguage";
 constexpr char kPlaceName[] = "PlaceName";
 constexpr char kTimeZoneName[] = "TimeZoneName";
 
+// The prayer times' method and its choices: each stored only while it differs
+// from its default (the documented behaviour) and read on its own.
+constexpr char kPrayerMethod[] = "PrayerMethod";
+constexpr char kRamadan[] = "PrayerRamadan";
+constexpr char kHighLatitudeRule[] = "PrayerHighLatitudeRule";
+struct AdjustmentValue {
+    const char* name;
+    int PrayerAdjustments::*field;
+};
+const AdjustmentValue kAdjustmentValues[] = {
+    {"FajrAdjustment", &PrayerAdjustments::fajr},
+    {"SunriseAdjustment", &PrayerAdjustments::sunrise},
+    {"ZuhrAdjustment", &PrayerAdjustments::zuhr},
+    {"AsrAdjustment", &PrayerAdjustments::asr},
+    {"MaghribAdjustment", &PrayerAdjustments::maghrib},
+    {"IshaAdjustment", &PrayerAdjustments::isha},
+};
+
 const DoubleValue kRefractionValues[] = {
     {"RefractionPressure", &AppSettings::pressure, kPressureBounds},
     {"RefractionTemperature", &AppSettings::temperature, kTemperatureBounds},
@@ -88,6 +106,64 @@ bool LoadDoubles(const QSettings& store, const DoubleValue* values, std::size_t 
     return true;
 }
 
+// A stored whole number (decimal digits, with a sign for the adjustments)
+// within [low, high]; false for a missing or malformed one.
+bool ReadInteger(const QSettings& store, const char* name, int low, int high, int& value) {
+    const QVariant stored = store.value(QString::fromLatin1(name));
+    if (!stored.isValid()) {
+        return false;
+    }
+    bool ok = false;
+    const int number = stored.toString().trimmed().toInt(&ok, 10);
+    if (!ok || number < low || number > high) {
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+void LoadMethodSettings(const QSettings& store, AppSettings& settings) {
+    int number = 0;
+    if (ReadInteger(store, kPrayerMethod, 0, static_cast<int>(PrayerMethod::kCustom), number)) {
+        settings.prayerMethod = static_cast<PrayerMethod>(number);
+    }
+    if (ReadInteger(store, kRamadan, 0, 1, number)) {
+        settings.ramadan = number != 0;
+    }
+    if (ReadInteger(store, kHighLatitudeRule, 0, static_cast<int>(HighLatitudeRule::kTwilightAngle),
+                    number)) {
+        settings.highLatitudeRule = static_cast<HighLatitudeRule>(number);
+    }
+    for (const AdjustmentValue& value : kAdjustmentValues) {
+        if (ReadInteger(store, value.name, static_cast<int>(kPrayerAdjustmentBounds.low),
+                        static_cast<int>(kPrayerAdjustmentBounds.high), number)) {
+            settings.prayerAdjustments.*(value.field) = number;
+        }
+    }
+}
+
+// Writes a value that differs from its default, removes one that does not.
+void WriteUnlessDefault(QSettings& store, const char* name, int value, int defaultValue) {
+    if (value == defaultValue) {
+        store.remove(QString::fromLatin1(name));
+    } else {
+        store.setValue(QString::fromLatin1(name), value);
+    }
+}
+
+void SaveMethodSettings(QSettings& store, const AppSettings& settings) {
+    const PrayerMethodSettings defaults;
+    WriteUnlessDefault(store, kPrayerMethod, static_cast<int>(settings.prayerMethod),
+                       static_cast<int>(defaults.prayerMethod));
+    WriteUnlessDefault(store, kRamadan, settings.ramadan ? 1 : 0, defaults.ramadan ? 1 : 0);
+    WriteUnlessDefault(store, kHighLatitudeRule, static_cast<int>(settings.highLatitudeRule),
+                       static_cast<int>(defaults.highLatitudeRule));
+    for (const AdjustmentValue& value : kAdjustmentValues) {
+        WriteUnlessDefault(store, value.name, settings.prayerAdjustments.*(value.field),
+                           defaults.prayerAdjustments.*(value.field));
+    }
+}
+
 void WriteDouble(QSettings& store, const char* name, double value) {
     const DoubleHalves halves = SplitDouble(value);
     store.setValue(QString::fromLatin1(name) + QLatin1Char('1'), halves.low);
@@ -137,6 +213,7 @@ void SettingsStore::Load(AppSettings& settings) const {
         return;
     }
     store->beginGroup(QString::fromLatin1(kGroup));
+    LoadMethodSettings(*store, settings);
     if (!LoadDoubles(*store, kSiteValues, std::size(kSiteValues), settings)) {
         return;
     }
@@ -221,6 +298,7 @@ void SettingsStore::Save(const AppSettings& settings) const {
     for (const DoubleValue& value : kRefractionValues) {
         WriteDouble(*store, value.name, settings.*(value.field));
     }
+    SaveMethodSettings(*store, settings);
     store->endGroup();
     store->sync();
 }

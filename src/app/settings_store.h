@@ -47,8 +47,19 @@ class SettingsStore {
     // when the store cannot be written, nothing is loaded.
     void Load(AppSettings& settings) const;
 
+    // The prayer times' method and its choices are loaded as well, each on
+    // its own, whatever stops the load of the documented values: the whole
+    // numbers "PrayerMethod" (0 ... 12), "PrayerRamadan" (0, 1),
+    // "PrayerHighLatitudeRule" (0 ... 3) and "FajrAdjustment",
+    // "SunriseAdjustment", "ZuhrAdjustment", "AsrAdjustment",
+    // "MaghribAdjustment", "IshaAdjustment" (minutes, -120 ... 120); a
+    // missing, malformed or out-of-range one leaves its field alone.
+
     // Writes all 19 values in the same order (low half, then high half).
-    // Nothing is written when the store cannot be written.
+    // Of the method's values only those that differ from their defaults are
+    // written, the others removed: with the documented behaviour the store
+    // holds the 19 values alone. Nothing is written when the store cannot be
+    // written.
     void Save(const AppSettings& settings) const;
 
     // The interface language the user last chose in the menu: its language

@@ -1,14 +1,17 @@
 // The preferences dialog driven through its controls.
 #include "app/options_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
+#include "astro/prayer_times.h"
 #include "ui/main/group_frame.h"
 #include "ui/test_support.h"
 
@@ -63,6 +66,10 @@ class OptionsDialogTest : public QObject {
     void fieldMessages_data();
     void fieldMessages();
     void angleOutsideTheListGivesMinusTen();
+    void methodSettingsRoundTrip_data();
+    void methodSettingsRoundTrip();
+    void methodEnablesItsControls_data();
+    void methodEnablesItsControls();
     void cancelKeepsTheCallersSettings();
     void enterIsOk();
 };
@@ -88,12 +95,39 @@ void OptionsDialogTest::labelsAndCaptions() {
     QCOMPARE(qobject_cast<QGroupBox*>(s.dialog->Control(1060))->title(),
              QStringLiteral("PREGHIERE ISLAMICHE"));
     QVERIFY(!s.dialog->Control(1059)->isVisible());
+    // The whole degrees -10 ... -20 and the methods' angles in between.
+    const QStringList angles = {
+        QStringLiteral("-10"),   QStringLiteral("-11"), QStringLiteral("-12"),
+        QStringLiteral("-13"),   QStringLiteral("-14"), QStringLiteral("-15"),
+        QStringLiteral("-16"),   QStringLiteral("-17"), QStringLiteral("-17.5"),
+        QStringLiteral("-17.7"), QStringLiteral("-18"), QStringLiteral("-18.2"),
+        QStringLiteral("-18.5"), QStringLiteral("-19"), QStringLiteral("-19.5"),
+        QStringLiteral("-20")};
     for (int id : {1057, 1058}) {
         auto* list = s.Get<QComboBox>(id);
-        QCOMPARE(list->count(), 11);
-        for (int i = 0; i < 11; ++i) {
-            QCOMPARE(list->itemText(i), QString::number(-10 - i));
-        }
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+        QCOMPARE(items, angles);
+    }
+    // The method's controls, below the documented ones.
+    auto* methods = s.Get<QComboBox>(1300);
+    QCOMPARE(methods->count(), int(kPrayerMethods.size()));
+    QCOMPARE(methods->itemText(0), QStringLiteral("Tarvel (predefinito)"));
+    QCOMPARE(methods->itemText(1), QStringLiteral("Muslim World League"));
+    QCOMPARE(methods->itemText(6), QStringLiteral("Institute of Geophysics, University of Tehran"));
+    QCOMPARE(methods->itemText(12), QStringLiteral("personalizzato"));
+    QCOMPARE(s.Get<QCheckBox>(1301)->text(), QStringLiteral("Ramadan (Umm al-Qura: Isha 120 min)"));
+    auto* rules = s.Get<QComboBox>(1302);
+    QCOMPARE(rules->count(), 4);
+    QCOMPARE(rules->itemText(0), QStringLiteral("nessuna"));
+    QCOMPARE(rules->itemText(3), QStringLiteral("angolo/60 della notte"));
+    QCOMPARE(s.Label(1300), QStringLiteral("metodo di calcolo"));
+    QCOMPARE(s.Label(1302), QStringLiteral("regola per le alte latitudini"));
+    QCOMPARE(s.Label(1303), QStringLiteral("correzioni [min]"));
+    QCOMPARE(s.Label(1305), QStringLiteral("alba"));
+    const int documentedBottom = s.Get<QPushButton>(3)->geometry().bottom();
+    for (int id : {1300, 1301, 1302, 1304, 1309}) {
+        QVERIFY(s.dialog->Control(id)->geometry().top() > documentedBottom);
     }
 }
 
@@ -126,8 +160,8 @@ void OptionsDialogTest::openingWithOtherValues() {
     QCOMPARE(s.Field(1285)->text(), QStringLiteral("-5.5"));
     QVERIFY(s.Field(1287)->isEnabled());
     QVERIFY(s.Field(1288)->isEnabled());
-    QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), 10);
-    QCOMPARE(s.Get<QComboBox>(1058)->currentIndex(), 0);
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QStringLiteral("-20"));
+    QCOMPARE(s.Get<QComboBox>(1058)->currentText(), QStringLiteral("-10"));
 }
 
 void OptionsDialogTest::modelEnablesHeightAndHumidity() {
@@ -172,6 +206,10 @@ void OptionsDialogTest::defaultValues() {
     settings.humidity = 70;
     settings.fajrAngle = -15;
     settings.ishaAngle = -20;
+    settings.prayerMethod = PrayerMethod::kUmmAlQura;
+    settings.ramadan = true;
+    settings.highLatitudeRule = HighLatitudeRule::kTwilightAngle;
+    settings.prayerAdjustments.isha = 5;
     Shown s(settings);
     s.Click(3);
     QVERIFY(s.Get<QRadioButton>(1282)->isChecked());
@@ -179,8 +217,12 @@ void OptionsDialogTest::defaultValues() {
     QCOMPARE(s.Field(1288)->text(), QStringLiteral("20"));
     QVERIFY(!s.Field(1287)->isEnabled());
     QVERIFY(!s.Field(1288)->isEnabled());
-    QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), 9);
-    QCOMPARE(s.Get<QComboBox>(1058)->currentIndex(), 7);
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QStringLiteral("-19"));
+    QCOMPARE(s.Get<QComboBox>(1058)->currentText(), QStringLiteral("-17"));
+    QCOMPARE(s.Get<QComboBox>(1300)->currentIndex(), 0);
+    QVERIFY(!s.Get<QCheckBox>(1301)->isChecked());
+    QCOMPARE(s.Get<QComboBox>(1302)->currentIndex(), 0);
+    for (int id = 1304; id <= 1309; ++id) QCOMPARE(s.Get<QSpinBox>(id)->value(), 0);
     QVERIFY(s.dialog->isVisible());
 }
 
@@ -264,7 +306,7 @@ void OptionsDialogTest::fieldMessages() {
 
 void OptionsDialogTest::angleOutsideTheListGivesMinusTen() {
     AppSettings settings;
-    settings.fajrAngle = -18.5;
+    settings.fajrAngle = -18.3;
     settings.ishaAngle = -25;
     Shown s(settings);
     QCOMPARE(s.Get<QComboBox>(1057)->currentIndex(), -1);
@@ -273,6 +315,85 @@ void OptionsDialogTest::angleOutsideTheListGivesMinusTen() {
     QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
     QCOMPARE(s.dialog->Values().fajrAngle, -10.0);
     QCOMPARE(s.dialog->Values().ishaAngle, -10.0);
+}
+
+void OptionsDialogTest::methodSettingsRoundTrip_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("ramadan");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QList<int>>("adjustments");
+    QTest::addColumn<double>("fajr");
+    QTest::newRow("documented") << 0 << false << 0 << QList<int>{0, 0, 0, 0, 0, 0} << -19.0;
+    QTest::newRow("Umm al-Qura in Ramadan")
+        << int(PrayerMethod::kUmmAlQura) << true << 1 << QList<int>{2, -1, 0, 3, 0, -120} << -19.0;
+    QTest::newRow("custom, a method's angle")
+        << int(PrayerMethod::kCustom) << false << 3 << QList<int>{120, 0, 0, 0, 7, 0} << -17.7;
+    QTest::newRow("Turkey, seventh")
+        << int(PrayerMethod::kTurkey) << false << 2 << QList<int>{0, 0, 1, 0, 0, 0} << -18.5;
+}
+
+// The stored choices show in the controls, and OK gives them back unchanged.
+void OptionsDialogTest::methodSettingsRoundTrip() {
+    QFETCH(int, method);
+    QFETCH(bool, ramadan);
+    QFETCH(int, rule);
+    QFETCH(QList<int>, adjustments);
+    QFETCH(double, fajr);
+    AppSettings settings;
+    settings.prayerMethod = static_cast<PrayerMethod>(method);
+    settings.ramadan = ramadan;
+    settings.highLatitudeRule = static_cast<HighLatitudeRule>(rule);
+    settings.prayerAdjustments = {adjustments[0], adjustments[1], adjustments[2],
+                                  adjustments[3], adjustments[4], adjustments[5]};
+    settings.fajrAngle = fajr;
+    Shown s(settings);
+    QCOMPARE(s.Get<QComboBox>(1300)->currentIndex(), method);
+    QCOMPARE(s.Get<QCheckBox>(1301)->isChecked(), ramadan);
+    QCOMPARE(s.Get<QComboBox>(1302)->currentIndex(), rule);
+    for (int i = 0; i < 6; ++i) QCOMPARE(s.Get<QSpinBox>(1304 + i)->value(), adjustments[i]);
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QString::number(fajr));
+    s.Click(1);
+    QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    QVERIFY(s.dialog->Values() == settings);
+
+    // Chosen through the controls from the defaults, the same values.
+    Shown t;
+    t.Get<QComboBox>(1300)->setCurrentIndex(method);
+    if (ramadan) t.Click(1301);
+    t.Get<QComboBox>(1302)->setCurrentIndex(rule);
+    for (int i = 0; i < 6; ++i) {
+        auto* box = t.Get<QSpinBox>(1304 + i);
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(adjustments[i]));
+    }
+    t.Get<QComboBox>(1057)->setCurrentText(QString::number(fajr));
+    t.Click(1);
+    QCOMPARE(t.dialog->result(), int(QDialog::Accepted));
+    QVERIFY(t.dialog->Values() == settings);
+}
+
+void OptionsDialogTest::methodEnablesItsControls_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("angles");
+    QTest::addColumn<bool>("ramadan");
+    QTest::newRow("own") << int(PrayerMethod::kTarvel) << true << false;
+    QTest::newRow("custom") << int(PrayerMethod::kCustom) << true << false;
+    QTest::newRow("Umm al-Qura") << int(PrayerMethod::kUmmAlQura) << false << true;
+    QTest::newRow("Egypt") << int(PrayerMethod::kEgypt) << false << false;
+}
+
+// A method with angles of its own leaves the angle lists out of use; the
+// Ramadan box is Umm al-Qura's.
+void OptionsDialogTest::methodEnablesItsControls() {
+    QFETCH(int, method);
+    QFETCH(bool, angles);
+    QFETCH(bool, ramadan);
+    Shown s;
+    s.Get<QComboBox>(1300)->setCurrentIndex(method);
+    QCOMPARE(s.Get<QComboBox>(1057)->isEnabled(), angles);
+    QCOMPARE(s.Get<QComboBox>(1058)->isEnabled(), angles);
+    QCOMPARE(s.Get<QCheckBox>(1301)->isEnabled(), ramadan);
 }
 
 void OptionsDialogTest::cancelKeepsTheCallersSettings() {

@@ -88,6 +88,8 @@ QString Describe(const AppSettings& s) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(tarvel::PrayerMethodSettings)
+
 class SettingsStoreTest : public QObject {
     Q_OBJECT
 
@@ -107,6 +109,9 @@ class SettingsStoreTest : public QObject {
     void chosenLanguage();
     void chosenLanguageBesideTheOtherValues();
     void chosenPlaceAndZone();
+    void methodSettingsRoundTrip();
+    void methodSettingReadOnItsOwn_data();
+    void methodSettingReadOnItsOwn();
     void userStoreLocation();
     void applicationFirstRunCreatesTheStore();
     void preferencesConfirmedAreStoredAndComeBack();
@@ -344,6 +349,82 @@ void SettingsStoreTest::chosenLanguageBesideTheOtherValues() {
     QSettings settings(file_, QSettings::IniFormat);
     QCOMPARE(settings.value(QStringLiteral("Tarvel/InterfaceLanguage")).toString(),
              QStringLiteral("1033"));
+}
+
+void SettingsStoreTest::methodSettingsRoundTrip() {
+    AppSettings chosen = Changed();
+    chosen.prayerMethod = PrayerMethod::kUmmAlQura;
+    chosen.ramadan = true;
+    chosen.highLatitudeRule = HighLatitudeRule::kSeventhOfTheNight;
+    chosen.prayerAdjustments = {-120, 1, 2, -3, 7, 120};
+    SettingsStore(file_).Save(chosen);
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    QVERIFY(loaded == chosen);
+    {
+        QSettings settings(file_, QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("Tarvel"));
+        QCOMPARE(settings.childKeys().size(), 19 + 9);
+        QCOMPARE(settings.value(QStringLiteral("PrayerMethod")).toString(), QStringLiteral("4"));
+        QCOMPARE(settings.value(QStringLiteral("FajrAdjustment")).toString(),
+                 QStringLiteral("-120"));
+    }
+    // Back to the defaults: the documented 19 values alone, the other
+    // settings of the group untouched.
+    SettingsStore(file_).SaveLanguage(1033);
+    SettingsStore(file_).Save(Changed());
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Tarvel"));
+    QCOMPARE(settings.childKeys().size(), 19 + 1);
+    AppSettings reloaded;
+    SettingsStore(file_).Load(reloaded);
+    COMPARE_SETTINGS(reloaded, Changed());
+}
+
+void SettingsStoreTest::methodSettingReadOnItsOwn_data() {
+    // A stored value and the method settings it gives, beside documented
+    // values whose load stops at the latitude.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<PrayerMethodSettings>("expected");
+    const PrayerMethodSettings defaults;
+    PrayerMethodSettings turkey;
+    turkey.prayerMethod = PrayerMethod::kTurkey;
+    PrayerMethodSettings custom;
+    custom.prayerMethod = PrayerMethod::kCustom;
+    PrayerMethodSettings ramadan;
+    ramadan.ramadan = true;
+    PrayerMethodSettings angle;
+    angle.highLatitudeRule = HighLatitudeRule::kTwilightAngle;
+    PrayerMethodSettings maghrib;
+    maghrib.prayerAdjustments.maghrib = -5;
+    QTest::newRow("method") << "PrayerMethod" << QVariant(11) << turkey;
+    QTest::newRow("last method") << "PrayerMethod" << QVariant(QStringLiteral(" 12")) << custom;
+    QTest::newRow("method beyond the list") << "PrayerMethod" << QVariant(13) << defaults;
+    QTest::newRow("negative method") << "PrayerMethod" << QVariant(-1) << defaults;
+    QTest::newRow("method as text")
+        << "PrayerMethod" << QVariant(QStringLiteral("mwl")) << defaults;
+    QTest::newRow("Ramadan") << "PrayerRamadan" << QVariant(1) << ramadan;
+    QTest::newRow("Ramadan 2") << "PrayerRamadan" << QVariant(2) << defaults;
+    QTest::newRow("rule") << "PrayerHighLatitudeRule" << QVariant(3) << angle;
+    QTest::newRow("rule beyond") << "PrayerHighLatitudeRule" << QVariant(4) << defaults;
+    QTest::newRow("adjustment") << "MaghribAdjustment" << QVariant(-5) << maghrib;
+    QTest::newRow("adjustment beyond") << "MaghribAdjustment" << QVariant(121) << defaults;
+    QTest::newRow("adjustment decimal")
+        << "MaghribAdjustment" << QVariant(QStringLiteral("2.5")) << defaults;
+}
+
+void SettingsStoreTest::methodSettingReadOnItsOwn() {
+    QFETCH(QString, name);
+    QFETCH(QVariant, stored);
+    QFETCH(PrayerMethodSettings, expected);
+    SettingsStore(file_).Save(Changed());
+    SetStored(file_, QStringLiteral("Latitude2"), QStringLiteral("x"));
+    SetStored(file_, name, stored);
+    AppSettings loaded;
+    SettingsStore(file_).Load(loaded);
+    QVERIFY(static_cast<const PrayerMethodSettings&>(loaded) == expected);
+    QCOMPARE(loaded.latitude, AppSettings().latitude);
 }
 
 void SettingsStoreTest::userStoreLocation() {

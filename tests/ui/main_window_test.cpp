@@ -21,14 +21,16 @@
 
 #include "app/app_settings.h"
 #include "astro/calendar.h"
+#include "astro/prayer_times.h"
 #include "astro/time_scales.h"
 #include "cli/cli_output.h"
 #include "format/format_texts.h"
 #include "format/result_texts.h"
 #include "ui/main/dialog_units.h"
-#include "ui/main/shown_results.h"
 #include "ui/main/form_geometry.h"
+#include "ui/main/group_frame.h"
 #include "ui/main/place_zone.h"
+#include "ui/main/shown_results.h"
 #include "ui/main/time_zones.h"
 #include "ui/test_support.h"
 
@@ -121,6 +123,8 @@ class MainWindowTest : public QObject {
     void qiblaTimeDashesInPolarNight();
     void absentEventsShowADashAndWhy_data();
     void absentEventsShowADashAndWhy();
+    void chosenMethodGivesThePrayers_data();
+    void chosenMethodGivesThePrayers();
     void summerDateTicksTheBox();
     void timeChangeKeepsTheBox();
     void zoneChangeRecomputes();
@@ -654,6 +658,80 @@ void MainWindowTest::absentEventsShowADashAndWhy() {
     QVERIFY2(tipStart.isEmpty() ? tip.isEmpty() : tip.startsWith(tipStart), qPrintable(tip));
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::chosenMethodGivesThePrayers_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<bool>("ishaByRule");
+    QTest::newRow("MWL, mid-latitude")
+        << int(PrayerMethod::kMuslimWorldLeague) << 0 << "41.9" << false;
+    QTest::newRow("Kuwait, no rule, white night")
+        << int(PrayerMethod::kKuwait) << 0 << "58" << false;
+    QTest::newRow("MWL, middle of the night, white night")
+        << int(PrayerMethod::kMuslimWorldLeague) << int(HighLatitudeRule::kMiddleOfTheNight) << "58"
+        << true;
+    QTest::newRow("custom, mid-latitude") << int(PrayerMethod::kCustom) << 0 << "41.9" << false;
+    QTest::newRow("own method, seventh of the night")
+        << int(PrayerMethod::kTarvel) << int(HighLatitudeRule::kSeventhOfTheNight) << "58" << true;
+}
+
+// With a method, rule or adjustment chosen the prayer fields show the method's
+// times (Maghrib at the apparent set for a method other than the own one), a
+// time given by a rule marked, with its tooltip.
+void MainWindowTest::chosenMethodGivesThePrayers() {
+    QFETCH(int, method);
+    QFETCH(int, rule);
+    QFETCH(QString, latitude);
+    QFETCH(bool, ishaByRule);
+    AppSettings settings;
+    settings.prayerMethod = static_cast<PrayerMethod>(method);
+    settings.highLatitudeRule = static_cast<HighLatitudeRule>(rule);
+    Shown s(QDate(2024, 6, 21), QTime(12, 0, 0), settings);
+    TypeAndLeave(s.Field(1006), QStringLiteral("-12.5"), s.Field(1005));
+    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    const SolarRequest request = s.window->LastRequest();
+    const SolarResult result = CalcSolarParameters(request);
+    const std::vector<DayTimeText> days =
+        DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
+    const std::pair<DayTimeTextField, int> fields[] = {{DayTimeTextField::Fajr, 1047},
+                                                       {DayTimeTextField::Maghrib, 1051},
+                                                       {DayTimeTextField::Isha, 1052}};
+    for (const auto& [field, id] : fields) {
+        const DayTimeText& day = DayTextOf(days, field);
+        const QString mark = day.rule != HighLatitudeRule::kNone ? QStringLiteral("*") : QString();
+        QCOMPARE(s.window->OutputText(id), QString::fromStdString(day.text) + mark);
+    }
+    if (method != int(PrayerMethod::kTarvel)) {
+        // These methods add no minutes to Maghrib.
+        QCOMPARE(s.window->OutputText(1051), s.window->OutputText(1035));
+    }
+    const QString isha = s.window->OutputText(1052);
+    const QString tip = s.window->Control(1052)->toolTip();
+    QCOMPARE(isha.endsWith(QLatin1Char('*')), ishaByRule);
+    if (ishaByRule) {
+        QVERIFY2(isha.startsWith(QLatin1Char(' ')) && isha.size() == 12, qPrintable(isha));
+        QCOMPARE(tip, QStringLiteral("Ora data dalla regola per le alte latitudini."));
+    } else if (latitude == QStringLiteral("58")) {
+        QCOMPARE(isha, QStringLiteral("\u2014"));
+        QVERIFY(tip.startsWith(QStringLiteral("In questa data il Sole non raggiunge")));
+    } else {
+        QVERIFY(tip.isEmpty());
+    }
+    // The caption names the method, within the group's frame.
+    auto* group = qobject_cast<QGroupBox*>(s.window->Control(1054));
+    QString name;
+    if (method == int(PrayerMethod::kCustom)) {
+        name = QStringLiteral(" (PERSONALIZZATO)");
+    } else if (method != int(PrayerMethod::kTarvel)) {
+        const std::string_view key = MethodParameters(static_cast<PrayerMethod>(method)).key;
+        name = QStringLiteral(" (%1)").arg(
+            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())).toUpper());
+    }
+    QCOMPARE(group->title(), QStringLiteral("PREGHIERE ISLAMICHE") + name);
+    QVERIFY(GroupCaptionRoom(MessageFont(), group->title()).width() <= group->width());
     QVERIFY(s.sink.messages.isEmpty());
 }
 

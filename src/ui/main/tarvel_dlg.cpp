@@ -27,9 +27,12 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "astro/prayer_times.h"
 #include "astro/time_scales.h"
-#include "places/tz_zone_rules.h"
 #include "format/format_texts.h"
+#include "format/result_texts.h"
+#include "places/tz_zone_rules.h"
+#include "table/table_layout.h"
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
@@ -39,8 +42,8 @@
 #include "ui/main/group_frame.h"
 #include "ui/main/help_request.h"
 #include "ui/main/message_sink.h"
-#include "ui/main/shown_results.h"
 #include "ui/main/screen_fit.h"
+#include "ui/main/shown_results.h"
 #include "ui/main/time_zones.h"
 
 namespace tarvel {
@@ -208,6 +211,13 @@ static_assert(std::size(kResultTextControls) == kResultTextFieldCount);
 QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
 }
+
+// The prayer fields a chosen method rewrites, with the day time each shows.
+constexpr std::pair<DayTimeTextField, MainControl> kMethodPrayerControls[] = {
+    {DayTimeTextField::Fajr, MainControl::Fajr},       {DayTimeTextField::Zuhr, MainControl::Zuhr},
+    {DayTimeTextField::Asr1, MainControl::Asr1},       {DayTimeTextField::Asr2, MainControl::Asr2},
+    {DayTimeTextField::Maghrib, MainControl::Maghrib}, {DayTimeTextField::Isha, MainControl::Isha},
+};
 
 }  // namespace
 
@@ -703,6 +713,44 @@ void CTarvelDlg::ComputeSolarParameters() {
                        outputs_.value(ControlNumber(ResultTextControl(shown.field)), nullptr)) {
             SetFieldText(output, text);
             output->setToolTip(AbsenceToolTip(shown.absence));
+        }
+    }
+    // The prayers' caption names a method other than the program's own by its
+    // short name.
+    if (auto* prayers =
+            qobject_cast<QGroupBox*>(Control(ControlNumber(MainControl::PrayersGroup)))) {
+        QString caption = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"));
+        if (settings_.prayerMethod == PrayerMethod::kCustom) {
+            caption += QStringLiteral(" (%1)").arg(
+                Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PERSONALIZZATO")));
+        } else if (settings_.prayerMethod != PrayerMethod::kTarvel) {
+            const std::string_view key = MethodParameters(settings_.prayerMethod).key;
+            caption += QStringLiteral(" (%1)").arg(
+                QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())).toUpper());
+        }
+        if (prayers->title() != caption) {
+            prayers->setTitle(caption);
+            canvas_->update();
+        }
+    }
+    // A method, rule or adjustment other than the documented ones: the
+    // prayers as it gives them, a time given by a high-latitude rule marked.
+    if (static_cast<const PrayerMethodSettings&>(settings_) != PrayerMethodSettings()) {
+        const std::vector<DayTimeText> days =
+            DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
+        for (const auto& [field, control] : kMethodPrayerControls) {
+            QLineEdit* output = outputs_.value(ControlNumber(control), nullptr);
+            if (output == nullptr) continue;
+            const DayTimeText& shown = DayTextOf(days, field);
+            QString text = QString::fromStdString(shown.text);
+            QString tip = AbsenceToolTip(shown.absence);
+            if (shown.rule != HighLatitudeRule::kNone) {
+                text += QLatin1String(kRuleMark);
+                tip = Translated(QT_TRANSLATE_NOOP(
+                    "CTarvelDlg", "Ora data dalla regola per le alte latitudini."));
+            }
+            SetFieldText(output, text);
+            output->setToolTip(tip);
         }
     }
     ReversePass();
