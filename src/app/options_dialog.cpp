@@ -328,24 +328,27 @@ void COptionsDialog::OnModelClicked() {
     EnableIntegrationFields();
 }
 
+namespace {
+
+// The standard atmosphere: the record's defaults but for the model chosen.
+void SetStandardConditions(Atmosphere& atmosphere) {
+    const RefractionModel model = atmosphere.refractionModel;
+    atmosphere = Atmosphere();
+    atmosphere.refractionModel = model;
+}
+
+}  // namespace
+
 void COptionsDialog::OnStandardConditions() {
     FormPass();
-    values_.pressure = 1010.0;
-    values_.temperature = 10.0;
-    values_.refractionHeight = 100.0;
-    values_.humidity = 20.0;
+    SetStandardConditions(values_);
     ReversePass();
 }
 
 void COptionsDialog::OnDefaults() {
     FormPass();
-    values_.pressure = 1010.0;
-    values_.temperature = 10.0;
-    values_.refractionHeight = 100.0;
-    values_.humidity = 20.0;
-    values_.refractionModel = kRefractionBennett;
-    values_.fajrAngle = -19.0;
-    values_.ishaAngle = -17.0;
+    static_cast<Atmosphere&>(values_) = Atmosphere();
+    static_cast<PrayerAngles&>(values_) = PrayerAngles();
     static_cast<PrayerMethodSettings&>(values_) = PrayerMethodSettings();
     ReversePass();
     ShowMethodSettings();
