@@ -808,22 +808,19 @@ void CTarvelDlg::OnSummerTimeClicked() {
 }
 
 void CTarvelDlg::OnLatitudeKillFocus() {
-    if (FormPass()) {
-        if (place_ && latitudeValue_ != settings_.latitude) {
-            LeaveZoneRules();  // the site edited by hand
-        }
-        settings_.latitude = latitudeValue_;
-        ReversePass();
-    }
-    ComputeSolarParameters();
+    OnSiteAngleKillFocus(latitudeValue_, settings_.latitude);
 }
 
 void CTarvelDlg::OnLongitudeKillFocus() {
+    OnSiteAngleKillFocus(longitudeValue_, settings_.longitude);
+}
+
+void CTarvelDlg::OnSiteAngleKillFocus(const double& fieldValue, double& setting) {
     if (FormPass()) {
-        if (place_ && longitudeValue_ != settings_.longitude) {
+        if (place_ && fieldValue != setting) {
             LeaveZoneRules();  // the site edited by hand
         }
-        settings_.longitude = longitudeValue_;
+        setting = fieldValue;
         ReversePass();
     }
     ComputeSolarParameters();

@@ -221,6 +221,9 @@ class CTarvelDlg : public QDialog {
     void OnSummerTimeClicked();
     void OnLatitudeKillFocus();
     void OnLongitudeKillFocus();
+    // The latitude or longitude field read into its setting (fieldValue is
+    // the form's variable, filled by FormPass); a new value leaves the place.
+    void OnSiteAngleKillFocus(const double& fieldValue, double& setting);
     void OnHeightKillFocus();
     void OnDeltaTKillFocus();
     void OnDeltaTModeClicked();
