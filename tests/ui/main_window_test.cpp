@@ -125,6 +125,8 @@ class MainWindowTest : public QObject {
     void absentEventsShowADashAndWhy();
     void chosenMethodGivesThePrayers_data();
     void chosenMethodGivesThePrayers();
+    void twilightGroupShowsTheDayTimes_data();
+    void twilightGroupShowsTheDayTimes();
     void summerDateTicksTheBox();
     void timeChangeKeepsTheBox();
     void zoneChangeRecomputes();
@@ -150,7 +152,7 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
     for (int u = 0; u <= 823; ++u) {
         QVERIFY(geometry.X(u) >= units.X(u) && geometry.X(u + 1) > geometry.X(u));
     }
-    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 386));
+    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 450));
     QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
 
     // Fields, pickers, buttons and groups at their rectangles; the check box
@@ -189,7 +191,7 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
         QVERIFY(placed.width() >= design.width());
     }
     // Group boxes are never shown.
-    for (int id : {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054}) {
+    for (int id : {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054, 1100, 1110}) {
         QVERIFY(qobject_cast<QGroupBox*>(s.window->Control(id)) != nullptr);
         QVERIFY(!s.window->Control(id)->isVisible());
     }
@@ -732,6 +734,62 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     }
     QCOMPARE(group->title(), QStringLiteral("PREGHIERE ISLAMICHE") + name);
     QVERIFY(GroupCaptionRoom(MessageFont(), group->title()).width() <= group->width());
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::twilightGroupShowsTheDayTimes_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("latitude");
+    // Fields whose altitude the Sun does not reach, and fields absent in a
+    // polar day.
+    QTest::addColumn<QList<int>>("altitudeNotReached");
+    QTest::addColumn<QList<int>>("polarDay");
+    QTest::newRow("Rome, equinox") << QDate(2024, 3, 20) << "41.9" << QList<int>() << QList<int>();
+    QTest::newRow("50 N in June: no astronomical twilight")
+        << QDate(2024, 6, 21) << "50" << QList<int>{1111, 1115} << QList<int>();
+    QTest::newRow("60 N in June: no nautical twilight")
+        << QDate(2024, 6, 21) << "60" << QList<int>{1111, 1112, 1115, 1116} << QList<int>();
+    QTest::newRow("70 N in June: polar day, golden hour")
+        << QDate(2024, 6, 21) << "70" << QList<int>{1111, 1112, 1113, 1115, 1116, 1117}
+        << QList<int>{1119, 1120};
+}
+
+// The twilights, the golden hour and the night as the engine gives them for
+// the window's request, whatever the prayer method; one that does not occur
+// shows a dash and says why.
+void MainWindowTest::twilightGroupShowsTheDayTimes() {
+    QFETCH(QDate, date);
+    QFETCH(QString, latitude);
+    QFETCH(QList<int>, altitudeNotReached);
+    QFETCH(QList<int>, polarDay);
+    Shown s(date, QTime(12, 0, 0));
+    TypeAndLeave(s.Field(1006), QStringLiteral("-12.5"), s.Field(1005));
+    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    const SolarRequest request = s.window->LastRequest();
+    const SolarResult result = CalcSolarParameters(request);
+    const std::vector<DayTimeText> days =
+        DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
+    for (const auto& [field, control] : kTwilightControls) {
+        const int id = ControlNumber(control);
+        const QString shown = s.window->OutputText(id);
+        const QString tip = s.window->Control(id)->toolTip();
+        const DayTimeText& expected = DayTextOf(days, field);
+        QCOMPARE(shown, QString::fromStdString(expected.text));
+        QCOMPARE(tip, DayTimeAbsenceToolTip(field, expected.absence));
+        const char* why = "";
+        if (altitudeNotReached.contains(id)) {
+            why = "In questa data il Sole non raggiunge l'altezza di questo evento.";
+        } else if (polarDay.contains(id)) {
+            why = "Giorno polare:";
+        }
+        QVERIFY2((shown == QStringLiteral("\u2014")) == (*why != '\0'),
+                 qPrintable(QStringLiteral("field %1: \"%2\"").arg(id).arg(shown)));
+        QVERIFY2(*why != '\0' ? tip.startsWith(QString::fromUtf8(why)) : tip.isEmpty(),
+                 qPrintable(QStringLiteral("field %1: \"%2\"").arg(id).arg(tip)));
+    }
+    auto* group = qobject_cast<QGroupBox*>(s.window->Control(1110));
+    QCOMPARE(group->title(), QStringLiteral("CREPUSCOLI E NOTTE"));
+    QCOMPARE(s.window->Label(1111)->text(), QStringLiteral("alba astronomica"));
     QVERIFY(s.sink.messages.isEmpty());
 }
 

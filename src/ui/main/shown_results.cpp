@@ -50,4 +50,14 @@ QString AbsenceToolTip(EventAbsence absence) {
     return QString();
 }
 
+QString DayTimeAbsenceToolTip(DayTimeTextField field, EventAbsence absence) {
+    const bool twilight =
+        field >= DayTimeTextField::AstronomicalDawn && field <= DayTimeTextField::AstronomicalDusk;
+    if (twilight && absence == EventAbsence::AltitudeNotReached) {
+        return Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "In questa data il Sole non raggiunge l'altezza di questo evento."));
+    }
+    return AbsenceToolTip(absence);
+}
+
 }  // namespace tarvel

@@ -17,4 +17,8 @@ ResultTextOptions MainWindowTextOptions();
 // EventAbsence::None.
 QString AbsenceToolTip(EventAbsence absence);
 
+// The same for a day time of DayTimeTexts: a twilight or the golden hour whose
+// altitude the Sun does not reach says so in its own words.
+QString DayTimeAbsenceToolTip(DayTimeTextField field, EventAbsence absence);
+
 }  // namespace tarvel

@@ -50,9 +50,10 @@ namespace tarvel {
 
 namespace {
 
-// The form is 823 x 346 dialog units.
+// The form is 823 x 450 dialog units: the documented form, the place group
+// and the twilight group below it.
 constexpr int kFormWidthUnits = 823;
-constexpr int kFormHeightUnits = 386;
+constexpr int kFormHeightUnits = 450;
 
 enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Radio, Button };
 
@@ -145,6 +146,30 @@ const GroupSpec kGroups[] = {
     {MainControl::ApparentGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
     {MainControl::PrayersGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
     {MainControl::PlaceGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "LOCALITA' E FUSO ORARIO"), 7, 339, 797, 35},
+    {MainControl::TwilightGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "CREPUSCOLI E NOTTE"), 7, 384, 797, 54},
+};
+
+// The twilight group: a column per twilight, the golden hour and the night,
+// the morning's event above the evening's; each output with its label (which
+// wraps into the room below it), as in kControls.
+struct TwilightSpec {
+    MainControl id;
+    const char* label;
+    int x, y, lx, lw;
+};
+constexpr int kTwilightFieldWidth = 78;
+constexpr int kTwilightRowHeight = 12;
+const TwilightSpec kTwilightSpecs[] = {
+    {MainControl::AstronomicalDawn, QT_TRANSLATE_NOOP("CTarvelDlg", "alba astronomica"), 100, 398, 14, 82},
+    {MainControl::AstronomicalDusk, QT_TRANSLATE_NOOP("CTarvelDlg", "crepuscolo astronomico"), 100, 417, 14, 82},
+    {MainControl::NauticalDawn, QT_TRANSLATE_NOOP("CTarvelDlg", "alba nautica"), 254, 398, 184, 66},
+    {MainControl::NauticalDusk, QT_TRANSLATE_NOOP("CTarvelDlg", "crepuscolo nautico"), 254, 417, 184, 66},
+    {MainControl::CivilDawn, QT_TRANSLATE_NOOP("CTarvelDlg", "alba civile"), 406, 398, 338, 64},
+    {MainControl::CivilDusk, QT_TRANSLATE_NOOP("CTarvelDlg", "crepuscolo civile"), 406, 417, 338, 64},
+    {MainControl::GoldenHourEnd, QT_TRANSLATE_NOOP("CTarvelDlg", "fine ora dorata"), 558, 398, 490, 64},
+    {MainControl::GoldenHourStart, QT_TRANSLATE_NOOP("CTarvelDlg", "inizio ora dorata"), 558, 417, 490, 64},
+    {MainControl::NightMiddle, QT_TRANSLATE_NOOP("CTarvelDlg", "metà della notte"), 710, 398, 642, 64},
+    {MainControl::NightLastThird, QT_TRANSLATE_NOOP("CTarvelDlg", "inizio ultimo terzo"), 710, 417, 642, 64},
 };
 // clang-format on
 
@@ -154,8 +179,8 @@ const QVector<int> kPaintedGroups = {
     ControlNumber(MainControl::EclipticGroup),    ControlNumber(MainControl::GeocentricGroup),
     ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
     ControlNumber(MainControl::GeometricGroup),   ControlNumber(MainControl::ApparentGroup),
-    ControlNumber(MainControl::PrayersGroup),
-    ControlNumber(MainControl::PlaceGroup)};
+    ControlNumber(MainControl::PrayersGroup),     ControlNumber(MainControl::PlaceGroup),
+    ControlNumber(MainControl::TwilightGroup)};
 
 // Where each result text goes.
 const std::pair<ResultTextField, MainControl> kResultTextControls[] = {
@@ -220,6 +245,19 @@ constexpr std::pair<DayTimeTextField, MainControl> kMethodPrayerControls[] = {
 };
 
 }  // namespace
+
+const DayTimeControl kTwilightControls[10] = {
+    {DayTimeTextField::AstronomicalDawn, MainControl::AstronomicalDawn},
+    {DayTimeTextField::NauticalDawn, MainControl::NauticalDawn},
+    {DayTimeTextField::CivilDawn, MainControl::CivilDawn},
+    {DayTimeTextField::GoldenHourEnd, MainControl::GoldenHourEnd},
+    {DayTimeTextField::GoldenHourStart, MainControl::GoldenHourStart},
+    {DayTimeTextField::CivilDusk, MainControl::CivilDusk},
+    {DayTimeTextField::NauticalDusk, MainControl::NauticalDusk},
+    {DayTimeTextField::AstronomicalDusk, MainControl::AstronomicalDusk},
+    {DayTimeTextField::NightMiddle, MainControl::NightMiddle},
+    {DayTimeTextField::NightLastThird, MainControl::NightLastThird},
+};
 
 MainControl ResultTextControl(ResultTextField field) {
     for (const auto& [shown, control] : kResultTextControls) {
@@ -403,6 +441,18 @@ void CTarvelDlg::BuildForm() {
             [this](const Place& place) { OnPlaceChosen(place); });
     connect(zoneNameList_, &QComboBox::activated, this,
             [this](int index) { OnZoneNameChosen(zoneNameList_->itemText(index)); });
+
+    // The twilight group: result fields out of the Tab chain, as the others.
+    for (const TwilightSpec& t : kTwilightSpecs) {
+        auto* field = new QLineEdit(canvas_);
+        SetFieldReadOnly(field, true);
+        field->setAlignment(Qt::AlignCenter);
+        field->setFocusPolicy(Qt::ClickFocus);
+        NumberControl(field, t.id);
+        SetDesignRect(field, QRect(t.x, t.y, kTwilightFieldWidth, kTwilightRowHeight));
+        outputs_.insert(ControlNumber(t.id), field);
+        addLabel(ControlNumber(t.id), t.label, QRect(t.lx, t.y, t.lw, kTwilightRowHeight - 1));
+    }
 
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
@@ -715,6 +765,18 @@ void CTarvelDlg::ComputeSolarParameters() {
             output->setToolTip(AbsenceToolTip(shown.absence));
         }
     }
+    // The twilights and the night, and with a method, rule or adjustment
+    // other than the documented ones the prayers as it gives them, a time
+    // given by a high-latitude rule marked.
+    const std::vector<DayTimeText> days =
+        DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
+    for (const auto& [field, control] : kTwilightControls) {
+        if (QLineEdit* output = outputs_.value(ControlNumber(control), nullptr)) {
+            const DayTimeText& shown = DayTextOf(days, field);
+            SetFieldText(output, QString::fromStdString(shown.text));
+            output->setToolTip(DayTimeAbsenceToolTip(field, shown.absence));
+        }
+    }
     // The prayers' caption names a method other than the program's own by its
     // short name.
     if (auto* prayers =
@@ -733,11 +795,7 @@ void CTarvelDlg::ComputeSolarParameters() {
             canvas_->update();
         }
     }
-    // A method, rule or adjustment other than the documented ones: the
-    // prayers as it gives them, a time given by a high-latitude rule marked.
     if (static_cast<const PrayerMethodSettings&>(settings_) != PrayerMethodSettings()) {
-        const std::vector<DayTimeText> days =
-            DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
         for (const auto& [field, control] : kMethodPrayerControls) {
             QLineEdit* output = outputs_.value(ControlNumber(control), nullptr);
             if (output == nullptr) continue;

@@ -124,12 +124,31 @@ enum class MainControl : int {
     Place = 1101,
     ZoneName = 1102,
     ZoneInfo = 1103,
+    // The twilights and the night (below the place group).
+    TwilightGroup = 1110,
+    AstronomicalDawn = 1111,
+    NauticalDawn = 1112,
+    CivilDawn = 1113,
+    GoldenHourEnd = 1114,
+    AstronomicalDusk = 1115,
+    NauticalDusk = 1116,
+    CivilDusk = 1117,
+    GoldenHourStart = 1118,
+    NightMiddle = 1119,
+    NightLastThird = 1120,
 };
 
 // The control that shows each of the engine's result texts: an output field,
 // or for ResultTextField::DeltaT the ΔT input field, rewritten after each
 // computation.
 MainControl ResultTextControl(ResultTextField field);
+
+// The day times the twilight group shows, each with its field.
+struct DayTimeControl {
+    DayTimeTextField field;
+    MainControl control;
+};
+extern const DayTimeControl kTwilightControls[10];
 
 class CTarvelDlg : public QDialog {
     Q_OBJECT
