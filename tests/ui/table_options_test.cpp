@@ -43,7 +43,8 @@ int CheckedFlagCount(const CTableOptions& dialog) {
 }
 
 // Runs the dialog modally on options with the given clicks.
-bool RunDialog(TableOptions& options, std::function<void(CTableOptions*)> clicks) {
+template <typename Options>
+bool RunDialog(Options& options, std::function<void(CTableOptions*)> clicks) {
     WhenModal<CTableOptions>(std::move(clicks));
     return OpenTableOptions(nullptr, options);
 }
@@ -62,6 +63,7 @@ class TableOptionsTest : public QObject {
     void deselectAllClearsEveryColumn();
     void okCopiesAllValues();
     void closeBoxChangesNothing();
+    void dayTimeBoxesChooseTheirColumns();
     void tableWindowKeepsTheConfirmedChoices();
 };
 
@@ -75,7 +77,7 @@ void TableOptionsTest::controlsAtTheirPlaces() {
     const FormGeometry& geometry = dialog.Geometry();
     QCOMPARE(geometry.Units().averageCharWidth(), units.averageCharWidth());
     QCOMPARE(geometry.Units().charHeight(), units.charHeight());
-    QCOMPARE(dialog.DesignedClientSize(), geometry.Size(540, 259));
+    QCOMPARE(dialog.DesignedClientSize(), geometry.Size(540, 310));
     QCOMPARE(dialog.minimumSize(), dialog.DesignedClientSize());
     QCOMPARE(dialog.maximumSize(), dialog.DesignedClientSize());
     const struct {
@@ -99,6 +101,12 @@ void TableOptionsTest::controlsAtTheirPlaces() {
         {1057, "Deseleziona tutto", 35, 225, 124, 19},
         {1, "OK", 381, 201, 124, 19},
         {2, "Annulla", 381, 225, 124, 19},
+        {1078, "Shuruq", 25, 282, 45, 9},
+        {1079, "crepuscolo civile", 25, 267, 100, 9},
+        {1080, "crepuscolo nautico", 190, 267, 100, 9},
+        {1081, "crepuscolo astronomico", 355, 267, 110, 9},
+        {1082, "ora dorata", 190, 282, 55, 9},
+        {1083, "notte", 355, 282, 40, 9},
     };
     for (const auto& c : controls) {
         auto* button = qobject_cast<QAbstractButton*>(dialog.Control(c.id));
@@ -129,6 +137,7 @@ void TableOptionsTest::controlsAtTheirPlaces() {
         {1072, "PREGHIERE ISLAMICHE", 19, 150, 506, 36},
         {1075, "formato angoli", 178, 197, 85, 47},
         {1076, "formato ore", 276, 197, 85, 47},
+        {1077, "SHURUQ, CREPUSCOLI E NOTTE", 19, 253, 506, 45},
     };
     for (const auto& g : groups) {
         auto* group = qobject_cast<QGroupBox*>(dialog.Control(g.id));
@@ -242,6 +251,40 @@ void TableOptionsTest::closeBoxChangesNothing() {
     QCOMPARE(options, TableOptions());
 }
 
+// Each day times' box sets its own flag on OK; "Seleziona tutto" leaves them
+// as they are (it chooses the 33 columns), "Deseleziona tutto" clears them.
+void TableOptionsTest::dayTimeBoxesChooseTheirColumns() {
+    const int ids[kTableDayTimeColumnFlagCount] = {1078, 1079, 1080, 1081, 1082, 1083};
+    for (int i = 0; i < kTableDayTimeColumnFlagCount; ++i) {
+        TableColumnSet options;
+        const int id = ids[i];
+        bool afterSelectAll = true;
+        QVERIFY(RunDialog(options, [&](CTableOptions* dialog) {
+            QCOMPARE(dialog->DayTimeBox(i), qobject_cast<QCheckBox*>(dialog->Control(id)));
+            Click(dialog, id);
+            Click(dialog, 1056);
+            afterSelectAll = Checked(*dialog, id);
+            Click(dialog, 1);
+        }));
+        QVERIFY(afterSelectAll);
+        TableColumnSet expected;
+        SetAllColumnFlags(expected, true);
+        expected.dayColumns.*(kTableDayTimeColumnOptions[i].flag) = true;
+        QVERIFY2(options == expected && options.dayColumns == expected.dayColumns,
+                 qPrintable(QStringLiteral("box %1").arg(id)));
+    }
+    TableColumnSet options;
+    options.dayColumns.showNight = true;
+    options.dayColumns.showSunrise = true;
+    QVERIFY(RunDialog(options, [](CTableOptions* dialog) {
+        QVERIFY(Checked(*dialog, 1083));
+        Click(dialog, 1057);
+        QVERIFY(!Checked(*dialog, 1083) && !Checked(*dialog, 1078));
+        Click(dialog, 1);
+    }));
+    QCOMPARE(options.dayColumns, TableDayTimeColumns());
+}
+
 void TableOptionsTest::tableWindowKeepsTheConfirmedChoices() {
     RecordingSink sink;
     CEphemerisTable table(TableParameters(), &sink);
@@ -250,14 +293,17 @@ void TableOptionsTest::tableWindowKeepsTheConfirmedChoices() {
     WhenModal<CTableOptions>([](CTableOptions* dialog) {
         Click(dialog, 1020);  // EdT
         Click(dialog, 1063);  // hh.hhhhhh
+        Click(dialog, 1082);  // ora dorata
         Click(dialog, 1);
     });
     QTest::mouseClick(button, Qt::LeftButton);
     bool equationShown = false;
     bool decimalHoursShown = false;
+    bool goldenHourShown = false;
     WhenModal<CTableOptions>([&](CTableOptions* dialog) {
         equationShown = Checked(*dialog, 1020);
         decimalHoursShown = Checked(*dialog, 1063);
+        goldenHourShown = Checked(*dialog, 1082);
         Click(dialog, 1057);
         Click(dialog, 2);  // cancelled: nothing changes
     });
@@ -268,6 +314,10 @@ void TableOptionsTest::tableWindowKeepsTheConfirmedChoices() {
     expected.showEquationOfTime = true;
     expected.decimalHours = true;
     QCOMPARE(table.Options(), expected);
+    QVERIFY(goldenHourShown);
+    TableDayTimeColumns days;
+    days.showGoldenHour = true;
+    QCOMPARE(table.DayColumns(), days);
 }
 
 QTEST_MAIN(TableOptionsTest)

@@ -326,7 +326,7 @@ void CEphemerisTable::Initialize(const TableParameters& inputs) {
     parameters_.stepValue = 1;
     parameters_.stepUnit = TableStepUnit::Hours;
     parameters_.pointCount = 50;
-    options_ = TableOptions();
+    options_ = TableColumnSet();
 
     int zoneIndex = ZoneIndexOf(parameters_.zoneHours);
     if (zoneIndex < 0) {
@@ -491,7 +491,7 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
         waitCursor_ = true;
     }
 
-    const TableOptions options = options_;
+    const TableColumnSet options = options_;
     const TableTexts texts = texts_;
     // The C library's separator and short date of the user's locale, as the
     // command-line tool writes them (QLocale's short dates differ: two-digit

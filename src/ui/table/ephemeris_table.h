@@ -83,12 +83,15 @@ class CEphemerisTable : public QDialog {
     // and the table text (exactly as the engine wrote it, CR LF line ends).
     const TableParameters& Parameters() const { return parameters_; }
     const TableOptions& Options() const { return options_; }
+    const TableDayTimeColumns& DayColumns() const { return options_.dayColumns; }
     const std::string& TableText() const { return tableText_; }
     // The string-table texts and form messages of the runs (built-in Italian
     // until replaced, e.g. by the interface language's).
     void SetTexts(const TableTexts& texts) { texts_ = texts; }
     // Replaces the options of the next run, as OK in the options dialog does.
-    void SetOptions(const TableOptions& options) { options_ = options; }
+    // The day times' columns stay as they are.
+    void SetOptions(const TableOptions& options) { static_cast<TableOptions&>(options_) = options; }
+    void SetDayColumns(const TableDayTimeColumns& days) { options_.dayColumns = days; }
 
     // The control with number id (a TableControl or SiteControl) and the label
     // of a field.
@@ -171,7 +174,7 @@ class CEphemerisTable : public QDialog {
     MessageSink* sink_;
     FileNameChooser fileNameChooser_;
     TableParameters parameters_;
-    TableOptions options_;
+    TableColumnSet options_;
     TableTexts texts_;
     std::string tableText_;
     std::function<SolarResult(const SolarRequest&)> rowComputation_;

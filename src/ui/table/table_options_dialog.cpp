@@ -18,9 +18,10 @@ namespace tarvel {
 
 namespace {
 
-// The dialog is 540 x 259 dialog units.
+// The dialog is 540 x 310 dialog units: the documented 540 x 259 and the
+// day times' group below them.
 constexpr int kDialogWidthUnits = 540;
-constexpr int kDialogHeightUnits = 259;
+constexpr int kDialogHeightUnits = 310;
 
 // A control in dialog units: number, caption, rectangle.
 struct ControlSpec {
@@ -67,6 +68,17 @@ const ControlSpec kFlagBoxes[kTableColumnFlagCount] = {
     {1065, QT_TRANSLATE_NOOP("CTableOptions", "ora della Qibla"), 426, 165, 81, 9},
 };
 
+// The check boxes of the day times' columns, in field order of
+// TableDayTimeColumns.
+const ControlSpec kDayTimeBoxes[kTableDayTimeColumnFlagCount] = {
+    {1078, QT_TRANSLATE_NOOP("CTableOptions", "Shuruq"), 25, 282, 45, 9},
+    {1079, QT_TRANSLATE_NOOP("CTableOptions", "crepuscolo civile"), 25, 267, 100, 9},
+    {1080, QT_TRANSLATE_NOOP("CTableOptions", "crepuscolo nautico"), 190, 267, 100, 9},
+    {1081, QT_TRANSLATE_NOOP("CTableOptions", "crepuscolo astronomico"), 355, 267, 110, 9},
+    {1082, QT_TRANSLATE_NOOP("CTableOptions", "ora dorata"), 190, 282, 55, 9},
+    {1083, QT_TRANSLATE_NOOP("CTableOptions", "notte"), 355, 282, 40, 9},
+};
+
 // The radio pairs: the first button stands for false (sexagesimal), the
 // second for true (decimal).
 const ControlSpec kAngleRadios[2] = {
@@ -97,6 +109,7 @@ const ControlSpec kGroups[] = {
     {1072, QT_TRANSLATE_NOOP("CTableOptions", "PREGHIERE ISLAMICHE"), 19, 150, 506, 36},
     {1075, QT_TRANSLATE_NOOP("CTableOptions", "formato angoli"), 178, 197, 85, 47},
     {1076, QT_TRANSLATE_NOOP("CTableOptions", "formato ore"), 276, 197, 85, 47},
+    {1077, QT_TRANSLATE_NOOP("CTableOptions", "SHURUQ, CREPUSCOLI E NOTTE"), 19, 253, 506, 45},
 };
 // clang-format on
 
@@ -106,7 +119,7 @@ QString Translated(const char* text) {
 
 }  // namespace
 
-CTableOptions::CTableOptions(const TableOptions& options, QWidget* parent)
+CTableOptions::CTableOptions(const TableColumnSet& options, QWidget* parent)
     : QDialog(parent), options_(options) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -185,6 +198,13 @@ void CTableOptions::BuildForm() {
         }
     }
 
+    // The day times' boxes, after the documented controls in the Tab chain.
+    for (const ControlSpec& c : kDayTimeBoxes) {
+        auto* box = new QCheckBox(Translated(c.caption), form);
+        place(box, c);
+        dayTimeBoxes_.push_back(box);
+    }
+
     // Grown where a text of the interface language needs more room.
     geometry_ = std::make_unique<FormGeometry>(DialogUnits(font()));
     FitForm(canvas_, *geometry_, MessageFont(), QSize(kDialogWidthUnits, kDialogHeightUnits));
@@ -199,15 +219,21 @@ void CTableOptions::ShowOptions() {
     decimalAngles_->setChecked(options_.decimalAngles);
     sexagesimalHours_->setChecked(!options_.decimalHours);
     decimalHours_->setChecked(options_.decimalHours);
+    for (int i = 0; i < kTableDayTimeColumnFlagCount; ++i) {
+        dayTimeBoxes_[i]->setChecked(options_.dayColumns.*(kTableDayTimeColumnOptions[i].flag));
+    }
 }
 
 void CTableOptions::OnSelectAll() {
+    // The day times' boxes stay as they are shown.
+    ReadDayTimeBoxes();
     SetAllColumnFlags(options_, true);
     ShowOptions();
 }
 
 void CTableOptions::OnDeselectAll() {
     SetAllColumnFlags(options_, false);
+    options_.dayColumns = TableDayTimeColumns();
     ShowOptions();
 }
 
@@ -217,15 +243,31 @@ void CTableOptions::OnOk() {
     }
     options_.decimalAngles = decimalAngles_->isChecked();
     options_.decimalHours = decimalHours_->isChecked();
+    ReadDayTimeBoxes();
     accept();
 }
 
-bool OpenTableOptions(QWidget* parent, TableOptions& options) {
+void CTableOptions::ReadDayTimeBoxes() {
+    for (int i = 0; i < kTableDayTimeColumnFlagCount; ++i) {
+        options_.dayColumns.*(kTableDayTimeColumnOptions[i].flag) = dayTimeBoxes_[i]->isChecked();
+    }
+}
+
+bool OpenTableOptions(QWidget* parent, TableColumnSet& options) {
     CTableOptions dialog(options, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
     options = dialog.Options();
+    return true;
+}
+
+bool OpenTableOptions(QWidget* parent, TableOptions& options) {
+    TableColumnSet set(options);
+    if (!OpenTableOptions(parent, set)) {
+        return false;
+    }
+    options = set;
     return true;
 }
 
