@@ -7,6 +7,7 @@
 
 #include "astro/calendar.h"
 #include "format/printf_text.h"
+#include "format/result_texts.h"
 #include "format/sexagesimal.h"
 #include "table/zone_rules.h"
 #include "table/table_columns.h"
@@ -77,6 +78,17 @@ TableTextWriter::TableTextWriter(const TableColumnSet& options, TableTarget targ
     }
 }
 
+std::string TableTextWriter::MethodTitleValue(const TableParameters& p) const {
+    if (p.prayerMethod == PrayerMethod::kTarvel) {
+        return std::string();
+    }
+    SolarRequest request;
+    static_cast<ObserverSettings&>(request) = p;
+    ResultTextOptions options;
+    options.customMethod = texts_.Get(table_string::kCustomMethod);
+    return PrayerMethodText(request, options);
+}
+
 std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     namespace s = table_string;
     const std::string& separator = locale_.decimalSeparator;
@@ -103,6 +115,10 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
                              : LocalizeDecimalPoint(PrintfText("%+.2f", zone), separator)) +
                 kLineEnd;
         text += texts_.Get(s::kSummerTime) + " = \t" + summer + kLineEnd;
+        if (const std::string method = MethodTitleValue(p); !method.empty()) {
+            text += texts_.Get(s::kPrayerMethod) + " = \t" +
+                    LocalizeDecimalPoint(method, separator) + kLineEnd;
+        }
         text += kLineEnd;
         return text;
     }
@@ -136,6 +152,10 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     }
     text += texts_.Get(s::kZone) + " = " + LocalizeDecimalPoint(zoneText, separator) + kLineEnd;
     text += texts_.Get(s::kSummerTime) + " = " + summer + kLineEnd;
+    if (const std::string method = MethodTitleValue(p); !method.empty()) {
+        text += texts_.Get(s::kPrayerMethod) + " = " + LocalizeDecimalPoint(method, separator) +
+                kLineEnd;
+    }
     text += kLineEnd;
     return text;
 }

@@ -81,8 +81,10 @@ class TableTextWriter {
                     const TableLocale& locale = TableLocale(),
                     const TableTexts& texts = TableTexts());
 
-    // The five title lines (latitude, longitude, height, zone, summer time) and
-    // the empty line after them.
+    // The five title lines (latitude, longitude, height, zone, summer time),
+    // a sixth naming the prayer method when one other than the program's own
+    // is chosen ("metodo delle preghiere = Muslim World League (Fajr -18°,
+    // Isha -17°)"), and the empty line after them.
     std::string TitleLines(const TableParameters& parameters) const;
 
     // The four heading lines.
@@ -105,6 +107,10 @@ class TableTextWriter {
     std::string CellText(int columnNumber, const TableRow& row, double latitude) const;
 
   private:
+    // The method's name and angles for its title line; empty for the
+    // program's own method.
+    std::string MethodTitleValue(const TableParameters& parameters) const;
+
     TableColumnSet options_;
     TableTarget target_;
     TableLocale locale_;

@@ -115,6 +115,8 @@ constexpr NumberedText kItalianTexts[] = {
     {208, "notte"},
     {209, "inizio"},
     {210, "Shuruq"},
+    {211, "metodo delle preghiere"},
+    {212, "personalizzato"},
 };
 
 const std::string kNoText;

@@ -34,12 +34,14 @@ inline constexpr int kDecimalHourUnit = 189;   // "[h]"
 inline constexpr int kAngleUnit = 190;         // "[gg°mm'ss\"]"
 inline constexpr int kDecimalAngleUnit = 191;  // "[g]"
 inline constexpr int kRefractionUnit = 192;    // "[mm'ss\"]"
+inline constexpr int kPrayerMethod = 211;      // "metodo delle preghiere"
+inline constexpr int kCustomMethod = 212;      // "personalizzato"
 }  // namespace table_string
 
 class TableTexts {
   public:
     static constexpr int kFirstId = 101;
-    static constexpr int kLastId = 210;
+    static constexpr int kLastId = 212;
 
     // The built-in Italian texts.
     TableTexts();

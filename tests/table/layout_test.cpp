@@ -257,6 +257,35 @@ TEST(LayoutTest, TitleLines) {
     }
 }
 
+// A prayer method other than the program's own adds a title line naming it
+// with its angles, before the empty line; the program's own adds none (the
+// five documented lines above).
+TEST(LayoutTest, TitleLineNamesAChosenMethod) {
+    const struct {
+        PrayerMethod method;
+        TableTarget target;
+        const char* expected;
+    } cases[] = {
+        {PrayerMethod::kMuslimWorldLeague, TableTarget::Window,
+         "metodo delle preghiere = Muslim World League (Fajr -18°, Isha -17°)"},
+        {PrayerMethod::kUmmAlQura, TableTarget::Clipboard,
+         "metodo delle preghiere = \tUmm al-Qura University, Makkah (Fajr -18,5°, Isha 90 min)"},
+        {PrayerMethod::kCustom, TableTarget::File,
+         "metodo delle preghiere = personalizzato (Fajr -16,5°, Isha -15°)"},
+    };
+    for (const auto& c : cases) {
+        TableParameters p;
+        p.prayerMethod = c.method;
+        p.fajrAngle = -16.5;
+        p.ishaAngle = -15.0;
+        const std::vector<std::string> lines =
+            Lines(TableTextWriter(Formats(false, false), c.target, Comma()).TitleLines(p));
+        ASSERT_EQ(lines.size(), 7u) << c.expected;
+        EXPECT_EQ(lines[5], c.expected);
+        EXPECT_EQ(lines[6], "");
+    }
+}
+
 TEST(LayoutTest, WindowRowsKeepThePointWhenTheTitlesHaveAComma) {
     TableParameters p;
     p.latitude = -33.5;

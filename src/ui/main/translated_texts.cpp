@@ -120,6 +120,8 @@ const NumberedText kTableStrings[] = {
     {208, QT_TRANSLATE_NOOP3("TableTexts", "notte", "208")},
     {209, QT_TRANSLATE_NOOP3("TableTexts", "inizio", "209")},
     {210, QT_TRANSLATE_NOOP3("TableTexts", "Shuruq", "210")},
+    {211, QT_TRANSLATE_NOOP3("TableTexts", "metodo delle preghiere", "211")},
+    {212, QT_TRANSLATE_NOOP3("TableTexts", "personalizzato", "212")},
 };
 // clang-format on
 

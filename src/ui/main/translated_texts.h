@@ -1,5 +1,5 @@
 // Texts of the other layers in the current interface language: the table's
-// strings 101 ... 210 and its validation messages.
+// strings 101 ... 212 and its validation messages.
 //
 // They come from the translation modules the application installs (Italian,
 // built in, when none is loaded). The table window fills its TableTexts with
