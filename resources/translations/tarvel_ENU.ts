@@ -400,6 +400,34 @@
             <source>Opzioni per la tabella delle effemeridi</source>
             <translation>Ephemeris table options</translation>
         </message>
+        <message>
+            <source>Shuruq</source>
+            <translation>Shuruq</translation>
+        </message>
+        <message>
+            <source>crepuscolo civile</source>
+            <translation>civil twilight</translation>
+        </message>
+        <message>
+            <source>crepuscolo nautico</source>
+            <translation>nautical twilight</translation>
+        </message>
+        <message>
+            <source>crepuscolo astronomico</source>
+            <translation>astronomical twilight</translation>
+        </message>
+        <message>
+            <source>ora dorata</source>
+            <translation>golden hour</translation>
+        </message>
+        <message>
+            <source>notte</source>
+            <translation>night</translation>
+        </message>
+        <message>
+            <source>SHURUQ, CREPUSCOLI E NOTTE</source>
+            <translation>SHURUQ, TWILIGHTS AND NIGHT</translation>
+        </message>
     </context>
     <context>
         <name>CTarvelDlg</name>
@@ -698,6 +726,54 @@
         <message>
             <source>PERSONALIZZATO</source>
             <translation>CUSTOM</translation>
+        </message>
+        <message>
+            <source>CREPUSCOLI E NOTTE</source>
+            <translation>TWILIGHTS AND NIGHT</translation>
+        </message>
+        <message>
+            <source>alba astronomica</source>
+            <translation>astronomical dawn</translation>
+        </message>
+        <message>
+            <source>crepuscolo astronomico</source>
+            <translation>astronomical dusk</translation>
+        </message>
+        <message>
+            <source>alba nautica</source>
+            <translation>nautical dawn</translation>
+        </message>
+        <message>
+            <source>crepuscolo nautico</source>
+            <translation>nautical dusk</translation>
+        </message>
+        <message>
+            <source>alba civile</source>
+            <translation>civil dawn</translation>
+        </message>
+        <message>
+            <source>crepuscolo civile</source>
+            <translation>civil dusk</translation>
+        </message>
+        <message>
+            <source>fine ora dorata</source>
+            <translation>golden hour ends</translation>
+        </message>
+        <message>
+            <source>inizio ora dorata</source>
+            <translation>golden hour starts</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <translation>middle of the night</translation>
+        </message>
+        <message>
+            <source>inizio ultimo terzo</source>
+            <translation>last third starts</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non raggiunge l'altezza di questo evento.</source>
+            <translation>On this date the Sun does not reach the altitude of this event.</translation>
         </message>
     </context>
     <context>
@@ -1292,6 +1368,16 @@
         <message>
             <source>L&apos;ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti.</source>
             <translation>The last row of the table would fall after %1: reduce the step or the number of points.</translation>
+        </message>
+        <message>
+            <source>metodo delle preghiere</source>
+            <comment>211</comment>
+            <translation>prayer method</translation>
+        </message>
+        <message>
+            <source>personalizzato</source>
+            <comment>212</comment>
+            <translation>custom</translation>
         </message>
     </context>
     <context>

@@ -400,6 +400,34 @@
             <source>Opzioni per la tabella delle effemeridi</source>
             <translation>Opções da tabela de efemérides</translation>
         </message>
+        <message>
+            <source>Shuruq</source>
+            <translation>Shuruq</translation>
+        </message>
+        <message>
+            <source>crepuscolo civile</source>
+            <translation>crepúsculo civil</translation>
+        </message>
+        <message>
+            <source>crepuscolo nautico</source>
+            <translation>crepúsculo náutico</translation>
+        </message>
+        <message>
+            <source>crepuscolo astronomico</source>
+            <translation>crepúsculo astronômico</translation>
+        </message>
+        <message>
+            <source>ora dorata</source>
+            <translation>hora dourada</translation>
+        </message>
+        <message>
+            <source>notte</source>
+            <translation>noite</translation>
+        </message>
+        <message>
+            <source>SHURUQ, CREPUSCOLI E NOTTE</source>
+            <translation>SHURUQ, CREPÚSCULOS E NOITE</translation>
+        </message>
     </context>
     <context>
         <name>CTarvelDlg</name>
@@ -698,6 +726,54 @@
         <message>
             <source>PERSONALIZZATO</source>
             <translation>PERSONALIZADO</translation>
+        </message>
+        <message>
+            <source>CREPUSCOLI E NOTTE</source>
+            <translation>CREPÚSCULOS E NOITE</translation>
+        </message>
+        <message>
+            <source>alba astronomica</source>
+            <translation>aurora astronômica</translation>
+        </message>
+        <message>
+            <source>crepuscolo astronomico</source>
+            <translation>crepúsculo astronômico</translation>
+        </message>
+        <message>
+            <source>alba nautica</source>
+            <translation>aurora náutica</translation>
+        </message>
+        <message>
+            <source>crepuscolo nautico</source>
+            <translation>crepúsculo náutico</translation>
+        </message>
+        <message>
+            <source>alba civile</source>
+            <translation>aurora civil</translation>
+        </message>
+        <message>
+            <source>crepuscolo civile</source>
+            <translation>crepúsculo civil</translation>
+        </message>
+        <message>
+            <source>fine ora dorata</source>
+            <translation>fim da hora dourada</translation>
+        </message>
+        <message>
+            <source>inizio ora dorata</source>
+            <translation>início da hora dourada</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <translation>meio da noite</translation>
+        </message>
+        <message>
+            <source>inizio ultimo terzo</source>
+            <translation>início do último terço</translation>
+        </message>
+        <message>
+            <source>In questa data il Sole non raggiunge l'altezza di questo evento.</source>
+            <translation>Nesta data o Sol não alcança a altura deste evento.</translation>
         </message>
     </context>
     <context>
@@ -1292,6 +1368,16 @@
         <message>
             <source>L&apos;ultima riga della tabella cadrebbe dopo il %1: ridurre il passo o il numero di punti.</source>
             <translation>A última linha da tabela cairia depois de %1: reduza o passo ou o número de pontos.</translation>
+        </message>
+        <message>
+            <source>metodo delle preghiere</source>
+            <comment>211</comment>
+            <translation>método das orações</translation>
+        </message>
+        <message>
+            <source>personalizzato</source>
+            <comment>212</comment>
+            <translation>personalizado</translation>
         </message>
     </context>
     <context>
