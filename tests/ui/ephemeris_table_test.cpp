@@ -78,7 +78,8 @@ TableParameters Expected(int pointCount) {
     return p;
 }
 
-std::string EngineText(const TableParameters& p, const TableOptions& options, TableTarget target) {
+std::string EngineText(const TableParameters& p, const TableColumnSet& options,
+                       TableTarget target) {
     const TableRunResult result = RunTable(p, options, target, TableLocaleFromEnvironment());
     return result.text;
 }
@@ -685,18 +686,20 @@ void EphemerisTableTest::copyIsTheEngineClipboardText() {
     WhenModal<CTableOptions>([](CTableOptions* dialog) {
         QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog->Control(1009)), Qt::LeftButton);
         QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog->Control(1065)), Qt::LeftButton);
+        // The night's columns, a choice beside the 33.
+        QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog->Control(1083)), Qt::LeftButton);
         QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog->Control(1)), Qt::LeftButton);
     });
     QTest::mouseClick(t.Button(1063), Qt::LeftButton);
+    QVERIFY(t.window->DayColumns().showNight);
+    const TableColumnSet chosen(t.window->Options(), t.window->DayColumns());
     QGuiApplication::clipboard()->setText(QStringLiteral("old"));
     QVERIFY(t.ClickAndWait(1054));
-    const std::string expected =
-        EngineText(Expected(3), t.window->Options(), TableTarget::Clipboard);
-    QVERIFY(!expected.empty());
+    const std::string expected = EngineText(Expected(3), chosen, TableTarget::Clipboard);
+    QVERIFY(expected.find("della notte") != std::string::npos);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(expected));
     // The window's own table was refreshed first.
-    QCOMPARE(t.window->TableText(),
-             EngineText(Expected(3), t.window->Options(), TableTarget::Window));
+    QCOMPARE(t.window->TableText(), EngineText(Expected(3), chosen, TableTarget::Window));
     QVERIFY(t.sink.messages.isEmpty());
 }
 
