@@ -1379,6 +1379,26 @@
             <comment>212</comment>
             <translation>custom</translation>
         </message>
+        <message>
+            <source>regola per le alte latitudini</source>
+            <comment>213</comment>
+            <translation>high-latitude rule</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <comment>214</comment>
+            <translation>middle of the night</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <comment>215</comment>
+            <translation>one seventh of the night</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <comment>216</comment>
+            <translation>angle/60 of the night</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>

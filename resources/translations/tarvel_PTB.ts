@@ -1379,6 +1379,26 @@
             <comment>212</comment>
             <translation>personalizado</translation>
         </message>
+        <message>
+            <source>regola per le alte latitudini</source>
+            <comment>213</comment>
+            <translation>regra para latitudes altas</translation>
+        </message>
+        <message>
+            <source>metà della notte</source>
+            <comment>214</comment>
+            <translation>meio da noite</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <comment>215</comment>
+            <translation>um sétimo da noite</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <comment>216</comment>
+            <translation>ângulo/60 da noite</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>

@@ -89,6 +89,22 @@ std::string TableTextWriter::MethodTitleValue(const TableParameters& p) const {
     return PrayerMethodText(request, options);
 }
 
+std::vector<std::pair<std::string, std::string>> TableTextWriter::PrayerTitleItems(
+    const TableParameters& p) const {
+    namespace s = table_string;
+    std::vector<std::pair<std::string, std::string>> items;
+    if (const std::string method = MethodTitleValue(p); !method.empty()) {
+        items.emplace_back(texts_.Get(s::kPrayerMethod),
+                           LocalizeDecimalPoint(method, locale_.decimalSeparator));
+    }
+    if (p.highLatitudeRule != HighLatitudeRule::kNone) {
+        const int rule = static_cast<int>(p.highLatitudeRule) -
+                         static_cast<int>(HighLatitudeRule::kMiddleOfTheNight);
+        items.emplace_back(texts_.Get(s::kHighLatitudeRule), texts_.Get(s::kFirstRule + rule));
+    }
+    return items;
+}
+
 std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     namespace s = table_string;
     const std::string& separator = locale_.decimalSeparator;
@@ -115,9 +131,8 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
                              : LocalizeDecimalPoint(PrintfText("%+.2f", zone), separator)) +
                 kLineEnd;
         text += texts_.Get(s::kSummerTime) + " = \t" + summer + kLineEnd;
-        if (const std::string method = MethodTitleValue(p); !method.empty()) {
-            text += texts_.Get(s::kPrayerMethod) + " = \t" +
-                    LocalizeDecimalPoint(method, separator) + kLineEnd;
+        for (const auto& [label, value] : PrayerTitleItems(p)) {
+            text += label + " = \t" + value + kLineEnd;
         }
         text += kLineEnd;
         return text;
@@ -152,9 +167,8 @@ std::string TableTextWriter::TitleLines(const TableParameters& p) const {
     }
     text += texts_.Get(s::kZone) + " = " + LocalizeDecimalPoint(zoneText, separator) + kLineEnd;
     text += texts_.Get(s::kSummerTime) + " = " + summer + kLineEnd;
-    if (const std::string method = MethodTitleValue(p); !method.empty()) {
-        text += texts_.Get(s::kPrayerMethod) + " = " + LocalizeDecimalPoint(method, separator) +
-                kLineEnd;
+    for (const auto& [label, value] : PrayerTitleItems(p)) {
+        text += label + " = " + value + kLineEnd;
     }
     text += kLineEnd;
     return text;

@@ -82,9 +82,11 @@ class TableTextWriter {
                     const TableTexts& texts = TableTexts());
 
     // The five title lines (latitude, longitude, height, zone, summer time),
-    // a sixth naming the prayer method when one other than the program's own
+    // a line naming the prayer method when one other than the program's own
     // is chosen ("metodo delle preghiere = Muslim World League (Fajr -18°,
-    // Isha -17°)"), and the empty line after them.
+    // Isha -17°)"), one naming the high-latitude rule when one is chosen
+    // ("regola per le alte latitudini = un settimo della notte": the rule of
+    // the times marked "*"), and the empty line after them.
     std::string TitleLines(const TableParameters& parameters) const;
 
     // The four heading lines.
@@ -110,6 +112,9 @@ class TableTextWriter {
     // The method's name and angles for its title line; empty for the
     // program's own method.
     std::string MethodTitleValue(const TableParameters& parameters) const;
+    // The prayer settings' title lines: label and value of each, in order.
+    std::vector<std::pair<std::string, std::string>> PrayerTitleItems(
+        const TableParameters& parameters) const;
 
     TableColumnSet options_;
     TableTarget target_;

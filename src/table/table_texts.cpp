@@ -117,7 +117,21 @@ constexpr NumberedText kItalianTexts[] = {
     {210, "Shuruq"},
     {211, "metodo delle preghiere"},
     {212, "personalizzato"},
+    {213, "regola per le alte latitudini"},
+    {214, "metà della notte"},
+    {215, "un settimo della notte"},
+    {216, "angolo/60 della notte"},
 };
+
+// Every text's number within TableTexts' range (a number beyond it would be
+// written past the end of its array).
+constexpr bool NumbersInRange() {
+    for (const NumberedText& t : kItalianTexts) {
+        if (t.id < TableTexts::kFirstId || t.id > TableTexts::kLastId) return false;
+    }
+    return true;
+}
+static_assert(NumbersInRange(), "a table text's number is outside kFirstId ... kLastId");
 
 const std::string kNoText;
 

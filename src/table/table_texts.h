@@ -36,12 +36,16 @@ inline constexpr int kDecimalAngleUnit = 191;  // "[g]"
 inline constexpr int kRefractionUnit = 192;    // "[mm'ss\"]"
 inline constexpr int kPrayerMethod = 211;      // "metodo delle preghiere"
 inline constexpr int kCustomMethod = 212;      // "personalizzato"
+inline constexpr int kHighLatitudeRule = 213;  // "regola per le alte latitudini"
+// "metà della notte", "un settimo della notte", "angolo/60 della notte": the
+// rules after none, in HighLatitudeRule order.
+inline constexpr int kFirstRule = 214;
 }  // namespace table_string
 
 class TableTexts {
   public:
     static constexpr int kFirstId = 101;
-    static constexpr int kLastId = 212;
+    static constexpr int kLastId = 216;
 
     // The built-in Italian texts.
     TableTexts();

@@ -258,31 +258,42 @@ TEST(LayoutTest, TitleLines) {
 }
 
 // A prayer method other than the program's own adds a title line naming it
-// with its angles, before the empty line; the program's own adds none (the
-// five documented lines above).
-TEST(LayoutTest, TitleLineNamesAChosenMethod) {
+// with its angles, and a high-latitude rule one naming the rule of the times
+// marked "*", before the empty line; the program's own method without a rule
+// adds none (the five documented lines above).
+TEST(LayoutTest, TitleLinesNameAChosenMethodAndRule) {
     const struct {
         PrayerMethod method;
+        HighLatitudeRule rule;
         TableTarget target;
-        const char* expected;
+        std::vector<std::string> expected;
     } cases[] = {
-        {PrayerMethod::kMuslimWorldLeague, TableTarget::Window,
-         "metodo delle preghiere = Muslim World League (Fajr -18°, Isha -17°)"},
-        {PrayerMethod::kUmmAlQura, TableTarget::Clipboard,
-         "metodo delle preghiere = \tUmm al-Qura University, Makkah (Fajr -18,5°, Isha 90 min)"},
-        {PrayerMethod::kCustom, TableTarget::File,
-         "metodo delle preghiere = personalizzato (Fajr -16,5°, Isha -15°)"},
+        {PrayerMethod::kMuslimWorldLeague, HighLatitudeRule::kNone, TableTarget::Window,
+         {"metodo delle preghiere = Muslim World League (Fajr -18°, Isha -17°)"}},
+        {PrayerMethod::kUmmAlQura, HighLatitudeRule::kNone, TableTarget::Clipboard,
+         {"metodo delle preghiere = \tUmm al-Qura University, Makkah (Fajr -18,5°, Isha 90 "
+          "min)"}},
+        {PrayerMethod::kCustom, HighLatitudeRule::kTwilightAngle, TableTarget::File,
+         {"metodo delle preghiere = personalizzato (Fajr -16,5°, Isha -15°)",
+          "regola per le alte latitudini = angolo/60 della notte"}},
+        {PrayerMethod::kTarvel, HighLatitudeRule::kSeventhOfTheNight, TableTarget::Clipboard,
+         {"regola per le alte latitudini = \tun settimo della notte"}},
+        {PrayerMethod::kTarvel, HighLatitudeRule::kMiddleOfTheNight, TableTarget::Window,
+         {"regola per le alte latitudini = metà della notte"}},
     };
     for (const auto& c : cases) {
         TableParameters p;
         p.prayerMethod = c.method;
+        p.highLatitudeRule = c.rule;
         p.fajrAngle = -16.5;
         p.ishaAngle = -15.0;
         const std::vector<std::string> lines =
             Lines(TableTextWriter(Formats(false, false), c.target, Comma()).TitleLines(p));
-        ASSERT_EQ(lines.size(), 7u) << c.expected;
-        EXPECT_EQ(lines[5], c.expected);
-        EXPECT_EQ(lines[6], "");
+        ASSERT_EQ(lines.size(), 6u + c.expected.size()) << c.expected[0];
+        for (std::size_t i = 0; i < c.expected.size(); ++i) {
+            EXPECT_EQ(lines[5 + i], c.expected[i]);
+        }
+        EXPECT_EQ(lines.back(), "");
     }
 }
 

@@ -122,6 +122,10 @@ const NumberedText kTableStrings[] = {
     {210, QT_TRANSLATE_NOOP3("TableTexts", "Shuruq", "210")},
     {211, QT_TRANSLATE_NOOP3("TableTexts", "metodo delle preghiere", "211")},
     {212, QT_TRANSLATE_NOOP3("TableTexts", "personalizzato", "212")},
+    {213, QT_TRANSLATE_NOOP3("TableTexts", "regola per le alte latitudini", "213")},
+    {214, QT_TRANSLATE_NOOP3("TableTexts", "metà della notte", "214")},
+    {215, QT_TRANSLATE_NOOP3("TableTexts", "un settimo della notte", "215")},
+    {216, QT_TRANSLATE_NOOP3("TableTexts", "angolo/60 della notte", "216")},
 };
 // clang-format on
 
