@@ -242,35 +242,81 @@ EquationOfTimeChart ComputeEquationOfTime(const ChartInputs& inputs) {
     return chart;
 }
 
-DaylightChart ComputeDaylight(const ChartInputs& inputs) {
+namespace {
+
+// The length of a day from its crossings of altitude h0 (degrees), as the
+// solar computation reckons it: set minus rise; with one of them only, twice
+// the hour angle of h0 at the declination; with neither, 24 hours when the
+// declination has the latitude's sign, otherwise 0.
+double DayLength(const AltitudeCrossing& rise, const AltitudeCrossing& set, double h0,
+                 double declination, double latitude) {
+    if (rise.occurs && set.occurs) {
+        const double length = set.time - rise.time;
+        return length < 0.0 ? length + 24.0 : length;
+    }
+    const double rad = std::acos(-1.0) / 180.0;
+    if (rise.occurs || set.occurs) {
+        const double cosH =
+            (std::sin(h0 * rad) - std::sin(latitude * rad) * std::sin(declination * rad)) /
+            (std::cos(latitude * rad) * std::cos(declination * rad));
+        if (cosH >= -1.0 && cosH <= 1.0) return 2.0 * std::acos(cosH) / rad / 15.0;
+    }
+    return (declination < 0) == (latitude < 0) ? 24.0 : 0.0;
+}
+
+ChartTime TimeOf(const AltitudeCrossing& crossing) {
+    return {crossing.occurs, crossing.time};
+}
+
+}  // namespace
+
+DaylightChart ComputeDaylight(const ChartInputs& inputs, bool prayers) {
     DaylightChart chart;
     chart.year = inputs.request.year;
+    chart.prayers = prayers;
     const std::vector<ChartDate> dates = DatesOfYear(chart.year);
     chart.days.resize(dates.size());
+    const SunSite site = SunSiteAt(inputs.request.latitude, inputs.request.longitude);
+    const double h0 = ApparentHorizonAltitude(inputs.request.height);
     ForEachOnAllCores(static_cast<int>(dates.size()), [&](int i) {
         const ChartDate& date = dates[static_cast<std::size_t>(i)];
         const SolarRequest request = RequestOnDate(inputs, date, 12.0);
-        const SolarResult r = CalcSolarParameters(request);
-        const DayTimes t = CalcDayTimes(request, r);
         DaylightDay& d = chart.days[static_cast<std::size_t>(i)];
         d.date = date;
         d.summerTime = request.summerTime;
-        d.sunrise = {r.occurs.apparentRise, r.apparentRise};
-        d.sunset = {r.occurs.apparentSet, r.apparentSet};
-        d.civilDawn = {t.occurs.civilDawn, t.civilDawn};
-        d.civilDusk = {t.occurs.civilDusk, t.civilDusk};
-        d.nauticalDawn = {t.occurs.nauticalDawn, t.nauticalDawn};
-        d.nauticalDusk = {t.occurs.nauticalDusk, t.nauticalDusk};
-        d.astronomicalDawn = {t.occurs.astronomicalDawn, t.astronomicalDawn};
-        d.astronomicalDusk = {t.occurs.astronomicalDusk, t.astronomicalDusk};
-        d.fajr = {t.occurs.fajr, t.fajr};
-        d.zuhr = {t.occurs.zuhr, t.zuhr};
-        d.asr1 = {t.occurs.asr1, t.asr1};
-        d.maghrib = {t.occurs.maghrib, t.maghrib};
-        d.isha = {t.occurs.isha, t.isha};
-        d.apparentDaylightHours = r.apparentDaylight;
-        d.geometricDaylightHours = r.geometricDaylight;
-        d.transitAltitudeDeg = r.transitAltitude;
+        // The crossings alone, each search starting from the one before: the
+        // morning's from the horizon down, the evening's back up.
+        AltitudeCrossing c[10] = {{0.0, true},
+                                  {h0, true},
+                                  {kCivilTwilightAltitude, true},
+                                  {kNauticalTwilightAltitude, true},
+                                  {kAstronomicalTwilightAltitude, true},
+                                  {kAstronomicalTwilightAltitude, false},
+                                  {kNauticalTwilightAltitude, false},
+                                  {kCivilTwilightAltitude, false},
+                                  {h0, false},
+                                  {0.0, false}};
+        FindAltitudeCrossings(request, c, 10);
+        const double declination = SunAtClock(request, site, 12.0).declination;
+        d.sunrise = TimeOf(c[1]);
+        d.sunset = TimeOf(c[8]);
+        d.civilDawn = TimeOf(c[2]);
+        d.civilDusk = TimeOf(c[7]);
+        d.nauticalDawn = TimeOf(c[3]);
+        d.nauticalDusk = TimeOf(c[6]);
+        d.astronomicalDawn = TimeOf(c[4]);
+        d.astronomicalDusk = TimeOf(c[5]);
+        d.apparentDaylightHours = DayLength(c[1], c[8], h0, declination, request.latitude);
+        d.geometricDaylightHours = DayLength(c[0], c[9], 0.0, declination, request.latitude);
+        d.transitAltitudeDeg = 90.0 - std::abs(request.latitude - declination);
+        if (prayers) {
+            const DayTimes t = CalcDayTimes(request, CalcSolarParameters(request));
+            d.fajr = {t.occurs.fajr, t.fajr};
+            d.zuhr = {t.occurs.zuhr, t.zuhr};
+            d.asr1 = {t.occurs.asr1, t.asr1};
+            d.maghrib = {t.occurs.maghrib, t.maghrib};
+            d.isha = {t.occurs.isha, t.isha};
+        }
     });
     return chart;
 }
@@ -307,9 +353,17 @@ YearKey KeyOf(const ChartInputs& inputs) {
 
 constexpr std::size_t kKeptYears = 8;
 
+struct YearEntry {
+    YearKey key;
+    std::shared_ptr<const EquationOfTimeChart> equationOfTime;
+    std::shared_ptr<const DaylightChart> daylight;
+    std::shared_ptr<const DaylightChart> daylightWithPrayers;
+    std::shared_ptr<const SunPathChart> monthPaths;
+};
+
 struct YearCache {
     std::mutex mutex;
-    std::list<std::pair<YearKey, std::shared_ptr<const YearCharts>>> entries;  // most recent first
+    std::list<YearEntry> entries;  // most recent first
 };
 
 YearCache& Cache() {
@@ -317,29 +371,57 @@ YearCache& Cache() {
     return cache;
 }
 
-}  // namespace
+// The entry of key, made the most recent (created when missing). Called with
+// the cache's mutex held.
+YearEntry& EntryOf(YearCache& cache, const YearKey& key) {
+    for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it) {
+        if (it->key == key) {
+            cache.entries.splice(cache.entries.begin(), cache.entries, it);
+            return cache.entries.front();
+        }
+    }
+    cache.entries.push_front(YearEntry{key, nullptr, nullptr, nullptr, nullptr});
+    if (cache.entries.size() > kKeptYears) cache.entries.pop_back();
+    return cache.entries.front();
+}
 
-std::shared_ptr<const YearCharts> CachedYearCharts(const ChartInputs& inputs) {
+// The part of the inputs' entry, computed outside the lock when missing (two
+// threads asking at once may both compute it; the first kept wins).
+template <typename Chart, typename Compute>
+std::shared_ptr<const Chart> CachedPart(const ChartInputs& inputs,
+                                        std::shared_ptr<const Chart> YearEntry::*part,
+                                        const Compute& compute) {
     const YearKey key = KeyOf(inputs);
     YearCache& cache = Cache();
     {
         const std::lock_guard lock(cache.mutex);
-        for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it) {
-            if (it->first == key) {
-                cache.entries.splice(cache.entries.begin(), cache.entries, it);
-                return it->second;
-            }
-        }
+        if (const auto& kept = EntryOf(cache, key).*part) return kept;
     }
-    auto charts = std::make_shared<YearCharts>();
-    charts->equationOfTime = ComputeEquationOfTime(inputs);
-    charts->daylight = ComputeDaylight(inputs);
-    charts->monthPaths = ComputeSunPath(inputs, true);
-    charts->monthPaths.day = {};
+    auto computed = std::make_shared<const Chart>(compute());
     const std::lock_guard lock(cache.mutex);
-    cache.entries.emplace_front(key, charts);
-    if (cache.entries.size() > kKeptYears) cache.entries.pop_back();
-    return charts;
+    auto& kept = EntryOf(cache, key).*part;
+    if (!kept) kept = computed;
+    return kept;
+}
+
+}  // namespace
+
+std::shared_ptr<const EquationOfTimeChart> CachedEquationOfTime(const ChartInputs& inputs) {
+    return CachedPart(inputs, &YearEntry::equationOfTime,
+                      [&] { return ComputeEquationOfTime(inputs); });
+}
+
+std::shared_ptr<const DaylightChart> CachedDaylight(const ChartInputs& inputs, bool prayers) {
+    return CachedPart(inputs, prayers ? &YearEntry::daylightWithPrayers : &YearEntry::daylight,
+                      [&] { return ComputeDaylight(inputs, prayers); });
+}
+
+std::shared_ptr<const SunPathChart> CachedMonthPaths(const ChartInputs& inputs) {
+    return CachedPart(inputs, &YearEntry::monthPaths, [&] {
+        SunPathChart chart = ComputeSunPath(inputs, true);
+        chart.day = {};
+        return chart;
+    });
 }
 
 void ClearYearChartCache() {

@@ -166,36 +166,41 @@ struct ChartTime {
 struct DaylightDay {
     ChartDate date;
     bool summerTime = false;
-    ChartTime sunrise;  // the apparent rise and set
+    ChartTime sunrise;  // the apparent rise and set (the centre at ApparentHorizonAltitude)
     ChartTime sunset;
     ChartTime civilDawn, civilDusk;
     ChartTime nauticalDawn, nauticalDusk;
     ChartTime astronomicalDawn, astronomicalDusk;
-    ChartTime fajr, zuhr, asr1, maghrib, isha;  // of the chosen method
+    ChartTime fajr, zuhr, asr1, maghrib, isha;  // of the chosen method, when asked for
     double apparentDaylightHours = 0;           // 24 or 0 when the Sun neither rises nor sets
     double geometricDaylightHours = 0;          // the centre above the true horizon
-    // The Sun's altitude at transit: with no rise or set, tells the polar day
-    // (above the horizon) from the polar night.
+    // The Sun's altitude at transit from its declination at 12:00 (90 minus
+    // the angle between latitude and declination; no parallax): with no rise
+    // or set, tells the polar day (above the horizon) from the polar night.
     double transitAltitudeDeg = 0;
 };
 
 struct DaylightChart {
     int year = 2000;
+    bool prayers = false;           // the prayer times were computed
     std::vector<DaylightDay> days;  // every day of the year
 };
 
-DaylightChart ComputeDaylight(const ChartInputs& inputs);
+// The crossings of the twilights' altitudes and the apparent and true
+// horizons only, by the solar computation's own search (FindAltitudeCrossings);
+// with prayers, the full computation and the day times of every date too.
+DaylightChart ComputeDaylight(const ChartInputs& inputs, bool prayers = false);
 
-// The year charts of a site, year and zone, computed once and kept (the most
-// recent few): a new date or time in the same year reuses them. The analemma,
-// which depends on the clock time, is not among them (a Sun position a day).
-// Safe from any thread.
-struct YearCharts {
-    EquationOfTimeChart equationOfTime;
-    DaylightChart daylight;
-    SunPathChart monthPaths;  // only its monthPaths
-};
-std::shared_ptr<const YearCharts> CachedYearCharts(const ChartInputs& inputs);
+// The year charts of a site, year and zone, each computed when first asked
+// for and kept (for the most recent few sites and years): a new date or time
+// in the same year reuses them. The analemma, which depends on the clock
+// time, is not among them (a Sun position a day). Safe from any thread.
+std::shared_ptr<const EquationOfTimeChart> CachedEquationOfTime(const ChartInputs& inputs);
+std::shared_ptr<const DaylightChart> CachedDaylight(const ChartInputs& inputs,
+                                                    bool prayers = false);
+// The paths on the 21st of each month (SunPathChart::monthPaths; the rest of
+// the record is that of the inputs' date without its own path).
+std::shared_ptr<const SunPathChart> CachedMonthPaths(const ChartInputs& inputs);
 // Empties the cache (tests, benchmarks).
 void ClearYearChartCache();
 

@@ -237,6 +237,36 @@ TEST(DaylightData, ClockFollowsTheZonesSummerTime) {
                 -1.7 / 60, 0.5 / 60);
 }
 
+TEST(DaylightData, AgreesWithTheDaysOwnComputation) {
+    // The chart's crossings against the full computation of each date, on
+    // Rome's clock; the prayers, when asked for, are the day times' own.
+    const auto rules = FindZoneRules("Europe/Rome");
+    ASSERT_NE(rules, nullptr);
+    const ChartInputs inputs{Request(2024, 1, 1, 12, 0, 0, 1, false, 41.9, -12.5), rules};
+    const DaylightChart chart = ComputeDaylight(inputs, true);
+    constexpr double kSecond = 1.0 / 3600;
+    for (const ChartDate date : {ChartDate{2024, 1, 10}, ChartDate{2024, 3, 31},
+                                 ChartDate{2024, 7, 1}, ChartDate{2024, 11, 15}}) {
+        SCOPED_TRACE(test_support::ReadingText({date.year, date.month, date.day, 0, 0, 0}));
+        const SolarRequest request = RequestOnDate(inputs, date, 12.0);
+        const SolarResult r = CalcSolarParameters(request);
+        const DayTimes t = CalcDayTimes(request, r);
+        const DaylightDay& d =
+            chart.days[static_cast<std::size_t>(DayOfYear(2024, date.month, date.day))];
+        EXPECT_NEAR(d.sunrise.hours, r.apparentRise, kSecond);
+        EXPECT_NEAR(d.sunset.hours, r.apparentSet, kSecond);
+        EXPECT_NEAR(d.apparentDaylightHours, r.apparentDaylight, 2 * kSecond);
+        EXPECT_NEAR(d.geometricDaylightHours, r.geometricDaylight, 2 * kSecond);
+        EXPECT_NEAR(d.transitAltitudeDeg, r.transitAltitude, 0.05);
+        EXPECT_NEAR(d.civilDawn.hours, t.civilDawn, kSecond);
+        EXPECT_NEAR(d.nauticalDusk.hours, t.nauticalDusk, kSecond);
+        EXPECT_NEAR(d.astronomicalDusk.hours, t.astronomicalDusk, kSecond);
+        EXPECT_EQ(d.fajr.hours, t.fajr);
+        EXPECT_EQ(d.isha.hours, t.isha);
+        EXPECT_EQ(d.zuhr.hours, t.zuhr);
+    }
+}
+
 TEST(YearChartCache, SameSiteAndYearReusedOtherSiteComputedAnew) {
     ClearYearChartCache();
     const ChartInputs a{Request(2024, 3, 5, 9, 0, 0, 1, false, 45, -8), nullptr};
@@ -246,12 +276,19 @@ TEST(YearChartCache, SameSiteAndYearReusedOtherSiteComputedAnew) {
     otherSite.request.latitude = 46;
     ChartInputs otherYear = a;
     otherYear.request.year = 2025;
-    const auto first = CachedYearCharts(a);
-    EXPECT_EQ(CachedYearCharts(laterDate), first);
-    EXPECT_NE(CachedYearCharts(otherSite), first);
-    EXPECT_NE(CachedYearCharts(otherYear), first);
-    EXPECT_EQ(first->daylight.days.size(), 366u);
-    EXPECT_EQ(first->monthPaths.monthPaths.size(), 12u);
+    const auto first = CachedDaylight(a);
+    EXPECT_EQ(CachedDaylight(laterDate), first);
+    EXPECT_NE(CachedDaylight(otherSite), first);
+    EXPECT_NE(CachedDaylight(otherYear), first);
+    EXPECT_EQ(first->days.size(), 366u);
+    const auto paths = CachedMonthPaths(a);
+    EXPECT_EQ(CachedMonthPaths(laterDate), paths);
+    EXPECT_EQ(paths->monthPaths.size(), 12u);
+    EXPECT_EQ(CachedEquationOfTime(laterDate), CachedEquationOfTime(a));
+    // The clock's zone is part of the key.
+    ChartInputs otherZone = a;
+    otherZone.request.SetZone(2);
+    EXPECT_NE(CachedDaylight(otherZone), first);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ class ChartPainterTest : public QObject {
         const ChartModel model = BuildChartModel(ChartKind::kSunPathYear, Rome(3, 5, 9, false));
         const QImage image = Render(model);
         const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const auto& paths = model.year->monthPaths.monthPaths;
+        const auto& paths = model.monthPaths->monthPaths;
         // 10:40 on the clock of each date.
         const SkyPoint june = paths[5].path[64];
         const SkyPoint december = paths[11].path[64];
@@ -139,7 +139,7 @@ class ChartPainterTest : public QObject {
         const ChartModel model = BuildChartModel(ChartKind::kEquationOfTime, Rome(1, 1, 12, false));
         const QImage image = Render(model);
         const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const EquationOfTimeChart& e = model.year->equationOfTime;
+        const EquationOfTimeChart& e = *model.equationOfTime;
         const EquationOfTimePoint& april = e.points[100];
         CheckPixels(
             image,
@@ -158,7 +158,7 @@ class ChartPainterTest : public QObject {
         const ChartModel model = BuildChartModel(ChartKind::kDaylight, Rome(1, 1, 12, false));
         const QImage image = Render(model);
         const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const DaylightDay& june = model.year->daylight.days[172];  // 21 June
+        const DaylightDay& june = model.daylight->days[172];  // 21 June
         QCOMPARE(june.date.month, 6);
         QCOMPARE(june.date.day, 21);
         const double civil = (june.sunset.hours + june.civilDusk.hours) / 2;

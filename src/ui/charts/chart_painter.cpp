@@ -223,8 +223,8 @@ Layout LayoutOf(const ChartModel& model, const QRectF& area) {
             if (model.kind == ChartKind::kSunPath) {
                 for (const SkyPoint& p : model.sunPath.day.path)
                     highest = std::max(highest, p.altitudeDeg);
-            } else if (model.year) {
-                for (const SunPathSeries& s : model.year->monthPaths.monthPaths) {
+            } else if (model.monthPaths) {
+                for (const SunPathSeries& s : model.monthPaths->monthPaths) {
                     for (const SkyPoint& p : s.path) highest = std::max(highest, p.altitudeDeg);
                 }
             }
@@ -261,8 +261,9 @@ Layout LayoutOf(const ChartModel& model, const QRectF& area) {
         case ChartKind::kEquationOfTime: {
             Plot plot{inner};
             plot.x0 = 0;
-            plot.x1 =
-                model.year ? static_cast<double>(model.year->equationOfTime.points.size()) : 365;
+            plot.x1 = model.equationOfTime
+                          ? static_cast<double>(model.equationOfTime->points.size())
+                          : 365;
             plot.y0 = -20;
             plot.y1 = 20;
             layout.plots.push_back(plot);
@@ -271,7 +272,7 @@ Layout LayoutOf(const ChartModel& model, const QRectF& area) {
         case ChartKind::kDaylight: {
             Plot plot{inner};
             plot.x0 = 0;
-            plot.x1 = model.year ? static_cast<double>(model.year->daylight.days.size()) : 365;
+            plot.x1 = model.daylight ? static_cast<double>(model.daylight->days.size()) : 365;
             plot.y0 = 0;
             plot.y1 = 24;
             layout.plots.push_back(plot);
@@ -537,10 +538,10 @@ void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel&
     DrawAxes(painter, layout, plot, BearingTicks(plot), NumberTicks(plot.y0, plot.y1, 10),
              Tr("Azimut in gradi da nord verso est (nel programma: da sud verso ovest)"),
              Tr("Altezza (gradi)"));
-    if (!model.year) return;
+    if (!model.monthPaths) return;
     painter.save();
     painter.setClipRect(plot.rect);
-    const std::vector<SunPathSeries>& paths = model.year->monthPaths.monthPaths;
+    const std::vector<SunPathSeries>& paths = model.monthPaths->monthPaths;
     for (std::size_t m = 0; m < paths.size(); ++m) {
         const int month = static_cast<int>(m) + 1;
         const bool north = c.latitude >= 0;
@@ -637,11 +638,11 @@ void PaintEquationOfTime(QPainter& painter, const Layout& layout, const ChartMod
     using namespace chart_colors;
     const Plot& plot = layout.plots[0];
     painter.fillRect(plot.rect, Qt::white);
-    const int year = model.year ? model.year->equationOfTime.year : 2000;
+    const int year = model.equationOfTime ? model.equationOfTime->year : 2000;
     DrawAxes(painter, layout, plot, MonthTicks(year), NumberTicks(plot.y0, plot.y1, 5), Tr("Data"),
              Tr("Equazione del tempo (minuti)"));
-    if (!model.year) return;
-    const EquationOfTimeChart& e = model.year->equationOfTime;
+    if (!model.equationOfTime) return;
+    const EquationOfTimeChart& e = *model.equationOfTime;
     painter.save();
     painter.setClipRect(plot.rect);
     painter.setPen(QPen(kBlack, 1));
@@ -697,11 +698,11 @@ void PaintDaylight(QPainter& painter, const Layout& layout, const ChartModel& mo
     using namespace chart_colors;
     const Plot& plot = layout.plots[0];
     painter.fillRect(plot.rect, kNight);
-    const int year = model.year ? model.year->daylight.year : 2000;
-    if (model.year) {
+    const int year = model.daylight ? model.daylight->year : 2000;
+    if (model.daylight) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
-        const std::vector<DaylightDay>& days = model.year->daylight.days;
+        const std::vector<DaylightDay>& days = model.daylight->days;
         for (std::size_t i = 0; i < days.size(); ++i) {
             const DaylightDay& d = days[i];
             const double x = static_cast<double>(i);
@@ -725,8 +726,8 @@ void PaintDaylight(QPainter& painter, const Layout& layout, const ChartModel& mo
         t.label = QStringLiteral("%1:00").arg(static_cast<int>(t.value), 2, 10, QLatin1Char('0'));
     DrawAxes(painter, layout, plot, MonthTicks(year), hours, Tr("Data"), Tr("Ora dell'orologio"),
              NumberTicks(0, 24, 3), Tr("Durata del giorno (ore)"));
-    if (!model.year) return;
-    const std::vector<DaylightDay>& days = model.year->daylight.days;
+    if (!model.daylight) return;
+    const std::vector<DaylightDay>& days = model.daylight->days;
     painter.save();
     painter.setClipRect(plot.rect);
     const auto line = [&](const std::function<ChartTime(const DaylightDay&)>& value,
@@ -798,6 +799,7 @@ ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool praye
     ChartModel model;
     model.kind = kind;
     model.prayerLines = prayerLines;
+    model.year = inputs.request.year;
     switch (kind) {
         case ChartKind::kSunPath:
             model.sunPath = ComputeSunPath(inputs, false);
@@ -809,7 +811,10 @@ ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool praye
         case ChartKind::kSunPathYear:
         case ChartKind::kEquationOfTime:
         case ChartKind::kDaylight:
-            model.year = CachedYearCharts(inputs);
+            if (kind == ChartKind::kSunPathYear) model.monthPaths = CachedMonthPaths(inputs);
+            if (kind == ChartKind::kEquationOfTime)
+                model.equationOfTime = CachedEquationOfTime(inputs);
+            if (kind == ChartKind::kDaylight) model.daylight = CachedDaylight(inputs, prayerLines);
             model.sunPath.latitude = inputs.request.latitude;
             model.sunPath.apparentHorizonDeg = ApparentHorizonAltitude(inputs.request.height);
             break;
@@ -854,7 +859,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartModel& model) 
         case ChartKind::kSunPathYear:
         case ChartKind::kEquationOfTime:
         case ChartKind::kDaylight:
-            if (model.year) title += QStringLiteral(", %1").arg(model.year->daylight.year);
+            title += QStringLiteral(", %1").arg(model.year);
             break;
     }
     QFont bold = layout.font;
@@ -918,8 +923,8 @@ QString ChartValueAt(const ChartModel& model, const QRectF& area, const QPointF&
                     .arg(Number(x, 1))
                     .arg(Number(y, 1));
             case ChartKind::kEquationOfTime: {
-                if (!model.year) return {};
-                const auto& points = model.year->equationOfTime.points;
+                if (!model.equationOfTime) return {};
+                const auto& points = model.equationOfTime->points;
                 const std::size_t day =
                     std::min(points.size() - 1, static_cast<std::size_t>(std::max(0.0, x)));
                 return Tr("%1: equazione del tempo %2 min")
@@ -927,8 +932,8 @@ QString ChartValueAt(const ChartModel& model, const QRectF& area, const QPointF&
                     .arg(Number(points[day].minutes, 2));
             }
             case ChartKind::kDaylight: {
-                if (!model.year) return {};
-                const auto& days = model.year->daylight.days;
+                if (!model.daylight) return {};
+                const auto& days = model.daylight->days;
                 const DaylightDay& d =
                     days[std::min(days.size() - 1, static_cast<std::size_t>(std::max(0.0, x)))];
                 const QString none = QStringLiteral("--");

@@ -36,7 +36,10 @@ struct ChartModel {
     ChartKind kind = ChartKind::kSunPath;
     SunPathChart sunPath;                    // kSunPath; kSunPathYear: the date's, with monthPaths
     AnalemmaChart analemma;                  // kAnalemma
-    std::shared_ptr<const YearCharts> year;  // kSunPathYear, kEquationOfTime, kDaylight
+    int year = 2000;                         // of the inputs
+    std::shared_ptr<const SunPathChart> monthPaths;             // kSunPathYear
+    std::shared_ptr<const EquationOfTimeChart> equationOfTime;  // kEquationOfTime
+    std::shared_ptr<const DaylightChart> daylight;              // kDaylight
     bool prayerLines = false;                // kDaylight: the chosen method's prayers as lines
 };
 
