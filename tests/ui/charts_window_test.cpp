@@ -109,7 +109,7 @@ class ChartsWindowTest : public QObject {
         QVERIFY2(text.contains(QStringLiteral("altezza 68.")), qPrintable(text));
     }
 
-    void exportsWhatItShows() {
+    void exportsWhatItShowsAndF1OpensItsHelp() {
         const ScopedTimeZone zone("Europe/Rome");
         Shown s;
         ChartsWindow* charts = s.Open();
@@ -133,6 +133,23 @@ class ChartsWindowTest : public QObject {
         QXmlStreamReader xml(&svg);
         while (!xml.atEnd()) xml.readNext();
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+
+        // F1: the window's help page.
+        const RecordedHelp help;
+        QTest::keyClick(charts, Qt::Key_F1);
+        QCOMPARE(help.requests.size(), 1);
+        QCOMPARE(help.requests.front().topic, QString::fromLatin1(kChartsHelpTopic));
+
+        // The page exists in every language and the introduction, the help's
+        // index, lists it.
+        for (const char* code : {"ITA", "ENU", "PTB"}) {
+            const QString book =
+                QStringLiteral(TARVEL_SOURCE_DIR "/resources/help/%1/").arg(QLatin1String(code));
+            QVERIFY2(QFile::exists(book + QLatin1String(kChartsHelpTopic)), code);
+            QFile intro(book + QStringLiteral("html/introduzione.htm"));
+            QVERIFY(intro.open(QIODevice::ReadOnly));
+            QVERIFY2(intro.readAll().contains("href=\"grafici.htm\""), code);
+        }
 
         // Cancelled: nothing written.
         charts->SetFileChooser(

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/main/help_request.h"
 #include "ui/main/tarvel_dlg.h"
 
 namespace tarvel {
@@ -145,6 +147,14 @@ bool ChartsWindow::Export(bool svg) {
         return false;
     }
     return true;
+}
+
+void ChartsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        RequestHelpTopic(this, kChartsHelpTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 ChartsWindow* ShowChartsWindow(CTarvelDlg* window) {

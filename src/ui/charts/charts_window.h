@@ -67,6 +67,9 @@ class ChartsWindow : public QDialog {
     // message).
     bool Export(bool svg);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void Redraw();
 
@@ -81,6 +84,9 @@ class ChartsWindow : public QDialog {
     QPushButton* svgButton_ = nullptr;
     FileChooser fileChooser_;
 };
+
+// The window's help page, inside a language's help book (F1).
+inline constexpr const char* kChartsHelpTopic = "html/grafici.htm";
 
 // Opens the charts window of a main window (one per main window, brought
 // forward when it is already open) for its last inputs, and has it follow
