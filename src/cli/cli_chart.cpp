@@ -30,13 +30,11 @@ QString EnvironmentLanguageCode() {
 
 QtMessageHandler qtHandler = nullptr;
 
-// Qt's notes about the session a server lacks (no runtime folder) say nothing
-// about the chart: left out; every other message as Qt writes it.
+// Qt's notes and warnings (a session without a runtime folder, a file its
+// painter could not open) are left out: the tool reports a failure in its
+// own one line. Critical and fatal messages as Qt writes them.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtFatalMsg && type != QtCriticalMsg &&
-        message.startsWith(QLatin1String("QStandardPaths:"))) {
-        return;
-    }
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
     if (qtHandler != nullptr) qtHandler(type, context, message);
 }
 

@@ -87,6 +87,16 @@ class CliChartProgramTest : public QObject {
         }
     }
 
+    void fileThatCannotBeWrittenExitsOneWithOneLine() {
+        // A folder that exists but cannot take a file.
+        const testing::ProgramRun run =
+            testing::RunCli({"chart", "--kind", "equation-of-time", "--output", "/proc/chart.png"});
+        QCOMPARE(run.exitCode, kExitOutputError);
+        QVERIFY2(run.err.rfind("tarvel-cli: ", 0) == 0, run.err.c_str());
+        QVERIFY2(run.err.find("/proc/chart.png") != std::string::npos, run.err.c_str());
+        QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    }
+
     void helpNamesTheKindsAndTheSizes() {
         const testing::ProgramRun run = testing::RunCli({"chart", "--help"});
         QCOMPARE(run.exitCode, kExitSuccess);
