@@ -1045,6 +1045,10 @@
             <source>dic</source>
             <translation>Dec</translation>
         </message>
+        <message>
+            <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
+            <translation>Stereographic projection: the zenith in the middle, north up, east to the right</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1103,6 +1107,14 @@
         <message>
             <source>Disegni SVG (*.svg)</source>
             <translation>SVG drawings (*.svg)</translation>
+        </message>
+        <message>
+            <source>Polare</source>
+            <translation>Polar</translation>
+        </message>
+        <message>
+            <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
+            <translation>The Sun's path in stereographic projection: the zenith in the middle, north up</translation>
         </message>
     </context>
     <context>

@@ -1045,6 +1045,10 @@
             <source>dic</source>
             <translation>dez</translation>
         </message>
+        <message>
+            <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
+            <translation>Projeção estereográfica: o zênite no centro, o norte em cima, o leste à direita</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1103,6 +1107,14 @@
         <message>
             <source>Disegni SVG (*.svg)</source>
             <translation>Desenhos SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>Polare</source>
+            <translation>Polar</translation>
+        </message>
+        <message>
+            <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
+            <translation>A trajetória do Sol em projeção estereográfica: o zênite no centro, o norte em cima</translation>
         </message>
     </context>
     <context>

@@ -9,7 +9,8 @@
 //
 //        tarvel-screenshot --set FOLDER [--languages ITA,ENU,PTB]
 //                          [--windows main,table,table-options,preferences,about,
-//                                     charts-sunpath,charts-sunpath-year,charts-analemma,
+//                                     charts-sunpath,charts-sunpath-year,
+//                                     charts-sunpath-year-polar,charts-analemma,
 //                                     charts-equation-of-time,charts-daylight]
 //                          [--suffix TEXT] [--ends]
 //   every window named (default: all) in every language named (default: the
@@ -22,6 +23,7 @@
 // (scripts/screenshots.sh runs it in Xvfb) the windows open on that screen, at
 // its size and scale (QT_SCALE_FACTOR).
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -135,7 +137,7 @@ bool Scrolls(QWidget& window) {
 
 // The charts window on one chart for the main window's instant, in Rome on
 // its own clock (41.9N 12.5E, summer time), the default settings otherwise.
-std::unique_ptr<QWidget> ChartsOf(tarvel::ChartKind kind) {
+std::unique_ptr<QWidget> ChartsOf(tarvel::ChartKind kind, bool polar = false) {
     tarvel::ChartInputs inputs;
     static_cast<tarvel::ObserverSettings&>(inputs.request) = tarvel::AppSettings();
     inputs.request.SetClockReading({2024, 6, 21, 12, 0, 0.0});
@@ -147,6 +149,7 @@ std::unique_ptr<QWidget> ChartsOf(tarvel::ChartKind kind) {
     auto window = std::make_unique<tarvel::ChartsWindow>();
     window->SetInputs(inputs);
     window->ShowChart(kind);
+    window->PolarBox()->setChecked(polar);
     window->show();
     return window;
 }
@@ -188,6 +191,7 @@ const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> kWindows
      }},
     {"charts-sunpath", [] { return ChartsOf(tarvel::ChartKind::kSunPath); }},
     {"charts-sunpath-year", [] { return ChartsOf(tarvel::ChartKind::kSunPathYear); }},
+    {"charts-sunpath-year-polar", [] { return ChartsOf(tarvel::ChartKind::kSunPathYear, true); }},
     {"charts-analemma", [] { return ChartsOf(tarvel::ChartKind::kAnalemma); }},
     {"charts-equation-of-time", [] { return ChartsOf(tarvel::ChartKind::kEquationOfTime); }},
     {"charts-daylight", [] { return ChartsOf(tarvel::ChartKind::kDaylight); }},

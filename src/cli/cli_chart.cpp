@@ -67,7 +67,7 @@ int WriteChart(const CliCommand& command, const char* argv0) {
     const std::optional<ChartKind> kind = ParseChartKind(command.chart.kind);
     const ChartModel model =
         BuildChartModel(kind.value_or(ChartKind::kSunPath), {command.request, command.zoneRules},
-                        command.chart.prayerLines);
+                        command.chart.prayerLines, command.chart.polar);
     const QString error = ExportChart(model, QString::fromStdString(command.chart.outputPath),
                                       QSize(command.chart.width, command.chart.height));
     if (!error.isEmpty()) {

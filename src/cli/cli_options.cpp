@@ -367,7 +367,7 @@ constexpr char kUsage[] =
 
 constexpr char kChartUsage[] =
     R"(Usage: tarvel-cli chart --kind sunpath|sunpath-year|analemma|equation-of-time|daylight
-                        --output FILE.svg|FILE.png [--width PX] [--height PX] [--prayers]
+                        --output FILE.svg|FILE.png [--width PX] [--height PX] [--prayers] [--polar]
                         [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
                         [--lat DEG] [--lon DEG] [--site-height M] [--delta-t SEC]
                         [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
@@ -653,6 +653,9 @@ void CommandLine::AddChartOptions() {
         chartRequest_.height, size);
     AddFlag(app, "--prayers", chartRequest_.prayerLines,
             "daylight: also the chosen method's Fajr, Zuhr, Asr, Maghrib and Isha as lines");
+    AddFlag(app, "--polar", chartRequest_.polar,
+            "sunpath, sunpath-year: the polar form, a stereographic projection with the zenith "
+            "in the middle, the north up and the east to the right");
 }
 
 CliCommand CommandLine::ChartCommand(const LocalClock& clock) const {

@@ -125,6 +125,7 @@ struct CliChartRequest {
     int width = 1000;        // pixels
     int height = 700;
     bool prayerLines = false;  // daylight: the chosen method's prayers as lines
+    bool polar = false;        // sunpath, sunpath-year: the stereographic polar form
 };
 inline constexpr int kCliChartMinSize = 200;
 inline constexpr int kCliChartMaxSize = 8000;
@@ -193,7 +194,7 @@ CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const Loc
 // (required, one of kCliChartKinds), --output (required: a file ending in
 // .svg or .png, letter case ignored, in a folder that exists), --width and
 // --height (whole pixels from kCliChartMinSize to kCliChartMaxSize, default
-// 1000 by 700) and --prayers. Each refusal is a kFail naming its option.
+// 1000 by 700), --prayers and --polar. Each refusal is a kFail naming its option.
 CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
 
 // The help text printed by chart --help.

@@ -97,6 +97,37 @@ class ChartPainterTest : public QObject {
             });
     }
 
+    void polarSunPathPutsTheSunWhereTheProjectionDoes() {
+        using namespace chart_colors;
+        const ChartModel model =
+            BuildChartModel(ChartKind::kSunPath, Rome(6, 21, 10, true), false, true);
+        QVERIFY(model.polar);
+        const QImage image = Render(model);
+        const QRectF area(QPointF(0, 0), QSizeF(kSize));
+        const SunPathChart& c = model.sunPath;
+        // The zenith in the middle, the horizon a circle: due south at 71.5
+        // degrees lies straight below the zenith, nearer it than due south on
+        // the horizon.
+        const QPointF zenith = ChartPixel(model, area, 0, 90);
+        const QPointF transit =
+            ChartPixel(model, area, c.transit.point.bearingDeg, c.transit.point.altitudeDeg);
+        const QPointF southHorizon = ChartPixel(model, area, 180, 0);
+        QVERIFY(std::abs(transit.x() - zenith.x()) < 1.0);
+        QVERIFY(transit.y() > zenith.y() && transit.y() < southHorizon.y());
+        CheckPixels(
+            image, {
+                       {"the Sun now", ChartPixel(model, area, c.now.bearingDeg, c.now.altitudeDeg),
+                        kVermillion},
+                       {"the transit", transit, kBlue},
+                       {"the rise",
+                        ChartPixel(model, area, c.rise.point.bearingDeg, c.rise.point.altitudeDeg),
+                        kBluishGreen},
+                       {"civil twilight to the west", ChartPixel(model, area, 250, -3), kCivil},
+                       {"astronomical twilight to the south", ChartPixel(model, area, 200, -15),
+                        kAstronomical},
+                   });
+    }
+
     void sunPathYearDrawsTheSolsticesPaths() {
         using namespace chart_colors;
         const ChartModel model = BuildChartModel(ChartKind::kSunPathYear, Rome(3, 5, 9, false));

@@ -86,9 +86,16 @@ class ChartsWindowTest : public QObject {
         charts->PrayersBox()->setChecked(true);
         QVERIFY(charts->View()->Model().prayerLines);
         QVERIFY(charts->View()->Model().daylight->prayers);
+        QVERIFY(!charts->PolarBox()->isEnabled());
         charts->Tabs()->setCurrentIndex(2);
         QCOMPARE(charts->Kind(), ChartKind::kAnalemma);
         QVERIFY(!charts->PrayersBox()->isEnabled());
+        // The polar form for the sun paths.
+        charts->Tabs()->setCurrentIndex(1);
+        QVERIFY(charts->PolarBox()->isEnabled());
+        charts->PolarBox()->setChecked(true);
+        QCOMPARE(charts->Kind(), ChartKind::kSunPathYear);
+        QVERIFY(charts->View()->Model().polar);
     }
 
     void valuesUnderThePointer() {

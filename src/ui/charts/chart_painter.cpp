@@ -78,19 +78,53 @@ double AxisBearing(double bearing, double latitude) {
 }
 
 // A rectangle of the chart and the ranges it shows.
+// In the polar form (a sky chart, x a bearing and y an altitude) the sky is
+// projected stereographically from the nadir: the zenith in the middle, the
+// north up and the east to the right (the plan of a site), altitude y0 on the
+// rim of the square rect (less a margin for the compass points).
 struct Plot {
     QRectF rect;
     double x0 = 0, x1 = 1, y0 = 0, y1 = 1;
+    bool polar = false;
+    double rimMargin = 0;  // polar: pixels between the rim and rect
+
+    static double Rad(double degrees) { return degrees * std::acos(-1.0) / 180.0; }
+    double Rim() const { return rect.width() / 2 - rimMargin; }
+    // Radius of the horizon: the rim is at altitude y0.
+    double HorizonRadius() const { return Rim() / std::tan(Rad((90.0 - y0) / 2)); }
+    double Radius(double altitude) const {
+        return HorizonRadius() * std::tan(Rad((90.0 - altitude) / 2));
+    }
 
     QPointF Map(double x, double y) const {
+        if (polar) {
+            const double r = Radius(y);
+            return {rect.center().x() + r * std::sin(Rad(x)),
+                    rect.center().y() - r * std::cos(Rad(x))};
+        }
         return {rect.left() + (x - x0) / (x1 - x0) * rect.width(),
                 rect.bottom() - (y - y0) / (y1 - y0) * rect.height()};
     }
     double X(const QPointF& p) const {
+        if (polar) {
+            const double b =
+                std::atan2(p.x() - rect.center().x(), rect.center().y() - p.y()) / Rad(1.0);
+            return b < 0 ? b + 360 : b;
+        }
         return x0 + (p.x() - rect.left()) / rect.width() * (x1 - x0);
     }
     double Y(const QPointF& p) const {
+        if (polar) {
+            const double r = std::hypot(p.x() - rect.center().x(), p.y() - rect.center().y());
+            return 90.0 - 2.0 * std::atan(r / HorizonRadius()) / Rad(1.0);
+        }
         return y0 + (rect.bottom() - p.y()) / rect.height() * (y1 - y0);
+    }
+    bool Contains(const QPointF& p) const {
+        if (polar) {
+            return std::hypot(p.x() - rect.center().x(), p.y() - rect.center().y()) <= Rim();
+        }
+        return rect.contains(p);
     }
 };
 
@@ -229,6 +263,16 @@ Layout LayoutOf(const ChartModel& model, const QRectF& area) {
                 }
             }
             skyRange(plot, model.sunPath.latitude, highest);
+            if (model.polar) {
+                const double side = std::min(inner.width(), inner.height() + h * 1.2);
+                plot.rect = QRectF(inner.center().x() - side / 2, inner.top(), side, side);
+                plot.polar = true;
+                plot.rimMargin = h * 1.6;
+                plot.x0 = 0;
+                plot.x1 = 360;
+                plot.y0 = kAstronomicalTwilightAltitude;
+                plot.y1 = 90;
+            }
             layout.plots.push_back(plot);
             break;
         }
@@ -443,7 +487,7 @@ void DrawSkyPath(QPainter& painter, const Plot& plot, const std::vector<SkyPoint
     for (const SkyPoint& p : path) {
         const double x = AxisBearing(p.bearingDeg, latitude);
         const QPointF at = plot.Map(x, p.altitudeDeg);
-        if (!started || std::abs(x - last) > 180) {
+        if (!started || (!plot.polar && std::abs(x - last) > 180)) {
             line.moveTo(at);
             started = true;
         } else {
@@ -452,6 +496,62 @@ void DrawSkyPath(QPainter& painter, const Plot& plot, const std::vector<SkyPoint
         last = x;
     }
     painter.drawPath(line);
+}
+
+// The polar form's sky: the twilights as rings outside the horizon, circles
+// of altitude every 10 degrees, the bearings every 45 with their compass
+// points, and what the projection is.
+void DrawPolarSky(QPainter& painter, const Layout& layout, const Plot& plot,
+                  double apparentHorizon) {
+    using namespace chart_colors;
+    const QPointF centre = plot.rect.center();
+    const auto circle = [&](double altitude) {
+        const double r = plot.Radius(altitude);
+        return QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    };
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    const double rings[4] = {kAstronomicalTwilightAltitude, kNauticalTwilightAltitude,
+                             kCivilTwilightAltitude, 0};
+    const QColor colours[4] = {kAstronomical, kNautical, kCivil, QColor(Qt::white)};
+    for (int i = 0; i < 4; ++i) {
+        painter.setBrush(colours[i]);
+        painter.drawEllipse(circle(rings[i]));
+    }
+    painter.setBrush(Qt::NoBrush);
+    const QFontMetricsF fm(layout.font);
+    painter.setFont(layout.font);
+    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 1));
+    for (int altitude = 10; altitude < 90; altitude += 10) painter.drawEllipse(circle(altitude));
+    for (int bearing = 0; bearing < 360; bearing += 45) {
+        painter.drawLine(centre, plot.Map(bearing, plot.y0));
+    }
+    painter.setPen(chart_colors::kBlack);
+    for (int altitude = 10; altitude < 90; altitude += 20) {
+        const QPointF at = plot.Map(0, altitude);
+        painter.drawText(at + QPointF(3, -2), Number(altitude, 0) + QStringLiteral("°"));
+    }
+    for (int i = 0; i < 8; ++i) {
+        const double bearing = i * 45.0;
+        const QString text = Tr(kCompassPoints[i]);
+        const double r = plot.Rim() + fm.height() * 0.8;
+        const QPointF at(centre.x() + r * std::sin(Plot::Rad(bearing)),
+                         centre.y() - r * std::cos(Plot::Rad(bearing)));
+        painter.drawText(
+            at + QPointF(-fm.horizontalAdvance(text) / 2, fm.ascent() / 2 - fm.descent() / 2),
+            text);
+    }
+    painter.setPen(QPen(kBlack, 1.5));
+    painter.drawEllipse(circle(0));
+    painter.setPen(QPen(kBlack, 1, Qt::DashLine));
+    painter.drawEllipse(circle(apparentHorizon));
+    const QString note =
+        Tr("Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra");
+    painter.setPen(kBlack);
+    painter.drawText(QPointF(centre.x() - fm.horizontalAdvance(note) / 2,
+                             plot.rect.bottom() + fm.height() * 1.2),
+                     note);
+    painter.restore();
 }
 
 void DrawSkyBackground(QPainter& painter, const Plot& plot, double apparentHorizon) {
@@ -489,22 +589,44 @@ void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const 
     painter.restore();
 }
 
+// Limits the painting to the plot: its rectangle, or the polar form's disk.
+void ClipTo(QPainter& painter, const Plot& plot) {
+    if (plot.polar) {
+        QPainterPath disk;
+        disk.addEllipse(plot.rect.center(), plot.Rim(), plot.Rim());
+        painter.setClipPath(disk);
+    } else {
+        painter.setClipRect(plot.rect);
+    }
+}
+
+// The sky of the sun paths, in the Cartesian or the polar form.
+void DrawSky(QPainter& painter, const Layout& layout, const Plot& plot, double apparentHorizon) {
+    if (plot.polar) {
+        DrawPolarSky(painter, layout, plot, apparentHorizon);
+        return;
+    }
+    DrawSkyBackground(painter, plot, apparentHorizon);
+    DrawAxes(painter, layout, plot, BearingTicks(plot), NumberTicks(plot.y0, plot.y1, 10),
+             Tr("Azimut in gradi da nord verso est (nel programma: da sud verso ovest)"),
+             Tr("Altezza (gradi)"));
+}
+
 void PaintSunPath(QPainter& painter, const Layout& layout, const ChartModel& model) {
     using namespace chart_colors;
     const Plot& plot = layout.plots[0];
     const SunPathChart& c = model.sunPath;
-    DrawSkyBackground(painter, plot, c.apparentHorizonDeg);
-    DrawAxes(painter, layout, plot, BearingTicks(plot), NumberTicks(plot.y0, plot.y1, 10),
-             Tr("Azimut in gradi da nord verso est (nel programma: da sud verso ovest)"),
-             Tr("Altezza (gradi)"));
+    DrawSky(painter, layout, plot, c.apparentHorizonDeg);
     painter.save();
-    painter.setClipRect(plot.rect);
+    ClipTo(painter, plot);
     // The Qibla.
     painter.setPen(QPen(kReddishPurple, 2, Qt::DashLine));
     const double qibla = AxisBearing(c.qiblaBearingDeg, c.latitude);
     painter.drawLine(plot.Map(qibla, plot.y0), plot.Map(qibla, plot.y1));
-    DrawLabel(painter, plot.Map(qibla, plot.y1) + QPointF(0, layout.lineHeight), Tr("Qibla"), plot,
-              kReddishPurple);
+    DrawLabel(
+        painter,
+        plot.polar ? plot.Map(qibla, 5) : plot.Map(qibla, plot.y1) + QPointF(0, layout.lineHeight),
+        Tr("Qibla"), plot, kReddishPurple);
     // The path and its hours.
     painter.setPen(QPen(kOrange, 2.5));
     DrawSkyPath(painter, plot, c.day.path, c.latitude);
@@ -534,13 +656,10 @@ void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel&
     using namespace chart_colors;
     const Plot& plot = layout.plots[0];
     const SunPathChart& c = model.sunPath;
-    DrawSkyBackground(painter, plot, c.apparentHorizonDeg);
-    DrawAxes(painter, layout, plot, BearingTicks(plot), NumberTicks(plot.y0, plot.y1, 10),
-             Tr("Azimut in gradi da nord verso est (nel programma: da sud verso ovest)"),
-             Tr("Altezza (gradi)"));
+    DrawSky(painter, layout, plot, c.apparentHorizonDeg);
     if (!model.monthPaths) return;
     painter.save();
-    painter.setClipRect(plot.rect);
+    ClipTo(painter, plot);
     const std::vector<SunPathSeries>& paths = model.monthPaths->monthPaths;
     for (std::size_t m = 0; m < paths.size(); ++m) {
         const int month = static_cast<int>(m) + 1;
@@ -795,9 +914,11 @@ std::optional<ChartKind> ParseChartKind(const std::string& key) {
     return std::nullopt;
 }
 
-ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool prayerLines) {
+ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool prayerLines,
+                           bool polar) {
     ChartModel model;
     model.kind = kind;
+    model.polar = polar && (kind == ChartKind::kSunPath || kind == ChartKind::kSunPathYear);
     model.prayerLines = prayerLines;
     model.year = inputs.request.year;
     switch (kind) {
@@ -904,7 +1025,7 @@ QString ChartValueAt(const ChartModel& model, const QRectF& area, const QPointF&
     const Layout layout = LayoutOf(model, area);
     for (std::size_t i = 0; i < layout.plots.size(); ++i) {
         const Plot& plot = layout.plots[i];
-        if (!plot.rect.contains(pixel)) continue;
+        if (!plot.Contains(pixel)) continue;
         const double x = plot.X(pixel);
         const double y = plot.Y(pixel);
         switch (model.kind) {

@@ -41,10 +41,15 @@ struct ChartModel {
     std::shared_ptr<const EquationOfTimeChart> equationOfTime;  // kEquationOfTime
     std::shared_ptr<const DaylightChart> daylight;              // kDaylight
     bool prayerLines = false;                // kDaylight: the chosen method's prayers as lines
+    // kSunPath, kSunPathYear: the stereographic polar form (the zenith in the
+    // middle, the north up, the east to the right) instead of altitude
+    // against bearing.
+    bool polar = false;
 };
 
 // The data of a chart for the inputs (the year charts from the cache).
-ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool prayerLines = false);
+ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool prayerLines = false,
+                           bool polar = false);
 
 // The palette (Okabe and Ito, 2008), by role.
 namespace chart_colors {

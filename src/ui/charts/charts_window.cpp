@@ -78,11 +78,15 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     valueLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     prayersBox_ = new QCheckBox(Tr("Preghiere"), this);
     prayersBox_->setToolTip(Tr("Mostra le preghiere del metodo scelto nel grafico del giorno"));
+    polarBox_ = new QCheckBox(Tr("Polare"), this);
+    polarBox_->setToolTip(Tr(
+        "Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto"));
     pngButton_ = new QPushButton(Tr("Esporta PNG..."), this);
     svgButton_ = new QPushButton(Tr("Esporta SVG..."), this);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(valueLabel_, 1);
+    bottom->addWidget(polarBox_);
     bottom->addWidget(prayersBox_);
     bottom->addWidget(pngButton_);
     bottom->addWidget(svgButton_);
@@ -96,6 +100,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
             [this](int index) { ShowChart(kTabs[std::clamp(index, 0, 4)].kind); });
     connect(view_, &ChartView::ValueChanged, valueLabel_, &QLabel::setText);
     connect(prayersBox_, &QCheckBox::toggled, this, [this] { Redraw(); });
+    connect(polarBox_, &QCheckBox::toggled, this, [this] { Redraw(); });
     connect(pngButton_, &QPushButton::clicked, this, [this] { Export(false); });
     connect(svgButton_, &QPushButton::clicked, this, [this] { Export(true); });
     fileChooser_ = [](QWidget* parent, const QString& caption, const QString& suggested,
@@ -120,13 +125,15 @@ void ChartsWindow::ShowChart(ChartKind kind) {
         }
     }
     prayersBox_->setEnabled(kind == ChartKind::kDaylight);
+    polarBox_->setEnabled(kind == ChartKind::kSunPath || kind == ChartKind::kSunPathYear);
     Redraw();
 }
 
 void ChartsWindow::Redraw() {
     if (!hasInputs_) return;
-    view_->SetModel(
-        BuildChartModel(kind_, inputs_, kind_ == ChartKind::kDaylight && prayersBox_->isChecked()));
+    view_->SetModel(BuildChartModel(kind_, inputs_,
+                                    kind_ == ChartKind::kDaylight && prayersBox_->isChecked(),
+                                    polarBox_->isChecked()));
     valueLabel_->clear();
 }
 

@@ -59,6 +59,7 @@ class ChartsWindow : public QDialog {
     ChartView* View() const { return view_; }
     QLabel* ValueLabel() const { return valueLabel_; }
     QCheckBox* PrayersBox() const { return prayersBox_; }
+    QCheckBox* PolarBox() const { return polarBox_; }
     QTabBar* Tabs() const { return tabs_; }
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
 
@@ -80,6 +81,7 @@ class ChartsWindow : public QDialog {
     ChartView* view_ = nullptr;
     QLabel* valueLabel_ = nullptr;
     QCheckBox* prayersBox_ = nullptr;
+    QCheckBox* polarBox_ = nullptr;
     QPushButton* pngButton_ = nullptr;
     QPushButton* svgButton_ = nullptr;
     FileChooser fileChooser_;
