@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -95,6 +96,50 @@ class CliChartProgramTest : public QObject {
         QVERIFY2(run.err.rfind("tarvel-cli: ", 0) == 0, run.err.c_str());
         QVERIFY2(run.err.find("/proc/chart.png") != std::string::npos, run.err.c_str());
         QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    }
+
+    void textsInTheLanguageOfTheEnvironment() {
+        // An installed layout: the tool in bin/, the translation modules in
+        // share/tarvel/.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("share/tarvel")));
+        const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
+        QVERIFY(QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool));
+        for (const char* code : {"ENU", "PTB"}) {
+            const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
+            QVERIFY(QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
+                                dir.filePath(QStringLiteral("share/tarvel/") + module)));
+        }
+        struct Case {
+            const char* lang;
+            const char* title;
+        };
+        const Case cases[] = {{"en_US.UTF-8", "Equation of time"},
+                              {"pt_BR.UTF-8", "Equação do tempo"},
+                              {"it_IT.UTF-8", "Equazione del tempo"},
+                              {"de_DE.UTF-8", "Equazione del tempo"}};
+        for (const Case& c : cases) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                environment.remove(QLatin1String(name));
+            environment.insert(QStringLiteral("LANG"), QLatin1String(c.lang));
+            process.setProcessEnvironment(environment);
+            const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+            process.start(tool, {QStringLiteral("chart"), QStringLiteral("--kind"),
+                                 QStringLiteral("equation-of-time"), QStringLiteral("--zone"),
+                                 QStringLiteral("1"), QStringLiteral("--output"), svg});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), kExitSuccess);
+            QFile file(svg);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(
+                text.contains(QStringLiteral("<title>%1</title>").arg(QString::fromUtf8(c.title))),
+                c.lang);
+        }
     }
 
     void helpNamesTheKindsAndTheSizes() {
