@@ -45,4 +45,8 @@ case "$depends" in
   *libqt6widgets6*) ;;
   *) echo "the package does not depend on Qt Widgets: $depends"; missing=1 ;;
 esac
+case "$depends" in
+  *libqt6svg6*) ;;
+  *) echo "the package does not depend on Qt SVG (chart export): $depends"; missing=1 ;;
+esac
 exit $missing

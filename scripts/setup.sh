@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libgeonames-dev libhowardhinnant-date-dev tzdata  # places and time-zone rules
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  qt6-svg-dev  # charts exported as SVG
   libgl-dev fonts-dejavu-core locales
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev

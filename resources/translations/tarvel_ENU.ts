@@ -648,6 +648,10 @@
             <translation>&amp;Table</translation>
         </message>
         <message>
+            <source>&amp;Grafici...</source>
+            <translation>&amp;Charts...</translation>
+        </message>
+        <message>
             <source>&amp;Impostazioni</source>
             <translation>&amp;Settings</translation>
         </message>
@@ -789,6 +793,328 @@
         <message>
             <source>:/tarvel/splash_ITA.png</source>
             <translation>:/tarvel/splash_ENU.png</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartTexts</name>
+        <message>
+            <source>Percorso del Sole</source>
+            <translation>Sun path</translation>
+        </message>
+        <message>
+            <source>Percorsi del Sole il 21 di ogni mese</source>
+            <translation>Sun paths on the 21st of each month</translation>
+        </message>
+        <message>
+            <source>Analemma</source>
+            <translation>Analemma</translation>
+        </message>
+        <message>
+            <source>Analemma alle %1 del fuso (senza ora legale), %2</source>
+            <translation>Analemma at %1 zone time (without summer time), %2</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo</source>
+            <translation>Equation of time</translation>
+        </message>
+        <message>
+            <source>Giorno e crepuscoli nell'anno</source>
+            <translation>Day and twilights over the year</translation>
+        </message>
+        <message>
+            <source>Azimut in gradi da nord verso est (nel programma: da sud verso ovest)</source>
+            <translation>Azimuth in degrees from north through east (in the program: from south through west)</translation>
+        </message>
+        <message>
+            <source>Azimut (gradi da nord verso est)</source>
+            <translation>Azimuth (degrees from north through east)</translation>
+        </message>
+        <message>
+            <source>Altezza (gradi)</source>
+            <translation>Altitude (degrees)</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo (minuti)</source>
+            <translation>Equation of time (minutes)</translation>
+        </message>
+        <message>
+            <source>Declinazione (gradi)</source>
+            <translation>Declination (degrees)</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Ora dell'orologio</source>
+            <translation>Clock time</translation>
+        </message>
+        <message>
+            <source>Durata del giorno (ore)</source>
+            <translation>Day length (hours)</translation>
+        </message>
+        <message>
+            <source>Sorgere e tramonto</source>
+            <translation>Sunrise and sunset</translation>
+        </message>
+        <message>
+            <source>Culminazione</source>
+            <translation>Transit</translation>
+        </message>
+        <message>
+            <source>Sole adesso</source>
+            <translation>Sun now</translation>
+        </message>
+        <message>
+            <source>Orizzonte vero</source>
+            <translation>True horizon</translation>
+        </message>
+        <message>
+            <source>Orizzonte apparente</source>
+            <translation>Apparent horizon</translation>
+        </message>
+        <message>
+            <source>Crepuscolo civile</source>
+            <translation>Civil twilight</translation>
+        </message>
+        <message>
+            <source>Crepuscolo nautico</source>
+            <translation>Nautical twilight</translation>
+        </message>
+        <message>
+            <source>Crepuscolo astronomico</source>
+            <translation>Astronomical twilight</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>Solstizio d'estate</source>
+            <translation>Summer solstice</translation>
+        </message>
+        <message>
+            <source>Equinozi</source>
+            <translation>Equinoxes</translation>
+        </message>
+        <message>
+            <source>Solstizio d'inverno</source>
+            <translation>Winter solstice</translation>
+        </message>
+        <message>
+            <source>Altri mesi</source>
+            <translation>Other months</translation>
+        </message>
+        <message>
+            <source>Primo del mese</source>
+            <translation>First of the month</translation>
+        </message>
+        <message>
+            <source>Equinozio</source>
+            <translation>Equinox</translation>
+        </message>
+        <message>
+            <source>Solstizio</source>
+            <translation>Solstice</translation>
+        </message>
+        <message>
+            <source>Massimi e minimi</source>
+            <translation>Maxima and minima</translation>
+        </message>
+        <message>
+            <source>Giorno</source>
+            <translation>Day</translation>
+        </message>
+        <message>
+            <source>Notte</source>
+            <translation>Night</translation>
+        </message>
+        <message>
+            <source>Durata del giorno</source>
+            <translation>Day length</translation>
+        </message>
+        <message>
+            <source>Preghiere</source>
+            <translation>Prayers</translation>
+        </message>
+        <message>
+            <source>%1 min, %2</source>
+            <translation>%1 min, %2</translation>
+        </message>
+        <message>
+            <source>Azimut %1° (da nord), altezza %2°</source>
+            <translation>Azimuth %1° (from north), altitude %2°</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo %1 min, declinazione %2°</source>
+            <translation>Equation of time %1 min, declination %2°</translation>
+        </message>
+        <message>
+            <source>%1: equazione del tempo %2 min</source>
+            <translation>%1: equation of time %2 min</translation>
+        </message>
+        <message>
+            <source>%1: ore %2; sorgere %3, tramonto %4, durata del giorno %5</source>
+            <translation>%1: time %2; sunrise %3, sunset %4, day length %5</translation>
+        </message>
+        <message>
+            <source>Impossibile scrivere il file %1</source>
+            <translation>Cannot write the file %1</translation>
+        </message>
+        <message>
+            <source>Formato non riconosciuto: il nome del file deve finire in .png o .svg</source>
+            <translation>Unknown format: the file name must end in .png or .svg</translation>
+        </message>
+        <message>
+            <source>N</source>
+            <translation>N</translation>
+        </message>
+        <message>
+            <source>NE</source>
+            <translation>NE</translation>
+        </message>
+        <message>
+            <source>E</source>
+            <translation>E</translation>
+        </message>
+        <message>
+            <source>SE</source>
+            <translation>SE</translation>
+        </message>
+        <message>
+            <source>S</source>
+            <translation>S</translation>
+        </message>
+        <message>
+            <source>SO</source>
+            <translation>SW</translation>
+        </message>
+        <message>
+            <source>O</source>
+            <translation>W</translation>
+        </message>
+        <message>
+            <source>NO</source>
+            <translation>NW</translation>
+        </message>
+        <message>
+            <source>gen</source>
+            <translation>Jan</translation>
+        </message>
+        <message>
+            <source>feb</source>
+            <translation>Feb</translation>
+        </message>
+        <message>
+            <source>mar</source>
+            <translation>Mar</translation>
+        </message>
+        <message>
+            <source>apr</source>
+            <translation>Apr</translation>
+        </message>
+        <message>
+            <source>mag</source>
+            <translation>May</translation>
+        </message>
+        <message>
+            <source>giu</source>
+            <translation>Jun</translation>
+        </message>
+        <message>
+            <source>lug</source>
+            <translation>Jul</translation>
+        </message>
+        <message>
+            <source>ago</source>
+            <translation>Aug</translation>
+        </message>
+        <message>
+            <source>set</source>
+            <translation>Sep</translation>
+        </message>
+        <message>
+            <source>ott</source>
+            <translation>Oct</translation>
+        </message>
+        <message>
+            <source>nov</source>
+            <translation>Nov</translation>
+        </message>
+        <message>
+            <source>dic</source>
+            <translation>Dec</translation>
+        </message>
+        <message>
+            <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
+            <translation>Stereographic projection: the zenith in the middle, north up, east to the right</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartsWindow</name>
+        <message>
+            <source>Grafici</source>
+            <translation>Charts</translation>
+        </message>
+        <message>
+            <source>Percorso del Sole</source>
+            <translation>Sun path</translation>
+        </message>
+        <message>
+            <source>Percorsi nell'anno</source>
+            <translation>Paths over the year</translation>
+        </message>
+        <message>
+            <source>Analemma</source>
+            <translation>Analemma</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo</source>
+            <translation>Equation of time</translation>
+        </message>
+        <message>
+            <source>Giorno e crepuscoli</source>
+            <translation>Day and twilights</translation>
+        </message>
+        <message>
+            <source>Preghiere</source>
+            <translation>Prayers</translation>
+        </message>
+        <message>
+            <source>Mostra le preghiere del metodo scelto nel grafico del giorno</source>
+            <translation>Shows the prayers of the chosen method in the day chart</translation>
+        </message>
+        <message>
+            <source>Esporta PNG...</source>
+            <translation>Export PNG...</translation>
+        </message>
+        <message>
+            <source>Esporta SVG...</source>
+            <translation>Export SVG...</translation>
+        </message>
+        <message>
+            <source>Esporta PNG</source>
+            <translation>Export PNG</translation>
+        </message>
+        <message>
+            <source>Esporta SVG</source>
+            <translation>Export SVG</translation>
+        </message>
+        <message>
+            <source>Immagini PNG (*.png)</source>
+            <translation>PNG images (*.png)</translation>
+        </message>
+        <message>
+            <source>Disegni SVG (*.svg)</source>
+            <translation>SVG drawings (*.svg)</translation>
+        </message>
+        <message>
+            <source>Polare</source>
+            <translation>Polar</translation>
+        </message>
+        <message>
+            <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
+            <translation>The Sun's path in stereographic projection: the zenith in the middle, north up</translation>
         </message>
     </context>
     <context>

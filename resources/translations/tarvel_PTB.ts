@@ -648,6 +648,10 @@
             <translation>&amp;Tabela</translation>
         </message>
         <message>
+            <source>&amp;Grafici...</source>
+            <translation>&amp;Gráficos...</translation>
+        </message>
+        <message>
             <source>&amp;Impostazioni</source>
             <translation>&amp;Configurações</translation>
         </message>
@@ -789,6 +793,328 @@
         <message>
             <source>:/tarvel/splash_ITA.png</source>
             <translation>:/tarvel/splash_PTB.png</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartTexts</name>
+        <message>
+            <source>Percorso del Sole</source>
+            <translation>Trajetória do Sol</translation>
+        </message>
+        <message>
+            <source>Percorsi del Sole il 21 di ogni mese</source>
+            <translation>Trajetórias do Sol no dia 21 de cada mês</translation>
+        </message>
+        <message>
+            <source>Analemma</source>
+            <translation>Analema</translation>
+        </message>
+        <message>
+            <source>Analemma alle %1 del fuso (senza ora legale), %2</source>
+            <translation>Analema às %1 do fuso (sem horário de verão), %2</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo</source>
+            <translation>Equação do tempo</translation>
+        </message>
+        <message>
+            <source>Giorno e crepuscoli nell'anno</source>
+            <translation>Dia e crepúsculos ao longo do ano</translation>
+        </message>
+        <message>
+            <source>Azimut in gradi da nord verso est (nel programma: da sud verso ovest)</source>
+            <translation>Azimute em graus do norte para leste (no programa: do sul para oeste)</translation>
+        </message>
+        <message>
+            <source>Azimut (gradi da nord verso est)</source>
+            <translation>Azimute (graus do norte para leste)</translation>
+        </message>
+        <message>
+            <source>Altezza (gradi)</source>
+            <translation>Altura (graus)</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo (minuti)</source>
+            <translation>Equação do tempo (minutos)</translation>
+        </message>
+        <message>
+            <source>Declinazione (gradi)</source>
+            <translation>Declinação (graus)</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Ora dell'orologio</source>
+            <translation>Hora do relógio</translation>
+        </message>
+        <message>
+            <source>Durata del giorno (ore)</source>
+            <translation>Duração do dia (horas)</translation>
+        </message>
+        <message>
+            <source>Sorgere e tramonto</source>
+            <translation>Nascer e pôr do Sol</translation>
+        </message>
+        <message>
+            <source>Culminazione</source>
+            <translation>Culminação</translation>
+        </message>
+        <message>
+            <source>Sole adesso</source>
+            <translation>Sol agora</translation>
+        </message>
+        <message>
+            <source>Orizzonte vero</source>
+            <translation>Horizonte verdadeiro</translation>
+        </message>
+        <message>
+            <source>Orizzonte apparente</source>
+            <translation>Horizonte aparente</translation>
+        </message>
+        <message>
+            <source>Crepuscolo civile</source>
+            <translation>Crepúsculo civil</translation>
+        </message>
+        <message>
+            <source>Crepuscolo nautico</source>
+            <translation>Crepúsculo náutico</translation>
+        </message>
+        <message>
+            <source>Crepuscolo astronomico</source>
+            <translation>Crepúsculo astronômico</translation>
+        </message>
+        <message>
+            <source>Qibla</source>
+            <translation>Qibla</translation>
+        </message>
+        <message>
+            <source>Solstizio d'estate</source>
+            <translation>Solstício de verão</translation>
+        </message>
+        <message>
+            <source>Equinozi</source>
+            <translation>Equinócios</translation>
+        </message>
+        <message>
+            <source>Solstizio d'inverno</source>
+            <translation>Solstício de inverno</translation>
+        </message>
+        <message>
+            <source>Altri mesi</source>
+            <translation>Outros meses</translation>
+        </message>
+        <message>
+            <source>Primo del mese</source>
+            <translation>Primeiro do mês</translation>
+        </message>
+        <message>
+            <source>Equinozio</source>
+            <translation>Equinócio</translation>
+        </message>
+        <message>
+            <source>Solstizio</source>
+            <translation>Solstício</translation>
+        </message>
+        <message>
+            <source>Massimi e minimi</source>
+            <translation>Máximos e mínimos</translation>
+        </message>
+        <message>
+            <source>Giorno</source>
+            <translation>Dia</translation>
+        </message>
+        <message>
+            <source>Notte</source>
+            <translation>Noite</translation>
+        </message>
+        <message>
+            <source>Durata del giorno</source>
+            <translation>Duração do dia</translation>
+        </message>
+        <message>
+            <source>Preghiere</source>
+            <translation>Orações</translation>
+        </message>
+        <message>
+            <source>%1 min, %2</source>
+            <translation>%1 min, %2</translation>
+        </message>
+        <message>
+            <source>Azimut %1° (da nord), altezza %2°</source>
+            <translation>Azimute %1° (do norte), altura %2°</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo %1 min, declinazione %2°</source>
+            <translation>Equação do tempo %1 min, declinação %2°</translation>
+        </message>
+        <message>
+            <source>%1: equazione del tempo %2 min</source>
+            <translation>%1: equação do tempo %2 min</translation>
+        </message>
+        <message>
+            <source>%1: ore %2; sorgere %3, tramonto %4, durata del giorno %5</source>
+            <translation>%1: hora %2; nascer do Sol %3, pôr do Sol %4, duração do dia %5</translation>
+        </message>
+        <message>
+            <source>Impossibile scrivere il file %1</source>
+            <translation>Não é possível gravar o arquivo %1</translation>
+        </message>
+        <message>
+            <source>Formato non riconosciuto: il nome del file deve finire in .png o .svg</source>
+            <translation>Formato não reconhecido: o nome do arquivo deve terminar em .png ou .svg</translation>
+        </message>
+        <message>
+            <source>N</source>
+            <translation>N</translation>
+        </message>
+        <message>
+            <source>NE</source>
+            <translation>NE</translation>
+        </message>
+        <message>
+            <source>E</source>
+            <translation>L</translation>
+        </message>
+        <message>
+            <source>SE</source>
+            <translation>SE</translation>
+        </message>
+        <message>
+            <source>S</source>
+            <translation>S</translation>
+        </message>
+        <message>
+            <source>SO</source>
+            <translation>SO</translation>
+        </message>
+        <message>
+            <source>O</source>
+            <translation>O</translation>
+        </message>
+        <message>
+            <source>NO</source>
+            <translation>NO</translation>
+        </message>
+        <message>
+            <source>gen</source>
+            <translation>jan</translation>
+        </message>
+        <message>
+            <source>feb</source>
+            <translation>fev</translation>
+        </message>
+        <message>
+            <source>mar</source>
+            <translation>mar</translation>
+        </message>
+        <message>
+            <source>apr</source>
+            <translation>abr</translation>
+        </message>
+        <message>
+            <source>mag</source>
+            <translation>mai</translation>
+        </message>
+        <message>
+            <source>giu</source>
+            <translation>jun</translation>
+        </message>
+        <message>
+            <source>lug</source>
+            <translation>jul</translation>
+        </message>
+        <message>
+            <source>ago</source>
+            <translation>ago</translation>
+        </message>
+        <message>
+            <source>set</source>
+            <translation>set</translation>
+        </message>
+        <message>
+            <source>ott</source>
+            <translation>out</translation>
+        </message>
+        <message>
+            <source>nov</source>
+            <translation>nov</translation>
+        </message>
+        <message>
+            <source>dic</source>
+            <translation>dez</translation>
+        </message>
+        <message>
+            <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
+            <translation>Projeção estereográfica: o zênite no centro, o norte em cima, o leste à direita</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartsWindow</name>
+        <message>
+            <source>Grafici</source>
+            <translation>Gráficos</translation>
+        </message>
+        <message>
+            <source>Percorso del Sole</source>
+            <translation>Trajetória do Sol</translation>
+        </message>
+        <message>
+            <source>Percorsi nell'anno</source>
+            <translation>Trajetórias no ano</translation>
+        </message>
+        <message>
+            <source>Analemma</source>
+            <translation>Analema</translation>
+        </message>
+        <message>
+            <source>Equazione del tempo</source>
+            <translation>Equação do tempo</translation>
+        </message>
+        <message>
+            <source>Giorno e crepuscoli</source>
+            <translation>Dia e crepúsculos</translation>
+        </message>
+        <message>
+            <source>Preghiere</source>
+            <translation>Orações</translation>
+        </message>
+        <message>
+            <source>Mostra le preghiere del metodo scelto nel grafico del giorno</source>
+            <translation>Mostra as orações do método escolhido no gráfico do dia</translation>
+        </message>
+        <message>
+            <source>Esporta PNG...</source>
+            <translation>Exportar PNG...</translation>
+        </message>
+        <message>
+            <source>Esporta SVG...</source>
+            <translation>Exportar SVG...</translation>
+        </message>
+        <message>
+            <source>Esporta PNG</source>
+            <translation>Exportar PNG</translation>
+        </message>
+        <message>
+            <source>Esporta SVG</source>
+            <translation>Exportar SVG</translation>
+        </message>
+        <message>
+            <source>Immagini PNG (*.png)</source>
+            <translation>Imagens PNG (*.png)</translation>
+        </message>
+        <message>
+            <source>Disegni SVG (*.svg)</source>
+            <translation>Desenhos SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>Polare</source>
+            <translation>Polar</translation>
+        </message>
+        <message>
+            <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
+            <translation>A trajetória do Sol em projeção estereográfica: o zênite no centro, o norte em cima</translation>
         </message>
     </context>
     <context>

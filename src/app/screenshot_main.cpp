@@ -8,7 +8,10 @@
 //   for the same instant and site), in the interface's built-in Italian.
 //
 //        tarvel-screenshot --set FOLDER [--languages ITA,ENU,PTB]
-//                          [--windows main,table,table-options,preferences,about]
+//                          [--windows main,table,table-options,preferences,about,
+//                                     charts-sunpath,charts-sunpath-year,
+//                                     charts-sunpath-year-polar,charts-analemma,
+//                                     charts-equation-of-time,charts-daylight]
 //                          [--suffix TEXT] [--ends]
 //   every window named (default: all) in every language named (default: the
 //   three), as FOLDER/<window>-<language><suffix>.png; with --ends also
@@ -20,6 +23,7 @@
 // (scripts/screenshots.sh runs it in Xvfb) the windows open on that screen, at
 // its size and scale (QT_SCALE_FACTOR).
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -41,6 +45,8 @@
 #include "app/languages.h"
 #include "app/options_dialog.h"
 #include "app/version_info.h"
+#include "places/tz_zone_rules.h"
+#include "ui/charts/charts_window.h"
 #include "ui/main/tarvel_dlg.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/table/table_options_dialog.h"
@@ -129,6 +135,25 @@ bool Scrolls(QWidget& window) {
     return false;
 }
 
+// The charts window on one chart for the main window's instant, in Rome on
+// its own clock (41.9N 12.5E, summer time), the default settings otherwise.
+std::unique_ptr<QWidget> ChartsOf(tarvel::ChartKind kind, bool polar = false) {
+    tarvel::ChartInputs inputs;
+    static_cast<tarvel::ObserverSettings&>(inputs.request) = tarvel::AppSettings();
+    inputs.request.SetClockReading({2024, 6, 21, 12, 0, 0.0});
+    inputs.request.SetZone(1);
+    inputs.request.summerTime = true;
+    inputs.request.latitude = 41.9;
+    inputs.request.longitude = -12.5;
+    inputs.zoneRules = tarvel::FindZoneRules("Europe/Rome");
+    auto window = std::make_unique<tarvel::ChartsWindow>();
+    window->SetInputs(inputs);
+    window->ShowChart(kind);
+    window->PolarBox()->setChecked(polar);
+    window->show();
+    return window;
+}
+
 // The windows of the set, each built afresh in the interface language.
 const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> kWindows[] = {
     {"main",
@@ -164,6 +189,12 @@ const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> kWindows
          box->show();
          return std::unique_ptr<QWidget>(std::move(box));
      }},
+    {"charts-sunpath", [] { return ChartsOf(tarvel::ChartKind::kSunPath); }},
+    {"charts-sunpath-year", [] { return ChartsOf(tarvel::ChartKind::kSunPathYear); }},
+    {"charts-sunpath-year-polar", [] { return ChartsOf(tarvel::ChartKind::kSunPathYear, true); }},
+    {"charts-analemma", [] { return ChartsOf(tarvel::ChartKind::kAnalemma); }},
+    {"charts-equation-of-time", [] { return ChartsOf(tarvel::ChartKind::kEquationOfTime); }},
+    {"charts-daylight", [] { return ChartsOf(tarvel::ChartKind::kDaylight); }},
 };
 
 QString LocaleOf(const QString& code) {

@@ -7,6 +7,7 @@
 #include "app/options_dialog.h"
 #include "app/splash.h"
 #include "app/version_info.h"
+#include "ui/charts/charts_window.h"
 #include "ui/table/ephemeris_table.h"
 
 namespace tarvel {
@@ -92,6 +93,7 @@ void CTarvelApp::ConnectWindow(CTarvelDlg& window, const VersionInfo& version) {
     window.SetTableOpener([sink](QWidget* parent, const TableParameters& inputs) {
         OpenEphemerisTable(parent, inputs, sink);
     });
+    window.SetChartsOpener([](CTarvelDlg* main) { ShowChartsWindow(main); });
     for (const LanguageItem& item : kLanguageItems) {
         QAction* action = window.MenuAction(item.command);
         if (action == nullptr) {

@@ -2,11 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <memory>
@@ -359,8 +361,35 @@ constexpr char kUsage[] =
                   [--twilights] [--place NAME] [--tz AREA/CITY]
        tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
        tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
+       tarvel-cli chart [options]   (a chart as SVG or PNG: see tarvel-cli chart --help)
        tarvel-cli --help | --version
 )";
+
+constexpr char kChartUsage[] =
+    R"(Usage: tarvel-cli chart --kind sunpath|sunpath-year|analemma|equation-of-time|daylight
+                        --output FILE.svg|FILE.png [--width PX] [--height PX] [--prayers] [--polar]
+                        [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
+                        [--lat DEG] [--lon DEG] [--site-height M] [--delta-t SEC]
+                        [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
+                        [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG]
+                        [--method NAME] [--ramadan] [--high-latitude-rule RULE] [--adjust LIST]
+                        [--place NAME] [--tz AREA/CITY]
+       tarvel-cli chart --help
+)";
+
+constexpr char kChartDescription[] =
+    "Draws a chart for the instant and observer read as by tarvel-cli and writes it as SVG or "
+    "PNG: sunpath, the Sun's altitude against its bearing on the date (hours of the clock, "
+    "rise, transit and set, the Sun at the given time, the twilights below the horizon and the "
+    "Qibla); sunpath-year, the paths on the 21st of each month of the year; analemma, the Sun "
+    "at the given time of the zone's standard clock (the summer hour removed) every day of the "
+    "year and the equation of time against the "
+    "declination; equation-of-time, over the year; daylight, the day and the civil, nautical "
+    "and astronomical twilights over the year on the clock of the zone (with --tz or --place "
+    "its summer time), with the day length. Bearings are counted from the north through the "
+    "east. --height is the picture's here: the site's height is --site-height. The texts are the "
+    "program's Italian ones, or those of the language of LANGUAGE, "
+    "LC_ALL, LC_MESSAGES or LANG when it is English or Portuguese.";
 
 constexpr char kTableUsage[] =
     R"(Usage: tarvel-cli table [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
@@ -381,7 +410,8 @@ constexpr char kDescription[] =
     "rise, transit and set, Islamic prayer times and the Qibla. Prints the texts of the main "
     "window, grouped under its captions, or with --json every value as a number.\n\n"
     "The table subcommand repeats the computation for a series of instants a fixed step apart "
-    "and writes the ephemeris table as text or CSV.";
+    "and writes the ephemeris table as text or CSV; the chart subcommand draws the Sun's path, "
+    "the analemma, the equation of time or the day and twilights over the year as SVG or PNG.";
 
 constexpr char kTableDescription[] =
     "Computes an ephemeris table: the solar computation of tarvel-cli repeated for --points "
@@ -408,10 +438,15 @@ class CommandLine {
 
     std::string Help() const { return app_.help(); }
     std::string TableHelp() const { return table_->help(kProgram); }
+    std::string ChartHelp() const { return chart_->help(kProgram); }
 
   private:
-    void AddInstantAndSite(CLI::App& app, bool forTable);
+    // heightOption: the name of the site's height (the chart's --height is
+    // the picture's).
+    void AddInstantAndSite(CLI::App& app, bool forTable,
+                           const std::string& heightOption = "--height");
     void AddTableOptions();
+    void AddChartOptions();
     // Gives an option with a value its texts and its refusals: given more than
     // once, or with a text `check` refuses.
     CLI::Option* Described(CLI::Option* option, const OptionText& text,
@@ -432,18 +467,22 @@ class CommandLine {
     // `resolve`, the request's clock reading resolved on the rules' clock.
     void ApplyPlaceAndZone(CliCommand& command, bool resolve) const;
     CliCommand TableCommand(const LocalClock& clock) const;
+    CliCommand ChartCommand(const LocalClock& clock) const;
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
     // Every argument "--name" or "--name=..." names an option of the program
     // (or, after "table", of the table subcommand).
     void RefuseUnknownOptions(const std::vector<std::string>& args) const;
     std::string NameOf(const CLI::App* command) const {
-        return command == table_ ? std::string(kProgram) + " table" : kProgram;
+        if (command == table_) return std::string(kProgram) + " table";
+        if (command == chart_) return std::string(kProgram) + " chart";
+        return kProgram;
     }
 
     CLI::App app_{Wrapped(kDescription, 80), kProgram};
     CLI::App* table_ = nullptr;
     CLI::App* places_ = nullptr;
+    CLI::App* chart_ = nullptr;
     std::map<const CLI::Option*, std::string> accepts_;  // of each option with a value
     std::string lastArgument_;
 
@@ -461,6 +500,7 @@ class CommandLine {
     bool json_ = false;
     bool twilights_ = false;
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
+    CliChartRequest chartRequest_;  // the chart's kind, file and size
 };
 
 // A flag, refused with a text after "=" other than "true" (which reads as the
@@ -553,9 +593,86 @@ CommandLine::CommandLine() {
     places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
                     ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
     AddHelp(*places_);
+
+    chart_ = app_.add_subcommand("chart", Wrapped(kChartDescription, 80));
+    chart_->formatter(std::make_shared<HelpLayout>(kChartUsage));
+    chart_->footer(
+        "Exit status:" + ExitStatus(kExitSuccess, "the chart was written") +
+        ExitStatus(kExitOutputError,
+                   "the chart could not be written to FILE: one line on standard error") +
+        ExitStatus(kExitUsage, "bad usage or input: one line on standard error, nothing written"));
+    AddChartOptions();
+    AddInstantAndSite(*chart_, false, "--site-height");
+    AddHelp(*chart_);
 }
 
-void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
+void CommandLine::AddChartOptions() {
+    CLI::App& app = *chart_;
+    app.option_defaults()->group("Chart");
+    std::vector<std::string> kinds(std::begin(kCliChartKinds), std::end(kCliChartKinds));
+    AddRead(app, {"--kind", "KIND", Joined(kinds), "the chart to draw"}, chartRequest_.kind,
+            [](std::string_view name) -> std::optional<std::string> {
+                for (const char* kind : kCliChartKinds) {
+                    if (name == kind) return std::string(name);
+                }
+                return std::nullopt;
+            })
+        ->required();
+    AddRead(
+        app,
+        {"--output", "FILE", "the name of a file ending in .svg or .png, in a folder that exists",
+         "an SVG drawing or a PNG picture, by the name's ending"},
+        chartRequest_.outputPath,
+        [](std::string_view name) -> std::optional<std::string> {
+            namespace fs = std::filesystem;
+            const fs::path path{std::string(name)};
+            std::string suffix = path.extension().string();
+            std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            std::error_code error;
+            if (suffix != ".svg" && suffix != ".png") return std::nullopt;
+            if (!path.has_filename() || fs::is_directory(path, error)) return std::nullopt;
+            const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
+            if (!fs::is_directory(folder, error)) return std::nullopt;
+            return std::string(name);
+        })
+        ->required();
+    const std::string pixels = "a whole number of pixels, " + std::to_string(kCliChartMinSize) +
+                               " to " + std::to_string(kCliChartMaxSize);
+    const auto size = [](std::string_view text) -> std::optional<int> {
+        const std::optional<int> value = ParseWholeNumber(text);
+        if (!value || *value < kCliChartMinSize || *value > kCliChartMaxSize) return std::nullopt;
+        return value;
+    };
+    AddRead(app,
+            {"--width", "PX", pixels, "the picture's width", std::to_string(chartRequest_.width)},
+            chartRequest_.width, size);
+    AddRead(
+        app,
+        {"--height", "PX", pixels, "the picture's height", std::to_string(chartRequest_.height)},
+        chartRequest_.height, size);
+    AddFlag(app, "--prayers", chartRequest_.prayerLines,
+            "daylight: also the chosen method's Fajr, Zuhr, Asr, Maghrib and Isha as lines");
+    AddFlag(app, "--polar", chartRequest_.polar,
+            "sunpath, sunpath-year: the polar form, a stereographic projection with the zenith "
+            "in the middle, the north up and the east to the right");
+}
+
+CliCommand CommandLine::ChartCommand(const LocalClock& clock) const {
+    if (!app_.get_options([](const CLI::Option* option) { return option->count() > 0; }).empty()) {
+        throw Refusal(
+            "unexpected argument 'chart': the chart subcommand comes first, as in tarvel-cli "
+            "chart --kind sunpath --output sun.svg (see tarvel-cli chart --help)");
+    }
+    CliCommand command;
+    command.action = CliAction::kChart;
+    command.chart = chartRequest_;
+    command.request = Request(clock);
+    ApplyPlaceAndZone(command, true);
+    return command;
+}
+
+void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::string& heightOption) {
     const char* rowAndObserver =
         "First row and observer (read as by tarvel-cli, see tarvel-cli --help)";
     app.option_defaults()->group(forTable ? rowAndObserver : "Instant");
@@ -636,7 +753,7 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable) {
          "", Number(given_.longitude)},
         given_.longitude, ParseLongitudeWest);
     AddDecimal(app,
-               {"--height", "M", "a height above sea level in metres",
+               {heightOption, "M", "a height above sea level in metres",
                 "for the apparent horizon; below sea level the horizon has no dip"},
                kHeightBounds, given_.height);
     OptionText deltaT{"--delta-t", "SEC", "Delta T in seconds, a decimal number",
@@ -862,7 +979,7 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
 void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
     if (!place_ && !timeZone_) return;
     const auto given = [this](const char* name) {
-        const CLI::App* owner = table_->parsed() ? table_ : &app_;
+        const CLI::App* owner = table_->parsed() ? table_ : chart_->parsed() ? chart_ : &app_;
         return owner->get_option(name)->count() > 0;
     };
     const char* option = place_ ? "--place" : "--tz";
@@ -954,8 +1071,8 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
 void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
     const CLI::App* owner = &app_;
     for (const std::string& arg : args) {
-        if ((arg == "table" || arg == "places") && owner == &app_) {
-            owner = arg == "table" ? table_ : places_;
+        if ((arg == "table" || arg == "places" || arg == "chart") && owner == &app_) {
+            owner = arg == "table" ? table_ : arg == "chart" ? chart_ : places_;
             continue;
         }
         if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
@@ -976,6 +1093,7 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
         RefuseUnknownOptions(args);
         app_.parse(reversed);
         if (table_->parsed()) return TableCommand(clock);
+        if (chart_->parsed()) return ChartCommand(clock);
         CliCommand command;
         if (places_->parsed()) {
             if (FindPlaces(placesQuery_, 1).empty()) {
@@ -1012,13 +1130,15 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
 
 std::string CommandLine::FailureLine(const CLI::Error& error) const {
     // The command read last: the table subcommand once it began.
-    const CLI::App* command = table_->parsed() ? table_ : &app_;
+    const CLI::App* command = table_->parsed() ? table_ : chart_->parsed() ? chart_ : &app_;
     std::string line = error.what() + (" (see " + NameOf(command) + " --help)");
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {
         line = error.what();
     } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         // The program's own arguments are checked before the subcommand's.
-        const CLI::App* owner = app_.remaining_size() > 0 ? &app_ : table_;
+        const CLI::App* owner = app_.remaining_size() > 0 ? &app_
+                                : chart_->parsed()        ? chart_
+                                                          : table_;
         const std::string first = owner->remaining().front();
         const std::string name = NameOf(owner);
         line = first.rfind('-', 0) == 0
@@ -1055,6 +1175,16 @@ CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const Loc
 
 std::string CliHelpText() {
     return CommandLine().Help();
+}
+
+CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
+    std::vector<std::string> all = {"chart"};
+    all.insert(all.end(), args.begin(), args.end());
+    return ParseCommandLine(all, clock);
+}
+
+std::string CliChartHelpText() {
+    return CommandLine().ChartHelp();
 }
 
 std::string CliTableHelpText() {

@@ -114,10 +114,27 @@ struct CliTableRequest {
     std::optional<std::string> outputPath;  // none: standard output
 };
 
+// The charts the chart subcommand draws, by their command-line names.
+inline constexpr const char* kCliChartKinds[] = {"sunpath", "sunpath-year", "analemma",
+                                                 "equation-of-time", "daylight"};
+
+// A chart to draw and write.
+struct CliChartRequest {
+    std::string kind;        // one of kCliChartKinds
+    std::string outputPath;  // ending in .svg or .png
+    int width = 1000;        // pixels
+    int height = 700;
+    bool prayerLines = false;  // daylight: the chosen method's prayers as lines
+    bool polar = false;        // sunpath, sunpath-year: the stereographic polar form
+};
+inline constexpr int kCliChartMinSize = 200;
+inline constexpr int kCliChartMaxSize = 8000;
+
 // What to do after reading the command line.
 enum class CliAction {
     kCompute,  // compute `request` and print it (as JSON when `json`)
     kTable,    // compute the table of `table` and write it
+    kChart,    // draw the chart of `chart` for `request` (and `zoneRules`) and write it
     kPlaces,   // print the places found for `text` (see FindPlaces)
     kPrint,    // print `text` on standard output and exit with kExitSuccess
     kFail,     // print `text` (one line) on standard error and exit with kExitUsage
@@ -135,6 +152,7 @@ struct CliCommand {
     // are the documented ones.
     bool dayTimes = false;
     CliTableRequest table;
+    CliChartRequest chart;
     // --place and --tz: the place chosen, and the zone rules whose clock the
     // date and time are read on (none: the documented zone and summer flag).
     std::optional<Place> place;
@@ -170,6 +188,17 @@ CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClo
 // fractional step needs the unit seconds (otherwise the engine's string 147):
 // each refusal is a kFail naming its option.
 CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
+// Reads the arguments that follow "chart": the instant and site options of
+// one instant, read in the same way with the same defaults, then --kind
+// (required, one of kCliChartKinds), --output (required: a file ending in
+// .svg or .png, letter case ignored, in a folder that exists), --width and
+// --height (whole pixels from kCliChartMinSize to kCliChartMaxSize, default
+// 1000 by 700), --prayers and --polar. Each refusal is a kFail naming its option.
+CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
+// The help text printed by chart --help.
+std::string CliChartHelpText();
 
 // The help text printed by --help.
 std::string CliHelpText();

@@ -9,6 +9,7 @@
 
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
+#include "cli/cli_chart.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_table.h"
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
             return WriteAll(stdout, command.text) ? kExitSuccess : kExitOutputError;
         case CliAction::kTable:
             return WriteTable(command.table);
+        case CliAction::kChart:
+            return WriteChart(command, argc > 0 ? argv[0] : "tarvel-cli");
         case CliAction::kPlaces:
             return WriteAll(stdout, PlacesReport(FindPlaces(command.text))) ? kExitSuccess
                                                                             : kExitOutputError;

@@ -492,6 +492,10 @@ void CTarvelDlg::BuildMenu() {
     QMenu* compute = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Calcola")));
     connect(add(compute, main_menu::kTable, QT_TRANSLATE_NOOP("CTarvelDlg", "&Tabella"), false),
             &QAction::triggered, this, [this] { OnTable(); });
+    connect(add(compute, main_menu::kCharts, QT_TRANSLATE_NOOP("CTarvelDlg", "&Grafici..."), false),
+            &QAction::triggered, this, [this] {
+                if (chartsOpener_) chartsOpener_(this);
+            });
 
     QMenu* settings =
         menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Impostazioni")));
@@ -594,6 +598,11 @@ void CTarvelDlg::SetPreferencesEditor(PreferencesEditor editor) {
 void CTarvelDlg::SetTableOpener(TableOpener opener) {
     tableOpener_ = std::move(opener);
     actions_.value(main_menu::kTable)->setEnabled(static_cast<bool>(tableOpener_));
+}
+
+void CTarvelDlg::SetChartsOpener(ChartsOpener opener) {
+    chartsOpener_ = std::move(opener);
+    actions_.value(main_menu::kCharts)->setEnabled(static_cast<bool>(chartsOpener_));
 }
 
 QWidget* CTarvelDlg::Control(int id) const {
@@ -817,6 +826,7 @@ void CTarvelDlg::ComputeSolarParameters() {
         refusedField_->selectAll();
         refusedField_ = nullptr;
     }
+    emit InputsComputed(lastRequest_, zoneRules_);
 }
 
 // ---------------------------------------------------------------------------

@@ -50,6 +50,7 @@ class WrappingCheckBox;
 namespace main_menu {
 inline constexpr int kExit = 32777;         // "&File" > "&Esci"
 inline constexpr int kTable = 32772;        // "&Calcola" > "&Tabella"
+inline constexpr int kCharts = 32781;       // "&Calcola" > "&Grafici..."
 inline constexpr int kItalian = 32775;      // "&Impostazioni" > "&Lingua" > "&Italiano"
 inline constexpr int kEnglish = 32776;      // ... "In&glese"
 inline constexpr int kPortuguese = 32779;   // ... "&Portoghese"
@@ -204,6 +205,23 @@ class CTarvelDlg : public QDialog {
     // Enables "&Calcola" > "&Tabella" with the given table window.
     void SetTableOpener(TableOpener opener);
 
+    // Opens (or brings forward) the charts window, which follows the window's
+    // inputs through InputsComputed.
+    using ChartsOpener = std::function<void(CTarvelDlg* window)>;
+    // Enables "&Calcola" > "&Grafici..." with the given charts window.
+    void SetChartsOpener(ChartsOpener opener);
+    // The zone rules the clock follows, shared with the windows that follow
+    // this one's inputs (none in the manual entry).
+    std::shared_ptr<const ZoneRules> SharedZoneRules() const { return zoneRules_; }
+
+  signals:
+    // After each computation: its request (date, time, zone, summer time,
+    // site, atmosphere, prayer settings, Delta T) and the zone rules of the
+    // clock, if any.
+    void InputsComputed(const tarvel::SolarRequest& request,
+                        std::shared_ptr<const tarvel::ZoneRules> zoneRules);
+
+  public:
     // The control with number id (a MainControl or SiteControl: inputs,
     // outputs, hidden group boxes), its label, and a menu command.
     QWidget* Control(int id) const;
@@ -298,6 +316,7 @@ class CTarvelDlg : public QDialog {
     MessageSink* sink_;
     PreferencesEditor preferencesEditor_;
     TableOpener tableOpener_;
+    ChartsOpener chartsOpener_;
 
     // Values of the form.
     ObserverSettings settings_;

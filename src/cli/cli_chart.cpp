@@ -1,0 +1,81 @@
+#include "cli/cli_chart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "ui/charts/chart_painter.h"
+
+namespace tarvel {
+
+namespace {
+
+// The language the environment asks for, as a translation module's code:
+// "ENU", "PTB", or "" for the built-in Italian.
+QString EnvironmentLanguageCode() {
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0') continue;
+        const std::string text(value);
+        if (text.rfind("en", 0) == 0) return QStringLiteral("ENU");
+        if (text.rfind("pt", 0) == 0) return QStringLiteral("PTB");
+        return QString();
+    }
+    return QString();
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's notes and warnings (a session without a runtime folder, a file its
+// painter could not open) are left out: the tool reports a failure in its
+// own one line. Critical and fatal messages as Qt writes them.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    if (qtHandler != nullptr) qtHandler(type, context, message);
+}
+
+}  // namespace
+
+int WriteChart(const CliCommand& command, const char* argv0) {
+    // Offscreen unless a display is at hand: the tool runs on servers too.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    qtHandler = qInstallMessageHandler(QuietHandler);
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(argv0), nullptr};
+    QGuiApplication app(argc, argv);
+
+    QTranslator translator;
+    const QString code = EnvironmentLanguageCode();
+    if (!code.isEmpty()) {
+        const QString folder = QCoreApplication::applicationDirPath();
+        for (const QString& dir :
+             {folder, QDir::cleanPath(folder + QStringLiteral("/../share/tarvel"))}) {
+            if (translator.load(QStringLiteral("tarvel_") + code, dir)) {
+                QCoreApplication::installTranslator(&translator);
+                break;
+            }
+        }
+    }
+
+    const std::optional<ChartKind> kind = ParseChartKind(command.chart.kind);
+    const ChartModel model =
+        BuildChartModel(kind.value_or(ChartKind::kSunPath), {command.request, command.zoneRules},
+                        command.chart.prayerLines, command.chart.polar);
+    const QString error = ExportChart(model, QString::fromStdString(command.chart.outputPath),
+                                      QSize(command.chart.width, command.chart.height));
+    if (!error.isEmpty()) {
+        const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        return kExitOutputError;
+    }
+    return kExitSuccess;
+}
+
+}  // namespace tarvel

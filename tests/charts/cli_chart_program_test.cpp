@@ -1,0 +1,160 @@
+// tarvel-cli chart run as a program: every kind written as an SVG that parses
+// as XML and as a PNG that decodes to the size asked for; refusals exit 2 and
+// write nothing.
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "cli/cli_options.h"
+#include "cli/run_program.h"
+
+namespace tarvel {
+
+class CliChartProgramTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyKindAsSvgAndPng() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char* kind : kCliChartKinds) {
+            const std::string svg =
+                dir.filePath(QStringLiteral("%1.svg").arg(QLatin1String(kind))).toStdString();
+            const std::string png =
+                dir.filePath(QStringLiteral("%1.PNG").arg(QLatin1String(kind))).toStdString();
+            const std::vector<std::string> site = {"--date", "2024-06-21",  "--time", "10:00",
+                                                   "--tz",   "Europe/Rome", "--lat",  "41.9",
+                                                   "--lon",  "12.5E"};
+            std::vector<std::string> svgArgs = {"chart", "--kind", kind, "--output", svg};
+            svgArgs.insert(svgArgs.end(), site.begin(), site.end());
+            const testing::ProgramRun svgRun = testing::RunCli(svgArgs);
+            QVERIFY2(svgRun.exitCode == kExitSuccess,
+                     (std::string(kind) + ": " + svgRun.err).c_str());
+            QVERIFY(svgRun.out.empty());
+            QFile file(QString::fromStdString(svg));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            bool svgRoot = false;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && !svgRoot) svgRoot = xml.name() == QLatin1String("svg");
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY2(svgRoot, kind);
+
+            std::vector<std::string> pngArgs = {"chart",   "--kind", kind,       "--output", png,
+                                                "--width", "640",    "--height", "480"};
+            pngArgs.insert(pngArgs.end(), site.begin(), site.end());
+            const testing::ProgramRun pngRun = testing::RunCli(pngArgs);
+            QVERIFY2(pngRun.exitCode == kExitSuccess,
+                     (std::string(kind) + ": " + pngRun.err).c_str());
+            QImageReader reader(QString::fromStdString(png));
+            QCOMPARE(reader.format(), QByteArray("png"));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+            QCOMPARE(image.size(), QSize(640, 480));
+        }
+    }
+
+    void refusalsExitTwoAndWriteNothing() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const std::string out = dir.filePath(QStringLiteral("chart.svg")).toStdString();
+        struct Case {
+            std::vector<std::string> args;
+            const char* lineStart;
+        };
+        const std::vector<Case> cases = {
+            {{"chart", "--kind", "pie", "--output", out}, "tarvel-cli: --kind 'pie' not accepted"},
+            {{"chart", "--kind", "sunpath", "--output",
+              dir.filePath(QStringLiteral("c.jpg")).toStdString()},
+             "tarvel-cli: --output"},
+            {{"chart", "--kind", "sunpath", "--output", out, "--width", "50"},
+             "tarvel-cli: --width '50'"},
+            {{"chart", "--kind", "sunpath"}, "tarvel-cli: --output is required"},
+            {{"chart", "--kind", "sunpath", "--output", out, "--lat", "91"},
+             "tarvel-cli: --lat '91'"},
+        };
+        for (const Case& c : cases) {
+            const testing::ProgramRun run = testing::RunCli(c.args);
+            QVERIFY2(run.exitCode == kExitUsage, testing::Joined(c.args).c_str());
+            QVERIFY2(run.err.rfind(c.lineStart, 0) == 0, run.err.c_str());
+            QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+            QVERIFY(!QFile::exists(QString::fromStdString(out)));
+        }
+    }
+
+    void fileThatCannotBeWrittenExitsOneWithOneLine() {
+        // A folder that exists but cannot take a file.
+        const testing::ProgramRun run =
+            testing::RunCli({"chart", "--kind", "equation-of-time", "--output", "/proc/chart.png"});
+        QCOMPARE(run.exitCode, kExitOutputError);
+        QVERIFY2(run.err.rfind("tarvel-cli: ", 0) == 0, run.err.c_str());
+        QVERIFY2(run.err.find("/proc/chart.png") != std::string::npos, run.err.c_str());
+        QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    }
+
+    void textsInTheLanguageOfTheEnvironment() {
+        // An installed layout: the tool in bin/, the translation modules in
+        // share/tarvel/.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("share/tarvel")));
+        const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
+        QVERIFY(QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool));
+        for (const char* code : {"ENU", "PTB"}) {
+            const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
+            QVERIFY(QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
+                                dir.filePath(QStringLiteral("share/tarvel/") + module)));
+        }
+        struct Case {
+            const char* lang;
+            const char* title;
+        };
+        const Case cases[] = {{"en_US.UTF-8", "Equation of time"},
+                              {"pt_BR.UTF-8", "Equação do tempo"},
+                              {"it_IT.UTF-8", "Equazione del tempo"},
+                              {"de_DE.UTF-8", "Equazione del tempo"}};
+        for (const Case& c : cases) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                environment.remove(QLatin1String(name));
+            environment.insert(QStringLiteral("LANG"), QLatin1String(c.lang));
+            process.setProcessEnvironment(environment);
+            const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+            process.start(tool, {QStringLiteral("chart"), QStringLiteral("--kind"),
+                                 QStringLiteral("equation-of-time"), QStringLiteral("--zone"),
+                                 QStringLiteral("1"), QStringLiteral("--output"), svg});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), kExitSuccess);
+            QFile file(svg);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(
+                text.contains(QStringLiteral("<title>%1</title>").arg(QString::fromUtf8(c.title))),
+                c.lang);
+        }
+    }
+
+    void helpNamesTheKindsAndTheSizes() {
+        const testing::ProgramRun run = testing::RunCli({"chart", "--help"});
+        QCOMPARE(run.exitCode, kExitSuccess);
+        for (const char* text : {"sunpath|sunpath-year|analemma|equation-of-time|daylight",
+                                 "--width PX", "--height PX", "--site-height M"}) {
+            QVERIFY2(run.out.find(text) != std::string::npos, text);
+        }
+        const testing::ProgramRun main = testing::RunCli({"--help"});
+        QVERIFY(main.out.find("tarvel-cli chart [options]") != std::string::npos);
+    }
+};
+
+}  // namespace tarvel
+
+QTEST_MAIN(tarvel::CliChartProgramTest)
+#include "cli_chart_program_test.moc"
