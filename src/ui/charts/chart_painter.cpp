@@ -652,6 +652,31 @@ void PaintSunPath(QPainter& painter, const Layout& layout, const ChartModel& mod
     painter.restore();
 }
 
+// A month's name in the polar form, where the paths crowd near the zenith:
+// at the path's end a little above the horizon, inside it; the first half of
+// the year at the rising end and the second at the setting end, so that the
+// two months of one path are named apart.
+void DrawPolarMonthName(QPainter& painter, const Plot& plot, const std::vector<SkyPoint>& path,
+                        int month, double latitude) {
+    constexpr double kAboveHorizonDeg = 3.0;
+    const auto high = [&](const SkyPoint& p) { return p.altitudeDeg >= kAboveHorizonDeg; };
+    const SkyPoint* end = nullptr;
+    if (month <= 6) {
+        const auto it = std::find_if(path.begin(), path.end(), high);
+        if (it != path.end()) end = &*it;
+    } else {
+        const auto it = std::find_if(path.rbegin(), path.rend(), high);
+        if (it != path.rend()) end = &*it;
+    }
+    if (end == nullptr) return;
+    const QString name = Tr(kMonthShortNames[month - 1]);
+    const QPointF at = plot.Map(AxisBearing(end->bearingDeg, latitude), end->altitudeDeg);
+    // Towards the centre: to the left of a point right of it, else to the right.
+    const double width = QFontMetricsF(painter.font()).horizontalAdvance(name);
+    const double dx = at.x() > plot.rect.center().x() ? -width - 12 : 2;
+    DrawLabel(painter, at + QPointF(dx, 4), name, plot);
+}
+
 void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel& model) {
     using namespace chart_colors;
     const Plot& plot = layout.plots[0];
@@ -671,8 +696,10 @@ void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel&
         painter.setPen(
             QPen(color, month == 6 || month == 12 || month == 3 || month == 9 ? 2.5 : 1.5));
         DrawSkyPath(painter, plot, paths[m].path, c.latitude);
-        // The month's name beside its noon.
-        if (paths[m].hourMarks.size() > 12) {
+        if (plot.polar) {
+            DrawPolarMonthName(painter, plot, paths[m].path, month, c.latitude);
+        } else if (paths[m].hourMarks.size() > 12) {
+            // The month's name beside its noon.
             const SkyPoint& noon = paths[m].hourMarks[12];
             if (noon.altitudeDeg > plot.y0) {
                 const QPointF at =
@@ -691,9 +718,14 @@ void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel&
             DrawMarker(painter, plot.Map(AxisBearing(p.bearingDeg, c.latitude), p.altitudeDeg),
                        Swatch::kDot, kBlack, 1.5);
         }
-        if (paths.size() == 12 && paths[5].hourMarks.size() > hour) {
-            const SkyPoint& p = paths[c.latitude >= 0 ? 5 : 11].hourMarks[hour];
-            if (p.altitudeDeg >= 0) {
+        // Named on the summer solstice's path; in the polar form on the March
+        // equinox's, where the hours stand apart, and not near its ends,
+        // where the months are named.
+        const std::size_t named = plot.polar ? 2 : (c.latitude >= 0 ? 5 : 11);
+        const double lowest = plot.polar ? 12.0 : 0.0;
+        if (paths.size() == 12 && paths[named].hourMarks.size() > hour) {
+            const SkyPoint& p = paths[named].hourMarks[hour];
+            if (p.altitudeDeg >= lowest) {
                 DrawLabel(painter, plot.Map(AxisBearing(p.bearingDeg, c.latitude), p.altitudeDeg),
                           QString::number(hour), plot);
             }
