@@ -4,6 +4,9 @@
 #include "ui/charts/chart_painter.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -204,6 +207,31 @@ class ChartPainterTest : public QObject {
                 {"the day length in June",
                  ChartPixel(model, area, 172.5, june.apparentDaylightHours), kVermillion},
             });
+    }
+
+    // An export replaces an earlier file whole; one that fails says so and
+    // leaves the earlier file as it was, with nothing written beside it.
+    void exportReplacesWholeOrKeepsTheEarlierFile() {
+        const ChartModel model = BuildChartModel(ChartKind::kEquationOfTime, Rome(1, 1, 12, false));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("eot.png"));
+        {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("not a picture");
+        }
+        QCOMPARE(ExportChart(model, path, QSize(400, 300)), QString());
+        QCOMPARE(QImage(path).size(), QSize(400, 300));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eot.png")});
+
+        const QString refused = QStringLiteral("/proc/eot.svg");
+        const QString message = ExportChart(model, refused, QSize(400, 300));
+        QVERIFY2(message.contains(refused), qPrintable(message));
+        QVERIFY(!QFile::exists(refused));
+        QVERIFY(!ExportChart(model, dir.filePath(QStringLiteral("eot.bmp")), QSize(400, 300))
+                     .isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eot.png")});
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QVector>
 #include <algorithm>
@@ -1104,31 +1105,42 @@ QString ChartValueAt(const ChartModel& model, const QRectF& area, const QPointF&
 
 QString ExportChart(const ChartModel& model, const QString& path, const QSize& size) {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool svg = suffix == QLatin1String("svg");
+    if (!svg && suffix != QLatin1String("png")) {
+        return Tr("Formato non riconosciuto: il nome del file deve finire in .png o .svg");
+    }
+    // Written beside the file and put in its place only when whole, so that a
+    // failure leaves no half-written file and any earlier file as it was.
+    QSaveFile file(path);
+    const auto failed = [&] {
+        file.cancelWriting();
+        const QString reason = file.errorString();
+        return Tr("Impossibile scrivere il file %1").arg(path) +
+               (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    };
+    if (!file.open(QIODevice::WriteOnly)) return failed();
     const QRectF area(QPointF(0, 0), QSizeF(size));
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(size);
-        svg.setViewBox(area);
-        svg.setTitle(ChartTitle(model.kind));
-        svg.setDescription(QStringLiteral("Tarvel"));
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file);
+        generator.setSize(size);
+        generator.setViewBox(area);
+        generator.setTitle(ChartTitle(model.kind));
+        generator.setDescription(QStringLiteral("Tarvel"));
         QPainter painter;
-        if (!painter.begin(&svg)) return Tr("Impossibile scrivere il file %1").arg(path);
+        if (!painter.begin(&generator)) return failed();
         PaintChart(painter, area, model);
         painter.end();
-        if (!QFileInfo::exists(path)) return Tr("Impossibile scrivere il file %1").arg(path);
-        return {};
-    }
-    if (suffix == QLatin1String("png")) {
+    } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
         PaintChart(painter, area, model);
         painter.end();
-        if (!image.save(path, "PNG")) return Tr("Impossibile scrivere il file %1").arg(path);
-        return {};
+        if (!image.save(&file, "PNG")) return failed();
     }
-    return Tr("Formato non riconosciuto: il nome del file deve finire in .png o .svg");
+    if (!file.commit()) return failed();
+    return {};
 }
 
 }  // namespace tarvel
