@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <mutex>
 
 namespace tarvel {
 
@@ -41,9 +42,17 @@ std::string Text(const gchar* text) {
     return text != nullptr ? text : "";
 }
 
+// The database is read on its first query and kept in the library's own
+// globals: one query at a time, from whichever thread.
+std::mutex& DatabaseMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 std::vector<Place> Query(const std::string& name) {
     std::vector<Place> places;
     if (name.empty()) return places;
+    const std::lock_guard<std::mutex> lock(DatabaseMutex());
     guint length = 0;
     std::unique_ptr<gint, decltype(&g_free)> indices(
         geonames_query_cities_sync(name.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr),

@@ -24,6 +24,8 @@ struct Place {
     double LongitudeWest() const { return -longitudeEast + 0.0; }
 };
 
+// Safe from any thread: the queries take their turns.
+//
 // The places whose name begins with the query or one of whose words does
 // (letter case and accents ignored: "sao paulo" finds São Paulo), most
 // populous first. "Rome, Italy" or "Rome, Georgia": the words after a comma

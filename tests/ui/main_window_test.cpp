@@ -1,9 +1,11 @@
 // The main window driven through its real widgets: typing into the fields,
 // changing the pickers and the zone, clicking, Enter and Escape; the texts are
 // compared with the engine's own texts for the request the window built.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -115,6 +117,7 @@ class MainWindowTest : public QObject {
     void siteFieldReadsTheLeadingNumber_data();
     void siteFieldReadsTheLeadingNumber();
     void placeSetsTheSiteAndTheZonesClock();
+    void placesAreSearchedWhileTyping();
     void negativeHeightIsAccepted();
     void manualDeltaTIsUsedWithOneDecimal();
     void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
@@ -474,6 +477,40 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber() {
     QCOMPARE(s.window->Settings().latitude, latitude);
     QCOMPARE(s.window->LastRequest().latitude, latitude);
     QCOMPARE(s.Field(1005)->text(), shown);
+}
+
+// The places for the text as typed arrive from a search away from the
+// interface's thread: typing on while it runs offers those of the last text,
+// and Enter while it runs takes the first place of the text as it stands,
+// after which no late answer opens the list again.
+void MainWindowTest::placesAreSearchedWhileTyping() {
+    Shown s;
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    QVERIFY(place != nullptr);
+    place->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(place, QStringLiteral("Lond"));
+    QTest::keyClicks(place, QStringLiteral("on, Ca"));
+    QTRY_VERIFY(!place->Searching());
+    QAbstractItemModel* offers = place->completer()->model();
+    const std::vector<Place> expected = FindPlaces("London, Ca", 10);
+    QVERIFY(expected.size() > 1);  // London in Ontario, East London in the Eastern Cape
+    QCOMPARE(offers->rowCount(), static_cast<int>(expected.size()));
+    for (int row = 0; row < offers->rowCount(); ++row) {
+        QCOMPARE(offers->index(row, 0).data().toString(),
+                 QString::fromStdString(expected[static_cast<std::size_t>(row)].Label()));
+    }
+    QTRY_VERIFY(place->completer()->popup()->isVisible());
+    place->completer()->popup()->hide();
+
+    place->clear();
+    QTest::keyClicks(place, QStringLiteral("Rom"));
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
+    QVERIFY(!place->Searching());
+    QTest::qWait(300);  // time for a late answer to arrive: it must change nothing
+    QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
+    QVERIFY(!place->completer()->popup()->isVisible());
+    QCOMPARE(s.Field(1005)->text(), QStringLiteral("41.89193"));
 }
 
 // Typing a city and taking the first place offered sets the site and puts

@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QStringListModel>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "places/tz_zone_rules.h"
 
@@ -25,7 +26,10 @@ QString ReadingText(const TableRowInstant& r) {
 }  // namespace
 
 PlaceField::PlaceField(QWidget* parent)
-    : QLineEdit(parent), model_(new QStringListModel(this)), completer_(new QCompleter(this)) {
+    : QLineEdit(parent),
+      model_(new QStringListModel(this)),
+      completer_(new QCompleter(this)),
+      watcher_(new QFutureWatcher<std::vector<Place>>(this)) {
     completer_->setModel(model_);
     // The list is already the search's answer: show it as it stands.
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
@@ -34,8 +38,18 @@ PlaceField::PlaceField(QWidget* parent)
     setClearButtonEnabled(true);
     setPlaceholderText(Tr(QT_TRANSLATE_NOOP("PlaceZone", "cerca una città")));
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Offered(text);
-        if (!offered_.empty()) completer_->complete();
+        wanted_ = text;
+        if (!watcher_->isRunning()) SearchTyped();
+    });
+    connect(watcher_, &QFutureWatcherBase::finished, this, [this] {
+        if (!wanted_) return;  // answered meanwhile (Enter, a choice)
+        if (*wanted_ != searched_) {
+            SearchTyped();  // typed on meanwhile: search the text as it is now
+            return;
+        }
+        wanted_.reset();
+        Show(watcher_->result());
+        if (!offered_.empty() && hasFocus()) completer_->complete();
     });
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& label) { Choose(label); });
@@ -47,17 +61,34 @@ PlaceField::PlaceField(QWidget* parent)
 }
 
 QStringList PlaceField::Offered(const QString& text) {
-    offered_ = text.trimmed().isEmpty() ? std::vector<Place>()
-                                        : FindPlaces(text.toStdString(), 10);
+    wanted_.reset();
+    Show(text.trimmed().isEmpty() ? std::vector<Place>() : FindPlaces(text.toStdString(), 10));
+    return model_->stringList();
+}
+
+void PlaceField::Show(const std::vector<Place>& places) {
+    offered_ = places;
     QStringList labels;
     for (const Place& place : offered_) labels << QString::fromStdString(place.Label());
     model_->setStringList(labels);
-    return labels;
+}
+
+void PlaceField::SearchTyped() {
+    searched_ = *wanted_;
+    if (searched_.trimmed().isEmpty()) {
+        wanted_.reset();
+        Show({});
+        return;
+    }
+    watcher_->setFuture(QtConcurrent::run(
+        [query = searched_.toStdString()] { return FindPlaces(query, 10); }));
 }
 
 void PlaceField::Choose(const QString& label) {
     for (const Place& place : offered_) {
         if (QString::fromStdString(place.Label()) == label) {
+            wanted_.reset();
+            completer_->popup()->hide();  // the choice is made: nothing more to offer
             setText(label);
             emit placeChosen(place);
             return;

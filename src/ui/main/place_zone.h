@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFutureWatcher>
 #include <QLineEdit>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "places/place_search.h"
@@ -25,18 +27,29 @@ class PlaceField : public QLineEdit {
   public:
     explicit PlaceField(QWidget* parent = nullptr);
 
-    // The places offered for text (at most ten), as the completion shows them.
+    // The places offered for text (at most ten), as the completion shows them,
+    // searched at once.
     QStringList Offered(const QString& text);
+
+    // Whether the places for the text as typed are still being searched.
+    bool Searching() const { return wanted_.has_value(); }
 
   signals:
     void placeChosen(const tarvel::Place& place);
 
   private:
     void Choose(const QString& label);
+    void Show(const std::vector<Place>& places);
+    // Searches the text as it now stands away from the interface's thread
+    // (a search takes tens of milliseconds, too long for every keystroke).
+    void SearchTyped();
 
     QStringListModel* model_;
     QCompleter* completer_;
     std::vector<Place> offered_;
+    QFutureWatcher<std::vector<Place>>* watcher_;
+    QString searched_;                // the text of the running search
+    std::optional<QString> wanted_;  // the typed text whose places are awaited
 };
 
 // An editable list of every zone name of the system's tz database, completed
