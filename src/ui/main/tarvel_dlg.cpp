@@ -513,16 +513,20 @@ void CTarvelDlg::BuildMenu() {
         false);
 }
 
-void CTarvelDlg::Initialize() {
-    // The present moment, its summer-time state and the zone of the system.
-    const QDateTime now = PresentMoment();
+void CTarvelDlg::ShowOnPickers(const QDateTime& moment) {
     {
         const QSignalBlocker blockDate(datePicker_);
         const QSignalBlocker blockTime(timePicker_);
-        datePicker_->setDate(now.date());
-        timePicker_->setTime(now.time());
+        datePicker_->setDate(moment.date());
+        timePicker_->setTime(moment.time());
     }
     ReadPickers();
+}
+
+void CTarvelDlg::Initialize() {
+    // The present moment, its summer-time state and the zone of the system.
+    const QDateTime now = PresentMoment();
+    ShowOnPickers(now);
     summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
     SelectSystemZone(now);
     summerBox_->setChecked(summerTime_ != 0);
@@ -923,13 +927,7 @@ void CTarvelDlg::OnDeltaTModeClicked() {
 
 void CTarvelDlg::OnNowClicked() {
     const QDateTime now = PresentMoment();
-    {
-        const QSignalBlocker blockDate(datePicker_);
-        const QSignalBlocker blockTime(timePicker_);
-        datePicker_->setDate(now.date());
-        timePicker_->setTime(now.time());
-    }
-    ReadPickers();
+    ShowOnPickers(now);
     if (zoneRules_) {
         // The present on the zone's clock.
         const TableRowInstant present = zoneRules_->ReadingAt(now.toSecsSinceEpoch(), 0.0);

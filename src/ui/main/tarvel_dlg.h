@@ -301,6 +301,8 @@ class CTarvelDlg : public QDialog {
     void ReversePass();
 
     void ReadPickers();
+    // Puts a moment on the date and time pickers and reads it into the request.
+    void ShowOnPickers(const QDateTime& moment);
     bool SummerTimeAt(const QDate& date, const QTime& time) const;
     void WriteAutomaticDeltaT();
     QDateTime PresentMoment() const;
