@@ -471,11 +471,12 @@ class CommandLine {
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
     // Every argument "--name" or "--name=..." names an option of the program
-    // (or, after "table", of the table subcommand).
+    // (or, after a subcommand's name, of that subcommand).
     void RefuseUnknownOptions(const std::vector<std::string>& args) const;
     std::string NameOf(const CLI::App* command) const {
         if (command == table_) return std::string(kProgram) + " table";
         if (command == chart_) return std::string(kProgram) + " chart";
+        if (command == places_) return std::string(kProgram) + " places";
         return kProgram;
     }
 
@@ -1129,22 +1130,30 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
 }
 
 std::string CommandLine::FailureLine(const CLI::Error& error) const {
-    // The command read last: the table subcommand once it began.
-    const CLI::App* command = table_->parsed() ? table_ : chart_->parsed() ? chart_ : &app_;
+    // The command read last: a subcommand once it began.
+    const CLI::App* command = table_->parsed()    ? table_
+                              : chart_->parsed()  ? chart_
+                              : places_->parsed() ? places_
+                                                  : &app_;
     std::string line = error.what() + (" (see " + NameOf(command) + " --help)");
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {
         line = error.what();
     } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         // The program's own arguments are checked before the subcommand's.
-        const CLI::App* owner = app_.remaining_size() > 0 ? &app_
-                                : chart_->parsed()        ? chart_
-                                                          : table_;
-        const std::string first = owner->remaining().front();
+        const CLI::App* owner = app_.remaining_size() > 0 ? &app_ : command;
+        const std::vector<std::string> rest = owner->remaining();
+        const std::string first = rest.empty() ? std::string() : rest.front();
         const std::string name = NameOf(owner);
-        line = first.rfind('-', 0) == 0
-                   ? "unknown option '" + first + "'; the options are listed by " + name + " --help"
-                   : "unexpected argument '" + first + "'; " + name + " takes options only (see " +
-                         name + " --help)";
+        if (owner == places_) {
+            line = "unexpected argument '" + first + "'; " + name +
+                   " takes one QUERY: put a name of several words in quotes (see " + name +
+                   " --help)";
+        } else {
+            line = first.rfind('-', 0) == 0 ? "unknown option '" + first +
+                                                  "'; the options are listed by " + name + " --help"
+                                            : "unexpected argument '" + first + "'; " + name +
+                                                  " takes options only (see " + name + " --help)";
+        }
     } else if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
         line = "--summer and --no-summer exclude each other: give at most one of them";
     } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {

@@ -69,6 +69,11 @@ TEST(CliPlacesProgramTest, PlacesAreListedAndUnknownNamesRefused) {
         {{"--place", "Romx"},
          "tarvel-cli: --place 'Romx': no such place; close names: Rome, Lazio, Italy; "},
         {{"places", "Xqzvw"}, "tarvel-cli: no place matches 'Xqzvw'"},
+        // A second word outside the quotes (it once ended the program).
+        {{"places", "Rome", "Italy"},
+         "tarvel-cli: unexpected argument 'Italy'; tarvel-cli places takes one QUERY: put a name "
+         "of several words in quotes (see tarvel-cli places --help)"},
+        {{"places"}, "tarvel-cli: QUERY is required (see tarvel-cli places --help)"},
         {{"--tz", "Mars/Olympus_Mons"}, "tarvel-cli: --tz 'Mars/Olympus_Mons' not accepted"},
         {{"--place", "Rome", "--lat", "10"}, "tarvel-cli: --place and --lat exclude each other"},
         {{"--tz", "Europe/Rome", "--summer"}, "tarvel-cli: --tz and --summer exclude each other"},
