@@ -1,8 +1,9 @@
-// The command line of tarvel-cli, for one instant and for tables. Input: the
-// arguments separated by line breaks (a first line "table" asks for a table).
-// A refusal is one line; an accepted instant is computed and every result (the
-// day times too, when asked for) lies in its range; an accepted table has
-// parameters the engine accepts.
+// The command line of tarvel-cli, for one instant, tables and charts. Input:
+// the arguments separated by line breaks (a first line "table", "chart" or
+// "places" names the subcommand). A refusal is one line; an accepted instant
+// is computed and every result (the day times too, when asked for) lies in its
+// range; an accepted table has parameters the engine accepts; an accepted
+// chart's path on the date is computed and lies on the sky and the clock.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
+#include "chart/chart_data.h"
 #include "cli/cli_options.h"
 #include "fuzz_checks.h"
 #include "table/table_parameters.h"
@@ -77,6 +79,27 @@ void ExpectDayTimesInRange(const tarvel::DayTimes& d) {
     ExpectWithin("nightLength", d.nightLength, 0.0, 48.0);
 }
 
+void ExpectOnTheSky(const tarvel::SkyPoint& p) {
+    ExpectWithin("path clock time", p.clockHours, 0.0, 24.0);
+    ExpectWithin("path bearing", p.bearingDeg, 0.0, 360.0);
+    ExpectWithin("path altitude", p.altitudeDeg, -90.0, 90.0);
+}
+
+// The Sun's path on the date (the year charts take the same evaluations on
+// every date of the year, too slow for a fuzz input).
+void ExpectSunPathOnTheSky(const tarvel::CliCommand& command) {
+    const tarvel::SunPathChart chart =
+        tarvel::ComputeSunPath({command.request, command.zoneRules}, false);
+    if (chart.day.path.empty()) tarvel::fuzz::Fail("a path without points", 0);
+    for (const tarvel::SkyPoint& p : chart.day.path) ExpectOnTheSky(p);
+    for (const tarvel::SkyPoint& p : chart.day.hourMarks) ExpectOnTheSky(p);
+    for (const tarvel::SkyEvent* e : {&chart.rise, &chart.transit, &chart.set}) {
+        if (e->occurs) ExpectOnTheSky(e->point);
+    }
+    ExpectOnTheSky(chart.now);
+    ExpectWithin("qibla bearing", chart.qiblaBearingDeg, 0.0, 360.0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -111,6 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (command.dayTimes)
                     ExpectDayTimesInRange(tarvel::CalcDayTimes(command.request, r));
             }
+            break;
+        case tarvel::CliAction::kChart:
+            tarvel::fuzz::ExpectObserverWithinBounds(command.request);
+            ExpectSunPathOnTheSky(command);
             break;
         case tarvel::CliAction::kTable:
             if (!tarvel::ValidateTableParameters(command.table.parameters).ok()) {
