@@ -432,6 +432,10 @@
     <context>
         <name>CTarvelDlg</name>
         <message>
+            <source>Ora dell&apos;orologio in vigore a quell&apos;istante: %1</source>
+            <translation>On the clock in force at that instant: %1</translation>
+        </message>
+        <message>
             <source>ora estiva</source>
             <translation>summer time</translation>
         </message>

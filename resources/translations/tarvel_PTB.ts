@@ -432,6 +432,10 @@
     <context>
         <name>CTarvelDlg</name>
         <message>
+            <source>Ora dell&apos;orologio in vigore a quell&apos;istante: %1</source>
+            <translation>No relógio em vigor naquele instante: %1</translation>
+        </message>
+        <message>
             <source>ora estiva</source>
             <translation>horário de verão</translation>
         </message>

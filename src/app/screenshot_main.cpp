@@ -45,7 +45,7 @@
 #include "app/languages.h"
 #include "app/options_dialog.h"
 #include "app/version_info.h"
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
 #include "ui/charts/charts_window.h"
 #include "ui/main/tarvel_dlg.h"
 #include "ui/table/ephemeris_table.h"

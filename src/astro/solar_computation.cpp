@@ -163,7 +163,12 @@ class SunMemo {
 class Driver {
   public:
     explicit Driver(const SolarRequest& request) : request_(request) {
-        summerHour_ = request_.summerTime ? 1 : 0;
+        // The summer shift: whole hours off the clock's hour, the rest (half an
+        // hour at some places) off its seconds; 1 and 0 for the summer box.
+        const int shift = request_.summerTime ? request_.summerShiftSeconds : 0;
+        summerHour_ = shift / 3600;
+        summerRestSeconds_ = static_cast<double>(shift - 3600 * summerHour_);
+        summerHours_ = shift / 3600.0;
         zoneWhole_ = static_cast<std::int16_t>(std::trunc(request_.zoneHours));
         zoneRest_ = static_cast<int>(
             std::trunc(request_.zoneMinutes - 60 * std::trunc(request_.zoneHours)));
@@ -182,7 +187,7 @@ class Driver {
     void Evaluate(int hour, int minute, double second) {
         if (memo_.Find(hour, minute, second, sun_)) return;
         sun_ = SunPosition(request_.year, request_.month, request_.day, hour - summerHour_, minute,
-                           second - request_.zoneSeconds, zoneWhole_, zoneRest_, site_, request_.deltaT,
+                           second - request_.zoneSeconds - summerRestSeconds_, zoneWhole_, zoneRest_, site_, request_.deltaT,
                            request_.deltaTGiven);
         memo_.Keep(hour, minute, second, sun_);
         ++evaluations_;
@@ -215,7 +220,7 @@ class Driver {
 
     // Local apparent solar time to clock time with the current equation of time.
     double ApparentToClock(double apparent) const {
-        return Wrap24(apparent + summerHour_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_);
+        return Wrap24(apparent + summerHours_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_);
     }
 
     // Hour angle in hours at which the Sun's centre stands at altitude h0 for
@@ -310,7 +315,9 @@ class Driver {
     bool PassesTarget(double t0, double d0, double t1, double d1, double target);
 
     const SolarRequest& request_;
-    int summerHour_ = 0;  // 1 when the clock shows summer time, else 0
+    int summerHour_ = 0;            // whole hours of the summer shift in force, else 0
+    double summerRestSeconds_ = 0;  // the shift's seconds beyond its whole hours
+    double summerHours_ = 0;        // the whole shift in hours
     std::int16_t zoneWhole_ = 0;
     int zoneRest_ = 0;
     double latitude_ = 0;                  // degrees, north positive
@@ -331,11 +338,11 @@ double Driver::ClockJulianDay(double t) const {
     const int m = static_cast<int>(std::trunc((t - h) * 60.0));
     const double sec = ((t - h) - m / 60.0) * 3600.0;
     return ClockReadingToJulianDay(request_.year, request_.month, request_.day, h - summerHour_, m,
-                                   sec - request_.zoneSeconds, zoneWhole_, zoneRest_);
+                                   sec - request_.zoneSeconds - summerRestSeconds_, zoneWhole_, zoneRest_);
 }
 
 double Driver::SearchAltitude(const SunState& sun, double t) const {
-    const double apparent = t - summerHour_ + sun.equationOfTime / 3600.0 - zoneMeridianHours_;
+    const double apparent = t - summerHours_ + sun.equationOfTime / 3600.0 - zoneMeridianHours_;
     const double hourAngle = (apparent - 12.0) * 15.0 * kDegToRad;
     const double phi = latitude_ * kDegToRad;
     const double dec = sun.declination * kDegToRad;
@@ -373,7 +380,7 @@ void Driver::EnsureDaySamples() {
     // local apparent noon; the lower ones lie half a day before and after.
     const double upper =
         std::isnan(transitHint_)
-            ? Wrap24(12.0 + summerHour_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_)
+            ? Wrap24(12.0 + summerHours_ - sun_.equationOfTime / 3600.0 + zoneMeridianHours_)
             : transitHint_;
     const double candidates[] = {0.0, upper - 12.0, upper, upper + 12.0, 24.0};
     for (const double t : candidates) {
@@ -475,7 +482,7 @@ bool Driver::Settle(Condition condition, Crossing direction, bool circular, doub
 }
 
 void Driver::Transit(SolarResult& r) {
-    double t = 12.0 + summerHour_;
+    double t = 12.0 + summerHours_;
     double delta = 99.0;
     int count = 0;
     while (count < 50 && std::fabs(delta) > kTransitTolerance) {
@@ -725,7 +732,7 @@ SolarResult Driver::Run() {
 
     // 1. Clock reading, with and without the summer hour.
     const double c = request_.hour + request_.minute / 60.0 + request_.second / 3600.0;
-    double c0 = c - summerHour_;
+    double c0 = c - summerHours_;
     if (c0 < 0.0) c0 += 24.0;
 
     // 2. Longitude difference from the zone meridian; mean local time.
@@ -829,13 +836,13 @@ SolarResult Driver::Run() {
         double len;
         if (day) {
             const double rise =
-                Wrap24(12.0 - h0Arc + summerHour_ - e0 / 3600.0 + zoneMeridianHours_);
+                Wrap24(12.0 - h0Arc + summerHours_ - e0 / 3600.0 + zoneMeridianHours_);
             len = 2.0 * h0Arc / 12.0;
             x = (c - rise) / len;
             riseBound = rise;
         } else {
             const double set =
-                Wrap24(12.0 + h0Arc + summerHour_ - e0 / 3600.0 + zoneMeridianHours_);
+                Wrap24(12.0 + h0Arc + summerHours_ - e0 / 3600.0 + zoneMeridianHours_);
             len = (24.0 - 2.0 * h0Arc) / 12.0;
             x = (c - set) / len;
             setBound = set;
@@ -898,7 +905,7 @@ void Driver::FindCrossings(AltitudeCrossing* crossings, int count) {
     longitudeDifferenceHours_ = l / 15.0;
     zoneMeridianHours_ = l * 240 / 3600;
     // The first search starts from the Sun at noon on the clock.
-    SunAtClockTimeNoCarry(12.0 + summerHour_);
+    SunAtClockTimeNoCarry(12.0 + summerHours_);
     constexpr double kFirstPrevious = 99.0;
     for (int i = 0; i < count; ++i) {
         AltitudeCrossing& c = crossings[i];

@@ -38,6 +38,10 @@ struct SolarRequest : ObserverSettings {
     // 1916). 0 for the zones of the list; set with SetZoneOffsetSeconds.
     double zoneSeconds = 0;
     bool summerTime = false;
+    // How far the clock is ahead of the zone's standard time when summerTime,
+    // seconds: one hour for the summer box, the amount of the zone's rules
+    // otherwise (half an hour at Lord Howe, two hours in wartime Britain).
+    int summerShiftSeconds = 3600;
     double deltaT = 0;         // seconds, used only when deltaTGiven
     bool deltaTGiven = false;  // false: every evaluation uses the model
 

@@ -8,6 +8,7 @@
 
 #include "astro/apparent_sun.h"
 #include "astro/calendar.h"
+#include "civil/zone_request.h"
 
 namespace tarvel {
 
@@ -96,12 +97,9 @@ SolarRequest RequestOnDate(const ChartInputs& inputs, const ChartDate& date, dou
                                totalSeconds >= 24 * 3600 ? 59.0 : totalSeconds % 60 * 1.0};
     request.SetClockReading(reading);
     if (inputs.zoneRules) {
-        TableRowInstant instant;
+        ClockInstant instant;
         static_cast<ClockReading&>(instant) = reading;
-        const ZoneState state = inputs.zoneRules->Resolve(instant).state;
-        // The computation takes summer time as one hour on top of the zone.
-        request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
-        request.summerTime = state.summerTime;
+        SetRequestZone(request, inputs.zoneRules->Resolve(instant).state);
     }
     return request;
 }
@@ -163,7 +161,7 @@ AnalemmaChart ComputeAnalemma(const ChartInputs& inputs) {
         const ChartDate& date = dates[static_cast<std::size_t>(i)];
         SolarRequest day = RequestOnDate(inputs, date, chart.clockHours);
         if (inputs.zoneRules) {
-            TableRowInstant instant;
+            ClockInstant instant;
             static_cast<ClockReading&>(instant) = day.Clock();
             day.SetZoneOffsetSeconds(inputs.zoneRules->Resolve(instant).state.standardSeconds);
         }

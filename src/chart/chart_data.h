@@ -28,7 +28,7 @@
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "chart/chart_parallel.h"
-#include "table/zone_rules.h"
+#include "civil/zone_rules.h"
 
 namespace tarvel {
 

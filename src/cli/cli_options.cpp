@@ -19,7 +19,8 @@
 
 #include "astro/calendar.h"
 #include "astro/prayer_times.h"
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
+#include "civil/zone_request.h"
 #include "table/table_parameters.h"
 #include "table/table_texts.h"
 
@@ -166,7 +167,7 @@ LocalClock SystemLocalClock() {
         return moment;
     };
     clock.summerTimeAt = [](const CivilDate& date, const ClockTime& time) {
-        return CLibraryDaylightTime(TableRowInstant{
+        return CLibraryDaylightTime(ClockInstant{
             ClockReading{date.year, date.month, date.day, time.hour, time.minute, time.second}});
     };
     return clock;
@@ -305,15 +306,10 @@ const Names<CliTableFormat> kFormatNames = {{"window", CliTableFormat::kWindow},
                                             {"clipboard", CliTableFormat::kClipboard},
                                             {"csv", CliTableFormat::kCsv}};
 
-bool IsTableZone(float zoneHours) {
-    return std::find(kTableZoneOffsets.begin(), kTableZoneOffsets.end(), zoneHours) !=
-           kTableZoneOffsets.end();
-}
-
 // What the table accepts as a zone, as its refusals say.
 std::string TableZonesAccepted() {
     std::vector<std::string> zones;
-    for (const float offset : kTableZoneOffsets) zones.push_back(Number(offset));
+    for (const float offset : kZoneListOffsets) zones.push_back(Number(offset));
     return "one of the table's zones, in hours east of UTC (also as +HH:MM or -HH:MM): " +
            Joined(zones, ", ", ", ");
 }
@@ -689,18 +685,20 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
              "summer hour included; the seconds may have decimals", "now on this computer's clock"},
             time_, ParseClockTime);
     const std::string ownZone = "this computer's standard zone";
+    // The table knows the zones of its zone list only, and says so whatever
+    // the value refused.
     CLI::Option* zone = AddRead(
         app,
         {"--zone", "Z",
-         "hours east of UTC from -12 to 14, as a decimal (5.75, -3.5) or as +HH:MM or -HH:MM",
-         "the standard time zone", ownZone},
+         forTable ? TableZonesAccepted()
+                  : "hours east of UTC from -12 to 14, as a decimal (5.75, -3.5) or as +HH:MM or "
+                    "-HH:MM",
+         forTable ? "" : "the standard time zone", ownZone},
         zone_, ParseZoneHours);
     if (forTable) {
-        // The table knows the zones of its zone list only.
-        zone->description(OptionText{"", "", TableZonesAccepted(), "", ownZone}.Help());
         zone->check(CLI::Validator(
             [](std::string& text) {
-                if (!IsTableZone(*ParseZoneHours(text))) {
+                if (!IsListedZone(*ParseZoneHours(text))) {
                     throw Refusal("--zone '" + text + "' not accepted by table: expected " +
                                   TableZonesAccepted());
                 }
@@ -971,8 +969,8 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     } else if (request.zoneHours == now.standardZoneHours) {
         // The computer's rule belongs to the computer's own zone only.
         request.summerTime = SummerTimeByComputerRule(
-            TableRowInstant{request.Clock()},
-            [&](const TableRowInstant&) { return clock.summerTimeAt(date, time); });
+            ClockInstant{request.Clock()},
+            [&](const ClockInstant&) { return clock.summerTimeAt(date, time); });
     }
     return request;
 }
@@ -1005,12 +1003,12 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         request.longitude = place_->LongitudeWest();
     }
     if (!resolve) return;
-    TableRowInstant reading{request.Clock()};
+    ClockInstant reading{request.Clock()};
     if (!date_ || !time_) {
         // The present on the zone's clock; a given date or time replaces its part.
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         const auto seconds = std::chrono::floor<std::chrono::seconds>(now);
-        const TableRowInstant present = command.zoneRules->ReadingAt(
+        const ClockInstant present = command.zoneRules->ReadingAt(
             seconds.count(), std::chrono::duration<double>(now - seconds).count());
         if (!date_) {
             reading.year = present.year;
@@ -1023,12 +1021,7 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
             reading.second = present.second;
         }
     }
-    command.reading = command.zoneRules->Resolve(reading);
-    request.SetClockReading(command.reading.reading);
-    const ZoneState& state = command.reading.state;
-    // The computation takes summer time as one hour on top of the zone.
-    request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
-    request.summerTime = state.summerTime;
+    command.reading = SetRequestOnRules(request, *command.zoneRules, reading);
 }
 
 CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
@@ -1053,7 +1046,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     p.zoneRules = command.zoneRules;
 
     // A given zone was checked when read: this one is the computer's own.
-    if (!p.zoneRules && !IsTableZone(p.zoneHours)) {
+    if (!p.zoneRules && !IsListedZone(p.zoneHours)) {
         throw Refusal("this computer's standard zone (" + Number(p.zoneHours) +
                       " hours east of UTC) is not a zone of the table: give --zone with " +
                       TableZonesAccepted());

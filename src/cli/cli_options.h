@@ -18,7 +18,7 @@
 #include "astro/solar_computation.h"
 #include "places/place_search.h"
 #include "table/number_text.h"
-#include "table/zone_rules.h"
+#include "civil/zone_rules.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
 
@@ -184,7 +184,7 @@ CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClo
 // default hours), --points (ParseWholeNumber, default 50), --columns
 // (ParseColumnOptionList, default none), --decimal-angles, --decimal-hours,
 // --format (default window) and --output. The zone must be one of
-// kTableZoneOffsets; the parameters must pass ValidateTableParameters, and a
+// kZoneListOffsets; the parameters must pass ValidateTableParameters, and a
 // fractional step needs the unit seconds (otherwise the engine's string 147):
 // each refusal is a kFail naming its option.
 CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const LocalClock& clock);

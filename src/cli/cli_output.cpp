@@ -1,7 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "format/printf_text.h"
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -247,6 +247,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     q["longitude"] = Number(request.longitude);
     q["height"] = Number(request.height);
     q["summerTime"] = request.summerTime;
+    q["summerShiftSeconds"] = request.summerTime ? request.summerShiftSeconds : 0;
     q["refractionModel"] = static_cast<int>(request.refractionModel);
     q["refractionHeight"] = Number(request.refractionHeight);
     q["humidity"] = Number(request.humidity);
@@ -269,7 +270,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
 
 namespace {
 
-std::string ClockText(const TableRowInstant& r) {
+std::string ClockText(const ClockInstant& r) {
     return PrintfText("%04d-%02d-%02d %02d:%02d:%02d", r.year, r.month, r.day, r.hour, r.minute,
                       static_cast<int>(r.second));
 }
@@ -324,9 +325,47 @@ void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place
     }
     json["zone"] = {{"name", rules->Name()},
                     {"offsetSeconds", reading.state.offsetSeconds},
+                    {"standardOffsetSeconds", reading.state.standardSeconds},
                     {"summerTime", reading.state.summerTime},
                     {"abbreviation", reading.state.abbreviation},
                     {"clockReading", ReadingKindName(reading.kind)}};
+}
+
+void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>* days,
+                        const EventClocks& clocks) {
+    for (ResultText& text : texts) {
+        const std::optional<ResultFieldId> id = EventTimeField(text.field);
+        if (id && text.absence == EventAbsence::None && clocks.Of(*id).offsetDiffers) {
+            text.text += " (" + EventClockNote(clocks.Of(*id)) + ")";
+        }
+    }
+    if (days == nullptr) return;
+    for (DayTimeText& text : *days) {
+        const std::optional<ResultFieldId> id = EventTimeField(text.field);
+        if (id && text.absence == EventAbsence::None && clocks.Of(*id).offsetDiffers) {
+            text.text += " (" + EventClockNote(clocks.Of(*id)) + ")";
+        }
+    }
+}
+
+void AddEventClocksJson(nlohmann::ordered_json& json, const SolarRequest& request,
+                        const SolarResult& result, const DayTimes* days,
+                        const EventClocks& clocks) {
+    if (!clocks.underRules) return;
+    nlohmann::ordered_json& events = json["eventClocks"];
+    events = nlohmann::ordered_json::object();
+    const auto add = [&](const ResultField& field) {
+        if (!IsEventTime(field.id) || !field.PresentIn(result, days)) return;
+        const EventClock& clock = clocks.Of(field.id);
+        const ClockReading date = DateAfterDays(request, clock.dayOffset);
+        events[std::string(field.key)] = {
+            {"date", PrintfText("%04d-%02d-%02d", date.year, date.month, date.day)},
+            {"offsetSeconds", clock.offsetSeconds}};
+    };
+    for (const ResultField& field : kResultFields) add(field);
+    if (days != nullptr) {
+        for (const ResultField& field : kDayTimeFields) add(field);
+    }
 }
 
 std::string PlacesReport(const std::vector<Place>& places) {

@@ -13,7 +13,8 @@
 #include "astro/solar_computation.h"
 #include "format/result_texts.h"
 #include "places/place_search.h"
-#include "table/zone_rules.h"
+#include "civil/zone_request.h"
+#include "civil/zone_rules.h"
 
 namespace tarvel {
 
@@ -41,7 +42,8 @@ std::string ResultReport(const std::vector<ResultText>& texts);
 // value is absent (an event that does not occur on the date, temporal hours
 // that are not a number) or not finite; then "request" with every SolarRequest
 // field under its own name (numbers, and true or false for summerTime and
-// deltaTGiven).
+// deltaTGiven; summerShiftSeconds is how far the clock is ahead of the zone's
+// standard time, 0 without summer time).
 //
 // With day times: after the SolarResult fields, every DayTimes value of
 // kDayTimeFields under its key ("prayerFajr", ..., "civilDawn", ...,
@@ -77,6 +79,19 @@ std::string PlaceAndZoneReport(const std::optional<Place>& place,
 void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place>& place,
                          const std::shared_ptr<const ZoneRules>& rules,
                          const ResolvedReading& reading);
+
+// After the time of every event read on another clock than the requested
+// instant's (a change of the clocks between the two), that clock in
+// parentheses: "06:53:57.3 (UTC+2 CEST)".
+void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>* days,
+                        const EventClocks& clocks);
+
+// Under a zone's rules, the JSON member "eventClocks": for every event that
+// occurs (its key as in the record), the date it falls on and the offset east
+// of UTC, in seconds, of the clock it is read on.
+void AddEventClocksJson(nlohmann::ordered_json& json, const SolarRequest& request,
+                        const SolarResult& result, const DayTimes* days,
+                        const EventClocks& clocks);
 
 // The places subcommand's lines: one per place found for query, "name, region,
 // country  latitude  longitude-west  zone  population", most populous first.

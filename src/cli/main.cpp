@@ -70,19 +70,25 @@ int main(int argc, char** argv) {
             break;
     }
 
-    const SolarResult result = CalcSolarParameters(command.request);
+    SolarResult result = CalcSolarParameters(command.request);
     std::optional<DayTimes> days;
     if (command.dayTimes) days = CalcDayTimes(command.request, result);
+    // Under a zone's rules every event is read on the clock in force then.
+    const EventClocks clocks = ReadEventsOnClocks(command.request, command.zoneRules.get(), result,
+                                                  days ? &*days : nullptr);
     std::string output;
     if (command.json) {
         nlohmann::ordered_json json = ResultJson(command.request, result, days ? &*days : nullptr);
+        AddEventClocksJson(json, command.request, result, days ? &*days : nullptr, clocks);
         AddPlaceAndZoneJson(json, command.place, command.zoneRules, command.reading);
         output = json.dump(2) + "\n";
     } else {
-        const std::vector<ResultText> texts = MainWindowResultTexts(command.request, result);
+        std::vector<ResultText> texts = MainWindowResultTexts(command.request, result);
+        std::vector<DayTimeText> dayTexts;
+        if (days) dayTexts = DayTimeTexts(command.request, result, *days);
+        AddEventClockNotes(texts, days ? &dayTexts : nullptr, clocks);
         output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
-                 (days ? ResultReportWithDayTimes(command.request, texts,
-                                                  DayTimeTexts(command.request, result, *days))
+                 (days ? ResultReportWithDayTimes(command.request, texts, dayTexts)
                        : ResultReport(texts));
     }
     if (!WriteAll(stdout, output)) {

@@ -310,4 +310,80 @@ const std::string& HighLatitudeRuleText(HighLatitudeRule rule, const ResultTextO
     return options.rules.at(index < options.rules.size() ? index : 0);
 }
 
+std::optional<ResultFieldId> EventTimeField(ResultTextField field) {
+    using T = ResultTextField;
+    using F = ResultFieldId;
+    switch (field) {
+        case T::GeometricRise:
+            return F::GeometricRise;
+        case T::GeometricTransit:
+        case T::ApparentTransit:
+        case T::Zuhr:
+            return F::Transit;
+        case T::GeometricSet:
+        case T::Maghrib:
+            return F::GeometricSet;
+        case T::ApparentRise:
+            return F::ApparentRise;
+        case T::ApparentSet:
+            return F::ApparentSet;
+        case T::Fajr:
+            return F::Fajr;
+        case T::Asr1:
+            return F::Asr1;
+        case T::Asr2:
+            return F::Asr2;
+        case T::Isha:
+            return F::Isha;
+        case T::QiblaTime:
+            return F::QiblaTime;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<ResultFieldId> EventTimeField(DayTimeTextField field) {
+    using T = DayTimeTextField;
+    using F = ResultFieldId;
+    switch (field) {
+        case T::Fajr:
+            return F::PrayerFajr;
+        case T::Sunrise:
+            return F::PrayerSunrise;
+        case T::Zuhr:
+            return F::PrayerZuhr;
+        case T::Asr1:
+            return F::PrayerAsr1;
+        case T::Asr2:
+            return F::PrayerAsr2;
+        case T::Maghrib:
+            return F::PrayerMaghrib;
+        case T::Isha:
+            return F::PrayerIsha;
+        case T::AstronomicalDawn:
+            return F::AstronomicalDawn;
+        case T::NauticalDawn:
+            return F::NauticalDawn;
+        case T::CivilDawn:
+            return F::CivilDawn;
+        case T::GoldenHourEnd:
+            return F::GoldenHourEnd;
+        case T::GoldenHourStart:
+            return F::GoldenHourStart;
+        case T::CivilDusk:
+            return F::CivilDusk;
+        case T::NauticalDusk:
+            return F::NauticalDusk;
+        case T::AstronomicalDusk:
+            return F::AstronomicalDusk;
+        case T::NightMiddle:
+            return F::NightMiddle;
+        case T::NightLastThird:
+            return F::NightLastThird;
+        case T::NightLength:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 }  // namespace tarvel

@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
 #include "astro/prayer_times.h"
+#include "astro/result_fields.h"
 #include "astro/solar_computation.h"
 
 namespace tarvel {
@@ -223,5 +226,11 @@ std::string PrayerMethodText(const SolarRequest& request, const ResultTextOption
 // The name of a high-latitude rule (options.rules).
 const std::string& HighLatitudeRuleText(HighLatitudeRule rule,
                                         const ResultTextOptions& options = {});
+
+// The event whose clock time a text shows (GeometricTransit, ApparentTransit
+// and Zuhr show the transit, Maghrib the geometric set); nothing for a text
+// that is no event's time (azimuths, altitudes, durations, solar times).
+std::optional<ResultFieldId> EventTimeField(ResultTextField field);
+std::optional<ResultFieldId> EventTimeField(DayTimeTextField field);
 
 }  // namespace tarvel

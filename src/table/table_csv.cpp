@@ -15,7 +15,7 @@ constexpr char kRecordEnd[] = "\r\n";
 
 // Date and clock time of a row, the seconds rounded to hundredths with the
 // carry into the larger units.
-void DateAndTime(const TableRowInstant& t, std::string& date, std::string& time) {
+void DateAndTime(const ClockInstant& t, std::string& date, std::string& time) {
     long long hundredths = std::llround(t.second * 100.0);
     long long minute = t.minute;
     long long hour = t.hour;
@@ -26,7 +26,7 @@ void DateAndTime(const TableRowInstant& t, std::string& date, std::string& time)
     minute %= 60;
     extraDays = static_cast<int>(hour / 24);
     hour %= 24;
-    TableRowInstant dayInstant = t;
+    ClockInstant dayInstant = t;
     dayInstant.day += extraDays;
     int year = 0;
     int month = 0;

@@ -9,7 +9,7 @@
 #include "format/printf_text.h"
 #include "format/result_texts.h"
 #include "format/sexagesimal.h"
-#include "table/zone_rules.h"
+#include "civil/zone_rules.h"
 #include "table/table_columns.h"
 #include "table/text_cells.h"
 
@@ -57,7 +57,7 @@ const char* TableErrorCaption(TableTarget target) {
     return target == TableTarget::Window ? "OnBnClickedCompute()" : "ComputeSolarParameters";
 }
 
-void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int& day) {
+void RowCalendarDate(const ClockInstant& instant, int& year, int& month, int& day) {
     JulianDate date;
     date.SetDateTime(instant.year, instant.month, instant.day, 12.0, 0.0, 0.0, 1);
     int hour = 0;
@@ -235,7 +235,7 @@ std::string TableTextWriter::CellText(int columnNumber, const TableRow& row,
     const bool hours = options_.decimalHours;
     const bool angles = options_.decimalAngles;
     const bool clipboard = target_ == TableTarget::Clipboard;
-    const TableRowInstant& t = row.instant;
+    const ClockInstant& t = row.instant;
     const DayTimes* days = row.days ? &*row.days : nullptr;
     const ResultField* field = column.ShownField(days);
     double v = field != nullptr ? field->ValueOf(row.result, days) : 0.0;

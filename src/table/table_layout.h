@@ -48,7 +48,7 @@ const char* TableErrorCaption(TableTarget target);
 
 // One computed row.
 struct TableRow {
-    TableRowInstant instant;
+    ClockInstant instant;
     SolarResult result;
     bool computed = false;  // false: an error was raised by the computation
     std::string error;      // its text
@@ -73,7 +73,7 @@ inline constexpr double kTableTemporalHoursLatitudeLimit = 66.55;
 
 // The calendar date a row instant falls on, as its Julian Day counts it: 31
 // April is 1 May, 29 February of a common year is 1 March.
-void RowCalendarDate(const TableRowInstant& instant, int& year, int& month, int& day);
+void RowCalendarDate(const ClockInstant& instant, int& year, int& month, int& day);
 
 class TableTextWriter {
   public:

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <ctime>
 #include <limits>
 #include <system_error>
 #include <tuple>
@@ -13,12 +12,6 @@
 
 namespace tarvel {
 
-const std::array<float, 40> kTableZoneOffsets = {
-    -11.0f, -10.0f, -9.5f, -9.0f, -8.0f, -7.0f, -6.0f, -5.0f,  -4.5f, -4.0f,
-    -3.5f,  -3.0f,  -2.0f, -1.0f, 0.0f,  1.0f,  2.0f,  3.0f,   3.5f,  4.0f,
-    4.5f,   5.0f,   5.5f,  5.75f, 6.0f,  6.5f,  7.0f,  8.0f,   8.5f,  8.75f,
-    9.0f,   9.5f,   10.0f, 10.5f, 11.0f, 11.5f, 12.0f, 12.75f, 13.0f, 14.0f,
-};
 
 namespace {
 
@@ -35,7 +28,7 @@ constexpr StepUnitNames kStepUnitNames[kTableStepUnitCount] = {
 };
 
 
-void AdvanceMonth(TableRowInstant& t) {
+void AdvanceMonth(ClockInstant& t) {
     t.month += 1;
     if (t.month > 12) {
         t.year += (t.month - 13) / 12 + 1;
@@ -43,7 +36,7 @@ void AdvanceMonth(TableRowInstant& t) {
     }
 }
 
-void AdvanceDay(TableRowInstant& t) {
+void AdvanceDay(ClockInstant& t) {
     t.day += 1;
     if (t.day > MonthLength(t.year, t.month, 1)) {
         t.day = 1;
@@ -51,7 +44,7 @@ void AdvanceDay(TableRowInstant& t) {
     }
 }
 
-void AdvanceHour(TableRowInstant& t) {
+void AdvanceHour(ClockInstant& t) {
     t.hour += 1;
     if (t.hour == 24) {
         t.hour = 0;
@@ -59,7 +52,7 @@ void AdvanceHour(TableRowInstant& t) {
     }
 }
 
-void AdvanceMinute(TableRowInstant& t) {
+void AdvanceMinute(ClockInstant& t) {
     t.minute += 1;
     if (t.minute == 60) {
         t.minute = 0;
@@ -129,7 +122,7 @@ TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& te
     if (p.zoneRules) {
         return {};  // the rules' offsets, whatever they are
     }
-    for (const float offset : kTableZoneOffsets) {
+    for (const float offset : kZoneListOffsets) {
         if (p.zoneHours == offset) {
             return {};
         }
@@ -141,11 +134,11 @@ TableValidation CheckStartAndZone(const TableParameters& p, const TableTexts& te
 // The rows must stay within the dates the computation serves, like the start:
 // the last one, reached by stepping, no later than 3000-01-01 00:00:00.
 TableValidation CheckLastRow(const TableParameters& p, const TableTexts& texts) {
-    const TableRowInstant last{{kTableLastStartYear, 1, 1, 0, 0, 0.0}};
-    const auto key = [](const TableRowInstant& i) {
+    const ClockInstant last{{kTableLastStartYear, 1, 1, 0, 0, 0.0}};
+    const auto key = [](const ClockInstant& i) {
         return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
     };
-    TableRowInstant row = StartInstant(p);
+    ClockInstant row = StartInstant(p);
     for (int i = 1; i < p.pointCount; ++i) {
         AdvanceRowInstant(row, p.stepValue, p.stepUnit);
         if (key(row) > key(last)) {
@@ -175,12 +168,12 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name) {
     return std::nullopt;
 }
 
-TableRowInstant StartInstant(const TableParameters& p) {
-    return TableRowInstant{
+ClockInstant StartInstant(const TableParameters& p) {
+    return ClockInstant{
         {p.startYear, p.startMonth, p.startDay, p.startHour, p.startMinute, p.startSecond}};
 }
 
-void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit) {
+void AdvanceRowInstant(ClockInstant& t, double stepValue, TableStepUnit unit) {
     const int n = static_cast<int>(stepValue);
     switch (unit) {
         case TableStepUnit::Years:
@@ -229,37 +222,6 @@ void AdvanceRowInstant(TableRowInstant& t, double stepValue, TableStepUnit unit)
             }
             break;
     }
-}
-
-bool SummerTimeByComputerRule(const TableRowInstant& t,
-                              const std::function<bool(const TableRowInstant&)>& isDaylight) {
-    const TableRowInstant threshold{{1970, 1, 1, 12, 0, 0.0}};
-    const auto key = [](const TableRowInstant& i) {
-        return std::make_tuple(i.year, i.month, i.day, i.hour, i.minute, i.second);
-    };
-    if (!(key(t) > key(threshold))) {
-        return false;
-    }
-    return isDaylight(t);
-}
-
-bool SummerTimeForStartInstant(const TableRowInstant& instant) {
-    return SummerTimeByComputerRule(instant, CLibraryDaylightTime);
-}
-
-bool CLibraryDaylightTime(const TableRowInstant& t) {
-    std::tm local{};
-    local.tm_year = t.year - 1900;
-    local.tm_mon = t.month - 1;
-    local.tm_mday = t.day;
-    local.tm_hour = t.hour;
-    local.tm_min = t.minute;
-    local.tm_sec = static_cast<int>(t.second);
-    local.tm_isdst = -1;
-    if (std::mktime(&local) == static_cast<std::time_t>(-1)) {
-        return false;
-    }
-    return local.tm_isdst > 0;
 }
 
 bool IsFractionalStepRefused(double stepValue, TableStepUnit unit) {

@@ -10,6 +10,9 @@
 #include <string_view>
 
 #include "astro/clock_reading.h"
+#include "civil/clock_instant.h"
+#include "civil/computer_clock.h"
+#include "civil/zone_list.h"
 #include "astro/observer.h"
 #include "table/number_text.h"
 #include "table/table_texts.h"
@@ -54,7 +57,7 @@ struct TableParameters : ObserverSettings {
     int startHour = 12;
     int startMinute = 0;
     double startSecond = 0;
-    float zoneHours = 0;  // one of the 40 offsets of kTableZoneOffsets
+    float zoneHours = 0;  // one of the 40 offsets of kZoneListOffsets
     bool summerTime = false;
     // A place's time-zone rules, or none (the documented manual zone). With
     // rules, the start is a reading of their clock, each row takes the offset
@@ -82,9 +85,6 @@ struct TableParameters : ObserverSettings {
     friend bool operator==(const TableParameters&, const TableParameters&) = default;
 };
 
-// The offsets (hours east of UTC) of the 40 zones of the zone list, in list
-// order.
-extern const std::array<float, 40> kTableZoneOffsets;
 
 // Bounds of the form's fields.
 inline constexpr double kTableMinLatitude = -90.0;
@@ -102,24 +102,9 @@ inline constexpr double kTableMaxStep = 60.0;
 inline constexpr int kTableFirstStartYear = 1900;
 inline constexpr int kTableLastStartYear = 3000;
 
-// The instant of one row: a civil date and clock time. Years and Months steps
-// keep the day of the month, so the day may exceed the length of the reached
-// month (31 April); such an instant is computed as the Julian Day counts it on
-// (31 April is 1 May).
-struct TableRowInstant : ClockReading {
-    // Under a place's zone rules only: the offset east of UTC in force at this
-    // instant (summer time included), whether summer time is, and whether the
-    // row's reading stands for another one that does not occur (the first
-    // reading after a spring change).
-    long zoneOffsetSeconds = 0;
-    bool zoneSummerTime = false;
-    bool shiftedFromGap = false;
-
-    friend bool operator==(const TableRowInstant&, const TableRowInstant&) = default;
-};
 
 // The start instant of the parameters.
-TableRowInstant StartInstant(const TableParameters& parameters);
+ClockInstant StartInstant(const TableParameters& parameters);
 
 // Moves the instant on by one step of stepValue units. n is the integer part of
 // stepValue; a month's length is DaysInMonth of its Gregorian JulianDate.
@@ -136,28 +121,8 @@ TableRowInstant StartInstant(const TableParameters& parameters);
 //            second -= 60 and the minute advances.
 // Advancing one minute, hour or day carries at 60, 24 and past the month's
 // length into the next larger unit.
-void AdvanceRowInstant(TableRowInstant& instant, double stepValue, TableStepUnit unit);
+void AdvanceRowInstant(ClockInstant& instant, double stepValue, TableStepUnit unit);
 
-// The summer-time box after a change of the date picker: for a local start
-// instant strictly later than 1970-01-01 12:00:00, whether daylight saving time
-// is in force then under the computer's own time-zone rules (the C library's
-// conversion of a local time, the daylight-saving state left for it to
-// decide); false for earlier instants and when the conversion fails. The zone
-// of the zone list plays no part. (A change of the time picker alone leaves
-// the box as it is.)
-bool SummerTimeForStartInstant(const TableRowInstant& localInstant);
-
-// Whether daylight-saving time is in force at a local instant under the
-// computer's own time-zone rules (the C library's conversion of a local time
-// deciding); false when the conversion fails.
-bool CLibraryDaylightTime(const TableRowInstant& localInstant);
-
-// The rule above with the computer's daylight-saving state given by the
-// caller (the windows ask Qt's time zone, the command-line tool the C
-// library): false up to 1970-01-01 12:00:00, isDaylight(localInstant) after.
-// The window, the table window and the command-line tool all decide by it.
-bool SummerTimeByComputerRule(const TableRowInstant& localInstant,
-                              const std::function<bool(const TableRowInstant&)>& isDaylight);
 
 // The field a validation failure concerns (the window returns the focus there).
 enum class TableField {

@@ -8,7 +8,8 @@
 #include <mutex>
 #include <thread>
 
-#include "table/zone_rules.h"
+#include "civil/zone_request.h"
+#include "civil/zone_rules.h"
 
 namespace tarvel {
 
@@ -44,6 +45,11 @@ struct RowWork {
             row.result = control.compute ? control.compute(request) : CalcSolarParameters(request);
             if (control.dayTimes) {
                 row.days = CalcDayTimes(request, row.result);
+            }
+            if (parameters.zoneRules) {
+                // Each event on the clock in force at its instant.
+                ReadEventsOnClocks(request, parameters.zoneRules.get(), row.result,
+                                   row.days ? &*row.days : nullptr);
             }
             row.computed = true;
         } catch (const std::exception& e) {
@@ -87,9 +93,10 @@ double StepSeconds(double stepValue, TableStepUnit unit) {
 
 // A row on the clock of zone rules: the reading of the resolved instant, with
 // the state in force then.
-TableRowInstant ZonedRow(const ResolvedReading& resolved) {
-    TableRowInstant row = resolved.reading;
+ClockInstant ZonedRow(const ResolvedReading& resolved) {
+    ClockInstant row = resolved.reading;
     row.zoneOffsetSeconds = resolved.state.offsetSeconds;
+    row.zoneStandardSeconds = resolved.state.standardSeconds;
     row.zoneSummerTime = resolved.state.summerTime;
     row.shiftedFromGap = resolved.kind == ClockReadingKind::Skipped;
     return row;
@@ -97,13 +104,13 @@ TableRowInstant ZonedRow(const ResolvedReading& resolved) {
 
 // The rows under zone rules: steps of real time from the start's instant, or
 // steps of the clock reading resolved one by one.
-std::vector<TableRowInstant> ZonedRowInstants(const TableParameters& p) {
+std::vector<ClockInstant> ZonedRowInstants(const TableParameters& p) {
     const ZoneRules& rules = *p.zoneRules;
-    std::vector<TableRowInstant> instants;
+    std::vector<ClockInstant> instants;
     instants.reserve(static_cast<std::size_t>(p.pointCount));
     const ResolvedReading start = rules.Resolve(StartInstant(p));
     if (!FollowsRealTime(p.stepUnit)) {
-        TableRowInstant reading = StartInstant(p);
+        ClockInstant reading = StartInstant(p);
         for (int i = 0; i < p.pointCount; ++i) {
             instants.push_back(ZonedRow(i == 0 ? start : rules.Resolve(reading)));
             AdvanceRowInstant(reading, p.stepValue, p.stepUnit);
@@ -129,8 +136,8 @@ std::vector<TableRowInstant> ZonedRowInstants(const TableParameters& p) {
 
 }  // namespace
 
-std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
-    std::vector<TableRowInstant> instants;
+std::vector<ClockInstant> TableRowInstants(const TableParameters& p) {
+    std::vector<ClockInstant> instants;
     if (p.pointCount <= 0) {
         return instants;
     }
@@ -138,7 +145,7 @@ std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
         return ZonedRowInstants(p);
     }
     instants.reserve(static_cast<std::size_t>(p.pointCount));
-    TableRowInstant instant = StartInstant(p);
+    ClockInstant instant = StartInstant(p);
     for (int i = 0; i < p.pointCount; ++i) {
         instants.push_back(instant);
         AdvanceRowInstant(instant, p.stepValue, p.stepUnit);
@@ -146,17 +153,18 @@ std::vector<TableRowInstant> TableRowInstants(const TableParameters& p) {
     return instants;
 }
 
-SolarRequest TableRowRequest(const TableParameters& p, const TableRowInstant& t) {
+SolarRequest TableRowRequest(const TableParameters& p, const ClockInstant& t) {
     SolarRequest request;
     request.SetClockReading(t);
     request.SetZone(p.zoneHours);
     static_cast<ObserverSettings&>(request) = p;
     request.summerTime = p.summerTime;
     if (p.zoneRules) {
-        // The clock's offset in force, with its summer hour apart when summer
-        // time is (the computation takes summer time as one hour).
-        request.SetZoneOffsetSeconds(t.zoneOffsetSeconds - (t.zoneSummerTime ? 3600 : 0));
-        request.summerTime = t.zoneSummerTime;
+        ZoneState state;
+        state.offsetSeconds = t.zoneOffsetSeconds;
+        state.standardSeconds = t.zoneStandardSeconds;
+        state.summerTime = t.zoneSummerTime;
+        SetRequestZone(request, state);
     }
     request.deltaT = 0;
     request.deltaTGiven = false;
@@ -182,7 +190,7 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
 
     std::vector<TableRow> rows;
     rows.reserve(static_cast<std::size_t>(parameters.pointCount));
-    for (const TableRowInstant& instant : TableRowInstants(parameters)) {
+    for (const ClockInstant& instant : TableRowInstants(parameters)) {
         rows.push_back(TableRow{instant, SolarResult{}, false, {}});
     }
     const int rowCount = static_cast<int>(rows.size());

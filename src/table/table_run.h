@@ -60,12 +60,12 @@ bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet&
 
 // The instants of all rows: the start instant, then AdvanceRowInstant from each
 // row to the next. pointCount rows (none when it is not positive).
-std::vector<TableRowInstant> TableRowInstants(const TableParameters& parameters);
+std::vector<ClockInstant> TableRowInstants(const TableParameters& parameters);
 
 // The request of one row: the row instant, the zone (zoneMinutes = zoneHours *
 // 60), site, summer time, refraction and prayer settings of the parameters, and
 // deltaTGiven false.
-SolarRequest TableRowRequest(const TableParameters& parameters, const TableRowInstant& instant);
+SolarRequest TableRowRequest(const TableParameters& parameters, const ClockInstant& instant);
 
 struct TableComputation {
     TableRunStatus status = TableRunStatus::Ok;

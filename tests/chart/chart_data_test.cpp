@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
 #include "support/solar_support.h"
 
 namespace tarvel {

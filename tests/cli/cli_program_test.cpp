@@ -265,9 +265,10 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
     EXPECT_EQ(q.at("zoneHours").get<double>(), 1.0);
     EXPECT_EQ(q.at("zoneMinutes").get<double>(), 60.0);
     EXPECT_EQ(q.at("summerTime").get<bool>(), false);
+    EXPECT_EQ(q.at("summerShiftSeconds").get<int>(), 0);
     EXPECT_EQ(q.at("deltaTGiven").get<bool>(), false);
     EXPECT_EQ(q.at("second").get<double>(), 0.0);
-    EXPECT_EQ(q.size(), 21u);
+    EXPECT_EQ(q.size(), 22u);
 
     // The text report shows the undefined temporal hours as " 00:00:00.0".
     const ProgramRun text = RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "+01:00",

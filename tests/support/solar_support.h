@@ -44,7 +44,7 @@ inline SolarRequest RequestWithDeltaT(double deltaT, SolarRequest rq) {
 // The Sun at clock time t (hours on the request's clock) of the request's
 // date, from the seconds since midnight rather than the driver's splitting.
 inline SunState SunAt(const SolarRequest& rq, double t) {
-    const double standard = t - (rq.summerTime ? 1 : 0);
+    const double standard = t - (rq.summerTime ? rq.summerShiftSeconds / 3600.0 : 0.0);
     const int zh = static_cast<int>(std::trunc(rq.zoneHours));
     const int zm = static_cast<int>(std::lround(rq.zoneMinutes - 60 * zh));
     return SunPosition(rq.year, rq.month, rq.day, 0, 0, standard * 3600.0,

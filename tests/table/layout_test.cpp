@@ -421,7 +421,7 @@ TEST(LayoutTest, CellsThatDifferByTarget) {
 TEST(LayoutTest, DateCellFollowsTheLocalePattern) {
     const struct {
         const char* pattern;
-        TableRowInstant instant;
+        ClockInstant instant;
         const char* expected;
     } cases[] = {
         {"%d/%m/%Y", {2026, 12, 9, 12, 0, 0}, "09/12/2026"},

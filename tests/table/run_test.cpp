@@ -35,7 +35,7 @@ TEST(RunTest, EachRowIsOneComputationWithAutomaticDeltaT) {
     const TableComputation computation = ComputeTableRows(p, control);
     ASSERT_EQ(computation.status, TableRunStatus::Ok);
     ASSERT_EQ(computation.rows.size(), 3u);
-    const std::vector<TableRowInstant> instants = TableRowInstants(p);
+    const std::vector<ClockInstant> instants = TableRowInstants(p);
     for (std::size_t i = 0; i < 3; ++i) {
         SolarRequest request;
         request.SetClockReading(instants[i]);

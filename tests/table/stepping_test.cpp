@@ -15,16 +15,16 @@
 namespace tarvel {
 namespace {
 
-std::string Show(const TableRowInstant& t) {
+std::string Show(const ClockInstant& t) {
     return test_support::ReadingText(t);
 }
 
 TEST(SteppingTest, OneStep) {
     const struct {
-        TableRowInstant from;
+        ClockInstant from;
         double step;
         TableStepUnit unit;
-        TableRowInstant expected;
+        ClockInstant expected;
     } cases[] = {
         {{2025, 1, 31, 12, 0, 0}, 1, TableStepUnit::Days, {2025, 2, 1, 12, 0, 0}},
         {{2025, 12, 31, 12, 0, 0}, 1, TableStepUnit::Days, {2026, 1, 1, 12, 0, 0}},
@@ -50,7 +50,7 @@ TEST(SteppingTest, OneStep) {
         {{2000, 2, 28, 12, 0, 0}, 1, TableStepUnit::Days, {2000, 2, 29, 12, 0, 0}},
     };
     for (const auto& c : cases) {
-        TableRowInstant t = c.from;
+        ClockInstant t = c.from;
         AdvanceRowInstant(t, c.step, c.unit);
         EXPECT_EQ(t, c.expected) << "AdvanceRowInstant(" << Show(c.from) << ", " << c.step << " "
                                  << TableStepUnitName(c.unit) << "): expected " << Show(c.expected)
@@ -64,7 +64,7 @@ TEST(SteppingTest, RowsOfHalfSeconds) {
     p.stepValue = 0.5;
     p.stepUnit = TableStepUnit::Seconds;
     p.pointCount = 4;
-    const std::vector<TableRowInstant> expected = {{2025, 6, 1, 12, 0, 59.0},
+    const std::vector<ClockInstant> expected = {{2025, 6, 1, 12, 0, 59.0},
                                                    {2025, 6, 1, 12, 0, 59.5},
                                                    {2025, 6, 1, 12, 1, 0.0},
                                                    {2025, 6, 1, 12, 1, 0.5}};
@@ -77,7 +77,7 @@ TEST(SteppingTest, DaysAreCountedFromTheRowJustWritten) {
     p.stepValue = 30;
     p.stepUnit = TableStepUnit::Days;
     p.pointCount = 3;
-    const std::vector<TableRowInstant> rows = TableRowInstants(p);
+    const std::vector<ClockInstant> rows = TableRowInstants(p);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(Show(rows[1]), "2025-03-02 12:00:00.000");
     EXPECT_EQ(Show(rows[2]), "2025-04-01 12:00:00.000");
@@ -85,7 +85,7 @@ TEST(SteppingTest, DaysAreCountedFromTheRowJustWritten) {
 
 TEST(SteppingTest, DateCellOfADayTheMonthLacks) {
     const struct {
-        TableRowInstant instant;
+        ClockInstant instant;
         int year, month, day;
     } cases[] = {
         {{2025, 4, 31, 12, 0, 0}, 2025, 5, 1},   {{2025, 2, 29, 0, 0, 0}, 2025, 3, 1},
@@ -120,7 +120,7 @@ TEST(SteppingTest, SummerTimeFromTheComputersRules) {
     ::setenv("TZ", "Europe/Rome", 1);
     ::tzset();
     const struct {
-        TableRowInstant instant;
+        ClockInstant instant;
         bool expected;
     } cases[] = {
         {{2025, 7, 1, 12, 0, 0}, true},  {{2025, 1, 1, 12, 0, 0}, false},

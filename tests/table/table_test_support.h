@@ -61,7 +61,7 @@ inline SolarResult PlainResult() {
     return r;
 }
 
-inline TableRow PlainRow(TableRowInstant instant = {2025, 12, 9, 12, 0, 0.0}) {
+inline TableRow PlainRow(ClockInstant instant = {2025, 12, 9, 12, 0, 0.0}) {
     return TableRow{instant, PlainResult(), true, {}};
 }
 

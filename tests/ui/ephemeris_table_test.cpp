@@ -33,6 +33,7 @@
 
 #include "app/app_settings.h"
 #include "app/languages.h"
+#include "civil/tz_zone_rules.h"
 #include "table/table_locale.h"
 #include "table/table_run.h"
 #include "ui/main/dialog_units.h"
@@ -129,6 +130,7 @@ class EphemerisTableTest : public QObject {
     void everyOpeningStartsFromTheDefaults();
     void zoneNotInTheListSelectsUtc();
     void dateChangeSetsSummerTimeTimeChangeDoesNot();
+    void underZoneRulesTheBoxFollowsTheRules();
     void threeRowRunEqualsTheEngineText();
     void columnsLineUpInTheWindowsFont_data();
     void columnsLineUpInTheWindowsFont();
@@ -422,6 +424,31 @@ void EphemerisTableTest::dateChangeSetsSummerTimeTimeChangeDoesNot() {
     QCOMPARE(t.window->Parameters().startHour, 3);
     QCOMPARE(t.window->Parameters().startSecond, 5.0);
     QCOMPARE(t.window->Parameters().startYear, 1960);
+}
+
+// Opened while a place's rules are in force, the box follows those rules,
+// not the computer's (Rome's here, Riyadh's rules have no summer time).
+void EphemerisTableTest::underZoneRulesTheBoxFollowsTheRules() {
+    const ScopedTimeZone rome("Europe/Rome");
+    TableParameters inputs = Inputs();
+    inputs.zoneRules = FindZoneRules("Asia/Riyadh");
+    inputs.zoneHours = 3.0f;
+    QVERIFY(inputs.zoneRules);
+    Table t(inputs);
+    auto* summer = t.Get<QCheckBox>(1004);
+    t.Get<QDateEdit>(1002)->setDate(QDate(2025, 7, 1));
+    QVERIFY(!summer->isChecked());
+    QCOMPARE(t.Get<QComboBox>(1003)->currentIndex(), 17);  // UTC+3
+    QVERIFY(t.window->Parameters().zoneRules);
+
+    inputs.zoneRules = FindZoneRules("Australia/Lord_Howe");
+    inputs.zoneHours = 10.5f;
+    Table lordHowe(inputs);
+    lordHowe.Get<QDateEdit>(1002)->setDate(QDate(2025, 1, 15));
+    QVERIFY(lordHowe.Get<QCheckBox>(1004)->isChecked());
+    QCOMPARE(lordHowe.Get<QComboBox>(1003)->currentIndex(), 33);  // UTC+10:30, the standard
+    lordHowe.Get<QDateEdit>(1002)->setDate(QDate(2025, 7, 15));
+    QVERIFY(!lordHowe.Get<QCheckBox>(1004)->isChecked());
 }
 
 void EphemerisTableTest::threeRowRunEqualsTheEngineText() {

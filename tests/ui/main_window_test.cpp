@@ -66,8 +66,10 @@ struct Shown {
 // asks for them; returns the first difference.
 QString FirstDifference(const CTarvelDlg& window) {
     const SolarRequest& request = window.LastRequest();
+    SolarResult result = CalcSolarParameters(request);
+    ReadEventsOnClocks(request, window.ZoneRulesInForce(), result, nullptr);
     for (const ResultText& expected :
-         MainWindowResultTexts(request, CalcSolarParameters(request), MainWindowTextOptions())) {
+         MainWindowResultTexts(request, result, MainWindowTextOptions())) {
         const int id = ControlNumber(ResultTextControl(expected.field));
         const QString shown = window.OutputText(id);
         if (shown != QString::fromStdString(expected.text)) {
@@ -118,6 +120,8 @@ class MainWindowTest : public QObject {
     void siteFieldReadsTheLeadingNumber();
     void placeSetsTheSiteAndTheZonesClock();
     void placesAreSearchedWhileTyping();
+    void siteEditKeepsTheZonesRules();
+    void eventsOnAChangeDayNameTheirClock();
     void negativeHeightIsAccepted();
     void manualDeltaTIsUsedWithOneDecimal();
     void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
@@ -303,7 +307,7 @@ void MainWindowTest::zoneListHasTheFortyZones() {
                              4.5,  5,   5.5,  5.75, 6,  6.5,  7,  8,     8.5,  8.75,
                              9,    9.5, 10,   10.5, 11, 11.5, 12, 12.75, 13,   14};
     for (int i = 0; i < kTimeZoneCount; ++i) {
-        QCOMPARE(kTableZoneOffsets[i], offsets[i]);
+        QCOMPARE(kZoneListOffsets[i], offsets[i]);
     }
 }
 
@@ -573,6 +577,48 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     QCOMPARE(s.window->LastRequest().longitude, 46.63611);
     s.window->RestorePlaceAndZone(QString(), QStringLiteral("Mars/Olympus_Mons"));
     QCOMPARE(s.window->ZoneName(), QStringLiteral("America/Sao_Paulo"));
+}
+
+// Correcting a coordinate of a chosen place forgets the place's name only:
+// the zone's rules stay, and a later date takes its summer time from them,
+// not from the computer's rules (Rome's, here).
+void MainWindowTest::siteEditKeepsTheZonesRules() {
+    Shown s(QDate(2024, 1, 15), QTime(12, 0, 0));
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    place->setFocus(Qt::OtherFocusReason);
+    place->clear();
+    QTest::keyClicks(place, QStringLiteral("Makkah"));
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
+
+    TypeAndLeave(s.Field(1005), QStringLiteral("21.4225"), s.Field(1006));
+    QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
+    QVERIFY(s.window->PlaceLabel().isEmpty());
+    QVERIFY(place->text().isEmpty());
+    QCOMPARE(s.window->LastRequest().latitude, 21.4225);
+
+    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 7, 15));
+    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
+    QVERIFY(!s.window->LastRequest().summerTime);
+    QCOMPARE(s.window->LastRequest().zoneHours, 3.0f);
+    QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
+}
+
+// Asked at 01:00 on the day the clocks go forward, the rise is read on
+// summer time, and its tooltip says so.
+void MainWindowTest::eventsOnAChangeDayNameTheirClock() {
+    Shown s(QDate(2024, 3, 31), QTime(1, 0, 0));
+    s.window->RestorePlaceAndZone(QStringLiteral("Rome, Lazio, Italy"),
+                                  QStringLiteral("Europe/Rome"));
+    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 3, 31));
+    s.Get<QTimeEdit>(1000)->setTime(QTime(1, 0, 0));
+    QCOMPARE(s.window->LastRequest().hour, 1);
+    QVERIFY(!s.window->LastRequest().summerTime);
+    const int rise = ControlNumber(ResultTextControl(ResultTextField::ApparentRise));
+    QVERIFY2(s.window->OutputText(rise).startsWith(QStringLiteral(" 06:53:5")),
+             qPrintable(s.window->OutputText(rise)));
+    QCOMPARE(s.window->Control(rise)->toolTip(),
+             QStringLiteral("Ora dell'orologio in vigore a quell'istante: UTC+2 CEST"));
 }
 
 void MainWindowTest::negativeHeightIsAccepted() {

@@ -6,7 +6,7 @@
 #include <QStringListModel>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
 
 namespace tarvel {
 
@@ -16,7 +16,7 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("PlaceZone", text);
 }
 
-QString ReadingText(const TableRowInstant& r) {
+QString ReadingText(const ClockInstant& r) {
     return QStringLiteral("%1:%2:%3")
         .arg(r.hour, 2, 10, QLatin1Char('0'))
         .arg(r.minute, 2, 10, QLatin1Char('0'))

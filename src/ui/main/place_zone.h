@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "places/place_search.h"
-#include "table/zone_rules.h"
+#include "civil/zone_rules.h"
 
 class QCompleter;
 class QStringListModel;

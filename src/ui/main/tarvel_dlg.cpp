@@ -31,7 +31,8 @@
 #include "astro/time_scales.h"
 #include "format/format_texts.h"
 #include "format/result_texts.h"
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
+#include "civil/zone_request.h"
 #include "table/table_layout.h"
 #include "table/table_parameters.h"
 #include "ui/main/dialog_units.h"
@@ -570,7 +571,7 @@ void CTarvelDlg::SetInputs(const FormInputs& inputs) {
         timePicker_->setTime(inputs.time);
         if (inputs.zoneIndex >= 0 && inputs.zoneIndex < kTimeZoneCount) {
             zoneList_->setCurrentIndex(inputs.zoneIndex);
-            zoneHours_ = kTableZoneOffsets[inputs.zoneIndex];
+            zoneHours_ = kZoneListOffsets[inputs.zoneIndex];
         }
     }
     ReadPickers();
@@ -728,7 +729,7 @@ void CTarvelDlg::SelectSystemZone(const QDateTime& moment) {
         const QSignalBlocker block(zoneList_);
         zoneList_->setCurrentIndex(index);
     }
-    zoneHours_ = kTableZoneOffsets[index];
+    zoneHours_ = kZoneListOffsets[index];
 }
 
 // ---------------------------------------------------------------------------
@@ -746,10 +747,8 @@ void CTarvelDlg::ComputeSolarParameters() {
     if (zoneRules_) {
         // The instant the reading means on the zone's clock, with the offset
         // in force then (the summer hour apart, as the computation takes it).
-        const ZoneState& state = zoneReading_.state;
         request.SetClockReading(zoneReading_.reading);
-        request.SetZoneOffsetSeconds(state.offsetSeconds - (state.summerTime ? 3600 : 0));
-        request.summerTime = state.summerTime;
+        SetRequestZone(request, zoneReading_.state);
     }
     static_cast<ObserverSettings&>(request) = settings_;
     request.deltaT = deltaT;
@@ -767,6 +766,21 @@ void CTarvelDlg::ComputeSolarParameters() {
     lastRequest_ = request;
     ++computationCount_;
 
+    // The twilights and the night, and with a method, rule or adjustment
+    // other than the documented ones the prayers as it gives them. Under a
+    // zone's rules every event is then read on the clock in force at its
+    // instant, and its tooltip names that clock where it is not the one of
+    // the time asked.
+    DayTimes dayTimes = CalcDayTimes(request, result);
+    const EventClocks clocks = ReadEventsOnClocks(request, zoneRules_.get(), result, &dayTimes);
+    const auto clockTip = [&clocks](std::optional<ResultFieldId> id, EventAbsence absence) {
+        if (!id || absence != EventAbsence::None || !clocks.Of(*id).offsetDiffers) {
+            return QString();
+        }
+        return Translated(QT_TRANSLATE_NOOP("CTarvelDlg",
+                                            "Ora dell'orologio in vigore a quell'istante: %1"))
+            .arg(QString::fromStdString(EventClockNote(clocks.Of(*id))));
+    };
     for (const ResultText& shown :
          MainWindowResultTexts(request, result, MainWindowTextOptions())) {
         const QString text = QString::fromStdString(shown.text);
@@ -775,19 +789,19 @@ void CTarvelDlg::ComputeSolarParameters() {
         } else if (QLineEdit* output =
                        outputs_.value(ControlNumber(ResultTextControl(shown.field)), nullptr)) {
             SetFieldText(output, text);
-            output->setToolTip(AbsenceToolTip(shown.absence));
+            const QString tip = clockTip(EventTimeField(shown.field), shown.absence);
+            output->setToolTip(tip.isEmpty() ? AbsenceToolTip(shown.absence) : tip);
         }
     }
-    // The twilights and the night, and with a method, rule or adjustment
-    // other than the documented ones the prayers as it gives them, a time
-    // given by a high-latitude rule marked.
+    // A time given by a high-latitude rule is marked.
     const std::vector<DayTimeText> days =
-        DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
+        DayTimeTexts(request, result, dayTimes, MainWindowTextOptions());
     for (const auto& [field, control] : kTwilightControls) {
         if (QLineEdit* output = outputs_.value(ControlNumber(control), nullptr)) {
             const DayTimeText& shown = DayTextOf(days, field);
             SetFieldText(output, QString::fromStdString(shown.text));
-            output->setToolTip(DayTimeAbsenceToolTip(field, shown.absence));
+            const QString tip = clockTip(EventTimeField(field), shown.absence);
+            output->setToolTip(tip.isEmpty() ? DayTimeAbsenceToolTip(field, shown.absence) : tip);
         }
     }
     // The prayers' caption names a method other than the program's own by its
@@ -845,7 +859,7 @@ void CTarvelDlg::OnDateChanged() {
         return;
     }
     const bool summer = SummerTimeByComputerRule(
-        {year_, month_, day_, hour_, minute_, second_}, [this](const TableRowInstant&) {
+        {year_, month_, day_, hour_, minute_, second_}, [this](const ClockInstant&) {
             return SummerTimeAt(datePicker_->date(), timePicker_->time());
         });
     summerTime_ = summer ? 1 : 0;
@@ -867,7 +881,7 @@ void CTarvelDlg::OnZoneChanged() {
     LeaveZoneRules();  // a zone chosen by hand
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kTableZoneOffsets[index];
+        zoneHours_ = kZoneListOffsets[index];
     }
     ComputeSolarParameters();
 }
@@ -890,7 +904,7 @@ void CTarvelDlg::OnLongitudeKillFocus() {
 void CTarvelDlg::OnSiteAngleKillFocus(const double& fieldValue, double& setting) {
     if (FormPass()) {
         if (place_ && fieldValue != setting) {
-            LeaveZoneRules();  // the site edited by hand
+            LeavePlace();  // the site edited by hand; the zone's rules stay
         }
         setting = fieldValue;
         ReversePass();
@@ -900,6 +914,9 @@ void CTarvelDlg::OnSiteAngleKillFocus(const double& fieldValue, double& setting)
 
 void CTarvelDlg::OnHeightKillFocus() {
     if (FormPass()) {
+        if (place_ && heightValue_ != settings_.height) {
+            LeavePlace();  // the site edited by hand; the zone's rules stay
+        }
         settings_.height = heightValue_;
         ReversePass();
     }
@@ -930,7 +947,7 @@ void CTarvelDlg::OnNowClicked() {
     ShowOnPickers(now);
     if (zoneRules_) {
         // The present on the zone's clock.
-        const TableRowInstant present = zoneRules_->ReadingAt(now.toSecsSinceEpoch(), 0.0);
+        const ClockInstant present = zoneRules_->ReadingAt(now.toSecsSinceEpoch(), 0.0);
         {
             const QSignalBlocker blockDate(datePicker_);
             const QSignalBlocker blockTime(timePicker_);
@@ -1011,17 +1028,18 @@ void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& z
 void CTarvelDlg::FollowZoneRules() {
     ReadPickers();
     zoneReading_ = zoneRules_->Resolve({year_, month_, day_, hour_, minute_, second_});
-    const ZoneState& state = zoneReading_.state;
-    zoneHours_ = static_cast<float>((state.offsetSeconds - (state.summerTime ? 3600 : 0)) / 3600.0);
-    summerTime_ = state.summerTime ? 1 : 0;
+    SolarRequest zone;
+    SetRequestZone(zone, zoneReading_.state);
+    zoneHours_ = zone.zoneHours;
+    summerTime_ = zone.summerTime ? 1 : 0;
     {
         // Blank when the offset is none of the list's (old local mean times).
         const auto found =
-            std::find(kTableZoneOffsets.begin(), kTableZoneOffsets.end(), zoneHours_);
+            std::find(kZoneListOffsets.begin(), kZoneListOffsets.end(), zoneHours_);
         const QSignalBlocker blockZone(zoneList_);
-        zoneList_->setCurrentIndex(found == kTableZoneOffsets.end()
+        zoneList_->setCurrentIndex(found == kZoneListOffsets.end()
                                        ? -1
-                                       : static_cast<int>(found - kTableZoneOffsets.begin()));
+                                       : static_cast<int>(found - kZoneListOffsets.begin()));
     }
     summerBox_->setChecked(summerTime_ != 0);
     QString text = ZoneSummaryText(*zoneRules_, year_);
@@ -1029,6 +1047,13 @@ void CTarvelDlg::FollowZoneRules() {
     if (!note.isEmpty()) text += QStringLiteral("\n") + note;
     zoneInfo_->setText(text);
     timePicker_->setToolTip(note);  // also on the time itself
+}
+
+void CTarvelDlg::LeavePlace() {
+    if (!place_) return;
+    place_.reset();
+    const QSignalBlocker blockPlace(placeField_);
+    placeField_->clear();
 }
 
 void CTarvelDlg::LeaveZoneRules() {
@@ -1048,6 +1073,10 @@ void CTarvelDlg::LeaveZoneRules() {
 
 void CTarvelDlg::OnEnter() {
     if (FormPass()) {
+        if (place_ && (heightValue_ != settings_.height || latitudeValue_ != settings_.latitude ||
+                       longitudeValue_ != settings_.longitude)) {
+            LeavePlace();  // the site edited by hand; the zone's rules stay
+        }
         settings_.height = heightValue_;
         settings_.latitude = latitudeValue_;
         settings_.longitude = longitudeValue_;
@@ -1055,7 +1084,7 @@ void CTarvelDlg::OnEnter() {
     }
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kTableZoneOffsets[index];
+        zoneHours_ = kZoneListOffsets[index];
     }
     ReadPickers();
     summerTime_ = summerBox_->isChecked() ? 1 : 0;

@@ -310,6 +310,9 @@ class CTarvelDlg : public QDialog {
     // Under zone rules: the date and time read on their clock, the zone list
     // and summer box set from the state in force, and the zone's text.
     void FollowZoneRules();
+    // Forgets the chosen place (its name), keeping the zone's rules: the
+    // site was edited by hand.
+    void LeavePlace();
     // Back to the documented manual entry (the zone and summer box stay as
     // they are).
     void LeaveZoneRules();

@@ -55,7 +55,7 @@ const std::array<TimeZoneEntry, kTimeZoneCount> kTimeZoneEntries = {{
 
 int SystemZoneIndex(double standardOffsetHoursEast) {
     for (int i = 0; i < kTimeZoneCount; ++i) {
-        if (kTableZoneOffsets[i] >= standardOffsetHoursEast) {
+        if (kZoneListOffsets[i] >= standardOffsetHoursEast) {
             return i;
         }
     }

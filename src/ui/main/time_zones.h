@@ -6,7 +6,7 @@
 namespace tarvel {
 
 // One entry of the zone list: the text shown (the Italian built-in label,
-// UTF-8). Its offset from UTC, hours east positive, is kTableZoneOffsets at
+// UTF-8). Its offset from UTC, hours east positive, is kZoneListOffsets at
 // the same index (table/table_parameters.h): the window and the table share
 // one list of zones.
 struct TimeZoneEntry {

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "civil/zone_request.h"
 #include "table/table_locale.h"
 #include "table/text_file.h"
 #include "ui/main/dialog_units.h"
@@ -94,7 +95,7 @@ constexpr int kTableBoxMinimumHeight = 60;
 // The first entry of the zone list whose offset is zoneHours, or -1.
 int ZoneIndexOf(float zoneHours) {
     for (int i = 0; i < kTimeZoneCount; ++i) {
-        if (kTableZoneOffsets[i] == zoneHours) {
+        if (kZoneListOffsets[i] == zoneHours) {
             return i;
         }
     }
@@ -387,7 +388,7 @@ bool CEphemerisTable::ReadForm() {
     TableParameters read = parameters_;
     const int zoneIndex = zoneList_->currentIndex();
     if (zoneIndex >= 0 && zoneIndex < kTimeZoneCount) {
-        read.zoneHours = kTableZoneOffsets[zoneIndex];
+        read.zoneHours = kZoneListOffsets[zoneIndex];
     }
     read.summerTime = summerBox_->isChecked();
     read.stepUnit = static_cast<TableStepUnit>(std::clamp(unitList_->currentIndex(), 0, 5));
@@ -412,11 +413,27 @@ bool CEphemerisTable::ReadForm() {
 
 void CEphemerisTable::OnDateChanged() {
     ReadPickers(parameters_);
+    if (parameters_.zoneRules) {
+        FollowZoneRules();
+        return;
+    }
     summerBox_->setChecked(SummerTimeForStartInstant(StartInstant(parameters_)));
 }
 
 void CEphemerisTable::OnTimeChanged() {
     ReadPickers(parameters_);
+    if (parameters_.zoneRules) FollowZoneRules();
+}
+
+void CEphemerisTable::FollowZoneRules() {
+    // The zone list and the summer box show the state the rules give the
+    // start; the rows follow the rules themselves.
+    SolarRequest zone;
+    SetRequestOnRules(zone, *parameters_.zoneRules, StartInstant(parameters_));
+    const QSignalBlocker blockZone(zoneList_);
+    const QSignalBlocker blockSummer(summerBox_);
+    zoneList_->setCurrentIndex(ZoneIndexOf(zone.zoneHours));
+    summerBox_->setChecked(zone.summerTime);
 }
 
 void CEphemerisTable::OnStepKillFocus() {

@@ -126,6 +126,9 @@ class CEphemerisTable : public QDialog {
     // Events of the form.
     void OnDateChanged();
     void OnTimeChanged();
+    // Under a place's zone rules: the zone list and summer box from their
+    // state at the start instant.
+    void FollowZoneRules();
     void OnStepKillFocus();
     void OnEnter();
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "table/table_parameters.h"
+#include "civil/clock_instant.h"
 
 namespace tarvel {
 
@@ -39,7 +39,7 @@ struct ResolvedReading {
     std::int64_t utcSeconds = 0;
     // The clock reading of that instant (for Skipped, the reading just after
     // the change, e.g. 03:00:00), and the zone's state then.
-    TableRowInstant reading;
+    ClockInstant reading;
     ZoneState state;
 };
 
@@ -52,10 +52,10 @@ class ZoneRules {
     virtual ZoneState StateAt(std::int64_t utcSeconds) const = 0;
     // The clock reading at an instant, seconds included (whole seconds of
     // utcSeconds plus fraction).
-    virtual TableRowInstant ReadingAt(std::int64_t utcSeconds, double fraction) const = 0;
+    virtual ClockInstant ReadingAt(std::int64_t utcSeconds, double fraction) const = 0;
     // The instant a clock reading means. Day numbers past the month's end
     // count on (31 April is 1 May).
-    virtual ResolvedReading Resolve(const TableRowInstant& reading) const = 0;
+    virtual ResolvedReading Resolve(const ClockInstant& reading) const = 0;
 };
 
 }  // namespace tarvel

@@ -1,4 +1,4 @@
-#include "places/tz_zone_rules.h"
+#include "civil/tz_zone_rules.h"
 
 #include <date/tz.h>
 
@@ -17,11 +17,11 @@ using SysSeconds = date::sys_time<Seconds>;
 using LocalSeconds = date::local_time<Seconds>;
 
 // The civil reading of a count of seconds on a clock, the fraction added.
-TableRowInstant ReadingOf(LocalSeconds local, double fraction) {
+ClockInstant ReadingOf(LocalSeconds local, double fraction) {
     const auto day = date::floor<date::days>(local);
     const date::year_month_day ymd(day);
     const date::hh_mm_ss<Seconds> time(local - day);
-    TableRowInstant reading;
+    ClockInstant reading;
     reading.year = static_cast<int>(ymd.year());
     reading.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
     reading.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
@@ -41,12 +41,12 @@ class TzZoneRules final : public ZoneRules {
         return StateOf(zone_->get_info(SysSeconds(Seconds(utcSeconds))));
     }
 
-    TableRowInstant ReadingAt(std::int64_t utcSeconds, double fraction) const override {
+    ClockInstant ReadingAt(std::int64_t utcSeconds, double fraction) const override {
         const SysSeconds instant{Seconds(utcSeconds)};
         return ReadingOf(zone_->to_local(instant), fraction);
     }
 
-    ResolvedReading Resolve(const TableRowInstant& reading) const override {
+    ResolvedReading Resolve(const ClockInstant& reading) const override {
         // Whole seconds on the clock; the fraction rides along unchanged.
         const double whole = std::floor(reading.second);
         const LocalSeconds local = date::local_days(date::year(reading.year) / 1 / 1) +
@@ -82,24 +82,42 @@ class TzZoneRules final : public ZoneRules {
   private:
     // Days from 1 January of the reading's year to its date, counting on past
     // the ends of the months (31 April is 1 May).
-    static date::days DaysFrom(const TableRowInstant& r) {
+    static date::days DaysFrom(const ClockInstant& r) {
         const date::local_days first = date::local_days(date::year(r.year) / 1 / 1);
-        const date::local_days monthStart = date::local_days(
-            date::year(r.year) / date::month(static_cast<unsigned>(r.month)) / 1);
+        const date::local_days monthStart =
+            date::local_days(date::year(r.year) / date::month(static_cast<unsigned>(r.month)) / 1);
         return (monthStart - first) + date::days(r.day - 1);
     }
 
+    // The state of a period of the rules. The database flags summer time but
+    // does not store its amount (half an hour at Lord Howe, two hours in some
+    // wartime years): the standard offset is that of the nearest period not
+    // flagged. Some zones flag their winter as summer time with a negative
+    // amount (Irish winter time, Moroccan Ramadan time): there the lower
+    // offset is the standard one, so the flagged period is standard time and
+    // the unflagged one next to it is summer time.
     ZoneState StateOf(const date::sys_info& info) const {
         ZoneState state;
         state.offsetSeconds = static_cast<long>(info.offset.count());
-        state.summerTime = info.save != std::chrono::minutes(0);
         state.abbreviation = info.abbrev;
         state.standardSeconds = state.offsetSeconds;
-        if (state.summerTime) {
-            // The system's database does not store the size of the shift (half
-            // an hour at Lord Howe, two hours in some wartime years): take the
-            // offset of the nearest period of standard time.
-            state.standardSeconds = StandardNear(info);
+        if (info.save != std::chrono::minutes(0)) {
+            const long standard = StandardNear(info);
+            if (standard < state.offsetSeconds) {
+                state.summerTime = true;
+                state.standardSeconds = standard;
+            }
+            return state;
+        }
+        for (const date::sys_info& next :
+             {zone_->get_info(info.begin - Seconds(1)), zone_->get_info(info.end)}) {
+            const long nextOffset = static_cast<long>(next.offset.count());
+            if (next.save != std::chrono::minutes(0) && nextOffset < state.offsetSeconds &&
+                StandardNear(next) > nextOffset) {
+                state.summerTime = true;
+                state.standardSeconds = nextOffset;
+                break;
+            }
         }
         return state;
     }
@@ -109,9 +127,11 @@ class TzZoneRules final : public ZoneRules {
         date::sys_info after = info;
         for (int step = 0; step < 8; ++step) {
             before = zone_->get_info(before.begin - Seconds(1));
-            if (before.save == std::chrono::minutes(0)) return static_cast<long>(before.offset.count());
+            if (before.save == std::chrono::minutes(0))
+                return static_cast<long>(before.offset.count());
             after = zone_->get_info(after.end);
-            if (after.save == std::chrono::minutes(0)) return static_cast<long>(after.offset.count());
+            if (after.save == std::chrono::minutes(0))
+                return static_cast<long>(after.offset.count());
         }
         return static_cast<long>(info.offset.count()) - 3600;
     }
@@ -164,8 +184,8 @@ YearOffsets OffsetsOfYear(const ZoneRules& rules, int year) {
 std::string UtcOffsetText(long offsetSeconds) {
     if (offsetSeconds == 0) return "UTC";
     const long magnitude = std::labs(offsetSeconds);
-    std::string text = std::string("UTC") + (offsetSeconds < 0 ? "-" : "+") +
-                       std::to_string(magnitude / 3600);
+    std::string text =
+        std::string("UTC") + (offsetSeconds < 0 ? "-" : "+") + std::to_string(magnitude / 3600);
     const long minutes = magnitude / 60 % 60;
     const long seconds = magnitude % 60;
     if (minutes != 0 || seconds != 0) {

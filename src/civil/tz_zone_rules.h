@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "table/zone_rules.h"
+#include "civil/zone_rules.h"
 
 namespace tarvel {
 
