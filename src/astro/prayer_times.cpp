@@ -1,5 +1,7 @@
 #include "astro/prayer_times.h"
 
+#include "astro/calendar.h"
+
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -126,6 +128,29 @@ double NightPortion(HighLatitudeRule rule, double angle) {
             break;
     }
     return 0.0;
+}
+
+CalendarDate DateAfterDays(const SolarRequest& request, int dayOffset) {
+    CalendarDate date{request.year, request.month, request.day};
+    for (; dayOffset > 0; --dayOffset) {
+        if (++date.day > MonthLength(date.year, date.month, 1)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    for (; dayOffset < 0; ++dayOffset) {
+        if (--date.day < 1) {
+            if (--date.month < 1) {
+                date.month = 12;
+                --date.year;
+            }
+            date.day = MonthLength(date.year, date.month, 1);
+        }
+    }
+    return date;
 }
 
 bool IsDocumentedPrayerSetting(const PrayerMethodSettings& settings) {

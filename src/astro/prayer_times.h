@@ -180,6 +180,17 @@ struct DayTimes {
     } dayOffset;
 };
 
+// A civil date, proleptic Gregorian.
+struct CalendarDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+};
+
+// The date dayOffset whole days after the request's date (before it when
+// negative): the date a time of DayTimes falls on.
+CalendarDate DateAfterDays(const SolarRequest& request, int dayOffset);
+
 // Twilight altitudes of the Sun's centre, degrees.
 inline constexpr double kCivilTwilightAltitude = -6.0;
 inline constexpr double kNauticalTwilightAltitude = -12.0;

@@ -166,9 +166,10 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
     // A time of the method, with the rule that gave it.
     const auto dayText = [&days](DayTimeTextField field) {
         const DayTimeText& t = DayTextOf(days, field);
-        return t.rule == HighLatitudeRule::kNone
-                   ? t.text
-                   : t.text + " (" + HighLatitudeRuleText(t.rule) + ")";
+        std::string text = t.text;
+        if (t.dayOffset != 0) text += " " + DayOffsetText(t.dayOffset);
+        if (t.rule != HighLatitudeRule::kNone) text += " (" + HighLatitudeRuleText(t.rule) + ")";
+        return text;
     };
     std::vector<ReportRow> rows;
     for (const ReportLine& line : ResultReportLines()) {
@@ -232,6 +233,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
                         : nlohmann::ordered_json(nullptr);
             }
         }
+        json["eventClocks"] = EventClocksJson(request, result, *days);
     }
 
     nlohmann::ordered_json& q = json["request"];
@@ -265,6 +267,20 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
                                   {"asr", a.asr},   {"maghrib", a.maghrib}, {"isha", a.isha}};
     }
     return json;
+}
+
+nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarResult& result,
+                                       const DayTimes& days) {
+    nlohmann::ordered_json clocks = nlohmann::ordered_json::object();
+    for (const ResultField& field : kDayTimeFields) {
+        if (field.dayOffset == nullptr || !field.PresentIn(result, &days)) continue;
+        const int offset = field.DayOffsetIn(&days);
+        const CalendarDate date = DateAfterDays(request, offset);
+        clocks[std::string(field.key)] = {
+            {"date", PrintfText("%04d-%02d-%02d", date.year, date.month, date.day)},
+            {"dayOffset", offset}};
+    }
+    return clocks;
 }
 
 namespace {

@@ -50,8 +50,18 @@ std::string ResultReport(const std::vector<ResultText>& texts);
 // "angle" when a high-latitude rule gave the time, otherwise null); and the
 // request also holds "prayerMethod" and "highLatitudeRule" (their
 // command-line names), "ramadan" and "prayerAdjustments" (minutes by prayer).
+// The day times' clock times are on the clock (hours in [0, 24)); their dates
+// follow the day times in "eventClocks" (EventClocksJson).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
                                   const DayTimes* days = nullptr);
+
+// The dates of the day times' clock times: an object with a member for each
+// clock time of kDayTimeFields that occurs, under the value's key, holding
+// "date" ("YYYY-MM-DD", the date the time falls on) and "dayOffset" (whole
+// days from the request's date: 1 for an Isha after midnight, -1 for a dawn
+// before the date's midnight, otherwise 0).
+nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarResult& result,
+                                       const DayTimes& days);
 
 // The report with the day times: the groups of ResultReport, the prayers'
 // group showing the chosen method (its name and parameters, the high-latitude
