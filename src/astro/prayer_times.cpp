@@ -130,8 +130,7 @@ double NightPortion(HighLatitudeRule rule, double angle) {
     return 0.0;
 }
 
-CalendarDate DateAfterDays(const SolarRequest& request, int dayOffset) {
-    CalendarDate date{request.year, request.month, request.day};
+CalendarDate DateAfterDays(CalendarDate date, int dayOffset) {
     for (; dayOffset > 0; --dayOffset) {
         if (++date.day > MonthLength(date.year, date.month, 1)) {
             date.day = 1;

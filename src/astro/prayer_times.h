@@ -187,9 +187,9 @@ struct CalendarDate {
     int day = 1;
 };
 
-// The date dayOffset whole days after the request's date (before it when
-// negative): the date a time of DayTimes falls on.
-CalendarDate DateAfterDays(const SolarRequest& request, int dayOffset);
+// The date dayOffset whole days after date (before it when negative): with
+// the request's date, the date a time of DayTimes falls on.
+CalendarDate DateAfterDays(CalendarDate date, int dayOffset);
 
 // Twilight altitudes of the Sun's centre, degrees.
 inline constexpr double kCivilTwilightAltitude = -6.0;

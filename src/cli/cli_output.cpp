@@ -275,7 +275,7 @@ nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarR
     for (const ResultField& field : kDayTimeFields) {
         if (field.dayOffset == nullptr || !field.PresentIn(result, &days)) continue;
         const int offset = field.DayOffsetIn(&days);
-        const CalendarDate date = DateAfterDays(request, offset);
+        const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, offset);
         clocks[std::string(field.key)] = {
             {"date", PrintfText("%04d-%02d-%02d", date.year, date.month, date.day)},
             {"dayOffset", offset}};
