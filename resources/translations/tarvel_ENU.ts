@@ -732,6 +732,14 @@
             <translation>Time given by the high-latitude rule.</translation>
         </message>
         <message>
+            <source>Il giorno dopo (+1 giorno): %1</source>
+            <translation>The next day (+1 day): %1</translation>
+        </message>
+        <message>
+            <source>Il giorno prima (-1 giorno): %1</source>
+            <translation>The previous day (-1 day): %1</translation>
+        </message>
+        <message>
             <source>PERSONALIZZATO</source>
             <translation>CUSTOM</translation>
         </message>

@@ -732,6 +732,14 @@
             <translation>Horário dado pela regra para latitudes altas.</translation>
         </message>
         <message>
+            <source>Il giorno dopo (+1 giorno): %1</source>
+            <translation>O dia seguinte (+1 dia): %1</translation>
+        </message>
+        <message>
+            <source>Il giorno prima (-1 giorno): %1</source>
+            <translation>O dia anterior (-1 dia): %1</translation>
+        </message>
+        <message>
             <source>PERSONALIZZATO</source>
             <translation>PERSONALIZADO</translation>
         </message>

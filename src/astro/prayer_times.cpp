@@ -1,5 +1,7 @@
 #include "astro/prayer_times.h"
 
+#include "astro/calendar.h"
+
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -20,14 +22,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
-}
-
-// Hours reduced into [0, 24): the time from an earlier clock time to a later
-// one across midnight.
-double HoursAfter(double later, double earlier) {
-    double d = std::fmod(later - earlier, 24.0);
-    if (d < 0.0) d += 24.0;
-    return d;
 }
 
 }  // namespace
@@ -136,6 +130,28 @@ double NightPortion(HighLatitudeRule rule, double angle) {
     return 0.0;
 }
 
+CalendarDate DateAfterDays(CalendarDate date, int dayOffset) {
+    for (; dayOffset > 0; --dayOffset) {
+        if (++date.day > MonthLength(date.year, date.month, 1)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    for (; dayOffset < 0; ++dayOffset) {
+        if (--date.day < 1) {
+            if (--date.month < 1) {
+                date.month = 12;
+                --date.year;
+            }
+            date.day = MonthLength(date.year, date.month, 1);
+        }
+    }
+    return date;
+}
+
 bool IsDocumentedPrayerSetting(const PrayerMethodSettings& settings) {
     return settings.prayerMethod == PrayerMethod::kTarvel &&
            settings.highLatitudeRule == HighLatitudeRule::kNone &&
@@ -161,9 +177,50 @@ enum CrossingIndex : int {
     kCrossingCount,
 };
 
-// Adds whole minutes to a clock time that occurs, reduced into [0, 24].
+// The crossings SolarResult has found on the date, which the day times take
+// when they belong to the date's day.
+enum ResultCrossingIndex : int {
+    kOwnFajr,
+    kOwnIsha,
+    kGeometricRise,
+    kGeometricSet,
+    kApparentRise,
+    kApparentSet,
+    kResultCrossingCount,
+};
+
+// The clock time of the date's upper transit; where the date has none (it
+// falls just across midnight on the clock), the clock time of local apparent
+// noon, which bounds the day's searches as well.
+double DayTransit(const SolarRequest& request, const SolarResult& r) {
+    if (r.occurs.transit) return r.transit;
+    return 12.0 + (request.summerTime ? 1.0 : 0.0) - r.equationOfTime / 3600.0 +
+           r.longitudeDifference / 15.0;
+}
+
+// Whether a crossing found on the date belongs to the date's day: a rising
+// one before the transit, a setting one after it.
+bool OnItsSide(const AltitudeCrossing& c, double transit) {
+    return c.occurs && (c.rising ? c.time < transit : c.time > transit);
+}
+
+// Adds whole minutes to a time that occurs.
 void AddMinutes(double& time, bool occurs, int minutes) {
-    if (occurs && minutes != 0) time = Wrap24(time + minutes / 60.0);
+    if (occurs && minutes != 0) time = time + minutes / 60.0;
+}
+
+// A time counted from the midnight that begins the date, not reduced, as the
+// clock time it shows, in [0, 24), and the whole days from the date to its own.
+void SplitDay(double& time, int& dayOffset) {
+    dayOffset = 0;
+    while (time < 0.0) {
+        time += 24.0;
+        --dayOffset;
+    }
+    while (time >= 24.0) {
+        time -= 24.0;
+        ++dayOffset;
+    }
 }
 
 }  // namespace
@@ -173,6 +230,7 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     const EffectivePrayerAngles angles = EffectiveAngles(request);
     const bool ownAngles = std::isnan(m.fajrAngle);  // the program's own method and custom
     const bool ishaByAngle = angles.ishaMinutes == 0.0;
+    const double horizon = ApparentHorizonAltitude(request.height);
 
     DayTimes d;
     d.method = m.method;
@@ -198,8 +256,9 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     want(kAstronomicalDusk, kAstronomicalTwilightAltitude, false);
 
     // Each distinct crossing is searched once (a method's Fajr at -18 degrees
-    // is the astronomical dawn).
-    AltitudeCrossing searched[kCrossingCount];
+    // is the astronomical dawn); SolarResult's own crossings follow the
+    // searched ones.
+    AltitudeCrossing searched[kCrossingCount + static_cast<int>(kResultCrossingCount)];
     int source[kCrossingCount];
     int count = 0;
     for (int i = 0; i < kCrossingCount; ++i) {
@@ -217,8 +276,48 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
         }
     }
     FindAltitudeCrossings(request, searched, count);
+    const int ownFirst = count;
+    const auto held = [&](int index, double altitude, bool rising, bool occurs, double time) {
+        AltitudeCrossing& c = searched[ownFirst + index];
+        c.altitude = altitude;
+        c.rising = rising;
+        c.occurs = occurs;
+        c.time = time;
+    };
+    held(kOwnFajr, request.fajrAngle, true, r.occurs.fajr, r.fajr);
+    held(kOwnIsha, request.ishaAngle, false, r.occurs.isha, r.isha);
+    held(kGeometricRise, 0.0, true, r.occurs.geometricRise, r.geometricRise);
+    held(kGeometricSet, 0.0, false, r.occurs.geometricSet, r.geometricSet);
+    held(kApparentRise, horizon, true, r.occurs.apparentRise, r.apparentRise);
+    held(kApparentSet, horizon, false, r.occurs.apparentSet, r.apparentSet);
+    const int total = ownFirst + static_cast<int>(kResultCrossingCount);
+
+    // The day of the date: a crossing found on the date stands when it lies on
+    // its side of the transit; otherwise (absent, or the previous evening's
+    // or the next morning's) the day's own is searched between the
+    // culminations, wherever it falls on the clock.
+    const double transit = DayTransit(request, r);
+    AltitudeCrossing again[kCrossingCount + static_cast<int>(kResultCrossingCount)];
+    int againIndex[kCrossingCount + static_cast<int>(kResultCrossingCount)];
+    int againCount = 0;
+    for (int i = 0; i < total; ++i) {
+        if (OnItsSide(searched[i], transit)) continue;
+        again[againCount] = searched[i];
+        againIndex[againCount++] = i;
+    }
+    if (againCount > 0) {
+        FindAltitudeCrossingsOfDay(request, transit, again, againCount);
+        for (int k = 0; k < againCount; ++k) searched[againIndex[k]] = again[k];
+    }
+
+    // Times counted from the date's midnight (not reduced until the end).
     const auto found = [&](int index, double& time, bool& occurs) {
         const AltitudeCrossing& c = searched[source[index]];
+        time = c.occurs ? c.time : 0.0;
+        occurs = c.occurs;
+    };
+    const auto own = [&](int index, double& time, bool& occurs) {
+        const AltitudeCrossing& c = searched[ownFirst + index];
         time = c.occurs ? c.time : 0.0;
         occurs = c.occurs;
     };
@@ -230,32 +329,45 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     found(kAstronomicalDusk, d.astronomicalDusk, d.occurs.astronomicalDusk);
     found(kGoldenHourEnd, d.goldenHourEnd, d.occurs.goldenHourEnd);
     found(kGoldenHourStart, d.goldenHourStart, d.occurs.goldenHourStart);
+    double rise = 0.0;  // the day's apparent rise
+    double set = 0.0;   // the day's apparent set
+    bool riseFound = false;
+    bool setFound = false;
+    own(kApparentRise, rise, riseFound);
+    own(kApparentSet, set, setFound);
 
-    // The night: the date's sunset to the next date's sunrise, on one clock.
-    const double horizon = ApparentHorizonAltitude(request.height);
+    // The night: from the day's sunset to the next sunrise, on one clock. The
+    // next sunrise is the next date's, as the search of that date finds it,
+    // when it comes after the set and before the next transit; otherwise the
+    // next day's own.
     SolarRequest nextDate = request;
     nextDate.day += 1;  // the Julian Day counts on past the month's end
     AltitudeCrossing nextRise;
     nextRise.altitude = horizon;
     nextRise.rising = true;
     FindAltitudeCrossings(nextDate, &nextRise, 1);
-    d.occurs.night = r.occurs.apparentSet && nextRise.occurs;
+    double nextRiseTime = nextRise.time + 24.0;
+    if (!nextRise.occurs || !(nextRiseTime < transit + 24.0) ||
+        (setFound && !(nextRiseTime > set))) {
+        nextRise.occurs = false;
+        FindAltitudeCrossingsOfDay(request, transit + 24.0, &nextRise, 1);
+        nextRiseTime = nextRise.time;
+    }
+    d.occurs.night = setFound && nextRise.occurs;
     if (d.occurs.night) {
-        d.nightLength = nextRise.time + 24.0 - r.apparentSet;
-        d.nightMiddle = Wrap24(r.apparentSet + d.nightLength / 2.0);
-        d.nightLastThird = Wrap24(r.apparentSet + d.nightLength * 2.0 / 3.0);
+        d.nightLength = nextRiseTime - set;
+        d.nightMiddle = set + d.nightLength / 2.0;
+        d.nightLastThird = set + d.nightLength * 2.0 / 3.0;
     }
 
     // The method's prayers before the rules and offsets.
     const bool tarvel = m.method == PrayerMethod::kTarvel;
     if (ownAngles) {
-        d.fajr = r.fajr;
-        d.occurs.fajr = r.occurs.fajr;
+        own(kOwnFajr, d.fajr, d.occurs.fajr);
     } else {
         found(kMethodFajr, d.fajr, d.occurs.fajr);
     }
-    d.sunrise = tarvel ? r.geometricRise : r.apparentRise;
-    d.occurs.sunrise = tarvel ? r.occurs.geometricRise : r.occurs.apparentRise;
+    own(tarvel ? kGeometricRise : kApparentRise, d.sunrise, d.occurs.sunrise);
     d.zuhr = r.transit;
     d.occurs.zuhr = r.occurs.transit;
     d.asr1 = r.asr1;
@@ -264,12 +376,10 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     d.occurs.asr2 = r.occurs.asr2;
     switch (m.maghrib) {
         case MaghribEvent::kGeometricSet:
-            d.maghrib = r.geometricSet;
-            d.occurs.maghrib = r.occurs.geometricSet;
+            own(kGeometricSet, d.maghrib, d.occurs.maghrib);
             break;
         case MaghribEvent::kApparentSet:
-            d.maghrib = r.apparentSet;
-            d.occurs.maghrib = r.occurs.apparentSet;
+            own(kApparentSet, d.maghrib, d.occurs.maghrib);
             break;
         case MaghribEvent::kAltitude:
             found(kMethodMaghrib, d.maghrib, d.occurs.maghrib);
@@ -277,43 +387,61 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     }
     if (!ishaByAngle) {
         d.occurs.isha = d.occurs.maghrib;
-        d.isha = d.occurs.isha ? Wrap24(d.maghrib + angles.ishaMinutes / 60.0) : 0.0;
+        d.isha = d.occurs.isha ? d.maghrib + angles.ishaMinutes / 60.0 : 0.0;
     } else if (ownAngles) {
-        d.isha = r.isha;
-        d.occurs.isha = r.occurs.isha;
+        own(kOwnIsha, d.isha, d.occurs.isha);
     } else {
         found(kMethodIsha, d.isha, d.occurs.isha);
     }
 
     // High-latitude rules: Fajr no earlier than the rule's portion of the night
-    // before sunrise, Isha no later than its portion after sunset (an Isha
-    // interval needs none).
+    // before the day's sunrise, Isha no later than its portion after the day's
+    // sunset (an Isha interval needs none).
     if (d.rule != HighLatitudeRule::kNone && d.occurs.night) {
         const double fajrLimit = NightPortion(d.rule, angles.fajrAngle) * d.nightLength;
-        if (r.occurs.apparentRise &&
-            (!d.occurs.fajr || HoursAfter(r.apparentRise, d.fajr) > fajrLimit)) {
-            d.fajr = Wrap24(r.apparentRise - fajrLimit);
+        if (riseFound && (!d.occurs.fajr || rise - d.fajr > fajrLimit)) {
+            d.fajr = rise - fajrLimit;
             d.occurs.fajr = true;
             d.fajrRule = d.rule;
         }
         const double ishaLimit = NightPortion(d.rule, angles.ishaAngle) * d.nightLength;
-        if (ishaByAngle && (!d.occurs.isha || HoursAfter(d.isha, r.apparentSet) > ishaLimit)) {
-            d.isha = Wrap24(r.apparentSet + ishaLimit);
+        if (ishaByAngle && (!d.occurs.isha || d.isha - set > ishaLimit)) {
+            d.isha = set + ishaLimit;
             d.occurs.isha = true;
             d.ishaRule = d.rule;
         }
     }
 
     // The method's offsets and the adjustments, in whole minutes.
-    const PrayerAdjustments& own = m.offsets;
+    const PrayerAdjustments& offsets = m.offsets;
     const PrayerAdjustments& user = request.prayerAdjustments;
-    AddMinutes(d.fajr, d.occurs.fajr, own.fajr + user.fajr);
-    AddMinutes(d.sunrise, d.occurs.sunrise, own.sunrise + user.sunrise);
-    AddMinutes(d.zuhr, d.occurs.zuhr, own.zuhr + user.zuhr);
-    AddMinutes(d.asr1, d.occurs.asr1, own.asr + user.asr);
-    AddMinutes(d.asr2, d.occurs.asr2, own.asr + user.asr);
-    AddMinutes(d.maghrib, d.occurs.maghrib, own.maghrib + user.maghrib);
-    AddMinutes(d.isha, d.occurs.isha, own.isha + user.isha);
+    AddMinutes(d.fajr, d.occurs.fajr, offsets.fajr + user.fajr);
+    AddMinutes(d.sunrise, d.occurs.sunrise, offsets.sunrise + user.sunrise);
+    AddMinutes(d.zuhr, d.occurs.zuhr, offsets.zuhr + user.zuhr);
+    AddMinutes(d.asr1, d.occurs.asr1, offsets.asr + user.asr);
+    AddMinutes(d.asr2, d.occurs.asr2, offsets.asr + user.asr);
+    AddMinutes(d.maghrib, d.occurs.maghrib, offsets.maghrib + user.maghrib);
+    AddMinutes(d.isha, d.occurs.isha, offsets.isha + user.isha);
+
+    // Each clock time on the clock, with its date.
+    DayTimes::DayOffsets& o = d.dayOffset;
+    SplitDay(d.fajr, o.fajr);
+    SplitDay(d.sunrise, o.sunrise);
+    SplitDay(d.zuhr, o.zuhr);
+    SplitDay(d.asr1, o.asr1);
+    SplitDay(d.asr2, o.asr2);
+    SplitDay(d.maghrib, o.maghrib);
+    SplitDay(d.isha, o.isha);
+    SplitDay(d.civilDawn, o.civilDawn);
+    SplitDay(d.civilDusk, o.civilDusk);
+    SplitDay(d.nauticalDawn, o.nauticalDawn);
+    SplitDay(d.nauticalDusk, o.nauticalDusk);
+    SplitDay(d.astronomicalDawn, o.astronomicalDawn);
+    SplitDay(d.astronomicalDusk, o.astronomicalDusk);
+    SplitDay(d.goldenHourEnd, o.goldenHourEnd);
+    SplitDay(d.goldenHourStart, o.goldenHourStart);
+    SplitDay(d.nightMiddle, o.nightMiddle);
+    SplitDay(d.nightLastThird, o.nightLastThird);
     return d;
 }
 

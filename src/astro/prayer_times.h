@@ -10,21 +10,30 @@
 //           and Isha, each with its offsets, Fajr and Isha marked when a
 //           high-latitude rule gave them; the dawns and dusks of the civil
 //           (-6 degrees), nautical (-12) and astronomical (-18) twilights; the
-//           end and start of the golden hour (+6); the night from the date's
-//           sunset to the next date's sunrise, its middle and the start of its
-//           last third.
-// Notes:    altitudes are those of the Sun's centre without refraction, as for
-//           the documented Fajr and Isha. Every twilight and every prayer
-//           time at an altitude is a real crossing on the date, found by the
-//           driver's own search (FindAltitudeCrossings), or absent. "Sunrise"
-//           and "sunset" of the night and of the rules are the apparent rise
-//           and set of SolarResult (the upper limb on the horizon with
-//           refraction and the dip); the next sunrise is the apparent rise of
-//           the next date on the same clock. Times are clock times reduced to
-//           [0, 24]: a time of the night past midnight reads as the next
-//           date's, one given by a rule for Fajr before midnight as the
-//           previous date's evening. The method only chooses angles,
-//           intervals and offsets: the Sun is computed as always.
+//           end and start of the golden hour (+6); the night from the day's
+//           sunset to the next sunrise, its middle and the start of its last
+//           third; the date of each time.
+// Notes:    every time belongs to the day of the request's date D, as
+//           prayer-time and twilight tables reckon it: the morning's events
+//           (the dawns, Fajr, sunrise, the end of the golden hour) are the
+//           rising crossings before D's transit, the evening's (the start of
+//           the golden hour, Maghrib, the dusks, Isha) the setting crossings
+//           after it, wherever they fall on the clock; the night runs from
+//           the first sunset after D's transit to the next sunrise. A
+//           crossing found on the civil date stands when it lies on its side
+//           of the transit (FindAltitudeCrossings); otherwise the day's own
+//           is searched between the culminations
+//           (FindAltitudeCrossingsOfDay). Altitudes are those of the Sun's
+//           centre without refraction, as for the documented Fajr and Isha.
+//           "Sunrise" and "sunset" of the night and of the rules are apparent
+//           rise and set (the upper limb on the horizon with refraction and
+//           the dip): SolarResult's own where they belong to the day. Times
+//           are clock times in [0, 24) on the request's one clock, each with
+//           the whole days from D to the date it falls on (dayOffset: +1 for
+//           an Isha after midnight, -1 for a dawn before the previous
+//           midnight); the night's length is the elapsed time. The method
+//           only chooses angles, intervals and offsets: the Sun is computed
+//           as always.
 // References: the methods' parameters as the authorities publish them and
 //           widely used prayer-time libraries carry them (see kPrayerMethods);
 //           the high-latitude rules as those libraries define them.
@@ -87,7 +96,8 @@ struct EffectivePrayerAngles {
 EffectivePrayerAngles EffectiveAngles(const SolarRequest& request);
 
 // The prayer times, twilights and night of the request's date. Clock times on
-// the request's clock, reduced to [0, 24]; 0 where the occurs flag is false.
+// the request's clock in [0, 24), each on the date dayOffset names; 0 (and
+// offset 0) where the occurs flag is false.
 struct DayTimes {
     // The settings the times were computed with.
     PrayerMethod method = PrayerMethod::kTarvel;
@@ -120,8 +130,9 @@ struct DayTimes {
     double goldenHourEnd = 0;
     double goldenHourStart = 0;
 
-    // The night from the date's sunset to the next date's sunrise: its length
-    // in hours, its middle and the start of its last third.
+    // The night from the first sunset after the date's transit to the next
+    // sunrise: its length in hours (elapsed time, always under 24), its middle
+    // and the start of its last third.
     double nightLength = 0;
     double nightMiddle = 0;
     double nightLastThird = 0;
@@ -144,7 +155,41 @@ struct DayTimes {
         bool goldenHourStart = false;
         bool night = false;  // the night's length, middle and last third
     } occurs;
+
+    // Whole days from the request's date to the date each clock time falls
+    // on: 0 on the date, +1 on the next (an Isha or a night's middle after
+    // midnight), -1 on the previous (a dawn before the date's midnight).
+    struct DayOffsets {
+        int fajr = 0;
+        int sunrise = 0;
+        int zuhr = 0;
+        int asr1 = 0;
+        int asr2 = 0;
+        int maghrib = 0;
+        int isha = 0;
+        int civilDawn = 0;
+        int civilDusk = 0;
+        int nauticalDawn = 0;
+        int nauticalDusk = 0;
+        int astronomicalDawn = 0;
+        int astronomicalDusk = 0;
+        int goldenHourEnd = 0;
+        int goldenHourStart = 0;
+        int nightMiddle = 0;
+        int nightLastThird = 0;
+    } dayOffset;
 };
+
+// A civil date, proleptic Gregorian.
+struct CalendarDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+};
+
+// The date dayOffset whole days after date (before it when negative): with
+// the request's date, the date a time of DayTimes falls on.
+CalendarDate DateAfterDays(CalendarDate date, int dayOffset);
 
 // Twilight altitudes of the Sun's centre, degrees.
 inline constexpr double kCivilTwilightAltitude = -6.0;

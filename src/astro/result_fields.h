@@ -137,6 +137,9 @@ struct ResultField {
     HighLatitudeRule (*rule)(const DayTimes&) = nullptr;
     std::string_view ruleKey = {};
     std::string_view ruleName = {};
+    // A clock time of DayTimes: the whole days from the request's date to the
+    // date it falls on (DayTimes::dayOffset); nullptr for the night's length.
+    int (*dayOffset)(const DayTimes&) = nullptr;
 
     constexpr bool IsDayTime() const { return dayValue != nullptr; }
     // The value from the record it belongs to; not-a-number for a value of
@@ -155,6 +158,12 @@ struct ResultField {
     // without DayTimes.
     HighLatitudeRule RuleIn(const DayTimes* days) const {
         return rule != nullptr && days != nullptr ? rule(*days) : HighLatitudeRule::kNone;
+    }
+    // The whole days from the request's date to the value's own date; 0 for
+    // a value of SolarResult (always on the date), a duration or without
+    // DayTimes.
+    int DayOffsetIn(const DayTimes* days) const {
+        return dayOffset != nullptr && days != nullptr ? dayOffset(*days) : 0;
     }
 };
 
@@ -178,6 +187,10 @@ constexpr bool DayOccurs(const DayTimes& days) {
 template <HighLatitudeRule DayTimes::*member>
 constexpr HighLatitudeRule DayRule(const DayTimes& days) {
     return days.*member;
+}
+template <int DayTimes::DayOffsets::*member>
+constexpr int DayOffset(const DayTimes& days) {
+    return days.dayOffset.*member;
 }
 }  // namespace result_fields_detail
 
@@ -284,12 +297,16 @@ inline constexpr std::array<ResultField, 18> kDayTimeFields = [] {
     using F = ResultFieldId;
     using U = ResultUnit;
     using K = ResultKind;
-    // A clock time of DayTimes, there when its flag says it occurs.
+    using Off = DayTimes::DayOffsets;
+    // A clock time of DayTimes, there when its flag says it occurs, on the
+    // date its day offset names.
     const auto time = [](F id, std::string_view key, std::string_view name,
-                         double (*value)(const D&), bool (*present)(const D&)) {
+                         double (*value)(const D&), bool (*present)(const D&),
+                         int (*offset)(const D&)) {
         ResultField field{id, key, name, U::Hours, K::ClockTime, nullptr};
         field.dayValue = value;
         field.dayPresent = present;
+        field.dayOffset = offset;
         return field;
     };
     const auto ruled = [](ResultField field, HighLatitudeRule (*rule)(const D&),
@@ -300,43 +317,58 @@ inline constexpr std::array<ResultField, 18> kDayTimeFields = [] {
         return field;
     };
     ResultField nightLength = time(F::NightLength, "nightLength", "NightLength",
-                                   DayMember<&D::nightLength>, DayOccurs<&O::night>);
+                                   DayMember<&D::nightLength>, DayOccurs<&O::night>, nullptr);
     nightLength.kind = K::Duration;
     return std::array<ResultField, 18>{{
         ruled(time(F::PrayerFajr, "prayerFajr", "PrayerFajr", DayMember<&D::fajr>,
-                   DayOccurs<&O::fajr>),
+                   DayOccurs<&O::fajr>,
+             DayOffset<&Off::fajr>),
               DayRule<&D::fajrRule>, "fajrRule", "FajrRule"),
         time(F::PrayerSunrise, "prayerSunrise", "PrayerSunrise", DayMember<&D::sunrise>,
-             DayOccurs<&O::sunrise>),
-        time(F::PrayerZuhr, "prayerZuhr", "PrayerZuhr", DayMember<&D::zuhr>, DayOccurs<&O::zuhr>),
-        time(F::PrayerAsr1, "prayerAsr1", "PrayerAsr1", DayMember<&D::asr1>, DayOccurs<&O::asr1>),
-        time(F::PrayerAsr2, "prayerAsr2", "PrayerAsr2", DayMember<&D::asr2>, DayOccurs<&O::asr2>),
+             DayOccurs<&O::sunrise>,
+             DayOffset<&Off::sunrise>),
+        time(F::PrayerZuhr, "prayerZuhr", "PrayerZuhr", DayMember<&D::zuhr>, DayOccurs<&O::zuhr>,
+             DayOffset<&Off::zuhr>),
+        time(F::PrayerAsr1, "prayerAsr1", "PrayerAsr1", DayMember<&D::asr1>, DayOccurs<&O::asr1>,
+             DayOffset<&Off::asr1>),
+        time(F::PrayerAsr2, "prayerAsr2", "PrayerAsr2", DayMember<&D::asr2>, DayOccurs<&O::asr2>,
+             DayOffset<&Off::asr2>),
         time(F::PrayerMaghrib, "prayerMaghrib", "PrayerMaghrib", DayMember<&D::maghrib>,
-             DayOccurs<&O::maghrib>),
+             DayOccurs<&O::maghrib>,
+             DayOffset<&Off::maghrib>),
         ruled(time(F::PrayerIsha, "prayerIsha", "PrayerIsha", DayMember<&D::isha>,
-                   DayOccurs<&O::isha>),
+                   DayOccurs<&O::isha>,
+             DayOffset<&Off::isha>),
               DayRule<&D::ishaRule>, "ishaRule", "IshaRule"),
         time(F::CivilDawn, "civilDawn", "CivilDawn", DayMember<&D::civilDawn>,
-             DayOccurs<&O::civilDawn>),
+             DayOccurs<&O::civilDawn>,
+             DayOffset<&Off::civilDawn>),
         time(F::CivilDusk, "civilDusk", "CivilDusk", DayMember<&D::civilDusk>,
-             DayOccurs<&O::civilDusk>),
+             DayOccurs<&O::civilDusk>,
+             DayOffset<&Off::civilDusk>),
         time(F::NauticalDawn, "nauticalDawn", "NauticalDawn", DayMember<&D::nauticalDawn>,
-             DayOccurs<&O::nauticalDawn>),
+             DayOccurs<&O::nauticalDawn>,
+             DayOffset<&Off::nauticalDawn>),
         time(F::NauticalDusk, "nauticalDusk", "NauticalDusk", DayMember<&D::nauticalDusk>,
-             DayOccurs<&O::nauticalDusk>),
+             DayOccurs<&O::nauticalDusk>,
+             DayOffset<&Off::nauticalDusk>),
         time(F::AstronomicalDawn, "astronomicalDawn", "AstronomicalDawn",
-             DayMember<&D::astronomicalDawn>, DayOccurs<&O::astronomicalDawn>),
+             DayMember<&D::astronomicalDawn>, DayOccurs<&O::astronomicalDawn>,
+             DayOffset<&Off::astronomicalDawn>),
         time(F::AstronomicalDusk, "astronomicalDusk", "AstronomicalDusk",
-             DayMember<&D::astronomicalDusk>, DayOccurs<&O::astronomicalDusk>),
+             DayMember<&D::astronomicalDusk>, DayOccurs<&O::astronomicalDusk>,
+             DayOffset<&Off::astronomicalDusk>),
         time(F::GoldenHourEnd, "goldenHourEnd", "GoldenHourEnd", DayMember<&D::goldenHourEnd>,
-             DayOccurs<&O::goldenHourEnd>),
+             DayOccurs<&O::goldenHourEnd>,
+             DayOffset<&Off::goldenHourEnd>),
         time(F::GoldenHourStart, "goldenHourStart", "GoldenHourStart",
-             DayMember<&D::goldenHourStart>, DayOccurs<&O::goldenHourStart>),
+             DayMember<&D::goldenHourStart>, DayOccurs<&O::goldenHourStart>,
+             DayOffset<&Off::goldenHourStart>),
         nightLength,
         time(F::NightMiddle, "nightMiddle", "NightMiddle", DayMember<&D::nightMiddle>,
-             DayOccurs<&O::night>),
+             DayOccurs<&O::night>, DayOffset<&Off::nightMiddle>),
         time(F::NightLastThird, "nightLastThird", "NightLastThird", DayMember<&D::nightLastThird>,
-             DayOccurs<&O::night>),
+             DayOccurs<&O::night>, DayOffset<&Off::nightLastThird>),
     }};
 }();
 // clang-format on

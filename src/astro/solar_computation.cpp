@@ -179,6 +179,8 @@ class Driver {
     SolarResult Run();
     // See FindAltitudeCrossings.
     void FindCrossings(AltitudeCrossing* crossings, int count);
+    // See FindAltitudeCrossingsOfDay.
+    void FindCrossingsOfDay(double transit, AltitudeCrossing* crossings, int count);
     int evaluations() const { return evaluations_; }
 
   private:
@@ -271,6 +273,11 @@ class Driver {
     template <typename Condition>
     bool CrossingOnDate(Condition condition, Crossing direction, bool circular, double anchor,
                         double& time);
+    // The zero of the condition between clock times lo and hi, where it has the
+    // values f0 and f1 of opposite signs, by regula falsi; the current state is
+    // left at it. Not-a-number when the condition is not a number on the way.
+    template <typename Condition>
+    double Refine(Condition condition, double lo, double hi, double f0, double f1);
     // Turns a search's answer into a real crossing on the date. An answer that
     // meets the condition stands and the chained state is kept as the search
     // left it. Otherwise (no answer, or one where nothing happens, as when an
@@ -428,11 +435,16 @@ bool Driver::CrossingOnDate(Condition condition, Crossing direction, bool circul
         }
     }
     if (chosen < 0) return false;
+    const double t = Refine(condition, samples_.time[chosen], samples_.time[chosen + 1], f0, f1);
+    if (std::isnan(t)) return false;
+    time = t;
+    return true;
+}
 
+template <typename Condition>
+double Driver::Refine(Condition condition, double lo, double hi, double f0, double f1) {
     // Regula falsi with the Illinois modification: the end that stays put has
     // its value halved, so both ends close in.
-    double lo = samples_.time[chosen];
-    double hi = samples_.time[chosen + 1];
     double t = hi;
     bool evaluated = false;
     int side = 0;
@@ -442,7 +454,7 @@ bool Driver::CrossingOnDate(Condition condition, Crossing direction, bool circul
         SunAtClockTimeNoCarry(t);
         evaluated = true;
         const double f = condition(sun_, t);
-        if (!std::isfinite(f)) return false;
+        if (!std::isfinite(f)) return std::nan("");
         if (std::fabs(f) <= 1e-10) break;
         if ((f < 0.0) == (f0 < 0.0)) {
             lo = t;
@@ -457,8 +469,7 @@ bool Driver::CrossingOnDate(Condition condition, Crossing direction, bool circul
         }
     }
     if (!evaluated) SunAtClockTimeNoCarry(t);
-    time = t;
-    return true;
+    return t;
 }
 
 template <typename Condition>
@@ -923,6 +934,41 @@ void Driver::FindCrossings(AltitudeCrossing* crossings, int count) {
     }
 }
 
+void Driver::FindCrossingsOfDay(double transit, AltitudeCrossing* crossings, int count) {
+    const double l =
+        request_.zoneMinutes * 15 / 60 + request_.zoneSeconds / 240.0 + request_.longitude;
+    longitudeDifferenceHours_ = l / 15.0;
+    zoneMeridianHours_ = l * 240 / 3600;
+    // The Sun at the lower culmination before the transit, at the transit and
+    // at the lower culmination after it, each evaluated when first needed.
+    const double times[3] = {transit - 12.0, transit, transit + 12.0};
+    SunState states[3];
+    bool evaluated[3] = {false, false, false};
+    const auto stateAt = [&](int i) -> const SunState& {
+        if (!evaluated[i]) {
+            SunAtClockTimeNoCarry(times[i]);
+            states[i] = sun_;
+            evaluated[i] = true;
+        }
+        return states[i];
+    };
+    for (int k = 0; k < count; ++k) {
+        AltitudeCrossing& c = crossings[k];
+        const double altitude = c.altitude;
+        const auto above = [this, altitude](const SunState& sun, double at) {
+            return SearchAltitude(sun, at) - altitude;
+        };
+        const int first = c.rising ? 0 : 1;
+        const double f0 = above(stateAt(first), times[first]);
+        const double f1 = above(stateAt(first + 1), times[first + 1]);
+        const bool crosses = c.rising ? (f0 < 0.0 && f1 >= 0.0) : (f0 > 0.0 && f1 <= 0.0);
+        const double t =
+            crosses ? Refine(above, times[first], times[first + 1], f0, f1) : std::nan("");
+        c.occurs = !std::isnan(t);
+        c.time = c.occurs ? t : 0.0;
+    }
+}
+
 }  // namespace
 
 double ApparentHorizonAltitude(double heightM) {
@@ -933,6 +979,12 @@ double ApparentHorizonAltitude(double heightM) {
 void FindAltitudeCrossings(const SolarRequest& request, AltitudeCrossing* crossings, int count) {
     Driver driver(request);
     driver.FindCrossings(crossings, count);
+}
+
+void FindAltitudeCrossingsOfDay(const SolarRequest& request, double transit,
+                                AltitudeCrossing* crossings, int count) {
+    Driver driver(request);
+    driver.FindCrossingsOfDay(transit, crossings, count);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request) {

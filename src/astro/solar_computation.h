@@ -180,6 +180,24 @@ struct AltitudeCrossing {
 // and Delta T of the request play a part. Raises nothing.
 void FindAltitudeCrossings(const SolarRequest& request, AltitudeCrossing* crossings, int count);
 
+// Finds each crossing that belongs to the day of one upper transit, wherever
+// it falls on the clock: a rising crossing between the lower culmination
+// before the transit (transit - 12 h) and the transit, a setting one between
+// the transit and the lower culmination after it (transit + 12 h). transit is
+// a clock time on the request's clock counted from the midnight that begins
+// the request's date (24 or more: a transit of a later date; below 0: of an
+// earlier one). The altitude is the searches' own (the Sun's centre,
+// geocentric, without refraction, from the declination and the equation of
+// time at each instant), bracketed between the two culminations and refined by
+// regula falsi to 1e-10 degrees. Found times are counted from the same
+// midnight and are not reduced: below 0 on the previous date, 24 or more on
+// the next. A crossing that the Sun does not make between the culminations
+// (it stays above or below the altitude) does not occur (time 0). Only the
+// date, clock, zone, site and Delta T of the request play a part. Raises
+// nothing.
+void FindAltitudeCrossingsOfDay(const SolarRequest& request, double transit,
+                                AltitudeCrossing* crossings, int count);
+
 // Shared steps of the driver.
 // x < 0: add 24; then x > 24: subtract 24. 0 and 24 stay. A value still
 // outside [0, 24] after one correction each way (more than a day off, as for

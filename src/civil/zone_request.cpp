@@ -58,31 +58,39 @@ struct DayEvent {
     F id;
     double DayTimes::*time;
     bool DayTimes::Occurrences::*occurs;
+    int DayTimes::DayOffsets::*dayOffset;
 };
 constexpr DayEvent kDayEvents[] = {
-    {F::PrayerFajr, &DayTimes::fajr, &DayTimes::Occurrences::fajr},
-    {F::PrayerSunrise, &DayTimes::sunrise, &DayTimes::Occurrences::sunrise},
-    {F::PrayerZuhr, &DayTimes::zuhr, &DayTimes::Occurrences::zuhr},
-    {F::PrayerAsr1, &DayTimes::asr1, &DayTimes::Occurrences::asr1},
-    {F::PrayerAsr2, &DayTimes::asr2, &DayTimes::Occurrences::asr2},
-    {F::PrayerMaghrib, &DayTimes::maghrib, &DayTimes::Occurrences::maghrib},
-    {F::PrayerIsha, &DayTimes::isha, &DayTimes::Occurrences::isha},
-    {F::CivilDawn, &DayTimes::civilDawn, &DayTimes::Occurrences::civilDawn},
-    {F::CivilDusk, &DayTimes::civilDusk, &DayTimes::Occurrences::civilDusk},
-    {F::NauticalDawn, &DayTimes::nauticalDawn, &DayTimes::Occurrences::nauticalDawn},
-    {F::NauticalDusk, &DayTimes::nauticalDusk, &DayTimes::Occurrences::nauticalDusk},
-    {F::AstronomicalDawn, &DayTimes::astronomicalDawn, &DayTimes::Occurrences::astronomicalDawn},
-    {F::AstronomicalDusk, &DayTimes::astronomicalDusk, &DayTimes::Occurrences::astronomicalDusk},
-    {F::GoldenHourEnd, &DayTimes::goldenHourEnd, &DayTimes::Occurrences::goldenHourEnd},
-    {F::GoldenHourStart, &DayTimes::goldenHourStart, &DayTimes::Occurrences::goldenHourStart},
-    {F::NightMiddle, &DayTimes::nightMiddle, &DayTimes::Occurrences::night},
-    {F::NightLastThird, &DayTimes::nightLastThird, &DayTimes::Occurrences::night},
+    {F::PrayerFajr, &DayTimes::fajr, &DayTimes::Occurrences::fajr, &DayTimes::DayOffsets::fajr},
+    {F::PrayerSunrise, &DayTimes::sunrise, &DayTimes::Occurrences::sunrise,
+     &DayTimes::DayOffsets::sunrise},
+    {F::PrayerZuhr, &DayTimes::zuhr, &DayTimes::Occurrences::zuhr, &DayTimes::DayOffsets::zuhr},
+    {F::PrayerAsr1, &DayTimes::asr1, &DayTimes::Occurrences::asr1, &DayTimes::DayOffsets::asr1},
+    {F::PrayerAsr2, &DayTimes::asr2, &DayTimes::Occurrences::asr2, &DayTimes::DayOffsets::asr2},
+    {F::PrayerMaghrib, &DayTimes::maghrib, &DayTimes::Occurrences::maghrib,
+     &DayTimes::DayOffsets::maghrib},
+    {F::PrayerIsha, &DayTimes::isha, &DayTimes::Occurrences::isha, &DayTimes::DayOffsets::isha},
+    {F::CivilDawn, &DayTimes::civilDawn, &DayTimes::Occurrences::civilDawn,
+     &DayTimes::DayOffsets::civilDawn},
+    {F::CivilDusk, &DayTimes::civilDusk, &DayTimes::Occurrences::civilDusk,
+     &DayTimes::DayOffsets::civilDusk},
+    {F::NauticalDawn, &DayTimes::nauticalDawn, &DayTimes::Occurrences::nauticalDawn,
+     &DayTimes::DayOffsets::nauticalDawn},
+    {F::NauticalDusk, &DayTimes::nauticalDusk, &DayTimes::Occurrences::nauticalDusk,
+     &DayTimes::DayOffsets::nauticalDusk},
+    {F::AstronomicalDawn, &DayTimes::astronomicalDawn, &DayTimes::Occurrences::astronomicalDawn,
+     &DayTimes::DayOffsets::astronomicalDawn},
+    {F::AstronomicalDusk, &DayTimes::astronomicalDusk, &DayTimes::Occurrences::astronomicalDusk,
+     &DayTimes::DayOffsets::astronomicalDusk},
+    {F::GoldenHourEnd, &DayTimes::goldenHourEnd, &DayTimes::Occurrences::goldenHourEnd,
+     &DayTimes::DayOffsets::goldenHourEnd},
+    {F::GoldenHourStart, &DayTimes::goldenHourStart, &DayTimes::Occurrences::goldenHourStart,
+     &DayTimes::DayOffsets::goldenHourStart},
+    {F::NightMiddle, &DayTimes::nightMiddle, &DayTimes::Occurrences::night,
+     &DayTimes::DayOffsets::nightMiddle},
+    {F::NightLastThird, &DayTimes::nightLastThird, &DayTimes::Occurrences::night,
+     &DayTimes::DayOffsets::nightLastThird},
 };
-
-// The day offset of a time of DayTimes from the request's date.
-int DayOffsetOf(const DayTimes&, double DayTimes::*) {
-    return 0;
-}
 
 // Seconds since 1970-01-01 00:00 UTC of the request's date at 00:00 UTC.
 double DateUtcSeconds(const SolarRequest& request) {
@@ -138,7 +146,7 @@ EventClocks ReadEventsOnClocks(const SolarRequest& request, const ZoneRules* rul
     }
     if (days != nullptr) {
         for (const DayEvent& e : kDayEvents) {
-            clocks.clocks[static_cast<std::size_t>(e.id)].dayOffset = DayOffsetOf(*days, e.time);
+            clocks.clocks[static_cast<std::size_t>(e.id)].dayOffset = days->dayOffset.*e.dayOffset;
         }
     }
     if (rules == nullptr) return clocks;
@@ -161,24 +169,10 @@ EventClocks ReadEventsOnClocks(const SolarRequest& request, const ZoneRules* rul
             clock.abbreviation = asked.abbreviation;
             if (!(days->occurs.*e.occurs)) continue;
             ReadOne(request, *rules, asked, requestOffset, dateSeconds, days->*e.time, clock);
+            days->dayOffset.*e.dayOffset = clock.dayOffset;
         }
     }
     return clocks;
-}
-
-ClockReading DateAfterDays(const SolarRequest& request, int days) {
-    const date::year_month_day ymd(
-        date::sys_days(date::year(request.year) /
-                       date::month(static_cast<unsigned>(request.month)) / 1) +
-        date::days(request.day - 1 + days));
-    ClockReading reading;
-    reading.year = static_cast<int>(ymd.year());
-    reading.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    reading.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
-    reading.hour = 0;
-    reading.minute = 0;
-    reading.second = 0;
-    return reading;
 }
 
 std::string EventClockNote(const EventClock& clock) {

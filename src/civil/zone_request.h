@@ -64,14 +64,12 @@ bool IsEventTime(ResultFieldId id);
 
 // Reads every event of result (and of days when given) on the clock in force
 // at its instant under rules: the field becomes that clock's time, reduced to
-// [0, 24), and its clock says on which date and with which offset. Without
+// [0, 24), and its clock says on which date and with which offset (a time of
+// days also gets its day offset in DayTimes::dayOffset). Without
 // rules (nullptr) the fields stay as they are and every clock is the
 // request's. Events that do not occur are left alone.
 EventClocks ReadEventsOnClocks(const SolarRequest& request, const ZoneRules* rules,
                                SolarResult& result, DayTimes* days);
-
-// The request's date moved on by days (the time of day left at 0).
-ClockReading DateAfterDays(const SolarRequest& request, int days);
 
 // An event's clock as a note after its time: "UTC+2 CEST" (the abbreviation
 // left out where the database has only the number, "+0545").

@@ -166,9 +166,10 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
     // A time of the method, with the rule that gave it.
     const auto dayText = [&days](DayTimeTextField field) {
         const DayTimeText& t = DayTextOf(days, field);
-        return t.rule == HighLatitudeRule::kNone
-                   ? t.text
-                   : t.text + " (" + HighLatitudeRuleText(t.rule) + ")";
+        std::string text = t.text;
+        if (t.dayOffset != 0) text += " " + DayOffsetText(t.dayOffset);
+        if (t.rule != HighLatitudeRule::kNone) text += " (" + HighLatitudeRuleText(t.rule) + ")";
+        return text;
     };
     std::vector<ReportRow> rows;
     for (const ReportLine& line : ResultReportLines()) {
@@ -232,6 +233,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
                         : nlohmann::ordered_json(nullptr);
             }
         }
+        json["eventClocks"] = EventClocksJson(request, result, days);
     }
 
     nlohmann::ordered_json& q = json["request"];
@@ -266,6 +268,28 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
                                   {"asr", a.asr},   {"maghrib", a.maghrib}, {"isha", a.isha}};
     }
     return json;
+}
+
+nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarResult& result,
+                                       const DayTimes* days, const EventClocks* clocks) {
+    nlohmann::ordered_json members = nlohmann::ordered_json::object();
+    const auto add = [&](const ResultField& field) {
+        if (!IsEventTime(field.id) || !field.PresentIn(result, days)) return;
+        const int offset = clocks != nullptr ? clocks->Of(field.id).dayOffset
+                                             : field.DayOffsetIn(days);
+        const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, offset);
+        nlohmann::ordered_json& member = members[std::string(field.key)];
+        member = {{"date", PrintfText("%04d-%02d-%02d", date.year, date.month, date.day)},
+                  {"dayOffset", offset}};
+        if (clocks != nullptr) member["offsetSeconds"] = clocks->Of(field.id).offsetSeconds;
+    };
+    if (clocks != nullptr) {
+        for (const ResultField& field : kResultFields) add(field);
+    }
+    if (days != nullptr) {
+        for (const ResultField& field : kDayTimeFields) add(field);
+    }
+    return members;
 }
 
 namespace {
@@ -345,26 +369,6 @@ void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>
         if (id && text.absence == EventAbsence::None && clocks.Of(*id).offsetDiffers) {
             text.text += " (" + EventClockNote(clocks.Of(*id)) + ")";
         }
-    }
-}
-
-void AddEventClocksJson(nlohmann::ordered_json& json, const SolarRequest& request,
-                        const SolarResult& result, const DayTimes* days,
-                        const EventClocks& clocks) {
-    if (!clocks.underRules) return;
-    nlohmann::ordered_json& events = json["eventClocks"];
-    events = nlohmann::ordered_json::object();
-    const auto add = [&](const ResultField& field) {
-        if (!IsEventTime(field.id) || !field.PresentIn(result, days)) return;
-        const EventClock& clock = clocks.Of(field.id);
-        const ClockReading date = DateAfterDays(request, clock.dayOffset);
-        events[std::string(field.key)] = {
-            {"date", PrintfText("%04d-%02d-%02d", date.year, date.month, date.day)},
-            {"offsetSeconds", clock.offsetSeconds}};
-    };
-    for (const ResultField& field : kResultFields) add(field);
-    if (days != nullptr) {
-        for (const ResultField& field : kDayTimeFields) add(field);
     }
 }
 

@@ -52,8 +52,21 @@ std::string ResultReport(const std::vector<ResultText>& texts);
 // "angle" when a high-latitude rule gave the time, otherwise null); and the
 // request also holds "prayerMethod" and "highLatitudeRule" (their
 // command-line names), "ramadan" and "prayerAdjustments" (minutes by prayer).
+// The day times' clock times are on the clock (hours in [0, 24)); their dates
+// follow the day times in "eventClocks" (EventClocksJson).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
                                   const DayTimes* days = nullptr);
+
+// The clocks of the events: an object with a member for each clock time
+// that occurs, under the value's key, holding "date" ("YYYY-MM-DD", the date
+// the time falls on) and "dayOffset" (whole days from the request's date: 1
+// for an Isha after midnight, -1 for a dawn before the date's midnight,
+// otherwise 0). Without a zone's rules (clocks == nullptr) the day times of
+// kDayTimeFields only; under rules every event of the record and of the day
+// times, each also with "offsetSeconds", the offset east of UTC of the clock
+// in force at its instant (ReadEventsOnClocks).
+nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarResult& result,
+                                       const DayTimes* days, const EventClocks* clocks = nullptr);
 
 // The report with the day times: the groups of ResultReport, the prayers'
 // group showing the chosen method (its name and parameters, the high-latitude
@@ -84,13 +97,6 @@ void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place
 // instant's (a change of the clocks between the two), that clock in
 // parentheses: "06:53:57.3 (UTC+2 CEST)".
 void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>* days,
-                        const EventClocks& clocks);
-
-// Under a zone's rules, the JSON member "eventClocks": for every event that
-// occurs (its key as in the record), the date it falls on and the offset east
-// of UTC, in seconds, of the clock it is read on.
-void AddEventClocksJson(nlohmann::ordered_json& json, const SolarRequest& request,
-                        const SolarResult& result, const DayTimes* days,
                         const EventClocks& clocks);
 
 // The places subcommand's lines: one per place found for query, "name, region,

@@ -79,7 +79,10 @@ int main(int argc, char** argv) {
     std::string output;
     if (command.json) {
         nlohmann::ordered_json json = ResultJson(command.request, result, days ? &*days : nullptr);
-        AddEventClocksJson(json, command.request, result, days ? &*days : nullptr, clocks);
+        if (clocks.underRules) {
+            json["eventClocks"] =
+                EventClocksJson(command.request, result, days ? &*days : nullptr, &clocks);
+        }
         AddPlaceAndZoneJson(json, command.place, command.zoneRules, command.reading);
         output = json.dump(2) + "\n";
     } else {

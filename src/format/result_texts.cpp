@@ -232,45 +232,50 @@ std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarRe
     const EventAbsence sunrise = AbsenceOf(
         days.method == PrayerMethod::kTarvel ? R::GeometricRise : R::ApparentRise, request, result);
     const EventAbsence isha = angles.ishaMinutes > 0.0 ? maghrib : altitude(angles.ishaAngle);
+    const DayTimes::DayOffsets& off = days.dayOffset;
+    constexpr HighLatitudeRule kNoRule = HighLatitudeRule::kNone;
     const struct {
         F field;
         double value;
         bool occurs;
         EventAbsence why;
         HighLatitudeRule rule;
+        int dayOffset;
     } rows[] = {
-        {F::Fajr, days.fajr, o.fajr, altitude(angles.fajrAngle), days.fajrRule},
-        {F::Sunrise, days.sunrise, o.sunrise, sunrise, HighLatitudeRule::kNone},
-        {F::Zuhr, days.zuhr, o.zuhr, AbsenceOf(R::Zuhr, request, result), HighLatitudeRule::kNone},
-        {F::Asr1, days.asr1, o.asr1, AbsenceOf(R::Asr1, request, result), HighLatitudeRule::kNone},
-        {F::Asr2, days.asr2, o.asr2, AbsenceOf(R::Asr2, request, result), HighLatitudeRule::kNone},
-        {F::Maghrib, days.maghrib, o.maghrib, maghrib, HighLatitudeRule::kNone},
-        {F::Isha, days.isha, o.isha, isha, days.ishaRule},
+        {F::Fajr, days.fajr, o.fajr, altitude(angles.fajrAngle), days.fajrRule, off.fajr},
+        {F::Sunrise, days.sunrise, o.sunrise, sunrise, kNoRule, off.sunrise},
+        {F::Zuhr, days.zuhr, o.zuhr, AbsenceOf(R::Zuhr, request, result), kNoRule, off.zuhr},
+        {F::Asr1, days.asr1, o.asr1, AbsenceOf(R::Asr1, request, result), kNoRule, off.asr1},
+        {F::Asr2, days.asr2, o.asr2, AbsenceOf(R::Asr2, request, result), kNoRule, off.asr2},
+        {F::Maghrib, days.maghrib, o.maghrib, maghrib, kNoRule, off.maghrib},
+        {F::Isha, days.isha, o.isha, isha, days.ishaRule, off.isha},
         {F::AstronomicalDawn, days.astronomicalDawn, o.astronomicalDawn,
-         altitude(kAstronomicalTwilightAltitude), HighLatitudeRule::kNone},
+         altitude(kAstronomicalTwilightAltitude), kNoRule, off.astronomicalDawn},
         {F::NauticalDawn, days.nauticalDawn, o.nauticalDawn, altitude(kNauticalTwilightAltitude),
-         HighLatitudeRule::kNone},
-        {F::CivilDawn, days.civilDawn, o.civilDawn, altitude(kCivilTwilightAltitude),
-         HighLatitudeRule::kNone},
+         kNoRule, off.nauticalDawn},
+        {F::CivilDawn, days.civilDawn, o.civilDawn, altitude(kCivilTwilightAltitude), kNoRule,
+         off.civilDawn},
         {F::GoldenHourEnd, days.goldenHourEnd, o.goldenHourEnd, altitude(kGoldenHourAltitude),
-         HighLatitudeRule::kNone},
+         kNoRule, off.goldenHourEnd},
         {F::GoldenHourStart, days.goldenHourStart, o.goldenHourStart, altitude(kGoldenHourAltitude),
-         HighLatitudeRule::kNone},
-        {F::CivilDusk, days.civilDusk, o.civilDusk, altitude(kCivilTwilightAltitude),
-         HighLatitudeRule::kNone},
+         kNoRule, off.goldenHourStart},
+        {F::CivilDusk, days.civilDusk, o.civilDusk, altitude(kCivilTwilightAltitude), kNoRule,
+         off.civilDusk},
         {F::NauticalDusk, days.nauticalDusk, o.nauticalDusk, altitude(kNauticalTwilightAltitude),
-         HighLatitudeRule::kNone},
+         kNoRule, off.nauticalDusk},
         {F::AstronomicalDusk, days.astronomicalDusk, o.astronomicalDusk,
-         altitude(kAstronomicalTwilightAltitude), HighLatitudeRule::kNone},
-        {F::NightLength, days.nightLength, o.night, NightAbsence(result), HighLatitudeRule::kNone},
-        {F::NightMiddle, days.nightMiddle, o.night, NightAbsence(result), HighLatitudeRule::kNone},
-        {F::NightLastThird, days.nightLastThird, o.night, NightAbsence(result),
-         HighLatitudeRule::kNone},
+         altitude(kAstronomicalTwilightAltitude), kNoRule, off.astronomicalDusk},
+        {F::NightLength, days.nightLength, o.night, NightAbsence(result), kNoRule, 0},
+        {F::NightMiddle, days.nightMiddle, o.night, NightAbsence(result), kNoRule,
+         off.nightMiddle},
+        {F::NightLastThird, days.nightLastThird, o.night, NightAbsence(result), kNoRule,
+         off.nightLastThird},
     };
     std::vector<DayTimeText> texts;
     texts.reserve(std::size(rows));
     for (const auto& row : rows) {
-        DayTimeText text{row.field, FormatTimeOfDay(row.value), EventAbsence::None, row.rule};
+        DayTimeText text{row.field, FormatTimeOfDay(row.value), EventAbsence::None, row.rule,
+                         row.occurs ? row.dayOffset : 0};
         if (!row.occurs) {
             // A reason is always given; an absence the checks above cannot
             // tell counts as an event of another date.
@@ -280,6 +285,12 @@ std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarRe
         texts.push_back(std::move(text));
     }
     return texts;
+}
+
+std::string DayOffsetText(int dayOffset, const ResultTextOptions& options) {
+    if (dayOffset == 0) return {};
+    const int count = dayOffset < 0 ? -dayOffset : dayOffset;
+    return PrintfText("(%+d ", dayOffset) + (count == 1 ? options.day : options.days) + ")";
 }
 
 const DayTimeText& DayTextOf(const std::vector<DayTimeText>& texts, DayTimeTextField field) {

@@ -114,6 +114,9 @@ struct ResultTextOptions {
     std::string minutes = "min";
     std::array<std::string, 4> rules = {"nessuna", "metà della notte", "un settimo della notte",
                                         "angolo/60 della notte"};
+    // The words after a day time's day offset: one day, more days.
+    std::string day = "giorno";
+    std::string days = "giorni";
 };
 
 // What the main window shows instead of the value of an event that does not
@@ -198,7 +201,14 @@ struct DayTimeText {
     EventAbsence absence = EventAbsence::None;
     // The high-latitude rule that gave the time (Fajr and Isha only).
     HighLatitudeRule rule = HighLatitudeRule::kNone;
+    // The whole days from the request's date to the time's own date
+    // (DayTimes::dayOffset); 0 for the night's length and an absent event.
+    int dayOffset = 0;
 };
+
+// The day offset of a day time in words, in parentheses: "(+1 giorno)",
+// "(-1 giorno)", "(+2 giorni)"; empty for 0.
+std::string DayOffsetText(int dayOffset, const ResultTextOptions& options = {});
 
 // The texts of the day times, one per DayTimeTextField in its order. An event
 // that does not occur shows 00:00:00.0, or kAbsentEventText with

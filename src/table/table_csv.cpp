@@ -78,6 +78,20 @@ HighLatitudeRule RuleInForce(const std::vector<TableRow>& rows) {
     return HighLatitudeRule::kNone;
 }
 
+// Whether a time the column shows falls on another date than its row's in
+// some row (a day time after midnight or before the date's midnight).
+bool ShowsOtherDates(const TableColumn& column, const std::vector<TableRow>& rows) {
+    for (const TableRow& row : rows) {
+        const DayTimes* days = row.days ? &*row.days : nullptr;
+        const ResultField* field = column.ShownField(days);
+        if (row.computed && field != nullptr && field->PresentIn(row.result, days) &&
+            field->DayOffsetIn(days) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
@@ -90,12 +104,21 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
         const ResultField* field = column.methodField;
         return ruleColumns && field != nullptr && !field->ruleName.empty() ? field : nullptr;
     };
+    // A column whose times fall on other dates than their rows' is followed
+    // by the column of each time's own date.
+    std::vector<bool> dateColumn(columns.size());
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        dateColumn[i] = ShowsOtherDates(*columns[i], rows);
+    }
     std::string text;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i != 0) {
             text += ',';
         }
         text += CsvField(std::string(columns[i]->CsvName()));
+        if (dateColumn[i]) {
+            text += ',' + CsvField(std::string(columns[i]->CsvName()) + "Date");
+        }
         if (const ResultField* field = ruleField(*columns[i])) {
             text += ',' + CsvField(std::string(field->ruleName));
         }
@@ -127,6 +150,18 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
                                  field->PresentIn(row.result, days);
             if (present) {
                 text += CsvField(RoundTripDecimal(field->ValueOf(row.result, days)));
+            }
+            if (dateColumn[i]) {
+                text += ',';
+                if (present) {
+                    int year = 0;
+                    int month = 0;
+                    int day = 0;
+                    RowCalendarDate(row.instant, year, month, day);
+                    const CalendarDate own =
+                        DateAfterDays({year, month, day}, field->DayOffsetIn(days));
+                    text += PrintfText("%04d-%02d-%02d", own.year, own.month, own.day);
+                }
             }
             if (const ResultField* rule = ruleField(column)) {
                 text += ',';

@@ -29,6 +29,13 @@
 // times (TableRow::days). With a high-latitude rule in force, the Fajr and
 // Isha columns are each followed by "FajrRule" and "IshaRule": the rule that
 // gave the time ("middle", "seventh", "angle"), empty when the angle did.
+//
+// The day times are those of the row's date's day: an evening time after
+// midnight (or a morning one before the date's midnight) falls on another
+// date. A column in which that happens in some row is followed by the column
+// of each time's own date, named after it with "Date" ("PrayerIshaDate",
+// "NightMiddleDate"), as YYYY-MM-DD for every time the column shows; the
+// value itself stays the clock time in hours.
 #pragma once
 
 #include <string>

@@ -370,15 +370,24 @@ std::string TableTextWriter::RowLine(const TableRow& row, double latitude,
             for (const TableColumn* column : columns_) {
                 const std::string text = CellText(column->number, row, latitude);
                 const ResultField* field = column->ShownField(days);
-                const bool marked = field != nullptr &&
-                                    field->RuleIn(days) != HighLatitudeRule::kNone &&
-                                    field->PresentIn(row.result, days);
-                // The mark takes the last blank of a centred cell.
+                const bool present = field != nullptr && field->PresentIn(row.result, days);
+                const bool marked = present && field->RuleIn(days) != HighLatitudeRule::kNone;
+                const char* dateMark = present ? OtherDateMark(field->DayOffsetIn(days)) : "";
+                // The rule's mark takes the last blank of a centred cell, the
+                // other date's mark the blank just before the time.
                 const auto centred = [&] {
                     std::string cell = CenterInField(text, static_cast<std::size_t>(column->width));
                     if (marked) {
                         if (!cell.empty() && cell.back() == ' ') cell.pop_back();
                         cell += kRuleMark;
+                    }
+                    if (*dateMark != '\0') {
+                        const std::size_t first = cell.find_first_not_of(' ');
+                        if (first != std::string::npos && first > 0) {
+                            cell.replace(first - 1, 1, dateMark);
+                        } else {
+                            cell.insert(0, dateMark);
+                        }
                     }
                     return cell;
                 };
@@ -394,6 +403,7 @@ std::string TableTextWriter::RowLine(const TableRow& row, double latitude,
                     case TableTarget::Clipboard:
                         // The clipboard localizes its whole rows part; replacing
                         // "." cell by cell gives the same text.
+                        line += dateMark;
                         line += LocalizeDecimalPoint(text, locale_.decimalSeparator);
                         if (marked) line += kRuleMark;
                         line += '\t';

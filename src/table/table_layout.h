@@ -16,6 +16,12 @@
 // takes the last blank of the centred cell (so the time stays in its place),
 // on the clipboard it follows the text.
 //
+// A day time that falls on the date after its row's (an evening time after
+// midnight, the night's middle) is marked with kNextDateMark before its text,
+// one on the date before (a dawn before the date's midnight) with
+// kPreviousDateMark: in the window and the file the mark takes the blank just
+// before the time in the centred cell, on the clipboard it precedes the text.
+//
 // Every line of every target ends with CR LF, clipboard rows included (the
 // rows of the clipboard text are not ended by a lone CR, which most programs
 // would not read as a line break). Texts are UTF-8; widths count characters.
@@ -61,6 +67,17 @@ struct TableRow {
 
 // The mark after a prayer time that a high-latitude rule gave.
 inline constexpr char kRuleMark[] = "*";
+
+// The marks before a day time on the date after its row's, and on the date
+// before it.
+inline constexpr char kNextDateMark[] = "+";
+inline constexpr char kPreviousDateMark[] = "-";
+
+// The mark of a day offset: kNextDateMark after the date, kPreviousDateMark
+// before it, empty on the date.
+constexpr const char* OtherDateMark(int dayOffset) {
+    return dayOffset > 0 ? kNextDateMark : dayOffset < 0 ? kPreviousDateMark : "";
+}
 
 struct TableRowError {
     int row = 0;  // index from 0

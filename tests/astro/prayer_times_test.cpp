@@ -40,6 +40,12 @@ SolarRequest Site(const char* name, int month, int day) {
     return test_support::Request(2024, month, day, 12, 0, 0, 0, true, 51.5074, 0.1278);
 }
 
+// A clock time of DayTimes counted from the midnight that begins the request's
+// date: the clock time plus its day offset (negative before the date).
+double FromDateMidnight(double time, int dayOffset) {
+    return time + 24.0 * dayOffset;
+}
+
 // Hours from `earlier` to `later` on the clock, across midnight.
 double HoursAfter(double later, double earlier) {
     return std::fmod(later - earlier + 48.0, 24.0);
@@ -70,14 +76,17 @@ TEST(DayTimes, EachMethodsFajrAndIshaMeetTheirAltitudeOrInterval) {
             if (std::fabs(a.fajrAngle - lowest) > 0.1) {
                 EXPECT_EQ(d.occurs.fajr, a.fajrAngle > lowest) << "Fajr at " << a.fajrAngle;
             }
+            const DayTimes::DayOffsets& o = d.dayOffset;
             if (d.occurs.fajr) {
-                EXPECT_NEAR(SunAt(rq, d.fajr).altitude, a.fajrAngle, kAltitudeTolerance);
-                EXPECT_LT(d.fajr, r.apparentRise);
+                EXPECT_NEAR(SunAt(rq, FromDateMidnight(d.fajr, o.fajr)).altitude, a.fajrAngle,
+                            kAltitudeTolerance);
+                EXPECT_LT(FromDateMidnight(d.fajr, o.fajr), r.apparentRise);
             }
 
             // Maghrib: the geometric set (the own method), Tehran's altitude,
             // or the apparent set; before the method's offset.
-            const double maghrib = Wrap24(d.maghrib - m.offsets.maghrib / 60.0);
+            const double maghrib =
+                FromDateMidnight(d.maghrib, o.maghrib) - m.offsets.maghrib / 60.0;
             const double maghribAltitude = m.maghrib == MaghribEvent::kGeometricSet ? 0.0
                                            : m.maghrib == MaghribEvent::kAltitude
                                                ? m.maghribAngle
@@ -88,13 +97,15 @@ TEST(DayTimes, EachMethodsFajrAndIshaMeetTheirAltitudeOrInterval) {
             // Isha: its angle, or its interval after Maghrib.
             if (a.ishaMinutes > 0) {
                 ASSERT_TRUE(d.occurs.isha);
-                EXPECT_NEAR(HoursAfter(d.isha, maghrib), a.ishaMinutes / 60.0, 1e-9);
+                EXPECT_NEAR(FromDateMidnight(d.isha, o.isha) - maghrib, a.ishaMinutes / 60.0, 1e-9);
             } else {
                 if (std::fabs(a.ishaAngle - lowest) > 0.1) {
                     EXPECT_EQ(d.occurs.isha, a.ishaAngle > lowest) << "Isha at " << a.ishaAngle;
                 }
                 if (d.occurs.isha) {
-                    EXPECT_NEAR(SunAt(rq, d.isha).altitude, a.ishaAngle, kAltitudeTolerance);
+                    EXPECT_NEAR(SunAt(rq, FromDateMidnight(d.isha, o.isha)).altitude, a.ishaAngle,
+                                kAltitudeTolerance);
+                    EXPECT_GT(FromDateMidnight(d.isha, o.isha), r.transit);
                 }
             }
 
@@ -166,18 +177,43 @@ TEST(DayTimes, TheProgramsOwnMethodGivesTheDocumentedResults) {
         const SolarResult r = CalcSolarParameters(rq);
         const DayTimes d = CalcDayTimes(rq, r);
         ASSERT_TRUE(IsDocumentedPrayerSetting(rq));
-        // Bit for bit, and absent exactly where the documented ones are.
-        EXPECT_EQ(d.fajr, r.fajr);
+        // Bit for bit, and absent exactly where the documented ones are,
+        // wherever a documented time lies on its side of the transit (the
+        // morning's before, the evening's after); otherwise the day's own
+        // crossing, on the date before or after.
+        const struct {
+            const char* name;
+            double days;
+            int dayOffset;
+            bool occurs;
+            double documented;
+            bool documentedOccurs;
+            bool morning;
+        } same[] = {
+            {"fajr", d.fajr, d.dayOffset.fajr, d.occurs.fajr, r.fajr, r.occurs.fajr, true},
+            {"maghrib", d.maghrib, d.dayOffset.maghrib, d.occurs.maghrib, r.geometricSet,
+             r.occurs.geometricSet, false},
+            {"isha", d.isha, d.dayOffset.isha, d.occurs.isha, r.isha, r.occurs.isha, false},
+            {"sunrise", d.sunrise, d.dayOffset.sunrise, d.occurs.sunrise, r.geometricRise,
+             r.occurs.geometricRise, true},
+        };
+        for (const auto& e : same) {
+            const bool onItsSide = e.documentedOccurs && (e.morning ? e.documented < r.transit
+                                                                    : e.documented > r.transit);
+            if (onItsSide || !e.occurs) {
+                EXPECT_EQ(e.days, e.documented) << e.name;
+                EXPECT_EQ(e.dayOffset, 0) << e.name;
+                EXPECT_EQ(e.occurs, e.documentedOccurs) << e.name;
+            } else {
+                EXPECT_NE(e.dayOffset, 0) << e.name;
+                const double t = FromDateMidnight(e.days, e.dayOffset);
+                EXPECT_EQ(t < r.transit, e.morning) << e.name << " " << t;
+            }
+        }
         EXPECT_EQ(d.zuhr, r.transit);
         EXPECT_EQ(d.asr1, r.asr1);
         EXPECT_EQ(d.asr2, r.asr2);
-        EXPECT_EQ(d.maghrib, r.geometricSet);
-        EXPECT_EQ(d.isha, r.isha);
-        EXPECT_EQ(d.sunrise, r.geometricRise);
-        EXPECT_EQ(d.occurs.fajr, r.occurs.fajr);
         EXPECT_EQ(d.occurs.zuhr, r.occurs.transit);
-        EXPECT_EQ(d.occurs.maghrib, r.occurs.geometricSet);
-        EXPECT_EQ(d.occurs.isha, r.occurs.isha);
         EXPECT_EQ(d.fajrRule, HighLatitudeRule::kNone);
         EXPECT_EQ(d.ishaRule, HighLatitudeRule::kNone);
         // And the day times leave the computation as it was.
@@ -362,17 +398,22 @@ TEST(DayTimes, TwilightsAtAMidLatitudeAndAtThePolarCircle) {
 }
 
 // The crossings of the day times over a grid of sites and dates, with clocks
-// far from their zone meridian: each reported time is a crossing on the date
-// (a fresh evaluation of the Sun at it meets the altitude, reckoned from its
-// hour angle), and a crossing is absent only where a minute-by-minute scan of
-// the date finds none.
-TEST(DayTimes, SweepOfTheCrossingsFindsRealOnesOnTheDate) {
+// far from their zone meridian: each reported time is a crossing of the
+// date's day (a fresh evaluation of the Sun at it meets the altitude, reckoned
+// from its hour angle, a rising one before the date's transit and a setting
+// one after it), and a crossing is absent only where a minute-by-minute scan
+// between the culminations finds none.
+TEST(DayTimes, SweepOfTheCrossingsFindsTheDaysOwn) {
     constexpr double kDeg = M_PI / 180.0;
     struct Clock {
         float zone;
         bool summer;
         double longitudeWest;
     } clocks[] = {{1, true, -18.0686}, {-3, false, 64.0538}, {12.75, true, 176.5}};
+    // Hourly evaluations from 12 h before the date's midnight to 12 h after
+    // the next one.
+    constexpr int kFirstHour = -12;
+    constexpr int kHours = 48;
     std::ostringstream faults;
     for (double latitude : {-80.0, -66.6, -50.0, -20.0, 0.0, 35.0, 55.0, 60.0, 66.6, 70.0, 80.0}) {
         for (const Clock& c : clocks) {
@@ -380,10 +421,11 @@ TEST(DayTimes, SweepOfTheCrossingsFindsRealOnesOnTheDate) {
                 SolarRequest rq = test_support::Request(2024, month, 15, 12, 0, 0, c.zone, c.summer,
                                                         latitude, c.longitudeWest);
                 rq.prayerMethod = PrayerMethod::kTehran;  // also Maghrib at -4.5 degrees
-                const DayTimes d = CalcDayTimes(rq, CalcSolarParameters(rq));
+                const SolarResult r = CalcSolarParameters(rq);
+                const DayTimes d = CalcDayTimes(rq, r);
                 // The geocentric altitude, minute by minute, from hourly evaluations.
-                SunState hourly[25];
-                for (int h = 0; h <= 24; ++h) hourly[h] = SunAt(rq, h);
+                SunState hourly[kHours + 1];
+                for (int h = 0; h <= kHours; ++h) hourly[h] = SunAt(rq, kFirstHour + h);
                 const auto altitudeAt = [&](double dec, double ra, double gst) {
                     const double hourAngle = (15 * gst - rq.longitude - 15 * ra) * kDeg;
                     return std::asin(std::sin(latitude * kDeg) * std::sin(dec * kDeg) +
@@ -391,9 +433,9 @@ TEST(DayTimes, SweepOfTheCrossingsFindsRealOnesOnTheDate) {
                                          std::cos(hourAngle)) /
                            kDeg;
                 };
-                double minute[1441];
-                for (int i = 0; i <= 1440; ++i) {
-                    const int h = std::min(i / 60, 23);
+                std::vector<double> minute(kHours * 60 + 1);
+                for (int i = 0; i <= kHours * 60; ++i) {
+                    const int h = std::min(i / 60, kHours - 1);
                     const double f = (i - 60.0 * h) / 60.0;
                     const SunState& a = hourly[h];
                     double raB = hourly[h + 1].rightAscension;
@@ -403,51 +445,224 @@ TEST(DayTimes, SweepOfTheCrossingsFindsRealOnesOnTheDate) {
                                    a.rightAscension + f * (raB - a.rightAscension),
                                    a.siderealTime + f * 1.00273790935);
                 }
+                const DayTimes::DayOffsets& o = d.dayOffset;
                 const struct {
                     const char* name;
                     bool occurs;
                     double time;
+                    int dayOffset;
                     double altitude;
                     bool rising;
                 } events[] = {
-                    {"civilDawn", d.occurs.civilDawn, d.civilDawn, -6, true},
-                    {"civilDusk", d.occurs.civilDusk, d.civilDusk, -6, false},
-                    {"nauticalDawn", d.occurs.nauticalDawn, d.nauticalDawn, -12, true},
-                    {"nauticalDusk", d.occurs.nauticalDusk, d.nauticalDusk, -12, false},
-                    {"astronomicalDawn", d.occurs.astronomicalDawn, d.astronomicalDawn, -18, true},
-                    {"astronomicalDusk", d.occurs.astronomicalDusk, d.astronomicalDusk, -18, false},
-                    {"goldenHourEnd", d.occurs.goldenHourEnd, d.goldenHourEnd, 6, true},
-                    {"goldenHourStart", d.occurs.goldenHourStart, d.goldenHourStart, 6, false},
-                    {"fajr", d.occurs.fajr, d.fajr, -17.7, true},
-                    {"maghrib", d.occurs.maghrib, d.maghrib, -4.5, false},
-                    {"isha", d.occurs.isha, d.isha, -14, false},
+                    {"civilDawn", d.occurs.civilDawn, d.civilDawn, o.civilDawn, -6, true},
+                    {"civilDusk", d.occurs.civilDusk, d.civilDusk, o.civilDusk, -6, false},
+                    {"nauticalDawn", d.occurs.nauticalDawn, d.nauticalDawn, o.nauticalDawn, -12,
+                     true},
+                    {"nauticalDusk", d.occurs.nauticalDusk, d.nauticalDusk, o.nauticalDusk, -12,
+                     false},
+                    {"astronomicalDawn", d.occurs.astronomicalDawn, d.astronomicalDawn,
+                     o.astronomicalDawn, -18, true},
+                    {"astronomicalDusk", d.occurs.astronomicalDusk, d.astronomicalDusk,
+                     o.astronomicalDusk, -18, false},
+                    {"goldenHourEnd", d.occurs.goldenHourEnd, d.goldenHourEnd, o.goldenHourEnd, 6,
+                     true},
+                    {"goldenHourStart", d.occurs.goldenHourStart, d.goldenHourStart,
+                     o.goldenHourStart, 6, false},
+                    {"fajr", d.occurs.fajr, d.fajr, o.fajr, -17.7, true},
+                    {"maghrib", d.occurs.maghrib, d.maghrib, o.maghrib, -4.5, false},
+                    {"isha", d.occurs.isha, d.isha, o.isha, -14, false},
                 };
                 std::ostringstream where;
                 where << "lat " << latitude << " zone " << c.zone << " lon " << c.longitudeWest
                       << " month " << month << ": ";
+                const double transit = r.transit;
                 for (const auto& e : events) {
                     if (e.occurs) {
-                        const SunState s = SunAt(rq, e.time);
+                        const double t = FromDateMidnight(e.time, e.dayOffset);
+                        const SunState s = SunAt(rq, t);
                         const double altitude =
                             altitudeAt(s.declination, s.rightAscension, s.siderealTime);
-                        if (!(e.time >= 0 && e.time <= 24) ||
+                        const bool onItsSide = e.rising ? transit - 12.1 < t && t < transit
+                                                        : transit < t && t < transit + 12.1;
+                        if (!(e.time >= 0 && e.time < 24) || !onItsSide ||
                             !(std::fabs(altitude - e.altitude) <= 0.002)) {
-                            faults << where.str() << e.name << " " << e.time << " at altitude "
-                                   << altitude << "\n";
+                            faults << where.str() << e.name << " " << t << " at altitude "
+                                   << altitude << ", transit " << transit << "\n";
                         }
                         continue;
                     }
-                    // Absent: no clear crossing in the right direction on the date.
-                    for (int i = 5; i + 10 <= 1440; ++i) {
+                    // Absent: no clear crossing in the right direction between
+                    // the culminations.
+                    const double from = e.rising ? transit - 12 : transit;
+                    const int first = static_cast<int>((from - kFirstHour) * 60) + 5;
+                    for (int i = first; i + 10 <= first + 12 * 60 - 5; ++i) {
                         const double a = minute[i] - e.altitude;
                         const double b = minute[i + 5] - e.altitude;
                         if (std::fabs(a) > 0.003 && std::fabs(b) > 0.003 &&
                             (e.rising ? (a < 0 && b > 0) : (a > 0 && b < 0))) {
                             faults << where.str() << e.name << " absent, crossing at "
-                                   << (i + 2.5) / 60 << "\n";
+                                   << kFirstHour + (i + 2.5) / 60 << "\n";
                             break;
                         }
                     }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(faults.str(), "");
+}
+
+// Reproductions of the day's evening and night where the civil date holds
+// the previous evening's sunset or Isha just after midnight. Expected: times
+// counted from the date's midnight (above 24: on the next date), from a scan
+// of the geocentric altitude of the Sun's centre (hour angle from sidereal
+// time and right ascension of SunPosition) at 1-second steps, with the night's
+// arithmetic done by hand on the scanned sunset and sunrises. The apparent
+// horizon is -50'.
+TEST(DayTimes, ReproductionsOfTheDaysEveningAndNight) {
+    const auto request = [](int year, int month, int day, float zone, bool summer,
+                            double latitude, double longitudeWest, PrayerMethod method,
+                            HighLatitudeRule rule) {
+        SolarRequest rq = test_support::Request(year, month, day, 12, 0, 0, zone, summer,
+                                                latitude, longitudeWest);
+        rq.prayerMethod = method;
+        rq.highLatitudeRule = rule;
+        return rq;
+    };
+    SolarRequest antarctic = request(1998, 12, 21, -3, false, -64.7743, 64.0538,
+                                     PrayerMethod::kTarvel, HighLatitudeRule::kNone);
+    antarctic.hour = 13;
+    antarctic.deltaT = 63;
+    antarctic.deltaTGiven = true;
+    const SolarRequest reykjavik =
+        request(2024, 6, 21, 0, false, 64.1466, 21.9426, PrayerMethod::kMuslimWorldLeague,
+                HighLatitudeRule::kMiddleOfTheNight);
+    const SolarRequest fairbanks =
+        request(1977, 6, 21, -9, true, 64.8378, 147.7164, PrayerMethod::kMuslimWorldLeague,
+                HighLatitudeRule::kMiddleOfTheNight);
+    const SolarRequest paris15 = request(2024, 5, 15, 1, true, 48.85341, -2.3488,
+                                         PrayerMethod::kKarachi, HighLatitudeRule::kNone);
+    SolarRequest paris16 = paris15;
+    paris16.day = 16;
+    // Scanned: Antarctic set 24.122913, next rise 26.362264; Reykjavik rise
+    // 2.920600, set 24.067681, next rise 26.926536; Fairbanks rise 2.956684,
+    // set 24.796308, next rise 26.962172; Paris, Sun's centre through -18
+    // degrees setting: 24.012577 (15th), 24.063112 (16th).
+    constexpr double kTwoSeconds = 2.0 / 3600.0;
+    using F = ResultFieldId;
+    const struct {
+        const char* what;
+        const SolarRequest& rq;
+        F field;
+        double expected;  // hours from the date's midnight, or a length
+        int dayOffset;
+    } cases[] = {
+        {"Antarctic 1998-12-21, night's length", antarctic, F::NightLength, 2.239351, 0},
+        {"Antarctic 1998-12-21, night's middle", antarctic, F::NightMiddle, 25.242589, 1},
+        {"Antarctic 1998-12-21, last third", antarctic, F::NightLastThird, 25.615814, 1},
+        {"Reykjavik 2024-06-21, Maghrib", reykjavik, F::PrayerMaghrib, 24.067681, 1},
+        {"Reykjavik 2024-06-21, night's length", reykjavik, F::NightLength, 2.858855, 0},
+        {"Reykjavik 2024-06-21, Fajr by the middle", reykjavik, F::PrayerFajr, 1.491173, 0},
+        {"Reykjavik 2024-06-21, Isha by the middle", reykjavik, F::PrayerIsha, 25.497109, 1},
+        {"Fairbanks 1977-06-21, night's length", fairbanks, F::NightLength, 2.165864, 0},
+        {"Fairbanks 1977-06-21, Fajr by the middle", fairbanks, F::PrayerFajr, 1.873752, 0},
+        {"Fairbanks 1977-06-21, Isha by the middle", fairbanks, F::PrayerIsha, 25.879240, 1},
+        {"Paris 2024-05-15, Isha at -18", paris15, F::PrayerIsha, 24.012577, 1},
+        {"Paris 2024-05-16, Isha at -18", paris16, F::PrayerIsha, 24.063112, 1},
+    };
+    for (const auto& c : cases) {
+        const DayTimes d = CalcDayTimes(c.rq, CalcSolarParameters(c.rq));
+        const ResultField& field = FieldOf(c.field);
+        const SolarResult none;
+        ASSERT_TRUE(field.PresentIn(none, &d)) << c.what;
+        const double obtained =
+            FromDateMidnight(field.ValueOf(none, &d), field.DayOffsetIn(&d));
+        EXPECT_NEAR(obtained, c.expected, kTwoSeconds)
+            << c.what << ": expected " << c.expected << ", obtained " << obtained;
+        EXPECT_EQ(field.DayOffsetIn(&d), c.dayOffset) << c.what;
+    }
+}
+
+// Across a year at high latitudes, with the middle-of-the-night rule: every
+// night is shorter than a day and starts at the day's sunset (the method's
+// Maghrib), every morning time precedes the date's transit by less than half
+// a day and every evening time follows it by less than half a day.
+TEST(DayTimes, SweepOfHighLatitudeDaysAndNights) {
+    struct Site {
+        const char* name;
+        float zone;
+        bool summer;
+        double latitude;
+        double longitudeWest;
+    } sites[] = {
+        {"Reykjavik", 0, false, 64.1466, 21.9426},
+        {"Fairbanks", -9, true, 64.8378, 147.7164},
+        {"Oulu", 2, true, 65.0121, -25.4651},
+        {"Antarctic", -3, false, -64.7743, 64.0538},
+    };
+    std::ostringstream faults;
+    for (const Site& site : sites) {
+        for (int dayOfYear = 1; dayOfYear <= 366; dayOfYear += 5) {
+            constexpr int kMonthLengths2024[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+            int month = 1;
+            int day = dayOfYear;
+            while (day > kMonthLengths2024[month - 1]) day -= kMonthLengths2024[month++ - 1];
+            SolarRequest rq = test_support::Request(2024, month, day, 12, 0, 0, site.zone,
+                                                    site.summer, site.latitude,
+                                                    site.longitudeWest);
+            rq.prayerMethod = PrayerMethod::kMuslimWorldLeague;
+            rq.highLatitudeRule = HighLatitudeRule::kMiddleOfTheNight;
+            const SolarResult r = CalcSolarParameters(rq);
+            const DayTimes d = CalcDayTimes(rq, r);
+            std::ostringstream where;
+            where << site.name << " 2024-" << month << "-" << day << " (transit " << r.transit << "): ";
+            if (!r.occurs.transit) {
+                faults << where.str() << "no transit\n";
+                continue;
+            }
+            const DayTimes::DayOffsets& o = d.dayOffset;
+            if (d.occurs.night) {
+                const double maghrib = FromDateMidnight(d.maghrib, o.maghrib);
+                const double middle = FromDateMidnight(d.nightMiddle, o.nightMiddle);
+                if (!(d.nightLength > 0 && d.nightLength < 24) ||
+                    std::fabs(middle - d.nightLength / 2 - maghrib) > 1e-9) {
+                    faults << where.str() << "night " << d.nightLength << " from " << maghrib
+                           << ", middle " << middle << "\n";
+                }
+            }
+            const struct {
+                const char* name;
+                bool occurs;
+                double time;
+                int dayOffset;
+                bool morning;
+            } events[] = {
+                {"astronomicalDawn", d.occurs.astronomicalDawn, d.astronomicalDawn,
+                 o.astronomicalDawn, true},
+                {"nauticalDawn", d.occurs.nauticalDawn, d.nauticalDawn, o.nauticalDawn, true},
+                {"civilDawn", d.occurs.civilDawn, d.civilDawn, o.civilDawn, true},
+                {"fajr", d.occurs.fajr, d.fajr, o.fajr, true},
+                {"sunrise", d.occurs.sunrise, d.sunrise, o.sunrise, true},
+                {"goldenHourEnd", d.occurs.goldenHourEnd, d.goldenHourEnd, o.goldenHourEnd, true},
+                {"goldenHourStart", d.occurs.goldenHourStart, d.goldenHourStart,
+                 o.goldenHourStart, false},
+                {"maghrib", d.occurs.maghrib, d.maghrib, o.maghrib, false},
+                {"civilDusk", d.occurs.civilDusk, d.civilDusk, o.civilDusk, false},
+                {"nauticalDusk", d.occurs.nauticalDusk, d.nauticalDusk, o.nauticalDusk, false},
+                {"astronomicalDusk", d.occurs.astronomicalDusk, d.astronomicalDusk,
+                 o.astronomicalDusk, false},
+                {"isha", d.occurs.isha, d.isha, o.isha, false},
+                {"nightMiddle", d.occurs.night, d.nightMiddle, o.nightMiddle, false},
+                {"nightLastThird", d.occurs.night, d.nightLastThird, o.nightLastThird, false},
+            };
+            for (const auto& e : events) {
+                if (!e.occurs) continue;
+                const double t = FromDateMidnight(e.time, e.dayOffset);
+                const double fromTransit = t - r.transit;
+                const bool onItsSide = e.morning ? fromTransit < 0 && fromTransit > -12.1
+                                                 : fromTransit > 0 && fromTransit < 24;
+                if (!onItsSide || !(e.time >= 0 && e.time < 24)) {
+                    faults << where.str() << e.name << " at " << t << "\n";
                 }
             }
         }

@@ -298,7 +298,7 @@ TEST(CliPrayer, JsonOfTheDayTimes) {
     const auto at = [&keys](const char* key) { return std::find(keys.begin(), keys.end(), key); };
     EXPECT_EQ(at("fajrRule"), at("prayerFajr") + 1);
     EXPECT_EQ(at("ishaRule"), at("prayerIsha") + 1);
-    EXPECT_EQ(json.size(), documented.size() + 18 + 2);
+    EXPECT_EQ(json.size(), documented.size() + 18 + 2 + 1);  // and "eventClocks"
 
     // In Mecca no rule gives a time: the marks are null.
     const nlohmann::json mecca =
@@ -310,6 +310,59 @@ TEST(CliPrayer, JsonOfTheDayTimes) {
     EXPECT_TRUE(mecca.at("ishaRule").is_null());
     EXPECT_NEAR(mecca.at("prayerIsha").get<double>() - mecca.at("prayerMaghrib").get<double>(), 1.5,
                 1e-9);
+}
+
+// Times of the date's evening and night after midnight, and of its morning
+// before the date's midnight, carry their date: in the report after the time,
+// in JSON under "eventClocks". The clocks are fixed zones, or the zone rules
+// of the place.
+TEST(CliPrayer, TimesOfTheDaysEveningAfterMidnightCarryTheirDate) {
+    const std::vector<std::string> reykjavik = {
+        "--date", "2024-06-21", "--time", "12:00", "--zone", "0", "--lat", "64.1466", "--lon",
+        "21.9426W", "--method", "mwl", "--high-latitude-rule", "middle"};
+    const std::vector<std::string> paris = {"--place", "Paris, France", "--date", "2024-05-15",
+                                            "--time", "12:00", "--method", "karachi"};
+    const std::vector<std::string> antarctic = {
+        "--date", "1998-12-31", "--time", "13:00", "--zone", "-3", "--lat", "-64.7743", "--lon",
+        "64.0538W", "--delta-t", "63", "--twilights"};
+    const struct {
+        const char* what;
+        const std::vector<std::string>& args;
+        const char* key;
+        const char* label;  // the report's line of the value
+        const char* date;
+        int dayOffset;
+    } cases[] = {
+        {"Reykjavik, Maghrib after midnight", reykjavik, "prayerMaghrib", "  Maghrib:",
+         "2024-06-22", 1},
+        {"Reykjavik, Fajr by the rule on the date", reykjavik, "prayerFajr", "  Fajr:",
+         "2024-06-21", 0},
+        {"Paris, Isha after midnight", paris, "prayerIsha", "  Isha:", "2024-05-16", 1},
+        {"Antarctic, the night's middle in the next year", antarctic, "nightMiddle",
+         "  metà della notte:", "1999-01-01", 1},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun text = RunCli(c.args);
+        std::vector<std::string> withJson = c.args;
+        withJson.push_back("--json");
+        const ProgramRun run = RunCli(withJson);
+        ASSERT_EQ(run.exitCode, kExitSuccess) << c.what << ": " << run.err;
+        const nlohmann::json json = nlohmann::json::parse(run.out);
+        ASSERT_TRUE(json.at("eventClocks").contains(c.key)) << c.what;
+        const nlohmann::json& clock = json.at("eventClocks").at(c.key);
+        EXPECT_EQ(clock.at("date"), c.date) << c.what << ": obtained " << clock;
+        EXPECT_EQ(clock.at("dayOffset"), c.dayOffset) << c.what << ": obtained " << clock;
+        const std::vector<std::string> lines = Lines(text.out);
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
+            return l.rfind(c.label, 0) == 0;
+        });
+        ASSERT_NE(line, lines.end()) << c.what;
+        const bool marked = line->find("(+1 giorno)") != std::string::npos;
+        EXPECT_EQ(marked, c.dayOffset == 1) << c.what << ": obtained " << *line;
+    }
+    // The night is shorter than a day.
+    const nlohmann::json night = nlohmann::json::parse(RunCli(With(antarctic, {"--json"})).out);
+    EXPECT_LT(night.at("nightLength").get<double>(), 24.0);
 }
 
 }  // namespace

@@ -107,5 +107,30 @@ TEST(DayTimeTexts, MethodsWithTheirParameters) {
               "middle of the night");
 }
 
+// A day time's date in words after the time, in the report's Italian and in
+// the words a window gives.
+TEST(DayTimeTexts, DayOffsetInWords) {
+    const ResultTextOptions italian;
+    ResultTextOptions english;
+    english.day = "day";
+    english.days = "days";
+    const struct {
+        int dayOffset;
+        const ResultTextOptions& options;
+        const char* expected;
+    } cases[] = {
+        {0, italian, ""},
+        {1, italian, "(+1 giorno)"},
+        {-1, italian, "(-1 giorno)"},
+        {2, italian, "(+2 giorni)"},
+        {1, english, "(+1 day)"},
+        {-2, english, "(-2 days)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayOffsetText(c.dayOffset, c.options), c.expected)
+            << "DayOffsetText(" << c.dayOffset << ")";
+    }
+}
+
 }  // namespace
 }  // namespace tarvel

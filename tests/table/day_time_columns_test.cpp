@@ -150,6 +150,33 @@ TEST(DayTimeColumns, CsvValuesAndRuleColumns) {
             "2025-12-09,12:00:00.00,5.75,18.25,,,,"}));
 }
 
+// A day time on another date than its row's: its own date in a column after
+// it in CSV (only where some row has one), and the sign of the other date in
+// place of the cell's first blank in the text (the time stays where it is).
+TEST(DayTimeColumns, TimesOnAnotherDateCarryIt) {
+    TableColumnSet set;
+    set.showFajr = true;
+    set.showIsha = true;
+    set.dayColumns.showNight = true;
+    TableRow late = RowWithDayTimes(HighLatitudeRule::kSeventhOfTheNight);
+    late.days->isha = 0.25;
+    late.days->dayOffset.isha = 1;
+    late.days->nightMiddle = 23.5;
+    late.days->dayOffset.nightMiddle = -1;  // as a dawn before the date's midnight would be
+    EXPECT_EQ(Lines(WriteTableCsv(
+                  set, {late, RowWithDayTimes(HighLatitudeRule::kSeventhOfTheNight)}, 45.0)),
+              (std::vector<std::string>{
+                  "Date,Time,Fajr,FajrRule,Isha,IshaDate,IshaRule,NightLength,NightMiddle,"
+                  "NightMiddleDate,NightLastThird",
+                  "2025-12-09,12:00:00.00,1.5,seventh,0.25,2025-12-10,,14.5,23.5,2025-12-08,0",
+                  "2025-12-09,12:00:00.00,1.5,seventh,23.25,2025-12-09,,14.5,0,2025-12-09,0"}));
+    const std::size_t fixed = std::string("    data     |     ora     |").size();
+    const std::string line =
+        Lines(TableTextWriter(set, TableTarget::Window).RowLine(late, 45.0))[0].substr(fixed);
+    EXPECT_EQ(line.substr(0, 28), "  01:30:00.0*| +00:15:00.0 |") << line;
+    EXPECT_NE(line.find("| -23:30:00.0 |"), std::string::npos) << line;
+}
+
 TEST(DayTimeColumns, RunsComputeTheDayTimesWhenNeeded) {
     TableParameters p = test_support::RomeSolsticeTable(3);
     TableColumnSet set;

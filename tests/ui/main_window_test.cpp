@@ -787,7 +787,12 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     for (const auto& [field, id] : fields) {
         const DayTimeText& day = DayTextOf(days, field);
         const QString mark = day.rule != HighLatitudeRule::kNone ? QStringLiteral("*") : QString();
-        QCOMPARE(s.window->OutputText(id), QString::fromStdString(day.text) + mark);
+        // A time on another date carries the sign of that date before it.
+        QCOMPARE(s.window->OutputText(id), DayTimeFieldText(day) + mark);
+        if (day.dayOffset != 0) {
+            QVERIFY(s.window->Control(id)->toolTip().startsWith(
+                DayOffsetToolTip(request, day.dayOffset)));
+        }
     }
     if (method != int(PrayerMethod::kTarvel)) {
         // These methods add no minutes to Maghrib.
@@ -797,8 +802,15 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     const QString tip = s.window->Control(1052)->toolTip();
     QCOMPARE(isha.endsWith(QLatin1Char('*')), ishaByRule);
     if (ishaByRule) {
-        QVERIFY2(isha.startsWith(QLatin1Char(' ')) && isha.size() == 12, qPrintable(isha));
-        QCOMPARE(tip, QStringLiteral("Ora data dalla regola per le alte latitudini."));
+        // The blank before the time, or the sign of the next date (an Isha
+        // after midnight), and the rule's mark after it.
+        QVERIFY2((isha.startsWith(QLatin1Char(' ')) || isha.startsWith(QLatin1Char('+'))) &&
+                     isha.size() == 12,
+                 qPrintable(isha));
+        QVERIFY2(tip.endsWith(QStringLiteral("Ora data dalla regola per le alte latitudini.")),
+                 qPrintable(tip));
+        QCOMPARE(tip.startsWith(QStringLiteral("Il giorno dopo (+1 giorno): ")),
+                 isha.startsWith(QLatin1Char('+')));
     } else if (latitude == QStringLiteral("58")) {
         QCOMPARE(isha, QStringLiteral("\u2014"));
         QVERIFY(tip.startsWith(QStringLiteral("In questa data il Sole non raggiunge")));
@@ -857,7 +869,17 @@ void MainWindowTest::twilightGroupShowsTheDayTimes() {
         const QString shown = s.window->OutputText(id);
         const QString tip = s.window->Control(id)->toolTip();
         const DayTimeText& expected = DayTextOf(days, field);
-        QCOMPARE(shown, QString::fromStdString(expected.text));
+        QCOMPARE(shown, DayTimeFieldText(expected));
+        if (expected.dayOffset != 0) {
+            // An evening time after midnight: its sign and date.
+            QCOMPARE(shown.left(1), QString::fromLatin1(expected.dayOffset > 0 ? "+" : "-"));
+            QCOMPARE(shown.mid(1), QString::fromStdString(expected.text).mid(1));
+            QCOMPARE(tip, DayOffsetToolTip(request, expected.dayOffset));
+            QVERIFY(tip.startsWith(expected.dayOffset > 0
+                                       ? QStringLiteral("Il giorno dopo (+1 giorno): ")
+                                       : QStringLiteral("Il giorno prima (-1 giorno): ")));
+            continue;
+        }
         QCOMPARE(tip, DayTimeAbsenceToolTip(field, expected.absence));
         const char* why = "";
         if (altitudeNotReached.contains(id)) {

@@ -1,6 +1,10 @@
 #include "ui/main/shown_results.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+
+#include "table/table_layout.h"
 
 namespace tarvel {
 
@@ -58,6 +62,27 @@ QString DayTimeAbsenceToolTip(DayTimeTextField field, EventAbsence absence) {
             "CTarvelDlg", "In questa data il Sole non raggiunge l'altezza di questo evento."));
     }
     return AbsenceToolTip(absence);
+}
+
+QString DayTimeFieldText(const DayTimeText& shown) {
+    QString text = QString::fromStdString(shown.text);
+    const char* mark = OtherDateMark(shown.dayOffset);
+    if (*mark == '\0') return text;
+    if (text.startsWith(QLatin1Char(' '))) text.remove(0, 1);
+    return QLatin1String(mark) + text;
+}
+
+QString DayOffsetToolTip(const SolarRequest& request, int dayOffset) {
+    if (dayOffset == 0) return QString();
+    const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, dayOffset);
+    const QString shown =
+        QLocale().toString(QDate(date.year, date.month, date.day), QLocale::ShortFormat);
+    if (dayOffset > 0) {
+        return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Il giorno dopo (+1 giorno): %1"))
+            .arg(shown);
+    }
+    return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Il giorno prima (-1 giorno): %1"))
+        .arg(shown);
 }
 
 }  // namespace tarvel

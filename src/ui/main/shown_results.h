@@ -21,4 +21,14 @@ QString AbsenceToolTip(EventAbsence absence);
 // altitude the Sun does not reach says so in its own words.
 QString DayTimeAbsenceToolTip(DayTimeTextField field, EventAbsence absence);
 
+// A day time on another date than the request's (DayTimeText::dayOffset): its
+// text with the table's mark of the other date in place of its leading blank
+// ("+00:49:12.0"); the text unchanged on the date.
+QString DayTimeFieldText(const DayTimeText& shown);
+
+// The tooltip of a day time on another date: the day in words and the date
+// ("Il giorno dopo (+1 giorno): 22/06/2024" in the interface language); empty
+// on the date.
+QString DayOffsetToolTip(const SolarRequest& request, int dayOffset);
+
 }  // namespace tarvel

@@ -799,9 +799,14 @@ void CTarvelDlg::ComputeSolarParameters() {
     for (const auto& [field, control] : kTwilightControls) {
         if (QLineEdit* output = outputs_.value(ControlNumber(control), nullptr)) {
             const DayTimeText& shown = DayTextOf(days, field);
-            SetFieldText(output, QString::fromStdString(shown.text));
-            const QString tip = clockTip(EventTimeField(field), shown.absence);
-            output->setToolTip(tip.isEmpty() ? DayTimeAbsenceToolTip(field, shown.absence) : tip);
+            SetFieldText(output, DayTimeFieldText(shown));
+            QStringList tips;
+            for (const QString& tip : {DayOffsetToolTip(request, shown.dayOffset),
+                                       clockTip(EventTimeField(field), shown.absence)}) {
+                if (!tip.isEmpty()) tips << tip;
+            }
+            output->setToolTip(tips.isEmpty() ? DayTimeAbsenceToolTip(field, shown.absence)
+                                              : tips.join(QLatin1Char('\n')));
         }
     }
     // The prayers' caption names a method other than the program's own by its
@@ -827,12 +832,16 @@ void CTarvelDlg::ComputeSolarParameters() {
             QLineEdit* output = outputs_.value(ControlNumber(control), nullptr);
             if (output == nullptr) continue;
             const DayTimeText& shown = DayTextOf(days, field);
-            QString text = QString::fromStdString(shown.text);
+            QString text = DayTimeFieldText(shown);
             QString tip = AbsenceToolTip(shown.absence);
             if (shown.rule != HighLatitudeRule::kNone) {
                 text += QLatin1String(kRuleMark);
                 tip = Translated(QT_TRANSLATE_NOOP(
                     "CTarvelDlg", "Ora data dalla regola per le alte latitudini."));
+            }
+            if (shown.dayOffset != 0) {
+                const QString other = DayOffsetToolTip(request, shown.dayOffset);
+                tip = tip.isEmpty() ? other : other + QLatin1Char('\n') + tip;
             }
             SetFieldText(output, text);
             output->setToolTip(tip);
