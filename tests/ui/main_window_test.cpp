@@ -55,10 +55,10 @@ struct Shown {
     }
 
     template <typename T>
-    T* Get(int id) const {
-        return qobject_cast<T*>(window->Control(id));
+    T* Get(ControlId id) const {
+        return qobject_cast<T*>(window->Control(ControlNumber(id)));
     }
-    QLineEdit* Field(int id) const { return Get<QLineEdit>(id); }
+    QLineEdit* Field(ControlId id) const { return Get<QLineEdit>(id); }
 };
 
 // Every output text of the window, and the tooltip of an absent event,
@@ -169,28 +169,38 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
         int x, y, w, h;
     };
     const Case cases[] = {
-        {1000, 142, 21, 52, 15}, {1002, 15, 21, 117, 15},   {1004, 406, 19, 34, 15},
-        {1005, 205, 47, 58, 12}, {1009, 43, 47, 58, 12},    {1010, 71, 91, 89, 12},
-        {1063, 441, 21, 30, 15}, {1065, 685, 308, 78, 12},  {1058, 681, 45, 113, 12},
-        {1038, 7, 7, 475, 62},   {1054, 503, 240, 269, 89},
+        {ControlNumber(SiteControl::TimePicker), 142, 21, 52, 15},
+        {ControlNumber(SiteControl::DatePicker), 15, 21, 117, 15},
+        {ControlNumber(SiteControl::SummerTime), 406, 19, 34, 15},
+        {ControlNumber(SiteControl::Latitude), 205, 47, 58, 12},
+        {ControlNumber(MainControl::DeltaT), 43, 47, 58, 12},
+        {ControlNumber(MainControl::JulianDay), 71, 91, 89, 12},
+        {ControlNumber(MainControl::Now), 441, 21, 30, 15},
+        {ControlNumber(MainControl::QiblaTime), 685, 308, 78, 12},
+        {ControlNumber(MainControl::GeometricTransitAltitude), 681, 45, 113, 12},
+        {ControlNumber(SiteControl::Group), 7, 7, 475, 62},
+        {ControlNumber(MainControl::PrayersGroup), 503, 240, 269, 89},
     };
     for (const Case& c : cases) {
         QWidget* control = s.window->Control(c.id);
         QVERIFY2(control != nullptr, qPrintable(QString::number(c.id)));
-        if (c.id == 1004) {
+        if (c.id == ControlNumber(SiteControl::SummerTime)) {
             QVERIFY(control->geometry().contains(geometry.Rect(c.x, c.y, c.w, c.h)));
         } else {
             QCOMPARE(control->geometry(), geometry.Rect(c.x, c.y, c.w, c.h));
         }
     }
     // The zone list keeps its place and width; its height is the closed list's.
-    QCOMPARE(s.window->Control(1003)->pos(), geometry.Rect(204, 21, 190, 119).topLeft());
-    QCOMPARE(s.window->Control(1003)->width(), geometry.Rect(204, 21, 190, 119).width());
+    QCOMPARE(s.window->Control(ControlNumber(SiteControl::ZoneList))->pos(),
+             geometry.Rect(204, 21, 190, 119).topLeft());
+    QCOMPARE(s.window->Control(ControlNumber(SiteControl::ZoneList))->width(),
+             geometry.Rect(204, 21, 190, 119).width());
     // Labels at their own rectangles, right-aligned ones widened to the left
     // when their text needs it.
     for (const auto& [id, rect] :
-         {std::pair{1005, QRect(159, 44, 41, 17)}, std::pair{1021, QRect(14, 139, 80, 12)},
-          std::pair{1026, QRect(159, 143, 77, 11)}}) {
+         {std::pair{ControlNumber(SiteControl::Latitude), QRect(159, 44, 41, 17)},
+          std::pair{ControlNumber(MainControl::LongitudeDifference), QRect(14, 139, 80, 12)},
+          std::pair{ControlNumber(MainControl::MeanLocalTime), QRect(159, 143, 77, 11)}}) {
         const QRect placed = s.window->Label(id)->geometry();
         const QRect design = geometry.Rect(rect);
         QCOMPARE(placed.topRight(), design.topRight());
@@ -198,7 +208,13 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
         QVERIFY(placed.width() >= design.width());
     }
     // Group boxes are never shown.
-    for (int id : {1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1054, 1100, 1110}) {
+    for (int id :
+         {ControlNumber(MainControl::TimeGroup), ControlNumber(SiteControl::Group),
+          ControlNumber(MainControl::EclipticGroup), ControlNumber(MainControl::GeocentricGroup),
+          ControlNumber(MainControl::TopocentricGroup), ControlNumber(MainControl::HorizontalGroup),
+          ControlNumber(MainControl::GeometricGroup), ControlNumber(MainControl::ApparentGroup),
+          ControlNumber(MainControl::PrayersGroup), ControlNumber(MainControl::PlaceGroup),
+          ControlNumber(MainControl::TwilightGroup)}) {
         QVERIFY(qobject_cast<QGroupBox*>(s.window->Control(id)) != nullptr);
         QVERIFY(!s.window->Control(id)->isVisible());
     }
@@ -213,23 +229,23 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
 void MainWindowTest::labelsCaptionsAndTitle() {
     Shown s;
     QCOMPARE(s.window->windowTitle(), QStringLiteral("Tarvel"));
-    QCOMPARE(s.Get<QCheckBox>(1004)->text(), QStringLiteral("ora estiva"));
-    QCOMPARE(s.Get<QPushButton>(1063)->text(), QStringLiteral("adesso"));
-    QCOMPARE(s.Get<QRadioButton>(1061)->text(), QStringLiteral("auto"));
-    QCOMPARE(s.Get<QRadioButton>(1062)->text(), QStringLiteral("manuale"));
+    QCOMPARE(s.Get<QCheckBox>(SiteControl::SummerTime)->text(), QStringLiteral("ora estiva"));
+    QCOMPARE(s.Get<QPushButton>(MainControl::Now)->text(), QStringLiteral("adesso"));
+    QCOMPARE(s.Get<QRadioButton>(MainControl::AutomaticDeltaT)->text(), QStringLiteral("auto"));
+    QCOMPARE(s.Get<QRadioButton>(MainControl::ManualDeltaT)->text(), QStringLiteral("manuale"));
     const struct {
         int id;
         const char* label;
-    } labels[] = {{1005, "latitudine (<0 sud)"},
-                  {1006, "longitudine (<0 est)"},
-                  {1011, "altitudine [m]"},
-                  {1009, "DeltaT"},
-                  {1010, "Julian day"},
-                  {1021, "differenza di longitudine"},
-                  {1025, "altezza con rifrazione"},
-                  {1055, "ore al tramonto"},
-                  {1065, "ora Qibla"},
-                  {1064, "altezza"}};
+    } labels[] = {{ControlNumber(SiteControl::Latitude), "latitudine (<0 sud)"},
+                  {ControlNumber(SiteControl::Longitude), "longitudine (<0 est)"},
+                  {ControlNumber(SiteControl::Height), "altitudine [m]"},
+                  {ControlNumber(MainControl::DeltaT), "DeltaT"},
+                  {ControlNumber(MainControl::JulianDay), "Julian day"},
+                  {ControlNumber(MainControl::LongitudeDifference), "differenza di longitudine"},
+                  {ControlNumber(MainControl::RefractedAltitude), "altezza con rifrazione"},
+                  {ControlNumber(MainControl::HoursToSunset), "ore al tramonto"},
+                  {ControlNumber(MainControl::QiblaTime), "ora Qibla"},
+                  {ControlNumber(MainControl::ApparentTransitAltitude), "altezza"}};
     for (const auto& l : labels) {
         QCOMPARE(s.window->Label(l.id)->text(), QString::fromUtf8(l.label));
     }
@@ -245,7 +261,7 @@ void MainWindowTest::labelsCaptionsAndTitle() {
         QWidget* control = s.window->Control(id);
         QVERIFY2(control != nullptr, qPrintable(QString::number(id)));
         if (line.field != ResultTextField::DeltaT) {
-            QLineEdit* field = s.Field(id);
+            QLineEdit* field = s.Field(ResultTextControl(line.field));
             QVERIFY2(field != nullptr, qPrintable(QString::number(id)));
             QVERIFY(field->isReadOnly());
             QCOMPARE(field->alignment(), Qt::AlignCenter);
@@ -265,8 +281,12 @@ void MainWindowTest::tabOrderFollowsTheForm() {
     // Tab walks the inputs in the form's order (the ΔT mode by its checked
     // button) and leaves out the result fields.
     // After the last input the chain comes back to the first, the time picker.
-    s.Field(1005)->setFocus(Qt::OtherFocusReason);
-    const int expected[] = {1006, 1009, 1011, 1061, 1063, 1101, 1102, 1000};
+    s.Field(SiteControl::Latitude)->setFocus(Qt::OtherFocusReason);
+    const int expected[] = {
+        ControlNumber(SiteControl::Longitude), ControlNumber(MainControl::DeltaT),
+        ControlNumber(SiteControl::Height),    ControlNumber(MainControl::AutomaticDeltaT),
+        ControlNumber(MainControl::Now),       ControlNumber(MainControl::Place),
+        ControlNumber(MainControl::ZoneName),  ControlNumber(SiteControl::TimePicker)};
     for (int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
@@ -277,18 +297,19 @@ void MainWindowTest::tabOrderFollowsTheForm() {
     }
     // A result field still takes the focus from the mouse, and its text can be
     // selected and copied.
-    QLineEdit* julianDay = s.Field(1010);
+    QLineEdit* julianDay = s.Field(MainControl::JulianDay);
     QTest::mouseClick(julianDay, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), julianDay);
     QTest::keyClick(julianDay, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(julianDay->selectedText(), s.window->OutputText(1010));
+    QCOMPARE(julianDay->selectedText(),
+             s.window->OutputText(ControlNumber(MainControl::JulianDay)));
     QVERIFY(!julianDay->selectedText().isEmpty());
     QVERIFY(s.sink.messages.isEmpty());
 }
 
 void MainWindowTest::zoneListHasTheFortyZones() {
     Shown s;
-    auto* list = s.Get<QComboBox>(1003);
+    auto* list = s.Get<QComboBox>(SiteControl::ZoneList);
     QCOMPARE(list->count(), 40);
     QCOMPARE(list->itemText(0), QString::fromUtf8("UTC-11 (BEST \u2013 Bering Standard Time)"));
     QCOMPARE(list->itemText(1),
@@ -333,8 +354,8 @@ void MainWindowTest::systemZoneIndex() {
 
 void MainWindowTest::pickersAreLimited() {
     Shown s;
-    auto* date = s.Get<QDateEdit>(1002);
-    auto* time = s.Get<QTimeEdit>(1000);
+    auto* date = s.Get<QDateEdit>(SiteControl::DatePicker);
+    auto* time = s.Get<QTimeEdit>(SiteControl::TimePicker);
     QCOMPARE(date->minimumDate(), QDate(1900, 1, 1));
     QCOMPARE(date->maximumDate(), QDate(3000, 1, 1));
     QVERIFY(date->calendarPopup());
@@ -352,23 +373,37 @@ void MainWindowTest::initialValuesInSummer() {
     RecordingSink sink;
     CTarvelDlg window(AppSettings(), RomeAt(QDate(2024, 7, 15), QTime(10, 20, 30)), &sink);
     // Before the first computation: the model's ΔT with six decimals.
-    QCOMPARE(window.OutputText(1009), ModelDeltaTText(2024, 7, 15, 10, 20, 30));
-    QCOMPARE(qobject_cast<QDateEdit*>(window.Control(1002))->date(), QDate(2024, 7, 15));
-    QCOMPARE(qobject_cast<QTimeEdit*>(window.Control(1000))->time(), QTime(10, 20, 30));
-    QVERIFY(qobject_cast<QCheckBox*>(window.Control(1004))->isChecked());
-    QCOMPARE(qobject_cast<QComboBox*>(window.Control(1003))->currentIndex(), 15);
-    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1005))->text(), QStringLiteral("45"));
-    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1006))->text(), QStringLiteral("-8"));
-    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(1011))->text(), QStringLiteral("0"));
-    QVERIFY(qobject_cast<QRadioButton*>(window.Control(1061))->isChecked());
-    QVERIFY(qobject_cast<QLineEdit*>(window.Control(1009))->isReadOnly());
+    QCOMPARE(window.OutputText(ControlNumber(MainControl::DeltaT)),
+             ModelDeltaTText(2024, 7, 15, 10, 20, 30));
+    QCOMPARE(
+        qobject_cast<QDateEdit*>(window.Control(ControlNumber(SiteControl::DatePicker)))->date(),
+        QDate(2024, 7, 15));
+    QCOMPARE(
+        qobject_cast<QTimeEdit*>(window.Control(ControlNumber(SiteControl::TimePicker)))->time(),
+        QTime(10, 20, 30));
+    QVERIFY(qobject_cast<QCheckBox*>(window.Control(ControlNumber(SiteControl::SummerTime)))
+                ->isChecked());
+    QCOMPARE(qobject_cast<QComboBox*>(window.Control(ControlNumber(SiteControl::ZoneList)))
+                 ->currentIndex(),
+             15);
+    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(ControlNumber(SiteControl::Latitude)))->text(),
+             QStringLiteral("45"));
+    QCOMPARE(
+        qobject_cast<QLineEdit*>(window.Control(ControlNumber(SiteControl::Longitude)))->text(),
+        QStringLiteral("-8"));
+    QCOMPARE(qobject_cast<QLineEdit*>(window.Control(ControlNumber(SiteControl::Height)))->text(),
+             QStringLiteral("0"));
+    QVERIFY(qobject_cast<QRadioButton*>(window.Control(ControlNumber(MainControl::AutomaticDeltaT)))
+                ->isChecked());
+    QVERIFY(
+        qobject_cast<QLineEdit*>(window.Control(ControlNumber(MainControl::DeltaT)))->isReadOnly());
     QCOMPARE(window.ComputationCount(), 0);
 }
 
 void MainWindowTest::initialValuesInWinter() {
     Shown s(QDate(2024, 1, 15), QTime(8, 0, 0));
-    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
-    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
+    QVERIFY(!s.Get<QCheckBox>(SiteControl::SummerTime)->isChecked());
+    QCOMPARE(s.Get<QComboBox>(SiteControl::ZoneList)->currentIndex(), 15);
     QVERIFY(!s.window->LastRequest().summerTime);
 }
 
@@ -393,33 +428,36 @@ void MainWindowTest::firstComputationWhenShown() {
     double modelText = ModelDeltaTText(2024, 7, 15, 10, 20, 30).toDouble();
     QCOMPARE(r.deltaT, modelText);
     // ... and rewrites the field with one decimal.
-    QCOMPARE(s.window->OutputText(1009), QString::fromStdString(FormatDeltaTShort(modelText)));
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::DeltaT)),
+             QString::fromStdString(FormatDeltaTShort(modelText)));
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void MainWindowTest::latitudeOutOfRangeIsRefused() {
     Shown s;
-    const QString before = s.window->OutputText(1058);
-    TypeAndLeave(s.Field(1005), QStringLiteral("100"), s.Field(1006));
+    const QString before =
+        s.window->OutputText(ControlNumber(MainControl::GeometricTransitAltitude));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("100"),
+                 s.Field(SiteControl::Longitude));
     QCOMPARE(s.sink.messages.size(), 1);
     QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -90 e 90."));
     QCOMPARE(s.sink.messages.back().caption, QStringLiteral("Tarvel"));
     QCOMPARE(s.sink.messages.back().icon, QMessageBox::Warning);
     // The focus is back in the field, its text selected; the previous number
     // came back with the refresh and the computation used it.
-    QCOMPARE(QApplication::focusWidget(), s.window->Control(1005));
-    QCOMPARE(s.Field(1005)->text(), QStringLiteral("45"));
-    QCOMPARE(s.Field(1005)->selectedText(), QStringLiteral("45"));
+    QCOMPARE(QApplication::focusWidget(), s.window->Control(ControlNumber(SiteControl::Latitude)));
+    QCOMPARE(s.Field(SiteControl::Latitude)->text(), QStringLiteral("45"));
+    QCOMPARE(s.Field(SiteControl::Latitude)->selectedText(), QStringLiteral("45"));
     QCOMPARE(s.window->Settings().latitude, 45.0);
     QCOMPARE(s.window->LastRequest().latitude, 45.0);
-    QCOMPARE(s.window->OutputText(1058), before);
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::GeometricTransitAltitude)), before);
     QCOMPARE(s.window->ComputationCount(), 2);
 }
 
 void MainWindowTest::latitudeOutOfRangeIsRefusedOnEnter() {
     Shown s;
-    QLineEdit* latitude = s.Field(1005);
+    QLineEdit* latitude = s.Field(SiteControl::Latitude);
     latitude->setFocus(Qt::TabFocusReason);
     latitude->selectAll();
     QTest::keyClicks(latitude, QStringLiteral("100"));
@@ -434,12 +472,14 @@ void MainWindowTest::latitudeOutOfRangeIsRefusedOnEnter() {
 
 void MainWindowTest::longitudeOutOfRangeIsRefused() {
     Shown s;
-    TypeAndLeave(s.Field(1006), QStringLiteral("-180.5"), s.Field(1011));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("-180.5"),
+                 s.Field(SiteControl::Height));
     QCOMPARE(s.sink.LastText(), QStringLiteral("Immettere un numero compreso tra -180 e 180."));
     QCOMPARE(s.window->Settings().longitude, -8.0);
-    QCOMPARE(s.Field(1006)->text(), QStringLiteral("-8"));
+    QCOMPARE(s.Field(SiteControl::Longitude)->text(), QStringLiteral("-8"));
     // The bound itself is accepted.
-    TypeAndLeave(s.Field(1006), QStringLiteral("180"), s.Field(1011));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("180"),
+                 s.Field(SiteControl::Height));
     QCOMPARE(s.sink.messages.size(), 1);
     QCOMPARE(s.window->Settings().longitude, 180.0);
     QCOMPARE(s.window->LastRequest().longitude, 180.0);
@@ -476,11 +516,11 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber() {
     QFETCH(QString, shown);
     QFETCH(QString, message);
     Shown s;
-    TypeAndLeave(s.Field(1005), typed, s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Latitude), typed, s.Field(SiteControl::Longitude));
     QCOMPARE(s.sink.LastText(), message);
     QCOMPARE(s.window->Settings().latitude, latitude);
     QCOMPARE(s.window->LastRequest().latitude, latitude);
-    QCOMPARE(s.Field(1005)->text(), shown);
+    QCOMPARE(s.Field(SiteControl::Latitude)->text(), shown);
 }
 
 // The places for the text as typed arrive from a search away from the
@@ -489,7 +529,7 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber() {
 // after which no late answer opens the list again.
 void MainWindowTest::placesAreSearchedWhileTyping() {
     Shown s;
-    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(ControlNumber(MainControl::Place)));
     QVERIFY(place != nullptr);
     place->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(place, QStringLiteral("Lond"));
@@ -514,7 +554,7 @@ void MainWindowTest::placesAreSearchedWhileTyping() {
     QTest::qWait(300);  // time for a late answer to arrive: it must change nothing
     QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
     QVERIFY(!place->completer()->popup()->isVisible());
-    QCOMPARE(s.Field(1005)->text(), QStringLiteral("41.89193"));
+    QCOMPARE(s.Field(SiteControl::Latitude)->text(), QStringLiteral("41.89193"));
 }
 
 // Typing a city and taking the first place offered sets the site and puts
@@ -522,7 +562,7 @@ void MainWindowTest::placesAreSearchedWhileTyping() {
 // time; ticking the summer box by hand returns to the manual entry.
 void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     Shown s(QDate(2024, 3, 31), QTime(2, 30, 0));
-    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(ControlNumber(MainControl::Place)));
     QVERIFY(place != nullptr);
     QCOMPARE(place->Offered(QStringLiteral("Rom")).value(0), QStringLiteral("Rome, Lazio, Italy"));
     QCOMPARE(place->Offered(QStringLiteral("sao paulo")).value(0),
@@ -536,30 +576,34 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
     QCOMPARE(QString::fromStdString(s.window->ZoneRulesInForce()->Name()),
              QStringLiteral("Europe/Rome"));
     QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
-    QCOMPARE(s.Field(1005)->text(), QStringLiteral("41.89193"));
-    QCOMPARE(s.Field(1006)->text(), QStringLiteral("-12.51133"));
+    QCOMPARE(s.Field(SiteControl::Latitude)->text(), QStringLiteral("41.89193"));
+    QCOMPARE(s.Field(SiteControl::Longitude)->text(), QStringLiteral("-12.51133"));
     // 02:30 does not exist on 31 March 2024 in Rome: 03:00 summer time is
     // computed, and the window says so.
-    const QString info = qobject_cast<QLabel*>(s.window->Control(1103))->text();
-    QVERIFY2(info.startsWith(QStringLiteral("Europe/Rome — UTC+1, estate UTC+2\n")), qPrintable(info));
+    const QString info =
+        qobject_cast<QLabel*>(s.window->Control(ControlNumber(MainControl::ZoneInfo)))->text();
+    QVERIFY2(info.startsWith(QStringLiteral("Europe/Rome — UTC+1, estate UTC+2\n")),
+             qPrintable(info));
     QVERIFY2(info.contains(QStringLiteral("03:00:00")), qPrintable(info));
-    QVERIFY(s.window->Control(1000)->toolTip().contains(QStringLiteral("03:00:00")));
+    QVERIFY(s.window->Control(ControlNumber(SiteControl::TimePicker))
+                ->toolTip()
+                .contains(QStringLiteral("03:00:00")));
     QCOMPARE(s.window->LastRequest().hour, 3);
     QCOMPARE(s.window->LastRequest().zoneHours, 1.0f);
     QVERIFY(s.window->LastRequest().summerTime);
-    QVERIFY(s.Get<QCheckBox>(1004)->isChecked());
+    QVERIFY(s.Get<QCheckBox>(SiteControl::SummerTime)->isChecked());
     QVERIFY(s.sink.messages.isEmpty());
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
     // A date in winter: standard time, by the rules.
-    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 1, 15));
-    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2024, 1, 15));
+    QVERIFY(!s.Get<QCheckBox>(SiteControl::SummerTime)->isChecked());
     QVERIFY(!s.window->LastRequest().summerTime);
     QCOMPARE(s.window->LastRequest().hour, 2);
 
     // The box ticked by hand: the manual entry again, the site kept.
-    QTest::mouseClick(s.Get<QCheckBox>(1004), Qt::LeftButton);
+    QTest::mouseClick(s.Get<QCheckBox>(SiteControl::SummerTime), Qt::LeftButton);
     QVERIFY(s.window->ZoneRulesInForce() == nullptr);
     QVERIFY(place->text().isEmpty());
     QVERIFY(s.window->LastRequest().summerTime);
@@ -584,21 +628,22 @@ void MainWindowTest::placeSetsTheSiteAndTheZonesClock() {
 // not from the computer's rules (Rome's, here).
 void MainWindowTest::siteEditKeepsTheZonesRules() {
     Shown s(QDate(2024, 1, 15), QTime(12, 0, 0));
-    auto* place = qobject_cast<PlaceField*>(s.window->Control(1101));
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(ControlNumber(MainControl::Place)));
     place->setFocus(Qt::OtherFocusReason);
     place->clear();
     QTest::keyClicks(place, QStringLiteral("Makkah"));
     QTest::keyClick(place, Qt::Key_Return);
     QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
 
-    TypeAndLeave(s.Field(1005), QStringLiteral("21.4225"), s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("21.4225"),
+                 s.Field(SiteControl::Longitude));
     QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
     QVERIFY(s.window->PlaceLabel().isEmpty());
     QVERIFY(place->text().isEmpty());
     QCOMPARE(s.window->LastRequest().latitude, 21.4225);
 
-    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 7, 15));
-    QVERIFY(!s.Get<QCheckBox>(1004)->isChecked());
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2024, 7, 15));
+    QVERIFY(!s.Get<QCheckBox>(SiteControl::SummerTime)->isChecked());
     QVERIFY(!s.window->LastRequest().summerTime);
     QCOMPARE(s.window->LastRequest().zoneHours, 3.0f);
     QCOMPARE(s.window->ZoneName(), QStringLiteral("Asia/Riyadh"));
@@ -610,8 +655,8 @@ void MainWindowTest::eventsOnAChangeDayNameTheirClock() {
     Shown s(QDate(2024, 3, 31), QTime(1, 0, 0));
     s.window->RestorePlaceAndZone(QStringLiteral("Rome, Lazio, Italy"),
                                   QStringLiteral("Europe/Rome"));
-    s.Get<QDateEdit>(1002)->setDate(QDate(2024, 3, 31));
-    s.Get<QTimeEdit>(1000)->setTime(QTime(1, 0, 0));
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2024, 3, 31));
+    s.Get<QTimeEdit>(SiteControl::TimePicker)->setTime(QTime(1, 0, 0));
     QCOMPARE(s.window->LastRequest().hour, 1);
     QVERIFY(!s.window->LastRequest().summerTime);
     const int rise = ControlNumber(ResultTextControl(ResultTextField::ApparentRise));
@@ -623,7 +668,8 @@ void MainWindowTest::eventsOnAChangeDayNameTheirClock() {
 
 void MainWindowTest::negativeHeightIsAccepted() {
     Shown s;
-    TypeAndLeave(s.Field(1011), QStringLiteral("-250"), s.Field(1005));
+    TypeAndLeave(s.Field(SiteControl::Height), QStringLiteral("-250"),
+                 s.Field(SiteControl::Latitude));
     QVERIFY(s.sink.messages.isEmpty());
     QCOMPARE(s.window->Settings().height, -250.0);
     QCOMPARE(s.window->LastRequest().height, -250.0);
@@ -633,21 +679,22 @@ void MainWindowTest::negativeHeightIsAccepted() {
 
 void MainWindowTest::manualDeltaTIsUsedWithOneDecimal() {
     Shown s;
-    auto* manual = s.Get<QRadioButton>(1062);
+    auto* manual = s.Get<QRadioButton>(MainControl::ManualDeltaT);
     QTest::mouseClick(manual, Qt::LeftButton);
     QVERIFY(manual->isChecked());
-    QVERIFY(!s.Field(1009)->isReadOnly());
+    QVERIFY(!s.Field(MainControl::DeltaT)->isReadOnly());
     const int count = s.window->ComputationCount();
-    TypeAndLeave(s.Field(1009), QStringLiteral("69.184"), s.Field(1011));
+    TypeAndLeave(s.Field(MainControl::DeltaT), QStringLiteral("69.184"),
+                 s.Field(SiteControl::Height));
     QCOMPARE(s.window->ComputationCount(), count + 1);
     // That computation read the typed text; the field then shows one decimal.
     QCOMPARE(s.window->LastRequest().deltaT, 69.184);
-    QCOMPARE(s.Field(1009)->text(), QStringLiteral("69.2"));
+    QCOMPARE(s.Field(MainControl::DeltaT)->text(), QStringLiteral("69.2"));
     // Every later computation uses 69.2.
-    s.Get<QTimeEdit>(1000)->setTime(QTime(15, 30, 0));
+    s.Get<QTimeEdit>(SiteControl::TimePicker)->setTime(QTime(15, 30, 0));
     QCOMPARE(s.window->LastRequest().deltaT, 69.2);
     QCOMPARE(s.window->LastRequest().hour, 15);
-    QCOMPARE(s.Field(1009)->text(), QStringLiteral("69.2"));
+    QCOMPARE(s.Field(MainControl::DeltaT)->text(), QStringLiteral("69.2"));
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(s.sink.messages.isEmpty());
@@ -655,49 +702,58 @@ void MainWindowTest::manualDeltaTIsUsedWithOneDecimal() {
 
 void MainWindowTest::manualDeltaTStaysOnDateChangeAndAutoReplacesIt() {
     Shown s;
-    QTest::mouseClick(s.Get<QRadioButton>(1062), Qt::LeftButton);
-    TypeAndLeave(s.Field(1009), QStringLiteral("30"), s.Field(1011));
-    s.Get<QDateEdit>(1002)->setDate(QDate(2010, 3, 3));
-    QCOMPARE(s.Field(1009)->text(), QStringLiteral("30.0"));
+    QTest::mouseClick(s.Get<QRadioButton>(MainControl::ManualDeltaT), Qt::LeftButton);
+    TypeAndLeave(s.Field(MainControl::DeltaT), QStringLiteral("30"), s.Field(SiteControl::Height));
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2010, 3, 3));
+    QCOMPARE(s.Field(MainControl::DeltaT)->text(), QStringLiteral("30.0"));
     QCOMPARE(s.window->LastRequest().deltaT, 30.0);
     QCOMPARE(s.window->LastRequest().year, 2010);
     // Back to automatic: the model's value for the pickers' instant.
-    QTest::mouseClick(s.Get<QRadioButton>(1061), Qt::LeftButton);
-    QVERIFY(s.Field(1009)->isReadOnly());
+    QTest::mouseClick(s.Get<QRadioButton>(MainControl::AutomaticDeltaT), Qt::LeftButton);
+    QVERIFY(s.Field(MainControl::DeltaT)->isReadOnly());
     const double model = ModelDeltaTText(2010, 3, 3, 12, 0, 0).toDouble();
     QCOMPARE(s.window->LastRequest().deltaT, model);
-    QCOMPARE(s.Field(1009)->text(), QString::fromStdString(FormatDeltaTShort(model)));
+    QCOMPARE(s.Field(MainControl::DeltaT)->text(),
+             QString::fromStdString(FormatDeltaTShort(model)));
 }
 
 void MainWindowTest::deltaTThatIsNotANumberIsZero() {
     Shown s;
-    QTest::mouseClick(s.Get<QRadioButton>(1062), Qt::LeftButton);
-    TypeAndLeave(s.Field(1009), QStringLiteral("abc"), s.Field(1011));
+    QTest::mouseClick(s.Get<QRadioButton>(MainControl::ManualDeltaT), Qt::LeftButton);
+    TypeAndLeave(s.Field(MainControl::DeltaT), QStringLiteral("abc"), s.Field(SiteControl::Height));
     QVERIFY(s.sink.messages.isEmpty());
     QCOMPARE(s.window->LastRequest().deltaT, 0.0);
-    QCOMPARE(s.Field(1009)->text(), QStringLiteral("0.0"));
+    QCOMPARE(s.Field(MainControl::DeltaT)->text(), QStringLiteral("0.0"));
 }
 
 void MainWindowTest::temporalHoursAtHighLatitude() {
     Shown s(QDate(2024, 3, 20), QTime(10, 0, 0));
-    TypeAndLeave(s.Field(1005), QStringLiteral("70"), s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("70"),
+                 s.Field(SiteControl::Longitude));
     QCOMPARE(s.window->LastRequest().latitude, 70.0);
-    QCOMPARE(s.window->OutputText(1030), QStringLiteral(" 00:00:00.0"));
-    TypeAndLeave(s.Field(1005), QStringLiteral("66.5"), s.Field(1006));
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::TemporalHours)),
+             QStringLiteral(" 00:00:00.0"));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("66.5"),
+                 s.Field(SiteControl::Longitude));
     const SolarResult result = CalcSolarParameters(s.window->LastRequest());
     QVERIFY(std::isfinite(result.temporalHours));
-    QCOMPARE(s.window->OutputText(1030),
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::TemporalHours)),
              QString::fromStdString(FormatTimeOfDay(result.temporalHours)));
-    QVERIFY(s.window->OutputText(1030) != QStringLiteral(" 00:00:00.0"));
+    QVERIFY(s.window->OutputText(ControlNumber(MainControl::TemporalHours)) !=
+            QStringLiteral(" 00:00:00.0"));
 }
 
 void MainWindowTest::qiblaTimeDashesInPolarNight() {
     Shown s(QDate(2024, 12, 21), QTime(12, 0, 0));
-    TypeAndLeave(s.Field(1006), QStringLiteral("-15"), s.Field(1005));
-    TypeAndLeave(s.Field(1005), QStringLiteral("80"), s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("-15"),
+                 s.Field(SiteControl::Latitude));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("80"),
+                 s.Field(SiteControl::Longitude));
     QCOMPARE(CalcSolarParameters(s.window->LastRequest()).qiblaTime, -1.0);
-    QCOMPARE(s.window->OutputText(1065), QStringLiteral(" --:--:-----.-"));
-    QVERIFY(s.window->OutputText(1058).startsWith(QStringLiteral(" -")));
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::QiblaTime)),
+             QStringLiteral(" --:--:-----.-"));
+    QVERIFY(s.window->OutputText(ControlNumber(MainControl::GeometricTransitAltitude))
+                .startsWith(QStringLiteral(" -")));
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
@@ -710,19 +766,28 @@ void MainWindowTest::absentEventsShowADashAndWhy_data() {
     QTest::addColumn<QString>("tipStart");
     const QDate winter(2024, 12, 21);
     const QDate summer(2024, 6, 21);
-    QTest::newRow("polar night: rise") << winter << "80" << 1031 << true << "Notte polare:";
-    QTest::newRow("polar night: rise azimuth") << winter << "80" << 1056 << true << "Notte polare:";
-    QTest::newRow("polar night: Asr") << winter << "80" << 1049 << true << "Notte polare:";
-    QTest::newRow("polar night: transit") << winter << "80" << 1033 << false << "";
+    QTest::newRow("polar night: rise")
+        << winter << "80" << ControlNumber(MainControl::GeometricRise) << true << "Notte polare:";
+    QTest::newRow("polar night: rise azimuth")
+        << winter << "80" << ControlNumber(MainControl::GeometricRiseAzimuth) << true
+        << "Notte polare:";
+    QTest::newRow("polar night: Asr")
+        << winter << "80" << ControlNumber(MainControl::Asr1) << true << "Notte polare:";
+    QTest::newRow("polar night: transit")
+        << winter << "80" << ControlNumber(MainControl::GeometricTransit) << false << "";
     QTest::newRow("polar night: Qibla time")
-        << winter << "80" << 1065 << false << "In questa data il Sole non passa";
-    QTest::newRow("polar day: apparent set") << summer << "80" << 1035 << true << "Giorno polare:";
-    QTest::newRow("polar day: Maghrib") << summer << "80" << 1051 << true << "Giorno polare:";
-    QTest::newRow("polar day: Fajr")
-        << summer << "80" << 1047 << true << "In questa data il Sole non raggiunge";
-    QTest::newRow("white night: Isha")
-        << summer << "58" << 1052 << true << "In questa data il Sole non raggiunge";
-    QTest::newRow("white night: rise") << summer << "58" << 1031 << false << "";
+        << winter << "80" << ControlNumber(MainControl::QiblaTime) << false
+        << "In questa data il Sole non passa";
+    QTest::newRow("polar day: apparent set")
+        << summer << "80" << ControlNumber(MainControl::ApparentSet) << true << "Giorno polare:";
+    QTest::newRow("polar day: Maghrib")
+        << summer << "80" << ControlNumber(MainControl::Maghrib) << true << "Giorno polare:";
+    QTest::newRow("polar day: Fajr") << summer << "80" << ControlNumber(MainControl::Fajr) << true
+                                     << "In questa data il Sole non raggiunge";
+    QTest::newRow("white night: Isha") << summer << "58" << ControlNumber(MainControl::Isha) << true
+                                       << "In questa data il Sole non raggiunge";
+    QTest::newRow("white night: rise")
+        << summer << "58" << ControlNumber(MainControl::GeometricRise) << false << "";
 }
 
 // An event that does not occur shows a dash, never a time that reads as
@@ -734,8 +799,9 @@ void MainWindowTest::absentEventsShowADashAndWhy() {
     QFETCH(bool, dash);
     QFETCH(QString, tipStart);
     Shown s(date, QTime(12, 0, 0));
-    TypeAndLeave(s.Field(1006), QStringLiteral("-15"), s.Field(1005));
-    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("-15"),
+                 s.Field(SiteControl::Latitude));
+    TypeAndLeave(s.Field(SiteControl::Latitude), latitude, s.Field(SiteControl::Longitude));
     const QString shown = s.window->OutputText(id);
     QCOMPARE(shown == QStringLiteral("\u2014"), dash);
     QVERIFY2(shown != QStringLiteral(" 00:00:00.0"), qPrintable(shown));
@@ -775,15 +841,17 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     settings.prayerMethod = static_cast<PrayerMethod>(method);
     settings.highLatitudeRule = static_cast<HighLatitudeRule>(rule);
     Shown s(QDate(2024, 6, 21), QTime(12, 0, 0), settings);
-    TypeAndLeave(s.Field(1006), QStringLiteral("-12.5"), s.Field(1005));
-    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("-12.5"),
+                 s.Field(SiteControl::Latitude));
+    TypeAndLeave(s.Field(SiteControl::Latitude), latitude, s.Field(SiteControl::Longitude));
     const SolarRequest request = s.window->LastRequest();
     const SolarResult result = CalcSolarParameters(request);
     const std::vector<DayTimeText> days =
         DayTimeTexts(request, result, CalcDayTimes(request, result), MainWindowTextOptions());
-    const std::pair<DayTimeTextField, int> fields[] = {{DayTimeTextField::Fajr, 1047},
-                                                       {DayTimeTextField::Maghrib, 1051},
-                                                       {DayTimeTextField::Isha, 1052}};
+    const std::pair<DayTimeTextField, int> fields[] = {
+        {DayTimeTextField::Fajr, ControlNumber(MainControl::Fajr)},
+        {DayTimeTextField::Maghrib, ControlNumber(MainControl::Maghrib)},
+        {DayTimeTextField::Isha, ControlNumber(MainControl::Isha)}};
     for (const auto& [field, id] : fields) {
         const DayTimeText& day = DayTextOf(days, field);
         const QString mark = day.rule != HighLatitudeRule::kNone ? QStringLiteral("*") : QString();
@@ -796,10 +864,11 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     }
     if (method != int(PrayerMethod::kTarvel)) {
         // These methods add no minutes to Maghrib.
-        QCOMPARE(s.window->OutputText(1051), s.window->OutputText(1035));
+        QCOMPARE(s.window->OutputText(ControlNumber(MainControl::Maghrib)),
+                 s.window->OutputText(ControlNumber(MainControl::ApparentSet)));
     }
-    const QString isha = s.window->OutputText(1052);
-    const QString tip = s.window->Control(1052)->toolTip();
+    const QString isha = s.window->OutputText(ControlNumber(MainControl::Isha));
+    const QString tip = s.window->Control(ControlNumber(MainControl::Isha))->toolTip();
     QCOMPARE(isha.endsWith(QLatin1Char('*')), ishaByRule);
     if (ishaByRule) {
         // The blank before the time, or the sign of the next date (an Isha
@@ -818,7 +887,8 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
         QVERIFY(tip.isEmpty());
     }
     // The caption names the method, within the group's frame.
-    auto* group = qobject_cast<QGroupBox*>(s.window->Control(1054));
+    auto* group =
+        qobject_cast<QGroupBox*>(s.window->Control(ControlNumber(MainControl::PrayersGroup)));
     QString name;
     if (method == int(PrayerMethod::kCustom)) {
         name = QStringLiteral(" (PERSONALIZZATO)");
@@ -841,12 +911,26 @@ void MainWindowTest::twilightGroupShowsTheDayTimes_data() {
     QTest::addColumn<QList<int>>("polarDay");
     QTest::newRow("Rome, equinox") << QDate(2024, 3, 20) << "41.9" << QList<int>() << QList<int>();
     QTest::newRow("50 N in June: no astronomical twilight")
-        << QDate(2024, 6, 21) << "50" << QList<int>{1111, 1115} << QList<int>();
+        << QDate(2024, 6, 21) << "50"
+        << QList<int>{ControlNumber(MainControl::AstronomicalDawn),
+                      ControlNumber(MainControl::AstronomicalDusk)}
+        << QList<int>();
     QTest::newRow("60 N in June: no nautical twilight")
-        << QDate(2024, 6, 21) << "60" << QList<int>{1111, 1112, 1115, 1116} << QList<int>();
+        << QDate(2024, 6, 21) << "60"
+        << QList<int>{ControlNumber(MainControl::AstronomicalDawn),
+                      ControlNumber(MainControl::NauticalDawn),
+                      ControlNumber(MainControl::AstronomicalDusk),
+                      ControlNumber(MainControl::NauticalDusk)}
+        << QList<int>();
     QTest::newRow("70 N in June: polar day, golden hour")
-        << QDate(2024, 6, 21) << "70" << QList<int>{1111, 1112, 1113, 1115, 1116, 1117}
-        << QList<int>{1119, 1120};
+        << QDate(2024, 6, 21) << "70" << QList<int>{ControlNumber(MainControl::AstronomicalDawn),
+                                                    ControlNumber(MainControl::NauticalDawn),
+                                                    ControlNumber(MainControl::CivilDawn),
+                                                    ControlNumber(MainControl::AstronomicalDusk),
+                                                    ControlNumber(MainControl::NauticalDusk),
+                                                    ControlNumber(MainControl::CivilDusk)}
+        << QList<int>{ControlNumber(MainControl::NightMiddle),
+                      ControlNumber(MainControl::NightLastThird)};
 }
 
 // The twilights, the golden hour and the night as the engine gives them for
@@ -858,8 +942,9 @@ void MainWindowTest::twilightGroupShowsTheDayTimes() {
     QFETCH(QList<int>, altitudeNotReached);
     QFETCH(QList<int>, polarDay);
     Shown s(date, QTime(12, 0, 0));
-    TypeAndLeave(s.Field(1006), QStringLiteral("-12.5"), s.Field(1005));
-    TypeAndLeave(s.Field(1005), latitude, s.Field(1006));
+    TypeAndLeave(s.Field(SiteControl::Longitude), QStringLiteral("-12.5"),
+                 s.Field(SiteControl::Latitude));
+    TypeAndLeave(s.Field(SiteControl::Latitude), latitude, s.Field(SiteControl::Longitude));
     const SolarRequest request = s.window->LastRequest();
     const SolarResult result = CalcSolarParameters(request);
     const std::vector<DayTimeText> days =
@@ -892,23 +977,25 @@ void MainWindowTest::twilightGroupShowsTheDayTimes() {
         QVERIFY2(*why != '\0' ? tip.startsWith(QString::fromUtf8(why)) : tip.isEmpty(),
                  qPrintable(QStringLiteral("field %1: \"%2\"").arg(id).arg(tip)));
     }
-    auto* group = qobject_cast<QGroupBox*>(s.window->Control(1110));
+    auto* group =
+        qobject_cast<QGroupBox*>(s.window->Control(ControlNumber(MainControl::TwilightGroup)));
     QCOMPARE(group->title(), QStringLiteral("CREPUSCOLI E NOTTE"));
-    QCOMPARE(s.window->Label(1111)->text(), QStringLiteral("alba astronomica"));
+    QCOMPARE(s.window->Label(ControlNumber(MainControl::AstronomicalDawn))->text(),
+             QStringLiteral("alba astronomica"));
     QVERIFY(s.sink.messages.isEmpty());
 }
 
 void MainWindowTest::summerDateTicksTheBox() {
     Shown s(QDate(2024, 1, 15), QTime(12, 0, 0));
-    auto* box = s.Get<QCheckBox>(1004);
-    auto* date = s.Get<QDateEdit>(1002);
+    auto* box = s.Get<QCheckBox>(SiteControl::SummerTime);
+    auto* date = s.Get<QDateEdit>(SiteControl::DatePicker);
     QVERIFY(!box->isChecked());
     date->setDate(QDate(2024, 7, 15));
     QVERIFY(box->isChecked());
     QVERIFY(s.window->LastRequest().summerTime);
     QCOMPARE(s.window->LastRequest().month, 7);
     // The zone does not follow the season.
-    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
+    QCOMPARE(s.Get<QComboBox>(SiteControl::ZoneList)->currentIndex(), 15);
     date->setDate(QDate(2024, 11, 15));
     QVERIFY(!box->isChecked());
     QVERIFY(!s.window->LastRequest().summerTime);
@@ -924,13 +1011,13 @@ void MainWindowTest::summerDateTicksTheBox() {
 
 void MainWindowTest::timeChangeKeepsTheBox() {
     Shown s(QDate(2024, 7, 15), QTime(12, 0, 0));
-    auto* box = s.Get<QCheckBox>(1004);
+    auto* box = s.Get<QCheckBox>(SiteControl::SummerTime);
     QVERIFY(box->isChecked());
     // The user clears the box: the clock now shows standard time.
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!box->isChecked());
     QVERIFY(!s.window->LastRequest().summerTime);
-    s.Get<QTimeEdit>(1000)->setTime(QTime(13, 0, 0));
+    s.Get<QTimeEdit>(SiteControl::TimePicker)->setTime(QTime(13, 0, 0));
     QVERIFY(!box->isChecked());
     QVERIFY(!s.window->LastRequest().summerTime);
     QCOMPARE(s.window->LastRequest().hour, 13);
@@ -940,7 +1027,7 @@ void MainWindowTest::timeChangeKeepsTheBox() {
 
 void MainWindowTest::zoneChangeRecomputes() {
     Shown s;
-    auto* list = s.Get<QComboBox>(1003);
+    auto* list = s.Get<QComboBox>(SiteControl::ZoneList);
     list->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(list, Qt::Key_Down);  // UTC+2
     QCOMPARE(list->currentIndex(), 16);
@@ -955,14 +1042,14 @@ void MainWindowTest::zoneChangeRecomputes() {
 
 void MainWindowTest::nowButtonResetsThePresentMoment() {
     Shown s(QDate(2024, 7, 15), QTime(10, 20, 30));
-    s.Get<QDateEdit>(1002)->setDate(QDate(2001, 2, 3));
-    s.Get<QTimeEdit>(1000)->setTime(QTime(4, 5, 6));
-    s.Get<QComboBox>(1003)->setCurrentIndex(3);
-    QTest::mouseClick(s.Get<QPushButton>(1063), Qt::LeftButton);
-    QCOMPARE(s.Get<QDateEdit>(1002)->date(), QDate(2024, 7, 15));
-    QCOMPARE(s.Get<QTimeEdit>(1000)->time(), QTime(10, 20, 30));
-    QCOMPARE(s.Get<QComboBox>(1003)->currentIndex(), 15);
-    QVERIFY(s.Get<QCheckBox>(1004)->isChecked());
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2001, 2, 3));
+    s.Get<QTimeEdit>(SiteControl::TimePicker)->setTime(QTime(4, 5, 6));
+    s.Get<QComboBox>(SiteControl::ZoneList)->setCurrentIndex(3);
+    QTest::mouseClick(s.Get<QPushButton>(MainControl::Now), Qt::LeftButton);
+    QCOMPARE(s.Get<QDateEdit>(SiteControl::DatePicker)->date(), QDate(2024, 7, 15));
+    QCOMPARE(s.Get<QTimeEdit>(SiteControl::TimePicker)->time(), QTime(10, 20, 30));
+    QCOMPARE(s.Get<QComboBox>(SiteControl::ZoneList)->currentIndex(), 15);
+    QVERIFY(s.Get<QCheckBox>(SiteControl::SummerTime)->isChecked());
     const SolarRequest& r = s.window->LastRequest();
     QCOMPARE(r.year, 2024);
     QCOMPARE(r.second, 30.0);
@@ -975,7 +1062,7 @@ void MainWindowTest::enterNeverCloses() {
     Shown s;
     const int count = s.window->ComputationCount();
     // Enter on a site field applies the typed value and recomputes.
-    QLineEdit* latitude = s.Field(1005);
+    QLineEdit* latitude = s.Field(SiteControl::Latitude);
     latitude->setFocus(Qt::TabFocusReason);
     latitude->selectAll();
     QTest::keyClicks(latitude, QStringLiteral("50"));
@@ -986,14 +1073,16 @@ void MainWindowTest::enterNeverCloses() {
     QCOMPARE(s.window->LastRequest().latitude, 50.0);
     QCOMPARE(QApplication::focusWidget(), latitude);
     // Enter on the button, the pickers and the list neither clicks nor closes.
-    s.Get<QDateEdit>(1002)->setDate(QDate(2020, 5, 5));
-    for (int id : {1063, 1002, 1000, 1003, 1007}) {
+    s.Get<QDateEdit>(SiteControl::DatePicker)->setDate(QDate(2020, 5, 5));
+    for (int id : {ControlNumber(MainControl::Now), ControlNumber(SiteControl::DatePicker),
+                   ControlNumber(SiteControl::TimePicker), ControlNumber(SiteControl::ZoneList),
+                   ControlNumber(MainControl::Gmst)}) {
         QWidget* control = s.window->Control(id);
         control->setFocus(Qt::TabFocusReason);
         QTest::keyClick(control, Qt::Key_Enter);
         QVERIFY(s.window->isVisible());
     }
-    QCOMPARE(s.Get<QDateEdit>(1002)->date(), QDate(2020, 5, 5));
+    QCOMPARE(s.Get<QDateEdit>(SiteControl::DatePicker)->date(), QDate(2020, 5, 5));
     // Enter on the latitude, the date change, the latitude losing the focus and
     // the five Enters: one computation each.
     QCOMPARE(s.window->ComputationCount(), count + 1 + 1 + 1 + 5);
@@ -1002,8 +1091,8 @@ void MainWindowTest::enterNeverCloses() {
 
 void MainWindowTest::escapeCloses() {
     Shown s;
-    s.Field(1005)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(s.Field(1005), Qt::Key_Escape);
+    s.Field(SiteControl::Latitude)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(s.Field(SiteControl::Latitude), Qt::Key_Escape);
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.window->result(), int(QDialog::Rejected));
     QVERIFY(s.sink.messages.isEmpty());
@@ -1012,7 +1101,9 @@ void MainWindowTest::escapeCloses() {
 void MainWindowTest::f1AsksForTheWindowsTopic() {
     Shown s;
     // Whichever control has the focus (a field, a picker, the list, a button).
-    QCOMPARE(F1Topics(*s.window, {1005, 1002, 1003, 1063}),
+    QCOMPARE(F1Topics(*s.window,
+                      {ControlNumber(SiteControl::Latitude), ControlNumber(SiteControl::DatePicker),
+                       ControlNumber(SiteControl::ZoneList), ControlNumber(MainControl::Now)}),
              QStringList(4, QString::fromLatin1(help_topic::kMainPage)));
     QVERIFY(s.sink.messages.isEmpty());
 }
@@ -1093,8 +1184,9 @@ void MainWindowTest::realMessageBoxShowsTheRangeMessage() {
         caption = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
     });
-    auto* latitude = qobject_cast<QLineEdit*>(window.Control(1005));
-    TypeAndLeave(latitude, QStringLiteral("-91"), window.Control(1006));
+    auto* latitude = qobject_cast<QLineEdit*>(window.Control(ControlNumber(SiteControl::Latitude)));
+    TypeAndLeave(latitude, QStringLiteral("-91"),
+                 window.Control(ControlNumber(SiteControl::Longitude)));
     QCOMPARE(text, QStringLiteral("Immettere un numero compreso tra -90 e 90."));
     QCOMPARE(caption, QStringLiteral("Tarvel"));
     QCOMPARE(window.Settings().latitude, 45.0);
