@@ -1,12 +1,9 @@
 #include "ui/table/ephemeris_table.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,11 +15,9 @@
 #include <QTimeEdit>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "civil/zone_request.h"
 #include "table/table_locale.h"
-#include "table/text_file.h"
 #include "ui/main/dialog_units.h"
 #include "ui/main/form_fields.h"
 #include "ui/main/form_geometry.h"
@@ -102,31 +97,20 @@ int ZoneIndexOf(float zoneHours) {
     return -1;
 }
 
-QString FileNameFromDialog(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Text file (*.txt)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // Overwriting an existing file is confirmed first (the dialog's default).
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
 }  // namespace
 
 CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sink, QWidget* parent)
     : QDialog(parent),
       sink_(sink != nullptr ? sink : &DefaultMessageSink()),
       fileNameChooser_(FileNameFromDialog),
+      runner_(new TableRunner(this)),
       texts_(TranslatedTableTexts()) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
         Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Creazione tabella delle effemeridi")));
     setFont(TableFormFont());
+    connect(runner_, &TableRunner::progress, this, &CEphemerisTable::OnRunProgress);
     BuildForm();
     PutFormInScrollArea(this, canvas_);
     OpenWithinScreen(this, DesignedClientSize());
@@ -143,8 +127,7 @@ void CEphemerisTable::SetFileNameChooser(FileNameChooser chooser) {
 }
 
 void CEphemerisTable::SetRowComputation(std::function<SolarResult(const SolarRequest&)> compute) {
-    rowComputation_ = std::move(compute);
-    rowStore_.Clear();
+    runner_->SetRowComputation(std::move(compute));
 }
 
 QSize CEphemerisTable::DesignedClientSize() const {
@@ -457,7 +440,7 @@ void CEphemerisTable::OnEnter() {
 }
 
 void CEphemerisTable::OnOutputOptions() {
-    if (running_) {
+    if (runner_->IsRunning()) {
         return;
     }
     OpenTableOptions(this, options_);
@@ -497,8 +480,6 @@ void CEphemerisTable::Finish() {
 void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget target,
                                std::function<void(const TableRunResult&)> finished) {
     StopWorker();
-    running_ = true;
-    const unsigned generation = ++generation_;
     progressBar_->setRange(0, std::max(1, parameters.pointCount));
     progressBar_->setValue(0);
     rowCountLabel_->setText(QStringLiteral("0 / %1").arg(parameters.pointCount));
@@ -507,67 +488,26 @@ void CEphemerisTable::StartRun(const TableParameters& parameters, TableTarget ta
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         waitCursor_ = true;
     }
-
-    const TableColumnSet options = options_;
-    const TableTexts texts = texts_;
-    // The C library's separator and short date of the user's locale, as the
-    // command-line tool writes them (QLocale's short dates differ: two-digit
-    // years, unpadded days).
-    const TableLocale locale = TableLocaleFromEnvironment();
-    worker_ = std::jthread([this, generation, parameters, options, texts, locale, target,
-                            compute = rowComputation_, finished](std::stop_token stop) {
-        TableRunControl control;
-        control.compute = compute;
-        control.stopToken = stop;
-        control.progress = [this, generation](int done, int count) {
-            QMetaObject::invokeMethod(
-                this, [this, generation, done, count] { OnRunProgress(generation, done, count); },
-                Qt::QueuedConnection);
-        };
-        auto result = std::make_shared<TableRunResult>();
-        try {
-            // Rows kept for equal parameters are not computed again.
-            *result = RunTable(rowStore_, parameters, options, target, locale, texts, control);
-        } catch (const std::exception& error) {
-            // Only a fault outside the rows ends a run this way.
-            result->status = TableRunStatus::Cancelled;
-            result->message = error.what();
-        } catch (...) {
-            result->status = TableRunStatus::Cancelled;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, result, finished] { OnRunFinished(generation, result, finished); },
-            Qt::QueuedConnection);
-    });
+    runner_->Start(parameters, options_, texts_, target,
+                   [this, finished](const TableRunResult& result) {
+                       EndRunning();
+                       finished(result);
+                   });
 }
 
-void CEphemerisTable::OnRunProgress(unsigned generation, int done, int count) {
-    if (generation != generation_ || !running_) {
-        return;
-    }
+void CEphemerisTable::OnRunProgress(int done, int count) {
     progressBar_->setRange(0, std::max(1, count));
     progressBar_->setValue(done);
     rowCountLabel_->setText(QStringLiteral("%1 / %2").arg(done).arg(count));
     emit rowsDone(done, count);
 }
 
-void CEphemerisTable::OnRunFinished(unsigned generation,
-                                    const std::shared_ptr<TableRunResult>& result,
-                                    const std::function<void(const TableRunResult&)>& finished) {
-    if (generation != generation_ || !running_) {
-        return;
-    }
-    StopWorker();
-    finished(*result);
+void CEphemerisTable::StopWorker() {
+    runner_->Stop();
+    EndRunning();
 }
 
-void CEphemerisTable::StopWorker() {
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        worker_.join();
-    }
-    running_ = false;
+void CEphemerisTable::EndRunning() {
     if (waitCursor_) {
         QGuiApplication::restoreOverrideCursor();
         waitCursor_ = false;
@@ -576,13 +516,11 @@ void CEphemerisTable::StopWorker() {
 }
 
 void CEphemerisTable::CancelRun() {
-    if (running_ && worker_.joinable()) {
-        worker_.request_stop();
-    }
+    runner_->Cancel();
 }
 
 void CEphemerisTable::RunWindow(Continuation then) {
-    if (running_) {
+    if (runner_->IsRunning()) {
         return;  // one run at a time writes the box
     }
     if (!ReadForm()) {
@@ -612,70 +550,10 @@ void CEphemerisTable::RunWindow(Continuation then) {
 }
 
 void CEphemerisTable::OnBnClickedCompute() {
-    if (running_) {
+    if (runner_->IsRunning()) {
         return;
     }
     RunWindow([this](TableRunStatus) { Finish(); });
-}
-
-void CEphemerisTable::CopyTableToClipboard() {
-    if (running_) {
-        return;
-    }
-    RunWindow([this](TableRunStatus status) {
-        if (status == TableRunStatus::FractionalStep) {
-            // The clipboard is emptied before the step is checked.
-            QGuiApplication::clipboard()->clear();
-        }
-        if (status != TableRunStatus::Ok) {
-            Finish();
-            return;
-        }
-        TableParameters parameters = parameters_;
-        ReadPickers(parameters);
-        QGuiApplication::clipboard()->clear();
-        StartRun(parameters, TableTarget::Clipboard, [this](const TableRunResult& result) {
-            if (result.status == TableRunStatus::Ok) {
-                QGuiApplication::clipboard()->setText(QString::fromStdString(result.text));
-                ReportRowErrors(result, TableTarget::Clipboard);
-            }
-            Finish();
-        });
-    });
-}
-
-void CEphemerisTable::SaveTableToFile() {
-    if (running_) {
-        return;
-    }
-    RunWindow([this](TableRunStatus status) {
-        if (status != TableRunStatus::Ok) {
-            Finish();
-            return;
-        }
-        TableParameters parameters = parameters_;
-        ReadPickers(parameters);
-        const QString fileName = fileNameChooser_(this);
-        if (fileName.isEmpty()) {
-            Finish();
-            return;
-        }
-        StartRun(parameters, TableTarget::File, [this, fileName](const TableRunResult& result) {
-            if (result.status == TableRunStatus::Ok) {
-                ReportRowErrors(result, TableTarget::File);
-                const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
-                const std::string error = WriteTextFileAtomically(
-                    path, result.text,
-                    Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Impossibile salvare %1: %2"))
-                        .toStdString());
-                if (!error.empty()) {
-                    sink_->ShowMessage(this, QString::fromStdString(error), FormMessageCaption(),
-                                       QMessageBox::Warning);
-                }
-            }
-            Finish();
-        });
-    });
 }
 
 // ---------------------------------------------------------------------------
@@ -692,7 +570,6 @@ void CEphemerisTable::done(int result) {
     // Closing stops a run in progress and waits for its threads; its result
     // is dropped.
     focusGuard_.SetClosing(true);
-    ++generation_;
     StopWorker();
     QDialog::done(result);
     focusGuard_.SetClosing(false);

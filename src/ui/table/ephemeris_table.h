@@ -18,7 +18,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "table/table_layout.h"
 #include "table/table_options.h"
@@ -26,6 +25,7 @@
 #include "table/table_run.h"
 #include "table/table_texts.h"
 #include "ui/main/focus_guard.h"
+#include "ui/table/table_runner.h"
 
 class QCheckBox;
 class QComboBox;
@@ -110,7 +110,7 @@ class CEphemerisTable : public QDialog {
     const FormGeometry& Geometry() const { return *geometry_; }
 
     // True while rows are being computed.
-    bool IsRunning() const { return running_; }
+    bool IsRunning() const { return runner_->IsRunning(); }
 
     // "Calcola": reads the form and builds the table in the box.
     void OnBnClickedCompute();
@@ -159,14 +159,17 @@ class CEphemerisTable : public QDialog {
     // The window's run: after it, then gets Ok, Cancelled, FractionalStep (the
     // box emptied) or InvalidParameters (the form refused it).
     void RunWindow(Continuation then);
-    // Computes the table for target on a worker thread; finished gets the
-    // result on this thread unless the window was closed meanwhile.
+    // Computes the table for target on the runner's worker thread, showing
+    // the progress; finished gets the result on this thread unless the window
+    // was closed meanwhile.
     void StartRun(const TableParameters& parameters, TableTarget target,
                   std::function<void(const TableRunResult&)> finished);
-    void OnRunProgress(unsigned generation, int done, int count);
-    void OnRunFinished(unsigned generation, const std::shared_ptr<TableRunResult>& result,
-                       const std::function<void(const TableRunResult&)>& finished);
+    void OnRunProgress(int done, int count);
+    // Stops a run in progress (its result dropped) and shows the form idle.
     void StopWorker();
+    void EndRunning();
+    // The save-file dialog, the default FileNameChooser.
+    static QString FileNameFromDialog(QWidget* parent);
     void ShowRunning(bool running);
     void ReportRowErrors(const TableRunResult& result, TableTarget target);
     // The step message: decimal steps only for seconds.
@@ -180,12 +183,7 @@ class CEphemerisTable : public QDialog {
     TableColumnSet options_;
     TableTexts texts_;
     std::string tableText_;
-    std::function<SolarResult(const SolarRequest&)> rowComputation_;
-    TableRowStore rowStore_;
-
-    std::jthread worker_;
-    bool running_ = false;
-    unsigned generation_ = 0;
+    TableRunner* runner_;
     bool waitCursor_ = false;
     // No focus event is handled while a form message is shown, nor while the
     // window closes.
