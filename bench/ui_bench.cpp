@@ -13,7 +13,7 @@
 
 #include "app/app_settings.h"
 #include "astro/solar_computation.h"
-#include "ui/main/message_sink.h"
+#include "ui/form/message_sink.h"
 #include "ui/main/tarvel_dlg.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/languages.h"
-#include "ui/main/message_sink.h"
+#include "ui/form/message_sink.h"
 
 namespace tarvel {
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ui/main/help_request.h"
+#include "ui/form/help_request.h"
 
 class QTextBrowser;
 

@@ -16,13 +16,13 @@
 
 #include "app/help.h"
 #include "astro/prayer_times.h"
-#include "ui/main/dialog_units.h"
-#include "ui/main/form_fields.h"
-#include "ui/main/form_geometry.h"
-#include "ui/main/form_widgets.h"
-#include "ui/main/group_frame.h"
-#include "ui/main/message_sink.h"
-#include "ui/main/screen_fit.h"
+#include "ui/form/dialog_units.h"
+#include "ui/form/form_fields.h"
+#include "ui/form/form_geometry.h"
+#include "ui/form/form_widgets.h"
+#include "ui/form/group_frame.h"
+#include "ui/form/message_sink.h"
+#include "ui/form/screen_fit.h"
 
 namespace tarvel {
 

@@ -20,7 +20,7 @@
 #include "app/splash.h"
 #include "app/tarvel_app.h"
 #include "ui/main/shown_results.h"
-#include "ui/main/translated_texts.h"
+#include "ui/form/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/test_support.h"
 

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "astro/prayer_times.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/group_frame.h"
 #include "ui/test_support.h"
 
 using namespace tarvel;

@@ -1,6 +1,6 @@
 // The geometry of forms grown for their texts: the room added along each axis
 // against hand-worked cases, and a small form fitted to long and short texts.
-#include "ui/main/form_geometry.h"
+#include "ui/form/form_geometry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,8 +11,8 @@
 #include <QTest>
 #include <vector>
 
-#include "ui/main/dialog_units.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/dialog_units.h"
+#include "ui/form/group_frame.h"
 
 using namespace tarvel;
 

@@ -28,12 +28,12 @@
 #include "cli/cli_output.h"
 #include "format/format_texts.h"
 #include "format/result_texts.h"
-#include "ui/main/dialog_units.h"
-#include "ui/main/form_geometry.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/dialog_units.h"
+#include "ui/form/form_geometry.h"
+#include "ui/form/group_frame.h"
 #include "ui/main/place_zone.h"
 #include "ui/main/shown_results.h"
-#include "ui/main/time_zones.h"
+#include "ui/form/time_zones.h"
 #include "ui/test_support.h"
 
 using namespace tarvel;

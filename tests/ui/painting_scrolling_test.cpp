@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "app/app_settings.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/group_frame.h"
 #include "ui/test_support.h"
 
 using namespace tarvel;

@@ -16,7 +16,7 @@
 #include "app/app_settings.h"
 #include "app/options_dialog.h"
 #include "app/version_info.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/group_frame.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/table/table_options_dialog.h"
 #include "ui/test_support.h"

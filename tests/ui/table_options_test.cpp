@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/main/dialog_units.h"
-#include "ui/main/form_geometry.h"
+#include "ui/form/dialog_units.h"
+#include "ui/form/form_geometry.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/table/table_form_font.h"
 #include "ui/table/table_options_dialog.h"

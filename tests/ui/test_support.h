@@ -17,8 +17,8 @@
 #include <functional>
 #include <initializer_list>
 
-#include "ui/main/help_request.h"
-#include "ui/main/message_sink.h"
+#include "ui/form/help_request.h"
+#include "ui/form/message_sink.h"
 #include "ui/main/tarvel_dlg.h"
 
 namespace tarvel::test {

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/main/help_request.h"
+#include "ui/form/help_request.h"
 #include "ui/main/tarvel_dlg.h"
 
 namespace tarvel {

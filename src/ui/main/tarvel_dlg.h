@@ -23,8 +23,8 @@
 #include "format/result_texts.h"
 #include "table/table_parameters.h"
 #include "ui/main/place_zone.h"
-#include "ui/main/focus_guard.h"
-#include "ui/main/form_widgets.h"
+#include "ui/form/focus_guard.h"
+#include "ui/form/form_widgets.h"
 
 class QAction;
 class QComboBox;

@@ -24,7 +24,7 @@
 #include "table/table_parameters.h"
 #include "table/table_run.h"
 #include "table/table_texts.h"
-#include "ui/main/focus_guard.h"
+#include "ui/form/focus_guard.h"
 #include "ui/table/table_runner.h"
 
 class QCheckBox;

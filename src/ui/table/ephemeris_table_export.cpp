@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "table/text_file.h"
-#include "ui/main/form_fields.h"
-#include "ui/main/message_sink.h"
-#include "ui/main/translated_texts.h"
+#include "ui/form/form_fields.h"
+#include "ui/form/message_sink.h"
+#include "ui/form/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 
 namespace tarvel {

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/main/dialog_units.h"
-#include "ui/main/form_geometry.h"
-#include "ui/main/group_frame.h"
-#include "ui/main/screen_fit.h"
+#include "ui/form/dialog_units.h"
+#include "ui/form/form_geometry.h"
+#include "ui/form/group_frame.h"
+#include "ui/form/screen_fit.h"
 #include "ui/table/table_form_font.h"
 
 namespace tarvel {

@@ -1,4 +1,4 @@
-#include "ui/main/dialog_units.h"
+#include "ui/form/dialog_units.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "ui/main/help_request.h"
+#include "ui/form/help_request.h"
 
 namespace tarvel {
 

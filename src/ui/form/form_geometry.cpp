@@ -1,4 +1,4 @@
-#include "ui/main/form_geometry.h"
+#include "ui/form/form_geometry.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -23,8 +23,8 @@
 #include <functional>
 #include <iterator>
 
-#include "ui/main/form_widgets.h"
-#include "ui/main/group_frame.h"
+#include "ui/form/group_frame.h"
+#include "ui/form/wrapping_buttons.h"
 
 namespace tarvel {
 
@@ -368,6 +368,13 @@ QSize GroupCaptionRoom(const QFont& captionFont, const QString& caption) {
     const QRect s = GroupCaptionRect(captionFont, QRect(), caption);
     // GroupCaptionRect places the caption from the frame's left edge at 0.
     return QSize(s.x() + s.width() + 2 + kFrameEdgeAfterCaption, s.height());
+}
+
+void PlaceDropDownList(QComboBox* list, const QRect& rect) {
+    const int closedHeight = list->sizeHint().height();
+    list->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+    const int itemHeight = list->fontMetrics().height() + 2;
+    list->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / std::max(1, itemHeight)));
 }
 
 void KeepDesignWidth(QComboBox* list) {

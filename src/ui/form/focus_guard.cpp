@@ -1,6 +1,6 @@
-#include "ui/main/focus_guard.h"
+#include "ui/form/focus_guard.h"
 
-#include "ui/main/form_widgets.h"
+#include "ui/form/form_widgets.h"
 
 namespace tarvel {
 

@@ -1,4 +1,4 @@
-#include "ui/main/group_frame.h"
+#include "ui/form/group_frame.h"
 
 #include <QApplication>
 #include <QFontInfo>

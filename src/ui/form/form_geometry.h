@@ -15,13 +15,14 @@
 // the pixel.
 #pragma once
 
+#include <QFontMetrics>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <utility>
 #include <vector>
 
-#include "ui/main/dialog_units.h"
+#include "ui/form/dialog_units.h"
 
 class QComboBox;
 class QFont;
@@ -108,6 +109,12 @@ QSize GroupCaptionRoom(const QFont& captionFont, const QString& caption);
 // lists): the box keeps its design width, and its open list is made as wide
 // as its widest entry.
 void KeepDesignWidth(QComboBox* list);
+
+// Places a drop-down list at rect (pixels) of the form, whose height includes
+// the open list: the closed list keeps the rectangle's place and width at its
+// own height, and opens on as many items as fit in the rest.
+void PlaceDropDownList(QComboBox* list, const QRect& rect);
+
 
 // Fits form (of formUnits dialog units) to the texts of its controls: places
 // every child with a design rectangle at the design's pixels and measures it

@@ -1,4 +1,4 @@
-#include "ui/main/time_zones.h"
+#include "ui/form/time_zones.h"
 
 #include <QtGlobal>
 

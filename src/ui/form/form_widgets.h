@@ -17,6 +17,8 @@
 #include <functional>
 #include <type_traits>
 
+#include "ui/form/wrapping_buttons.h"
+
 class QComboBox;
 
 namespace tarvel {
@@ -99,15 +101,6 @@ constexpr int ControlNumber(ControlId id) {
 // name "c<id>".
 void NumberControl(QWidget* control, ControlId id);
 
-// Places a drop-down list at rect (pixels) of the form, whose height includes
-// the open list: the closed list keeps the rectangle's place and width at its
-// own height, and opens on as many items as fit in the rest.
-void PlaceDropDownList(QComboBox* list, const QRect& rect);
-
-// Breaks text at blanks into lines no wider than width in the given metrics;
-// a word wider than width stays on a line of its own.
-QString WrapCaption(const QString& text, const QFontMetrics& metrics, int width);
-
 // An edit field that signals after it has lost the focus, with the reason.
 class FormEdit : public QLineEdit {
     Q_OBJECT
@@ -119,33 +112,6 @@ class FormEdit : public QLineEdit {
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;
-};
-
-class WrappingCheckBox : public QCheckBox {
-    Q_OBJECT
-  public:
-    using QCheckBox::QCheckBox;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-class WrappingRadioButton : public QRadioButton {
-    Q_OBJECT
-  public:
-    using QRadioButton::QRadioButton;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-class WrappingPushButton : public QPushButton {
-    Q_OBJECT
-  public:
-    using QPushButton::QPushButton;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace tarvel

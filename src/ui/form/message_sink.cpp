@@ -1,4 +1,4 @@
-#include "ui/main/message_sink.h"
+#include "ui/form/message_sink.h"
 
 namespace tarvel {
 

@@ -1,4 +1,4 @@
-#include "ui/main/screen_fit.h"
+#include "ui/form/screen_fit.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/main/translated_texts.h"
+#include "ui/form/translated_texts.h"
 
 #include <QCoreApplication>
 

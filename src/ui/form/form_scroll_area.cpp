@@ -1,4 +1,4 @@
-#include "ui/main/form_scroll_area.h"
+#include "ui/form/form_scroll_area.h"
 
 #include <QApplication>
 #include <QFontMetrics>

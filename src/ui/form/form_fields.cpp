@@ -1,4 +1,4 @@
-#include "ui/main/form_fields.h"
+#include "ui/form/form_fields.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 
 #include "format/printf_text.h"
 #include "table/table_parameters.h"
-#include "ui/main/message_sink.h"
+#include "ui/form/message_sink.h"
 
 namespace tarvel {
 
