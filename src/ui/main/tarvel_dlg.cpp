@@ -132,9 +132,9 @@ void CTarvelDlg::Initialize() {
     // The present moment, its summer-time state and the zone of the system.
     const QDateTime now = PresentMoment();
     ShowOnPickers(now);
-    summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
+    clock_.summerTime = SummerTimeAt(now.date(), now.time());
     SelectSystemZone(now);
-    summerBox_->setChecked(summerTime_ != 0);
+    summerBox_->setChecked(clock_.summerTime);
 
     // The site from the settings.
     latitudeValue_ = settings_.latitude;
@@ -162,7 +162,7 @@ CTarvelDlg::FormInputs CTarvelDlg::Inputs() const {
     inputs.deltaTMode = deltaTMode_;
     inputs.deltaTText = deltaTText_;
     inputs.place = place_;
-    inputs.zoneRules = zoneRules_;
+    inputs.zoneRules = clock_.rules;
     return inputs;
 }
 
@@ -175,25 +175,25 @@ void CTarvelDlg::SetInputs(const FormInputs& inputs) {
         timePicker_->setTime(inputs.time);
         if (inputs.zoneIndex >= 0 && inputs.zoneIndex < kTimeZoneCount) {
             zoneList_->setCurrentIndex(inputs.zoneIndex);
-            zoneHours_ = kZoneListOffsets[inputs.zoneIndex];
+            clock_.zoneHours = kZoneListOffsets[inputs.zoneIndex];
         }
     }
     ReadPickers();
-    summerTime_ = inputs.summerTime ? 1 : 0;
+    clock_.summerTime = inputs.summerTime;
     summerBox_->setChecked(inputs.summerTime);
     deltaTMode_ = inputs.deltaTMode == 1 ? 1 : 0;
     SetFieldReadOnly(deltaTField_, deltaTMode_ == 0);
     deltaTText_ = inputs.deltaTText;
     place_ = inputs.place;
-    zoneRules_ = inputs.zoneRules;
+    clock_.rules = inputs.zoneRules;
     if (place_) {
         const QSignalBlocker blockPlace(placeField_);
         placeField_->setText(QString::fromStdString(place_->Label()));
     }
-    if (zoneRules_) {
+    if (clock_.rules) {
         const QSignalBlocker blockName(zoneNameList_);
         zoneNameList_->setCurrentIndex(
-            std::max(0, zoneNameList_->findText(QString::fromStdString(zoneRules_->Name()))));
+            std::max(0, zoneNameList_->findText(QString::fromStdString(clock_.rules->Name()))));
         FollowZoneRules();
     }
     ReversePass();
@@ -333,7 +333,7 @@ void CTarvelDlg::SelectSystemZone(const QDateTime& moment) {
         const QSignalBlocker block(zoneList_);
         zoneList_->setCurrentIndex(index);
     }
-    zoneHours_ = kZoneListOffsets[index];
+    clock_.zoneHours = kZoneListOffsets[index];
 }
 
 // ---------------------------------------------------------------------------
@@ -345,15 +345,8 @@ void CTarvelDlg::ComputeSolarParameters() {
         deltaT = 0;
     }
     SolarRequest request;
-    request.SetClockReading({year_, month_, day_, hour_, minute_, second_});
-    request.SetZone(zoneHours_);
-    request.summerTime = summerTime_ != 0;
-    if (zoneRules_) {
-        // The instant the reading means on the zone's clock, with the offset
-        // in force then (the summer hour apart, as the computation takes it).
-        request.SetClockReading(zoneReading_.reading);
-        SetRequestZone(request, zoneReading_.state);
-    }
+    clock_.reading = {year_, month_, day_, hour_, minute_, second_};
+    clock_.ApplyTo(request);
     static_cast<ObserverSettings&>(request) = settings_;
     request.deltaT = deltaT;
     request.deltaTGiven = true;
@@ -376,7 +369,7 @@ void CTarvelDlg::ComputeSolarParameters() {
     // instant, and its tooltip names that clock where it is not the one of
     // the time asked.
     DayTimes dayTimes = CalcDayTimes(request, result);
-    const EventClocks clocks = ReadEventsOnClocks(request, zoneRules_.get(), result, &dayTimes);
+    const EventClocks clocks = ReadEventsOnClocks(request, clock_.rules.get(), result, &dayTimes);
     const auto clockTip = [&clocks](std::optional<ResultFieldId> id, EventAbsence absence) {
         if (!id || absence != EventAbsence::None || !clocks.Of(*id).offsetDiffers) {
             return QString();
@@ -457,7 +450,7 @@ void CTarvelDlg::ComputeSolarParameters() {
         refusedField_->selectAll();
         refusedField_ = nullptr;
     }
-    emit InputsComputed(lastRequest_, zoneRules_);
+    emit InputsComputed(lastRequest_, clock_.rules);
 }
 
 // ---------------------------------------------------------------------------
@@ -465,7 +458,7 @@ void CTarvelDlg::ComputeSolarParameters() {
 
 void CTarvelDlg::OnDateChanged() {
     ReadPickers();
-    if (zoneRules_) {
+    if (clock_.rules) {
         FollowZoneRules();
         if (autoRadio_->isChecked()) WriteAutomaticDeltaT();
         ComputeSolarParameters();
@@ -475,8 +468,8 @@ void CTarvelDlg::OnDateChanged() {
         {year_, month_, day_, hour_, minute_, second_}, [this](const ClockInstant&) {
             return SummerTimeAt(datePicker_->date(), timePicker_->time());
         });
-    summerTime_ = summer ? 1 : 0;
-    summerBox_->setChecked(summerTime_ != 0);
+    clock_.summerTime = summer;
+    summerBox_->setChecked(clock_.summerTime);
     if (autoRadio_->isChecked()) {
         WriteAutomaticDeltaT();
     }
@@ -485,8 +478,8 @@ void CTarvelDlg::OnDateChanged() {
 
 void CTarvelDlg::OnTimeChanged() {
     ReadPickers();
-    summerTime_ = summerBox_->isChecked() ? 1 : 0;
-    if (zoneRules_) FollowZoneRules();
+    clock_.summerTime = summerBox_->isChecked();
+    if (clock_.rules) FollowZoneRules();
     ComputeSolarParameters();
 }
 
@@ -494,7 +487,7 @@ void CTarvelDlg::OnZoneChanged() {
     LeaveZoneRules();  // a zone chosen by hand
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kZoneListOffsets[index];
+        clock_.zoneHours = kZoneListOffsets[index];
     }
     ComputeSolarParameters();
 }
@@ -502,7 +495,7 @@ void CTarvelDlg::OnZoneChanged() {
 void CTarvelDlg::OnSummerTimeClicked() {
     LeaveZoneRules();  // the box ticked by hand
     ReadPickers();
-    summerTime_ = summerBox_->isChecked() ? 1 : 0;
+    clock_.summerTime = summerBox_->isChecked();
     ComputeSolarParameters();
 }
 
@@ -558,9 +551,9 @@ void CTarvelDlg::OnDeltaTModeClicked() {
 void CTarvelDlg::OnNowClicked() {
     const QDateTime now = PresentMoment();
     ShowOnPickers(now);
-    if (zoneRules_) {
+    if (clock_.rules) {
         // The present on the zone's clock.
-        const ClockInstant present = zoneRules_->ReadingAt(now.toSecsSinceEpoch(), 0.0);
+        const ClockInstant present = clock_.rules->ReadingAt(now.toSecsSinceEpoch(), 0.0);
         {
             const QSignalBlocker blockDate(datePicker_);
             const QSignalBlocker blockTime(timePicker_);
@@ -570,9 +563,9 @@ void CTarvelDlg::OnNowClicked() {
         }
         FollowZoneRules();
     } else {
-        summerTime_ = SummerTimeAt(now.date(), now.time()) ? 1 : 0;
+        clock_.summerTime = SummerTimeAt(now.date(), now.time());
         SelectSystemZone(now);
-        summerBox_->setChecked(summerTime_ != 0);
+        summerBox_->setChecked(clock_.summerTime);
     }
     if (autoRadio_->isChecked()) {
         WriteAutomaticDeltaT();
@@ -586,7 +579,7 @@ void CTarvelDlg::OnPlaceChosen(const Place& place) {
     settings_.latitude = latitudeValue_ = place.latitude;
     settings_.longitude = longitudeValue_ = place.LongitudeWest();
     if (rules) {
-        zoneRules_ = std::move(rules);
+        clock_.rules = std::move(rules);
         const QSignalBlocker blockName(zoneNameList_);
         zoneNameList_->setCurrentIndex(
             std::max(0, zoneNameList_->findText(QString::fromStdString(place.timeZone))));
@@ -601,7 +594,7 @@ void CTarvelDlg::OnZoneNameChosen(const QString& name) {
     if (!rules) {
         LeaveZoneRules();
     } else {
-        zoneRules_ = std::move(rules);
+        clock_.rules = std::move(rules);
         FollowZoneRules();
     }
     ComputeSolarParameters();
@@ -612,13 +605,13 @@ QString CTarvelDlg::PlaceLabel() const {
 }
 
 QString CTarvelDlg::ZoneName() const {
-    return zoneRules_ ? QString::fromStdString(zoneRules_->Name()) : QString();
+    return clock_.rules ? QString::fromStdString(clock_.rules->Name()) : QString();
 }
 
 void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName) {
     std::shared_ptr<const ZoneRules> rules = FindZoneRules(zoneName.toStdString());
     if (!rules) return;
-    zoneRules_ = std::move(rules);
+    clock_.rules = std::move(rules);
     if (!placeLabel.isEmpty()) {
         const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
         if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
@@ -640,23 +633,20 @@ void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& z
 
 void CTarvelDlg::FollowZoneRules() {
     ReadPickers();
-    zoneReading_ = zoneRules_->Resolve({year_, month_, day_, hour_, minute_, second_});
-    SolarRequest zone;
-    SetRequestZone(zone, zoneReading_.state);
-    zoneHours_ = zone.zoneHours;
-    summerTime_ = zone.summerTime ? 1 : 0;
+    clock_.reading = {year_, month_, day_, hour_, minute_, second_};
+    clock_.FollowRules();
     {
         // Blank when the offset is none of the list's (old local mean times).
         const auto found =
-            std::find(kZoneListOffsets.begin(), kZoneListOffsets.end(), zoneHours_);
+            std::find(kZoneListOffsets.begin(), kZoneListOffsets.end(), clock_.zoneHours);
         const QSignalBlocker blockZone(zoneList_);
         zoneList_->setCurrentIndex(found == kZoneListOffsets.end()
                                        ? -1
                                        : static_cast<int>(found - kZoneListOffsets.begin()));
     }
-    summerBox_->setChecked(summerTime_ != 0);
-    QString text = ZoneSummaryText(*zoneRules_, year_);
-    const QString note = ClockReadingNote(zoneReading_);
+    summerBox_->setChecked(clock_.summerTime);
+    QString text = ZoneSummaryText(*clock_.rules, year_);
+    const QString note = ClockReadingNote(clock_.resolved);
     if (!note.isEmpty()) text += QStringLiteral("\n") + note;
     zoneInfo_->setText(text);
     timePicker_->setToolTip(note);  // also on the time itself
@@ -670,8 +660,8 @@ void CTarvelDlg::LeavePlace() {
 }
 
 void CTarvelDlg::LeaveZoneRules() {
-    if (!zoneRules_ && !place_) return;
-    zoneRules_.reset();
+    if (!clock_.rules && !place_) return;
+    clock_.rules.reset();
     place_.reset();
     zoneInfo_->clear();
     timePicker_->setToolTip(QString());
@@ -697,11 +687,11 @@ void CTarvelDlg::OnEnter() {
     }
     const int index = zoneList_->currentIndex();
     if (index >= 0 && index < kTimeZoneCount) {
-        zoneHours_ = kZoneListOffsets[index];
+        clock_.zoneHours = kZoneListOffsets[index];
     }
     ReadPickers();
-    summerTime_ = summerBox_->isChecked() ? 1 : 0;
-    if (zoneRules_) FollowZoneRules();
+    clock_.summerTime = summerBox_->isChecked();
+    if (clock_.rules) FollowZoneRules();
     ComputeSolarParameters();
 }
 
@@ -723,9 +713,9 @@ void CTarvelDlg::OnTable() {
     // The current inputs; nothing comes back from the table window.
     TableParameters inputs;
     inputs.SetStart({year_, month_, day_, hour_, minute_, second_});
-    inputs.zoneHours = zoneHours_;
-    inputs.summerTime = summerTime_ != 0;
-    inputs.zoneRules = zoneRules_;
+    inputs.zoneHours = clock_.zoneHours;
+    inputs.summerTime = clock_.summerTime;
+    inputs.zoneRules = clock_.rules;
     static_cast<ObserverSettings&>(inputs) = settings_;
     tableOpener_(this, inputs);
 }

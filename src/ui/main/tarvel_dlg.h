@@ -20,6 +20,7 @@
 
 #include "astro/observer.h"
 #include "astro/solar_computation.h"
+#include "civil/clock_state.h"
 #include "format/result_texts.h"
 #include "table/table_parameters.h"
 #include "ui/main/place_zone.h"
@@ -212,7 +213,7 @@ class CTarvelDlg : public QDialog {
     void SetChartsOpener(ChartsOpener opener);
     // The zone rules the clock follows, shared with the windows that follow
     // this one's inputs (none in the manual entry).
-    std::shared_ptr<const ZoneRules> SharedZoneRules() const { return zoneRules_; }
+    std::shared_ptr<const ZoneRules> SharedZoneRules() const { return clock_.rules; }
 
   signals:
     // After each computation: its request (date, time, zone, summer time,
@@ -271,7 +272,7 @@ class CTarvelDlg : public QDialog {
 
     // The zone rules the clock follows (a place's, or a zone chosen by name),
     // none in the documented manual entry; the place chosen, if any.
-    const ZoneRules* ZoneRulesInForce() const { return zoneRules_.get(); }
+    const ZoneRules* ZoneRulesInForce() const { return clock_.rules.get(); }
     const std::optional<Place>& ChosenPlace() const { return place_; }
     // The place's label and the zone's name, to keep between runs (empty in
     // the manual entry), and their return at the next start: the zone's rules
@@ -331,8 +332,6 @@ class CTarvelDlg : public QDialog {
     int hour_ = 0;
     int minute_ = 0;
     double second_ = 0;
-    float zoneHours_ = 0;
-    int summerTime_ = 0;
     double latitudeValue_ = 0;
     double longitudeValue_ = 0;
     double heightValue_ = 0;
@@ -349,9 +348,10 @@ class CTarvelDlg : public QDialog {
     PlaceField* placeField_ = nullptr;
     QComboBox* zoneNameList_ = nullptr;
     QLabel* zoneInfo_ = nullptr;
-    std::shared_ptr<const ZoneRules> zoneRules_;
     std::optional<Place> place_;
-    ResolvedReading zoneReading_;
+    // The zone list's offset and the summer box, or the zone's rules with the
+    // pickers' reading resolved on them.
+    ClockState clock_;
 
     // No focus event is handled while a form pass shows its message and
     // returns the focus, nor while the window closes.
