@@ -1,0 +1,121 @@
+// The main window's place and zone by name: choosing a place or a zone's
+// name puts the clock on the zone's rules, the zone list and summer box then
+// follow them; editing the site forgets the place's name, a zone or summer
+// box chosen by hand leaves the rules.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <algorithm>
+
+#include "civil/tz_zone_rules.h"
+#include "civil/zone_list.h"
+#include "places/place_search.h"
+#include "ui/main/place_zone.h"
+#include "ui/main/tarvel_dlg.h"
+
+namespace tarvel {
+
+void CTarvelDlg::OnPlaceChosen(const Place& place) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(place.timeZone);
+    place_ = place;
+    settings_.latitude = latitudeValue_ = place.latitude;
+    settings_.longitude = longitudeValue_ = place.LongitudeWest();
+    if (rules) {
+        clock_.rules = std::move(rules);
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(
+            std::max(0, zoneNameList_->findText(QString::fromStdString(place.timeZone))));
+        FollowZoneRules();
+    }
+    ReversePass();
+    ComputeSolarParameters();
+}
+
+void CTarvelDlg::OnZoneNameChosen(const QString& name) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(name.toStdString());
+    if (!rules) {
+        LeaveZoneRules();
+    } else {
+        clock_.rules = std::move(rules);
+        FollowZoneRules();
+    }
+    ComputeSolarParameters();
+}
+
+QString CTarvelDlg::PlaceLabel() const {
+    return place_ ? QString::fromStdString(place_->Label()) : QString();
+}
+
+QString CTarvelDlg::ZoneName() const {
+    return clock_.rules ? QString::fromStdString(clock_.rules->Name()) : QString();
+}
+
+void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName) {
+    std::shared_ptr<const ZoneRules> rules = FindZoneRules(zoneName.toStdString());
+    if (!rules) return;
+    clock_.rules = std::move(rules);
+    if (!placeLabel.isEmpty()) {
+        const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
+        if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
+            place_ = found.front();
+            const QSignalBlocker blockPlace(placeField_);
+            placeField_->setText(placeLabel);
+            // The site is the place's (editing it would have left the place).
+            settings_.latitude = latitudeValue_ = place_->latitude;
+            settings_.longitude = longitudeValue_ = place_->LongitudeWest();
+            ReversePass();
+        }
+    }
+    {
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(std::max(0, zoneNameList_->findText(zoneName)));
+    }
+    OnNowClicked();  // the present on the zone's clock
+}
+
+void CTarvelDlg::FollowZoneRules() {
+    ReadPickers();
+    clock_.reading = {year_, month_, day_, hour_, minute_, second_};
+    clock_.FollowRules();
+    {
+        // Blank when the offset is none of the list's (old local mean times).
+        const auto found =
+            std::find(kZoneListOffsets.begin(), kZoneListOffsets.end(), clock_.zoneHours);
+        const QSignalBlocker blockZone(zoneList_);
+        zoneList_->setCurrentIndex(found == kZoneListOffsets.end()
+                                       ? -1
+                                       : static_cast<int>(found - kZoneListOffsets.begin()));
+    }
+    summerBox_->setChecked(clock_.summerTime);
+    QString text = ZoneSummaryText(*clock_.rules, year_);
+    const QString note = ClockReadingNote(clock_.resolved);
+    if (!note.isEmpty()) text += QStringLiteral("\n") + note;
+    zoneInfo_->setText(text);
+    timePicker_->setToolTip(note);  // also on the time itself
+}
+
+void CTarvelDlg::LeavePlace() {
+    if (!place_) return;
+    place_.reset();
+    const QSignalBlocker blockPlace(placeField_);
+    placeField_->clear();
+}
+
+void CTarvelDlg::LeaveZoneRules() {
+    if (!clock_.rules && !place_) return;
+    clock_.rules.reset();
+    place_.reset();
+    zoneInfo_->clear();
+    timePicker_->setToolTip(QString());
+    const QSignalBlocker blockPlace(placeField_);
+    const QSignalBlocker blockName(zoneNameList_);
+    placeField_->clear();
+    zoneNameList_->setCurrentIndex(0);
+    if (zoneList_->currentIndex() < 0) {
+        SelectSystemZone(PresentMoment());  // a blank list after an old offset
+    }
+}
+
+}  // namespace tarvel
