@@ -17,7 +17,7 @@
 
 #include "astro/solar_computation.h"
 #include "places/place_search.h"
-#include "table/number_text.h"
+#include "format/number_text.h"
 #include "civil/zone_rules.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"

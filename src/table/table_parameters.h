@@ -14,7 +14,7 @@
 #include "civil/computer_clock.h"
 #include "civil/zone_list.h"
 #include "astro/observer.h"
-#include "table/number_text.h"
+#include "format/number_text.h"
 #include "table/table_texts.h"
 
 namespace tarvel {

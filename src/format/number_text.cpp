@@ -1,4 +1,4 @@
-#include "table/number_text.h"
+#include "format/number_text.h"
 
 #include <algorithm>
 #include <charconv>
