@@ -14,8 +14,9 @@
 //           it to 1e-5 degrees. At some places and dates the Sun never stands
 //           in the Qibla's direction while it is up: the time is then -1.
 // References: the initial great-circle course, tan q = sin(dL) /
-//           (cos(phi) tan(phi_K) - sin(phi) cos(dL)) (Meeus ch. 17 for the
-//           spherical triangle); the Kaaba at 21.4225 N, 39.8262 E.
+//           (cos(phi) tan(phi_K) - sin(phi) cos(dL)), from the spherical
+//           triangle of pole, observer and Kaaba (W. M. Smart, Textbook on
+//           Spherical Astronomy, ch. 1); the Kaaba at 21.4225 N, 39.8262 E.
 #pragma once
 
 namespace tarvel {
