@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"

@@ -1,15 +1,13 @@
-// Calendar dates, Julian Days and the small angle and range helpers that every
-// other part of the solar computation uses.
+// Calendar dates and Julian Days.
 //
 // Given:    civil dates (proleptic Gregorian, or Julian with the flag cleared)
-//           with the time of day as a fraction of the day; angles in degrees,
-//           hours or radians.
+//           with the time of day as a fraction of the day.
 // Returned: Julian Days (double), calendar dates back from them, fractional
-//           years, month lengths; angles converted or reduced into a range.
+//           years, month lengths.
 // Notes:    pure functions: no state, no allocation, no error reporting.
 //           Integer parts are floors, so dates before year 0 work too.
 // References: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell,
-//           1998), ch. 7 (Julian Day and its inverse) and ch. 1 (angles).
+//           1998), ch. 7 (Julian Day and its inverse).
 #pragma once
 
 namespace tarvel {
@@ -57,36 +55,5 @@ struct JulianDate {
     // Length of the calendar month that contains jd (28 to 31).
     int DaysInMonth() const;
 };
-
-// Degrees from magnitudes of degrees, minutes and seconds; the flag carries the
-// sign (nonzero: positive). Inline, with the conversions below: every series
-// and coordinate step uses them, and a call would cost more than the product.
-inline double DmsToDegrees(double deg, double min, double sec, int positive) {
-    if (positive != 0) return deg + min / 60.0 + sec / 3600.0;
-    return -deg - min / 60.0 - sec / 3600.0;
-}
-inline double DegreesToHours(double degrees) {
-    return degrees / 15.0;
-}
-inline double DegToRad(double degrees) {
-    return degrees * 0.017453292519943295;
-}
-inline double RadToDeg(double radians) {
-    return radians * 57.29577951308232;
-}
-inline double HoursToRad(double hours) {
-    return hours * 0.26179938779914946;
-}
-inline double RadToHours(double radians) {
-    return radians * 3.819718634205488;
-}
-
-// Into [0, 24] by whole days; 24 stays 24, -24 becomes 0. Not-a-number comes
-// back as not-a-number, an infinite value as not-a-number.
-double NormalizeHours(double hours);
-// Into [0, 360] by whole turns; 360 stays 360. Non-finite as NormalizeHours.
-double NormalizeDegrees(double degrees);
-// Into -pi ... +pi: pi becomes -pi, -pi becomes +pi.
-double WrapRadians(double radians);
 
 }  // namespace tarvel

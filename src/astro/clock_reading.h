@@ -1,4 +1,15 @@
 // A reading of a civil clock: the date and the time it shows.
+//
+// Given:    (a data type) year, month, day, hour, minute and second as a
+//           clock shows them.
+// Returned: nothing; the request of the computation and the civil-time layer
+//           pass it.
+// Notes:    the date is of the proleptic Gregorian calendar; the time is that
+//           of the clock in force, the summer hour included when the clock
+//           keeps summer time (SolarRequest says which). The second may carry
+//           a fraction. Two readings are equal when every field is.
+// References: Meeus ch. 7 (a civil date and time as a Julian Day, the
+//           proleptic Gregorian calendar).
 #pragma once
 
 namespace tarvel {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 
 namespace tarvel {
 namespace {

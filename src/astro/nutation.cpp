@@ -1,6 +1,6 @@
 #include "astro/nutation.h"
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 #include "astro/series_kernel.h"
 
 namespace tarvel {

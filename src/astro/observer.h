@@ -3,6 +3,22 @@
 // times' method, high-latitude rule and adjustments. The request of one
 // computation, the table's parameters and the application's stored settings
 // are composed of these records.
+//
+// Given:    (data types) the site (latitude degrees north positive, longitude
+//           degrees positive WEST, height in metres above sea level), the
+//           atmosphere (refraction model, pressure in mbar, temperature in
+//           deg C, height of the refraction in metres, relative humidity in
+//           percent), the Fajr and Isha altitudes (degrees, negative), the
+//           prayer method, its high-latitude rule and minute adjustments.
+// Returned: nothing; ValueBounds give the accepted range of each value.
+// Notes:    the defaults are the program's documented ones (45 N, 8 E, sea
+//           level; Bennett at 1010 mbar and 10 deg C; Fajr at -19, Isha at
+//           -17 degrees; the program's own method without a high-latitude
+//           rule). The enumerations' values are stored in settings: keep them.
+//           Not-a-number lies in no range of ValueBounds.
+// References: refraction.h for the atmosphere's models; the prayer methods'
+//           angles and Isha intervals as their authorities publish them
+//           (listed in kPrayerMethods, prayer_times.h).
 #pragma once
 
 #include "astro/refraction.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 #include "astro/constants.h"
 
 namespace tarvel {

@@ -6,6 +6,21 @@
 // The values of DayTimes (the method's prayers, the twilights and the night,
 // prayer_times.h) are described the same way in a second list,
 // kDayTimeFields, whose entries read that record instead.
+//
+// Given:    (data) the members of SolarResult (solar_computation.h) and of
+//           DayTimes (prayer_times.h).
+// Returned: kResultFields and kDayTimeFields: for each value its name
+//           (ResultFieldId), JSON key, English name, unit (days, seconds,
+//           hours, degrees) and kind, the function that reads it and the one
+//           that says whether it is there; FieldOf(id) finds an entry.
+// Notes:    units are those the record holds (hours of clock time on the
+//           request's clock, degrees, seconds for Delta T and the equation of
+//           time, days for the Julian Day); nothing is converted here. An
+//           event that does not occur is not there, whatever marker its member
+//           holds. Every entry stands at the index of its name (checked at
+//           compile time).
+// References: the definitions of the values themselves, with theirs, in
+//           solar_computation.h and prayer_times.h.
 #pragma once
 
 #include <array>

@@ -51,6 +51,10 @@
 //           SetSeriesKernel changes the choice for the whole process (tests and
 //           benchmarks compare kernels in one run); set it before starting a
 //           computation, not while one runs on other threads.
+// References: P. Bretagnon and G. Francou, Astron. Astrophys. 202, 309
+//           (1988) (the series' terms A cos(B + C tau)); the GNU C Library's
+//           vector math library (libmvec) and the x86-64 vector function ABI
+//           for the kernels' cosines and sines.
 #pragma once
 
 #include <cstddef>

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/nutation.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 #include "astro/time_scales.h"
 
 namespace tarvel {

@@ -1,4 +1,5 @@
 // Calendar and Julian Day arithmetic against worked values, and round trips.
+#include "astro/angles.h"
 #include "astro/calendar.h"
 
 #include <gtest/gtest.h>

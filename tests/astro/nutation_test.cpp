@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 
 namespace tarvel {
 namespace {

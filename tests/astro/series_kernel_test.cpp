@@ -16,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/apparent_sun.h"
-#include "astro/calendar.h"
 #include "astro/earth_position.h"
 
 namespace tarvel {
