@@ -1,7 +1,10 @@
 // The charts as drawn: at points the model places (the Sun now, the transit,
 // a solstice, an extreme of the equation of time, a day and a night), the
 // picture has the colour the legend gives them.
-#include "ui/charts/chart_painter.h"
+#include "chart_draw/chart_painter.h"
+
+#include "chart/chart_model.h"
+#include "chart_draw/chart_export.h"
 
 #include <QCoreApplication>
 #include <QDir>
