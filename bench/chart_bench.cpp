@@ -13,7 +13,8 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "ui/charts/chart_painter.h"
+#include "chart/chart_model.h"
+#include "chart_draw/chart_painter.h"
 
 namespace {
 

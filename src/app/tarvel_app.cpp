@@ -3,11 +3,11 @@
 #include <QAction>
 
 #include "app/about_dlg.h"
+#include "app/charts_opener.h"
 #include "app/help.h"
 #include "app/options_dialog.h"
 #include "app/splash.h"
 #include "app/version_info.h"
-#include "ui/charts/charts_window.h"
 #include "ui/table/ephemeris_table.h"
 
 namespace tarvel {

@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/charts/chart_painter.h"
+#include "chart/chart_model.h"
+#include "chart_draw/chart_export.h"
 
 namespace tarvel {
 

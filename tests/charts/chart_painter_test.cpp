@@ -1,22 +1,34 @@
-// The charts as drawn: at points the model places (the Sun now, the transit,
-// a solstice, an extreme of the equation of time, a day and a night), the
-// picture has the colour the legend gives them.
-#include "ui/charts/chart_painter.h"
+// The charts as drawn: at points placed through the chart's own labelled axes
+// (read from the texts it writes, never from the painter's projection) with
+// values computed apart from the chart (the Sun now and at its transit from
+// the solar computation, a solstice's path, an extreme of the equation of
+// time, a day and a night), the picture has the colour the legend gives them;
+// the frame's sides run where the labels at the axes' ends say.
+#include "chart_draw/chart_painter.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
+#include "astro/prayer_times.h"
+#include "astro/solar_computation.h"
+#include "chart/chart_model.h"
+#include "chart_draw/chart_export.h"
+#include "drawn_axes.h"
 #include "support/solar_support.h"
 
 namespace tarvel {
 namespace {
+
+using test::Axis;
+using test::DrawnText;
 
 constexpr QSize kSize(1000, 700);
 
@@ -26,6 +38,51 @@ QImage Render(const ChartModel& model) {
     QPainter painter(&image);
     PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(kSize)), model);
     return image;
+}
+
+std::vector<DrawnText> Texts(const ChartModel& model) {
+    return test::TextsOf(
+        kSize, [&](QPainter& painter, const QRectF& area) { PaintChart(painter, area, model); });
+}
+
+// A pair of axes read from the labels, each fitted to ticks that lie on one
+// straight line.
+struct Frame {
+    Axis x, y;
+    QPointF Pixel(double xValue, double yValue) const { return {x.Pixel(xValue), y.Pixel(yValue)}; }
+};
+
+void CheckAxis(const Axis& axis, const char* what, int fewest = 5) {
+    QVERIFY2(axis.ticks >= fewest, what);
+    QVERIFY2(axis.worst < 0.75, what);
+}
+
+// The day of the year (0 at 1 January) of the first of each month, read from
+// the months' short names the built-in Italian gives them.
+test::LabelReader MonthLabel(int year) {
+    return [year](const QString& text) -> std::optional<double> {
+        static const char* const kNames[12] = {"gen", "feb", "mar", "apr", "mag", "giu",
+                                               "lug", "ago", "set", "ott", "nov", "dic"};
+        for (int m = 0; m < 12; ++m) {
+            if (text == QLatin1String(kNames[m])) return QDate(year, m + 1, 1).dayOfYear() - 1;
+        }
+        return std::nullopt;
+    };
+}
+
+// The bearing from the north through the east of an azimuth from the south,
+// positive towards the west.
+double Bearing(double azimuthFromSouthDeg) {
+    return std::fmod(azimuthFromSouthDeg + 180.0 + 360.0, 360.0);
+}
+
+// The request at another clock time (hours) of its date.
+SolarRequest AtClock(SolarRequest request, double hours) {
+    const double seconds = hours * 3600.0;
+    request.hour = static_cast<int>(seconds / 3600.0);
+    request.minute = static_cast<int>((seconds - request.hour * 3600.0) / 60.0);
+    request.second = seconds - request.hour * 3600.0 - request.minute * 60.0;
+    return request;
 }
 
 // The colour at a point of the model; "" when it is close to expected (every
@@ -78,135 +135,232 @@ class ChartPainterTest : public QObject {
 
     void sunPathShowsTheSunNowTheTransitAndTheTwilights() {
         using namespace chart_colors;
-        const ChartModel model = BuildChartModel(ChartKind::kSunPath, Rome(6, 21, 10, true));
+        const ChartInputs inputs = Rome(6, 21, 10, true);
+        const ChartModel model = BuildChartModel(ChartKind::kSunPath, inputs);
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const SunPathChart& c = model.sunPath;
+        const std::vector<DrawnText> texts = Texts(model);
+        const Frame frame{test::CompassAxis(texts), test::VerticalAxis(texts, test::NumberLabel())};
+        CheckAxis(frame.x, "bearings");
+        CheckAxis(frame.y, "altitudes");
+        QCOMPARE(frame.x.firstValue, 0.0);
+        QCOMPARE(frame.x.lastValue, 360.0);
+        QCOMPARE(frame.y.lastValue, -20.0);
+
+        // The Sun now and at its transit, from the computation.
+        const SolarResult now = CalcSolarParameters(inputs.request);
+        QVERIFY(now.occurs.transit && now.occurs.apparentRise);
+        const SolarResult transit = CalcSolarParameters(AtClock(inputs.request, now.transit));
+        const double horizon = ApparentHorizonAltitude(inputs.request.height);
+        const QPointF transitAt = frame.Pixel(Bearing(transit.azimuth), now.transitAltitude);
         CheckPixels(
             image,
             {
-                {"the Sun now", ChartPixel(model, area, c.now.bearingDeg, c.now.altitudeDeg),
-                 kVermillion},
-                {"the transit",
-                 ChartPixel(model, area, c.transit.point.bearingDeg, c.transit.point.altitudeDeg),
-                 kBlue},
-                {"the rise",
-                 ChartPixel(model, area, c.rise.point.bearingDeg, c.rise.point.altitudeDeg),
-                 kBluishGreen},
-                {"civil twilight", ChartPixel(model, area, 205, -3), kCivil},
-                {"nautical twilight", ChartPixel(model, area, 205, -8.5), kNautical},
-                {"astronomical twilight", ChartPixel(model, area, 205, -15), kAstronomical},
-                {"the sky", ChartPixel(model, area, 205, 45), QColor(Qt::white)},
+                {"the Sun now", frame.Pixel(Bearing(now.azimuth), now.altitude), kVermillion},
+                {"the transit", transitAt, kBlue},
+                {"the rise", frame.Pixel(Bearing(now.apparentRiseAzimuth), horizon), kBluishGreen},
+                {"civil twilight", frame.Pixel(205, -3), kCivil},
+                {"nautical twilight", frame.Pixel(205, -8.5), kNautical},
+                {"astronomical twilight", frame.Pixel(205, -15), kAstronomical},
+                {"the sky", frame.Pixel(205, 45), QColor(Qt::white)},
             });
+        // The frame's sides where the labels at the axes' ends stand.
+        QVERIFY(test::DarkNear(image, frame.Pixel(0, 40)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(360, 40)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(100, frame.y.firstValue)));
+        // The painter's projection, which the charts window points with, agrees.
+        const QPointF painted = ChartPixel(model, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                           model.sunPath.transit.point.bearingDeg,
+                                           model.sunPath.transit.point.altitudeDeg);
+        QVERIFY(QLineF(painted, transitAt).length() < 1.5);
     }
 
     void polarSunPathPutsTheSunWhereTheProjectionDoes() {
         using namespace chart_colors;
-        const ChartModel model =
-            BuildChartModel(ChartKind::kSunPath, Rome(6, 21, 10, true), false, true);
+        const ChartInputs inputs = Rome(6, 21, 10, true);
+        const ChartModel model = BuildChartModel(ChartKind::kSunPath, inputs, false, true);
         QVERIFY(model.polar);
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const SunPathChart& c = model.sunPath;
-        // The zenith in the middle, the horizon a circle: due south at 71.5
-        // degrees lies straight below the zenith, nearer it than due south on
-        // the horizon.
-        const QPointF zenith = ChartPixel(model, area, 0, 90);
-        const QPointF transit =
-            ChartPixel(model, area, c.transit.point.bearingDeg, c.transit.point.altitudeDeg);
-        const QPointF southHorizon = ChartPixel(model, area, 180, 0);
-        QVERIFY(std::abs(transit.x() - zenith.x()) < 1.0);
-        QVERIFY(transit.y() > zenith.y() && transit.y() < southHorizon.y());
-        CheckPixels(
-            image, {
-                       {"the Sun now", ChartPixel(model, area, c.now.bearingDeg, c.now.altitudeDeg),
-                        kVermillion},
-                       {"the transit", transit, kBlue},
-                       {"the rise",
-                        ChartPixel(model, area, c.rise.point.bearingDeg, c.rise.point.altitudeDeg),
-                        kBluishGreen},
-                       {"civil twilight to the west", ChartPixel(model, area, 250, -3), kCivil},
-                       {"astronomical twilight to the south", ChartPixel(model, area, 200, -15),
-                        kAstronomical},
-                   });
+        // The zenith halfway between the compass points N and S, and E and W;
+        // each circle of altitude labelled just right of the north line, its
+        // baseline 2 pixels above the circle.
+        std::map<QString, DrawnText> named;
+        std::vector<std::pair<double, double>> circles;  // altitude, radius
+        for (const DrawnText& t : Texts(model)) named.emplace(t.text, t);
+        for (const char* point : {"N", "S", "E", "O"}) QVERIFY2(named.count(point), point);
+        const QPointF zenith((named["E"].CentreX() + named["O"].CentreX()) / 2,
+                             (named["N"].MiddleY() + named["S"].MiddleY()) / 2);
+        QVERIFY(std::abs(named["N"].CentreX() - zenith.x()) < 1.0);
+        for (int altitude : {10, 30, 50, 70}) {
+            const QString label = QString::number(altitude) + QStringLiteral("°");
+            QVERIFY(named.count(label));
+            circles.push_back({altitude, zenith.y() - (named[label].baseline.y() + 2)});
+        }
+        // Stereographic from the nadir: the radius grows as tan((90 - h) / 2).
+        const auto rad = [](double degrees) { return degrees * std::acos(-1.0) / 180.0; };
+        double scale = 0;
+        for (const auto& [h, r] : circles)
+            scale += r / std::tan(rad((90 - h) / 2)) / circles.size();
+        for (const auto& [h, r] : circles) {
+            QVERIFY2(std::abs(scale * std::tan(rad((90 - h) / 2)) - r) < 1.0, "stereographic");
+        }
+        const auto at = [&](double bearing, double altitude) {
+            const double r = scale * std::tan(rad((90 - altitude) / 2));
+            return QPointF(zenith.x() + r * std::sin(rad(bearing)),
+                           zenith.y() - r * std::cos(rad(bearing)));
+        };
+        const SolarResult now = CalcSolarParameters(inputs.request);
+        const SolarResult transit = CalcSolarParameters(AtClock(inputs.request, now.transit));
+        const double horizon = ApparentHorizonAltitude(inputs.request.height);
+        CheckPixels(image,
+                    {
+                        {"the Sun now", at(Bearing(now.azimuth), now.altitude), kVermillion},
+                        {"the transit", at(Bearing(transit.azimuth), now.transitAltitude), kBlue},
+                        {"the rise", at(Bearing(now.apparentRiseAzimuth), horizon), kBluishGreen},
+                        {"civil twilight to the west", at(250, -3), kCivil},
+                        {"astronomical twilight to the south", at(200, -15), kAstronomical},
+                        {"the sky at the zenith", at(0, 88), QColor(Qt::white)},
+                    });
     }
 
     void sunPathYearDrawsTheSolsticesPaths() {
         using namespace chart_colors;
-        const ChartModel model = BuildChartModel(ChartKind::kSunPathYear, Rome(3, 5, 9, false));
+        const ChartInputs inputs = Rome(3, 5, 9, false);
+        const ChartModel model = BuildChartModel(ChartKind::kSunPathYear, inputs);
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const auto& paths = model.monthPaths->monthPaths;
-        // 10:40 on the clock of each date.
-        const SkyPoint june = paths[5].path[64];
-        const SkyPoint december = paths[11].path[64];
-        CheckPixels(
-            image,
-            {{"21 June", ChartPixel(model, area, june.bearingDeg, june.altitudeDeg), kVermillion},
-             {"21 December", ChartPixel(model, area, december.bearingDeg, december.altitudeDeg),
-              kBlue}});
+        const std::vector<DrawnText> texts = Texts(model);
+        const Frame frame{test::CompassAxis(texts), test::VerticalAxis(texts, test::NumberLabel())};
+        CheckAxis(frame.x, "bearings");
+        CheckAxis(frame.y, "altitudes");
+        // 10:40 on the clock of 21 June (summer time) and of 21 December, from
+        // the computation.
+        SolarRequest june = test_support::Request(2024, 6, 21, 10, 40, 0, 1, true, 41.9, -12.5);
+        SolarRequest december =
+            test_support::Request(2024, 12, 21, 10, 40, 0, 1, false, 41.9, -12.5);
+        const SolarResult j = CalcSolarParameters(june);
+        const SolarResult d = CalcSolarParameters(december);
+        CheckPixels(image, {{"21 June", frame.Pixel(Bearing(j.azimuth), j.altitude), kVermillion},
+                            {"21 December", frame.Pixel(Bearing(d.azimuth), d.altitude), kBlue}});
+        QVERIFY(test::DarkNear(image, frame.Pixel(0, 40)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(360, 40)));
     }
 
     void analemmaMarksTheSolsticeAndEquinoxInBothPanels() {
         using namespace chart_colors;
         const ChartModel model = BuildChartModel(ChartKind::kAnalemma, Rome(1, 1, 12, false));
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
+        const std::vector<DrawnText> texts = Texts(model);
+        const Frame sky{test::CompassAxis(texts), test::VerticalAxis(texts, test::NumberLabel())};
+        CheckAxis(sky.x, "bearings", 4);
+        CheckAxis(sky.y, "altitudes");
+        // The right panel's labels stand right of the left panel's last bearing.
+        const double right = sky.x.Pixel(sky.x.lastValue) + 10;
+        const Frame eot{test::HorizontalAxis(texts, test::NumberLabel(), right),
+                        test::VerticalAxis(texts, test::NumberLabel(), right)};
+        CheckAxis(eot.x, "minutes");
+        CheckAxis(eot.y, "declinations");
+        QCOMPARE(eot.x.firstValue, -20.0);
+        QCOMPARE(eot.x.lastValue, 20.0);
         std::vector<PixelCase> cases;
         for (const AnalemmaMark& mark : model.analemma.seasons) {
             const AnalemmaPoint& p = model.analemma.points[mark.index];
             const bool equinox = mark.season == SeasonMark::kMarchEquinox ||
                                  mark.season == SeasonMark::kSeptemberEquinox;
             const QColor colour = equinox ? kBluishGreen : kVermillion;
-            cases.push_back({"a season on the sky",
-                             ChartPixel(model, area, p.bearingDeg, p.altitudeDeg, 0), colour});
+            cases.push_back(
+                {"a season on the sky", sky.Pixel(p.bearingDeg, p.altitudeDeg), colour});
             cases.push_back({"a season against the declination",
-                             ChartPixel(model, area, p.equationOfTimeMin, p.declinationDeg, 1),
-                             colour});
+                             eot.Pixel(p.equationOfTimeMin, p.declinationDeg), colour});
         }
         QCOMPARE(cases.size(), std::size_t{8});
         CheckPixels(image, cases);
+        QVERIFY(test::DarkNear(image, eot.Pixel(-20, 0)));
+        QVERIFY(test::DarkNear(image, eot.Pixel(20, 0)));
+        QVERIFY(test::DarkNear(image, eot.Pixel(0, 30)));
+        QVERIFY(test::DarkNear(image, eot.Pixel(0, -30)));
     }
 
     void equationOfTimeLineAndExtremes() {
         using namespace chart_colors;
         const ChartModel model = BuildChartModel(ChartKind::kEquationOfTime, Rome(1, 1, 12, false));
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const EquationOfTimeChart& e = *model.equationOfTime;
-        const EquationOfTimePoint& april = e.points[100];
-        CheckPixels(
-            image,
-            {
-                {"February minimum",
-                 ChartPixel(model, area, e.minima[0].dayOfYear, e.minima[0].minutes), kVermillion},
-                {"November maximum",
-                 ChartPixel(model, area, e.maxima[1].dayOfYear, e.maxima[1].minutes), kVermillion},
-                {"the line in April", ChartPixel(model, area, april.dayOfYear, april.minutes),
-                 kBlue},
-            });
+        const std::vector<DrawnText> texts = Texts(model);
+        const Frame frame{test::HorizontalAxis(texts, MonthLabel(2024)),
+                          test::VerticalAxis(texts, test::NumberLabel())};
+        CheckAxis(frame.x, "months");
+        CheckAxis(frame.y, "minutes");
+        QCOMPARE(frame.y.firstValue, 20.0);
+        QCOMPARE(frame.y.lastValue, -20.0);
+        // The equation of time on 11 February, 10 April and 3 November at
+        // noon, from the computation: near the February minimum, on the
+        // line, near the November maximum.
+        const auto minutes = [](int month, int day) {
+            const SolarResult r = CalcSolarParameters(
+                test_support::Request(2024, month, day, 12, 0, 0, 1, false, 41.9, -12.5));
+            return r.equationOfTime / 60.0;  // minutes
+        };
+        const auto day = [](int month, int d) { return QDate(2024, month, d).dayOfYear() - 0.5; };
+        CheckPixels(image,
+                    {
+                        {"February minimum", frame.Pixel(day(2, 11), minutes(2, 11)), kVermillion},
+                        {"November maximum", frame.Pixel(day(11, 3), minutes(11, 3)), kVermillion},
+                        {"the line in April", frame.Pixel(day(4, 10), minutes(4, 10)), kBlue},
+                    });
+        // The year's 366 days between the frame's sides.
+        QVERIFY(test::DarkNear(image, frame.Pixel(0, 10)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(QDate(2024, 12, 31).dayOfYear(), 10)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(180, 20)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(180, -20)));
     }
 
     void daylightBandsAndDayLength() {
         using namespace chart_colors;
         const ChartModel model = BuildChartModel(ChartKind::kDaylight, Rome(1, 1, 12, false));
         const QImage image = Render(model);
-        const QRectF area(QPointF(0, 0), QSizeF(kSize));
-        const DaylightDay& june = model.daylight->days[172];  // 21 June
-        QCOMPARE(june.date.month, 6);
-        QCOMPARE(june.date.day, 21);
-        const double civil = (june.sunset.hours + june.civilDusk.hours) / 2;
-        const double nautical = (june.civilDusk.hours + june.nauticalDusk.hours) / 2;
+        const std::vector<DrawnText> texts = Texts(model);
+        const test::LabelReader clock = [](const QString& text) -> std::optional<double> {
+            if (text.size() != 5 || !text.endsWith(QStringLiteral(":00"))) return std::nullopt;
+            return text.left(2).toDouble();
+        };
+        const Frame frame{test::HorizontalAxis(texts, MonthLabel(2024)),
+                          test::VerticalAxis(texts, clock)};
+        CheckAxis(frame.x, "months");
+        CheckAxis(frame.y, "hours of the clock");
+        // The day's length on the right, in hours.
+        const Axis length = test::VerticalAxis(texts, test::NumberLabel(), kSize.width() / 2.0);
+        QVERIFY(length.ticks >= 4 && length.worst < 0.75);
+        // 21 June on the clock of the zone (no summer time), from the
+        // computation.
+        const SolarRequest request =
+            test_support::Request(2024, 6, 21, 12, 0, 0, 1, false, 41.9, -12.5);
+        const SolarResult june = CalcSolarParameters(request);
+        const DayTimes twilights = CalcDayTimes(request, june);
+        QVERIFY(june.occurs.apparentSet && twilights.occurs.civilDusk &&
+                twilights.occurs.nauticalDusk);
+        const double x = QDate(2024, 6, 21).dayOfYear() - 0.5;
+        const double civil = (june.apparentSet + twilights.civilDusk) / 2;
+        const double nautical = (twilights.civilDusk + twilights.nauticalDusk) / 2;
         CheckPixels(
             image,
             {
-                {"the day in June", ChartPixel(model, area, 172.5, 13.2), kDay},
-                {"the civil dusk in June", ChartPixel(model, area, 172.5, civil), kCivil},
-                {"the nautical dusk in June", ChartPixel(model, area, 172.5, nautical), kNautical},
-                {"the night in December", ChartPixel(model, area, 355.5, 1.5), kNight},
+                {"the day in June", frame.Pixel(x, 13.2), kDay},
+                {"the civil dusk in June", frame.Pixel(x, civil), kCivil},
+                {"the nautical dusk in June", frame.Pixel(x, nautical), kNautical},
+                {"the night in December", frame.Pixel(QDate(2024, 12, 21).dayOfYear() - 0.5, 1.5),
+                 kNight},
                 {"the day length in June",
-                 ChartPixel(model, area, 172.5, june.apparentDaylightHours), kVermillion},
+                 QPointF(frame.x.Pixel(x), length.Pixel(june.apparentSet - june.apparentRise)),
+                 kVermillion},
             });
+        // The year's 366 days fill the frame, white outside its sides.
+        const double last = QDate(2024, 12, 31).dayOfYear();
+        QVERIFY(test::DarkNear(image, frame.Pixel(0, 12)));
+        QVERIFY(test::DarkNear(image, frame.Pixel(last, 12)));
+        CheckPixels(image,
+                    {
+                        {"left of the frame", frame.Pixel(0, 13.5) - QPointF(3, 0), Qt::white},
+                        {"right of the frame", frame.Pixel(last, 13.5) + QPointF(3, 0), Qt::white},
+                        {"the last day", frame.Pixel(last - 0.5, 13.5), kDay},
+                    });
     }
 
     // An export replaces an earlier file whole; one that fails says so and

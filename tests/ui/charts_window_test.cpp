@@ -18,6 +18,8 @@
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/charts_opener.h"
+#include "chart_draw/chart_painter.h"
 #include "ui/test_support.h"
 
 using namespace tarvel;

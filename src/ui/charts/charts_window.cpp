@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "chart_draw/chart_export.h"
+#include "chart_draw/chart_painter.h"
+#include "chart_draw/chart_value.h"
 #include "ui/form/help_request.h"
-#include "ui/main/tarvel_dlg.h"
 
 namespace tarvel {
 
@@ -162,26 +164,6 @@ void ChartsWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-ChartsWindow* ShowChartsWindow(CTarvelDlg* window) {
-    auto* charts = window->findChild<ChartsWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (charts == nullptr) {
-        charts = new ChartsWindow(window);
-        charts->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(
-            window, &CTarvelDlg::InputsComputed, charts,
-            [charts](const SolarRequest& request, std::shared_ptr<const ZoneRules> rules) {
-                charts->SetInputs({request, std::move(rules)});
-            });
-        if (window->ComputationCount() > 0) {
-            charts->SetInputs({window->LastRequest(), window->SharedZoneRules()});
-        }
-    }
-    charts->show();
-    charts->raise();
-    charts->activateWindow();
-    return charts;
 }
 
 }  // namespace tarvel

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/charts/chart_painter.h"
+#include "chart/chart_model.h"
 
 class QCheckBox;
 class QLabel;
@@ -18,8 +18,6 @@ class QPushButton;
 class QTabBar;
 
 namespace tarvel {
-
-class CTarvelDlg;
 
 // A chart drawn to the widget's size; the values under the pointer are
 // reported through ValueChanged.
@@ -89,10 +87,5 @@ class ChartsWindow : public QDialog {
 
 // The window's help page, inside a language's help book (F1).
 inline constexpr const char* kChartsHelpTopic = "html/grafici.htm";
-
-// Opens the charts window of a main window (one per main window, brought
-// forward when it is already open) for its last inputs, and has it follow
-// the inputs of each computation.
-ChartsWindow* ShowChartsWindow(CTarvelDlg* window);
 
 }  // namespace tarvel
