@@ -130,9 +130,7 @@ CliCommand CommandLine::ChartCommand(const LocalClock& clock) const {
 }  // namespace cli
 
 CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
-    std::vector<std::string> all = {"chart"};
-    all.insert(all.end(), args.begin(), args.end());
-    return ParseCommandLine(all, clock);
+    return cli::ParseSubcommand("chart", args, clock);
 }
 
 std::string CliChartHelpText() {

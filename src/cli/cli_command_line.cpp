@@ -160,6 +160,13 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
     return std::string(kProgram) + ": " + line;
 }
 
+CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,
+                           const LocalClock& clock) {
+    std::vector<std::string> all = {name};
+    all.insert(all.end(), args.begin(), args.end());
+    return CommandLine().Parse(all, clock);
+}
+
 }  // namespace cli
 
 CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {

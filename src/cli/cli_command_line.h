@@ -55,6 +55,11 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target, const
 // -h and --help, acted on when met.
 void AddHelp(CLI::App& app);
 
+// The arguments that follow a subcommand's name, read as the command line
+// that begins with it.
+CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,
+                           const LocalClock& clock);
+
 // What the table accepts as a zone, as its refusals say.
 std::string TableZonesAccepted();
 

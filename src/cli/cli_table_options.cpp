@@ -215,9 +215,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
 }  // namespace cli
 
 CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
-    std::vector<std::string> all = {"table"};
-    all.insert(all.end(), args.begin(), args.end());
-    return ParseCommandLine(all, clock);
+    return cli::ParseSubcommand("table", args, clock);
 }
 
 std::string CliTableHelpText() {
