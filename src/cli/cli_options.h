@@ -1,24 +1,24 @@
-// The command line of tarvel-cli: the accepted texts of each option, the
-// defaults taken from the computer's clock, and the request they build, for
-// the computation of one instant and for the `table` subcommand.
+// The command line of tarvel-cli: what it asks for (the computation of one
+// instant, a table, places or a chart), read from the arguments with the
+// defaults taken from the computer's clock, and the help and version texts.
+// The texts each option accepts are read by cli_value_readers.h; the
+// computer's clock is civil/local_clock.h.
 //
 // Everything here is a plain function of its inputs (the computer's clock comes
 // in through LocalClock), so that tests reach every rule without running the
 // program.
 #pragma once
 
-#include <ctime>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "civil/local_clock.h"
 #include "places/place_search.h"
-#include "format/number_text.h"
 #include "civil/zone_rules.h"
+#include "cli/cli_value_readers.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
 
@@ -28,75 +28,6 @@ namespace tarvel {
 inline constexpr int kExitSuccess = 0;      // results printed; also after --help, --version
 inline constexpr int kExitOutputError = 1;  // the results could not be written
 inline constexpr int kExitUsage = 2;        // bad usage or input: nothing computed
-
-// A time zone in hours east of UTC, either a decimal ("5.75", "-3.5") or
-// sign, hours and minutes ("+05:45", "-03:30", "5:30"; minutes 00 to 59), from
-// -12 to +14 inclusive. nullopt outside that range or for any other text.
-std::optional<float> ParseZoneHours(std::string_view text);
-
-// A longitude in the program's convention, degrees positive WEST: a decimal
-// ("-8", "74") or an unsigned decimal followed by E or W, either case ("12.5E"
-// gives -12.5, "74W" gives 74); from -180 to 180 inclusive.
-std::optional<double> ParseLongitudeWest(std::string_view text);
-
-// A latitude in degrees positive north: a decimal ("-33.9") or an unsigned
-// decimal followed by N or S, either case ("33.9S" gives -33.9); from -90 to
-// 90 inclusive.
-std::optional<double> ParseLatitude(std::string_view text);
-
-// A civil date of the proleptic Gregorian calendar.
-struct CivilDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// "YYYY-MM-DD": a year of 1 to 4 digits from 1 to 9999, a month and a day of 1
-// or 2 digits; the date must exist (29 February only in leap years).
-std::optional<CivilDate> ParseDate(std::string_view text);
-
-// A reading of a clock.
-struct ClockTime {
-    int hour = 0;
-    int minute = 0;
-    double second = 0;
-};
-
-// "HH:MM" or "HH:MM:SS" with hours 0 to 23 and minutes 0 to 59 of 1 or 2
-// digits; seconds of 1 or 2 digits, optionally with decimals ("07.5"), from 0
-// to below 60. Seconds default to 0.
-std::optional<ClockTime> ParseClockTime(std::string_view text);
-
-// The present moment on the computer's clock and its standard zone.
-struct LocalMoment {
-    CivilDate date;
-    ClockTime time;               // whole seconds, summer hour included
-    float standardZoneHours = 0;  // hours east of UTC, without the summer hour
-};
-
-// The computer's clock, replaceable in tests.
-struct LocalClock {
-    // The present local date and time and the standard zone.
-    std::function<LocalMoment()> present;
-    // Whether the computer's summer-time rule puts summer time in force at a
-    // local date and time.
-    std::function<bool(const CivilDate&, const ClockTime&)> summerTimeAt;
-};
-
-// The computer's own clock and summer-time rule (the C library's local time,
-// which follows the TZ variable).
-LocalClock SystemLocalClock();
-
-// The standard offset of the computer's zone at an instant, in seconds east
-// of UTC, from its time-zone rules: summer time need not be one hour.
-long StandardOffsetSeconds(std::time_t instant);
-
-// Adjustments of the prayer times, "fajr=2,isha=-1": names (fajr, sunrise,
-// zuhr, asr, maghrib, isha; letter case ignored, blanks around an entry
-// allowed) each given at most once, with whole minutes from -120 to 120 (an
-// optional sign); the prayers not named get 0. Nothing for any other text,
-// an empty one included.
-std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text);
 
 // What the table subcommand writes.
 enum class CliTableFormat {

@@ -9,6 +9,7 @@
 
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
+#include "civil/local_clock.h"
 #include "cli/cli_chart.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"

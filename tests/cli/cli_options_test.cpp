@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "civil/local_clock.h"
+#include "cli/cli_value_readers.h"
+
 namespace tarvel {
 namespace {
 

@@ -1,0 +1,176 @@
+#include "cli/cli_command_line.h"
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+#include <string_view>
+
+namespace tarvel {
+
+namespace cli {
+
+CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target,
+                     const std::string& help) {
+    const std::string refusal = name + " takes no value";
+    // Like an option with a value, a flag is given once.
+    const auto option = std::make_shared<CLI::Option*>(nullptr);
+    const CLI::Validator alone(
+        [refusal, name, option](std::string& value) {
+            if (value != "true") throw Refusal(refusal);
+            if (*option != nullptr && (*option)->count() > 1) {
+                throw Refusal(name + " given more than once: give it once");
+            }
+            return std::string();
+        },
+        "");
+    *option = app.add_flag(name, target, Wrapped(help))->check(alone);
+    return *option;
+}
+
+void AddHelp(CLI::App& app) {
+    // Acted on when met, so that the help comes whatever the values around it.
+    app.add_flag_callback(
+           "-h,--help", [] { throw CLI::CallForHelp(); }, "print this help and exit")
+        ->trigger_on_parse();
+}
+
+CommandLine::CommandLine() {
+    app_.set_help_flag();  // AddHelp's instead, among the output options
+    app_.failure_message([this](const CLI::App*, const CLI::Error& e) { return FailureLine(e); });
+    DescribeProgram();
+    app_.require_subcommand(0, 1);
+    // A subcommand takes the program's formatter, footer, failure message and
+    // default option group as they stand when it is added, and sets its own
+    // over them: places, added after the program's options, lists its --help
+    // in their last group (Output).
+    AddTableCommand();
+    AddComputeOptions();
+    AddPlacesCommand();
+    AddChartCommand();
+}
+
+CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
+                                    const CLI::Validator& check) {
+    option->description(text.Help())->type_name(text.placeholder);
+    // A transform: `check` may rewrite the text for the conversion that follows.
+    option->transform(CLI::Validator(
+        [option, text, check](std::string& value) {
+            if (option->count() > 1) {
+                throw Refusal(text.name + " given more than once: give it once, with " +
+                              text.accepts);
+            }
+            const std::string given = value;
+            if (!check(value).empty()) {
+                throw Refusal(text.name + " '" + given + "' not accepted: expected " +
+                              text.accepts);
+            }
+            return std::string();
+        },
+        ""));
+    accepts_[option] = text.accepts;
+    return option;
+}
+
+CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds bounds,
+                                     double& target) {
+    text.accepts += " from " + Number(bounds.low) + " to " + Number(bounds.high);
+    text.byDefault = Number(target);
+    return AddRead(app, text, target, ParseDecimal, CLI::Range(bounds.low, bounds.high));
+}
+
+void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
+    const CLI::App* owner = &app_;
+    for (const std::string& arg : args) {
+        if ((arg == "table" || arg == "places" || arg == "chart") && owner == &app_) {
+            owner = arg == "table" ? table_ : arg == "chart" ? chart_ : places_;
+            continue;
+        }
+        if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
+        const std::string name = arg.substr(0, arg.find('='));
+        if (owner->get_option_no_throw(name) == nullptr) {
+            throw Refusal("unknown option '" + name + "'; the options are listed by " +
+                          NameOf(owner) + " --help");
+        }
+    }
+}
+
+CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalClock& clock) {
+    lastArgument_ = args.empty() ? std::string() : args.back();
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 reads from the back
+    try {
+        // An unknown option is refused even beside --help or --version, which
+        // act as soon as they are read.
+        RefuseUnknownOptions(args);
+        app_.parse(reversed);
+        if (table_->parsed()) return TableCommand(clock);
+        if (chart_->parsed()) return ChartCommand(clock);
+        if (places_->parsed()) return PlacesCommand();
+        return ComputeCommand(clock);
+    } catch (const CLI::ParseError& error) {
+        // CLI11 writes the help or the version (exit code 0), or FailureLine's
+        // refusal (exit codes from 100 on, which are kExitUsage).
+        std::ostringstream out;
+        std::ostringstream err;
+        const bool printed = app_.exit(error, out, err) == 0;
+        CliCommand command;
+        command.action = printed ? CliAction::kPrint : CliAction::kFail;
+        command.text = printed ? out.str() : err.str();
+        return command;
+    }
+}
+
+std::string CommandLine::FailureLine(const CLI::Error& error) const {
+    // The command read last: a subcommand once it began.
+    const CLI::App* command = table_->parsed()    ? table_
+                              : chart_->parsed()  ? chart_
+                              : places_->parsed() ? places_
+                                                  : &app_;
+    std::string line = error.what() + (" (see " + NameOf(command) + " --help)");
+    if (dynamic_cast<const Refusal*>(&error) != nullptr) {
+        line = error.what();
+    } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        // The program's own arguments are checked before the subcommand's.
+        const CLI::App* owner = app_.remaining_size() > 0 ? &app_ : command;
+        const std::vector<std::string> rest = owner->remaining();
+        const std::string first = rest.empty() ? std::string() : rest.front();
+        const std::string name = NameOf(owner);
+        if (owner == places_) {
+            line = "unexpected argument '" + first + "'; " + name +
+                   " takes one QUERY: put a name of several words in quotes (see " + name +
+                   " --help)";
+        } else {
+            line = first.rfind('-', 0) == 0 ? "unknown option '" + first +
+                                                  "'; the options are listed by " + name + " --help"
+                                            : "unexpected argument '" + first + "'; " + name +
+                                                  " takes options only (see " + name + " --help)";
+        }
+    } else if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        line = "--summer and --no-summer exclude each other: give at most one of them";
+    } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        // A value is missing when the arguments ran out: the last one named
+        // the option, alone or before "=".
+        const CLI::Option* option =
+            command->get_option_no_throw(lastArgument_.substr(0, lastArgument_.find('=')));
+        const auto accepts = accepts_.find(option);
+        if (accepts != accepts_.end()) {
+            line = option->get_name() + " needs a value: " + accepts->second;
+        }
+    }
+    std::replace(line.begin(), line.end(), '\n', ' ');  // one line, whatever a library wrote
+    return std::string(kProgram) + ": " + line;
+}
+
+CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,
+                           const LocalClock& clock) {
+    std::vector<std::string> all = {name};
+    all.insert(all.end(), args.begin(), args.end());
+    return CommandLine().Parse(all, clock);
+}
+
+}  // namespace cli
+
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
+    return cli::CommandLine().Parse(args, clock);
+}
+
+}  // namespace tarvel

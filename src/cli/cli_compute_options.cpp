@@ -1,0 +1,99 @@
+// The program's own command line, the computation of one instant: its usage,
+// description and exit statuses, its output options, --help and --version.
+#include <memory>
+#include <string>
+
+#include "cli/cli_command_line.h"
+
+#ifndef TARVEL_VERSION
+#error "TARVEL_VERSION must be defined by the build"
+#endif
+
+namespace tarvel {
+
+namespace cli {
+
+namespace {
+
+constexpr char kUsage[] =
+    R"(Usage: tarvel-cli [--date YYYY-MM-DD] [--time HH:MM[:SS]] [--zone Z] [--summer | --no-summer]
+                  [--lat DEG] [--lon DEG] [--height M] [--delta-t SEC]
+                  [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
+                  [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
+                  [--method NAME] [--ramadan] [--high-latitude-rule RULE] [--adjust LIST]
+                  [--twilights] [--place NAME] [--tz AREA/CITY]
+       tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
+       tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
+       tarvel-cli chart [options]   (a chart as SVG or PNG: see tarvel-cli chart --help)
+       tarvel-cli --help | --version
+)";
+
+constexpr char kDescription[] =
+    "Computes the Sun's position and the solar times for one civil instant and one observer: "
+    "time measures, ecliptic, equatorial and horizontal coordinates, geometric and apparent "
+    "rise, transit and set, Islamic prayer times and the Qibla. Prints the texts of the main "
+    "window, grouped under its captions, or with --json every value as a number.\n\n"
+    "The table subcommand repeats the computation for a series of instants a fixed step apart "
+    "and writes the ephemeris table as text or CSV; the chart subcommand draws the Sun's path, "
+    "the analemma, the equation of time or the day and twilights over the year as SVG or PNG.";
+
+}  // namespace
+
+void CommandLine::DescribeProgram() {
+    app_.description(Wrapped(kDescription, 80));
+    app_.formatter(std::make_shared<HelpLayout>(kUsage));
+    app_.footer(
+        Wrapped("Numbers are written with \".\" as the decimal point. A negative value follows "
+                "its option as the next argument (--lat -33.9) or after \"=\" (--lat=-33.9).",
+                80) +
+        "\n\nExit status:" + ExitStatus(kExitSuccess, "success (also after --help and --version)") +
+        ExitStatus(kExitOutputError, "the results could not be written to standard output") +
+        ExitStatus(kExitUsage,
+                   "bad usage or input: one line on standard error, nothing on standard output"));
+}
+
+void CommandLine::AddComputeOptions() {
+    AddInstantAndSite(app_, false);
+    app_.option_defaults()->group("Output");
+    AddFlag(app_, "--json", json_,
+            "print every computed value and the request as one JSON object; a value that does "
+            "not exist is null");
+    AddFlag(app_, "--twilights", twilights_,
+            "also print the prayers of the chosen method (with its sunrise, Shuruq), the "
+            "dawns and dusks of the civil (-6 deg), nautical (-12) and astronomical (-18) "
+            "twilights, the end and start of the golden hour (+6), and the night from sunset "
+            "to the next sunrise (its length, middle and the start of its last third); so "
+            "does any of --method, --ramadan, --high-latitude-rule and --adjust. A time a "
+            "high-latitude rule gave is followed by the rule's name (in JSON: fajrRule, "
+            "ishaRule)");
+    AddHelp(app_);
+    const std::string version = CliVersionText();
+    app_.set_version_flag("--version", version.substr(0, version.size() - 1),
+                          "print the version and exit")
+        ->trigger_on_parse();
+}
+
+CliCommand CommandLine::ComputeCommand(const LocalClock& clock) const {
+    CliCommand command;
+    command.action = CliAction::kCompute;
+    command.request = Request(clock);
+    command.json = json_;
+    command.dayTimes = twilights_;
+    for (const char* option : {"--method", "--ramadan", "--high-latitude-rule", "--adjust"}) {
+        command.dayTimes = command.dayTimes || app_.get_option(option)->count() > 0;
+    }
+    ApplyPlaceAndZone(command, true);
+    return command;
+}
+
+}  // namespace cli
+
+std::string CliHelpText() {
+    return cli::CommandLine().Help();
+}
+
+std::string CliVersionText() {
+    return std::string(cli::kProgram) + " " + TARVEL_VERSION + "\n";
+}
+
+}  // namespace tarvel

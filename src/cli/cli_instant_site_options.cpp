@@ -1,0 +1,214 @@
+// The options of one instant and its observer, which the computation of one
+// instant, the table and the chart share: the date, time and zone, the site,
+// the atmosphere and the prayers' method.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/prayer_times.h"
+#include "civil/tz_zone_rules.h"
+#include "cli/cli_command_line.h"
+#include "table/table_parameters.h"
+
+namespace tarvel::cli {
+
+namespace {
+
+const Names<RefractionModel> kRefractionNames = {{"bennett", kRefractionBennett},
+                                                 {"integration", kRefractionIntegration}};
+const Names<HighLatitudeRule> kRuleNames = {{"none", HighLatitudeRule::kNone},
+                                            {"middle", HighLatitudeRule::kMiddleOfTheNight},
+                                            {"seventh", HighLatitudeRule::kSeventhOfTheNight},
+                                            {"angle", HighLatitudeRule::kTwilightAngle}};
+
+// The methods by their command-line names, in the engine's order.
+Names<PrayerMethod> MethodNames() {
+    Names<PrayerMethod> names;
+    for (const PrayerMethodParameters& m : kPrayerMethods) names.emplace_back(m.key, m.method);
+    return names;
+}
+
+// One line of the help per method: its name, the authority and its parameters.
+std::string MethodsHelp() {
+    std::string help;
+    for (const PrayerMethodParameters& m : kPrayerMethods) {
+        std::string line = std::string(m.key) + ": ";
+        if (m.method == PrayerMethod::kTarvel) {
+            line +=
+                "the program's own, Fajr at --fajr, Isha at --isha, Maghrib the geometric "
+                "sunset";
+        } else if (m.method == PrayerMethod::kCustom) {
+            line += "Fajr at --fajr, Isha at --isha, Maghrib the apparent sunset";
+        } else {
+            line += std::string(m.title) + ", Fajr " + Number(-m.fajrAngle) + " deg, Isha ";
+            line += m.ishaMinutes > 0 ? Number(m.ishaMinutes) + " min after Maghrib"
+                                      : Number(-m.ishaAngle) + " deg";
+            if (m.ramadanIshaMinutes > 0) {
+                line += " (" + Number(m.ramadanIshaMinutes) + " with --ramadan)";
+            }
+            if (m.maghrib == MaghribEvent::kAltitude) {
+                line += ", Maghrib " + Number(-m.maghribAngle) + " deg";
+            }
+            const PrayerAdjustments& o = m.offsets;
+            if (!(o == PrayerAdjustments())) {
+                line += "; minutes: sunrise " + std::to_string(o.sunrise) + ", Zuhr " +
+                        std::to_string(o.zuhr) + ", Asr " + std::to_string(o.asr) + ", Maghrib " +
+                        std::to_string(o.maghrib);
+            }
+        }
+        help += "\n" + Wrapped(line);
+    }
+    return help;
+}
+
+}  // namespace
+
+void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::string& heightOption) {
+    const char* rowAndObserver =
+        "First row and observer (read as by tarvel-cli, see tarvel-cli --help)";
+    app.option_defaults()->group(forTable ? rowAndObserver : "Instant");
+    AddRead(app,
+            {"--date", "YYYY-MM-DD",
+             "a date YYYY-MM-DD that exists, years 1 to 9999 (proleptic Gregorian calendar)", "",
+             "today on this computer's clock"},
+            date_, ParseDate);
+    AddRead(app,
+            {"--time", "HH:MM[:SS]",
+             "a clock time HH:MM or HH:MM:SS, hours 0 to 23, minutes 0 to 59, seconds 0 to below "
+             "60",
+             "summer hour included; the seconds may have decimals", "now on this computer's clock"},
+            time_, ParseClockTime);
+    const std::string ownZone = "this computer's standard zone";
+    // The table knows the zones of its zone list only, and says so whatever
+    // the value refused.
+    CLI::Option* zone = AddRead(
+        app,
+        {"--zone", "Z",
+         forTable ? TableZonesAccepted()
+                  : "hours east of UTC from -12 to 14, as a decimal (5.75, -3.5) or as +HH:MM or "
+                    "-HH:MM",
+         forTable ? "" : "the standard time zone", ownZone},
+        zone_, ParseZoneHours);
+    if (forTable) {
+        zone->check(CLI::Validator(
+            [](std::string& text) {
+                if (!IsListedZone(*ParseZoneHours(text))) {
+                    throw Refusal("--zone '" + text + "' not accepted by table: expected " +
+                                  TableZonesAccepted());
+                }
+                return std::string();
+            },
+            ""));
+    }
+    CLI::Option* summer = AddFlag(app, "--summer", summer_,
+                                  "the clock shows summer time, one hour ahead of the zone");
+    summer->excludes(AddFlag(app, "--no-summer", noSummer_,
+                             "the clock shows the zone's standard time\n(default: this computer's "
+                             "summer-time rule at the given date and time when the zone is this "
+                             "computer's own, otherwise no summer time)"));
+
+    AddRead(app,
+            {"--tz", "AREA/CITY",
+             "a time-zone name of the system's tz database, such as Europe/Rome or "
+             "America/Sao_Paulo",
+             "the date and time are read on that zone's clock, its offset and summer time as its "
+             "rules give them for the date"},
+            timeZone_, [](std::string_view name) -> std::optional<std::string> {
+                if (!FindZoneRules(name)) return std::nullopt;
+                return std::string(name);
+            });
+
+    app.option_defaults()->group(forTable ? rowAndObserver : "Observer");
+    AddRead(app,
+            {"--place", "NAME",
+             "the name of a city of at least 15,000 inhabitants, optionally narrowed by its region "
+             "or country (\"Rome, Italy\", \"Rome, Georgia\"); the most populous match",
+             "sets the latitude and longitude, and the place's time zone unless --tz is given "
+             "(the height stays --height)"},
+            place_, [](std::string_view name) -> std::optional<Place> {
+                const std::vector<Place> found = FindPlaces(name, 1);
+                if (!found.empty()) return found.front();
+                const std::vector<std::string> close = ClosePlaceNames(name);
+                throw Refusal("--place '" + std::string(name) + "': no such place" +
+                              (close.empty() ? std::string(" in the list of cities")
+                                             : "; close names: " + Joined(close, "; ", "; ")));
+            });
+
+    AddRead(app,
+            {"--lat", "DEG", "a latitude in degrees from -90 to 90, negative south (or 33.9S, 45N)",
+             "", Number(given_.latitude)},
+            given_.latitude, ParseLatitude);
+    AddRead(
+        app,
+        {"--lon", "DEG", "a longitude in degrees from -180 to 180, positive WEST (or 12.5E, 74W)",
+         "", Number(given_.longitude)},
+        given_.longitude, ParseLongitudeWest);
+    AddDecimal(app,
+               {heightOption, "M", "a height above sea level in metres",
+                "for the apparent horizon; below sea level the horizon has no dip"},
+               kHeightBounds, given_.height);
+    OptionText deltaT{"--delta-t", "SEC", "Delta T in seconds, a decimal number",
+                      "Delta T = TT - UT, used for every evaluation",
+                      "the built-in model, for each date evaluated"};
+    if (forTable) {
+        const std::string why = "every row takes Delta T from the built-in model for its own date";
+        deltaT.more = "does not apply: " + why;
+        deltaT.byDefault.clear();
+        const CLI::Validator refused(
+            [why](std::string&) -> std::string {
+                throw Refusal("--delta-t does not apply to table: " + why);
+            },
+            "");
+        Described(app.add_option(deltaT.name), deltaT, refused);
+    } else {
+        deltaT.accepts +=
+            " from " + Number(kDeltaTBounds.low) + " to " + Number(kDeltaTBounds.high);
+        AddRead(app, deltaT, deltaT_, ParseDecimal,
+                CLI::Range(kDeltaTBounds.low, kDeltaTBounds.high));
+    }
+
+    app.option_defaults()->group(forTable ? rowAndObserver : "Atmosphere and prayers");
+    AddNamed(app,
+             {"--refraction", "", "",
+              "refraction by the Bennett formula or by numerical integration through a model "
+              "atmosphere"},
+             given_.refractionModel, kRefractionNames);
+    AddDecimal(app, {"--pressure", "MBAR", "an air pressure in mbar"}, kPressureBounds,
+               given_.pressure);
+    AddDecimal(app, {"--temperature", "C", "an air temperature in degrees Celsius"},
+               kTemperatureBounds, given_.temperature);
+    AddDecimal(app, {"--refraction-height", "M", "a height in metres", "for the integration"},
+               kRefractionHeightBounds, given_.refractionHeight);
+    AddDecimal(app, {"--humidity", "PCT", "a relative humidity in percent", "for the integration"},
+               kHumidityBounds, given_.humidity);
+    AddDecimal(app, {"--fajr", "DEG", "a Sun altitude in degrees", "of the Sun's centre at Fajr"},
+               kPrayerAngleBounds, given_.fajrAngle);
+    AddDecimal(app, {"--isha", "DEG", "a Sun altitude in degrees", "of the Sun's centre at Isha"},
+               kPrayerAngleBounds, given_.ishaAngle);
+    AddNamed(app,
+             {"--method", "NAME", "",
+              "the method of the prayer times, letter case ignored; every method but default "
+              "takes the apparent sunset as Maghrib:" +
+                  MethodsHelp()},
+             given_.prayerMethod, MethodNames());
+    AddFlag(app, "--ramadan", given_.ramadan,
+            "with --method makkah: Isha 120 minutes after Maghrib instead of 90");
+    AddNamed(app,
+             {"--high-latitude-rule", "RULE", "",
+              "Fajr and Isha where the Sun does not reach their angle, or reaches it further "
+              "from sunrise or sunset than the rule allows: none (they do not occur), middle "
+              "(the middle of the night), seventh (a seventh of the night), angle (the angle/60 "
+              "of the night); the night runs from sunset to the next sunrise"},
+             given_.highLatitudeRule, kRuleNames);
+    AddRead(
+        app,
+        {"--adjust", "LIST",
+         "prayers with whole minutes, such as fajr=2,isha=-1: fajr, sunrise, zuhr, asr, "
+         "maghrib, isha, each once, minutes from " +
+             Number(kPrayerAdjustmentBounds.low) + " to " + Number(kPrayerAdjustmentBounds.high),
+         "added to the method's times", "none"},
+        given_.prayerAdjustments, ParsePrayerAdjustments);
+}
+
+}  // namespace tarvel::cli

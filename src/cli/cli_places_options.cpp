@@ -1,0 +1,41 @@
+// The places subcommand: its usage, description and exit statuses, its one
+// QUERY, and the places it asks for.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command_line.h"
+#include "places/place_search.h"
+
+namespace tarvel::cli {
+
+void CommandLine::AddPlacesCommand() {
+    places_ = app_.add_subcommand(
+        "places", Wrapped("Lists the cities whose name (or a word of it) begins with QUERY, letter "
+                          "case and accents ignored, most populous first: name, region, country, "
+                          "latitude (positive north), longitude (positive WEST, as --lon takes "
+                          "it), time zone and population. \"Rome, Italy\" narrows the list by "
+                          "region or country.",
+                          80));
+    places_->formatter(std::make_shared<HelpLayout>(
+        "Usage: tarvel-cli places QUERY\n       tarvel-cli places --help\n"));
+    places_->add_option("QUERY", placesQuery_, "the beginning of a city's name")->required();
+    places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
+                    ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
+    AddHelp(*places_);
+}
+
+CliCommand CommandLine::PlacesCommand() const {
+    if (FindPlaces(placesQuery_, 1).empty()) {
+        const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
+        throw Refusal(
+            "no place matches '" + placesQuery_ + "'" +
+            (close.empty() ? std::string() : "; close names: " + Joined(close, "; ", "; ")));
+    }
+    CliCommand command;
+    command.action = CliAction::kPlaces;
+    command.text = placesQuery_;
+    return command;
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,83 @@
+// The request a command line asks for: the options given over the defaults of
+// the computer's clock, and with --place or --tz the site and the clock
+// reading resolved on the zone's rules.
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "civil/computer_clock.h"
+#include "civil/tz_zone_rules.h"
+#include "civil/zone_request.h"
+#include "cli/cli_command_line.h"
+
+namespace tarvel::cli {
+
+SolarRequest CommandLine::Request(const LocalClock& clock) const {
+    const LocalMoment now = clock.present();
+    SolarRequest request = given_;
+    const CivilDate date = date_.value_or(now.date);
+    const ClockTime time = time_.value_or(now.time);
+    request.SetClockReading({date.year, date.month, date.day, time.hour, time.minute, time.second});
+    request.SetZone(zone_.value_or(now.standardZoneHours));
+    request.deltaTGiven = deltaT_.has_value();
+    request.deltaT = deltaT_.value_or(request.deltaT);
+    if (summer_ || noSummer_) {
+        request.summerTime = summer_;
+    } else if (request.zoneHours == now.standardZoneHours) {
+        // The computer's rule belongs to the computer's own zone only.
+        request.summerTime = SummerTimeByComputerRule(
+            ClockInstant{request.Clock()},
+            [&](const ClockInstant&) { return clock.summerTimeAt(date, time); });
+    }
+    return request;
+}
+
+void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
+    if (!place_ && !timeZone_) return;
+    const auto given = [this](const char* name) {
+        const CLI::App* owner = table_->parsed() ? table_ : chart_->parsed() ? chart_ : &app_;
+        return owner->get_option(name)->count() > 0;
+    };
+    const char* option = place_ ? "--place" : "--tz";
+    for (const char* other : {"--lat", "--lon", "--zone", "--summer", "--no-summer"}) {
+        const bool site = other == std::string_view("--lat") || other == std::string_view("--lon");
+        if (given(other) && (place_ || !site)) {
+            throw Refusal(std::string(option) + " and " + other + " exclude each other: " + option +
+                          (place_ ? " gives the site and its zone's clock"
+                                  : " gives the zone's clock, its offset and summer time"));
+        }
+    }
+    command.place = place_;
+    command.zoneRules = FindZoneRules(timeZone_ ? *timeZone_ : place_->timeZone);
+    if (!command.zoneRules) {
+        throw Refusal("--place '" + place_->Label() + "': its time zone " + place_->timeZone +
+                      " is not in this computer's tz database");
+    }
+    SolarRequest& request = command.request;
+    if (place_) {
+        request.latitude = place_->latitude;
+        request.longitude = place_->LongitudeWest();
+    }
+    if (!resolve) return;
+    ClockInstant reading{request.Clock()};
+    if (!date_ || !time_) {
+        // The present on the zone's clock; a given date or time replaces its part.
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const auto seconds = std::chrono::floor<std::chrono::seconds>(now);
+        const ClockInstant present = command.zoneRules->ReadingAt(
+            seconds.count(), std::chrono::duration<double>(now - seconds).count());
+        if (!date_) {
+            reading.year = present.year;
+            reading.month = present.month;
+            reading.day = present.day;
+        }
+        if (!time_) {
+            reading.hour = present.hour;
+            reading.minute = present.minute;
+            reading.second = present.second;
+        }
+    }
+    command.reading = SetRequestOnRules(request, *command.zoneRules, reading);
+}
+
+}  // namespace tarvel::cli
