@@ -330,14 +330,24 @@ TEST(CliOptionsTest, NamedValuesInAnyCase) {
     }
 }
 
-TEST(CliOptionsTest, ZoneMinutesAreTheFloatHoursTimesSixty) {
-    for (const char* zone : {"5.75", "-3.5", "5.1", "+12:45", "-9:30", "0.3"}) {
+// A zone given either way puts the clock reading at the instant that offset
+// means: 12:00 on 1 January 2024 at UTC+z is JD 2460311.0 - z/24 (UT).
+TEST(CliOptionsTest, ZonesGiveTheInstantOfTheirOffset) {
+    const struct {
+        const char* zone;
+        double minutesEast;
+    } cases[] = {{"5.75", 345}, {"-3.5", -210}, {"5.1", 306},
+                 {"+12:45", 765}, {"-9:30", -570}, {"0.3", 18}};
+    for (const auto& c : cases) {
         FakeClock fake;
-        const CliCommand command = ParseCommandLine({"--zone", zone}, fake.Clock());
-        ASSERT_EQ(command.action, CliAction::kCompute) << zone << ": " << command.text;
-        const float hours = command.request.zoneHours;
-        EXPECT_EQ(command.request.zoneMinutes, hours * 60) << "--zone " << zone;
-        EXPECT_EQ(hours, *ParseZoneHours(zone)) << "--zone " << zone;
+        const CliCommand command = ParseCommandLine(
+            {"--zone", c.zone, "--date", "2024-01-01", "--time", "12:00", "--no-summer",
+             "--delta-t", "69"},
+            fake.Clock());
+        ASSERT_EQ(command.action, CliAction::kCompute) << c.zone << ": " << command.text;
+        const double expected = 2460311.0 - c.minutesEast / 1440.0;
+        EXPECT_NEAR(CalcSolarParameters(command.request).julianDay, expected, 1e-8)
+            << "--zone " << c.zone;
     }
 }
 
