@@ -16,15 +16,12 @@
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_request.h"
 #include "support/solar_support.h"
+#include "support/zone_support.h"
 
 namespace tarvel {
 namespace {
 
-std::shared_ptr<const ZoneRules> Rules(const char* name) {
-    std::shared_ptr<const ZoneRules> rules = FindZoneRules(name);
-    EXPECT_TRUE(rules) << name;
-    return rules;
-}
+using test_support::Rules;
 
 SolarRequest OnRules(const ZoneRules& rules, ClockReading reading, double latitude,
                      double longitudeWest) {

@@ -9,15 +9,12 @@
 #include "astro/solar_computation.h"
 #include "civil/tz_zone_rules.h"
 #include "support/solar_support.h"
+#include "support/zone_support.h"
 
 namespace tarvel {
 namespace {
 
-std::shared_ptr<const ZoneRules> Rules(const char* name) {
-    std::shared_ptr<const ZoneRules> rules = FindZoneRules(name);
-    EXPECT_TRUE(rules) << name;
-    return rules;
-}
+using test_support::Rules;
 
 std::string Reading(const ClockInstant& r) {
     return test_support::ReadingText(r);
