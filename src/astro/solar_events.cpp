@@ -85,6 +85,12 @@ double GeometricHalfDayArc(double dec, double latitude) {
            15.0;
 }
 
+bool AltitudeReachedOnDay(double altitude, double dec, double latitude) {
+    const double highest = 90.0 - std::fabs(latitude - dec);
+    const double lowest = std::fabs(latitude + dec) - 90.0;
+    return !(altitude > highest || altitude < lowest);
+}
+
 double SearchAltitude(const SearchClock& clock, const SunState& sun, double t) {
     const double apparent =
         t - clock.summerHours + sun.equationOfTime / 3600.0 - clock.zoneMeridianHours;

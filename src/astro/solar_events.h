@@ -97,6 +97,13 @@ double HourAngleAtAltitude(double h0, double dec, double latitude);
 // The same for the true horizon (the half-day arc), from -tan(phi) tan(dec).
 double GeometricHalfDayArc(double dec, double latitude);
 
+// Whether the Sun's centre reaches altitude (degrees, no refraction) on a day
+// of declination dec at latitude: the altitude lies between that of the lower
+// culmination, |phi + dec| - 90, and that of the upper one, 90 - |phi - dec|.
+// An event at an altitude the day does not reach is absent for that reason;
+// one the day reaches but the date lacks falls just before or after it.
+bool AltitudeReachedOnDay(double altitude, double dec, double latitude);
+
 // Geocentric altitude of the Sun's centre, degrees, at clock time t as the
 // searches reckon it: the declination of the state and the hour angle of the
 // local apparent time that the clock shows (apparent time - 12 h).

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "astro/result_fields.h"
+#include "astro/solar_events.h"
 #include "format/format_texts.h"
 #include "format/printf_text.h"
 
@@ -45,10 +46,9 @@ EventAbsence HorizonEventAbsence(bool rises, bool sets, double daylight) {
 // The absence of a prayer at a fixed altitude (degrees) of the Sun.
 EventAbsence AltitudeEventAbsence(double altitude, const SolarRequest& request,
                                   const SolarResult& result) {
-    const double highest = 90.0 - std::fabs(request.latitude - result.declination);
-    const double lowest = std::fabs(request.latitude + result.declination) - 90.0;
-    return altitude > highest || altitude < lowest ? EventAbsence::AltitudeNotReached
-                                                   : EventAbsence::OtherDate;
+    return AltitudeReachedOnDay(altitude, result.declination, request.latitude)
+               ? EventAbsence::OtherDate
+               : EventAbsence::AltitudeNotReached;
 }
 
 // The absence of an Asr prayer: its altitude lies between the horizon and
