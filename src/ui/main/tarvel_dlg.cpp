@@ -44,7 +44,7 @@
 #include "ui/form/help_request.h"
 #include "ui/form/message_sink.h"
 #include "ui/form/screen_fit.h"
-#include "ui/main/main_form_spec.h"
+#include "ui/main/main_form_layout.h"
 #include "ui/main/shown_results.h"
 #include "ui/form/time_zones.h"
 

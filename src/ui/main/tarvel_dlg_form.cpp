@@ -1,5 +1,5 @@
 // The main window's form and menu, built from the form's tables
-// (main_form_spec.h).
+// (main_form_layout.h).
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -18,7 +18,7 @@
 #include "ui/form/form_scroll_area.h"
 #include "ui/form/form_widgets.h"
 #include "ui/form/group_frame.h"
-#include "ui/main/main_form_spec.h"
+#include "ui/main/main_form_layout.h"
 #include "ui/main/tarvel_dlg.h"
 
 namespace tarvel {

@@ -1,4 +1,4 @@
-#include "ui/main/main_form_spec.h"
+#include "ui/main/main_form_layout.h"
 
 #include <stdexcept>
 
