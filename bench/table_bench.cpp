@@ -117,7 +117,7 @@ using Clock = std::chrono::steady_clock;
 
 tarvel::TableParameters ThousandRows() {
     tarvel::TableParameters p;
-    p.SetStart({2025, 1, 1, 12, 0, 0.0});
+    p.start = {2025, 1, 1, 12, 0, 0.0};
     p.zoneHours = 1;
     p.latitude = 45.4642;
     p.longitude = -9.19;

@@ -83,7 +83,7 @@ tarvel::CTarvelDlg::Environment FixedInstant() {
 // times, 24 rows an hour apart, computed.
 std::unique_ptr<tarvel::CEphemerisTable> ComputedTable() {
     tarvel::TableParameters inputs;
-    inputs.SetStart({2024, 6, 21, 12, 0, 0.0});
+    inputs.start = {2024, 6, 21, 12, 0, 0.0};
     inputs.zoneHours = 1;
     inputs.summerTime = true;
     const tarvel::AppSettings site;

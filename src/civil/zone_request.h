@@ -14,7 +14,7 @@
 #include <string>
 
 #include "astro/prayer_times.h"
-#include "astro/result_fields.h"
+#include "format/result_fields.h"
 #include "astro/solar_computation.h"
 #include "civil/zone_rules.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/result_fields.h"
+#include "format/result_fields.h"
 
 namespace tarvel {
 

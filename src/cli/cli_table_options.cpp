@@ -185,7 +185,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     command.action = CliAction::kTable;
     command.table = tableRequest_;
     TableParameters& p = command.table.parameters;
-    p.SetStart(q.Clock());
+    p.start = q.Clock();
     p.zoneHours = q.zoneHours;
     p.summerTime = q.summerTime;
     static_cast<ObserverSettings&>(p) = q;

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "astro/result_fields.h"
-#include "astro/solar_events.h"
+#include "format/result_fields.h"
+#include "astro/event_absence.h"
 #include "format/format_texts.h"
 #include "format/printf_text.h"
 
@@ -35,76 +35,42 @@ std::string QiblaTimeText(const SolarResult& result) {
     return FormatTimeOfDay(result.qiblaTime);
 }
 
-// The absence of a rise or a set of one horizon.
-EventAbsence HorizonEventAbsence(bool rises, bool sets, double daylight) {
-    if (rises || sets) {
-        return EventAbsence::OtherDate;
-    }
-    return daylight >= 24.0 ? EventAbsence::PolarDay : EventAbsence::PolarNight;
-}
-
-// The absence of a prayer at a fixed altitude (degrees) of the Sun.
-EventAbsence AltitudeEventAbsence(double altitude, const SolarRequest& request,
-                                  const SolarResult& result) {
-    return AltitudeReachedOnDay(altitude, result.declination, request.latitude)
-               ? EventAbsence::OtherDate
-               : EventAbsence::AltitudeNotReached;
-}
-
-// The absence of an Asr prayer: its altitude lies between the horizon and
-// the upper culmination, so only a day without a rise and a set can lack it.
-EventAbsence AsrAbsence(const SolarResult& result) {
-    const SolarResult::Occurrences& o = result.occurs;
-    if (o.geometricRise || o.geometricSet) {
-        return EventAbsence::OtherDate;
-    }
-    return result.geometricDaylight >= 24.0 ? EventAbsence::AltitudeNotReached
-                                            : EventAbsence::PolarNight;
-}
-
 }  // namespace
 
 EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
                        const SolarResult& result) {
     using F = ResultTextField;
-    const SolarResult::Occurrences& o = result.occurs;
-    const auto absentIf = [](bool occurs, EventAbsence why) {
-        return occurs ? EventAbsence::None : why;
-    };
+    const auto of = [&](SolarEvent event) { return AbsenceOf(event, request, result); };
     switch (field) {
         case F::GeometricRise:
         case F::GeometricRiseAzimuth:
-            return absentIf(o.geometricRise, HorizonEventAbsence(o.geometricRise, o.geometricSet,
-                                                                 result.geometricDaylight));
+            return of(SolarEvent::GeometricRise);
         case F::GeometricSet:
         case F::GeometricSetAzimuth:
         case F::Maghrib:
-            return absentIf(o.geometricSet, HorizonEventAbsence(o.geometricRise, o.geometricSet,
-                                                                result.geometricDaylight));
+            return of(SolarEvent::GeometricSet);
         case F::ApparentRise:
         case F::ApparentRiseAzimuth:
-            return absentIf(o.apparentRise, HorizonEventAbsence(o.apparentRise, o.apparentSet,
-                                                                result.apparentDaylight));
+            return of(SolarEvent::ApparentRise);
         case F::ApparentSet:
         case F::ApparentSetAzimuth:
-            return absentIf(o.apparentSet, HorizonEventAbsence(o.apparentRise, o.apparentSet,
-                                                               result.apparentDaylight));
+            return of(SolarEvent::ApparentSet);
         case F::GeometricTransit:
         case F::GeometricTransitAltitude:
         case F::ApparentTransit:
         case F::ApparentTransitAltitude:
         case F::Zuhr:
-            return absentIf(o.transit, EventAbsence::OtherDate);
+            return of(SolarEvent::Transit);
         case F::Fajr:
-            return absentIf(o.fajr, AltitudeEventAbsence(request.fajrAngle, request, result));
+            return of(SolarEvent::Fajr);
         case F::Isha:
-            return absentIf(o.isha, AltitudeEventAbsence(request.ishaAngle, request, result));
+            return of(SolarEvent::Isha);
         case F::Asr1:
-            return absentIf(o.asr1, AsrAbsence(result));
+            return of(SolarEvent::Asr1);
         case F::Asr2:
-            return absentIf(o.asr2, AsrAbsence(result));
+            return of(SolarEvent::Asr2);
         case F::QiblaTime:
-            return absentIf(o.qiblaTime, EventAbsence::QiblaNotPassed);
+            return of(SolarEvent::QiblaTime);
         default:
             return EventAbsence::None;
     }
@@ -191,14 +157,6 @@ const std::string& TextOf(const std::vector<ResultText>& texts, ResultTextField 
 
 namespace {
 
-// The absence of the night: without the date's apparent set, the polar day
-// or night; without the next sunrise, an event of another date.
-EventAbsence NightAbsence(const SolarResult& result) {
-    const SolarResult::Occurrences& o = result.occurs;
-    if (o.apparentSet) return EventAbsence::OtherDate;
-    return HorizonEventAbsence(o.apparentRise, o.apparentSet, result.apparentDaylight);
-}
-
 // An angle as "%g" writes it, with the degree sign: "-18.5°".
 std::string DegreesText(double degrees) {
     return PrintfText("%g", degrees) + "°";
@@ -209,28 +167,28 @@ std::string DegreesText(double degrees) {
 std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarResult& result,
                                       const DayTimes& days, const ResultTextOptions& options) {
     using F = DayTimeTextField;
-    using R = ResultTextField;
     const DayTimes::Occurrences& o = days.occurs;
     const PrayerMethodParameters& method = MethodParameters(days.method);
     const EffectivePrayerAngles angles = EffectiveAngles(request);
     const auto altitude = [&](double degrees) {
-        return AltitudeEventAbsence(degrees, request, result);
+        return AltitudeAbsence(degrees, request, result);
     };
     // The Maghrib of the method: a rise or set of SolarResult, or a crossing.
     EventAbsence maghrib = EventAbsence::None;
     switch (method.maghrib) {
         case MaghribEvent::kGeometricSet:
-            maghrib = AbsenceOf(R::GeometricSet, request, result);
+            maghrib = AbsenceOf(SolarEvent::GeometricSet, request, result);
             break;
         case MaghribEvent::kApparentSet:
-            maghrib = AbsenceOf(R::ApparentSet, request, result);
+            maghrib = AbsenceOf(SolarEvent::ApparentSet, request, result);
             break;
         case MaghribEvent::kAltitude:
             maghrib = altitude(method.maghribAngle);
             break;
     }
     const EventAbsence sunrise = AbsenceOf(
-        days.method == PrayerMethod::kTarvel ? R::GeometricRise : R::ApparentRise, request, result);
+        days.method == PrayerMethod::kTarvel ? SolarEvent::GeometricRise : SolarEvent::ApparentRise,
+        request, result);
     const EventAbsence isha = angles.ishaMinutes > 0.0 ? maghrib : altitude(angles.ishaAngle);
     const DayTimes::DayOffsets& off = days.dayOffset;
     constexpr HighLatitudeRule kNoRule = HighLatitudeRule::kNone;
@@ -244,9 +202,9 @@ std::vector<DayTimeText> DayTimeTexts(const SolarRequest& request, const SolarRe
     } rows[] = {
         {F::Fajr, days.fajr, o.fajr, altitude(angles.fajrAngle), days.fajrRule, off.fajr},
         {F::Sunrise, days.sunrise, o.sunrise, sunrise, kNoRule, off.sunrise},
-        {F::Zuhr, days.zuhr, o.zuhr, AbsenceOf(R::Zuhr, request, result), kNoRule, off.zuhr},
-        {F::Asr1, days.asr1, o.asr1, AbsenceOf(R::Asr1, request, result), kNoRule, off.asr1},
-        {F::Asr2, days.asr2, o.asr2, AbsenceOf(R::Asr2, request, result), kNoRule, off.asr2},
+        {F::Zuhr, days.zuhr, o.zuhr, AbsenceOf(SolarEvent::Transit, request, result), kNoRule, off.zuhr},
+        {F::Asr1, days.asr1, o.asr1, AbsenceOf(SolarEvent::Asr1, request, result), kNoRule, off.asr1},
+        {F::Asr2, days.asr2, o.asr2, AbsenceOf(SolarEvent::Asr2, request, result), kNoRule, off.asr2},
         {F::Maghrib, days.maghrib, o.maghrib, maghrib, kNoRule, off.maghrib},
         {F::Isha, days.isha, o.isha, isha, days.ishaRule, off.isha},
         {F::AstronomicalDawn, days.astronomicalDawn, o.astronomicalDawn,

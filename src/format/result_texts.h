@@ -14,8 +14,9 @@
 
 #include <optional>
 
+#include "astro/event_absence.h"
 #include "astro/prayer_times.h"
-#include "astro/result_fields.h"
+#include "format/result_fields.h"
 #include "astro/solar_computation.h"
 
 namespace tarvel {
@@ -75,17 +76,6 @@ enum class ResultTextField : int {
 
 // The number of result texts (QiblaTime is the last).
 inline constexpr int kResultTextFieldCount = static_cast<int>(ResultTextField::QiblaTime) + 1;
-
-// Why a text that belongs to an event (its time, its azimuth or altitude) has
-// no value: the event does not occur on the request's date.
-enum class EventAbsence {
-    None,                // the event occurs, or the text belongs to no event
-    PolarDay,            // the Sun stays above the event's horizon all day
-    PolarNight,          // the Sun stays below the event's horizon all day
-    AltitudeNotReached,  // the Sun never reaches the prayer's altitude that day
-    OtherDate,           // the event falls just before or after the date on the clock
-    QiblaNotPassed,      // the Sun does not pass the Qibla direction between rise and set
-};
 
 struct ResultText {
     ResultTextField field;
@@ -149,21 +139,11 @@ std::vector<ResultText> MainWindowResultTexts(const SolarRequest& request,
                                               const SolarResult& result,
                                               const ResultTextOptions& options = {});
 
-// Whether the event field belongs to occurs on the request's date, and if not,
-// why, told from SolarResult::occurs and the result's values:
-// - rise and set (geometric, apparent; Maghrib) and their azimuths: with
-//   neither the rise nor the set of that horizon, PolarDay when that
-//   daylight lasts 24 h, otherwise PolarNight; with only one of them,
-//   OtherDate;
-// - transit (geometric, apparent; Zuhr) and its altitudes: OtherDate;
-// - Fajr and Isha: AltitudeNotReached when the prayer's angle lies outside
-//   the day's range of altitudes (from 90 - |latitude - declination| at the
-//   upper culmination down to |latitude + declination| - 90 at the lower),
-//   otherwise OtherDate;
-// - Asr 1 and Asr 2: PolarNight in a geometric polar night, AltitudeNotReached
-//   in a geometric polar day, otherwise OtherDate;
-// - the Qibla time: QiblaNotPassed;
-// - every other field: None.
+// Why the event that field belongs to does not occur on the request's date,
+// as the computation tells it (event_absence.h): the rise and set (geometric,
+// apparent; Maghrib is the geometric set) and their azimuths, the transit
+// (geometric, apparent; Zuhr) and its altitudes, Fajr, Isha, the two Asr and
+// the Qibla time; None for every other field.
 EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
                        const SolarResult& result);
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/result_fields.h"
+#include "format/result_fields.h"
 #include "table/table_options.h"
 
 namespace tarvel {

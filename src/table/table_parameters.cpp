@@ -92,23 +92,23 @@ TableValidation CheckPointRange(int value, const TableTexts& texts) {
 }
 
 bool IsStartInstantValid(const TableParameters& p) {
-    if (p.startMonth < 1 || p.startMonth > 12 || p.startYear < kTableFirstStartYear ||
-        p.startYear > kTableLastStartYear) {
+    if (p.start.month < 1 || p.start.month > 12 || p.start.year < kTableFirstStartYear ||
+        p.start.year > kTableLastStartYear) {
         return false;
     }
-    if (p.startDay < 1 || p.startDay > MonthLength(p.startYear, p.startMonth, 1)) {
+    if (p.start.day < 1 || p.start.day > MonthLength(p.start.year, p.start.month, 1)) {
         return false;
     }
-    if (p.startHour < 0 || p.startHour > 23 || p.startMinute < 0 || p.startMinute > 59) {
+    if (p.start.hour < 0 || p.start.hour > 23 || p.start.minute < 0 || p.start.minute > 59) {
         return false;
     }
-    if (!(p.startSecond >= 0.0 && p.startSecond < 60.0)) {
+    if (!(p.start.second >= 0.0 && p.start.second < 60.0)) {
         return false;
     }
     // 3000-01-01 00:00:00 is the last instant the pickers accept.
-    if (p.startYear == kTableLastStartYear) {
-        return p.startMonth == 1 && p.startDay == 1 && p.startHour == 0 && p.startMinute == 0 &&
-               p.startSecond == 0.0;
+    if (p.start.year == kTableLastStartYear) {
+        return p.start.month == 1 && p.start.day == 1 && p.start.hour == 0 && p.start.minute == 0 &&
+               p.start.second == 0.0;
     }
     return true;
 }
@@ -170,7 +170,7 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name) {
 
 ClockInstant StartInstant(const TableParameters& p) {
     return ClockInstant{
-        {p.startYear, p.startMonth, p.startDay, p.startHour, p.startMinute, p.startSecond}};
+        {p.start.year, p.start.month, p.start.day, p.start.hour, p.start.minute, p.start.second}};
 }
 
 void AdvanceRowInstant(ClockInstant& t, double stepValue, TableStepUnit unit) {

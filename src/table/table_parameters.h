@@ -51,12 +51,7 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name);
 struct TableParameters : ObserverSettings {
     // Civil date and clock time of the first row (summer hour included when
     // summerTime is set).
-    int startYear = 2000;
-    int startMonth = 1;
-    int startDay = 1;
-    int startHour = 12;
-    int startMinute = 0;
-    double startSecond = 0;
+    ClockReading start{2000, 1, 1, 12, 0, 0.0};
     float zoneHours = 0;  // one of the 40 offsets of kZoneListOffsets
     bool summerTime = false;
     // A place's time-zone rules, or none (the documented manual zone). With
@@ -69,16 +64,6 @@ struct TableParameters : ObserverSettings {
     double stepValue = 1;  // 0.01 ... 60
     TableStepUnit stepUnit = TableStepUnit::Hours;
     int pointCount = 50;  // 1 ... 1000
-
-    // The first row's clock reading.
-    void SetStart(const ClockReading& reading) {
-        startYear = reading.year;
-        startMonth = reading.month;
-        startDay = reading.day;
-        startHour = reading.hour;
-        startMinute = reading.minute;
-        startSecond = reading.second;
-    }
 
     // Equal parameters give equal rows: every field reaches the row instants
     // or the requests.

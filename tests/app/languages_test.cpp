@@ -397,9 +397,9 @@ void LanguagesTest::windowTextsFollowTheLanguage() {
     QCOMPARE(QString::fromStdString(MainWindowTextOptions().west), west);
     QVERIFY(AbsenceToolTip(EventAbsence::PolarDay).startsWith(polarDay));
     TableParameters inputs;
-    inputs.startYear = 2026;
-    inputs.startMonth = 12;
-    inputs.startDay = 10;
+    inputs.start.year = 2026;
+    inputs.start.month = 12;
+    inputs.start.day = 10;
     CEphemerisTable table(inputs, &sink);
     QCOMPARE(qobject_cast<QDateEdit*>(table.Control(1002))->text(), date);
     QCOMPARE(QCoreApplication::translate("CEphemerisTable", "Impossibile salvare %1: %2"),

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "astro/result_fields.h"
 #include "support/solar_support.h"
 
 namespace tarvel {
@@ -549,37 +548,49 @@ TEST(DayTimes, ReproductionsOfTheDaysEveningAndNight) {
     // set 24.796308, next rise 26.962172; Paris, Sun's centre through -18
     // degrees setting: 24.012577 (15th), 24.063112 (16th).
     constexpr double kTwoSeconds = 2.0 / 3600.0;
-    using F = ResultFieldId;
+    // Each value with its flag and its day offset in DayTimes.
+    struct Value {
+        double DayTimes::*value;
+        bool DayTimes::Occurrences::*occurs;
+        int DayTimes::DayOffsets::*dayOffset;  // nullptr: a length
+    };
+    const Value nightLength{&DayTimes::nightLength, &DayTimes::Occurrences::night, nullptr};
+    const Value nightMiddle{&DayTimes::nightMiddle, &DayTimes::Occurrences::night,
+                            &DayTimes::DayOffsets::nightMiddle};
+    const Value lastThird{&DayTimes::nightLastThird, &DayTimes::Occurrences::night,
+                          &DayTimes::DayOffsets::nightLastThird};
+    const Value maghrib{&DayTimes::maghrib, &DayTimes::Occurrences::maghrib,
+                        &DayTimes::DayOffsets::maghrib};
+    const Value fajr{&DayTimes::fajr, &DayTimes::Occurrences::fajr, &DayTimes::DayOffsets::fajr};
+    const Value isha{&DayTimes::isha, &DayTimes::Occurrences::isha, &DayTimes::DayOffsets::isha};
     const struct {
         const char* what;
         const SolarRequest& rq;
-        F field;
+        Value field;
         double expected;  // hours from the date's midnight, or a length
         int dayOffset;
     } cases[] = {
-        {"Antarctic 1998-12-21, night's length", antarctic, F::NightLength, 2.239351, 0},
-        {"Antarctic 1998-12-21, night's middle", antarctic, F::NightMiddle, 25.242589, 1},
-        {"Antarctic 1998-12-21, last third", antarctic, F::NightLastThird, 25.615814, 1},
-        {"Reykjavik 2024-06-21, Maghrib", reykjavik, F::PrayerMaghrib, 24.067681, 1},
-        {"Reykjavik 2024-06-21, night's length", reykjavik, F::NightLength, 2.858855, 0},
-        {"Reykjavik 2024-06-21, Fajr by the middle", reykjavik, F::PrayerFajr, 1.491173, 0},
-        {"Reykjavik 2024-06-21, Isha by the middle", reykjavik, F::PrayerIsha, 25.497109, 1},
-        {"Fairbanks 1977-06-21, night's length", fairbanks, F::NightLength, 2.165864, 0},
-        {"Fairbanks 1977-06-21, Fajr by the middle", fairbanks, F::PrayerFajr, 1.873752, 0},
-        {"Fairbanks 1977-06-21, Isha by the middle", fairbanks, F::PrayerIsha, 25.879240, 1},
-        {"Paris 2024-05-15, Isha at -18", paris15, F::PrayerIsha, 24.012577, 1},
-        {"Paris 2024-05-16, Isha at -18", paris16, F::PrayerIsha, 24.063112, 1},
+        {"Antarctic 1998-12-21, night's length", antarctic, nightLength, 2.239351, 0},
+        {"Antarctic 1998-12-21, night's middle", antarctic, nightMiddle, 25.242589, 1},
+        {"Antarctic 1998-12-21, last third", antarctic, lastThird, 25.615814, 1},
+        {"Reykjavik 2024-06-21, Maghrib", reykjavik, maghrib, 24.067681, 1},
+        {"Reykjavik 2024-06-21, night's length", reykjavik, nightLength, 2.858855, 0},
+        {"Reykjavik 2024-06-21, Fajr by the middle", reykjavik, fajr, 1.491173, 0},
+        {"Reykjavik 2024-06-21, Isha by the middle", reykjavik, isha, 25.497109, 1},
+        {"Fairbanks 1977-06-21, night's length", fairbanks, nightLength, 2.165864, 0},
+        {"Fairbanks 1977-06-21, Fajr by the middle", fairbanks, fajr, 1.873752, 0},
+        {"Fairbanks 1977-06-21, Isha by the middle", fairbanks, isha, 25.879240, 1},
+        {"Paris 2024-05-15, Isha at -18", paris15, isha, 24.012577, 1},
+        {"Paris 2024-05-16, Isha at -18", paris16, isha, 24.063112, 1},
     };
     for (const auto& c : cases) {
         const DayTimes d = CalcDayTimes(c.rq, CalcSolarParameters(c.rq));
-        const ResultField& field = FieldOf(c.field);
-        const SolarResult none;
-        ASSERT_TRUE(field.PresentIn(none, &d)) << c.what;
-        const double obtained =
-            FromDateMidnight(field.ValueOf(none, &d), field.DayOffsetIn(&d));
+        ASSERT_TRUE(d.occurs.*c.field.occurs) << c.what;
+        const int dayOffset = c.field.dayOffset != nullptr ? d.dayOffset.*c.field.dayOffset : 0;
+        const double obtained = FromDateMidnight(d.*c.field.value, dayOffset);
         EXPECT_NEAR(obtained, c.expected, kTwoSeconds)
             << c.what << ": expected " << c.expected << ", obtained " << obtained;
-        EXPECT_EQ(field.DayOffsetIn(&d), c.dayOffset) << c.what;
+        EXPECT_EQ(dayOffset, c.dayOffset) << c.what;
     }
 }
 
@@ -673,57 +684,5 @@ TEST(DayTimes, SweepOfHighLatitudeDaysAndNights) {
 // The day times' values described once: every value of DayTimes in the
 // record's order, each absent exactly when its own flag says so, and the rule
 // marks only on the method's Fajr and Isha.
-TEST(DayTimes, ResultFieldsOfTheDayTimes) {
-    DayTimes d;
-    double* values[] = {&d.fajr,
-                        &d.sunrise,
-                        &d.zuhr,
-                        &d.asr1,
-                        &d.asr2,
-                        &d.maghrib,
-                        &d.isha,
-                        &d.civilDawn,
-                        &d.civilDusk,
-                        &d.nauticalDawn,
-                        &d.nauticalDusk,
-                        &d.astronomicalDawn,
-                        &d.astronomicalDusk,
-                        &d.goldenHourEnd,
-                        &d.goldenHourStart,
-                        &d.nightLength,
-                        &d.nightMiddle,
-                        &d.nightLastThird};
-    ASSERT_EQ(std::size(values), kDayTimeFields.size());
-    for (std::size_t i = 0; i < std::size(values); ++i) *values[i] = static_cast<double>(i + 1);
-    d.fajrRule = HighLatitudeRule::kSeventhOfTheNight;
-    const SolarResult result;
-    std::vector<std::string> keys;
-    for (std::size_t i = 0; i < kDayTimeFields.size(); ++i) {
-        const ResultField& f = kDayTimeFields[i];
-        EXPECT_EQ(f.ValueOf(result, &d), static_cast<double>(i + 1)) << f.key;
-        EXPECT_FALSE(f.PresentIn(result, &d)) << f.key << ": no flag set";
-        EXPECT_FALSE(f.PresentIn(result, nullptr)) << f.key << ": no day times";
-        EXPECT_TRUE(std::isnan(f.ValueOf(result, nullptr))) << f.key;
-        EXPECT_EQ(&FieldOf(f.id), &f) << f.key;
-        keys.emplace_back(f.key);
-        if (!f.ruleKey.empty()) keys.emplace_back(f.ruleKey);
-    }
-    EXPECT_EQ(kDayTimeFields[0].RuleIn(&d), HighLatitudeRule::kSeventhOfTheNight);
-    EXPECT_EQ(kDayTimeFields[6].RuleIn(&d), HighLatitudeRule::kNone);
-    EXPECT_EQ(kDayTimeFields[6].ruleKey, "ishaRule");
-    EXPECT_EQ(kDayTimeFields[1].RuleIn(&d), HighLatitudeRule::kNone);
-    // Keys unique, and none of the documented record's.
-    for (const ResultField& f : kResultFields) keys.emplace_back(f.key);
-    std::vector<std::string> sorted = keys;
-    std::sort(sorted.begin(), sorted.end());
-    sorted.erase(std::remove(sorted.begin(), sorted.end(), ""), sorted.end());
-    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
-    // Each flag makes its own values present: the night three of them.
-    d.occurs.night = true;
-    int present = 0;
-    for (const ResultField& f : kDayTimeFields) present += f.PresentIn(result, &d) ? 1 : 0;
-    EXPECT_EQ(present, 3);
-}
-
 }  // namespace
 }  // namespace tarvel

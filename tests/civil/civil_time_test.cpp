@@ -71,7 +71,9 @@ TEST(CivilTimeTest, ZoneMeridianAndSummerShiftComeFromTheRules) {
             OnRules(*Rules(c.zone), c.reading, c.latitude, c.longitudeWest);
         EXPECT_EQ(request.zoneHours, c.standardHours) << what;
         EXPECT_EQ(request.summerTime, c.summer) << what;
-        if (c.summer) EXPECT_EQ(request.summerShiftSeconds, c.shiftSeconds) << what;
+        if (c.summer) {
+            EXPECT_EQ(request.summerShiftSeconds, c.shiftSeconds) << what;
+        }
         const SolarResult result = CalcSolarParameters(request);
         EXPECT_NEAR(result.longitudeDifference, c.longitudeDifference, 1e-9) << what;
 

@@ -57,12 +57,12 @@ TEST(CliTableTest, DefaultsAreThoseOfAFreshTableWindow) {
     ASSERT_EQ(command.action, CliAction::kTable) << command.text;
     const TableParameters& p = command.table.parameters;
     // The instant and site defaults of one instant.
-    EXPECT_EQ(p.startYear, 2024);
-    EXPECT_EQ(p.startMonth, 7);
-    EXPECT_EQ(p.startDay, 1);
-    EXPECT_EQ(p.startHour, 12);
-    EXPECT_EQ(p.startMinute, 34);
-    EXPECT_EQ(p.startSecond, 56.0);
+    EXPECT_EQ(p.start.year, 2024);
+    EXPECT_EQ(p.start.month, 7);
+    EXPECT_EQ(p.start.day, 1);
+    EXPECT_EQ(p.start.hour, 12);
+    EXPECT_EQ(p.start.minute, 34);
+    EXPECT_EQ(p.start.second, 56.0);
     EXPECT_EQ(p.zoneHours, 1.0f);
     EXPECT_TRUE(p.summerTime);
     // The observer of the stored settings' defaults (checked against the
@@ -128,12 +128,12 @@ TEST(CliTableTest, GivenValuesFillTheParametersAsForOneInstant) {
     ASSERT_EQ(instant.action, CliAction::kCompute) << instant.text;
     const SolarRequest& q = instant.request;
     const TableParameters& p = command.table.parameters;
-    EXPECT_EQ(p.startYear, q.year);
-    EXPECT_EQ(p.startMonth, q.month);
-    EXPECT_EQ(p.startDay, q.day);
-    EXPECT_EQ(p.startHour, q.hour);
-    EXPECT_EQ(p.startMinute, q.minute);
-    EXPECT_EQ(p.startSecond, q.second);
+    EXPECT_EQ(p.start.year, q.year);
+    EXPECT_EQ(p.start.month, q.month);
+    EXPECT_EQ(p.start.day, q.day);
+    EXPECT_EQ(p.start.hour, q.hour);
+    EXPECT_EQ(p.start.minute, q.minute);
+    EXPECT_EQ(p.start.second, q.second);
     EXPECT_EQ(p.zoneHours, q.zoneHours);
     EXPECT_EQ(p.summerTime, q.summerTime);
     EXPECT_EQ(p.latitude, q.latitude);
@@ -147,7 +147,7 @@ TEST(CliTableTest, GivenValuesFillTheParametersAsForOneInstant) {
     EXPECT_EQ(p.fajrAngle, q.fajrAngle);
     EXPECT_EQ(p.ishaAngle, q.ishaAngle);
     // And the values themselves.
-    EXPECT_EQ(p.startSecond, 7.0);
+    EXPECT_EQ(p.start.second, 7.0);
     EXPECT_EQ(p.zoneHours, -3.5f);
     EXPECT_TRUE(p.summerTime);
     EXPECT_EQ(p.latitude, -33.9);

@@ -12,7 +12,7 @@ inline TableParameters TableFrom(int year, int month, int day, int hour, float z
                                  double latitude, double longitudeWest, double step,
                                  TableStepUnit unit, int pointCount) {
     TableParameters p;
-    p.SetStart({year, month, day, hour, 0, 0.0});
+    p.start = {year, month, day, hour, 0, 0.0};
     p.zoneHours = zone;
     p.summerTime = summer;
     p.latitude = latitude;

@@ -61,7 +61,7 @@ TEST(RunTest, EachRowIsOneComputationWithAutomaticDeltaT) {
     }
     // ΔT follows each row's date: the model moves with the instant.
     // (The model is fixed from 2025 on.)
-    p.startYear = 1960;
+    p.start.year = 1960;
     p.stepValue = 30;
     p.stepUnit = TableStepUnit::Years;
     const TableComputation decades = ComputeTableRows(p, control);
@@ -253,7 +253,7 @@ TEST(RunTest, StoredRowsServeEveryTargetUntilAParameterChanges) {
     };
     const Change changes[] = {
         {"latitude", [](TableParameters& q) { q.latitude = -33.9; }},
-        {"start second", [](TableParameters& q) { q.startSecond = 30; }},
+        {"start second", [](TableParameters& q) { q.start.second = 30; }},
         {"summer time", [](TableParameters& q) { q.summerTime = !q.summerTime; }},
         {"zone", [](TableParameters& q) { q.zoneHours = 2; }},
         {"step unit", [](TableParameters& q) { q.stepUnit = TableStepUnit::Days; }},

@@ -60,7 +60,7 @@ TEST(SteppingTest, OneStep) {
 
 TEST(SteppingTest, RowsOfHalfSeconds) {
     TableParameters p;
-    p.SetStart({2025, 6, 1, 12, 0, 59.0});
+    p.start = {2025, 6, 1, 12, 0, 59.0};
     p.stepValue = 0.5;
     p.stepUnit = TableStepUnit::Seconds;
     p.pointCount = 4;
@@ -73,7 +73,7 @@ TEST(SteppingTest, RowsOfHalfSeconds) {
 
 TEST(SteppingTest, DaysAreCountedFromTheRowJustWritten) {
     TableParameters p;
-    p.SetStart({2025, 1, 31, 12, 0, 0.0});
+    p.start = {2025, 1, 31, 12, 0, 0.0};
     p.stepValue = 30;
     p.stepUnit = TableStepUnit::Days;
     p.pointCount = 3;

@@ -195,33 +195,33 @@ TEST(ValidationTest, NumericParameters) {
          TableField::Latitude},
         {"step 0.01", [](TableParameters& p) { p.stepValue = 0.01; }, TableField::None},
         {"step 0.009", [](TableParameters& p) { p.stepValue = 0.009; }, TableField::StepValue},
-        {"31 April", [](TableParameters& p) { p.startMonth = 4, p.startDay = 31; },
+        {"31 April", [](TableParameters& p) { p.start.month = 4, p.start.day = 31; },
          TableField::StartInstant},
-        {"1899-12-31", [](TableParameters& p) { p.startYear = 1899, p.startMonth = 12; },
+        {"1899-12-31", [](TableParameters& p) { p.start.year = 1899, p.start.month = 12; },
          TableField::StartInstant},
         {"3000-01-01 00:00:00, one row",
-         [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.pointCount = 1; },
+         [](TableParameters& p) { p.start.year = 3000, p.start.hour = 0, p.pointCount = 1; },
          TableField::None},
         // The last row must not pass 3000-01-01 00:00:00 either.
         {"3000-01-01 00:00:00, two rows",
-         [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.pointCount = 2; },
+         [](TableParameters& p) { p.start.year = 3000, p.start.hour = 0, p.pointCount = 2; },
          TableField::PointCount},
         {"2999-12-31 23:00, two hourly rows",
          [](TableParameters& p) {
-             p.startYear = 2999, p.startMonth = 12, p.startDay = 31, p.startHour = 23;
+             p.start.year = 2999, p.start.month = 12, p.start.day = 31, p.start.hour = 23;
              p.pointCount = 2;
          },
          TableField::None},
         {"1000 rows of 60 years from 1900",
          [](TableParameters& p) {
-             p.startYear = 1900, p.stepValue = 60, p.stepUnit = TableStepUnit::Years;
+             p.start.year = 1900, p.stepValue = 60, p.stepUnit = TableStepUnit::Years;
              p.pointCount = 1000;
          },
          TableField::PointCount},
         {"3000-01-01 00:00:01",
-         [](TableParameters& p) { p.startYear = 3000, p.startHour = 0, p.startSecond = 1; },
+         [](TableParameters& p) { p.start.year = 3000, p.start.hour = 0, p.start.second = 1; },
          TableField::StartInstant},
-        {"hour 24", [](TableParameters& p) { p.startHour = 24; }, TableField::StartInstant},
+        {"hour 24", [](TableParameters& p) { p.start.hour = 24; }, TableField::StartInstant},
         {"zone 5.75", [](TableParameters& p) { p.zoneHours = 5.75f; }, TableField::None},
         {"zone 5.7", [](TableParameters& p) { p.zoneHours = 5.7f; }, TableField::Zone},
         {"zone NaN", [](TableParameters& p) { p.zoneHours = std::nanf(""); }, TableField::Zone},

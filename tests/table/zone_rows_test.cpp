@@ -23,7 +23,7 @@ std::string Reading(const ClockInstant& r) {
 
 TableParameters RomeTable(ClockInstant start, double step, TableStepUnit unit, int points) {
     TableParameters p;
-    p.SetStart(start);
+    p.start = start;
     p.stepValue = step;
     p.stepUnit = unit;
     p.pointCount = points;
@@ -104,7 +104,7 @@ TEST(ZoneTableTest, EachRowsEventsAreOnTheirOwnClocks) {
         {{2024, 3, 30, 12, 0, 0}}, {{2024, 3, 31, 12, 0, 0}}, {{2024, 4, 1, 12, 0, 0}}};
     for (std::size_t i = 0; i < 3; ++i) {
         TableParameters atNoon = p;
-        atNoon.SetStart(noon[i]);
+        atNoon.start = noon[i];
         atNoon.pointCount = 1;
         const SolarResult expected = ComputeTableRows(atNoon).rows.front().result;
         const SolarResult& row = computation.rows[i].result;

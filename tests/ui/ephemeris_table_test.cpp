@@ -50,7 +50,7 @@ namespace {
 // The inputs a main window would hand over.
 TableParameters Inputs() {
     TableParameters p;
-    p.SetStart({2024, 6, 21, 12, 0, 0.0});
+    p.start = {2024, 6, 21, 12, 0, 0.0};
     p.zoneHours = 1;
     p.summerTime = true;
     p.latitude = 45.5;
@@ -202,12 +202,12 @@ void EphemerisTableTest::openedFromTheMainWindowWithItsInputs() {
 
     QCOMPARE(openings, 1);
     QVERIFY(modal);
-    QCOMPARE(shown.startYear, 2024);
-    QCOMPARE(shown.startMonth, 7);
-    QCOMPARE(shown.startDay, 1);
-    QCOMPARE(shown.startHour, 10);
-    QCOMPARE(shown.startMinute, 20);
-    QCOMPARE(shown.startSecond, 30.0);
+    QCOMPARE(shown.start.year, 2024);
+    QCOMPARE(shown.start.month, 7);
+    QCOMPARE(shown.start.day, 1);
+    QCOMPARE(shown.start.hour, 10);
+    QCOMPARE(shown.start.minute, 20);
+    QCOMPARE(shown.start.second, 30.0);
     QCOMPARE(shown.zoneHours, 1.0f);
     QVERIFY(shown.summerTime);
     QCOMPARE(shown.latitude, 41.9);
@@ -414,16 +414,16 @@ void EphemerisTableTest::dateChangeSetsSummerTimeTimeChangeDoesNot() {
     QVERIFY(!summer->isChecked());
     date->setDate(QDate(2025, 7, 1));
     QVERIFY(summer->isChecked());
-    QCOMPARE(t.window->Parameters().startMonth, 7);
+    QCOMPARE(t.window->Parameters().start.month, 7);
     date->setDate(QDate(1960, 7, 1));
     QVERIFY(!summer->isChecked());
     // The time picker takes the instant but leaves the box alone.
     summer->setChecked(true);
     time->setTime(QTime(3, 4, 5));
     QVERIFY(summer->isChecked());
-    QCOMPARE(t.window->Parameters().startHour, 3);
-    QCOMPARE(t.window->Parameters().startSecond, 5.0);
-    QCOMPARE(t.window->Parameters().startYear, 1960);
+    QCOMPARE(t.window->Parameters().start.hour, 3);
+    QCOMPARE(t.window->Parameters().start.second, 5.0);
+    QCOMPARE(t.window->Parameters().start.year, 1960);
 }
 
 // Opened while a place's rules are in force, the box follows those rules,

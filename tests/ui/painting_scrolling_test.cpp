@@ -67,7 +67,9 @@ struct Shown {
         (void)QTest::qWaitForWindowActive(window.get());
     }
 
-    QLineEdit* Field(int id) const { return qobject_cast<QLineEdit*>(window->Control(id)); }
+    QLineEdit* Field(ControlId id) const {
+        return qobject_cast<QLineEdit*>(window->Control(ControlNumber(id)));
+    }
 
     // Makes the window smaller than its initial size by the given pixels.
     void Shrink(int width, int height) const {
@@ -331,7 +333,7 @@ void PaintingScrollingTest::onlyTheBarsMoveTheForm() {
     s.window->resize(s.InClient(s.window->Control(1063)).x(),
                      s.window->InitialOuterSize().height() - 300);
     QVERIFY(s.window->VerticalBar()->isEnabled() && s.window->HorizontalBar()->isEnabled());
-    QLineEdit* latitude = s.Field(1005);
+    QLineEdit* latitude = s.Field(SiteControl::Latitude);
     latitude->setFocus(Qt::TabFocusReason);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp}) {
         QTest::keyClick(latitude, key);

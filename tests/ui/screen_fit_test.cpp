@@ -127,7 +127,7 @@ void ScreenFitTest::mainWindow() {
 void ScreenFitTest::tableWindow() {
     RecordingSink sink;
     TableParameters inputs;
-    inputs.SetStart({2024, 6, 21, 12, 0, 0.0});
+    inputs.start = {2024, 6, 21, 12, 0, 0.0};
     CEphemerisTable window(inputs, &sink);
     CheckWindow(window, window.DesignedClientSize());
     // The table box keeps rows in view whatever the window's height.

@@ -375,7 +375,7 @@ void TextsFitTest::tableWindow() {
     QVERIFY(language.Loaded());
     RecordingSink sink;
     TableParameters inputs;
-    inputs.SetStart({2024, 6, 21, 12, 0, 0.0});
+    inputs.start = {2024, 6, 21, 12, 0, 0.0};
     CEphemerisTable window(inputs, &sink);
     CheckWindow(window);
 }

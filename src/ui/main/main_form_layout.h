@@ -198,6 +198,14 @@ inline constexpr std::pair<ResultTextField, MainControl> kResultTextControls[] =
     {ResultTextField::QiblaTime, MainControl::QiblaTime},
 };
 static_assert(std::size(kResultTextControls) == kResultTextFieldCount);
+// Each text stands at its own place in the reading order, so the table is the
+// list of result texts with a control beside each, and nothing else.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kResultTextControls); ++i) {
+        if (static_cast<std::size_t>(kResultTextControls[i].first) != i) return false;
+    }
+    return true;
+}());
 
 // The prayer fields a chosen method rewrites, with the day time each shows.
 inline constexpr std::pair<DayTimeTextField, MainControl> kMethodPrayerControls[] = {

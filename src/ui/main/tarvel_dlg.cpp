@@ -611,7 +611,7 @@ void CTarvelDlg::OnTable() {
     }
     // The current inputs; nothing comes back from the table window.
     TableParameters inputs;
-    inputs.SetStart({year_, month_, day_, hour_, minute_, second_});
+    inputs.start = {year_, month_, day_, hour_, minute_, second_};
     inputs.zoneHours = clock_.zoneHours;
     inputs.summerTime = clock_.summerTime;
     inputs.zoneRules = clock_.rules;

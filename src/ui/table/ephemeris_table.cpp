@@ -103,8 +103,8 @@ CEphemerisTable::CEphemerisTable(const TableParameters& inputs, MessageSink* sin
     : QDialog(parent),
       sink_(sink != nullptr ? sink : &DefaultMessageSink()),
       fileNameChooser_(FileNameFromDialog),
-      runner_(new TableRunner(this)),
-      texts_(TranslatedTableTexts()) {
+      texts_(TranslatedTableTexts()),
+      runner_(new TableRunner(this)) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
@@ -322,9 +322,9 @@ void CEphemerisTable::Initialize(const TableParameters& inputs) {
     const QSignalBlocker blockDate(datePicker_);
     const QSignalBlocker blockTime(timePicker_);
     datePicker_->setDate(
-        QDate(parameters_.startYear, parameters_.startMonth, parameters_.startDay));
-    timePicker_->setTime(QTime(parameters_.startHour, parameters_.startMinute,
-                               static_cast<int>(std::floor(parameters_.startSecond))));
+        QDate(parameters_.start.year, parameters_.start.month, parameters_.start.day));
+    timePicker_->setTime(QTime(parameters_.start.hour, parameters_.start.minute,
+                               static_cast<int>(std::floor(parameters_.start.second))));
     zoneList_->setCurrentIndex(zoneIndex);
     summerBox_->setChecked(parameters_.summerTime);
     unitList_->setCurrentIndex(static_cast<int>(TableStepUnit::Hours));
@@ -342,12 +342,12 @@ void CEphemerisTable::Initialize(const TableParameters& inputs) {
 void CEphemerisTable::ReadPickers(TableParameters& parameters) const {
     const QDate date = datePicker_->date();
     const QTime time = timePicker_->time();
-    parameters.startYear = date.year();
-    parameters.startMonth = date.month();
-    parameters.startDay = date.day();
-    parameters.startHour = time.hour();
-    parameters.startMinute = time.minute();
-    parameters.startSecond = time.second();
+    parameters.start.year = date.year();
+    parameters.start.month = date.month();
+    parameters.start.day = date.day();
+    parameters.start.hour = time.hour();
+    parameters.start.minute = time.minute();
+    parameters.start.second = time.second();
 }
 
 QLineEdit* CEphemerisTable::FieldOf(TableField field) const {

@@ -1,10 +1,11 @@
 // The list of result values against the record itself: every field of
 // SolarResult once, in the record's order, each read from its own member, and
 // each event absent exactly when its own flag says it does not occur.
-#include "astro/result_fields.h"
+#include "format/result_fields.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -91,6 +92,59 @@ TEST(ResultFieldsTest, EachValueIsAbsentExactlyWhenItsOwnMarkerSaysSo) {
         }
         EXPECT_EQ(absent, std::vector<std::string>{c.absentKey}) << c.what;
     }
+}
+
+// The list of DayTimes values against that record, read through its members.
+TEST(DayTimes, ResultFieldsOfTheDayTimes) {
+    DayTimes d;
+    double* values[] = {&d.fajr,
+                        &d.sunrise,
+                        &d.zuhr,
+                        &d.asr1,
+                        &d.asr2,
+                        &d.maghrib,
+                        &d.isha,
+                        &d.civilDawn,
+                        &d.civilDusk,
+                        &d.nauticalDawn,
+                        &d.nauticalDusk,
+                        &d.astronomicalDawn,
+                        &d.astronomicalDusk,
+                        &d.goldenHourEnd,
+                        &d.goldenHourStart,
+                        &d.nightLength,
+                        &d.nightMiddle,
+                        &d.nightLastThird};
+    ASSERT_EQ(std::size(values), kDayTimeFields.size());
+    for (std::size_t i = 0; i < std::size(values); ++i) *values[i] = static_cast<double>(i + 1);
+    d.fajrRule = HighLatitudeRule::kSeventhOfTheNight;
+    const SolarResult result;
+    std::vector<std::string> keys;
+    for (std::size_t i = 0; i < kDayTimeFields.size(); ++i) {
+        const ResultField& f = kDayTimeFields[i];
+        EXPECT_EQ(f.ValueOf(result, &d), static_cast<double>(i + 1)) << f.key;
+        EXPECT_FALSE(f.PresentIn(result, &d)) << f.key << ": no flag set";
+        EXPECT_FALSE(f.PresentIn(result, nullptr)) << f.key << ": no day times";
+        EXPECT_TRUE(std::isnan(f.ValueOf(result, nullptr))) << f.key;
+        EXPECT_EQ(&FieldOf(f.id), &f) << f.key;
+        keys.emplace_back(f.key);
+        if (!f.ruleKey.empty()) keys.emplace_back(f.ruleKey);
+    }
+    EXPECT_EQ(kDayTimeFields[0].RuleIn(&d), HighLatitudeRule::kSeventhOfTheNight);
+    EXPECT_EQ(kDayTimeFields[6].RuleIn(&d), HighLatitudeRule::kNone);
+    EXPECT_EQ(kDayTimeFields[6].ruleKey, "ishaRule");
+    EXPECT_EQ(kDayTimeFields[1].RuleIn(&d), HighLatitudeRule::kNone);
+    // Keys unique, and none of the documented record's.
+    for (const ResultField& f : kResultFields) keys.emplace_back(f.key);
+    std::vector<std::string> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::remove(sorted.begin(), sorted.end(), ""), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+    // Each flag makes its own values present: the night three of them.
+    d.occurs.night = true;
+    int present = 0;
+    for (const ResultField& f : kDayTimeFields) present += f.PresentIn(result, &d) ? 1 : 0;
+    EXPECT_EQ(present, 3);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 // prayer_times.h) are described the same way in a second list,
 // kDayTimeFields, whose entries read that record instead.
 //
-// Given:    (data) the members of SolarResult (solar_computation.h) and of
+// Given:    (data) the members of SolarResult (astro/solar_computation.h) and of
 //           DayTimes (prayer_times.h).
 // Returned: kResultFields and kDayTimeFields: for each value its name
 //           (ResultFieldId), JSON key, English name, unit (days, seconds,
