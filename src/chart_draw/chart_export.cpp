@@ -1,44 +1,55 @@
 #include "chart_draw/chart_export.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <string>
 
 #include "chart_draw/chart_painter.h"
 #include "chart_draw/chart_texts.h"
+#include "files/file_writer.h"
+#include "format/printf_text.h"
 
 namespace tarvel {
 
 using namespace chart_draw;
 
-QString ExportChart(const ChartModel& model, const QString& path, const QSize& size) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool svg = suffix == QLatin1String("svg");
-    if (!svg && suffix != QLatin1String("png")) {
-        return Tr("Formato non riconosciuto: il nome del file deve finire in .png o .svg");
-    }
-    // Written beside the file and put in its place only when whole, so that a
-    // failure leaves no half-written file and any earlier file as it was.
-    QSaveFile file(path);
-    const auto failed = [&] {
-        file.cancelWriting();
-        const QString reason = file.errorString();
-        return Tr("Impossibile scrivere il file %1").arg(path) +
-               (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-    };
-    if (!file.open(QIODevice::WriteOnly)) return failed();
+ChartExportTexts TranslatedChartExportTexts() {
+    return {Tr("Formato non riconosciuto: il nome del file deve finire in .png o .svg"),
+            Tr("Impossibile scrivere il file %1") + QStringLiteral(": %2")};
+}
+
+ChartExportTexts EnglishChartExportTexts() {
+    return {QStringLiteral("Unknown format: the file's name must end in .png or .svg"),
+            QStringLiteral("Cannot save %1: %2")};
+}
+
+std::filesystem::path LocalFilePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+namespace {
+
+// The drawing of the chart as the bytes of an SVG file or a PNG picture.
+QByteArray ChartBytes(const ChartModel& model, const QSize& size, bool svg) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     const QRectF area(QPointF(0, 0), QSizeF(size));
     if (svg) {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file);
+        generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(area);
         generator.setTitle(ChartTitle(model.kind));
         generator.setDescription(QStringLiteral("Tarvel"));
         QPainter painter;
-        if (!painter.begin(&generator)) return failed();
+        if (!painter.begin(&generator)) return {};
         PaintChart(painter, area, model);
         painter.end();
     } else {
@@ -47,10 +58,26 @@ QString ExportChart(const ChartModel& model, const QString& path, const QSize& s
         QPainter painter(&image);
         PaintChart(painter, area, model);
         painter.end();
-        if (!image.save(&file, "PNG")) return failed();
+        if (!image.save(&buffer, "PNG")) return {};
     }
-    if (!file.commit()) return failed();
-    return {};
+    return bytes;
+}
+
+}  // namespace
+
+QString ExportChart(const ChartModel& model, const std::filesystem::path& path, const QSize& size,
+                    const ChartExportTexts& texts) {
+    std::string suffix = path.extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool svg = suffix == ".svg";
+    if (!svg && suffix != ".png") return texts.unknownFormat;
+    const QByteArray bytes = ChartBytes(model, size, svg);
+    const std::string failure = texts.failure.toStdString();
+    if (bytes.isEmpty()) return QString::fromStdString(FillMessage(failure, path.string(), ""));
+    return QString::fromStdString(WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        failure));
 }
 
 }  // namespace tarvel

@@ -42,11 +42,10 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int WriteChart(const CliCommand& command, const char* argv0) {
-    // Offscreen unless a display is at hand: the tool runs on servers too.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    // Always offscreen: a chart is drawn into a file, never shown, so it needs
+    // no display, whatever DISPLAY or WAYLAND_DISPLAY name (a server that is
+    // not there would end the program).
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qtHandler = qInstallMessageHandler(QuietHandler);
     int argc = 1;
     char* argv[] = {const_cast<char*>(argv0), nullptr};
@@ -69,8 +68,10 @@ int WriteChart(const CliCommand& command, const char* argv0) {
     const ChartModel model =
         BuildChartModel(kind.value_or(ChartKind::kSunPath), {command.request, command.zoneRules},
                         command.chart.prayerLines, command.chart.polar);
-    const QString error = ExportChart(model, QString::fromStdString(command.chart.outputPath),
-                                      QSize(command.chart.width, command.chart.height));
+    // The name as the file system's bytes, whatever their encoding.
+    const QString error =
+        ExportChart(model, std::filesystem::path(command.chart.outputPath),
+                    QSize(command.chart.width, command.chart.height), EnglishChartExportTexts());
     if (!error.isEmpty()) {
         const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);

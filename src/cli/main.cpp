@@ -16,7 +16,7 @@
 #include "cli/cli_table.h"
 #include "format/result_texts.h"
 #include "table/table_locale.h"
-#include "table/text_file.h"
+#include "files/file_writer.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int WriteTable(const tarvel::CliTableRequest& table) {
     WriteAll(stderr, output.diagnostics);
     if (output.exitCode != kExitSuccess) return output.exitCode;
     if (table.outputPath) {
-        const std::string error = WriteTextFileAtomically(*table.outputPath, output.text);
+        const std::string error = WriteFileAtomically(*table.outputPath, output.text);
         if (!error.empty()) {
             WriteAll(stderr, "tarvel-cli: " + error + "\n");
             return kExitOutputError;

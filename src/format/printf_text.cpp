@@ -50,4 +50,18 @@ std::string PrintfText(const char* format, ...) {
     return WithDecimalPoint(std::move(text), point != nullptr ? point : ".");
 }
 
+std::string FillMessage(std::string_view text, std::string_view first, std::string_view second) {
+    std::string filled;
+    filled.reserve(text.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            filled.append(text[i + 1] == '1' ? first : second);
+            ++i;
+        } else {
+            filled.push_back(text[i]);
+        }
+    }
+    return filled;
+}
+
 }  // namespace tarvel

@@ -22,4 +22,10 @@ std::string PrintfText(const char* format, ...) __attribute__((format(printf, 1,
 // returned unchanged when localePoint is "." or empty.
 std::string WithDecimalPoint(std::string text, std::string_view localePoint);
 
+// Copies text with "%1" replaced by first and "%2" by second (a message in the
+// interface language with its blanks filled in); what the fillers hold is
+// copied as it stands.
+std::string FillMessage(std::string_view text, std::string_view first,
+                        std::string_view second = {});
+
 }  // namespace tarvel

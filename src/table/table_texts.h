@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "format/printf_text.h"
+
 namespace tarvel {
 
 // Numbers of the table's strings in the string table.
@@ -74,9 +76,5 @@ class TableTexts {
   private:
     std::array<std::string, kLastId - kFirstId + 1> strings_;
 };
-
-// Copies text with "%1" replaced by first and "%2" by second.
-std::string FillMessage(std::string_view text, std::string_view first,
-                        std::string_view second = {});
 
 }  // namespace tarvel

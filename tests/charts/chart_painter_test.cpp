@@ -375,15 +375,16 @@ class ChartPainterTest : public QObject {
             QVERIFY(earlier.open(QIODevice::WriteOnly));
             earlier.write("not a picture");
         }
-        QCOMPARE(ExportChart(model, path, QSize(400, 300)), QString());
+        QCOMPARE(ExportChart(model, LocalFilePath(path), QSize(400, 300)), QString());
         QCOMPARE(QImage(path).size(), QSize(400, 300));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eot.png")});
 
         const QString refused = QStringLiteral("/proc/eot.svg");
-        const QString message = ExportChart(model, refused, QSize(400, 300));
+        const QString message = ExportChart(model, LocalFilePath(refused), QSize(400, 300));
         QVERIFY2(message.contains(refused), qPrintable(message));
         QVERIFY(!QFile::exists(refused));
-        QVERIFY(!ExportChart(model, dir.filePath(QStringLiteral("eot.bmp")), QSize(400, 300))
+        QVERIFY(!ExportChart(model, LocalFilePath(dir.filePath(QStringLiteral("eot.bmp"))),
+                                 QSize(400, 300))
                      .isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eot.png")});
     }

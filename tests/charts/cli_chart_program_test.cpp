@@ -8,6 +8,12 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/run_program.h"
@@ -96,6 +102,63 @@ class CliChartProgramTest : public QObject {
         QVERIFY2(run.err.rfind("tarvel-cli: ", 0) == 0, run.err.c_str());
         QVERIFY2(run.err.find("/proc/chart.png") != std::string::npos, run.err.c_str());
         QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    }
+
+    // Targets a hostile user or a damaged machine offers: a pipe is written in
+    // place, a name that is not UTF-8 is kept as its bytes, a file-size limit
+    // is reported in one line (not a signal), a display that is not there is
+    // not needed; the message is English like every other of the tool.
+    void hostileTargetsOfTheCommandLine() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const std::string folder = dir.path().toStdString();
+        const std::vector<std::string> chart = {"chart", "--kind", "sunpath", "--output"};
+        const auto args = [&](const std::string& out) {
+            std::vector<std::string> a = chart;
+            a.push_back(out);
+            return a;
+        };
+
+        const std::string fifo = folder + "/coda.png";
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        QByteArray received;
+        std::thread reader([&] {
+            QFile in(QString::fromStdString(fifo));
+            if (in.open(QIODevice::ReadOnly)) received = in.readAll();
+        });
+        const testing::ProgramRun toFifo = testing::RunCli(args(fifo));
+        reader.join();
+        QCOMPARE(toFifo.exitCode, kExitSuccess);
+        QVERIFY(received.startsWith("\x89PNG"));
+        struct stat info {};
+        QVERIFY(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+        const std::string latin1 = folder + "/caf\xe9.png";
+        QCOMPARE(testing::RunCli(args(latin1)).exitCode, kExitSuccess);
+        QCOMPARE(::stat(latin1.c_str(), &info), 0);
+
+        const std::string big = folder + "/grande.png";
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit small{8 * 1024, previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const testing::ProgramRun limited = testing::RunCli(args(big), "UTC", nullptr, "C");
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        QCOMPARE(limited.exitCode, kExitOutputError);
+        QCOMPARE(limited.err, "tarvel-cli: Cannot save " + big + ": File too large\n");
+        QVERIFY(!QFile::exists(QString::fromStdString(big)));
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+
+        const std::string drawn = folder + "/senza-schermo.svg";
+        qputenv("DISPLAY", ":99");
+        qputenv("WAYLAND_DISPLAY", "nessuno");
+        const testing::ProgramRun noDisplay = testing::RunCli(args(drawn));
+        qunsetenv("DISPLAY");
+        qunsetenv("WAYLAND_DISPLAY");
+        QCOMPARE(noDisplay.exitCode, kExitSuccess);
+        QVERIFY2(noDisplay.err.empty(), noDisplay.err.c_str());
+        QVERIFY(QFile::exists(QString::fromStdString(drawn)));
     }
 
     void textsInTheLanguageOfTheEnvironment() {

@@ -150,7 +150,7 @@ bool ChartsWindow::Export(bool svg) {
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
         path += QLatin1Char('.') + suffix;
     }
-    const QString error = ExportChart(view_->Model(), path, view_->size());
+    const QString error = ExportChart(view_->Model(), LocalFilePath(path), view_->size());
     if (!error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), error);
         return false;

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <filesystem>
 
-#include "table/text_file.h"
+#include "files/file_writer.h"
 #include "ui/form/form_fields.h"
 #include "ui/form/message_sink.h"
 #include "ui/form/translated_texts.h"
@@ -82,7 +82,7 @@ void CEphemerisTable::SaveTableToFile() {
             if (result.status == TableRunStatus::Ok) {
                 ReportRowErrors(result, TableTarget::File);
                 const std::filesystem::path path(QFile::encodeName(fileName).toStdString());
-                const std::string error = WriteTextFileAtomically(
+                const std::string error = WriteFileAtomically(
                     path, result.text,
                     Translated(QT_TRANSLATE_NOOP("CEphemerisTable", "Impossibile salvare %1: %2"))
                         .toStdString());

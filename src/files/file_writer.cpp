@@ -1,4 +1,4 @@
-#include "table/text_file.h"
+#include "files/file_writer.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <random>
 
-#include "table/table_texts.h"
+#include "format/printf_text.h"
 
 namespace tarvel {
 
@@ -98,8 +98,8 @@ int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& resol
 
 }  // namespace
 
-std::string WriteTextFileAtomically(const std::filesystem::path& path, std::string_view text,
-                                    std::string_view failureText) {
+std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                std::string_view failureText) {
     // The message of a failure with the system's reason for error.
     const auto Failure = [failureText](const std::filesystem::path& failed, int error) {
         return FailureMessage(failureText, failed, std::strerror(error));
@@ -122,7 +122,7 @@ std::string WriteTextFileAtomically(const std::filesystem::path& path, std::stri
         // directly: there is nothing to replace, and it must stay what it is.
         const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0) return Failure(path, errno);
-        const int error = WriteAll(fd, text);
+        const int error = WriteAll(fd, bytes);
         if (::close(fd) != 0 && error == 0) return Failure(path, errno);
         return error == 0 ? std::string() : Failure(path, error);
     }
@@ -146,7 +146,7 @@ std::string WriteTextFileAtomically(const std::filesystem::path& path, std::stri
         return Failure(path, error);
     };
 
-    if (const int error = WriteAll(fd, text); error != 0) {
+    if (const int error = WriteAll(fd, bytes); error != 0) {
         return fail(error);
     }
     if (exists) {

@@ -1,7 +1,10 @@
 // Saving replaces the file only when the whole text is written.
-#include "table/text_file.h"
+#include "files/file_writer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,6 +15,9 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <functional>
+#include <iterator>
+#include <optional>
 
 namespace tarvel {
 namespace {
@@ -52,7 +58,7 @@ class TextFileTest : public ::testing::Test {
 
 TEST_F(TextFileTest, NewFile) {
     const fs::path target = directory_ / "tabella.txt";
-    EXPECT_EQ(WriteTextFileAtomically(target, "riga 1\r\n45°\r\n"), "");
+    EXPECT_EQ(WriteFileAtomically(target, "riga 1\r\n45°\r\n"), "");
     EXPECT_EQ(Read(target), "riga 1\r\n45°\r\n");
     EXPECT_EQ(EntryCount(), 1u);
     struct stat info {};
@@ -66,7 +72,7 @@ TEST_F(TextFileTest, ShorterTextReplacesALongerFileAndKeepsItsPermissions) {
     const fs::path target = directory_ / "tabella.txt";
     Write(target, std::string(10000, 'x'));
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    EXPECT_EQ(WriteTextFileAtomically(target, "corta\r\n"), "");
+    EXPECT_EQ(WriteFileAtomically(target, "corta\r\n"), "");
     EXPECT_EQ(Read(target), "corta\r\n");
     EXPECT_EQ(EntryCount(), 1u);
     struct stat info {};
@@ -76,7 +82,7 @@ TEST_F(TextFileTest, ShorterTextReplacesALongerFileAndKeepsItsPermissions) {
 
 TEST_F(TextFileTest, MissingDirectoryIsReportedWithTheName) {
     const fs::path target = directory_ / "manca" / "tabella.txt";
-    const std::string error = WriteTextFileAtomically(target, "testo");
+    const std::string error = WriteFileAtomically(target, "testo");
     EXPECT_NE(error.find(target.string()), std::string::npos) << error;
     EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(target));
@@ -97,13 +103,13 @@ TEST_F(TextFileTest, FailureInTheCallersWords) {
     };
     for (const Case& c : cases) {
         const std::string error = c.sentence == nullptr
-                                      ? WriteTextFileAtomically(target, "testo")
-                                      : WriteTextFileAtomically(target, "testo", c.sentence);
+                                      ? WriteFileAtomically(target, "testo")
+                                      : WriteFileAtomically(target, "testo", c.sentence);
         EXPECT_EQ(error, c.expected) << (c.sentence == nullptr ? "default" : c.sentence);
     }
     // A path that holds "%1" or "%2" is written as it is.
     const fs::path odd = directory_ / "100%2" / "%1.txt";
-    EXPECT_EQ(WriteTextFileAtomically(odd, "testo", "Impossibile salvare %1: %2"),
+    EXPECT_EQ(WriteFileAtomically(odd, "testo", "Impossibile salvare %1: %2"),
               "Impossibile salvare " + odd.string() + ": " + reason);
 }
 
@@ -113,7 +119,7 @@ TEST_F(TextFileTest, TargetThatIsADirectoryIsKept) {
     const fs::path target = directory_ / "cartella.txt";
     fs::create_directory(target);
     Write(target / "dentro", "vecchio");
-    const std::string error = WriteTextFileAtomically(target, "nuovo");
+    const std::string error = WriteFileAtomically(target, "nuovo");
     EXPECT_NE(error.find(target.string()), std::string::npos) << error;
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(Read(target / "dentro"), "vecchio");
@@ -123,7 +129,7 @@ TEST_F(TextFileTest, TargetThatIsADirectoryIsKept) {
 TEST_F(TextFileTest, EmptyText) {
     const fs::path target = directory_ / "vuoto.txt";
     Write(target, "vecchio");
-    EXPECT_EQ(WriteTextFileAtomically(target, ""), "");
+    EXPECT_EQ(WriteFileAtomically(target, ""), "");
     EXPECT_EQ(Read(target), "");
 }
 
@@ -145,7 +151,7 @@ TEST_F(TextFileTest, SymbolicLinksAreFollowed) {
     for (const Case& c : cases) {
         const fs::path link = directory_ / c.link;
         fs::create_symlink(c.pointsTo, link);
-        EXPECT_EQ(WriteTextFileAtomically(link, "nuovo\r\n"), "") << c.link;
+        EXPECT_EQ(WriteFileAtomically(link, "nuovo\r\n"), "") << c.link;
         EXPECT_TRUE(fs::is_symlink(link)) << c.link;
         EXPECT_EQ(Read(c.file), "nuovo\r\n") << c.link;
     }
@@ -158,13 +164,13 @@ TEST_F(TextFileTest, PipesAndDevicesAreWrittenInPlace) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::string received;
     std::thread reader([&] { received = Read(fifo); });
-    EXPECT_EQ(WriteTextFileAtomically(fifo, "riga\r\n"), "");
+    EXPECT_EQ(WriteFileAtomically(fifo, "riga\r\n"), "");
     reader.join();
     EXPECT_EQ(received, "riga\r\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(EntryCount(), 1u);
 
-    EXPECT_EQ(WriteTextFileAtomically("/dev/null", "riga\r\n"), "");
+    EXPECT_EQ(WriteFileAtomically("/dev/null", "riga\r\n"), "");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
@@ -178,7 +184,7 @@ TEST_F(TextFileTest, FileSizeLimitIsAnError) {
     if (child == 0) {
         const rlimit limit{64 * 1024, 64 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string error = WriteTextFileAtomically(target, std::string(200 * 1024, 'x'));
+        const std::string error = WriteFileAtomically(target, std::string(200 * 1024, 'x'));
         const bool reported = error.find(target.string()) != std::string::npos &&
                               error.find("File too large") != std::string::npos;
         ::_exit(reported ? 0 : 3);
@@ -197,12 +203,102 @@ TEST_F(TextFileTest, ReplacedFileKeepsItsOwner) {
     const fs::path target = directory_ / "altrui.txt";
     Write(target, "vecchio");
     ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
-    EXPECT_EQ(WriteTextFileAtomically(target, "nuovo"), "");
+    EXPECT_EQ(WriteFileAtomically(target, "nuovo"), "");
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
     EXPECT_EQ(info.st_gid, 65534u);
     EXPECT_EQ(Read(target), "nuovo");
+}
+
+// A name that is not UTF-8 is the file system's bytes and is written as it
+// stands.
+TEST_F(TextFileTest, NameIsTakenAsItsBytes) {
+    const fs::path target = directory_ / std::string("caf\xe9.png");
+    EXPECT_EQ(WriteFileAtomically(target, "png"), "");
+    ASSERT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(fs::directory_iterator(directory_)->path().filename().string(),
+              std::string("caf\xe9.png"));
+}
+
+// Runs check in a child with a private mount namespace (as root, or in a user
+// namespace of its own); the child's report, empty when every check held, or
+// nothing when no namespace can be made here.
+std::optional<std::string> InPrivateMounts(const std::function<std::string()>& check) {
+    int report[2];
+    if (::pipe(report) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(report[0]);
+        const int flags = ::geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS;
+        std::string text = "\x01";  // no namespace
+        if (::unshare(flags) == 0 &&
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0) {
+            text = check();
+        }
+        (void)!::write(report[1], text.data(), text.size());
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    ::close(report[0]);
+    ::waitpid(child, nullptr, 0);
+    if (text == "\x01") return std::nullopt;
+    return text;
+}
+
+// Targets a machine in trouble offers, each in a private mount: a full file
+// system, a read-only one, and a link to a device. Each failure names the
+// file and the system's reason, keeps the earlier file and leaves nothing
+// beside it; the device stays a device.
+TEST_F(TextFileTest, FullReadOnlyAndDeviceTargetsInAPrivateMount) {
+    const fs::path dir = directory_;
+    const std::optional<std::string> report = InPrivateMounts([dir]() -> std::string {
+        std::string failures;
+        const auto expect = [&](bool ok, const std::string& what) {
+            if (!ok) failures += what + "\n";
+        };
+        if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0) return "no tmpfs\n";
+        const fs::path target = dir / "tabella.txt";
+        std::ofstream(target) << "vecchio";
+        const auto entries = [&] {
+            return std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+        };
+        const auto read = [](const fs::path& path) {
+            std::ifstream in(path);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+
+        std::string error = WriteFileAtomically(target, std::string(256 * 1024, 'x'));
+        expect(error.find(target.string()) != std::string::npos &&
+                   error.find("No space left on device") != std::string::npos,
+               "full: " + error);
+        expect(read(target) == "vecchio" && entries() == 1, "full: earlier file kept");
+
+        // A device behind a link: /dev/null bound over a file of the mount.
+        const fs::path device = dir / "dispositivo";
+        std::ofstream(device) << "";
+        expect(::mount("/dev/null", device.c_str(), nullptr, MS_BIND, nullptr) == 0, "bind");
+        const fs::path link = dir / "grafico.png";
+        fs::create_symlink(device, link);
+        error = WriteFileAtomically(link, std::string(80 * 1024, 'p'));
+        expect(error.empty(), "device: " + error);
+        expect(fs::is_character_file(device) && fs::is_symlink(link), "device stays a device");
+        ::umount(device.c_str());
+
+        expect(::mount("tmpfs", dir.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0,
+               "remount read-only");
+        error = WriteFileAtomically(target, "nuovo");
+        expect(error.find(target.string()) != std::string::npos &&
+                   error.find("Read-only file system") != std::string::npos,
+               "read-only: " + error);
+        expect(read(target) == "vecchio", "read-only: earlier file kept");
+        return failures;
+    });
+    if (!report) GTEST_SKIP() << "no private mount namespace can be made here";
+    EXPECT_EQ(*report, "");
 }
 
 }  // namespace
