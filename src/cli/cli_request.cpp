@@ -2,6 +2,7 @@
 // the computer's clock, and with --place or --tz the site and the clock
 // reading resolved on the zone's rules.
 #include <chrono>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,7 @@
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_request.h"
 #include "cli/cli_command_line.h"
+#include "cli/cli_value_readers.h"
 
 namespace tarvel::cli {
 
@@ -18,6 +20,14 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
     const CivilDate date = date_.value_or(now.date);
     const ClockTime time = time_.value_or(now.time);
     request.SetClockReading({date.year, date.month, date.day, time.hour, time.minute, time.second});
+    if (!zone_ && !timeZone_ && !place_ &&
+        (now.standardZoneHours < kLowestZoneHours || now.standardZoneHours > kHighestZoneHours)) {
+        // The environment's TZ may name any offset; it passes the bounds of
+        // --zone like a zone given on the command line.
+        throw Refusal("this computer's time zone is " +
+                      UtcOffsetText(std::lround(now.standardZoneHours * 3600.0)) +
+                      ", outside the zones from -12 to 14 hours: give --zone or --tz");
+    }
     request.SetZone(zone_.value_or(now.standardZoneHours));
     request.deltaTGiven = deltaT_.has_value();
     request.deltaT = deltaT_.value_or(request.deltaT);

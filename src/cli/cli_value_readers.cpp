@@ -40,7 +40,7 @@ std::optional<float> ParseZoneHours(std::string_view text) {
         hours = (groups[1] == "-" ? -1.0 : 1.0) *
                 (std::stoi(groups.str(2)) + std::stoi(groups.str(3)) / 60.0);
     }
-    if (!hours || *hours < -12.0 || *hours > 14.0) return std::nullopt;
+    if (!hours || *hours < kLowestZoneHours || *hours > kHighestZoneHours) return std::nullopt;
     return static_cast<float>(*hours);
 }
 

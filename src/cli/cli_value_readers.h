@@ -15,6 +15,11 @@ namespace tarvel {
 
 // A time zone in hours east of UTC, either a decimal ("5.75", "-3.5") or
 // sign, hours and minutes ("+05:45", "-03:30", "5:30"; minutes 00 to 59), from
+// The zones the command line accepts, hours east of UTC: --zone, and the
+// computer's own standard zone when no zone is given.
+inline constexpr double kLowestZoneHours = -12.0;
+inline constexpr double kHighestZoneHours = 14.0;
+
 // -12 to +14 inclusive. nullopt outside that range or for any other text.
 std::optional<float> ParseZoneHours(std::string_view text);
 

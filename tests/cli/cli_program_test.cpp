@@ -330,6 +330,24 @@ TEST(CliProgramTest, DefaultZoneAndSummerTimeComeFromTheComputer) {
     EXPECT_EQ(q.at("summerTime").get<bool>(), false);
 }
 
+// The computer's zone passes the bounds of --zone: a TZ of any offset is
+// refused in one line unless a zone is given.
+TEST(CliProgramTest, ComputersZoneOutsideTheBoundsIsRefused) {
+    const std::vector<std::string> at = {"--date", "2024-07-01", "--time", "12:00",
+                                         "--lat",  "45",         "--lon",  "8E"};
+    const ProgramRun far = RunCli(at, "UTC+99");
+    EXPECT_EQ(far.exitCode, kExitUsage);
+    EXPECT_EQ(far.out, "");
+    EXPECT_EQ(far.err,
+              "tarvel-cli: this computer's time zone is UTC-24, outside the zones from -12 to 14 "
+              "hours: give --zone or --tz\n");
+    std::vector<std::string> zoned = at;
+    zoned.insert(zoned.end(), {"--zone", "1"});
+    EXPECT_EQ(RunCli(zoned, "UTC+99").exitCode, kExitSuccess);
+    EXPECT_EQ(RunCli(at, "<-13>13").exitCode, kExitUsage);
+    EXPECT_EQ(RunCli(at, "<+14>-14").exitCode, kExitSuccess);
+}
+
 TEST(CliProgramTest, DefaultInstantIsThePresentMoment) {
     const std::time_t before = std::time(nullptr);
     const ProgramRun run = RunCli({"--json"}, "UTC");
