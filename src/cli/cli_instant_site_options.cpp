@@ -127,6 +127,7 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
              "sets the latitude and longitude, and the place's time zone unless --tz is given "
              "(the height stays --height)"},
             place_, [](std::string_view name) -> std::optional<Place> {
+                if (name.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("--place"));
                 const std::vector<Place> found = FindPlaces(name, 1);
                 if (!found.empty()) return found.front();
                 const std::vector<std::string> close = ClosePlaceNames(name);

@@ -26,6 +26,7 @@ void CommandLine::AddPlacesCommand() {
 }
 
 CliCommand CommandLine::PlacesCommand() const {
+    if (placesQuery_.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("QUERY"));
     if (FindPlaces(placesQuery_, 1).empty()) {
         const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
         throw Refusal(

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "places/place_search.h"
 
 namespace tarvel {
 
@@ -110,6 +111,11 @@ std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text) {
         rest.remove_prefix(comma + 1);
     }
     return adjustments;
+}
+
+std::string PlaceQueryTooLong(std::string_view option) {
+    return std::string(option) + ": a place's name has at most " +
+           std::to_string(kMaxPlaceQueryBytes) + " bytes";
 }
 
 }  // namespace tarvel

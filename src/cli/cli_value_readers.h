@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "astro/observer.h"
@@ -48,5 +49,9 @@ std::optional<ClockTime> ParseClockTime(std::string_view text);
 // optional sign); the prayers not named get 0. Nothing for any other text,
 // an empty one included.
 std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text);
+
+// The refusal of a place's name longer than any place's (kMaxPlaceQueryBytes),
+// for the option or argument named.
+std::string PlaceQueryTooLong(std::string_view option);
 
 }  // namespace tarvel

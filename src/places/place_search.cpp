@@ -88,6 +88,7 @@ std::string Place::Label() const {
 }
 
 std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
+    if (query.size() > kMaxPlaceQueryBytes) return {};
     std::vector<std::string> parts;
     std::string_view rest = query;
     while (true) {
@@ -113,18 +114,50 @@ std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
 }
 
 std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit) {
-    std::string name = Trimmed(query.substr(0, query.find(',')));
-    std::vector<std::string> names;
-    // Shorter and shorter beginnings of the name, until some place answers.
-    while (!name.empty() && names.empty()) {
-        for (const Place& place : Query(name)) {
-            if (std::find(names.begin(), names.end(), place.Label()) == names.end()) {
-                names.push_back(place.Label());
+    const std::string name = Folded(Trimmed(query.substr(0, query.find(','))));
+    if (name.empty() || query.size() > kMaxPlaceQueryBytes) return {};
+    // Every city once: how many leading characters its folded name shares
+    // with the folded query; the cities sharing the most are the close ones.
+    struct Close {
+        int index;
+        long population;
+    };
+    std::vector<Close> closest;
+    std::size_t best = 0;
+    {
+        const std::lock_guard<std::mutex> lock(DatabaseMutex());
+        const gint count = geonames_get_n_cities();
+        for (gint index = 0; index < count; ++index) {
+            GeonamesCity* city = geonames_get_city(index);
+            if (city == nullptr) continue;
+            const std::string folded = Folded(Text(geonames_city_get_name(city)));
+            const auto [mismatch, unused] =
+                std::mismatch(name.begin(), name.end(), folded.begin(), folded.end());
+            const std::size_t shared = static_cast<std::size_t>(mismatch - name.begin());
+            if (shared > 0 && shared >= best) {
+                if (shared > best) closest.clear();
+                best = shared;
+                closest.push_back({index, static_cast<long>(geonames_city_get_population(city))});
             }
-            if (names.size() == limit) break;
+            geonames_city_free(city);
         }
-        name.pop_back();
-        while (!name.empty() && (name.back() & 0xC0) == 0x80) name.pop_back();  // whole UTF-8 characters
+    }
+    std::stable_sort(closest.begin(), closest.end(),
+                     [](const Close& a, const Close& b) { return a.population > b.population; });
+    std::vector<std::string> names;
+    const std::lock_guard<std::mutex> lock(DatabaseMutex());
+    for (const Close& close : closest) {
+        GeonamesCity* city = geonames_get_city(close.index);
+        if (city == nullptr) continue;
+        Place place;
+        place.name = Text(geonames_city_get_name(city));
+        place.region = Text(geonames_city_get_state(city));
+        place.country = Text(geonames_city_get_country(city));
+        geonames_city_free(city);
+        if (std::find(names.begin(), names.end(), place.Label()) == names.end()) {
+            names.push_back(place.Label());
+        }
+        if (names.size() == limit) break;
     }
     return names;
 }

@@ -24,6 +24,10 @@ struct Place {
     double LongitudeWest() const { return -longitudeEast + 0.0; }
 };
 
+// The longest query a search takes, in bytes: longer than any place's name
+// with its region and country; a longer query finds nothing.
+inline constexpr std::size_t kMaxPlaceQueryBytes = 200;
+
 // Safe from any thread: the queries take their turns.
 //
 // The places whose name begins with the query or one of whose words does
@@ -33,8 +37,10 @@ struct Place {
 // places.
 std::vector<Place> FindPlaces(std::string_view query, std::size_t limit = 20);
 
-// Up to `limit` names of places close to a query that found nothing: those
-// of its first word, or of its first letters.
+// Up to `limit` names of places close to a query that found nothing: the
+// places whose name shares the longest beginning with the query's first part
+// (letter case and accents ignored), most populous first; none when no name
+// shares even its first letter. One pass over the cities, whatever the query.
 std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit = 5);
 
 }  // namespace tarvel
