@@ -283,8 +283,10 @@ double RefractionIntegralChecked(double z, double HM, double TDK, double PMB, do
     const double GAMM2 = GAMMA - 2.0;
     const double DELM2 = DELTA - 2.0;
 
-    // Water vapour at the observer.
-    const double PW0 = RH * std::pow(TDK / 247.1, DELTA);
+    // Water vapour at the observer: its partial pressure is at most the air's
+    // whole pressure (hot, thin air at a high humidity would otherwise hold
+    // more vapour than air, and the model's refractivity would vanish).
+    const double PW0 = std::min(RH * std::pow(TDK / 247.1, DELTA), PMB);
     const double W = PW0 * (1.0 - DMW / DMD) * GAMMA / (DELTA - GAMMA);
 
     // Model coefficients.

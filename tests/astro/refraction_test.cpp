@@ -196,6 +196,27 @@ TEST(ComputeRefraction, BoundedForAnyAtmosphere) {
     }
 }
 
+// Hot, thin air holds at most its own pressure of water vapour: within the
+// accepted atmospheres the integrated refraction above the horizon stays
+// positive at any humidity, falls as the humidity rises (vapour refracts less
+// than dry air at the same pressure), and stops changing once the vapour
+// would exceed the air.
+TEST(ComputeRefraction, VapourNeverExceedsTheAir) {
+    for (double altitude : {0.5, 10.0, 45.0}) {
+        double previous = ComputeRefraction(altitude, kRefractionIntegration, 45, 100, 0.0, 20.0, 60.0);
+        for (double humidity : {5.0, 20.0, 50.0, 100.0}) {
+            const double r =
+                ComputeRefraction(altitude, kRefractionIntegration, 45, 100, humidity, 20.0, 60.0);
+            EXPECT_GT(r, 0.0) << altitude << " deg, " << humidity << " %";
+            EXPECT_LE(r, previous) << altitude << " deg, " << humidity << " %";
+            previous = r;
+        }
+        EXPECT_EQ(ComputeRefraction(altitude, kRefractionIntegration, 45, 100, 50.0, 20.0, 60.0),
+                  ComputeRefraction(altitude, kRefractionIntegration, 45, 100, 100.0, 20.0, 60.0))
+            << "saturated beyond the air's pressure at " << altitude << " deg";
+    }
+}
+
 // Inputs far outside any atmosphere, and passes that can never agree, still
 // return. The calls are the test; their values carry no meaning.
 TEST(Refraction, HostileInputsReturn) {
