@@ -1923,5 +1923,9 @@
             <source>ora ripetuta (cambio dell'ora): calcolata per la prima, %1</source>
             <translation>time that occurs twice (clock change): computed for the first, %1</translation>
         </message>
+        <message>
+            <source>Fuso %1: dati danneggiati o illeggibili su questo computer; fuso da impostare a mano.</source>
+            <translation>Time zone %1: its data on this computer are damaged or unreadable; set the zone by hand.</translation>
+        </message>
     </context>
 </TS>

@@ -1923,5 +1923,9 @@
             <source>ora ripetuta (cambio dell'ora): calcolata per la prima, %1</source>
             <translation>hora repetida (mudança de horário): calculada para a primeira, %1</translation>
         </message>
+        <message>
+            <source>Fuso %1: dati danneggiati o illeggibili su questo computer; fuso da impostare a mano.</source>
+            <translation>Fuso horário %1: dados danificados ou ilegíveis neste computador; defina o fuso manualmente.</translation>
+        </message>
     </context>
 </TS>

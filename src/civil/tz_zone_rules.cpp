@@ -1,5 +1,9 @@
 #include "civil/tz_zone_rules.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <date/tz.h>
 
 #include <algorithm>
@@ -7,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "civil/zone_file.h"
 
 namespace tarvel {
 
@@ -139,18 +145,55 @@ class TzZoneRules final : public ZoneRules {
     const date::time_zone* zone_;
 };
 
+// Whether the files the library reads when it first lists the database (the
+// leap seconds, the version) are absent or regular files: a pipe there would
+// hold the library's first call for ever.
+bool DatabaseFilesReadable() {
+    static const bool readable = [] {
+        for (const char* name : {"leapseconds", "+VERSION", "version"}) {
+            const std::string path = std::string(kZoneInfoFolder) + '/' + name;
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+            if (fd < 0) continue;  // absent or unopenable: the library passes over it
+            struct stat status {};
+            const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+            ::close(fd);
+            if (!regular) return false;
+        }
+        return true;
+    }();
+    return readable;
+}
+
 }  // namespace
 
-std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name) {
+FoundZone LookUpZone(std::string_view name) {
+    if (!IsSafeZoneName(name)) return {};
+    const ZoneFileState file = CheckZoneFile(name);
+    if (!DatabaseFilesReadable()) return {nullptr, file != ZoneFileState::kAbsent};
+    const date::time_zone* zone = nullptr;
     try {
-        return std::make_shared<TzZoneRules>(date::locate_zone(name));
+        zone = date::locate_zone(name);
     } catch (const std::exception&) {
-        return nullptr;
+        // Unlisted. The library lists regular files only: a pipe or device
+        // under a zone's name is that zone's file damaged.
+        return {nullptr, file == ZoneFileState::kSpecial};
     }
+    if (file != ZoneFileState::kValid) return {nullptr, true};
+    try {
+        zone->get_info(SysSeconds(Seconds(0)));  // the library reads the file once, here
+    } catch (const std::exception&) {
+        return {nullptr, true};
+    }
+    return {std::make_shared<TzZoneRules>(zone), false};
+}
+
+std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name) {
+    return LookUpZone(name).rules;
 }
 
 std::vector<std::string> AllZoneNames() {
     std::vector<std::string> names;
+    if (!DatabaseFilesReadable()) return names;
     try {
         for (const date::time_zone& zone : date::get_tzdb().zones) {
             names.emplace_back(zone.name());

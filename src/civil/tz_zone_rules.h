@@ -13,8 +13,19 @@
 
 namespace tarvel {
 
-// The rules of the zone named (an IANA name, letter case as in the database);
-// nothing when the database has no such zone.
+// A zone looked up by name: its rules, or none with whether the database
+// lists the zone but its file is damaged or unreadable (see zone_file.h).
+struct FoundZone {
+    std::shared_ptr<const ZoneRules> rules;
+    bool damaged = false;
+};
+
+// The zone named (an IANA name, letter case as in the database). Its file is
+// checked and its rules loaded here, so that rules returned never fail later.
+FoundZone LookUpZone(std::string_view name);
+
+// The rules of the zone named; nothing when the database has no such zone or
+// its file is damaged or unreadable.
 std::shared_ptr<const ZoneRules> FindZoneRules(std::string_view name);
 
 // Every zone name of the system's tz database, sorted (links such as

@@ -19,6 +19,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,10 @@ CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& arg
 
 // What the table accepts as a zone, as its refusals say.
 std::string TableZonesAccepted();
+
+// Why a zone of the tz database cannot be used: its file is damaged or
+// unreadable (the end of a refusal of --tz or --place).
+std::string DamagedZoneText(std::string_view zoneName);
 
 // The command line of tarvel-cli: the options of one instant and those of the
 // table, places and chart subcommands, typed, checked and bound to what they

@@ -8,6 +8,7 @@
 
 #include "astro/prayer_times.h"
 #include "civil/tz_zone_rules.h"
+#include "civil/zone_file.h"
 #include "cli/cli_command_line.h"
 #include "table/table_parameters.h"
 
@@ -64,6 +65,12 @@ std::string MethodsHelp() {
 
 }  // namespace
 
+std::string DamagedZoneText(std::string_view zoneName) {
+    return "the file of time zone " + std::string(zoneName) +
+           " in this computer's tz database (" + kZoneInfoFolder + "/" + std::string(zoneName) +
+           ") is damaged or unreadable";
+}
+
 void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::string& heightOption) {
     const char* rowAndObserver =
         "First row and observer (read as by tarvel-cli, see tarvel-cli --help)";
@@ -115,7 +122,11 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
              "the date and time are read on that zone's clock, its offset and summer time as its "
              "rules give them for the date"},
             timeZone_, [](std::string_view name) -> std::optional<std::string> {
-                if (!FindZoneRules(name)) return std::nullopt;
+                const FoundZone zone = LookUpZone(name);
+                if (zone.damaged) {
+                    throw Refusal("--tz '" + std::string(name) + "': " + DamagedZoneText(name));
+                }
+                if (!zone.rules) return std::nullopt;
                 return std::string(name);
             });
 

@@ -58,9 +58,14 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         }
     }
     command.place = place_;
-    command.zoneRules = FindZoneRules(timeZone_ ? *timeZone_ : place_->timeZone);
+    const std::string& zoneName = timeZone_ ? *timeZone_ : place_->timeZone;
+    const FoundZone zone = LookUpZone(zoneName);
+    command.zoneRules = zone.rules;
     if (!command.zoneRules) {
-        throw Refusal("--place '" + place_->Label() + "': its time zone " + place_->timeZone +
+        const std::string given = timeZone_ ? "--tz '" + *timeZone_ + "'"
+                                            : "--place '" + place_->Label() + "'";
+        if (zone.damaged) throw Refusal(given + ": " + DamagedZoneText(zoneName));
+        throw Refusal(given + ": its time zone " + zoneName +
                       " is not in this computer's tz database");
     }
     SolarRequest& request = command.request;

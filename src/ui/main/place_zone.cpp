@@ -119,6 +119,11 @@ QString ZoneSummaryText(const ZoneRules& rules, int year) {
     return text;
 }
 
+QString ZoneDataDamagedText(const QString& zoneName) {
+    return Tr(QT_TRANSLATE_NOOP("PlaceZone", "Fuso %1: dati danneggiati o illeggibili su questo computer; fuso da impostare a mano."))
+        .arg(zoneName);
+}
+
 QString ClockReadingNote(const ResolvedReading& reading) {
     switch (reading.kind) {
         case ClockReadingKind::Skipped:

@@ -60,6 +60,11 @@ QComboBox* MakeZoneNameList(QWidget* parent);
 // "Europe/Rome — UTC+1, estate UTC+2" for the year, in the interface language.
 QString ZoneSummaryText(const ZoneRules& rules, int year);
 
+// What the window says where the zone's rules would be shown when the
+// database lists the zone but its file is damaged or unreadable (the clock is
+// then set by hand), in the interface language.
+QString ZoneDataDamagedText(const QString& zoneName);
+
 // What the window says beside the time when the clock reading does not occur
 // once: empty when it does.
 QString ClockReadingNote(const ResolvedReading& reading);

@@ -18,25 +18,34 @@
 namespace tarvel {
 
 void CTarvelDlg::OnPlaceChosen(const Place& place) {
-    std::shared_ptr<const ZoneRules> rules = FindZoneRules(place.timeZone);
+    FoundZone zone = LookUpZone(place.timeZone);
     place_ = place;
     settings_.latitude = latitudeValue_ = place.latitude;
     settings_.longitude = longitudeValue_ = place.LongitudeWest();
-    if (rules) {
-        clock_.rules = std::move(rules);
+    if (zone.rules) {
+        clock_.rules = std::move(zone.rules);
         const QSignalBlocker blockName(zoneNameList_);
         zoneNameList_->setCurrentIndex(
             std::max(0, zoneNameList_->findText(QString::fromStdString(place.timeZone))));
         FollowZoneRules();
+    } else if (zone.damaged) {
+        // The place's site, the clock set by hand.
+        clock_.rules.reset();
+        timePicker_->setToolTip(QString());
+        const QSignalBlocker blockName(zoneNameList_);
+        zoneNameList_->setCurrentIndex(0);
+        zoneInfo_->setText(ZoneDataDamagedText(QString::fromStdString(place.timeZone)));
     }
     ReversePass();
     ComputeSolarParameters();
 }
 
 void CTarvelDlg::OnZoneNameChosen(const QString& name) {
-    std::shared_ptr<const ZoneRules> rules = FindZoneRules(name.toStdString());
+    const FoundZone zone = LookUpZone(name.toStdString());
+    std::shared_ptr<const ZoneRules> rules = zone.rules;
     if (!rules) {
         LeaveZoneRules();
+        zoneInfo_->setText(zone.damaged ? ZoneDataDamagedText(name) : QString());
     } else {
         clock_.rules = std::move(rules);
         FollowZoneRules();
@@ -53,9 +62,14 @@ QString CTarvelDlg::ZoneName() const {
 }
 
 void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName) {
-    std::shared_ptr<const ZoneRules> rules = FindZoneRules(zoneName.toStdString());
-    if (!rules) return;
-    clock_.rules = std::move(rules);
+    FoundZone zone = LookUpZone(zoneName.toStdString());
+    if (!zone.rules) {
+        // A stored zone whose file is damaged: the clock by hand, said where
+        // the zone's rules would be.
+        if (zone.damaged) zoneInfo_->setText(ZoneDataDamagedText(zoneName));
+        return;
+    }
+    clock_.rules = std::move(zone.rules);
     if (!placeLabel.isEmpty()) {
         const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
         if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
