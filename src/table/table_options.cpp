@@ -137,7 +137,10 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
         if (entry.empty()) {
             return {false, "empty column name in \"" + std::string(list) + "\""};
         }
-        bool found = false;
+        // "all" in a list gives every column of the window's form beside the
+        // others named ("all,sunrise").
+        bool found = EqualIgnoringCase(entry, "all");
+        if (found) SetAllColumnFlags(parsed, true);
         for (const TableColumnOption& option : kTableColumnOptions) {
             if (!found && EqualIgnoringCase(entry, option.name)) {
                 parsed.*option.flag = true;

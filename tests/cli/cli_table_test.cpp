@@ -328,6 +328,11 @@ TEST(CliTableTest, RefusalsAreOneLineNamingTheOption) {
     EXPECT_EQ(unknown.text.rfind("tarvel-cli: --columns: unknown column \"sunspots\"", 0), 0u)
         << unknown.text;
     EXPECT_EQ(unknown.text.find('\n'), std::string::npos) << unknown.text;
+    // "all" beside a day time's column: every column of the form and that one.
+    const CliCommand allAndSunrise = ParseTable({"--columns", "all,sunrise"});
+    ASSERT_NE(allAndSunrise.action, CliAction::kFail) << allAndSunrise.text;
+    EXPECT_TRUE(allAndSunrise.table.options.showDeclination);
+    EXPECT_TRUE(allAndSunrise.table.options.dayColumns.showSunrise);
     const CliCommand empty = ParseTable({"--columns", "declination,,gmst"});
     EXPECT_EQ(empty.action, CliAction::kFail);
     EXPECT_EQ(empty.text.rfind("tarvel-cli: --columns: empty column name", 0), 0u) << empty.text;

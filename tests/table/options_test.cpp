@@ -91,7 +91,10 @@ TEST(OptionsTest, ParseColumnOptionList) {
         {"gmst,,lmst", false, nullptr},
         {"gmst,", false, nullptr},
         {"gmst,sunspots", false, nullptr},
-        {"all,gmst", false, nullptr},
+        // "all" in a list: every column, with the others named.
+        {"all,gmst", true, nullptr},
+        {"gmst, ALL", true, nullptr},
+        {"all,sunspots", false, nullptr},
     };
     TableOptions every;
     SetAllColumnFlags(every, true);
