@@ -257,12 +257,17 @@ SettingsStore::PlaceAndZone SettingsStore::LoadPlaceAndZone() const {
         return {};
     }
     store->beginGroup(QString::fromLatin1(kGroup));
-    const auto text = [&store](const char* name) {
+    const auto text = [&store](const char* name, bool label) {
         const QVariant value = store->value(QString::fromLatin1(name));
-        // A name, not a list or a number: anything else counts as none.
+        // A place's label written by hand with commas but no quotes ("Rome,
+        // Lazio, Italy") reads as a list: its parts joined again. A number,
+        // a list for a zone's name or anything else counts as none.
+        if (label && value.typeId() == QMetaType::QStringList) {
+            return value.toStringList().join(QStringLiteral(", ")).left(200);
+        }
         return value.typeId() == QMetaType::QString ? value.toString().left(200) : QString();
     };
-    return {text(kPlaceName), text(kTimeZoneName)};
+    return {text(kPlaceName, true), text(kTimeZoneName, false)};
 }
 
 void SettingsStore::SavePlaceAndZone(const PlaceAndZone& chosen) const {

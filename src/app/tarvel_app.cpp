@@ -130,6 +130,9 @@ int CTarvelApp::Run() {
     bool replacing = false;
     CTarvelDlg::FormInputs inputs;
     SettingsStore::PlaceAndZone placeAndZone;
+    // Stored names the window could not take up (a place or a zone no longer
+    // found): left in the store unless the user chose another.
+    SettingsStore::PlaceAndZone unread;
     do {
         switchRequested_ = false;
         CTarvelDlg window(settings_, environment_, sink_);
@@ -140,7 +143,10 @@ int CTarvelApp::Run() {
             window.SetInputs(inputs);
         } else {
             const SettingsStore::PlaceAndZone chosen = store_.LoadPlaceAndZone();
-            window.RestorePlaceAndZone(chosen.place, chosen.zone);
+            const CTarvelDlg::RestoredNames taken =
+                window.RestorePlaceAndZone(chosen.place, chosen.zone);
+            if (!taken.place) unread.place = chosen.place;
+            if (!taken.zone) unread.zone = chosen.zone;
         }
         // The window's initialisation: the version record, then the splash
         // (at start only).
@@ -163,6 +169,8 @@ int CTarvelApp::Run() {
     } while (switchRequested_);
 
     store_.Save(settings_);
+    if (placeAndZone.place.isEmpty()) placeAndZone.place = unread.place;
+    if (placeAndZone.zone.isEmpty()) placeAndZone.zone = unread.zone;
     store_.SavePlaceAndZone(placeAndZone);
     return result;
 }

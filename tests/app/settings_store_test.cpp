@@ -4,6 +4,7 @@
 // the main window's run.
 #include "app/settings_store.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,7 @@ class SettingsStoreTest : public QObject {
     void methodSettingReadOnItsOwn();
     void userStoreLocation();
     void applicationFirstRunCreatesTheStore();
+    void storedNamesStandOnTheirOwn();
     void preferencesConfirmedAreStoredAndComeBack();
     void preferencesCancelledAfterDefaultsChangeNothing();
 
@@ -330,6 +332,16 @@ void SettingsStoreTest::chosenPlaceAndZone() {
     // A list where a name belongs counts as none.
     SetStored(file_, QStringLiteral("TimeZoneName"), QStringList{"a", "b"});
     QVERIFY(SettingsStore(file_).LoadPlaceAndZone().zone.isEmpty());
+    // A place's label written by hand without quotes reads as its parts,
+    // joined again; the zone beside it stands on its own.
+    {
+        QFile ini(file_);
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[Tarvel]\nPlaceName=Rome, Lazio, Italy\nTimeZoneName=Mars/Olympus_Mons\n");
+    }
+    const SettingsStore::PlaceAndZone byHand = SettingsStore(file_).LoadPlaceAndZone();
+    QCOMPARE(byHand.place, QStringLiteral("Rome, Lazio, Italy"));
+    QCOMPARE(byHand.zone, QStringLiteral("Mars/Olympus_Mons"));
 }
 
 void SettingsStoreTest::chosenLanguageBesideTheOtherValues() {
@@ -448,6 +460,51 @@ void SettingsStoreTest::applicationFirstRunCreatesTheStore() {
     settings.beginGroup(QStringLiteral("Tarvel"));
     QCOMPARE(settings.childKeys().size(), 19);
     QVERIFY(sink.messages.isEmpty());
+}
+
+// A stored zone no longer found does not take a valid place with it: the
+// place comes back on its own zone, which is then stored. Alone, the zone's
+// name the window could not take up stays in the store after the run.
+void SettingsStoreTest::storedNamesStandOnTheirOwn() {
+    const struct {
+        const char* ini;
+        QString placeShown;
+        QString zoneShown;
+        QString placeStored;
+        QString zoneStored;
+    } cases[] = {
+        {"[Tarvel]\nPlaceName=Rome, Lazio, Italy\nTimeZoneName=Mars/Olympus_Mons\n",
+         QStringLiteral("Rome, Lazio, Italy"), QStringLiteral("Europe/Rome"),
+         QStringLiteral("Rome, Lazio, Italy"), QStringLiteral("Europe/Rome")},
+        {"[Tarvel]\nTimeZoneName=Mars/Olympus_Mons\n", QString(), QString(), QString(),
+         QStringLiteral("Mars/Olympus_Mons")},
+        {"[Tarvel]\nPlaceName=Atlantis, Nowhere\nTimeZoneName=Europe/Rome\n", QString(),
+         QStringLiteral("Europe/Rome"), QStringLiteral("Atlantis, Nowhere"),
+         QStringLiteral("Europe/Rome")},
+    };
+    for (const auto& c : cases) {
+        {
+            QFile ini(file_);
+            QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            ini.write(c.ini);
+        }
+        RecordingSink sink;
+        CTarvelApp app(SettingsStore(file_), RomeAt(QDate(2024, 7, 15), QTime(12, 0, 0)), &sink);
+        app.SetSplashMilliseconds(0);
+        QString place;
+        QString zone;
+        WhenModal<CTarvelDlg>([&](CTarvelDlg* window) {
+            place = window->PlaceLabel();
+            zone = window->ZoneName();
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        app.Run();
+        QCOMPARE(place, c.placeShown);
+        QCOMPARE(zone, c.zoneShown);
+        const SettingsStore::PlaceAndZone stored = SettingsStore(file_).LoadPlaceAndZone();
+        QCOMPARE(stored.place, c.placeStored);
+        QCOMPARE(stored.zone, c.zoneStored);
+    }
 }
 
 void SettingsStoreTest::preferencesConfirmedAreStoredAndComeBack() {

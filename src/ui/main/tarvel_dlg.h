@@ -276,10 +276,17 @@ class CTarvelDlg : public QDialog {
     const std::optional<Place>& ChosenPlace() const { return place_; }
     // The place's label and the zone's name, to keep between runs (empty in
     // the manual entry), and their return at the next start: the zone's rules
-    // again and the present on its clock. A name no longer found is ignored.
+    // again and the present on its clock. Each name stands on its own: a
+    // place found comes back with its site, and with its own zone when the
+    // stored zone is not found; a name no longer found is ignored, and the
+    // return says which of the two were taken up.
     QString PlaceLabel() const;
     QString ZoneName() const;
-    void RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName);
+    struct RestoredNames {
+        bool place = false;
+        bool zone = false;
+    };
+    RestoredNames RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName);
     void OnPreferences();
     void OnTable();
     void OnExit();

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QTimeEdit>
 #include <algorithm>
+#include <optional>
 
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_list.h"
@@ -61,32 +62,56 @@ QString CTarvelDlg::ZoneName() const {
     return clock_.rules ? QString::fromStdString(clock_.rules->Name()) : QString();
 }
 
-void CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName) {
-    FoundZone zone = LookUpZone(zoneName.toStdString());
-    if (!zone.rules) {
-        // A stored zone whose file is damaged: the clock by hand, said where
-        // the zone's rules would be.
-        if (zone.damaged) zoneInfo_->setText(ZoneDataDamagedText(zoneName));
-        return;
-    }
-    clock_.rules = std::move(zone.rules);
+CTarvelDlg::RestoredNames CTarvelDlg::RestorePlaceAndZone(const QString& placeLabel,
+                                                          const QString& zoneName) {
+    RestoredNames taken;
+    std::optional<Place> place;
     if (!placeLabel.isEmpty()) {
         const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
         if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
-            place_ = found.front();
-            const QSignalBlocker blockPlace(placeField_);
-            placeField_->setText(placeLabel);
-            // The site is the place's (editing it would have left the place).
-            settings_.latitude = latitudeValue_ = place_->latitude;
-            settings_.longitude = longitudeValue_ = place_->LongitudeWest();
-            ReversePass();
+            place = found.front();
         }
     }
+    FoundZone zone = LookUpZone(zoneName.toStdString());
+    QString ruling = zoneName;
+    taken.zone = zone.rules != nullptr;
+    if (!zone.rules && place) {
+        // A stored zone not found: the place's own.
+        FoundZone own = LookUpZone(place->timeZone);
+        if (own.rules || own.damaged) {
+            zone = std::move(own);
+            ruling = QString::fromStdString(place->timeZone);
+        }
+    }
+    if (!zone.rules && !place) {
+        // A stored zone whose file is damaged: the clock by hand, said where
+        // the zone's rules would be.
+        if (zone.damaged) zoneInfo_->setText(ZoneDataDamagedText(zoneName));
+        return taken;
+    }
+    if (place) {
+        taken.place = true;
+        place_ = place;
+        const QSignalBlocker blockPlace(placeField_);
+        placeField_->setText(placeLabel);
+        // The site is the place's (editing it would have left the place).
+        settings_.latitude = latitudeValue_ = place_->latitude;
+        settings_.longitude = longitudeValue_ = place_->LongitudeWest();
+        ReversePass();
+    }
+    if (!zone.rules) {
+        // The place's zone damaged: its site, the clock by hand.
+        if (zone.damaged) zoneInfo_->setText(ZoneDataDamagedText(ruling));
+        ComputeSolarParameters();
+        return taken;
+    }
+    clock_.rules = std::move(zone.rules);
     {
         const QSignalBlocker blockName(zoneNameList_);
-        zoneNameList_->setCurrentIndex(std::max(0, zoneNameList_->findText(zoneName)));
+        zoneNameList_->setCurrentIndex(std::max(0, zoneNameList_->findText(ruling)));
     }
     OnNowClicked();  // the present on the zone's clock
+    return taken;
 }
 
 void CTarvelDlg::FollowZoneRules() {
