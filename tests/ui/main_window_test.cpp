@@ -122,6 +122,7 @@ class MainWindowTest : public QObject {
     void placesAreSearchedWhileTyping();
     void siteEditKeepsTheZonesRules();
     void eventsOnAChangeDayNameTheirClock();
+    void storedZoneWithDamagedData();
     void negativeHeightIsAccepted();
     void manualDeltaTIsUsedWithOneDecimal();
     void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
@@ -664,6 +665,27 @@ void MainWindowTest::eventsOnAChangeDayNameTheirClock() {
              qPrintable(s.window->OutputText(rise)));
     QCOMPARE(s.window->Control(rise)->toolTip(),
              QStringLiteral("Ora dell'orologio in vigore a quell'istante: UTC+2 CEST"));
+}
+
+// Run with TARVEL_DAMAGED_ZONE naming a zone whose file is damaged (ctest
+// does so in a private mount namespace, tests/ui/with_damaged_zone.sh): the
+// window that finds it stored keeps its clock by hand and says why where the
+// zone's rules would be, instead of ending.
+void MainWindowTest::storedZoneWithDamagedData() {
+    const QString zone = qEnvironmentVariable("TARVEL_DAMAGED_ZONE");
+    if (zone.isEmpty()) QSKIP("run by ctest with a damaged zone file");
+    Shown s(QDate(2024, 7, 15), QTime(12, 0, 0));
+    const CTarvelDlg::RestoredNames taken = s.window->RestorePlaceAndZone(QString(), zone);
+    QVERIFY(!taken.zone);
+    QVERIFY(s.window->ZoneRulesInForce() == nullptr);
+    QVERIFY(s.window->ZoneName().isEmpty());
+    bool said = false;
+    for (const QLabel* label : s.window->findChildren<QLabel*>()) {
+        said = said || label->text() == ZoneDataDamagedText(zone);
+    }
+    QVERIFY(said);
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void MainWindowTest::negativeHeightIsAccepted() {
