@@ -33,10 +33,7 @@ std::filesystem::path LocalFilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-namespace {
-
-// The drawing of the chart as the bytes of an SVG file or a PNG picture.
-QByteArray ChartBytes(const ChartModel& model, const QSize& size, bool svg) {
+QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -63,8 +60,6 @@ QByteArray ChartBytes(const ChartModel& model, const QSize& size, bool svg) {
     return bytes;
 }
 
-}  // namespace
-
 QString ExportChart(const ChartModel& model, const std::filesystem::path& path, const QSize& size,
                     const ChartExportTexts& texts) {
     std::string suffix = path.extension().string();
@@ -72,7 +67,7 @@ QString ExportChart(const ChartModel& model, const std::filesystem::path& path, 
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool svg = suffix == ".svg";
     if (!svg && suffix != ".png") return texts.unknownFormat;
-    const QByteArray bytes = ChartBytes(model, size, svg);
+    const QByteArray bytes = ChartFileBytes(model, size, svg);
     const std::string failure = texts.failure.toStdString();
     if (bytes.isEmpty()) return QString::fromStdString(FillMessage(failure, path.string(), ""));
     return QString::fromStdString(WriteFileAtomically(

@@ -1,6 +1,7 @@
 // A chart written to a file, as a PNG picture or an SVG drawing.
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <filesystem>
@@ -23,6 +24,10 @@ ChartExportTexts TranslatedChartExportTexts();
 
 // The command-line tool's texts, in English like its other messages.
 ChartExportTexts EnglishChartExportTexts();
+
+// The chart as the bytes of an SVG drawing or a PNG picture of size pixels;
+// empty when it cannot be drawn.
+QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg);
 
 // The file system's name of a path the user chose in a window.
 std::filesystem::path LocalFilePath(const QString& path);

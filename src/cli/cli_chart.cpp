@@ -68,6 +68,19 @@ int WriteChart(const CliCommand& command, const char* argv0) {
     const ChartModel model =
         BuildChartModel(kind.value_or(ChartKind::kSunPath), {command.request, command.zoneRules},
                         command.chart.prayerLines, command.chart.polar);
+    if (command.chart.outputPath == "-") {
+        // An SVG drawing on standard output.
+        const QByteArray bytes = ChartFileBytes(
+            model, QSize(command.chart.width, command.chart.height), true);
+        const bool written =
+            !bytes.isEmpty() &&
+            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+                static_cast<std::size_t>(bytes.size()) &&
+            std::fflush(stdout) == 0;
+        if (written) return kExitSuccess;
+        std::fputs("tarvel-cli: the chart could not be written to standard output\n", stderr);
+        return kExitOutputError;
+    }
     // The name as the file system's bytes, whatever their encoding.
     const QString error =
         ExportChart(model, std::filesystem::path(command.chart.outputPath),

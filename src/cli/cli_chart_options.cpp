@@ -75,10 +75,14 @@ void CommandLine::AddChartOptions() {
         ->required();
     AddRead(
         app,
-        {"--output", "FILE", "the name of a file ending in .svg or .png, in a folder that exists",
-         "an SVG drawing or a PNG picture, by the name's ending"},
+        {"--output", "FILE",
+         "the name of a file ending in .svg or .png, in a folder that exists, or - for standard "
+         "output",
+         "an SVG drawing or a PNG picture, by the name's ending; an SVG drawing on standard "
+         "output for -"},
         chartRequest_.outputPath,
         [](std::string_view name) -> std::optional<std::string> {
+            if (name == "-") return std::string(name);
             namespace fs = std::filesystem;
             const fs::path path{std::string(name)};
             std::string suffix = path.extension().string();

@@ -153,8 +153,8 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
             given_.latitude, ParseLatitude);
     AddRead(
         app,
-        {"--lon", "DEG", "a longitude in degrees from -180 to 180, positive WEST (or 12.5E, 74W)",
-         "", Number(given_.longitude)},
+        {"--lon", "DEG", "a longitude in degrees from -180 to 180, negative west (or 12.5E, 74W)",
+         "", Number(-given_.longitude + 0.0)},
         given_.longitude, ParseLongitudeWest);
     AddDecimal(app,
                {heightOption, "M", "a height above sea level in metres",

@@ -52,7 +52,7 @@ inline constexpr const char* kCliChartKinds[] = {"sunpath", "sunpath-year", "ana
 // A chart to draw and write.
 struct CliChartRequest {
     std::string kind;        // one of kCliChartKinds
-    std::string outputPath;  // ending in .svg or .png
+    std::string outputPath;  // ending in .svg or .png, or "-": SVG on standard output
     int width = 1000;        // pixels
     int height = 700;
     bool prayerLines = false;  // daylight: the chosen method's prayers as lines

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cli/cli_conventions.h"
 #include "format/result_fields.h"
 
 namespace tarvel {
@@ -212,19 +213,31 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
 }
 
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
-                                  const DayTimes* days) {
+                                  const DayTimes* days, const EventClocks& clocks) {
     nlohmann::ordered_json json;
+    json["schemaVersion"] = kJsonSchemaVersion;
+    const CalendarDate date{request.year, request.month, request.day};
+    // A value in the command line's conventions: an event's time as a
+    // timestamp on its clock, an azimuth as a bearing, others as they are.
+    const auto value = [&](const ResultField& field) -> nlohmann::ordered_json {
+        const double v = field.ValueOf(result, days);
+        if (IsEventTime(field.id) && std::isfinite(v)) {
+            const EventClock& clock = clocks.Of(field.id);
+            return IsoTimestamp(date, clock.dayOffset, v, clock.offsetSeconds);
+        }
+        if (IsAzimuth(field.id) && std::isfinite(v)) return BearingOf(field.id, v);
+        return Number(v);
+    };
     for (const ResultField& field : kResultFields) {
         if (field.key.empty()) {
             continue;  // a derived value, not a field of the record
         }
-        json[std::string(field.key)] =
-            field.Present(result) ? Number(field.value(result)) : nullptr;
+        json[std::string(field.key)] = field.Present(result) ? value(field) : nullptr;
     }
     if (days != nullptr) {
         for (const ResultField& field : kDayTimeFields) {
             const bool present = field.PresentIn(result, days);
-            json[std::string(field.key)] = present ? Number(field.ValueOf(result, days)) : nullptr;
+            json[std::string(field.key)] = present ? value(field) : nullptr;
             if (!field.ruleKey.empty()) {
                 const HighLatitudeRule rule = field.RuleIn(days);
                 json[std::string(field.ruleKey)] =
@@ -233,7 +246,6 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
                         : nlohmann::ordered_json(nullptr);
             }
         }
-        json["eventClocks"] = EventClocksJson(request, result, days);
     }
 
     nlohmann::ordered_json& q = json["request"];
@@ -246,7 +258,7 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
     q["zoneHours"] = Number(request.zoneHours);
     q["zoneMinutes"] = Number(request.zoneMinutes);
     q["latitude"] = Number(request.latitude);
-    q["longitude"] = Number(request.longitude);
+    q["longitude"] = Number(-request.longitude + 0.0);  // east positive
     q["height"] = Number(request.height);
     q["summerTime"] = request.summerTime;
     q["summerShiftSeconds"] = request.summerTime ? request.summerShiftSeconds : 0;
@@ -318,8 +330,10 @@ std::string PlaceAndZoneReport(const std::optional<Place>& place,
     if (!rules) return {};
     std::string text;
     if (place) {
-        text += "Place: " + place->Label() + PrintfText(" (%.4f, %.4f)", place->latitude,
-                                                         place->LongitudeWest()) + "\n";
+        text += "Place: " + place->Label() +
+                PrintfText(" (%.4f° %c, ", std::fabs(place->latitude),
+                           place->latitude < 0.0 ? 'S' : 'N') +
+                LongitudeText(place->longitudeEast) + ")\n";
     }
     const ZoneState& state = reading.state;
     text += "Time zone: " + rules->Name() + ", " + UtcOffsetText(state.offsetSeconds) +
@@ -344,7 +358,7 @@ void AddPlaceAndZoneJson(nlohmann::ordered_json& json, const std::optional<Place
                          {"region", place->region},
                          {"country", place->country},
                          {"latitude", place->latitude},
-                         {"longitude", place->LongitudeWest()},
+                         {"longitude", place->longitudeEast},
                          {"timeZone", place->timeZone}};
     }
     json["zone"] = {{"name", rules->Name()},

@@ -37,25 +37,30 @@ std::span<const ReportLine> ResultReportLines();
 // Every line ends in "\n".
 std::string ResultReport(const std::vector<ResultText>& texts);
 
-// One JSON object: every SolarResult field under its own name (its
-// ResultField::key) as a number, in the order of the record, null where the
-// value is absent (an event that does not occur on the date, temporal hours
-// that are not a number) or not finite; then "request" with every SolarRequest
-// field under its own name (numbers, and true or false for summerTime and
-// deltaTGiven; summerShiftSeconds is how far the clock is ahead of the zone's
-// standard time, 0 without summer time).
+// One JSON object in the command line's conventions (cli_conventions.h):
+// "schemaVersion" (kJsonSchemaVersion), then every SolarResult field under
+// its own name (its ResultField::key), in the order of the record: the time
+// of an event as an ISO 8601 local timestamp on the clock in force at its
+// instant (clocks, ReadEventsOnClocks), azimuths and the Qibla as bearings
+// from north, every other value a number in the record's unit (hours for
+// solar and sidereal times and durations, degrees, seconds for Delta T and
+// the equation of time, days for the Julian Day); null where the value is
+// absent (an event that does not occur on the date, temporal hours that are
+// not a number) or not finite. Then "request" with every SolarRequest field
+// under its own name (numbers, and true or false for summerTime and
+// deltaTGiven; the longitude east positive; summerShiftSeconds is how far the
+// clock is ahead of the zone's standard time, 0 without summer time).
 //
 // With day times: after the SolarResult fields, every DayTimes value of
 // kDayTimeFields under its key ("prayerFajr", ..., "civilDawn", ...,
-// "nightLastThird"), null where absent, the method's Fajr and Isha each
-// followed by their rule mark ("fajrRule", "ishaRule": "middle", "seventh" or
-// "angle" when a high-latitude rule gave the time, otherwise null); and the
-// request also holds "prayerMethod" and "highLatitudeRule" (their
-// command-line names), "ramadan" and "prayerAdjustments" (minutes by prayer).
-// The day times' clock times are on the clock (hours in [0, 24)); their dates
-// follow the day times in "eventClocks" (EventClocksJson).
+// "nightLastThird"), timestamps for the events and hours for the night's
+// length, null where absent, the method's Fajr and Isha each followed by
+// their rule mark ("fajrRule", "ishaRule": "middle", "seventh" or "angle"
+// when a high-latitude rule gave the time, otherwise null); and the request
+// also holds "prayerMethod" and "highLatitudeRule" (their command-line names),
+// "ramadan" and "prayerAdjustments" (minutes by prayer).
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,
-                                  const DayTimes* days = nullptr);
+                                  const DayTimes* days, const EventClocks& clocks);
 
 // The clocks of the events: an object with a member for each clock time
 // that occurs, under the value's key, holding "date" ("YYYY-MM-DD", the date

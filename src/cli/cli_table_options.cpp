@@ -155,11 +155,13 @@ void CommandLine::AddTableOptions() {
               "and the values as plain numbers with \".\" (hours, degrees, seconds, days)"},
              tableRequest_.format, kFormatNames);
     AddRead(app,
-            {"--output", "FILE", "the name of a file to write, in a folder that exists",
+            {"--output", "FILE", "the name of a file to write, in a folder that exists, or - for "
+             "standard output",
              "written instead of standard output, replaced whole, or left as it was when writing "
-             "fails",
+             "fails; a pipe or a terminal is written directly",
              "standard output"},
             tableRequest_.outputPath, [](std::string_view name) -> std::optional<std::string> {
+                if (name == "-") return std::string(name);
                 // Checked before anything is computed: a name, not a folder,
                 // in a folder that exists.
                 namespace fs = std::filesystem;
@@ -184,6 +186,7 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     CliCommand command;
     command.action = CliAction::kTable;
     command.table = tableRequest_;
+    if (command.table.outputPath == "-") command.table.outputPath.reset();  // standard output
     TableParameters& p = command.table.parameters;
     p.start = q.Clock();
     p.zoneHours = q.zoneHours;

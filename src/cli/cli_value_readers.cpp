@@ -46,9 +46,9 @@ std::optional<float> ParseZoneHours(std::string_view text) {
 }
 
 std::optional<double> ParseLongitudeWest(std::string_view text) {
-    const std::optional<double> value = ParseWithHemisphere(text, 'w', 'e');
-    if (!value || *value < -180.0 || *value > 180.0) return std::nullopt;
-    return value;
+    const std::optional<double> east = ParseWithHemisphere(text, 'e', 'w');
+    if (!east || *east < -180.0 || *east > 180.0) return std::nullopt;
+    return -*east + 0.0;
 }
 
 std::optional<double> ParseLatitude(std::string_view text) {

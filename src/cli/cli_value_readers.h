@@ -24,9 +24,11 @@ inline constexpr double kHighestZoneHours = 14.0;
 // -12 to +14 inclusive. nullopt outside that range or for any other text.
 std::optional<float> ParseZoneHours(std::string_view text);
 
-// A longitude in the program's convention, degrees positive WEST: a decimal
-// ("-8", "74") or an unsigned decimal followed by E or W, either case ("12.5E"
-// gives -12.5, "74W" gives 74); from -180 to 180 inclusive.
+// A longitude as the command line reads it, degrees positive EAST (GPS, ISO
+// 6709): a decimal ("12.5", "-74") or an unsigned decimal followed by E or W,
+// either case ("12.5E", "74W"); from -180 to 180 inclusive. Returned in the
+// computation's convention, degrees positive WEST ("12.5" and "12.5E" give
+// -12.5, "-74" and "74W" give 74).
 std::optional<double> ParseLongitudeWest(std::string_view text);
 
 // A latitude in degrees positive north: a decimal ("-33.9") or an unsigned

@@ -11,6 +11,7 @@
 #include "astro/solar_computation.h"
 #include "civil/local_clock.h"
 #include "cli/cli_chart.h"
+#include "cli/cli_conventions.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_table.h"
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
                                                   days ? &*days : nullptr);
     std::string output;
     if (command.json) {
-        nlohmann::ordered_json json = ResultJson(command.request, result, days ? &*days : nullptr);
+        nlohmann::ordered_json json =
+            ResultJson(command.request, result, days ? &*days : nullptr, clocks);
         if (clocks.underRules) {
             json["eventClocks"] =
                 EventClocksJson(command.request, result, days ? &*days : nullptr, &clocks);
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
         std::vector<ResultText> texts = MainWindowResultTexts(command.request, result);
         std::vector<DayTimeText> dayTexts;
         if (days) dayTexts = DayTimeTexts(command.request, result, *days);
+        UseBearings(texts, result);
         AddEventClockNotes(texts, days ? &dayTexts : nullptr, clocks);
         output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
                  (days ? ResultReportWithDayTimes(command.request, texts, dayTexts)

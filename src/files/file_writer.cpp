@@ -96,6 +96,18 @@ int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& resol
     return ELOOP;
 }
 
+// A pipe or a character device (/dev/null, a terminal) is written directly:
+// there is nothing to replace, and it must stay what it is.
+template <typename FailureOf>
+std::string WriteInPlace(const std::filesystem::path& path, std::string_view bytes,
+                         const FailureOf& failure) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return failure(path, errno);
+    const int error = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && error == 0) return failure(path, errno);
+    return error == 0 ? std::string() : failure(path, error);
+}
+
 }  // namespace
 
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
@@ -109,6 +121,14 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     }
     const FileSizeSignalIgnored signalIgnored;
 
+    // A pipe, a terminal or a device, however it is named (/dev/stdout names
+    // the process's standard output through a link to "pipe:[...]", which is
+    // no path): written directly.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && (S_ISFIFO(named.st_mode) || S_ISCHR(named.st_mode))) {
+        return WriteInPlace(path, bytes, Failure);
+    }
+
     // A symbolic link stays a link: the file it names is written.
     std::filesystem::path target;
     if (const int error = ResolveLinks(path, target); error != 0) {
@@ -118,13 +138,7 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))) {
-        // A pipe or a character device (/dev/null, a terminal) is written
-        // directly: there is nothing to replace, and it must stay what it is.
-        const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-        if (fd < 0) return Failure(path, errno);
-        const int error = WriteAll(fd, bytes);
-        if (::close(fd) != 0 && error == 0) return Failure(path, errno);
-        return error == 0 ? std::string() : Failure(path, error);
+        return WriteInPlace(path, bytes, Failure);
     }
     if (exists && S_ISDIR(existing.st_mode)) {
         return Failure(path, EISDIR);

@@ -58,13 +58,16 @@ TEST(CliOptionsTest, Zones) {
     }
 }
 
-TEST(CliOptionsTest, LongitudesArePositiveWest) {
+// A bare number counts east positive, as GPS and ISO 6709 do; the value read
+// is the computation's, west positive.
+TEST(CliOptionsTest, LongitudesReadEastPositive) {
     struct Case {
         const char* text;
         std::optional<double> expected;
     } cases[] = {
-        {"12.5E", -12.5}, {"74W", 74.0},    {"-8", -8.0},  {"12.5e", -12.5}, {"74w", 74.0},
-        {"180W", 180.0},  {"180E", -180.0}, {"+8", 8.0},   {"-180", -180.0}, {"0E", 0.0},
+        {"12.5E", -12.5}, {"74W", 74.0},    {"-8", 8.0},   {"12.5e", -12.5}, {"74w", 74.0},
+        {"180W", 180.0},  {"180E", -180.0}, {"+8", -8.0},  {"-180", 180.0},  {"0E", 0.0},
+        {"12.5", -12.5},  {"-74", 74.0},    {"0", 0.0},
         {"-12E", {}},     {"+12W", {}},     {"181", {}},   {"180.5E", {}},   {"E", {}},
         {"12.5X", {}},    {"12.5 E", {}},   {"12.5N", {}}, {"", {}},         {"12.5EE", {}},
     };

@@ -6,10 +6,12 @@
 #include <ctime>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "cli/cli_conventions.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "format/result_texts.h"
@@ -135,7 +137,7 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     request.zoneHours = q.at("zoneHours").get<float>();
     request.zoneMinutes = q.at("zoneMinutes").get<float>();
     request.latitude = q.at("latitude");
-    request.longitude = q.at("longitude");
+    request.longitude = -q.at("longitude").get<double>();  // east positive on the command line
     request.height = q.at("height");
     request.summerTime = q.at("summerTime");
     request.refractionModel = q.at("refractionModel");
@@ -156,7 +158,9 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     EXPECT_TRUE(request.deltaTGiven);
 
     const SolarResult result = CalcSolarParameters(request);
-    const std::vector<ResultText> texts = MainWindowResultTexts(request, result);
+    // The window's texts, with azimuths as bearings from north.
+    std::vector<ResultText> texts = MainWindowResultTexts(request, result);
+    UseBearings(texts, result);
     const ProgramRun text = RunCli(kRome);
     ASSERT_EQ(text.exitCode, kExitSuccess) << text.err;
     EXPECT_EQ(text.err, "");
@@ -194,10 +198,14 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     std::sort(reported.begin(), reported.end());
     EXPECT_EQ(reported, all);
 
-    // The JSON values are the computation's, to the last bit.
+    // The JSON values are the computation's, to the last bit; an event's time
+    // a timestamp on its clock, an azimuth a bearing from north.
+    EXPECT_EQ(parsed.at("schemaVersion").get<int>(), kJsonSchemaVersion);
     EXPECT_EQ(parsed.at("julianDay").get<double>(), result.julianDay);
-    EXPECT_EQ(parsed.at("transit").get<double>(), result.transit);
-    EXPECT_EQ(parsed.at("qiblaAzimuth").get<double>(), result.qiblaAzimuth);
+    EXPECT_EQ(parsed.at("transit").get<std::string>(),
+              IsoTimestamp({2024, 6, 21}, 0, result.transit, 7200));
+    EXPECT_EQ(parsed.at("qiblaAzimuth").get<double>(), QiblaBearing(result.qiblaAzimuth));
+    EXPECT_EQ(parsed.at("azimuth").get<double>(), SunBearing(result.azimuth));
 }
 
 TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
@@ -229,7 +237,6 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
         "altitude",
         "refraction",
         "refractedAltitude",
-        "transit",
         "transitAltitude",
         "transitRefraction",
         "geometricRiseAzimuth",
@@ -238,14 +245,19 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
         "apparentRiseAzimuth",
         "apparentSetAzimuth",
         "apparentDaylight",
-        "asr1",
-        "asr2",
         "qiblaAzimuth",
-        "qiblaTime",
     };
     for (const char* name : numbers) {
         ASSERT_TRUE(parsed.contains(name)) << name;
         EXPECT_TRUE(parsed.at(name).is_number()) << name << " = " << parsed.at(name).dump();
+    }
+    // Events that occur: local timestamps with the clock's offset.
+    const char* timestamps[] = {"transit", "asr1", "asr2", "qiblaTime"};
+    for (const char* name : timestamps) {
+        ASSERT_TRUE(parsed.contains(name)) << name;
+        const std::string stamp = parsed.at(name).get<std::string>();
+        EXPECT_TRUE(std::regex_match(stamp, std::regex(R"(2024-06-21T\d\d:\d\d:\d\d\.\d\+01:00)")))
+            << name << " = " << stamp;
     }
     // Midnight Sun: no rise or set, so no temporal hours, and the Sun never
     // goes down to Fajr's or Isha's depression. Absent events are null, which
@@ -257,11 +269,12 @@ TEST(CliProgramTest, JsonHasEveryFieldAndNullForWhatDoesNotOccur) {
         EXPECT_TRUE(parsed.at(name).is_null()) << name << " = " << parsed.at(name).dump();
     }
     EXPECT_EQ(parsed.at("geometricDaylight").get<double>(), 24.0);
-    EXPECT_EQ(parsed.size(), std::size(numbers) + std::size(absent) + 1);  // + request
+    // + schemaVersion and request
+    EXPECT_EQ(parsed.size(), std::size(numbers) + std::size(timestamps) + std::size(absent) + 2);
 
     const nlohmann::json& q = parsed.at("request");
     EXPECT_EQ(q.at("latitude").get<double>(), 80.0);
-    EXPECT_EQ(q.at("longitude").get<double>(), -15.0);
+    EXPECT_EQ(q.at("longitude").get<double>(), 15.0);
     EXPECT_EQ(q.at("zoneHours").get<double>(), 1.0);
     EXPECT_EQ(q.at("zoneMinutes").get<double>(), 60.0);
     EXPECT_EQ(q.at("summerTime").get<bool>(), false);
