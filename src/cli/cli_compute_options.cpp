@@ -32,7 +32,11 @@ constexpr char kDescription[] =
     "Computes the Sun's position and the solar times for one civil instant and one observer: "
     "time measures, ecliptic, equatorial and horizontal coordinates, geometric and apparent "
     "rise, transit and set, Islamic prayer times and the Qibla. Prints the texts of the main "
-    "window, grouped under its captions, or with --json every value as a number.\n\n"
+    "window, grouped under its captions, or with --json every value as JSON.\n\n"
+    "The command line counts as its users' other tools do: longitudes east positive (12.5 is "
+    "12.5E), azimuths and the Qibla as bearings in degrees from north through east (0 to 360), "
+    "and in JSON the time of every event as an ISO 8601 local timestamp with the offset of the "
+    "clock in force then (2024-06-22T00:49:12.4+01:00). The window keeps its own forms.\n\n"
     "The table subcommand repeats the computation for a series of instants a fixed step apart "
     "and writes the ephemeris table as text or CSV; the chart subcommand draws the Sun's path, "
     "the analemma, the equation of time or the day and twilights over the year as SVG or PNG.";
@@ -56,8 +60,10 @@ void CommandLine::AddComputeOptions() {
     AddInstantAndSite(app_, false);
     app_.option_defaults()->group("Output");
     AddFlag(app_, "--json", json_,
-            "print every computed value and the request as one JSON object; a value that does "
-            "not exist is null");
+            "print every computed value and the request as one JSON object (schemaVersion 2): "
+            "events as ISO 8601 timestamps, solar and sidereal times and durations in hours, "
+            "angles in degrees, Delta T and the equation of time in seconds, the Julian Day in "
+            "days; a value that does not exist is null");
     AddFlag(app_, "--twilights", twilights_,
             "also print the prayers of the chosen method (with its sunrise, Shuruq), the "
             "dawns and dusks of the civil (-6 deg), nautical (-12) and astronomical (-18) "
