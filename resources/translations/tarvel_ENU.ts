@@ -1928,4 +1928,31 @@
             <translation>Time zone %1: its data on this computer are damaged or unreadable; set the zone by hand.</translation>
         </message>
     </context>
+    <context>
+        <name>CliReport</name>
+        <message>
+            <source>durata della notte</source>
+            <translation>length of the night</translation>
+        </message>
+        <message>
+            <source>ultimo terzo della notte</source>
+            <translation>last third of the night</translation>
+        </message>
+        <message>
+            <source>metodo</source>
+            <translation>method</translation>
+        </message>
+        <message>
+            <source>regola alte latitudini</source>
+            <translation>high-latitude rule</translation>
+        </message>
+        <message>
+            <source>giorno</source>
+            <translation>day</translation>
+        </message>
+        <message>
+            <source>giorni</source>
+            <translation>days</translation>
+        </message>
+    </context>
 </TS>

@@ -1928,4 +1928,31 @@
             <translation>Fuso horário %1: dados danificados ou ilegíveis neste computador; defina o fuso manualmente.</translation>
         </message>
     </context>
+    <context>
+        <name>CliReport</name>
+        <message>
+            <source>durata della notte</source>
+            <translation>duração da noite</translation>
+        </message>
+        <message>
+            <source>ultimo terzo della notte</source>
+            <translation>último terço da noite</translation>
+        </message>
+        <message>
+            <source>metodo</source>
+            <translation>método</translation>
+        </message>
+        <message>
+            <source>regola alte latitudini</source>
+            <translation>regra de altas latitudes</translation>
+        </message>
+        <message>
+            <source>giorno</source>
+            <translation>dia</translation>
+        </message>
+        <message>
+            <source>giorni</source>
+            <translation>dias</translation>
+        </message>
+    </context>
 </TS>

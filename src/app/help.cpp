@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "ui/form/message_sink.h"
 
 namespace tarvel {

@@ -42,7 +42,7 @@
 
 #include "app/about_dlg.h"
 #include "app/app_settings.h"
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "app/options_dialog.h"
 #include "app/version_info.h"
 #include "civil/tz_zone_rules.h"

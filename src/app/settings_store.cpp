@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <bit>
 
-#include "app/languages.h"
+#include "languages/languages.h"
 
 namespace tarvel {
 

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/app_settings.h"
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "app/settings_store.h"
 #include "app/version_info.h"
 #include "ui/main/tarvel_dlg.h"

@@ -1,9 +1,7 @@
 #include "cli/cli_chart.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,20 +12,6 @@
 namespace tarvel {
 
 namespace {
-
-// The language the environment asks for, as a translation module's code:
-// "ENU", "PTB", or "" for the built-in Italian.
-QString EnvironmentLanguageCode() {
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value == nullptr || *value == '\0') continue;
-        const std::string text(value);
-        if (text.rfind("en", 0) == 0) return QStringLiteral("ENU");
-        if (text.rfind("pt", 0) == 0) return QStringLiteral("PTB");
-        return QString();
-    }
-    return QString();
-}
 
 QtMessageHandler qtHandler = nullptr;
 
@@ -41,29 +25,17 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-int WriteChart(const CliCommand& command, const char* argv0) {
-    // Always offscreen: a chart is drawn into a file, never shown, so it needs
-    // no display, whatever DISPLAY or WAYLAND_DISPLAY name (a server that is
-    // not there would end the program).
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+std::unique_ptr<QCoreApplication> MakeCliApplication(bool chart, char* argv0) {
+    // Qt reads only the program's path: the tool's own arguments are not Qt's.
+    static int argc = 1;
+    static char* argv[] = {argv0, nullptr};
     qtHandler = qInstallMessageHandler(QuietHandler);
-    int argc = 1;
-    char* argv[] = {const_cast<char*>(argv0), nullptr};
-    QGuiApplication app(argc, argv);
+    if (!chart) return std::make_unique<QCoreApplication>(argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
-    QTranslator translator;
-    const QString code = EnvironmentLanguageCode();
-    if (!code.isEmpty()) {
-        const QString folder = QCoreApplication::applicationDirPath();
-        for (const QString& dir :
-             {folder, QDir::cleanPath(folder + QStringLiteral("/../share/tarvel"))}) {
-            if (translator.load(QStringLiteral("tarvel_") + code, dir)) {
-                QCoreApplication::installTranslator(&translator);
-                break;
-            }
-        }
-    }
-
+int WriteChart(const CliCommand& command) {
     const std::optional<ChartKind> kind = ParseChartKind(command.chart.kind);
     const ChartModel model =
         BuildChartModel(kind.value_or(ChartKind::kSunPath), {command.request, command.zoneRules},

@@ -110,6 +110,7 @@ void CommandLine::AddChartOptions() {
         app,
         {"--height", "PX", pixels, "the picture's height", std::to_string(chartRequest_.height)},
         chartRequest_.height, size);
+    AddLanguage(app);
     AddFlag(app, "--prayers", chartRequest_.prayerLines,
             "daylight: also the chosen method's Fajr, Zuhr, Asr, Maghrib and Isha as lines");
     AddFlag(app, "--polar", chartRequest_.polar,

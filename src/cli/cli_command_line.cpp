@@ -34,7 +34,7 @@ void AddHelp(CLI::App& app) {
         ->trigger_on_parse();
 }
 
-CommandLine::CommandLine() {
+CommandLine::CommandLine(TableTexts tableTexts) : tableTexts_(std::move(tableTexts)) {
     app_.set_help_flag();  // AddHelp's instead, among the output options
     app_.failure_message([this](const CLI::App*, const CLI::Error& e) { return FailureLine(e); });
     DescribeProgram();
@@ -102,10 +102,12 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
         // act as soon as they are read.
         RefuseUnknownOptions(args);
         app_.parse(reversed);
-        if (table_->parsed()) return TableCommand(clock);
-        if (chart_->parsed()) return ChartCommand(clock);
-        if (places_->parsed()) return PlacesCommand();
-        return ComputeCommand(clock);
+        CliCommand command = table_->parsed()    ? TableCommand(clock)
+                             : chart_->parsed()  ? ChartCommand(clock)
+                             : places_->parsed() ? PlacesCommand()
+                                                 : ComputeCommand(clock);
+        command.language = language_;
+        return command;
     } catch (const CLI::ParseError& error) {
         // CLI11 writes the help or the version (exit code 0), or FailureLine's
         // refusal (exit codes from 100 on, which are kExitUsage).
@@ -169,8 +171,18 @@ CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& arg
 
 }  // namespace cli
 
-CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock) {
-    return cli::CommandLine().Parse(args, clock);
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock,
+                            const TableTexts& tableTexts) {
+    return cli::CommandLine(tableTexts).Parse(args, clock);
+}
+
+std::string LanguageAsked(const std::vector<std::string>& args) {
+    std::string language;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--lang" && i + 1 < args.size()) language = args[i + 1];
+        if (args[i].rfind("--lang=", 0) == 0) language = args[i].substr(7);
+    }
+    return language == "it" || language == "en" || language == "pt" ? language : std::string();
 }
 
 }  // namespace tarvel

@@ -73,7 +73,7 @@ std::string DamagedZoneText(std::string_view zoneName);
 // fill by CLI11, which writes the help from them.
 class CommandLine {
   public:
-    CommandLine();
+    explicit CommandLine(TableTexts tableTexts = TableTexts());
 
     // See ParseCommandLine.
     CliCommand Parse(const std::vector<std::string>& args, const LocalClock& clock);
@@ -98,6 +98,8 @@ class CommandLine {
     void AddPlacesCommand();
     void AddChartCommand();
     void AddChartOptions();
+    // --lang, of the program and of each subcommand.
+    void AddLanguage(CLI::App& app);
     // Gives an option with a value its texts and its refusals: given more than
     // once, or with a text `check` refuses.
     CLI::Option* Described(CLI::Option* option, const OptionText& text,
@@ -156,6 +158,8 @@ class CommandLine {
     bool twilights_ = false;
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
     CliChartRequest chartRequest_;  // the chart's kind, file and size
+    std::string language_;          // --lang: "it", "en" or "pt"; empty: the environment's
+    TableTexts tableTexts_;         // the table engine's messages, in the interface language
 };
 
 template <typename Target, typename Read>

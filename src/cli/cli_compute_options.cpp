@@ -59,6 +59,7 @@ void CommandLine::DescribeProgram() {
 void CommandLine::AddComputeOptions() {
     AddInstantAndSite(app_, false);
     app_.option_defaults()->group("Output");
+    AddLanguage(app_);
     AddFlag(app_, "--json", json_,
             "print every computed value and the request as one JSON object (schemaVersion 2): "
             "events as ISO 8601 timestamps, solar and sidereal times and durations in hours, "

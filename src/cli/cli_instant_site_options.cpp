@@ -71,6 +71,17 @@ std::string DamagedZoneText(std::string_view zoneName) {
            ") is damaged or unreadable";
 }
 
+void CommandLine::AddLanguage(CLI::App& app) {
+    static const Names<std::string> kLanguages = {{"it", "it"}, {"en", "en"}, {"pt", "pt"}};
+    AddNamed(app,
+             {"--lang", "it|en|pt", "it, en or pt",
+              "the language of the report, the table and the chart: Italian, English or "
+              "Portuguese",
+              "the interface language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), "
+              "as the window chooses it"},
+             language_, kLanguages);
+}
+
 void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::string& heightOption) {
     const char* rowAndObserver =
         "First row and observer (read as by tarvel-cli, see tarvel-cli --help)";

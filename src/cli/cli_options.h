@@ -20,7 +20,9 @@
 #include "civil/zone_rules.h"
 #include "cli/cli_value_readers.h"
 #include "table/table_options.h"
+#include "table/table_texts.h"
 #include "table/table_parameters.h"
+#include "table/table_texts.h"
 
 namespace tarvel {
 
@@ -89,6 +91,9 @@ struct CliCommand {
     std::optional<Place> place;
     std::shared_ptr<const ZoneRules> zoneRules;
     ResolvedReading reading;  // with zoneRules: how the clock reading occurs
+    // --lang: "it", "en" or "pt"; empty: the language of the environment, by
+    // the window's rule.
+    std::string language;
 };
 
 // Reads the arguments that follow the program name with CLI11: the table
@@ -106,7 +111,15 @@ struct CliCommand {
 // naming its option; of several faults the first found is reported, in this
 // order: a value missing at the end, the values in the order of the help,
 // --summer with --no-summer, unknown or stray arguments, the table's checks.
-CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+// The table engine's refusals are worded by tableTexts (the interface
+// language's).
+CliCommand ParseCommandLine(const std::vector<std::string>& args, const LocalClock& clock,
+                            const TableTexts& tableTexts = TableTexts());
+
+// The language --lang asks for among args ("it", "en" or "pt"), read before
+// the command line is parsed so that its refusals speak it; empty when none
+// or another value (which the parse then refuses).
+std::string LanguageAsked(const std::vector<std::string>& args);
 
 // Reads the arguments that follow "table". The instant and site options are
 // those of one instant, read in the same way with the same defaults; --delta-t

@@ -111,8 +111,16 @@ struct ReportRow {
 };
 
 // For each group its caption on a line of its own, then "  label: text" lines
-// with the texts aligned in one column; a blank line between groups.
-std::string Report(const std::vector<ReportRow>& rows) {
+// with the texts aligned in one column; a blank line between groups. Captions
+// and labels in the words' language.
+std::string Report(std::vector<ReportRow> rows, const ReportWords& words) {
+    std::vector<std::string> translated;  // keeps the translated words alive
+    translated.reserve(rows.size() * 2);
+    for (ReportRow& row : rows) {
+        if (words.translate == nullptr) break;
+        row.caption = translated.emplace_back(words.translate(row.caption));
+        row.label = translated.emplace_back(words.translate(row.label));
+    }
     std::size_t labelWidth = 0;
     for (const ReportRow& row : rows) {
         labelWidth = std::max(labelWidth, CharacterCount(row.label));
@@ -153,23 +161,27 @@ constexpr std::pair<DayTimeTextField, std::string_view> kTwilightLines[] = {
 
 }  // namespace
 
-std::string ResultReport(const std::vector<ResultText>& texts) {
+std::string ResultReport(const std::vector<ResultText>& texts, const ReportWords& words) {
     std::vector<ReportRow> rows;
     for (const ReportLine& line : ResultReportLines()) {
         rows.push_back({line.caption, line.label, TextOf(texts, line.field)});
     }
-    return Report(rows);
+    return Report(std::move(rows), words);
 }
 
 std::string ResultReportWithDayTimes(const SolarRequest& request,
                                      const std::vector<ResultText>& texts,
-                                     const std::vector<DayTimeText>& days) {
+                                     const std::vector<DayTimeText>& days,
+                                     const ReportWords& words) {
+    const ResultTextOptions& options = words.options;
     // A time of the method, with the rule that gave it.
-    const auto dayText = [&days](DayTimeTextField field) {
+    const auto dayText = [&days, &options](DayTimeTextField field) {
         const DayTimeText& t = DayTextOf(days, field);
         std::string text = t.text;
-        if (t.dayOffset != 0) text += " " + DayOffsetText(t.dayOffset);
-        if (t.rule != HighLatitudeRule::kNone) text += " (" + HighLatitudeRuleText(t.rule) + ")";
+        if (t.dayOffset != 0) text += " " + DayOffsetText(t.dayOffset, options);
+        if (t.rule != HighLatitudeRule::kNone) {
+            text += " (" + HighLatitudeRuleText(t.rule, options) + ")";
+        }
         return text;
     };
     std::vector<ReportRow> rows;
@@ -180,9 +192,9 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
         }
         switch (line.field) {
             case F::Fajr:
-                rows.push_back({line.caption, "metodo", PrayerMethodText(request)});
+                rows.push_back({line.caption, "metodo", PrayerMethodText(request, options)});
                 rows.push_back({line.caption, "regola alte latitudini",
-                                HighLatitudeRuleText(request.highLatitudeRule)});
+                                HighLatitudeRuleText(request.highLatitudeRule, options)});
                 rows.push_back({line.caption, line.label, dayText(D::Fajr)});
                 rows.push_back({line.caption, "Shuruq", dayText(D::Sunrise)});
                 break;
@@ -209,7 +221,7 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
     for (const auto& [field, label] : kTwilightLines) {
         rows.push_back({kTwilightsCaption, label, dayText(field)});
     }
-    return Report(rows);
+    return Report(std::move(rows), words);
 }
 
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,

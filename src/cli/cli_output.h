@@ -31,11 +31,19 @@ struct ReportLine {
 // text once, the lines of a group together.
 std::span<const ReportLine> ResultReportLines();
 
+// The words of a report: its captions and labels through translate (the
+// built-in Italian when none), and the words inside the texts (the day
+// offsets, the rules' and methods' names).
+struct ReportWords {
+    std::string (*translate)(std::string_view italian) = nullptr;
+    ResultTextOptions options;
+};
+
 // The texts as a report: for each group its caption on a line of its own, then
 // one line per field, "  label: text", the texts aligned in one column (labels
 // padded with blanks, counted in characters); a blank line between groups.
 // Every line ends in "\n".
-std::string ResultReport(const std::vector<ResultText>& texts);
+std::string ResultReport(const std::vector<ResultText>& texts, const ReportWords& words = {});
 
 // One JSON object in the command line's conventions (cli_conventions.h):
 // "schemaVersion" (kJsonSchemaVersion), then every SolarResult field under
@@ -82,7 +90,8 @@ nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarR
 // in one column.
 std::string ResultReportWithDayTimes(const SolarRequest& request,
                                      const std::vector<ResultText>& texts,
-                                     const std::vector<DayTimeText>& days);
+                                     const std::vector<DayTimeText>& days,
+                                     const ReportWords& words = {});
 
 // With --place or --tz: the lines printed before the report, naming the place,
 // the zone with the offset and summer flag used, and a clock reading that does

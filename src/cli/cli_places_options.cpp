@@ -20,6 +20,7 @@ void CommandLine::AddPlacesCommand() {
     places_->formatter(std::make_shared<HelpLayout>(
         "Usage: tarvel-cli places QUERY\n       tarvel-cli places --help\n"));
     places_->add_option("QUERY", placesQuery_, "the beginning of a city's name")->required();
+    AddLanguage(*places_);
     places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
                     ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
     AddHelp(*places_);

@@ -48,7 +48,7 @@ CliTableOutput Refused(TableRunStatus status, const std::string& message) {
 }  // namespace
 
 CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLocale& locale,
-                                  const TableRunControl& control) {
+                                  const TableRunControl& control, const TableTexts& texts) {
     CliTableOutput output;
     if (request.format == CliTableFormat::kCsv) {
         TableRunControl withDays = control;
@@ -67,7 +67,7 @@ CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLoc
     }
 
     TableRunResult run = RunTable(request.parameters, request.options, TargetOf(request.format),
-                                  locale, TableTexts(), control);
+                                  locale, texts, control);
     if (run.status != TableRunStatus::Ok) {
         return Refused(run.status, run.message);
     }

@@ -21,8 +21,10 @@ struct CliTableOutput {
 // Runs the table engine for the request: RunTable for the window, file and
 // clipboard texts, ComputeTableRows and WriteTableCsv for CSV. The locale gives
 // the decimal separator and the short date format; control the threads (all
-// cores by default).
+// cores by default); the texts are the table's headings and messages in the
+// interface language.
 CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLocale& locale,
-                                  const TableRunControl& control = TableRunControl());
+                                  const TableRunControl& control = TableRunControl(),
+                                  const TableTexts& texts = TableTexts());
 
 }  // namespace tarvel

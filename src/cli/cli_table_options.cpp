@@ -154,6 +154,7 @@ void CommandLine::AddTableOptions() {
               "clipboard\", cells separated by tabs; csv: a header row of English column names "
               "and the values as plain numbers with \".\" (hours, degrees, seconds, days)"},
              tableRequest_.format, kFormatNames);
+    AddLanguage(app);
     AddRead(app,
             {"--output", "FILE", "the name of a file to write, in a folder that exists, or - for "
              "standard output",
@@ -205,12 +206,12 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
                       TableZonesAccepted());
     }
     // The engine's own checks and messages.
-    const TableValidation validation = ValidateTableParameters(p);
+    const TableValidation validation = ValidateTableParameters(p, tableTexts_);
     if (!validation.ok()) {
         throw Refusal(TableFieldOption(validation.field) + ": " + validation.message);
     }
     if (IsFractionalStepRefused(p.stepValue, p.stepUnit)) {
-        throw Refusal("--step: " + TableTexts().Get(table_string::kFractionalStep));
+        throw Refusal("--step: " + tableTexts_.Get(table_string::kFractionalStep));
     }
     return command;
 }

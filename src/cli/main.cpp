@@ -11,6 +11,9 @@
 #include "astro/solar_computation.h"
 #include "civil/local_clock.h"
 #include "cli/cli_chart.h"
+#include "cli/cli_language.h"
+#include "languages/report_texts.h"
+#include "languages/translated_texts.h"
 #include "cli/cli_conventions.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
@@ -31,7 +34,8 @@ bool WriteAll(std::FILE* stream, const std::string& text) {
 // left as it was) or to standard output.
 int WriteTable(const tarvel::CliTableRequest& table) {
     using namespace tarvel;
-    const CliTableOutput output = ProduceTableOutput(table, TableLocaleFromEnvironment());
+    const CliTableOutput output = ProduceTableOutput(table, TableLocaleFromEnvironment(),
+                                                     TableRunControl(), TranslatedTableTexts());
     WriteAll(stderr, output.diagnostics);
     if (output.exitCode != kExitSuccess) return output.exitCode;
     if (table.outputPath) {
@@ -54,7 +58,13 @@ int WriteTable(const tarvel::CliTableRequest& table) {
 int main(int argc, char** argv) {
     using namespace tarvel;
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CliCommand command = ParseCommandLine(args, SystemLocalClock());
+    // The interface language first, so that the table's refusals speak it.
+    char program[] = "tarvel-cli";
+    const std::unique_ptr<QCoreApplication> application =
+        MakeCliApplication(!args.empty() && args.front() == "chart", argc > 0 ? argv[0] : program);
+    LanguageModules languages;
+    LoadCliLanguage(languages, LanguageAsked(args));
+    const CliCommand command = ParseCommandLine(args, SystemLocalClock(), TranslatedTableTexts());
     switch (command.action) {
         case CliAction::kFail:
             WriteAll(stderr, command.text + "\n");
@@ -64,7 +74,7 @@ int main(int argc, char** argv) {
         case CliAction::kTable:
             return WriteTable(command.table);
         case CliAction::kChart:
-            return WriteChart(command, argc > 0 ? argv[0] : "tarvel-cli");
+            return WriteChart(command);
         case CliAction::kPlaces:
             return WriteAll(stdout, PlacesReport(FindPlaces(command.text))) ? kExitSuccess
                                                                             : kExitOutputError;
@@ -89,14 +99,15 @@ int main(int argc, char** argv) {
         AddPlaceAndZoneJson(json, command.place, command.zoneRules, command.reading);
         output = json.dump(2) + "\n";
     } else {
-        std::vector<ResultText> texts = MainWindowResultTexts(command.request, result);
+        const ReportWords words{TranslatedReportText, TranslatedReportOptions()};
+        std::vector<ResultText> texts = MainWindowResultTexts(command.request, result, words.options);
         std::vector<DayTimeText> dayTexts;
-        if (days) dayTexts = DayTimeTexts(command.request, result, *days);
+        if (days) dayTexts = DayTimeTexts(command.request, result, *days, words.options);
         UseBearings(texts, result);
         AddEventClockNotes(texts, days ? &dayTexts : nullptr, clocks);
         output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
-                 (days ? ResultReportWithDayTimes(command.request, texts, dayTexts)
-                       : ResultReport(texts));
+                 (days ? ResultReportWithDayTimes(command.request, texts, dayTexts, words)
+                       : ResultReport(texts, words));
     }
     if (!WriteAll(stdout, output)) {
         WriteAll(stderr, "tarvel-cli: the results could not be written to standard output\n");

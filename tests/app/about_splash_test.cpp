@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/about_dlg.h"
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "app/splash.h"
 #include "app/tarvel_app.h"
 #include "app/version.h"

@@ -1,7 +1,7 @@
 // Interface languages: the candidates taken from the locale environment, the
 // codes of the locales, the module chosen at start, and the switch from the
 // menu that rebuilds the main window in another language keeping its settings.
-#include "app/languages.h"
+#include "languages/languages.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,7 +20,7 @@
 #include "app/splash.h"
 #include "app/tarvel_app.h"
 #include "ui/main/shown_results.h"
-#include "ui/form/translated_texts.h"
+#include "languages/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/test_support.h"
 

@@ -205,6 +205,81 @@ class CliChartProgramTest : public QObject {
         }
     }
 
+    // One rule for the interface language, the window's, in every subcommand:
+    // the report's captions, the table's refusals and the chart's title speak
+    // it; --lang chooses it; a language without a module falls to the next
+    // one the environment names, then to the built-in Italian.
+    void everySubcommandSpeaksTheInterfaceLanguage() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("share/tarvel")));
+        const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
+        QVERIFY(QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool));
+        for (const char* code : {"ENU", "PTB"}) {
+            const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
+            QVERIFY(QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
+                                dir.filePath(QStringLiteral("share/tarvel/") + module)));
+        }
+        struct Case {
+            const char* language;  // LANGUAGE
+            const char* asked;     // --lang, or nullptr
+            const char* caption;   // the report's second caption
+            const char* refusal;   // the table's refusal of 2000 rows
+            const char* title;     // the chart's title
+        };
+        const Case cases[] = {
+            {"en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
+             "Equation of time"},
+            {"fr:en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
+             "Equation of time"},
+            {"pt_BR", nullptr, "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
+             "Equação do tempo"},
+            {"", nullptr, "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
+             "Equazione del tempo"},
+            {"en", "it", "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
+             "Equazione del tempo"},
+            {"", "pt", "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
+             "Equação do tempo"},
+        };
+        const auto run = [&](const Case& c, QStringList args) {
+            if (c.asked != nullptr) args << QStringLiteral("--lang") << QLatin1String(c.asked);
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+                environment.remove(QLatin1String(name));
+            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+            environment.insert(QStringLiteral("LANGUAGE"), QLatin1String(c.language));
+            process.setProcessEnvironment(environment);
+            process.start(tool, args);
+            process.waitForFinished(60000);
+            return std::make_pair(QString::fromUtf8(process.readAllStandardOutput()),
+                                  QString::fromUtf8(process.readAllStandardError()));
+        };
+        for (const Case& c : cases) {
+            const QString what = QStringLiteral("LANGUAGE=%1 --lang %2")
+                                     .arg(QLatin1String(c.language),
+                                          QLatin1String(c.asked ? c.asked : "-"));
+            const QString report = run(c, {QStringLiteral("--zone"), QStringLiteral("1")}).first;
+            QVERIFY2(report.split(QLatin1Char('\n')).value(3) == QString::fromUtf8(c.caption),
+                     qPrintable(what + QStringLiteral(": ") + report.left(80)));
+            const QString refusal = run(c, {QStringLiteral("table"), QStringLiteral("--zone"),
+                                            QStringLiteral("1"), QStringLiteral("--points"),
+                                            QStringLiteral("2000")})
+                                        .second;
+            QCOMPARE(refusal, QStringLiteral("tarvel-cli: --points: ") +
+                                  QString::fromUtf8(c.refusal) + QLatin1Char('\n'));
+            const QString svg = run(c, {QStringLiteral("chart"), QStringLiteral("--kind"),
+                                        QStringLiteral("equation-of-time"),
+                                        QStringLiteral("--zone"), QStringLiteral("1"),
+                                        QStringLiteral("--output"), QStringLiteral("-")})
+                                    .first;
+            QVERIFY2(svg.contains(QStringLiteral("<title>%1</title>")
+                                      .arg(QString::fromUtf8(c.title))),
+                     qPrintable(what));
+        }
+    }
+
     void helpNamesTheKindsAndTheSizes() {
         const testing::ProgramRun run = testing::RunCli({"chart", "--help"});
         QCOMPARE(run.exitCode, kExitSuccess);

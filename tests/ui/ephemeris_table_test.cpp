@@ -32,7 +32,7 @@
 #include <memory>
 
 #include "app/app_settings.h"
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "civil/tz_zone_rules.h"
 #include "table/table_locale.h"
 #include "table/table_run.h"

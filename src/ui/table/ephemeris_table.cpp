@@ -27,7 +27,7 @@
 #include "ui/form/message_sink.h"
 #include "ui/form/screen_fit.h"
 #include "ui/form/time_zones.h"
-#include "ui/form/translated_texts.h"
+#include "languages/translated_texts.h"
 #include "ui/table/table_form_font.h"
 #include "ui/table/table_options_dialog.h"
 

@@ -10,7 +10,7 @@
 #include "files/file_writer.h"
 #include "ui/form/form_fields.h"
 #include "ui/form/message_sink.h"
-#include "ui/form/translated_texts.h"
+#include "languages/translated_texts.h"
 #include "ui/table/ephemeris_table.h"
 
 namespace tarvel {

@@ -1,4 +1,4 @@
-#include "app/languages.h"
+#include "languages/languages.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/form/translated_texts.h"
+#include "languages/translated_texts.h"
 
 #include <QCoreApplication>
 
