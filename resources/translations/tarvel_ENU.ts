@@ -12,6 +12,10 @@
             <translation>Although this program has been checked as far as possible, I cannot rule out that it still contains some errors. I decline all responsibility for any damage that may result from it. I will be grateful to anyone who reports errors or inaccuracies they find.</translation>
         </message>
         <message>
+            <source>Dati dei luoghi: GeoNames (https://www.geonames.org/), licenza CC BY 4.0. Fusi orari: tz database (pubblico dominio).</source>
+            <translation>Place data: GeoNames (https://www.geonames.org/), license CC BY 4.0. Time zones: the tz database (public domain).</translation>
+        </message>
+        <message>
             <source>Informazioni su Tarvel</source>
             <translation>About Tarvel</translation>
         </message>
@@ -1127,6 +1131,13 @@
         <message>
             <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
             <translation>The Sun's path in stereographic projection: the zenith in the middle, north up</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Calcolo delle effemeridi solari per un osservatore: senza opzioni apre la finestra del programma.</source>
+            <translation>Solar ephemeris calculator for one observer: without options it opens the program's window.</translation>
         </message>
     </context>
     <context>

@@ -12,6 +12,10 @@
             <translation>Embora este programa tenha sido verificado tanto quanto possível, não posso excluir que ainda contenha algum erro. Declino toda responsabilidade por eventuais danos que dele possam resultar. Ficarei grato a quem me comunicar erros ou imprecisões encontrados.</translation>
         </message>
         <message>
+            <source>Dati dei luoghi: GeoNames (https://www.geonames.org/), licenza CC BY 4.0. Fusi orari: tz database (pubblico dominio).</source>
+            <translation>Dados dos locais: GeoNames (https://www.geonames.org/), licença CC BY 4.0. Fusos horários: banco de dados tz (domínio público).</translation>
+        </message>
+        <message>
             <source>Informazioni su Tarvel</source>
             <translation>Sobre o Tarvel</translation>
         </message>
@@ -1127,6 +1131,13 @@
         <message>
             <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
             <translation>A trajetória do Sol em projeção estereográfica: o zênite no centro, o norte em cima</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Calcolo delle effemeridi solari per un osservatore: senza opzioni apre la finestra del programma.</source>
+            <translation>Calculadora de efemérides solares para um observador: sem opções abre a janela do programa.</translation>
         </message>
     </context>
     <context>

@@ -51,6 +51,13 @@ QString AboutDisclaimer() {
            QStringLiteral("\r\n");
 }
 
+QString AboutCredits() {
+    return Translated(QT_TRANSLATE_NOOP(
+        "CAboutDlg",
+        "Dati dei luoghi: GeoNames (https://www.geonames.org/), licenza CC BY 4.0. Fusi "
+        "orari: tz database (pubblico dominio)."));
+}
+
 QIcon ApplicationIcon() {
     return QIcon(QStringLiteral(":/tarvel/tarvel-128.png"));
 }
@@ -89,11 +96,17 @@ CAboutDlg::CAboutDlg(const VersionInfo& version, QWidget* parent) : QDialog(pare
     disclaimer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     disclaimer_->setPlainText(AboutDisclaimer());
 
+    // Below the designed box, which keeps its controls where they stand.
+    credits_ = new QLabel(AboutCredits(), form);
+    credits_->setObjectName(QStringLiteral("credits"));
+    credits_->setWordWrap(true);
+    SetDesignRect(credits_, QRect(18, 98, 216, 16));
+
     // Grown where a text of the interface language needs more room (the
     // disclaimer box as tall as its text, without a scroll bar).
     FormGeometry geometry(units);
-    FitForm(form, geometry, MessageFont(), QSize(241, 109));
-    form->setFixedSize(geometry.Size(241, 109));
+    FitForm(form, geometry, MessageFont(), QSize(241, 121));
+    form->setFixedSize(geometry.Size(241, 121));
     PutFormInScrollArea(this, form);
     FixWithinScreen(this, form->size());
 }

@@ -1,6 +1,6 @@
 // The about box: the icon, the program's name and version, the legal and
-// company texts of the version record and the disclaimer, in the current
-// interface language.
+// company texts of the version record, the disclaimer and the credits of the
+// data, in the current interface language.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +22,9 @@ QString AboutNameLine(const QString& applicationName, const VersionInfo& version
 QString AboutLegalLine(const VersionInfo& version);
 // Field 1064: string 149 followed by a line break.
 QString AboutDisclaimer();
+// The credits of the data the program reads through the system: the places of
+// GeoNames (CC BY 4.0, which asks for the credit) and the tz database.
+QString AboutCredits();
 
 class CAboutDlg : public QDialog {
     Q_OBJECT
@@ -31,12 +34,14 @@ class CAboutDlg : public QDialog {
     QLabel* NameLine() const { return nameLine_; }
     QLabel* LegalLine() const { return legalLine_; }
     QPlainTextEdit* Disclaimer() const { return disclaimer_; }
+    QLabel* Credits() const { return credits_; }
     QPushButton* OkButton() const { return okButton_; }
 
   private:
     QLabel* nameLine_ = nullptr;
     QLabel* legalLine_ = nullptr;
     QPlainTextEdit* disclaimer_ = nullptr;
+    QLabel* credits_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
 

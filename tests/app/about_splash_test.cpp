@@ -109,7 +109,15 @@ void AboutSplashTest::aboutBoxShowsTheTexts() {
              AboutDisclaimer().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QVERIFY(box.Disclaimer()->isReadOnly());
     QVERIFY(box.OkButton()->isDefault());
+    // The data's credits, whole, below the disclaimer and inside the box.
+    QCOMPARE(box.Credits()->text(), AboutCredits());
+    QVERIFY(box.Credits()->text().contains(QStringLiteral("GeoNames (https://www.geonames.org/)")));
+    QVERIFY(box.Credits()->text().contains(QStringLiteral("CC BY 4.0")));
+    QVERIFY(box.Credits()->text().contains(QStringLiteral("tz database")));
     box.show();
+    QVERIFY(box.Credits()->geometry().top() >= box.Disclaimer()->geometry().bottom());
+    QVERIFY(box.Credits()->parentWidget()->rect().contains(box.Credits()->geometry()));
+    QVERIFY(box.Credits()->height() >= box.Credits()->heightForWidth(box.Credits()->width()));
     QTest::keyClick(&box, Qt::Key_Escape);
     QVERIFY(!box.isVisible());
 }
@@ -121,11 +129,13 @@ void AboutSplashTest::aboutTextsFollowTheLanguage() {
     QCOMPARE(AboutNameLine(QStringLiteral("Tarvel"), version),
              QStringLiteral("\"Tarvel\" version 2.9"));
     QVERIFY(AboutDisclaimer().startsWith(QStringLiteral("Although this program")));
+    QVERIFY(AboutCredits().startsWith(QStringLiteral("Place data: GeoNames (https://www.geonames.org/)")));
     QCOMPARE(SplashLines(300, 2, 9)[0].text, QStringLiteral("calculation of"));
     QVERIFY(modules.Load({QStringLiteral("pt_BR")}));
     QCOMPARE(AboutNameLine(QStringLiteral("Tarvel"), version),
              QStringLiteral("\"Tarvel\" versão 2.9"));
     QCOMPARE(CAboutDlg(version).windowTitle(), QStringLiteral("Sobre o Tarvel"));
+    QVERIFY(AboutCredits().startsWith(QStringLiteral("Dados dos locais: GeoNames")));
     modules.Free();
     QCOMPARE(SplashLines(300, 2, 9)[0].text, QStringLiteral("calcolo di"));
 }
