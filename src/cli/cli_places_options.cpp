@@ -18,8 +18,12 @@ void CommandLine::AddPlacesCommand() {
                           "region or country.",
                           80));
     places_->formatter(std::make_shared<HelpLayout>(
-        "Usage: tarvel-cli places QUERY\n       tarvel-cli places --help\n"));
+        "Usage: tarvel-cli places QUERY [--json]\n       tarvel-cli places --help\n"));
     places_->add_option("QUERY", placesQuery_, "the beginning of a city's name")->required();
+    AddFlag(*places_, "--json", json_,
+            "print the places as one JSON array of objects: name, region, country, latitude "
+            "(degrees, positive north), longitude (degrees, positive EAST), timeZone and "
+            "population");
     places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
                     ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
     AddHelp(*places_);
@@ -36,6 +40,7 @@ CliCommand CommandLine::PlacesCommand() const {
     CliCommand command;
     command.action = CliAction::kPlaces;
     command.text = placesQuery_;
+    command.json = json_;
     return command;
 }
 
