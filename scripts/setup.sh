@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
   xvfb xauth optipng  # scripts/screenshots.sh: the windows under Xvfb, compressed
+  python3-icalendar  # tests: tarvel-cli calendar's files read back
 )
 
 missing=()

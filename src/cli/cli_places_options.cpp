@@ -15,7 +15,8 @@ void CommandLine::AddPlacesCommand() {
                           "case and accents ignored, most populous first: name, region, country, "
                           "latitude (positive north), longitude (positive WEST, as --lon takes "
                           "it), time zone and population. \"Rome, Italy\" narrows the list by "
-                          "region or country.",
+                          "region or country. A label longer than 50 characters is cut to 49 and \"…\", so that "
+                          "the columns stay in line.",
                           80));
     places_->formatter(std::make_shared<HelpLayout>(
         "Usage: tarvel-cli places QUERY [--json]\n       tarvel-cli places --help\n"));

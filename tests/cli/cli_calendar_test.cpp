@@ -172,5 +172,113 @@ TEST(CliCalendar, EventsAreTheEnginesInstants) {
     }
 }
 
+// Isha after midnight (London, ISNA, June): it belongs to the day it follows
+// (its UID's date), its UTC instant on that date, the local clock (UTC+1)
+// past midnight on the next.
+TEST(CliCalendar, IshaAfterMidnightKeepsItsDay) {
+    const ProgramRun run =
+        RunCli({"calendar", "--tz", "Europe/London", "--lat", "51.5074N", "--lon", "0.1278W",
+                "--date", "2024-06-20", "--days", "2", "--method", "isna", "--events", "isha"},
+               "Asia/Tokyo");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::map<std::string, std::string> starts = StartsByUid(run.out);
+    const struct {
+        const char* uid;
+        const char* localDate;  // on London's summer clock
+    } cases[] = {
+        {"20240620-isha-51.5074N-0.1278W@tarvel", "20240621"},
+        {"20240621-isha-51.5074N-0.1278W@tarvel", "20240622"},
+    };
+    ASSERT_EQ(starts.size(), std::size(cases)) << run.out;
+    for (const auto& c : cases) {
+        const auto found = starts.find(c.uid);
+        ASSERT_NE(found, starts.end()) << c.uid << "\n" << run.out;
+        // 23:4x UTC on the day itself, 00:4x BST on the next.
+        EXPECT_EQ(found->second.substr(0, 11), std::string(c.uid, 8) + "T23") << c.uid;
+        const long long local = UtcSecondsOf(found->second) + 3600;
+        EXPECT_EQ(local / 86400, UtcSecondsOf(std::string(c.localDate) + "T000000Z") / 86400)
+            << c.uid << ": " << found->second;
+    }
+}
+
+// The written file read back by Python's icalendar module: Rome over the
+// change of the clocks, every event with a UTC start and its own UID.
+TEST(CliCalendar, FileReadBackByIcalendar) {
+    // Debian's module is installed for the system's python3, which may not
+    // come first on PATH.
+    std::string python;
+    for (const char* candidate : {"/usr/bin/python3", "python3"}) {
+        const std::string probe =
+            std::string(candidate) + " -c 'import icalendar' >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) {
+            python = candidate;
+            break;
+        }
+    }
+    if (python.empty()) {
+        GTEST_SKIP() << "python3 with the icalendar module (python3-icalendar) is not installed";
+    }
+    char path[] = "/tmp/tarvel-calendar-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    const std::vector<std::string> args = {"calendar", "--place", "Rome, Italy", "--date",
+                                           "2024-03-30", "--days", "3", "--method", "mwl",
+                                           "--events", "all", "--output", path};
+    const ProgramRun run = RunCli(args);
+    ASSERT_EQ(run.exitCode, 0) << Joined(args) << run.err;
+    EXPECT_EQ(run.out, "");
+    std::string read;
+    const std::string command = python + " " + TARVEL_TESTS_SOURCE_DIR +
+                                "/cli/calendar_ics_check.py " + path;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) read.append(buffer, n);
+        EXPECT_EQ(pclose(pipe), 0) << read;
+    }
+    std::remove(path);
+    EXPECT_EQ(read.rfind("51 unique -//Tarvel//tarvel-cli//EN ", 0), 0u) << read.substr(0, 200);
+    // The sunrise of the change day, 06:57 on the summer clock (UTC+2).
+    EXPECT_NE(read.find(" 20240331-rise-41.8919N-12.5113E@tarvel=20240331T04"), std::string::npos)
+        << read;
+}
+
+TEST(CliCalendar, RefusalsAreOneLine) {
+    const struct {
+        std::vector<std::string> args;
+        const char* line;
+    } cases[] = {
+        {{"calendar", "--zone", "1", "--days", "367"},
+         "tarvel-cli: --days '367' not accepted: expected a whole number of days from 1 to 366"},
+        {{"calendar", "--zone", "1", "--events", "fajr,dawn"},
+         "tarvel-cli: --events 'fajr,dawn' not accepted: expected a comma list"},
+        {{"calendar", "--zone", "1", "--events", "fajr,"}, "tarvel-cli: --events 'fajr,' not"},
+        {{"calendar", "--zone", "1", "--time", "12:00"},
+         "tarvel-cli: --time does not apply to calendar"},
+        {{"calendar", "--place", "Rome", "--lat", "41N"},
+         "tarvel-cli: --place and --lat exclude each other"},
+        {{"--zone", "1", "calendar"}, "tarvel-cli: unexpected argument 'calendar'"},
+        {{"calendar", "--kind", "x"},
+         "tarvel-cli: unknown option '--kind'; the options are listed by tarvel-cli calendar "
+         "--help"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, kExitUsage) << Joined(c.args);
+        EXPECT_EQ(run.out, "") << Joined(c.args);
+        EXPECT_EQ(run.err.rfind(c.line, 0), 0u) << Joined(c.args) << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    const ProgramRun output = RunCli({"calendar", "--zone", "1", "--output", "/nonexistent/x.ics"});
+    EXPECT_EQ(output.exitCode, kExitOutputError);
+    EXPECT_EQ(output.err.rfind("tarvel-cli: Cannot save /nonexistent/x.ics: ", 0), 0u) << output.err;
+    const ProgramRun help = RunCli({"calendar", "--help"});
+    for (const char* text : {"Usage: tarvel-cli calendar", "--events LIST", "golden-hour-end",
+                             "(fajr,shuruq,zuhr,asr,maghrib,isha)", "--output FILE|-"}) {
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    }
+}
+
 }  // namespace
 }  // namespace tarvel
