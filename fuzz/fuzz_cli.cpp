@@ -1,9 +1,11 @@
-// The command line of tarvel-cli, for one instant, tables and charts. Input:
-// the arguments separated by line breaks (a first line "table", "chart" or
-// "places" names the subcommand). A refusal is one line; an accepted instant
+// The command line of tarvel-cli, for one instant, tables, charts and
+// calendars. Input: the arguments separated by line breaks (a first line
+// "table", "chart", "places" or "calendar" names the subcommand). A refusal
+// is one line; an accepted calendar writes its first days; an accepted instant
 // is computed and every result (the day times too, when asked for) lies in its
 // range; an accepted table has parameters the engine accepts; an accepted
 // chart's path on the date is computed and lies on the sky and the clock.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "chart/chart_data.h"
+#include "cli/cli_calendar.h"
 #include "cli/cli_options.h"
 #include "fuzz_checks.h"
 #include "table/table_parameters.h"
@@ -138,6 +141,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case tarvel::CliAction::kChart:
             tarvel::fuzz::ExpectObserverWithinBounds(command.request);
             ExpectSunPathOnTheSky(command);
+            break;
+        case tarvel::CliAction::kCalendar:
+            tarvel::fuzz::ExpectObserverWithinBounds(command.request);
+            if (command.calendar.days < tarvel::kCliCalendarMinDays ||
+                command.calendar.days > tarvel::kCliCalendarMaxDays) {
+                tarvel::fuzz::Fail("a calendar's days out of range were accepted", 0);
+            }
+            {
+                // Two days at most: a year of days is too slow for a fuzz input.
+                tarvel::CliCommand shorter = command;
+                shorter.calendar.days = std::min(shorter.calendar.days, 2);
+                const std::string text = tarvel::CalendarText(shorter, 0);
+                if (text.rfind("BEGIN:VCALENDAR\r\n", 0) != 0) {
+                    tarvel::fuzz::Fail("a calendar without its first line", 0);
+                }
+            }
             break;
         case tarvel::CliAction::kTable:
             if (!tarvel::ValidateTableParameters(command.table.parameters).ok()) {

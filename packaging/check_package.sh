@@ -75,10 +75,10 @@ if [ "$max_installed_kib" -gt 0 ] && [ "$installed_kib" -ge "$max_installed_kib"
   fail "installed size $installed_kib KiB, not below $max_installed_kib KiB"
 fi
 
-# The manual pages render without a complaint, tarvel-cli's with every
-# subcommand its help lists.
+# The manual pages render without a complaint (UTF-8 read through preconv, as
+# man does), tarvel-cli's with every subcommand its help lists.
 for page in tarvel tarvel-cli; do
-  zcat "$root/usr/share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -P-cbou > "$scratch/$page.txt" 2> "$scratch/$page.err" || true
+  zcat "$root/usr/share/man/man1/$page.1.gz" | groff -k -man -Tutf8 -ww -P-cbou > "$scratch/$page.txt" 2> "$scratch/$page.err" || true
   if [ -s "$scratch/$page.err" ] || ! grep -q '^NAME$' "$scratch/$page.txt"; then
     cat "$scratch/$page.err"
     fail "the manual page of $page does not render cleanly"

@@ -16,6 +16,7 @@ packages=(
   help2man lintian man-db groff-base  # the package's manual pages and its check
   clang libclang-rt-14-dev
   xvfb xauth optipng  # scripts/screenshots.sh: the windows under Xvfb, compressed
+  python3-icalendar  # tests: tarvel-cli calendar's files read back
 )
 
 missing=()

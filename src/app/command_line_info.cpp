@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <cstring>
 
-#include "app/languages.h"
+#include "languages/languages.h"
 #include "app/version.h"
 
 namespace tarvel {

@@ -47,6 +47,7 @@ CommandLine::CommandLine(TableTexts tableTexts) : tableTexts_(std::move(tableTex
     AddComputeOptions();
     AddPlacesCommand();
     AddChartCommand();
+    AddCalendarCommand();
 }
 
 CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
@@ -81,8 +82,12 @@ CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds
 void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
     const CLI::App* owner = &app_;
     for (const std::string& arg : args) {
-        if ((arg == "table" || arg == "places" || arg == "chart") && owner == &app_) {
-            owner = arg == "table" ? table_ : arg == "chart" ? chart_ : places_;
+        if ((arg == "table" || arg == "places" || arg == "chart" || arg == "calendar") &&
+            owner == &app_) {
+            owner = arg == "table"      ? table_
+                    : arg == "chart"    ? chart_
+                    : arg == "calendar" ? calendar_
+                                        : places_;
             continue;
         }
         if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
@@ -102,10 +107,11 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
         // act as soon as they are read.
         RefuseUnknownOptions(args);
         app_.parse(reversed);
-        CliCommand command = table_->parsed()    ? TableCommand(clock)
-                             : chart_->parsed()  ? ChartCommand(clock)
-                             : places_->parsed() ? PlacesCommand()
-                                                 : ComputeCommand(clock);
+        CliCommand command = table_->parsed()      ? TableCommand(clock)
+                             : chart_->parsed()    ? ChartCommand(clock)
+                             : places_->parsed()   ? PlacesCommand()
+                             : calendar_->parsed() ? CalendarCommand(clock)
+                                                   : ComputeCommand(clock);
         command.language = language_;
         return command;
     } catch (const CLI::ParseError& error) {
@@ -126,6 +132,7 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
     const CLI::App* command = table_->parsed()    ? table_
                               : chart_->parsed()  ? chart_
                               : places_->parsed() ? places_
+                              : calendar_->parsed() ? calendar_
                                                   : &app_;
     std::string line = error.what() + (" (see " + NameOf(command) + " --help)");
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {

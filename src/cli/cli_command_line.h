@@ -11,6 +11,7 @@
 //   cli_table_options.cpp          the table subcommand
 //   cli_places_options.cpp         the places subcommand
 //   cli_chart_options.cpp          the chart subcommand
+//   cli_calendar_options.cpp       the calendar subcommand
 //   cli_request.cpp                the request from the options and the computer's clock
 // Callers use cli_options.h.
 #pragma once
@@ -81,6 +82,7 @@ class CommandLine {
     std::string Help() const { return app_.help(); }
     std::string TableHelp() const { return table_->help(kProgram); }
     std::string ChartHelp() const { return chart_->help(kProgram); }
+    std::string CalendarHelp() const { return calendar_->help(kProgram); }
 
   private:
     // The program's usage, description and exit statuses.
@@ -100,6 +102,8 @@ class CommandLine {
     void AddChartOptions();
     // --lang, of the program and of each subcommand.
     void AddLanguage(CLI::App& app);
+    void AddCalendarCommand();
+    void AddCalendarOptions();
     // Gives an option with a value its texts and its refusals: given more than
     // once, or with a text `check` refuses.
     CLI::Option* Described(CLI::Option* option, const OptionText& text,
@@ -124,6 +128,7 @@ class CommandLine {
     CliCommand TableCommand(const LocalClock& clock) const;
     CliCommand PlacesCommand() const;
     CliCommand ChartCommand(const LocalClock& clock) const;
+    CliCommand CalendarCommand(const LocalClock& clock) const;
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
     // Every argument "--name" or "--name=..." names an option of the program
@@ -133,6 +138,7 @@ class CommandLine {
         if (command == table_) return std::string(kProgram) + " table";
         if (command == chart_) return std::string(kProgram) + " chart";
         if (command == places_) return std::string(kProgram) + " places";
+        if (command == calendar_) return std::string(kProgram) + " calendar";
         return kProgram;
     }
 
@@ -140,6 +146,7 @@ class CommandLine {
     CLI::App* table_ = nullptr;
     CLI::App* places_ = nullptr;
     CLI::App* chart_ = nullptr;
+    CLI::App* calendar_ = nullptr;
     std::map<const CLI::Option*, std::string> accepts_;  // of each option with a value
     std::string lastArgument_;
 
@@ -160,6 +167,7 @@ class CommandLine {
     CliChartRequest chartRequest_;  // the chart's kind, file and size
     std::string language_;          // --lang: "it", "en" or "pt"; empty: the environment's
     TableTexts tableTexts_;         // the table engine's messages, in the interface language
+    CliCalendarRequest calendarRequest_;  // the days, events and output file
 };
 
 template <typename Target, typename Read>

@@ -25,6 +25,7 @@ constexpr char kUsage[] =
        tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
        tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
        tarvel-cli chart [options]   (a chart as SVG or PNG: see tarvel-cli chart --help)
+       tarvel-cli calendar [options] (an iCalendar file: see tarvel-cli calendar --help)
        tarvel-cli --help | --version
 )";
 

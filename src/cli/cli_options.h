@@ -63,12 +63,23 @@ struct CliChartRequest {
 inline constexpr int kCliChartMinSize = 200;
 inline constexpr int kCliChartMaxSize = 8000;
 
+// A calendar of events to compute and write (the calendar subcommand).
+struct CliCalendarRequest {
+    CivilDate start;                  // the first day
+    int days = 7;                     // from kCliCalendarMinDays to kCliCalendarMaxDays
+    std::vector<std::string> events;  // names of CalendarEventKinds, in their order
+    std::optional<std::string> outputPath;  // none: standard output
+};
+inline constexpr int kCliCalendarMinDays = 1;
+inline constexpr int kCliCalendarMaxDays = 366;
+
 // What to do after reading the command line.
 enum class CliAction {
     kCompute,  // compute `request` and print it (as JSON when `json`)
     kTable,    // compute the table of `table` and write it
     kChart,    // draw the chart of `chart` for `request` (and `zoneRules`) and write it
-    kPlaces,   // print the places found for `text` (see FindPlaces)
+    kPlaces,   // print the places found for `text` (see FindPlaces), as JSON when `json`
+    kCalendar, // write the iCalendar text of `calendar` for `request` (and `zoneRules`)
     kPrint,    // print `text` on standard output and exit with kExitSuccess
     kFail,     // print `text` (one line) on standard error and exit with kExitUsage
 };
@@ -86,6 +97,7 @@ struct CliCommand {
     bool dayTimes = false;
     CliTableRequest table;
     CliChartRequest chart;
+    CliCalendarRequest calendar;
     // --place and --tz: the place chosen, and the zone rules whose clock the
     // date and time are read on (none: the documented zone and summer flag).
     std::optional<Place> place;
@@ -140,6 +152,20 @@ CliCommand ParseTableCommandLine(const std::vector<std::string>& args, const Loc
 // --height (whole pixels from kCliChartMinSize to kCliChartMaxSize, default
 // 1000 by 700), --prayers and --polar. Each refusal is a kFail naming its option.
 CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
+// Reads the arguments that follow "calendar": the site, zone, atmosphere and
+// prayer options of one instant, read in the same way with the same defaults
+// (--time and --delta-t refused: every day is computed whole, Delta T from the
+// built-in model), --date the first day (default today on this computer's
+// clock), then --days (ParseWholeNumber, kCliCalendarMinDays to
+// kCliCalendarMaxDays, default 7), --events (ParseCalendarEvents, default
+// prayers) and --output (a file, or "-" for standard output, the default).
+// Each refusal is a kFail naming its option.
+CliCommand ParseCalendarCommandLine(const std::vector<std::string>& args,
+                                    const LocalClock& clock);
+
+// The help text printed by calendar --help.
+std::string CliCalendarHelpText();
 
 // The help text printed by chart --help.
 std::string CliChartHelpText();

@@ -401,11 +401,36 @@ void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>
 std::string PlacesReport(const std::vector<Place>& places) {
     std::string text;
     for (const Place& place : places) {
-        text += PrintfText("%-50s %9.4f %10.4f  %-30s %ld\n", place.Label().c_str(),
-                           place.latitude, place.LongitudeWest(), place.timeZone.c_str(),
-                           place.population);
+        // The label's column is 50 characters wide, counted in characters:
+        // a longer label is cut to 49 of them and "…".
+        std::string label = place.Label();
+        if (CharacterCount(label) > kPlaceLabelColumn) {
+            std::size_t end = 0;  // the first byte of the 50th character
+            for (std::size_t kept = 0; end < label.size(); ++end) {
+                if ((static_cast<unsigned char>(label[end]) & 0xC0) == 0x80) continue;
+                if (kept++ == kPlaceLabelColumn - 1) break;
+            }
+            label = label.substr(0, end) + "…";
+        }
+        label.append(kPlaceLabelColumn - CharacterCount(label), ' ');
+        text += label + PrintfText(" %9.4f %10.4f  %-30s %ld\n", place.latitude,
+                                   place.longitudeEast, place.timeZone.c_str(), place.population);
     }
     return text;
+}
+
+nlohmann::ordered_json PlacesJson(const std::vector<Place>& places) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const Place& place : places) {
+        json.push_back({{"name", place.name},
+                        {"region", place.region},
+                        {"country", place.country},
+                        {"latitude", place.latitude},
+                        {"longitude", place.longitudeEast},
+                        {"timeZone", place.timeZone},
+                        {"population", place.population}});
+    }
+    return json;
 }
 
 }  // namespace tarvel

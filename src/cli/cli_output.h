@@ -114,7 +114,15 @@ void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>
                         const EventClocks& clocks);
 
 // The places subcommand's lines: one per place found for query, "name, region,
-// country  latitude  longitude-west  zone  population", most populous first.
+// country  latitude  longitude (east)  zone  population", most populous first.
+// The label fills a column of kPlaceLabelColumn characters (counted in
+// characters, not bytes); a longer label is cut to one character less and "…".
+inline constexpr std::size_t kPlaceLabelColumn = 50;
 std::string PlacesReport(const std::vector<Place>& places);
+
+// The places as JSON (places --json): an array of objects with name, region,
+// country, latitude (degrees, positive north), longitude (degrees, positive
+// EAST), timeZone and population, most populous first.
+nlohmann::ordered_json PlacesJson(const std::vector<Place>& places);
 
 }  // namespace tarvel

@@ -13,14 +13,19 @@ void CommandLine::AddPlacesCommand() {
     places_ = app_.add_subcommand(
         "places", Wrapped("Lists the cities whose name (or a word of it) begins with QUERY, letter "
                           "case and accents ignored, most populous first: name, region, country, "
-                          "latitude (positive north), longitude (positive WEST, as --lon takes "
+                          "latitude (positive north), longitude (positive east, as --lon takes "
                           "it), time zone and population. \"Rome, Italy\" narrows the list by "
-                          "region or country.",
+                          "region or country. A label longer than 50 characters is cut to 49 and "
+                          "\"…\", so that the columns stay in line.",
                           80));
     places_->formatter(std::make_shared<HelpLayout>(
-        "Usage: tarvel-cli places QUERY\n       tarvel-cli places --help\n"));
+        "Usage: tarvel-cli places QUERY [--json]\n       tarvel-cli places --help\n"));
     places_->add_option("QUERY", placesQuery_, "the beginning of a city's name")->required();
     AddLanguage(*places_);
+    AddFlag(*places_, "--json", json_,
+            "print the places as one JSON array of objects: name, region, country, latitude "
+            "(degrees, positive north), longitude (degrees, positive EAST), timeZone and "
+            "population");
     places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
                     ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
     AddHelp(*places_);
@@ -37,6 +42,7 @@ CliCommand CommandLine::PlacesCommand() const {
     CliCommand command;
     command.action = CliAction::kPlaces;
     command.text = placesQuery_;
+    command.json = json_;
     return command;
 }
 

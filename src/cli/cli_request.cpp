@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "astro/prayer_times.h"
 #include "civil/computer_clock.h"
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_request.h"
@@ -17,6 +19,15 @@ namespace tarvel::cli {
 SolarRequest CommandLine::Request(const LocalClock& clock) const {
     const LocalMoment now = clock.present();
     SolarRequest request = given_;
+    if (request.ramadan && !(MethodParameters(request.prayerMethod).ramadanIshaMinutes > 0.0)) {
+        // Only a method with an Isha interval of its own for Ramadan takes it.
+        std::vector<std::string> methods;
+        for (const PrayerMethodParameters& m : kPrayerMethods) {
+            if (m.ramadanIshaMinutes > 0.0) methods.push_back("--method " + std::string(m.key));
+        }
+        throw Refusal("--ramadan applies only with " + Joined(methods) + ": give " +
+                      (methods.size() == 1 ? "it" : "one of them") + " or leave --ramadan out");
+    }
     const CivilDate date = date_.value_or(now.date);
     const ClockTime time = time_.value_or(now.time);
     request.SetClockReading({date.year, date.month, date.day, time.hour, time.minute, time.second});
@@ -45,7 +56,10 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
 void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
     if (!place_ && !timeZone_) return;
     const auto given = [this](const char* name) {
-        const CLI::App* owner = table_->parsed() ? table_ : chart_->parsed() ? chart_ : &app_;
+        const CLI::App* owner = table_->parsed()      ? table_
+                                : chart_->parsed()    ? chart_
+                                : calendar_->parsed() ? calendar_
+                                                      : &app_;
         return owner->get_option(name)->count() > 0;
     };
     const char* option = place_ ? "--place" : "--tz";

@@ -1,6 +1,7 @@
 // tarvel-cli: the solar computation of one instant and one observer, printed
 // as the main window's texts or as JSON, and the ephemeris table (the table
 // subcommand). See CliHelpText() and CliTableHelpText() for the usage.
+#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "civil/local_clock.h"
+#include "cli/cli_calendar.h"
 #include "cli/cli_chart.h"
 #include "cli/cli_language.h"
 #include "languages/report_texts.h"
@@ -53,6 +55,28 @@ int WriteTable(const tarvel::CliTableRequest& table) {
     return kExitSuccess;
 }
 
+// The calendar subcommand: the iCalendar text to the output file (replaced
+// whole or left as it was) or to standard output.
+int WriteCalendar(const tarvel::CliCommand& command) {
+    using namespace tarvel;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const std::string text =
+        CalendarText(command, std::chrono::floor<std::chrono::seconds>(now).count());
+    if (command.calendar.outputPath) {
+        const std::string error = WriteFileAtomically(*command.calendar.outputPath, text);
+        if (!error.empty()) {
+            WriteAll(stderr, "tarvel-cli: " + error + "\n");
+            return kExitOutputError;
+        }
+        return kExitSuccess;
+    }
+    if (!WriteAll(stdout, text)) {
+        WriteAll(stderr, "tarvel-cli: the calendar could not be written to standard output\n");
+        return kExitOutputError;
+    }
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,9 +99,14 @@ int main(int argc, char** argv) {
             return WriteTable(command.table);
         case CliAction::kChart:
             return WriteChart(command);
-        case CliAction::kPlaces:
-            return WriteAll(stdout, PlacesReport(FindPlaces(command.text))) ? kExitSuccess
-                                                                            : kExitOutputError;
+        case CliAction::kPlaces: {
+            const std::vector<Place> places = FindPlaces(command.text);
+            const std::string text =
+                command.json ? PlacesJson(places).dump(2) + "\n" : PlacesReport(places);
+            return WriteAll(stdout, text) ? kExitSuccess : kExitOutputError;
+        }
+        case CliAction::kCalendar:
+            return WriteCalendar(command);
         case CliAction::kCompute:
             break;
     }

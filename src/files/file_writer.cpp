@@ -169,7 +169,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
         // (a change of owner clears the set-user-ID bits).
         if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
             ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+            // At least the group; where that too is refused the file is the
+            // writer's, as any new file would be.
+            const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+            static_cast<void>(groupKept);
         }
         if (::fchmod(fd, existing.st_mode & 07777) != 0) {
             return fail(errno);

@@ -64,7 +64,9 @@ TEST(ClockStateTest, UnderRulesTheZoneAndBoxFollowTheReading) {
         EXPECT_EQ(test_support::ReadingText(request.Clock()), c.computed) << what;
         EXPECT_EQ(request.zoneHours, c.zoneHours) << what;
         EXPECT_EQ(request.summerTime, c.summer) << what;
-        if (c.summer) EXPECT_EQ(request.summerShiftSeconds, c.shiftSeconds) << what;
+        if (c.summer) {
+            EXPECT_EQ(request.summerShiftSeconds, c.shiftSeconds) << what;
+        }
     }
 }
 
