@@ -20,6 +20,26 @@
 
 namespace tarvel {
 
+// The tool in an installed layout under folder: the program in bin/, the
+// translation modules in share/tarvel/. Its path, empty when it could not be
+// made.
+QString InstalledTool(const QString& folder) {
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("bin")) || !dir.mkpath(QStringLiteral("share/tarvel"))) {
+        return {};
+    }
+    const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
+    if (!QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool)) return {};
+    for (const char* code : {"ENU", "PTB"}) {
+        const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
+        if (!QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
+                         dir.filePath(QStringLiteral("share/tarvel/") + module))) {
+            return {};
+        }
+    }
+    return tool;
+}
+
 class CliChartProgramTest : public QObject {
     Q_OBJECT
 
@@ -162,19 +182,10 @@ class CliChartProgramTest : public QObject {
     }
 
     void textsInTheLanguageOfTheEnvironment() {
-        // An installed layout: the tool in bin/, the translation modules in
-        // share/tarvel/.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("share/tarvel")));
-        const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
-        QVERIFY(QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool));
-        for (const char* code : {"ENU", "PTB"}) {
-            const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
-            QVERIFY(QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
-                                dir.filePath(QStringLiteral("share/tarvel/") + module)));
-        }
+        const QString tool = InstalledTool(dir.path());
+        QVERIFY(!tool.isEmpty());
         struct Case {
             const char* lang;
             const char* title;
@@ -212,15 +223,8 @@ class CliChartProgramTest : public QObject {
     void everySubcommandSpeaksTheInterfaceLanguage() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("share/tarvel")));
-        const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
-        QVERIFY(QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool));
-        for (const char* code : {"ENU", "PTB"}) {
-            const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
-            QVERIFY(QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
-                                dir.filePath(QStringLiteral("share/tarvel/") + module)));
-        }
+        const QString tool = InstalledTool(dir.path());
+        QVERIFY(!tool.isEmpty());
         struct Case {
             const char* language;  // LANGUAGE
             const char* asked;     // --lang, or nullptr
