@@ -61,13 +61,17 @@ std::string IsoTimestamp(const CalendarDate& date, int dayOffset, double hours,
     const int minute = static_cast<int>(rest / 600 % 60);
     const int second = static_cast<int>(rest / 10 % 60);
     const int tenth = static_cast<int>(rest % 10);
+    return PrintfText("%04d-%02d-%02dT%02d:%02d:%02d.%d", on.year, on.month, on.day, hour, minute,
+                      second, tenth) +
+           UtcOffsetIso(offsetSeconds);
+}
+
+std::string UtcOffsetIso(long offsetSeconds) {
     const long magnitude = std::labs(offsetSeconds);
     std::string offset = PrintfText("%c%02ld:%02ld", offsetSeconds < 0 ? '-' : '+',
                                     magnitude / 3600, magnitude / 60 % 60);
     if (magnitude % 60 != 0) offset += PrintfText(":%02ld", magnitude % 60);
-    return PrintfText("%04d-%02d-%02dT%02d:%02d:%02d.%d", on.year, on.month, on.day, hour, minute,
-                      second, tenth) +
-           offset;
+    return offset;
 }
 
 std::string LongitudeText(double longitudeEast) {

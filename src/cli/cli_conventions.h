@@ -44,6 +44,10 @@ double BearingOf(ResultFieldId id, double azimuthFromSouth);
 std::string IsoTimestamp(const CalendarDate& date, int dayOffset, double hours,
                          long offsetSeconds);
 
+// An offset east of UTC as ISO 8601 writes it: "+01:00", "-03:30", and
+// "+00:49:56" for one of seconds beyond its minutes.
+std::string UtcOffsetIso(long offsetSeconds);
+
 // A longitude east positive as text, "12.5113° E" or "74.0060° W", four
 // decimals.
 std::string LongitudeText(double longitudeEast);

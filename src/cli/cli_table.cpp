@@ -1,5 +1,9 @@
 #include "cli/cli_table.h"
 
+#include <cmath>
+
+#include "cli/cli_conventions.h"
+
 #include "table/table_csv.h"
 #include "table/table_layout.h"
 
@@ -62,7 +66,19 @@ CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLoc
             const TableRow& row = computation.rows[i];
             if (!row.computed) output.diagnostics += RowErrorLine(static_cast<int>(i), row.error);
         }
-        output.text = WriteTableCsv(request.options, computation.rows, request.parameters.latitude);
+        // The command line's conventions: each row's clock offset, azimuths
+        // as bearings from north.
+        const TableParameters& p = request.parameters;
+        const long fixedOffset =
+            std::lround(p.zoneHours * 3600.0) + (p.summerTime ? 3600 : 0);
+        CsvConventions conventions;
+        conventions.offset = [&p, fixedOffset](const TableRow& row) {
+            return UtcOffsetIso(p.zoneRules ? row.instant.zoneOffsetSeconds : fixedOffset);
+        };
+        conventions.value = [](ResultFieldId id, double value) {
+            return IsAzimuth(id) ? BearingOf(id, value) : value;
+        };
+        output.text = WriteTableCsv(request.options, computation.rows, p.latitude, conventions);
         return output;
     }
 

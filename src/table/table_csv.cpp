@@ -95,7 +95,7 @@ bool ShowsOtherDates(const TableColumn& column, const std::vector<TableRow>& row
 }  // namespace
 
 std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
-                          double latitude) {
+                          double latitude, const CsvConventions& conventions) {
     const std::vector<const TableColumn*> columns = SelectedTableColumns(options);
     // With a high-latitude rule, the Fajr and Isha columns are each followed
     // by the column of their rule mark.
@@ -116,6 +116,7 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
             text += ',';
         }
         text += CsvField(std::string(columns[i]->CsvName()));
+        if (columns[i]->cell == TableCellKind::Time && conventions.offset) text += ",UtcOffset";
         if (dateColumn[i]) {
             text += ',' + CsvField(std::string(columns[i]->CsvName()) + "Date");
         }
@@ -141,6 +142,7 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
             }
             if (column.cell == TableCellKind::Time) {
                 text += time;
+                if (conventions.offset) text += ',' + CsvField(conventions.offset(row));
                 continue;
             }
             const ResultField* field = column.ShownField(days);
@@ -149,7 +151,9 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
                                    !(std::fabs(latitude) < kTableTemporalHoursLatitudeLimit)) &&
                                  field->PresentIn(row.result, days);
             if (present) {
-                text += CsvField(RoundTripDecimal(field->ValueOf(row.result, days)));
+                const double value = field->ValueOf(row.result, days);
+                text += CsvField(RoundTripDecimal(
+                    conventions.value ? conventions.value(field->id, value) : value));
             }
             if (dateColumn[i]) {
                 text += ',';

@@ -38,6 +38,7 @@
 // value itself stays the clock time in hours.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,19 @@
 
 namespace tarvel {
 
+// What a caller may add to the CSV in its own conventions (the command line's):
+// a column "UtcOffset" after the time with the offset of each row's clock
+// ("+01:00"; two rows of the same clock time tell apart on the day the clocks
+// go back), and values written otherwise (azimuths as bearings). Unset: the
+// CSV described above.
+struct CsvConventions {
+    std::function<std::string(const TableRow& row)> offset;
+    std::function<double(ResultFieldId id, double value)> value;
+};
+
 // The CSV text of the rows for these options; latitude is the run's latitude.
 std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
-                          double latitude);
+                          double latitude, const CsvConventions& conventions = {});
 
 // A CSV field: the text itself, or, when it holds a comma, a double quote, CR
 // or LF, the text in double quotes with every double quote doubled.

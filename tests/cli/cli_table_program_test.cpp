@@ -109,12 +109,38 @@ TEST(CliTableProgramTest, CsvHasAHeaderRowAndOneRecordPerRow) {
         start = end + 2;
     }
     ASSERT_EQ(records.size(), 1u + 5u) << run.out;
-    // Table order, whatever the order of the list.
-    EXPECT_EQ(records[0], "Date,Time,DeltaT,EquationOfTime,Declination");
-    EXPECT_EQ(records[1].rfind("2024-06-21,12:00:00.00,", 0), 0u) << records[1];
-    EXPECT_EQ(records[5].rfind("2024-06-25,12:00:00.00,", 0), 0u) << records[5];
+    // Table order, whatever the order of the list; the clock's offset after
+    // the time.
+    EXPECT_EQ(records[0], "Date,Time,UtcOffset,DeltaT,EquationOfTime,Declination");
+    EXPECT_EQ(records[1].rfind("2024-06-21,12:00:00.00,+02:00,", 0), 0u) << records[1];
+    EXPECT_EQ(records[5].rfind("2024-06-25,12:00:00.00,+02:00,", 0), 0u) << records[5];
     for (const std::string& record : records) {
-        EXPECT_EQ(std::count(record.begin(), record.end(), ','), 4) << record;
+        EXPECT_EQ(std::count(record.begin(), record.end(), ','), 5) << record;
+    }
+}
+
+// On the day the clocks go back, 02:00 comes twice: the offset tells the two
+// apart. Azimuths are bearings from north, as everywhere on the command line.
+TEST(CliTableProgramTest, CsvRowsCarryTheirClocksOffset) {
+    const ProgramRun run = RunTableCli(
+        {"--tz", "Europe/Rome", "--lat", "41.9", "--lon", "12.5", "--date", "2024-10-27",
+         "--time", "01:30", "--step", "30", "--unit", "minutes", "--points", "4", "--columns",
+         "azimuth", "--format", "csv"});
+    ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+    std::vector<std::string> records;
+    for (std::size_t start = 0, end; (end = run.out.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        records.push_back(run.out.substr(start, end - start));
+    }
+    ASSERT_EQ(records.size(), 5u) << run.out;
+    EXPECT_EQ(records[0], "Date,Time,UtcOffset,Azimuth");
+    const char* expected[] = {"2024-10-27,01:30:00.00,+02:00,", "2024-10-27,02:00:00.00,+02:00,",
+                              "2024-10-27,02:30:00.00,+02:00,", "2024-10-27,02:00:00.00,+01:00,"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(records[i + 1].rfind(expected[i], 0), 0u) << records[i + 1];
+        const double bearing = std::stod(records[i + 1].substr(records[i + 1].rfind(',') + 1));
+        EXPECT_GT(bearing, 0.0) << records[i + 1];  // the Sun low in the north-east
+        EXPECT_LT(bearing, 90.0) << records[i + 1];
     }
 }
 

@@ -461,9 +461,17 @@ TEST(CliTableTest, OutputIsTheEnginesTextForEachFormat) {
     request.format = CliTableFormat::kCsv;
     const TableComputation rows = ComputeTableRows(request.parameters);
     ASSERT_EQ(rows.status, TableRunStatus::Ok);
-    const std::string csv = WriteTableCsv(request.options, rows.rows, request.parameters.latitude);
+    const std::string csv = ProduceTableOutput(request, TableLocale()).text;
     EXPECT_EQ(ProduceTableOutput(request, comma).text, csv) << "CSV ignores the locale";
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "Date,Time,EquationOfTime,Declination");
+    // The engine's CSV with the command line's offset column.
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "Date,Time,UtcOffset,EquationOfTime,Declination");
+    std::string engine = WriteTableCsv(request.options, rows.rows, request.parameters.latitude);
+    std::string withoutOffsets = csv;
+    for (std::size_t at; (at = withoutOffsets.find(",+02:00")) != std::string::npos;) {
+        withoutOffsets.erase(at, 7);
+    }
+    withoutOffsets.replace(0, withoutOffsets.find("\r\n"), "Date,Time,EquationOfTime,Declination");
+    EXPECT_EQ(withoutOffsets, engine);
 }
 
 TEST(CliTableTest, RowsThatFailAreReportedOnStandardErrorAndWrittenEmpty) {
