@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/solar_computation.h"
@@ -43,6 +44,7 @@ enum class CliTableFormat {
 struct CliTableRequest {
     TableParameters parameters;
     TableColumnSet options;  // with the day times' columns
+    std::vector<std::string_view> columnOrder;  // as --columns names them: the CSV's order
     CliTableFormat format = CliTableFormat::kWindow;
     std::optional<std::string> outputPath;  // none: standard output
 };

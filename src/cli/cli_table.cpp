@@ -78,6 +78,7 @@ CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLoc
         conventions.value = [](ResultFieldId id, double value) {
             return IsAzimuth(id) ? BearingOf(id, value) : value;
         };
+        conventions.order = request.columnOrder;
         output.text = WriteTableCsv(request.options, computation.rows, p.latitude, conventions);
         return output;
     }

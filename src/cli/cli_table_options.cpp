@@ -127,6 +127,7 @@ void CommandLine::AddTableOptions() {
         TableColumnSet options = tableRequest_.options;
         const ColumnOptionParse parsed = ParseColumnOptionList(list, options, options.dayColumns);
         if (!parsed.ok) throw Refusal("--columns: " + parsed.error);
+        tableRequest_.columnOrder = parsed.order;
         return std::optional<TableColumnSet>(options);
     };
     AddRead(app,
@@ -152,7 +153,7 @@ void CommandLine::AddTableOptions() {
               "window: the text of the table window; file: the text of \"Salva su file\", every "
               "cell with the locale's decimal separator; clipboard: the text of \"Copia nella "
               "clipboard\", cells separated by tabs; csv: a header row of English column names "
-              "and the values as plain numbers with \".\" (hours, degrees, seconds, days), the "
+              "in the order --columns gives them and the values as plain numbers with \".\" (hours, degrees, seconds, days), the "
               "date as YYYY-MM-DD, the time followed by UtcOffset, the offset of the row's clock "
               "(+01:00), and azimuths as bearings from north"},
              tableRequest_.format, kFormatNames);

@@ -1,5 +1,6 @@
 #include "table/table_csv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -92,11 +93,39 @@ bool ShowsOtherDates(const TableColumn& column, const std::vector<TableRow>& row
     return false;
 }
 
+// The column's option name ("" for the date and the time).
+std::string_view OptionName(const TableColumn& column) {
+    for (const TableColumnOption& option : kTableColumnOptions) {
+        if (column.flag != nullptr && column.flag == option.flag) return option.name;
+    }
+    for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
+        if (column.dayFlag != nullptr && column.dayFlag == option.flag) return option.name;
+    }
+    return {};
+}
+
+// The columns in the order of the names; the date and the time stay first,
+// a name's columns keep their table order.
+void PutInOrder(std::vector<const TableColumn*>& columns,
+                const std::vector<std::string_view>& order) {
+    if (order.empty()) return;
+    const auto rank = [&order](const TableColumn* column) -> std::ptrdiff_t {
+        const std::string_view name = OptionName(*column);
+        if (name.empty()) return -1;
+        return std::find(order.begin(), order.end(), name) - order.begin();
+    };
+    std::stable_sort(columns.begin(), columns.end(),
+                     [&rank](const TableColumn* a, const TableColumn* b) {
+                         return rank(a) < rank(b);
+                     });
+}
+
 }  // namespace
 
 std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
                           double latitude, const CsvConventions& conventions) {
-    const std::vector<const TableColumn*> columns = SelectedTableColumns(options);
+    std::vector<const TableColumn*> columns = SelectedTableColumns(options);
+    PutInOrder(columns, conventions.order);
     // With a high-latitude rule, the Fajr and Isha columns are each followed
     // by the column of their rule mark.
     const bool ruleColumns = RuleInForce(rows) != HighLatitudeRule::kNone;

@@ -3,7 +3,7 @@
 // CR LF.
 //
 // Columns: "Date" and "Time", then every column the options select, in table
-// order, named by TableColumn::CsvName() ("GMST", "LMST", "JulianDay",
+// order (or a caller's, see CsvConventions), named by TableColumn::CsvName() ("GMST", "LMST", "JulianDay",
 // "Azimuth", "Altitude", "Refraction", "ApparentAltitude", "DeltaT",
 // "EquationOfTime", ...). The format choices of the options play no part.
 //
@@ -40,6 +40,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "table/table_layout.h"
@@ -51,11 +52,14 @@ namespace tarvel {
 // What a caller may add to the CSV in its own conventions (the command line's):
 // a column "UtcOffset" after the time with the offset of each row's clock
 // ("+01:00"; two rows of the same clock time tell apart on the day the clocks
-// go back), and values written otherwise (azimuths as bearings). Unset: the
-// CSV described above.
+// go back), values written otherwise (azimuths as bearings), and the columns
+// in the order of a list of option names (ColumnOptionParse::order: the
+// columns of each name in table order, Date and Time first). Unset: the CSV
+// described above.
 struct CsvConventions {
     std::function<std::string(const TableRow& row)> offset;
     std::function<double(ResultFieldId id, double value)> value;
+    std::vector<std::string_view> order;
 };
 
 // The CSV text of the rows for these options; latitude is the run's latitude.

@@ -1,5 +1,6 @@
 #include "table/table_options.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "table/ascii_case.h"
@@ -115,16 +116,24 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
     TableOptions parsed = options;
     SetAllColumnFlags(parsed, false);
     TableDayTimeColumns parsedDays;
+    std::vector<std::string_view> order;
+    const auto ordered = [&order](std::string_view name) {
+        if (std::find(order.begin(), order.end(), name) == order.end()) order.push_back(name);
+    };
+    const auto all = [&] {
+        SetAllColumnFlags(parsed, true);
+        for (const TableColumnOption& option : kTableColumnOptions) ordered(option.name);
+    };
     const std::string_view whole = Trimmed(list);
     const auto accept = [&] {
         options = parsed;
         if (days != nullptr) {
             *days = parsedDays;
         }
-        return ColumnOptionParse{true, {}};
+        return ColumnOptionParse{true, {}, std::move(order)};
     };
     if (EqualIgnoringCase(whole, "all")) {
-        SetAllColumnFlags(parsed, true);
+        all();
         return accept();
     }
     if (whole.empty()) {
@@ -140,16 +149,18 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
         // "all" in a list gives every column of the window's form beside the
         // others named ("all,sunrise").
         bool found = EqualIgnoringCase(entry, "all");
-        if (found) SetAllColumnFlags(parsed, true);
+        if (found) all();
         for (const TableColumnOption& option : kTableColumnOptions) {
             if (!found && EqualIgnoringCase(entry, option.name)) {
                 parsed.*option.flag = true;
+                ordered(option.name);
                 found = true;
             }
         }
         for (const TableDayTimeColumnOption& option : kTableDayTimeColumnOptions) {
             if (!found && days != nullptr && EqualIgnoringCase(entry, option.name)) {
                 parsedDays.*option.flag = true;
+                ordered(option.name);
                 found = true;
             }
         }

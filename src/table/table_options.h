@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvel {
 
@@ -116,6 +117,9 @@ std::string ColumnOptionList(const TableOptions& options, const TableDayTimeColu
 struct ColumnOptionParse {
     bool ok = false;
     std::string error;  // English, names the offending entry
+    // The names of the columns chosen, in the order the list gives them ("all"
+    // stands for the 33 in field order), each once: the order of a CSV's columns.
+    std::vector<std::string_view> order;
 };
 
 // Sets the column flags of options from a comma-separated list of option
