@@ -10,6 +10,7 @@
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "civil/zone_request.h"
+#include "cli/cli_words.h"
 #include "format/printf_text.h"
 
 namespace tarvel {
@@ -18,7 +19,8 @@ namespace {
 
 using F = ResultFieldId;
 
-// One table of the events: the calendar's titles are English.
+// One table of the events: titles and descriptions written in English, given
+// in the interface language (CliWord).
 constexpr CalendarEventKind kEventKinds[] = {
     {"astronomical-dawn", "Astronomical dawn", F::AstronomicalDawn,
      "The Sun's centre 18 degrees below the horizon, rising: astronomical twilight begins.",
@@ -125,13 +127,13 @@ std::int64_t DateUtcSeconds(const CalendarDate& d) {
 std::string PrayerAbout(const SolarRequest& request, HighLatitudeRule rule) {
     const PrayerMethodParameters& m = MethodParameters(request.prayerMethod);
     std::string text = m.method == PrayerMethod::kTarvel
-                           ? std::string("Prayer time by the program's own method (default).")
-                           : "Prayer time by the method " + std::string(m.title) + " (" +
-                                 std::string(m.key) + ").";
+                           ? CliWord("Prayer time by the program's own method (default).")
+                           : CliMessage("Prayer time by the method %1 (%2).", {m.title, m.key});
     if (rule != HighLatitudeRule::kNone) {
-        text += " Given by the high-latitude rule " + std::string(HighLatitudeRuleKey(rule)) +
-                ": the Sun does not reach the method's angle, or reaches it too far from the "
-                "sunrise or sunset.";
+        text += " " + CliMessage("Given by the high-latitude rule %1: the Sun does not reach the "
+                                 "method's angle, or reaches it too far from the sunrise or "
+                                 "sunset.",
+                                 {HighLatitudeRuleKey(rule)});
     }
     return text;
 }
@@ -203,10 +205,10 @@ std::vector<IcalEvent> CalendarEvents(const CliCommand& command) {
             IcalEvent event;
             event.uid = date + "-" + std::string(kind->name) + "-" + site + "@tarvel";
             event.startUtcSeconds = std::llround(utc);
-            event.summary = kind->summary;
+            event.summary = CliWord(kind->summary);
             event.location = location;
             event.description =
-                kind->prayer ? PrayerAbout(request, field.RuleIn(&days)) : std::string(kind->about);
+                kind->prayer ? PrayerAbout(request, field.RuleIn(&days)) : CliWord(kind->about);
             event.latitudeDeg = latitude;
             event.longitudeEastDeg = longitudeEast;
             events.push_back(std::move(event));

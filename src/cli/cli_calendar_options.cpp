@@ -38,28 +38,29 @@ constexpr char kCalendarDescription[] =
     "--place each day is computed on the zone's clock of that day; with --zone on that fixed "
     "zone (and --summer).";
 
-// The help's list of the events and groups.
-std::string EventsHelp() {
-    std::string help =
-        "a comma list of events and groups, letter case ignored, such as prayers,sun. Events:";
-    for (const CalendarEventKind& kind : CalendarEventKinds()) {
-        help += " " + std::string(kind.name);
-        if (kind.name == "shuruq") help += " (the method's sunrise)";
-        if (kind.name == "asr") help += " (shadow factor 1)";
-        if (kind.name == "asr2") help += " (shadow factor 2)";
-        if (kind.name == "rise" || kind.name == "set") help += " (apparent)";
-        help += ",";
-    }
-    help.back() = '.';
-    help += " Groups:";
+// The --events option: what it accepts, the events and the groups by name as
+// its blanks, and the meaning of the names.
+OptionText EventsText() {
+    std::vector<std::string> events;
+    for (const CalendarEventKind& kind : CalendarEventKinds()) events.emplace_back(kind.name);
+    std::vector<std::string> groups;
+    std::string members;
     for (const CalendarEventGroup& group : CalendarEventGroups()) {
-        help += " " + std::string(group.name) +
-                (group.members == "all" ? std::string(" (every event)")
-                                        : " (" + std::string(group.members) + ")") +
-                ",";
+        groups.emplace_back(group.name);
+        std::string held(group.members);
+        for (std::size_t at = 0; (at = held.find(',', at)) != std::string::npos; at += 2) {
+            held.replace(at, 1, ", ");
+        }
+        members += std::string(members.empty() ? "" : "; ") + std::string(group.name) + ": " +
+                   (group.members == "all" ? std::string("every event") : held);
     }
-    help.back() = '.';
-    return help;
+    return {"--events", "LIST",
+            "a comma list of events and groups, letter case ignored, such as prayers,sun; the "
+            "events: %1; the groups: %2",
+            "shuruq is the method's sunrise, asr and asr2 the Asr of shadow factor 1 and 2, rise "
+            "and set the apparent ones; the groups hold " + members,
+            "prayers",
+            {Joined(events, ", ", ", "), Joined(groups, ", ", ", ")}};
 }
 
 }  // namespace
@@ -80,12 +81,10 @@ void CommandLine::AddCalendarCommand() {
 void CommandLine::AddCalendarOptions() {
     CLI::App& app = *calendar_;
     app.option_defaults()->group("Calendar");
-    const std::string days = "a whole number of days from " +
-                             std::to_string(kCliCalendarMinDays) + " to " +
-                             std::to_string(kCliCalendarMaxDays);
     AddRead(app,
-            {"--days", "N", days, "the days of the calendar, from --date on",
-             std::to_string(calendarRequest_.days)},
+            {"--days", "N", "a whole number of days from %1 to %2",
+             "the days of the calendar, from --date on", std::to_string(calendarRequest_.days),
+             {std::to_string(kCliCalendarMinDays), std::to_string(kCliCalendarMaxDays)}},
             calendarRequest_.days, [](std::string_view text) -> std::optional<int> {
                 const std::optional<int> value = ParseWholeNumber(text);
                 if (!value || *value < kCliCalendarMinDays || *value > kCliCalendarMaxDays) {
@@ -94,8 +93,7 @@ void CommandLine::AddCalendarOptions() {
                 return value;
             });
     calendarRequest_.events = *ParseCalendarEvents("prayers");
-    AddRead(app, {"--events", "LIST", EventsHelp(), "", "prayers"}, calendarRequest_.events,
-            ParseCalendarEvents);
+    AddRead(app, EventsText(), calendarRequest_.events, ParseCalendarEvents);
     AddLanguage(app);
     AddRead(app,
             {"--output", "FILE|-", "the name of a file, or - for standard output",
@@ -108,15 +106,15 @@ void CommandLine::AddCalendarOptions() {
 
 CliCommand CommandLine::CalendarCommand(const LocalClock& clock) const {
     if (!app_.get_options([](const CLI::Option* option) { return option->count() > 0; }).empty()) {
-        throw Refusal(
+        throw Refusal(CliWord(
             "unexpected argument 'calendar': the calendar subcommand comes first, as in "
-            "tarvel-cli calendar --place Rome --date 2024-06-21 (see tarvel-cli calendar --help)");
+            "tarvel-cli calendar --place Rome --date 2024-06-21 (see tarvel-cli calendar --help)"));
     }
     for (const char* option : {"--time", "--delta-t"}) {
         if (calendar_->get_option(option)->count() > 0) {
-            throw Refusal(std::string(option) +
-                          " does not apply to calendar: every day is computed whole, with Delta T "
-                          "from the built-in model for its date");
+            throw Refusal(CliMessage("%1 does not apply to calendar: every day is computed whole, "
+                                     "with Delta T from the built-in model for its date",
+                                     {option}));
         }
     }
     CliCommand command;

@@ -8,6 +8,7 @@
 
 #include "chart/chart_model.h"
 #include "chart_draw/chart_export.h"
+#include "cli/cli_words.h"
 
 namespace tarvel {
 
@@ -50,13 +51,18 @@ int WriteChart(const CliCommand& command) {
                 static_cast<std::size_t>(bytes.size()) &&
             std::fflush(stdout) == 0;
         if (written) return kExitSuccess;
-        std::fputs("tarvel-cli: the chart could not be written to standard output\n", stderr);
+        const std::string line =
+            "tarvel-cli: " + CliWord("the chart could not be written to standard output") + "\n";
+        std::fputs(line.c_str(), stderr);
         return kExitOutputError;
     }
     // The name as the file system's bytes, whatever their encoding.
     const QString error =
         ExportChart(model, std::filesystem::path(command.chart.outputPath),
-                    QSize(command.chart.width, command.chart.height), EnglishChartExportTexts());
+                    QSize(command.chart.width, command.chart.height),
+                    {QString::fromStdString(CliWord(
+                         "Unknown format: the file's name must end in .png or .svg")),
+                     QString::fromStdString(CliWord("Cannot save %1: %2"))});
     if (!error.isEmpty()) {
         const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);

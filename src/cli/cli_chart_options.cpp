@@ -65,7 +65,10 @@ void CommandLine::AddChartOptions() {
     CLI::App& app = *chart_;
     app.option_defaults()->group("Chart");
     std::vector<std::string> kinds(std::begin(kCliChartKinds), std::end(kCliChartKinds));
-    AddRead(app, {"--kind", "KIND", Joined(kinds), "the chart to draw"}, chartRequest_.kind,
+    AddRead(app,
+            {"--kind", "KIND", "%1 or %2", "the chart to draw", "",
+             {Joined({kinds.begin(), kinds.end() - 1}, ", ", ", "), kinds.back()}},
+            chartRequest_.kind,
             [](std::string_view name) -> std::optional<std::string> {
                 for (const char* kind : kCliChartKinds) {
                     if (name == kind) return std::string(name);
@@ -96,19 +99,22 @@ void CommandLine::AddChartOptions() {
             return std::string(name);
         })
         ->required();
-    const std::string pixels = "a whole number of pixels, " + std::to_string(kCliChartMinSize) +
-                               " to " + std::to_string(kCliChartMaxSize);
+    const char* pixels = "a whole number of pixels, %1 to %2";
+    const std::vector<std::string> bounds = {std::to_string(kCliChartMinSize),
+                                             std::to_string(kCliChartMaxSize)};
     const auto size = [](std::string_view text) -> std::optional<int> {
         const std::optional<int> value = ParseWholeNumber(text);
         if (!value || *value < kCliChartMinSize || *value > kCliChartMaxSize) return std::nullopt;
         return value;
     };
     AddRead(app,
-            {"--width", "PX", pixels, "the picture's width", std::to_string(chartRequest_.width)},
+            {"--width", "PX", pixels, "the picture's width", std::to_string(chartRequest_.width),
+             bounds},
             chartRequest_.width, size);
     AddRead(
         app,
-        {"--height", "PX", pixels, "the picture's height", std::to_string(chartRequest_.height)},
+        {"--height", "PX", pixels, "the picture's height", std::to_string(chartRequest_.height),
+         bounds},
         chartRequest_.height, size);
     AddLanguage(app);
     AddFlag(app, "--prayers", chartRequest_.prayerLines,
@@ -120,9 +126,9 @@ void CommandLine::AddChartOptions() {
 
 CliCommand CommandLine::ChartCommand(const LocalClock& clock) const {
     if (!app_.get_options([](const CLI::Option* option) { return option->count() > 0; }).empty()) {
-        throw Refusal(
+        throw Refusal(CliWord(
             "unexpected argument 'chart': the chart subcommand comes first, as in tarvel-cli "
-            "chart --kind sunpath --output sun.svg (see tarvel-cli chart --help)");
+            "chart --kind sunpath --output sun.svg (see tarvel-cli chart --help)"));
     }
     CliCommand command;
     command.action = CliAction::kChart;

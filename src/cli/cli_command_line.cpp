@@ -11,14 +11,14 @@ namespace cli {
 
 CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target,
                      const std::string& help) {
-    const std::string refusal = name + " takes no value";
+    const std::string refusal = CliMessage("%1 takes no value", {name});
     // Like an option with a value, a flag is given once.
     const auto option = std::make_shared<CLI::Option*>(nullptr);
     const CLI::Validator alone(
         [refusal, name, option](std::string& value) {
             if (value != "true") throw Refusal(refusal);
             if (*option != nullptr && (*option)->count() > 1) {
-                throw Refusal(name + " given more than once: give it once");
+                throw Refusal(CliMessage("%1 given more than once: give it once", {name}));
             }
             return std::string();
         },
@@ -57,24 +57,25 @@ CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
     option->transform(CLI::Validator(
         [option, text, check](std::string& value) {
             if (option->count() > 1) {
-                throw Refusal(text.name + " given more than once: give it once, with " +
-                              text.accepts);
+                throw Refusal(CliMessage("%1 given more than once: give it once, with %2",
+                                         {text.name, text.Accepts()}));
             }
             const std::string given = value;
             if (!check(value).empty()) {
-                throw Refusal(text.name + " '" + given + "' not accepted: expected " +
-                              text.accepts);
+                throw Refusal(CliMessage("%1 '%2' not accepted: expected %3",
+                                         {text.name, given, text.Accepts()}));
             }
             return std::string();
         },
         ""));
-    accepts_[option] = text.accepts;
+    accepts_[option] = text;
     return option;
 }
 
 CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds bounds,
                                      double& target) {
-    text.accepts += " from " + Number(bounds.low) + " to " + Number(bounds.high);
+    text.accepts += " from %1 to %2";
+    text.acceptsFillers = {Number(bounds.low), Number(bounds.high)};
     text.byDefault = Number(target);
     return AddRead(app, text, target, ParseDecimal, CLI::Range(bounds.low, bounds.high));
 }
@@ -93,8 +94,8 @@ void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) con
         if (arg.size() < 3 || arg.rfind("--", 0) != 0) continue;
         const std::string name = arg.substr(0, arg.find('='));
         if (owner->get_option_no_throw(name) == nullptr) {
-            throw Refusal("unknown option '" + name + "'; the options are listed by " +
-                          NameOf(owner) + " --help");
+            throw Refusal(CliMessage("unknown option '%1'; the options are listed by %2 --help",
+                                     {name, NameOf(owner)}));
         }
     }
 }
@@ -134,7 +135,7 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
                               : places_->parsed() ? places_
                               : calendar_->parsed() ? calendar_
                                                   : &app_;
-    std::string line = error.what() + (" (see " + NameOf(command) + " --help)");
+    std::string line = CliMessage("%1 (see %2 --help)", {error.what(), NameOf(command)});
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {
         line = error.what();
     } else if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
@@ -144,17 +145,28 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
         const std::string first = rest.empty() ? std::string() : rest.front();
         const std::string name = NameOf(owner);
         if (owner == places_) {
-            line = "unexpected argument '" + first + "'; " + name +
-                   " takes one QUERY: put a name of several words in quotes (see " + name +
-                   " --help)";
+            line = CliMessage(
+                "unexpected argument '%1'; %2 takes one QUERY: put a name of several words in "
+                "quotes (see %2 --help)",
+                {first, name});
         } else {
-            line = first.rfind('-', 0) == 0 ? "unknown option '" + first +
-                                                  "'; the options are listed by " + name + " --help"
-                                            : "unexpected argument '" + first + "'; " + name +
-                                                  " takes options only (see " + name + " --help)";
+            line = first.rfind('-', 0) == 0
+                       ? CliMessage("unknown option '%1'; the options are listed by %2 --help",
+                                    {first, name})
+                       : CliMessage("unexpected argument '%1'; %2 takes options only (see %2 "
+                                    "--help)",
+                                    {first, name});
+        }
+    } else if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        // "QUERY is required": the name CLI11 gives stands as it is.
+        const std::string what = error.what();
+        const std::size_t end = what.find(" is required");
+        if (end != std::string::npos) {
+            line = CliMessage("%1 is required (see %2 --help)",
+                              {what.substr(0, end), NameOf(command)});
         }
     } else if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
-        line = "--summer and --no-summer exclude each other: give at most one of them";
+        line = CliWord("--summer and --no-summer exclude each other: give at most one of them");
     } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
         // A value is missing when the arguments ran out: the last one named
         // the option, alone or before "=".
@@ -162,7 +174,7 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
             command->get_option_no_throw(lastArgument_.substr(0, lastArgument_.find('=')));
         const auto accepts = accepts_.find(option);
         if (accepts != accepts_.end()) {
-            line = option->get_name() + " needs a value: " + accepts->second;
+            line = CliMessage("%1 needs a value: %2", {option->get_name(), accepts->second.Accepts()});
         }
     }
     std::replace(line.begin(), line.end(), '\n', ' ');  // one line, whatever a library wrote

@@ -26,6 +26,7 @@
 
 #include "cli/cli_help_layout.h"
 #include "cli/cli_options.h"
+#include "cli/cli_words.h"
 
 namespace tarvel::cli {
 
@@ -62,8 +63,11 @@ void AddHelp(CLI::App& app);
 CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,
                            const LocalClock& clock);
 
-// What the table accepts as a zone, as its refusals say.
-std::string TableZonesAccepted();
+// What the table accepts as a zone, as its refusals say: kTableZonesAccepted
+// with TableZoneList() as its blank.
+inline constexpr const char* kTableZonesAccepted =
+    "one of the table's zones, in hours east of UTC (also as +HH:MM or -HH:MM): %1";
+std::string TableZoneList();
 
 // Why a zone of the tz database cannot be used: its file is damaged or
 // unreadable (the end of a refusal of --tz or --place).
@@ -147,7 +151,7 @@ class CommandLine {
     CLI::App* places_ = nullptr;
     CLI::App* chart_ = nullptr;
     CLI::App* calendar_ = nullptr;
-    std::map<const CLI::Option*, std::string> accepts_;  // of each option with a value
+    std::map<const CLI::Option*, OptionText> accepts_;  // of each option with a value
     std::string lastArgument_;
 
     // What the options fill.
@@ -189,7 +193,9 @@ CLI::Option* CommandLine::AddNamed(CLI::App& app, OptionText text, T& target,
         if (value == target) text.byDefault = name;
     }
     if (text.placeholder.empty()) text.placeholder = Joined(listed, "|", "|");
-    text.accepts = Joined(listed);
+    // "a, b or c": the names as they are, the words in the interface language.
+    text.accepts = listed.size() > 1 ? "%1 or %2" : "%1";
+    text.acceptsFillers = {Joined({listed.begin(), listed.end() - 1}, ", ", ", "), listed.back()};
     // IsMember refuses other texts and writes a name as listed; Transformer
     // turns it into its value, which CLI11 converts into target.
     return Described(app.add_option(text.name, target), text,

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <utility>
 
+#include "cli/cli_words.h"
+
 namespace tarvel::cli {
 
 std::string Number(double value) {
@@ -38,8 +40,12 @@ std::string Wrapped(const std::string& text, std::size_t width) {
 }
 
 std::string OptionText::Help() const {
-    return Wrapped(accepts + (more.empty() ? "" : "; " + more)) +
+    return Wrapped(FilledText(accepts, acceptsFillers) + (more.empty() ? "" : "; " + more)) +
            (byDefault.empty() ? "" : "\n" + Wrapped("(default: " + byDefault + ")"));
+}
+
+std::string OptionText::Accepts() const {
+    return FilledText(CliWord(accepts), acceptsFillers);
 }
 
 HelpLayout::HelpLayout(std::string usage) : usage_(std::move(usage)) {

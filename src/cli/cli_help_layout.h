@@ -29,15 +29,20 @@ constexpr std::size_t kMeaningWidth = 80 - kOptionColumn;
 std::string Wrapped(const std::string& text, std::size_t width = kMeaningWidth);
 
 // An option with a value: its name and placeholder, the texts it accepts (as
-// the refusals say), more about it and its default (for the help).
+// the refusals say), more about it and its default (for the help). accepts is
+// English with its numbers and names as "%1" ... "%9", filled from
+// acceptsFillers: the help says it in English, a refusal in the interface
+// language (cli_words.h).
 struct OptionText {
     std::string name;
     std::string placeholder;
     std::string accepts;
     std::string more = {};
     std::string byDefault = {};
+    std::vector<std::string> acceptsFillers = {};
 
     std::string Help() const;
+    std::string Accepts() const;  // in the interface language
 };
 
 // CLI11's help with the documented usage lines first, then the description,

@@ -66,15 +66,15 @@ std::string MethodsHelp() {
 }  // namespace
 
 std::string DamagedZoneText(std::string_view zoneName) {
-    return "the file of time zone " + std::string(zoneName) +
-           " in this computer's tz database (" + kZoneInfoFolder + "/" + std::string(zoneName) +
-           ") is damaged or unreadable";
+    return CliMessage(
+        "the file of time zone %1 in this computer's tz database (%2) is damaged or unreadable",
+        {zoneName, std::string(kZoneInfoFolder) + "/" + std::string(zoneName)});
 }
 
 void CommandLine::AddLanguage(CLI::App& app) {
     static const Names<std::string> kLanguages = {{"it", "it"}, {"en", "en"}, {"pt", "pt"}};
     AddNamed(app,
-             {"--lang", "it|en|pt", "it, en or pt",
+             {"--lang", "it|en|pt", "",
               "the language of the report, the table and the chart: Italian, English or "
               "Portuguese",
               "the interface language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), "
@@ -103,17 +103,19 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
     CLI::Option* zone = AddRead(
         app,
         {"--zone", "Z",
-         forTable ? TableZonesAccepted()
+         forTable ? kTableZonesAccepted
                   : "hours east of UTC from -12 to 14, as a decimal (5.75, -3.5) or as +HH:MM or "
                     "-HH:MM",
-         forTable ? "" : "the standard time zone", ownZone},
+         forTable ? "" : "the standard time zone", ownZone,
+         forTable ? std::vector<std::string>{TableZoneList()} : std::vector<std::string>{}},
         zone_, ParseZoneHours);
     if (forTable) {
         zone->check(CLI::Validator(
             [](std::string& text) {
                 if (!IsListedZone(*ParseZoneHours(text))) {
-                    throw Refusal("--zone '" + text + "' not accepted by table: expected " +
-                                  TableZonesAccepted());
+                    throw Refusal(CliMessage("--zone '%1' not accepted by table: expected %2",
+                                             {text, CliMessage(kTableZonesAccepted,
+                                                               {TableZoneList()})}));
                 }
                 return std::string();
             },
@@ -135,7 +137,8 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
             timeZone_, [](std::string_view name) -> std::optional<std::string> {
                 const FoundZone zone = LookUpZone(name);
                 if (zone.damaged) {
-                    throw Refusal("--tz '" + std::string(name) + "': " + DamagedZoneText(name));
+                    throw Refusal("--tz '" + std::string(name) + "': " +
+                                  DamagedZoneText(name));
                 }
                 if (!zone.rules) return std::nullopt;
                 return std::string(name);
@@ -153,9 +156,11 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
                 const std::vector<Place> found = FindPlaces(name, 1);
                 if (!found.empty()) return found.front();
                 const std::vector<std::string> close = ClosePlaceNames(name);
-                throw Refusal("--place '" + std::string(name) + "': no such place" +
-                              (close.empty() ? std::string(" in the list of cities")
-                                             : "; close names: " + Joined(close, "; ", "; ")));
+                throw Refusal(
+                    close.empty()
+                        ? CliMessage("--place '%1': no such place in the list of cities", {name})
+                        : CliMessage("--place '%1': no such place; close names: %2",
+                                     {name, Joined(close, "; ", "; ")}));
             });
 
     AddRead(app,
@@ -175,18 +180,18 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
                       "Delta T = TT - UT, used for every evaluation",
                       "the built-in model, for each date evaluated"};
     if (forTable) {
-        const std::string why = "every row takes Delta T from the built-in model for its own date";
-        deltaT.more = "does not apply: " + why;
+        const char* why = "every row takes Delta T from the built-in model for its own date";
+        deltaT.more = std::string("does not apply: ") + why;
         deltaT.byDefault.clear();
         const CLI::Validator refused(
             [why](std::string&) -> std::string {
-                throw Refusal("--delta-t does not apply to table: " + why);
+                throw Refusal(CliMessage("--delta-t does not apply to table: %1", {CliWord(why)}));
             },
             "");
         Described(app.add_option(deltaT.name), deltaT, refused);
     } else {
-        deltaT.accepts +=
-            " from " + Number(kDeltaTBounds.low) + " to " + Number(kDeltaTBounds.high);
+        deltaT.accepts += " from %1 to %2";
+        deltaT.acceptsFillers = {Number(kDeltaTBounds.low), Number(kDeltaTBounds.high)};
         AddRead(app, deltaT, deltaT_, ParseDecimal,
                 CLI::Range(kDeltaTBounds.low, kDeltaTBounds.high));
     }
@@ -228,9 +233,9 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
         app,
         {"--adjust", "LIST",
          "prayers with whole minutes, such as fajr=2,isha=-1: fajr, sunrise, zuhr, asr, "
-         "maghrib, isha, each once, minutes from " +
-             Number(kPrayerAdjustmentBounds.low) + " to " + Number(kPrayerAdjustmentBounds.high),
-         "added to the method's times", "none"},
+         "maghrib, isha, each once, minutes from %1 to %2",
+         "added to the method's times", "none",
+         {Number(kPrayerAdjustmentBounds.low), Number(kPrayerAdjustmentBounds.high)}},
         given_.prayerAdjustments, ParsePrayerAdjustments);
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "cli/cli_conventions.h"
+#include "cli/cli_words.h"
 #include "format/result_fields.h"
 
 namespace tarvel {
@@ -342,21 +343,27 @@ std::string PlaceAndZoneReport(const std::optional<Place>& place,
     if (!rules) return {};
     std::string text;
     if (place) {
-        text += "Place: " + place->Label() +
-                PrintfText(" (%.4f° %c, ", std::fabs(place->latitude),
-                           place->latitude < 0.0 ? 'S' : 'N') +
-                LongitudeText(place->longitudeEast) + ")\n";
+        text += CliMessage("Place: %1 (%2, %3)",
+                           {place->Label(),
+                            PrintfText("%.4f° %c", std::fabs(place->latitude),
+                                       place->latitude < 0.0 ? 'S' : 'N'),
+                            LongitudeText(place->longitudeEast)}) +
+                "\n";
     }
     const ZoneState& state = reading.state;
-    text += "Time zone: " + rules->Name() + ", " + UtcOffsetText(state.offsetSeconds) +
-            (state.summerTime ? " (summer time)" : "") + "\n";
+    text += CliMessage(state.summerTime ? "Time zone: %1, %2 (summer time)" : "Time zone: %1, %2",
+                       {rules->Name(), UtcOffsetText(state.offsetSeconds)}) +
+            "\n";
     if (reading.kind == ClockReadingKind::Skipped) {
-        text += "The time asked for does not exist on this date (the clocks were put forward): "
-                "computed for " + ClockText(reading.reading) + ", just after the change.\n";
+        text += CliMessage("The time asked for does not exist on this date (the clocks were put "
+                           "forward): computed for %1, just after the change.",
+                           {ClockText(reading.reading)}) +
+                "\n";
     } else if (reading.kind == ClockReadingKind::Repeated) {
-        text += "The time asked for occurs twice on this date (the clocks were put back): "
-                "computed for its first occurrence, " + UtcOffsetText(state.offsetSeconds) +
-                ".\n";
+        text += CliMessage("The time asked for occurs twice on this date (the clocks were put "
+                           "back): computed for its first occurrence, %1.",
+                           {UtcOffsetText(state.offsetSeconds)}) +
+                "\n";
     }
     return text + "\n";
 }

@@ -35,9 +35,9 @@ CliCommand CommandLine::PlacesCommand() const {
     if (placesQuery_.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("QUERY"));
     if (FindPlaces(placesQuery_, 1).empty()) {
         const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
-        throw Refusal(
-            "no place matches '" + placesQuery_ + "'" +
-            (close.empty() ? std::string() : "; close names: " + Joined(close, "; ", "; ")));
+        throw Refusal(close.empty() ? CliMessage("no place matches '%1'", {placesQuery_})
+                                    : CliMessage("no place matches '%1'; close names: %2",
+                                                 {placesQuery_, Joined(close, "; ", "; ")}));
     }
     CliCommand command;
     command.action = CliAction::kPlaces;

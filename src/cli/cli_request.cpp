@@ -25,8 +25,14 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
         for (const PrayerMethodParameters& m : kPrayerMethods) {
             if (m.ramadanIshaMinutes > 0.0) methods.push_back("--method " + std::string(m.key));
         }
-        throw Refusal("--ramadan applies only with " + Joined(methods) + ": give " +
-                      (methods.size() == 1 ? "it" : "one of them") + " or leave --ramadan out");
+        throw Refusal(methods.size() == 1
+                          ? CliMessage("--ramadan applies only with %1: give it or leave "
+                                       "--ramadan out",
+                                       {methods.front()})
+                          : CliMessage("--ramadan applies only with %1 or %2: give one of them "
+                                       "or leave --ramadan out",
+                                       {Joined({methods.begin(), methods.end() - 1}, ", ", ", "),
+                                        methods.back()}));
     }
     const CivilDate date = date_.value_or(now.date);
     const ClockTime time = time_.value_or(now.time);
@@ -35,9 +41,9 @@ SolarRequest CommandLine::Request(const LocalClock& clock) const {
         (now.standardZoneHours < kLowestZoneHours || now.standardZoneHours > kHighestZoneHours)) {
         // The environment's TZ may name any offset; it passes the bounds of
         // --zone like a zone given on the command line.
-        throw Refusal("this computer's time zone is " +
-                      UtcOffsetText(std::lround(now.standardZoneHours * 3600.0)) +
-                      ", outside the zones from -12 to 14 hours: give --zone or --tz");
+        throw Refusal(CliMessage("this computer's time zone is %1, outside the zones from -12 to "
+                                 "14 hours: give --zone or --tz",
+                                 {UtcOffsetText(std::lround(now.standardZoneHours * 3600.0))}));
     }
     request.SetZone(zone_.value_or(now.standardZoneHours));
     request.deltaTGiven = deltaT_.has_value();
@@ -66,9 +72,13 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
     for (const char* other : {"--lat", "--lon", "--zone", "--summer", "--no-summer"}) {
         const bool site = other == std::string_view("--lat") || other == std::string_view("--lon");
         if (given(other) && (place_ || !site)) {
-            throw Refusal(std::string(option) + " and " + other + " exclude each other: " + option +
-                          (place_ ? " gives the site and its zone's clock"
-                                  : " gives the zone's clock, its offset and summer time"));
+            throw Refusal(
+                place_ ? CliMessage("%1 and %2 exclude each other: %1 gives the site and its "
+                                    "zone's clock",
+                                    {option, other})
+                       : CliMessage("%1 and %2 exclude each other: %1 gives the zone's clock, its "
+                                    "offset and summer time",
+                                    {option, other}));
         }
     }
     command.place = place_;
@@ -79,8 +89,8 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         const std::string given = timeZone_ ? "--tz '" + *timeZone_ + "'"
                                             : "--place '" + place_->Label() + "'";
         if (zone.damaged) throw Refusal(given + ": " + DamagedZoneText(zoneName));
-        throw Refusal(given + ": its time zone " + zoneName +
-                      " is not in this computer's tz database");
+        throw Refusal(CliMessage("%1: its time zone %2 is not in this computer's tz database",
+                                 {given, zoneName}));
     }
     SolarRequest& request = command.request;
     if (place_) {

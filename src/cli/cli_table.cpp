@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "cli/cli_conventions.h"
-
+#include "cli/cli_words.h"
 #include "table/table_csv.h"
 #include "table/table_layout.h"
 
@@ -11,7 +11,7 @@ namespace tarvel {
 
 namespace {
 
-constexpr char kPrefix[] = "tarvel-cli: ";
+const std::string kPrefix = "tarvel-cli: ";
 
 TableTarget TargetOf(CliTableFormat format) {
     switch (format) {
@@ -35,8 +35,10 @@ std::string OneLine(std::string text) {
 }
 
 std::string RowErrorLine(int row, const std::string& message) {
-    return std::string(kPrefix) + "row " + std::to_string(row + 1) +
-           " could not be computed and has no values: " + OneLine(message) + "\n";
+    return kPrefix +
+           CliMessage("row %1 could not be computed and has no values: %2",
+                      {std::to_string(row + 1), OneLine(message)}) +
+           "\n";
 }
 
 // The refusal of a run that did not end with Ok.
@@ -44,8 +46,8 @@ CliTableOutput Refused(TableRunStatus status, const std::string& message) {
     CliTableOutput output;
     output.exitCode = kExitUsage;
     const std::string text =
-        status == TableRunStatus::Cancelled ? "the table run was cancelled" : OneLine(message);
-    output.diagnostics = std::string(kPrefix) + text + "\n";
+        status == TableRunStatus::Cancelled ? CliWord("the table run was cancelled") : OneLine(message);
+    output.diagnostics = kPrefix + text + "\n";
     return output;
 }
 

@@ -65,12 +65,10 @@ std::string TableFieldOption(TableField field) {
 
 }  // namespace
 
-// What the table accepts as a zone, as its refusals say.
-std::string TableZonesAccepted() {
+std::string TableZoneList() {
     std::vector<std::string> zones;
     for (const float offset : kZoneListOffsets) zones.push_back(Number(offset));
-    return "one of the table's zones, in hours east of UTC (also as +HH:MM or -HH:MM): " +
-           Joined(zones, ", ", ", ");
+    return Joined(zones, ", ", ", ");
 }
 
 void CommandLine::AddTableCommand() {
@@ -98,21 +96,21 @@ void CommandLine::AddTableOptions() {
     app.option_defaults()->group("Steps");
     AddRead(
         app,
-        {"--step", "N",
-         "a step as a decimal number, " + Number(kTableMinStep) + " to " + Number(kTableMaxStep),
-         "a fraction (0.5) only with --unit seconds", Number(p.stepValue)},
+        {"--step", "N", "a step as a decimal number, %1 to %2",
+         "a fraction (0.5) only with --unit seconds", Number(p.stepValue),
+         {Number(kTableMinStep), Number(kTableMaxStep)}},
         p.stepValue, ParseDecimal);
     std::vector<std::string> units;
     for (int unit = 0; unit < kTableStepUnitCount; ++unit) {
         units.emplace_back(TableStepUnitName(static_cast<TableStepUnit>(unit)));
     }
-    AddRead(app, {"--unit", "UNIT", Joined(units), "", std::string(TableStepUnitName(p.stepUnit))},
+    AddRead(app,
+            {"--unit", "UNIT", "%1 or %2", "", std::string(TableStepUnitName(p.stepUnit)),
+             {Joined({units.begin(), units.end() - 1}, ", ", ", "), units.back()}},
             p.stepUnit, ParseTableStepUnit);
     AddRead(app,
-            {"--points", "N",
-             "a whole number of rows, " + std::to_string(kTableMinPointCount) + " to " +
-                 std::to_string(kTableMaxPointCount),
-             "", std::to_string(p.pointCount)},
+            {"--points", "N", "a whole number of rows, %1 to %2", "", std::to_string(p.pointCount),
+             {std::to_string(kTableMinPointCount), std::to_string(kTableMaxPointCount)}},
             p.pointCount, ParseWholeNumber);
 
     app.option_defaults()->group("Columns and formats");
@@ -126,7 +124,12 @@ void CommandLine::AddTableOptions() {
     const auto readColumns = [this](std::string_view list) {
         TableColumnSet options = tableRequest_.options;
         const ColumnOptionParse parsed = ParseColumnOptionList(list, options, options.dayColumns);
-        if (!parsed.ok) throw Refusal("--columns: " + parsed.error);
+        if (!parsed.ok) {
+            throw Refusal(parsed.entry.empty()
+                              ? CliMessage("--columns: empty column name in \"%1\"", {list})
+                              : CliMessage("--columns: unknown column \"%1\"; known columns: %2",
+                                           {parsed.entry, parsed.known}));
+        }
         tableRequest_.columnOrder = parsed.order;
         return std::optional<TableColumnSet>(options);
     };
@@ -182,9 +185,9 @@ void CommandLine::AddTableOptions() {
 
 CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
     if (!app_.get_options([](const CLI::Option* option) { return option->count() > 0; }).empty()) {
-        throw Refusal(
+        throw Refusal(CliWord(
             "unexpected argument 'table': the table subcommand comes first, as in tarvel-cli "
-            "table --step 1 --unit days (see tarvel-cli table --help)");
+            "table --step 1 --unit days (see tarvel-cli table --help)"));
     }
     const SolarRequest q = Request(clock);
     CliCommand command;
@@ -204,9 +207,10 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
 
     // A given zone was checked when read: this one is the computer's own.
     if (!p.zoneRules && !IsListedZone(p.zoneHours)) {
-        throw Refusal("this computer's standard zone (" + Number(p.zoneHours) +
-                      " hours east of UTC) is not a zone of the table: give --zone with " +
-                      TableZonesAccepted());
+        throw Refusal(CliMessage("this computer's standard zone (%1 hours east of UTC) is not a "
+                                 "zone of the table: give --zone with %2",
+                                 {Number(p.zoneHours),
+                                  CliMessage(kTableZonesAccepted, {TableZoneList()})}));
     }
     // The engine's own checks and messages.
     const TableValidation validation = ValidateTableParameters(p, tableTexts_);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "cli/cli_words.h"
 #include "places/place_search.h"
 
 namespace tarvel {
@@ -114,8 +115,8 @@ std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text) {
 }
 
 std::string PlaceQueryTooLong(std::string_view option) {
-    return std::string(option) + ": a place's name has at most " +
-           std::to_string(kMaxPlaceQueryBytes) + " bytes";
+    return CliMessage("%1: a place's name has at most %2 bytes",
+                      {option, std::to_string(kMaxPlaceQueryBytes)});
 }
 
 }  // namespace tarvel

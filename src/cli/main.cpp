@@ -20,6 +20,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_table.h"
+#include "cli/cli_words.h"
 #include "format/result_texts.h"
 #include "table/table_locale.h"
 #include "files/file_writer.h"
@@ -41,7 +42,8 @@ int WriteTable(const tarvel::CliTableRequest& table) {
     WriteAll(stderr, output.diagnostics);
     if (output.exitCode != kExitSuccess) return output.exitCode;
     if (table.outputPath) {
-        const std::string error = WriteFileAtomically(*table.outputPath, output.text);
+        const std::string error = WriteFileAtomically(*table.outputPath, output.text,
+                                                    CliWord("Cannot save %1: %2"));
         if (!error.empty()) {
             WriteAll(stderr, "tarvel-cli: " + error + "\n");
             return kExitOutputError;
@@ -49,7 +51,8 @@ int WriteTable(const tarvel::CliTableRequest& table) {
         return kExitSuccess;
     }
     if (!WriteAll(stdout, output.text)) {
-        WriteAll(stderr, "tarvel-cli: the table could not be written to standard output\n");
+        WriteAll(stderr, "tarvel-cli: " +
+                             CliWord("the table could not be written to standard output") + "\n");
         return kExitOutputError;
     }
     return kExitSuccess;
@@ -63,7 +66,8 @@ int WriteCalendar(const tarvel::CliCommand& command) {
     const std::string text =
         CalendarText(command, std::chrono::floor<std::chrono::seconds>(now).count());
     if (command.calendar.outputPath) {
-        const std::string error = WriteFileAtomically(*command.calendar.outputPath, text);
+        const std::string error = WriteFileAtomically(*command.calendar.outputPath, text,
+                                                    CliWord("Cannot save %1: %2"));
         if (!error.empty()) {
             WriteAll(stderr, "tarvel-cli: " + error + "\n");
             return kExitOutputError;
@@ -71,7 +75,9 @@ int WriteCalendar(const tarvel::CliCommand& command) {
         return kExitSuccess;
     }
     if (!WriteAll(stdout, text)) {
-        WriteAll(stderr, "tarvel-cli: the calendar could not be written to standard output\n");
+        WriteAll(stderr, "tarvel-cli: " +
+                             CliWord("the calendar could not be written to standard output") +
+                             "\n");
         return kExitOutputError;
     }
     return kExitSuccess;
@@ -87,7 +93,16 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> application =
         MakeCliApplication(!args.empty() && args.front() == "chart", argc > 0 ? argv[0] : program);
     LanguageModules languages;
-    LoadCliLanguage(languages, LanguageAsked(args));
+    const bool languageFound = LoadCliLanguage(languages, LanguageAsked(args));
+    const std::unique_ptr<QTranslator> words = LoadCliWords(languages);
+    SetCliTranslator(TranslatedCliWord);
+    if (!languageFound) {
+        WriteAll(stderr, "tarvel-cli: " +
+                             CliMessage("the texts in the language asked for (--lang %1) are not "
+                                        "installed: the built-in Italian is used",
+                                        {LanguageAsked(args)}) +
+                             "\n");
+    }
     const CliCommand command = ParseCommandLine(args, SystemLocalClock(), TranslatedTableTexts());
     switch (command.action) {
         case CliAction::kFail:
@@ -139,7 +154,9 @@ int main(int argc, char** argv) {
                        : ResultReport(texts, words));
     }
     if (!WriteAll(stdout, output)) {
-        WriteAll(stderr, "tarvel-cli: the results could not be written to standard output\n");
+        WriteAll(stderr, "tarvel-cli: " +
+                             CliWord("the results could not be written to standard output") +
+                             "\n");
         return kExitOutputError;
     }
     return kExitSuccess;

@@ -130,7 +130,7 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
         if (days != nullptr) {
             *days = parsedDays;
         }
-        return ColumnOptionParse{true, {}, std::move(order)};
+        return ColumnOptionParse{true, {}, {}, {}, std::move(order)};
     };
     if (EqualIgnoringCase(whole, "all")) {
         all();
@@ -144,7 +144,7 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
         const std::size_t comma = rest.find(',');
         const std::string_view entry = Trimmed(rest.substr(0, comma));
         if (entry.empty()) {
-            return {false, "empty column name in \"" + std::string(list) + "\""};
+            return {false, "empty column name in \"" + std::string(list) + "\"", {}, {}, {}};
         }
         // "all" in a list gives every column of the window's form beside the
         // others named ("all,sunrise").
@@ -173,8 +173,9 @@ ColumnOptionParse ParseColumns(std::string_view list, TableOptions& options,
                     everyDay.*option.flag = true;
                 }
             }
-            return {false, "unknown column \"" + std::string(entry) + "\"; known columns: all, " +
-                               ColumnOptionList(every, everyDay)};
+            const std::string known = "all, " + ColumnOptionList(every, everyDay);
+            return {false, "unknown column \"" + std::string(entry) + "\"; known columns: " + known,
+                    std::string(entry), known, {}};
         }
         if (comma == std::string_view::npos) {
             break;

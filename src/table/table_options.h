@@ -117,6 +117,8 @@ std::string ColumnOptionList(const TableOptions& options, const TableDayTimeColu
 struct ColumnOptionParse {
     bool ok = false;
     std::string error;  // English, names the offending entry
+    std::string entry;  // the offending entry ("" when it is empty)
+    std::string known;  // an unknown entry: the known names, "all, deltaT,gmst,..."
     // The names of the columns chosen, in the order the list gives them ("all"
     // stands for the 33 in field order), each once: the order of a CSV's columns.
     std::vector<std::string_view> order;

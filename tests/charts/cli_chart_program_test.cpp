@@ -3,6 +3,7 @@
 // write nothing.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -30,10 +31,16 @@ QString InstalledTool(const QString& folder) {
     }
     const QString tool = dir.filePath(QStringLiteral("bin/tarvel-cli"));
     if (!QFile::copy(QStringLiteral(TARVEL_CLI_PATH), tool)) return {};
-    for (const char* code : {"ENU", "PTB"}) {
-        const QString module = QStringLiteral("tarvel_%1.qm").arg(QLatin1String(code));
-        if (!QFile::copy(QStringLiteral(TARVEL_BUILD_DATA_DIR "/") + module,
-                         dir.filePath(QStringLiteral("share/tarvel/") + module))) {
+    // The window's modules and the command line's own, as installed.
+    const QString cliFolder = QFileInfo(QStringLiteral(TARVEL_CLI_PATH)).absolutePath();
+    const std::pair<QString, const char*> modules[] = {
+        {QStringLiteral(TARVEL_BUILD_DATA_DIR), "tarvel_ENU.qm"},
+        {QStringLiteral(TARVEL_BUILD_DATA_DIR), "tarvel_PTB.qm"},
+        {cliFolder, "tarvel-cli_ITA.qm"},
+        {cliFolder, "tarvel-cli_PTB.qm"}};
+    for (const auto& [from, module] : modules) {
+        if (!QFile::copy(from + QLatin1Char('/') + QLatin1String(module),
+                         dir.filePath(QStringLiteral("share/tarvel/") + QLatin1String(module)))) {
             return {};
         }
     }
@@ -106,7 +113,9 @@ class CliChartProgramTest : public QObject {
              "tarvel-cli: --lat '91'"},
         };
         for (const Case& c : cases) {
-            const testing::ProgramRun run = testing::RunCli(c.args);
+            std::vector<std::string> args = c.args;
+            args.insert(args.end(), {"--lang", "en"});
+            const testing::ProgramRun run = testing::RunCli(args);
             QVERIFY2(run.exitCode == kExitUsage, testing::Joined(c.args).c_str());
             QVERIFY2(run.err.rfind(c.lineStart, 0) == 0, run.err.c_str());
             QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'), 1);
@@ -127,12 +136,13 @@ class CliChartProgramTest : public QObject {
     // Targets a hostile user or a damaged machine offers: a pipe is written in
     // place, a name that is not UTF-8 is kept as its bytes, a file-size limit
     // is reported in one line (not a signal), a display that is not there is
-    // not needed; the message is English like every other of the tool.
+    // not needed; the message is in the language asked for.
     void hostileTargetsOfTheCommandLine() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const std::string folder = dir.path().toStdString();
-        const std::vector<std::string> chart = {"chart", "--kind", "sunpath", "--output"};
+        const std::vector<std::string> chart = {"chart", "--lang", "en", "--kind", "sunpath",
+                                            "--output"};
         const auto args = [&](const std::string& out) {
             std::vector<std::string> a = chart;
             a.push_back(out);
@@ -231,20 +241,28 @@ class CliChartProgramTest : public QObject {
             const char* caption;   // the report's second caption
             const char* refusal;   // the table's refusal of 2000 rows
             const char* title;     // the chart's title
+            const char* own;       // the command line's own refusal of --lat 95
+            const char* place;     // the place's line
+            const char* summary;   // the calendar's sunrise
         };
+        const char* en = "tarvel-cli: --lat '95' not accepted: expected a latitude in degrees";
+        const char* it = "tarvel-cli: --lat '95' non accettato: si attende una latitudine in gradi";
+        const char* pt = "tarvel-cli: --lat '95' não aceito: espera-se uma latitude em graus";
         const Case cases[] = {
             {"en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
-             "Equation of time"},
+             "Equation of time", en, "Place: ", "SUMMARY:Sunrise"},
             {"fr:en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
-             "Equation of time"},
+             "Equation of time", en, "Place: ", "SUMMARY:Sunrise"},
             {"pt_BR", nullptr, "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
-             "Equação do tempo"},
+             "Equação do tempo", pt, "Lugar: ", "SUMMARY:Nascer do sol"},
             {"", nullptr, "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
-             "Equazione del tempo"},
+             "Equazione del tempo", it, "Luogo: ",
+             "SUMMARY:Sorgere del Sole"},
             {"en", "it", "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
-             "Equazione del tempo"},
+             "Equazione del tempo", it, "Luogo: ",
+             "SUMMARY:Sorgere del Sole"},
             {"", "pt", "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
-             "Equação do tempo"},
+             "Equação do tempo", pt, "Lugar: ", "SUMMARY:Nascer do sol"},
         };
         const auto run = [&](const Case& c, QStringList args) {
             if (c.asked != nullptr) args << QStringLiteral("--lang") << QLatin1String(c.asked);
@@ -281,6 +299,16 @@ class CliChartProgramTest : public QObject {
             QVERIFY2(svg.contains(QStringLiteral("<title>%1</title>")
                                       .arg(QString::fromUtf8(c.title))),
                      qPrintable(what));
+            const QString own = run(c, {QStringLiteral("--lat"), QStringLiteral("95")}).second;
+            QVERIFY2(own.startsWith(QString::fromUtf8(c.own)), qPrintable(what + QStringLiteral(": ") + own));
+            const QString place = run(c, {QStringLiteral("--place"), QStringLiteral("Rome")}).first;
+            QVERIFY2(place.startsWith(QString::fromUtf8(c.place)), qPrintable(what + QStringLiteral(": ") + place));
+            const QString calendar = run(c, {QStringLiteral("calendar"), QStringLiteral("--place"),
+                                             QStringLiteral("Rome"), QStringLiteral("--events"),
+                                             QStringLiteral("rise"), QStringLiteral("--output"),
+                                             QStringLiteral("-")})
+                                         .first;
+            QVERIFY2(calendar.contains(QString::fromUtf8(c.summary)), qPrintable(what));
         }
     }
 

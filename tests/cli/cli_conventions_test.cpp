@@ -74,7 +74,7 @@ TEST(CliConventions, ProgramSpeaksTheConventions) {
 
     const std::vector<std::string> table = {"table", "--date", "2024-06-21", "--zone", "1",
                                             "--lat", "41.9",   "--lon",      "12.5E", "--points",
-                                            "2",     "--output"};
+                                            "2",     "--lang", "it",       "--output"};
     for (const char* output : {"-", "/dev/stdout"}) {
         std::vector<std::string> args = table;
         args.push_back(output);

@@ -224,10 +224,11 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 }
 
 TEST(CliPrayer, ReportOfTheDayTimes) {
-    const ProgramRun documented = RunCli(kLondon);
-    const ProgramRun twilights = RunCli(With(kLondon, {"--twilights"}));
-    const ProgramRun mwl =
-        RunCli(With(kLondon, {"--method", "mwl", "--high-latitude-rule", "seventh"}));
+    // The window's Italian texts.
+    const ProgramRun documented = RunCli(With(kLondon, {"--lang", "it"}));
+    const ProgramRun twilights = RunCli(With(kLondon, {"--twilights", "--lang", "it"}));
+    const ProgramRun mwl = RunCli(
+        With(kLondon, {"--method", "mwl", "--high-latitude-rule", "seventh", "--lang", "it"}));
     for (const ProgramRun* run : {&documented, &twilights, &mwl}) {
         ASSERT_EQ(run->exitCode, kExitSuccess) << run->err;
     }
@@ -364,7 +365,7 @@ TEST(CliPrayer, TimesOfTheDaysEveningAfterMidnightCarryTheirDate) {
          "  metà della notte:", "1999-01-01", 1},
     };
     for (const auto& c : cases) {
-        const ProgramRun text = RunCli(c.args);
+        const ProgramRun text = RunCli(With(c.args, {"--lang", "it"}));
         std::vector<std::string> withJson = c.args;
         withJson.push_back("--json");
         const ProgramRun run = RunCli(withJson);

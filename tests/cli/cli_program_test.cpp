@@ -161,7 +161,9 @@ TEST(CliProgramTest, TextReportIsTheMainWindowTextsOfTheEchoedRequest) {
     // The window's texts, with azimuths as bearings from north.
     std::vector<ResultText> texts = MainWindowResultTexts(request, result);
     UseBearings(texts, result);
-    const ProgramRun text = RunCli(kRome);
+    std::vector<std::string> italian = kRome;  // the window's texts as they are written
+    italian.insert(italian.end(), {"--lang", "it"});
+    const ProgramRun text = RunCli(italian);
     ASSERT_EQ(text.exitCode, kExitSuccess) << text.err;
     EXPECT_EQ(text.err, "");
     EXPECT_EQ(text.out, ResultReport(texts));

@@ -182,7 +182,8 @@ TEST(CliTableProgramTest, OutputThatCannotBeWrittenExitsOneAndKeepsTheTarget) {
 
     // Both names are unusable before anything is computed: bad input.
     for (const fs::path& target : {busy, missing}) {
-        const ProgramRun run = RunTableCli(Rome({"--points", "3", "--output", target.string()}));
+        const ProgramRun run =
+            RunTableCli(Rome({"--points", "3", "--output", target.string(), "--lang", "en"}));
         EXPECT_EQ(run.exitCode, kExitUsage) << target;
         EXPECT_EQ(run.out, "") << target;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -191,13 +192,15 @@ TEST(CliTableProgramTest, OutputThatCannotBeWrittenExitsOneAndKeepsTheTarget) {
             << run.err;
     }
     // A device that takes nothing (a full disk): the writing fails, named.
-    const ProgramRun device = RunTableCli(Rome({"--points", "3", "--output", "/dev/full"}));
+    const ProgramRun device =
+        RunTableCli(Rome({"--points", "3", "--output", "/dev/full", "--lang", "en"}));
     EXPECT_EQ(device.exitCode, kExitOutputError);
     EXPECT_EQ(device.out, "");
     EXPECT_EQ(device.err, "tarvel-cli: Cannot save /dev/full: No space left on device\n");
     // Standard output that cannot take the text.
     const ProgramRun full =
-        testing::RunCli({"table", "--zone", "1", "--points", "3"}, "UTC", "/dev/full", "C");
+        testing::RunCli({"table", "--zone", "1", "--points", "3", "--lang", "en"}, "UTC",
+                        "/dev/full", "C");
     EXPECT_EQ(full.exitCode, kExitOutputError);
     EXPECT_EQ(full.err, "tarvel-cli: the table could not be written to standard output\n");
 

@@ -42,22 +42,28 @@ struct ProgramRun {
 
 // Runs TARVEL_CLI_PATH with args and, when tz is not null, TZ=tz in its
 // environment. With stdoutPath set, standard output goes to that file instead
-// of being collected. With lcAll set, the locale variables (LANG, LANGUAGE,
-// LC_*) are replaced by LC_ALL=lcAll.
+// of being collected. The locale variables (LANG, LANGUAGE, LC_*) are
+// replaced by LC_ALL=lcAll when it is set, otherwise by LC_ALL=C.UTF-8 and
+// LANGUAGE=en: the tool speaks English unless a test asks for another
+// language.
 inline ProgramRun RunCli(const std::vector<std::string>& args, const char* tz = "UTC",
                          const char* stdoutPath = nullptr, const char* lcAll = nullptr) {
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         if (std::strncmp(*e, "TZ=", 3) == 0) continue;
-        if (lcAll != nullptr &&
-            (std::strncmp(*e, "LANG=", 5) == 0 || std::strncmp(*e, "LANGUAGE=", 9) == 0 ||
-             std::strncmp(*e, "LC_", 3) == 0)) {
+        if (std::strncmp(*e, "LANG=", 5) == 0 || std::strncmp(*e, "LANGUAGE=", 9) == 0 ||
+            std::strncmp(*e, "LC_", 3) == 0) {
             continue;
         }
         env.emplace_back(*e);
     }
     if (tz != nullptr) env.push_back(std::string("TZ=") + tz);
-    if (lcAll != nullptr) env.push_back(std::string("LC_ALL=") + lcAll);
+    if (lcAll != nullptr) {
+        env.push_back(std::string("LC_ALL=") + lcAll);
+    } else {
+        env.push_back("LC_ALL=C.UTF-8");
+        env.push_back("LANGUAGE=en");
+    }
     std::vector<char*> envp;
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
