@@ -950,10 +950,6 @@
             <translation>Day length</translation>
         </message>
         <message>
-            <source>Preghiere</source>
-            <translation>Prayers</translation>
-        </message>
-        <message>
             <source>%1 min, %2</source>
             <translation>%1 min, %2</translation>
         </message>
@@ -1065,6 +1061,50 @@
             <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
             <translation>Stereographic projection: the zenith in the middle, north up, east to the right</translation>
         </message>
+        <message>
+            <source>%1, ora legale %2</source>
+            <translation>%1, summer time %2</translation>
+        </message>
+        <message>
+            <source>%1, fuso %2</source>
+            <translation>%1, time zone %2</translation>
+        </message>
+        <message>
+            <source>Sole a %1°</source>
+            <translation>Sun at %1°</translation>
+        </message>
+        <message>
+            <source>Data scelta</source>
+            <translation>Chosen date</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Sole il %1 alle %2: azimut %3° (da nord), altezza %4°</source>
+            <translation>Sun on %1 at %2: azimuth %3° (from north), altitude %4°</translation>
+        </message>
+        <message>
+            <source>Mattino e sera: crepuscolo astronomico %1 e %2, nautico %3 e %4, civile %5 e %6</source>
+            <translation>Morning and evening: astronomical twilight %1 and %2, nautical %3 and %4, civil %5 and %6</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1131,6 +1171,26 @@
         <message>
             <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
             <translation>The Sun's path in stereographic projection: the zenith in the middle, north up</translation>
+        </message>
+        <message>
+            <source>Dimensioni dell&apos;immagine</source>
+            <translation>Picture size</translation>
+        </message>
+        <message>
+            <source> pixel</source>
+            <translation> pixels</translation>
+        </message>
+        <message>
+            <source>Larghezza:</source>
+            <translation>Width:</translation>
+        </message>
+        <message>
+            <source>Altezza:</source>
+            <translation>Height:</translation>
+        </message>
+        <message>
+            <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
+            <translation>The chart is laid out as in the window and drawn larger.</translation>
         </message>
     </context>
     <context>

@@ -950,10 +950,6 @@
             <translation>Duração do dia</translation>
         </message>
         <message>
-            <source>Preghiere</source>
-            <translation>Orações</translation>
-        </message>
-        <message>
             <source>%1 min, %2</source>
             <translation>%1 min, %2</translation>
         </message>
@@ -1065,6 +1061,50 @@
             <source>Proiezione stereografica: lo zenit al centro, il nord in alto, l'est a destra</source>
             <translation>Projeção estereográfica: o zênite no centro, o norte em cima, o leste à direita</translation>
         </message>
+        <message>
+            <source>%1, ora legale %2</source>
+            <translation>%1, horário de verão %2</translation>
+        </message>
+        <message>
+            <source>%1, fuso %2</source>
+            <translation>%1, fuso %2</translation>
+        </message>
+        <message>
+            <source>Sole a %1°</source>
+            <translation>Sol a %1°</translation>
+        </message>
+        <message>
+            <source>Data scelta</source>
+            <translation>Data escolhida</translation>
+        </message>
+        <message>
+            <source>Fajr</source>
+            <translation>Fajr</translation>
+        </message>
+        <message>
+            <source>Zuhr</source>
+            <translation>Zuhr</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>Maghrib</source>
+            <translation>Maghrib</translation>
+        </message>
+        <message>
+            <source>Isha</source>
+            <translation>Isha</translation>
+        </message>
+        <message>
+            <source>Sole il %1 alle %2: azimut %3° (da nord), altezza %4°</source>
+            <translation>Sol em %1 às %2: azimute %3° (do norte), altura %4°</translation>
+        </message>
+        <message>
+            <source>Mattino e sera: crepuscolo astronomico %1 e %2, nautico %3 e %4, civile %5 e %6</source>
+            <translation>Manhã e tarde: crepúsculo astronômico %1 e %2, náutico %3 e %4, civil %5 e %6</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1131,6 +1171,26 @@
         <message>
             <source>Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto</source>
             <translation>A trajetória do Sol em projeção estereográfica: o zênite no centro, o norte em cima</translation>
+        </message>
+        <message>
+            <source>Dimensioni dell&apos;immagine</source>
+            <translation>Tamanho da imagem</translation>
+        </message>
+        <message>
+            <source> pixel</source>
+            <translation> pixels</translation>
+        </message>
+        <message>
+            <source>Larghezza:</source>
+            <translation>Largura:</translation>
+        </message>
+        <message>
+            <source>Altezza:</source>
+            <translation>Altura:</translation>
+        </message>
+        <message>
+            <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
+            <translation>O gráfico é disposto como na janela e desenhado maior.</translation>
         </message>
     </context>
     <context>

@@ -13,11 +13,12 @@ ChartsWindow* ShowChartsWindow(CTarvelDlg* window) {
         charts->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(
             window, &CTarvelDlg::InputsComputed, charts,
-            [charts](const SolarRequest& request, std::shared_ptr<const ZoneRules> rules) {
-                charts->SetInputs({request, std::move(rules)});
+            [charts, window](const SolarRequest& request, std::shared_ptr<const ZoneRules> rules) {
+                charts->SetInputs({request, std::move(rules), window->PlaceLabel().toStdString()});
             });
         if (window->ComputationCount() > 0) {
-            charts->SetInputs({window->LastRequest(), window->SharedZoneRules()});
+            charts->SetInputs({window->LastRequest(), window->SharedZoneRules(),
+                               window->PlaceLabel().toStdString()});
         }
     }
     charts->show();

@@ -23,6 +23,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "astro/prayer_times.h"
@@ -38,6 +39,9 @@ struct ChartInputs {
     // The rules of the clock (a place's zone); none: the request's zone and
     // summer flag hold for every date.
     std::shared_ptr<const ZoneRules> zoneRules;
+    // The place's name as the user chose it (UTF-8); empty: the charts name
+    // the site by its coordinates.
+    std::string placeName = {};
 };
 
 // A date of the proleptic Gregorian calendar.

@@ -32,7 +32,17 @@ ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool praye
     model.kind = kind;
     model.polar = polar && (kind == ChartKind::kSunPath || kind == ChartKind::kSunPathYear);
     model.prayerLines = prayerLines;
-    model.year = inputs.request.year;
+    const SolarRequest& q = inputs.request;
+    model.year = q.year;
+    model.date = {q.year, q.month, q.day};
+    model.clockHours = q.hour + q.minute / 60.0 + q.second / 3600.0;
+    model.placeName = inputs.placeName;
+    model.latitude = q.latitude;
+    model.longitudeWest = q.longitude;
+    model.zoneName = inputs.zoneRules ? inputs.zoneRules->Name() : std::string();
+    model.zoneOffsetHours = q.zoneMinutes / 60.0 + q.zoneSeconds / 3600.0;
+    model.summerTime = q.summerTime;
+    model.summerShiftHours = q.summerTime ? q.summerShiftSeconds / 3600.0 : 0.0;
     switch (kind) {
         case ChartKind::kSunPath:
             model.sunPath = ComputeSunPath(inputs, false);
@@ -44,7 +54,10 @@ ChartModel BuildChartModel(ChartKind kind, const ChartInputs& inputs, bool praye
         case ChartKind::kSunPathYear:
         case ChartKind::kEquationOfTime:
         case ChartKind::kDaylight:
-            if (kind == ChartKind::kSunPathYear) model.monthPaths = CachedMonthPaths(inputs);
+            if (kind == ChartKind::kSunPathYear) {
+                model.monthPaths = CachedMonthPaths(inputs);
+                model.sunPath = ComputeSunPath(inputs, false);
+            }
             if (kind == ChartKind::kEquationOfTime)
                 model.equationOfTime = CachedEquationOfTime(inputs);
             if (kind == ChartKind::kDaylight) model.daylight = CachedDaylight(inputs, prayerLines);

@@ -5,8 +5,9 @@
 // Given:    ChartInputs (chart_data.h) and the kind of chart, with its two
 //           options (the prayers as lines on the day chart, the polar form of
 //           the sun paths).
-// Returned: a ChartModel holding the series of that kind only; the year
-//           charts shared from the cache of chart_data.h.
+// Returned: a ChartModel holding the series of that kind only (the year of
+//           sun paths with the date's own path too); the year charts shared
+//           from the cache of chart_data.h.
 // Notes:    the units and conventions are those of chart_data.h: bearings
 //           from the north through the east, altitudes in degrees, clock
 //           times in hours.
@@ -47,6 +48,20 @@ struct ChartModel {
     // middle, the north up, the east to the right) instead of altitude
     // against bearing.
     bool polar = false;
+
+    // What the title names and the year charts mark: the request's date and
+    // clock time, the place (its name, or empty) and site, the zone's name
+    // (empty without zone rules) and the request's offset, hours east of
+    // Greenwich, with its summer shift when in force.
+    ChartDate date;
+    double clockHours = 0;
+    std::string placeName;
+    double latitude = 0;       // north positive
+    double longitudeWest = 0;  // west positive, as the request's
+    std::string zoneName;
+    double zoneOffsetHours = 0;  // standard, without the summer shift
+    bool summerTime = false;
+    double summerShiftHours = 0;
 };
 
 // The data of a chart for the inputs (the year charts from the cache).

@@ -1,6 +1,7 @@
 // The analemma: the Sun at one clock time of the zone's standard clock every
 // day of the year, on the sky and as the equation of time against the
 // declination, with the first of each month and the seasons marked.
+#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -43,8 +44,7 @@ void PaintAnalemma(QPainter& painter, const Layout& layout, const ChartModel& mo
                 line.lineTo(at(a.points[i]));
             }
         }
-        painter.setPen(QPen(kOrange, 2.5));
-        painter.drawPath(line);
+        DrawCasedPath(painter, line, QPen(kOrange, 2.5));
         for (std::size_t index : a.monthStarts) {
             const QPointF p = at(a.points[index]);
             DrawMarker(painter, p, Swatch::kDot, kBlack, 2.5);
@@ -55,6 +55,13 @@ void PaintAnalemma(QPainter& painter, const Layout& layout, const ChartModel& mo
                                  mark.season == SeasonMark::kSeptemberEquinox;
             DrawMarker(painter, at(a.points[mark.index]), Swatch::kDiamond,
                        equinox ? kBluishGreen : kVermillion, 4.5);
+        }
+        // The chosen date.
+        const int day = QDate(model.date.year, model.date.month, model.date.day).dayOfYear() - 1;
+        if (model.date.year == a.year && day >= 0 &&
+            static_cast<std::size_t>(day) < a.points.size()) {
+            DrawMarker(painter, at(a.points[static_cast<std::size_t>(day)]), Swatch::kDot,
+                       kReddishPurple, 5);
         }
         painter.restore();
     };

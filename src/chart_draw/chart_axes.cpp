@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_data.h"
@@ -13,19 +14,25 @@ namespace tarvel::chart_draw {
 
 void DrawAxes(QPainter& painter, const Layout& layout, const Plot& plot,
               const std::vector<Tick>& xs, const std::vector<Tick>& ys, const QString& xTitle,
-              const QString& yTitle, const std::vector<Tick>& rightYs, const QString& rightTitle) {
+              const QString& yTitle, const std::vector<Tick>& rightYs, const QString& rightTitle,
+              double gridFloor) {
     const QFontMetricsF fm(layout.font);
     const double h = layout.lineHeight;
     painter.save();
     painter.setFont(layout.font);
-    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 1));
-    for (const Tick& t : xs) {
-        const double x = plot.Map(t.value, plot.y0).x();
-        painter.drawLine(QPointF(x, plot.rect.top()), QPointF(x, plot.rect.bottom()));
-    }
-    for (const Tick& t : ys) {
-        const double y = plot.Map(plot.x0, t.value).y();
-        painter.drawLine(QPointF(plot.rect.left(), y), QPointF(plot.rect.right(), y));
+    painter.setPen(QPen(chart_colors::kGrid, 1));
+    if (gridFloor < plot.y1) {
+        const double floorY =
+            std::min(plot.rect.bottom(), plot.Map(plot.x0, std::max(gridFloor, plot.y0)).y());
+        for (const Tick& t : xs) {
+            const double x = plot.Map(t.value, plot.y0).x();
+            painter.drawLine(QPointF(x, plot.rect.top()), QPointF(x, floorY));
+        }
+        for (const Tick& t : ys) {
+            if (t.value < gridFloor) continue;
+            const double y = plot.Map(plot.x0, t.value).y();
+            painter.drawLine(QPointF(plot.rect.left(), y), QPointF(plot.rect.right(), y));
+        }
     }
     painter.setPen(QPen(chart_colors::kBlack, 1));
     painter.setBrush(Qt::NoBrush);
@@ -105,13 +112,42 @@ std::vector<Tick> MonthTicks(int year) {
     return ticks;
 }
 
+void DrawCasedPath(QPainter& painter, const QPainterPath& path, const QPen& pen) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    QPen casing(chart_colors::kCasing, pen.widthF() + 3, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+    painter.setPen(casing);
+    painter.drawPath(path);
+    painter.setPen(pen);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+void DrawCasedLine(QPainter& painter, const QPointF& from, const QPointF& to, const QPen& pen) {
+    QPainterPath path(from);
+    path.lineTo(to);
+    DrawCasedPath(painter, path, pen);
+}
+
+void DrawDateLine(QPainter& painter, const Plot& plot, double x, const QString& date) {
+    const QPointF top = plot.Map(x, plot.y1);
+    DrawCasedLine(painter, top, plot.Map(x, plot.y0),
+                  QPen(chart_colors::kBlack, 1.2, Qt::DashDotLine));
+    DrawLabel(painter, top + QPointF(0, QFontMetricsF(painter.font()).height() + 4), date, plot);
+}
+
 void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const Plot& plot,
                const QColor& color) {
     const QFontMetricsF fm(painter.font());
+    const double width = fm.horizontalAdvance(text);
     QPointF p = at + QPointF(4, -4);
-    p.setX(std::min(p.x(), plot.rect.right() - fm.horizontalAdvance(text) - 2));
+    p.setX(std::min(p.x(), plot.rect.right() - width - 2));
     p.setY(std::max(p.y(), plot.rect.top() + fm.ascent()));
     painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(chart_colors::kLabelBacking);
+    painter.drawRect(QRectF(p.x() - 1.5, p.y() - fm.ascent() - 0.5, width + 3, fm.height() + 1));
     painter.setPen(color);
     painter.drawText(p, text);
     painter.restore();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
+#include <QPen>
 #include <QPointF>
 #include <QString>
 #include <vector>
@@ -24,10 +26,12 @@ struct Tick {
 
 // The grid at every tick, the frame, the ticks with their labels (a label's
 // lines under one another) and the axes' titles; rightYs on the right side.
+// The grid is drawn only where the plot is white: above gridFloor (a value of
+// y; none when it is above the plot's top).
 void DrawAxes(QPainter& painter, const Layout& layout, const Plot& plot,
               const std::vector<Tick>& xs, const std::vector<Tick>& ys, const QString& xTitle,
               const QString& yTitle, const std::vector<Tick>& rightYs = {},
-              const QString& rightTitle = {});
+              const QString& rightTitle = {}, double gridFloor = -1e300);
 
 // Every multiple of step from from to to.
 std::vector<Tick> NumberTicks(double from, double to, double step, int decimals = 0);
@@ -36,7 +40,15 @@ std::vector<Tick> BearingTicks(const Plot& plot);
 // The first of each month, on the days of the year.
 std::vector<Tick> MonthTicks(int year);
 
-// text beside at, moved inside the plot.
+// A line of data: pen over the white casing (chart_colors.h).
+void DrawCasedPath(QPainter& painter, const QPainterPath& path, const QPen& pen);
+void DrawCasedLine(QPainter& painter, const QPointF& from, const QPointF& to, const QPen& pen);
+
+// The chosen date on a year chart: a vertical line at the day x with the
+// date at its top.
+void DrawDateLine(QPainter& painter, const Plot& plot, double x, const QString& date);
+
+// text beside at, moved inside the plot, on its white backing.
 void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const Plot& plot,
                const QColor& color = chart_colors::kBlack);
 

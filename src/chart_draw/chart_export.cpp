@@ -33,26 +33,29 @@ std::filesystem::path LocalFilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg) {
+QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg, double scale) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QRectF area(QPointF(0, 0), QSizeF(size));
+    scale = std::max(1.0, scale);
+    const QRectF area(QPointF(0, 0), QSizeF(size) / scale);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
-        generator.setViewBox(area);
+        generator.setViewBox(QRectF(QPointF(0, 0), QSizeF(size)));
         generator.setTitle(ChartTitle(model.kind));
         generator.setDescription(QStringLiteral("Tarvel"));
         QPainter painter;
         if (!painter.begin(&generator)) return {};
+        painter.scale(scale, scale);
         PaintChart(painter, area, model);
         painter.end();
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
+        painter.scale(scale, scale);
         PaintChart(painter, area, model);
         painter.end();
         if (!image.save(&buffer, "PNG")) return {};
@@ -61,13 +64,13 @@ QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg) 
 }
 
 QString ExportChart(const ChartModel& model, const std::filesystem::path& path, const QSize& size,
-                    const ChartExportTexts& texts) {
+                    const ChartExportTexts& texts, double scale) {
     std::string suffix = path.extension().string();
     std::transform(suffix.begin(), suffix.end(), suffix.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool svg = suffix == ".svg";
     if (!svg && suffix != ".png") return texts.unknownFormat;
-    const QByteArray bytes = ChartFileBytes(model, size, svg);
+    const QByteArray bytes = ChartFileBytes(model, size, svg, scale);
     const std::string failure = texts.failure.toStdString();
     if (bytes.isEmpty()) return QString::fromStdString(FillMessage(failure, path.string(), ""));
     return QString::fromStdString(WriteFileAtomically(

@@ -26,8 +26,10 @@ ChartExportTexts TranslatedChartExportTexts();
 ChartExportTexts EnglishChartExportTexts();
 
 // The chart as the bytes of an SVG drawing or a PNG picture of size pixels;
-// empty when it cannot be drawn.
-QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg);
+// empty when it cannot be drawn. With a scale above 1 the chart is laid out
+// in size / scale and drawn scale times larger (a screen's device pixel
+// ratio: the picture of a window as sharp as the screen shows it).
+QByteArray ChartFileBytes(const ChartModel& model, const QSize& size, bool svg, double scale = 1.0);
 
 // The file system's name of a path the user chose in a window.
 std::filesystem::path LocalFilePath(const QString& path);
@@ -39,6 +41,7 @@ std::filesystem::path LocalFilePath(const QString& path);
 // path is taken as the file system's bytes. Returns the error text when it
 // fails, empty on success.
 QString ExportChart(const ChartModel& model, const std::filesystem::path& path, const QSize& size,
-                    const ChartExportTexts& texts = TranslatedChartExportTexts());
+                    const ChartExportTexts& texts = TranslatedChartExportTexts(),
+                    double scale = 1.0);
 
 }  // namespace tarvel

@@ -27,7 +27,7 @@ Layout LayoutOf(const ChartModel& model, const QRectF& area) {
     const QFontMetricsF fm(layout.font);
     const double h = fm.height();
     layout.lineHeight = h;
-    layout.titleRect = QRectF(area.left(), area.top(), area.width(), h * 2);
+    layout.titleRect = QRectF(area.left(), area.top(), area.width(), h * 2.8);
     const std::vector<LegendEntry> legend = LegendOf(model);
     const int rows = LegendRows(fm, legend, area.width() - 2 * h);
     layout.legendRect = QRectF(area.left() + h, area.bottom() - rows * h * 1.3 - h * 0.4,

@@ -29,18 +29,21 @@ std::vector<LegendEntry> LegendOf(const ChartModel& model) {
                        {Tr("Equinozi"), kBluishGreen, Swatch::kLine},
                        {Tr("Solstizio d'inverno"), kBlue, Swatch::kLine},
                        {Tr("Altri mesi"), kOrange, Swatch::kLine},
+                       {Tr("Data scelta"), kReddishPurple, Swatch::kLine},
                        {Tr("Orizzonte vero"), kBlack, Swatch::kLine},
                        {Tr("Orizzonte apparente"), kBlack, Swatch::kDashedLine}};
             break;
         case ChartKind::kAnalemma:
             entries = {{Tr("Analemma"), kOrange, Swatch::kLine},
+                       {Tr("Data scelta"), kReddishPurple, Swatch::kDot},
                        {Tr("Primo del mese"), kBlack, Swatch::kDot},
                        {Tr("Equinozio"), kBluishGreen, Swatch::kDiamond},
                        {Tr("Solstizio"), kVermillion, Swatch::kDiamond}};
             break;
         case ChartKind::kEquationOfTime:
             entries = {{Tr("Equazione del tempo"), kBlue, Swatch::kLine},
-                       {Tr("Massimi e minimi"), kVermillion, Swatch::kDot}};
+                       {Tr("Massimi e minimi"), kVermillion, Swatch::kDot},
+                       {Tr("Data scelta"), kBlack, Swatch::kLine, Qt::DashDotLine}};
             break;
         case ChartKind::kDaylight:
             entries = {{Tr("Giorno"), kDay, Swatch::kBox},
@@ -48,9 +51,13 @@ std::vector<LegendEntry> LegendOf(const ChartModel& model) {
                        {Tr("Crepuscolo nautico"), kNautical, Swatch::kBox},
                        {Tr("Crepuscolo astronomico"), kAstronomical, Swatch::kBox},
                        {Tr("Notte"), kNight, Swatch::kBox},
-                       {Tr("Durata del giorno"), kVermillion, Swatch::kLine}};
+                       {Tr("Durata del giorno"), kVermillion, Swatch::kLine},
+                       {Tr("Data scelta"), kBlack, Swatch::kLine, Qt::DashDotLine}};
             if (model.prayerLines) {
-                entries.push_back({Tr("Preghiere"), kReddishPurple, Swatch::kDashedLine});
+                for (int i = 0; i < 5; ++i) {
+                    entries.push_back(
+                        {Tr(kPrayerNames[i]), kPrayerColors[i], Swatch::kLine, kPrayerStyles[i]});
+                }
             }
             break;
     }
@@ -75,11 +82,10 @@ int LegendRows(const QFontMetricsF& fm, const std::vector<LegendEntry>& entries,
     return rows;
 }
 
-void DrawMarker(QPainter& painter, const QPointF& at, Swatch swatch, const QColor& color,
-                double size) {
-    painter.save();
-    painter.setPen(QPen(chart_colors::kBlack, 1));
-    painter.setBrush(color);
+namespace {
+
+void DrawSwatch(QPainter& painter, const QPointF& at, Swatch swatch, const QColor& color,
+                double size, Qt::PenStyle style) {
     switch (swatch) {
         case Swatch::kDot:
             painter.drawEllipse(at, size, size);
@@ -101,10 +107,24 @@ void DrawMarker(QPainter& painter, const QPointF& at, Swatch swatch, const QColo
             break;
         case Swatch::kLine:
         case Swatch::kDashedLine:
-            painter.setPen(QPen(color, 2, swatch == Swatch::kLine ? Qt::SolidLine : Qt::DashLine));
-            painter.drawLine(at - QPointF(size * 1.8, 0), at + QPointF(size * 1.8, 0));
+            painter.setPen(QPen(color, 2, swatch == Swatch::kLine ? style : Qt::DashLine));
+            painter.drawLine(at - QPointF(size * 2.2, 0), at + QPointF(size * 2.2, 0));
             break;
     }
+}
+
+}  // namespace
+
+void DrawMarker(QPainter& painter, const QPointF& at, Swatch swatch, const QColor& color,
+                double size) {
+    painter.save();
+    // The white ring around the marker.
+    painter.setPen(QPen(chart_colors::kCasing, 4));
+    painter.setBrush(Qt::NoBrush);
+    DrawSwatch(painter, at, swatch, color, size, Qt::SolidLine);
+    painter.setPen(QPen(chart_colors::kBlack, 1));
+    painter.setBrush(color);
+    DrawSwatch(painter, at, swatch, color, size, Qt::SolidLine);
     painter.restore();
 }
 
@@ -119,7 +139,11 @@ void DrawLegend(QPainter& painter, const Layout& layout, const std::vector<Legen
             x = layout.legendRect.left();
             y += h * 1.3;
         }
-        DrawMarker(painter, QPointF(x + h, y), e.swatch, e.color, h * 0.35);
+        painter.save();
+        painter.setPen(QPen(chart_colors::kBlack, 1));
+        painter.setBrush(e.color);
+        DrawSwatch(painter, QPointF(x + h, y), e.swatch, e.color, h * 0.35, e.style);
+        painter.restore();
         painter.setPen(chart_colors::kBlack);
         painter.drawText(QPointF(x + h * 2.2, y + fm.ascent() / 2 - fm.descent() / 2), e.text);
         x += w;

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPointF>
 #include <QString>
+#include <QtGlobal>
 #include <vector>
 
 #include "chart/chart_model.h"
@@ -21,7 +22,17 @@ struct LegendEntry {
     QString text;
     QColor color;
     Swatch swatch;
+    Qt::PenStyle style = Qt::SolidLine;  // of a kLine swatch
 };
+
+// The prayers on the day chart, untranslated: Fajr, Zuhr, Asr, Maghrib, Isha.
+inline constexpr const char* kPrayerNames[5] = {
+    QT_TRANSLATE_NOOP("ChartTexts", "Fajr"), QT_TRANSLATE_NOOP("ChartTexts", "Zuhr"),
+    QT_TRANSLATE_NOOP("ChartTexts", "Asr"), QT_TRANSLATE_NOOP("ChartTexts", "Maghrib"),
+    QT_TRANSLATE_NOOP("ChartTexts", "Isha")};
+// Each prayer's line: its colour (chart_colors::kPrayerColors) and dash.
+inline constexpr Qt::PenStyle kPrayerStyles[5] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                                  Qt::DashDotDotLine, Qt::SolidLine};
 
 // The entries of a chart's legend.
 std::vector<LegendEntry> LegendOf(const ChartModel& model);

@@ -40,7 +40,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartModel& model) 
     QString title = ChartTitle(model.kind);
     switch (model.kind) {
         case ChartKind::kSunPath:
-            title += QStringLiteral(", ") + DateText(model.sunPath.day.date);
+            title += QStringLiteral(", ") + LongDateText(model.sunPath.day.date);
             break;
         case ChartKind::kAnalemma:
             title = Tr("Analemma alle %1 del fuso (senza ora legale), %2")
@@ -53,6 +53,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartModel& model) 
             title += QStringLiteral(", %1").arg(model.year);
             break;
     }
+    // Two exports told apart: the place and the zone on a second line.
+    title += QLatin1Char('\n') + SiteAndZoneText(model);
     QFont bold = layout.font;
     bold.setBold(true);
     painter.setFont(bold);

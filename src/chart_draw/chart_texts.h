@@ -1,11 +1,15 @@
 // The texts of the charts: translated in the context "ChartTexts", numbers in
-// the default locale, dates as DD/MM/YYYY and clock times as HH:MM.
+// the default locale, dates in the interface language's own form (the locale
+// its translation module names, as the windows' date pickers use it) and
+// clock times as HH:MM.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
 #include "chart/chart_data.h"
+#include "chart/chart_model.h"
 
 namespace tarvel::chart_draw {
 
@@ -29,8 +33,18 @@ inline constexpr const char* kCompassPoints[8] = {
 
 // value with decimals digits after the point, in the default locale.
 QString Number(double value, int decimals);
-// DD/MM/YYYY.
+// The locale of the interface language.
+QLocale InterfaceLocale();
+// The interface language's short form of a date (11/12/26, 12/11/26).
 QString DateText(const ChartDate& date);
+// Its long form, as the main window shows the date (11 dicembre 2026,
+// December 11, 2026), without the day of the week.
+QString LongDateText(const ChartDate& date);
+// The short form without the year (11/12, 12/11).
+QString DayMonthText(const ChartDate& date);
+// The title's second line: the place's name or the site's coordinates, and
+// the zone's name or its offset from UTC, with the summer shift when in force.
+QString SiteAndZoneText(const ChartModel& model);
 // The clock time of hours as HH:MM (rounded to the minute, within the day).
 QString ClockText(double hours);
 // A length of time in hours as H:MM, 24:00 included.

@@ -9,8 +9,11 @@
 
 namespace tarvel {
 
-// The values under a point of the chart drawn in area, as one line of text;
-// empty outside the plotting area.
+// The values under a point of the chart drawn in area, as text (lines apart
+// by newlines); empty outside the plotting area. On the sun paths, near a
+// path: the date, clock time, bearing and altitude of its nearest point;
+// elsewhere the pointer's bearing and altitude. On the day chart: the date's
+// rise, set, length, every twilight's times and, when drawn, the prayers'.
 QString ChartValueAt(const ChartModel& model, const QRectF& area, const QPointF& pixel);
 
 }  // namespace tarvel

@@ -1,4 +1,5 @@
 // The equation of time over the year, with its maxima and minima named.
+#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -33,17 +34,20 @@ void PaintEquationOfTime(QPainter& painter, const Layout& layout, const ChartMod
             line.lineTo(at);
         }
     }
-    painter.setPen(QPen(kBlue, 2.5));
-    painter.drawPath(line);
+    DrawCasedPath(painter, line, QPen(kBlue, 2.5));
     const auto feature = [&](const EquationOfTimeFeature& f, bool above) {
         const QPointF at = plot.Map(f.dayOfYear, f.minutes);
         DrawMarker(painter, at, Swatch::kDot, kVermillion, 4);
         const ChartDate date = DateAtDay(year, f.dayOfYear);
-        const QString text = Tr("%1 min, %2").arg(Number(f.minutes, 1)).arg(DateText(date).left(5));
+        const QString text = Tr("%1 min, %2").arg(Number(f.minutes, 1)).arg(DayMonthText(date));
         DrawLabel(painter, at + QPointF(0, above ? -4 : layout.lineHeight + 6), text, plot);
     };
     for (const EquationOfTimeFeature& f : e.maxima) feature(f, true);
     for (const EquationOfTimeFeature& f : e.minima) feature(f, false);
+    if (model.date.year == year) {
+        DrawDateLine(painter, plot, QDate(year, model.date.month, model.date.day).dayOfYear() - 0.5,
+                     DateText(model.date));
+    }
     painter.restore();
 }
 

@@ -29,7 +29,7 @@ void DrawSkyPath(QPainter& painter, const Plot& plot, const std::vector<SkyPoint
         }
         last = x;
     }
-    painter.drawPath(line);
+    DrawCasedPath(painter, line, painter.pen());
 }
 
 // The polar form's sky: the twilights as rings outside the horizon, circles
@@ -55,10 +55,11 @@ void DrawPolarSky(QPainter& painter, const Layout& layout, const Plot& plot,
     painter.setBrush(Qt::NoBrush);
     const QFontMetricsF fm(layout.font);
     painter.setFont(layout.font);
-    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 1));
+    // The grid over the white sky only.
+    painter.setPen(QPen(kGrid, 1));
     for (int altitude = 10; altitude < 90; altitude += 10) painter.drawEllipse(circle(altitude));
     for (int bearing = 0; bearing < 360; bearing += 45) {
-        painter.drawLine(centre, plot.Map(bearing, plot.y0));
+        painter.drawLine(centre, plot.Map(bearing, 0));
     }
     painter.setPen(chart_colors::kBlack);
     for (int altitude = 10; altitude < 90; altitude += 20) {
@@ -120,7 +121,7 @@ void DrawSky(QPainter& painter, const Layout& layout, const Plot& plot, double a
     DrawSkyBackground(painter, plot, apparentHorizon);
     DrawAxes(painter, layout, plot, BearingTicks(plot), NumberTicks(plot.y0, plot.y1, 10),
              Tr("Azimut in gradi da nord verso est (nel programma: da sud verso ovest)"),
-             Tr("Altezza (gradi)"));
+             Tr("Altezza (gradi)"), {}, {}, 0.0);
 }
 
 }  // namespace tarvel::chart_draw

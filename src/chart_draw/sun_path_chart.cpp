@@ -1,5 +1,6 @@
 // The Sun's path on the date: the sky, the Qibla, the path with its clock
-// hours, the rise, transit and set, and the Sun at the instant.
+// hours, the rise, transit and set, and the Sun at the instant (at night,
+// below the plot, at its edge with its altitude).
 #include <QPainter>
 #include <cmath>
 
@@ -21,9 +22,9 @@ void PaintSunPath(QPainter& painter, const Layout& layout, const ChartModel& mod
     painter.save();
     ClipTo(painter, plot);
     // The Qibla.
-    painter.setPen(QPen(kReddishPurple, 2, Qt::DashLine));
     const double qibla = AxisBearing(c.qiblaBearingDeg, c.latitude);
-    painter.drawLine(plot.Map(qibla, plot.y0), plot.Map(qibla, plot.y1));
+    DrawCasedLine(painter, plot.Map(qibla, plot.y0), plot.Map(qibla, plot.y1),
+                  QPen(kReddishPurple, 2, Qt::DashLine));
     DrawLabel(
         painter,
         plot.polar ? plot.Map(qibla, 5) : plot.Map(qibla, plot.y1) + QPointF(0, layout.lineHeight),
@@ -43,13 +44,23 @@ void PaintSunPath(QPainter& painter, const Layout& layout, const ChartModel& mod
             plot.Map(AxisBearing(e.point.bearingDeg, c.latitude), e.point.altitudeDeg);
         DrawMarker(painter, at, swatch, color, 4.5);
         DrawLabel(painter, at + QPointF(2, -layout.lineHeight * 0.6), ClockText(e.point.clockHours),
-                  plot, color.darker(130));
+                  plot, color);
     };
     event(c.rise, Swatch::kTriangle, kBluishGreen);
     event(c.set, Swatch::kTriangle, kBluishGreen);
     event(c.transit, Swatch::kDiamond, kBlue);
-    DrawMarker(painter, plot.Map(AxisBearing(c.now.bearingDeg, c.latitude), c.now.altitudeDeg),
-               Swatch::kDot, kVermillion, 6);
+    const double nowBearing = AxisBearing(c.now.bearingDeg, c.latitude);
+    if (c.now.altitudeDeg >= plot.y0) {
+        DrawMarker(painter, plot.Map(nowBearing, c.now.altitudeDeg), Swatch::kDot, kVermillion, 6);
+    } else {
+        // Below the plot: at its edge, just inside, with the altitude.
+        const QPointF edge = plot.Map(nowBearing, plot.y0);
+        const QPointF inward = plot.polar ? plot.rect.center() - edge : QPointF(0, -1);
+        const QPointF at = edge + inward / std::hypot(inward.x(), inward.y()) * 8.0;
+        DrawMarker(painter, at, Swatch::kDot, kVermillion, 6);
+        DrawLabel(painter, at + QPointF(6, -6), Tr("Sole a %1°").arg(Number(c.now.altitudeDeg, 1)),
+                  plot, kBlack);
+    }
     painter.restore();
 }
 

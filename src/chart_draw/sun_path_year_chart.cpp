@@ -75,6 +75,20 @@ void PaintSunPathYear(QPainter& painter, const Layout& layout, const ChartModel&
             }
         }
     }
+    // The chosen date's own path, named at its highest point.
+    if (!c.day.path.empty()) {
+        painter.setPen(QPen(kReddishPurple, 2));
+        DrawSkyPath(painter, plot, c.day.path, c.latitude);
+        const auto top = std::max_element(
+            c.day.path.begin(), c.day.path.end(),
+            [](const SkyPoint& a, const SkyPoint& b) { return a.altitudeDeg < b.altitudeDeg; });
+        if (top->altitudeDeg > std::max(plot.y0, 0.0)) {
+            DrawLabel(painter,
+                      plot.Map(AxisBearing(top->bearingDeg, c.latitude), top->altitudeDeg) +
+                          QPointF(6, -6),
+                      DateText(c.day.date), plot, kReddishPurple);
+        }
+    }
     // The hours: the same clock hour on every path.
     for (std::size_t hour = 0; hour < 24; ++hour) {
         for (const SunPathSeries& s : paths) {

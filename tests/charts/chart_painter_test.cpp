@@ -363,6 +363,47 @@ class ChartPainterTest : public QObject {
                     });
     }
 
+    // WCAG's contrast ratio, from the sRGB colours the drawing uses: every
+    // line and marker stands 3:1 against its white casing and, by its own
+    // colour or by the casing, against every background it lies on; every
+    // label 3:1 against its backing laid over each background.
+    void paletteStandsThreeToOne() {
+        const auto luminance = [](const QColor& c) {
+            const auto channel = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) +
+                   0.0722 * channel(c.blue());
+        };
+        const auto ratio = [&](const QColor& a, const QColor& b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        const auto over = [](const QColor& top, const QColor& ground) {
+            const double a = top.alphaF();
+            return QColor::fromRgbF(top.redF() * a + ground.redF() * (1 - a),
+                                    top.greenF() * a + ground.greenF() * (1 - a),
+                                    top.blueF() * a + ground.blueF() * (1 - a));
+        };
+        using namespace chart_colors;
+        QCOMPARE(QString::number(ratio(kBlack, kWhite), 'f', 1), QStringLiteral("21.0"));
+        for (const ContrastCase& c : ContrastCases()) {
+            for (const QColor& ground : c.grounds) {
+                const double seen = c.label
+                                        ? ratio(c.color, over(kLabelBacking, ground))
+                                        : std::max(ratio(c.color, ground), ratio(kCasing, ground));
+                QVERIFY2(seen >= 3.0,
+                         qPrintable(QStringLiteral("%1 %2 on %3: %4:1")
+                                        .arg(QLatin1String(c.what), c.color.name(), ground.name())
+                                        .arg(seen, 0, 'f', 2)));
+            }
+            if (!c.label) {
+                QVERIFY2(ratio(c.color, kCasing) >= 3.0, c.what);
+            }
+        }
+    }
+
     // An export replaces an earlier file whole; one that fails says so and
     // leaves the earlier file as it was, with nothing written beside it.
     void exportReplacesWholeOrKeepsTheEarlierFile() {
@@ -384,7 +425,7 @@ class ChartPainterTest : public QObject {
         QVERIFY2(message.contains(refused), qPrintable(message));
         QVERIFY(!QFile::exists(refused));
         QVERIFY(!ExportChart(model, LocalFilePath(dir.filePath(QStringLiteral("eot.bmp"))),
-                                 QSize(400, 300))
+                             QSize(400, 300))
                      .isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eot.png")});
     }

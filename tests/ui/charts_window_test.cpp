@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <map>
 #include <memory>
 
 #include "app/app_settings.h"
@@ -105,17 +106,55 @@ class ChartsWindowTest : public QObject {
         Shown s;
         ChartsWindow* charts = s.Open();
         QVERIFY(QTest::qWaitForWindowExposed(charts));
-        // At 45N on 21 June the Sun culminates due south, 68.4 degrees high.
+        // At 45N on 21 June the Sun culminates due south, 68.4 degrees high:
+        // the pointer a little off the path at the transit reads the path's
+        // point, its clock time first.
+        // Moves the pointer over the view, as the window system reports it.
+        const auto hover = [charts](const QPointF& p) {
+            QTest::mouseMove(charts->windowHandle(), charts->View()->mapTo(charts, p.toPoint()));
+        };
         const ChartModel& model = charts->View()->Model();
-        const QPointF transit = ChartPixel(model, QRectF(charts->View()->rect()),
-                                           model.sunPath.transit.point.bearingDeg,
-                                           model.sunPath.transit.point.altitudeDeg);
-        QMouseEvent move(QEvent::MouseMove, transit, charts->View()->mapToGlobal(transit),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(charts->View(), &move);
-        const QString text = charts->ValueLabel()->text();
-        QVERIFY2(text.startsWith(QStringLiteral("Azimut 18")), qPrintable(text));
+        const QRectF area(charts->View()->rect());
+        const double transit = model.sunPath.transit.point.clockHours;
+        const QPointF at = ChartPixel(model, area, model.sunPath.transit.point.bearingDeg,
+                                      model.sunPath.transit.point.altitudeDeg) +
+                           QPointF(0, 6);
+        hover(at);
+        QString text = charts->ValueLabel()->text();
+        const auto clock = [](double hours) {
+            const int minutes = static_cast<int>(std::lround(hours * 60));
+            return QStringLiteral("%1:%2")
+                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+        };
+        QVERIFY2(text.startsWith(QStringLiteral("Sole il 21/06/24 alle ")), qPrintable(text));
+        QVERIFY2(text.contains(clock(transit)) || text.contains(clock(transit - 1 / 60.0)) ||
+                     text.contains(clock(transit + 1 / 60.0)),
+                 qPrintable(text + QStringLiteral(" / ") + clock(transit)));
         QVERIFY2(text.contains(QStringLiteral("altezza 68.")), qPrintable(text));
+        // Far from the path: the pointer's own bearing and altitude.
+        hover(ChartPixel(model, area, 90, 80));
+        text = charts->ValueLabel()->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Azimut 9")), qPrintable(text));
+
+        // The day chart: every twilight's and prayer's time on the date under
+        // the pointer, those of 21 June from the day times of that date.
+        charts->Tabs()->setCurrentIndex(4);
+        charts->PrayersBox()->setChecked(true);
+        const ChartModel& day = charts->View()->Model();
+        const DaylightDay& june = day.daylight->days[QDate(2024, 6, 21).dayOfYear() - 1];
+        hover(ChartPixel(day, area, QDate(2024, 6, 21).dayOfYear() - 0.5, 2));
+        text = charts->ValueLabel()->text();
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("21/06/24: ore ")), qPrintable(text));
+        for (const ChartTime& t : {june.astronomicalDawn, june.nauticalDusk, june.civilDusk}) {
+            QVERIFY2(lines[1].contains(clock(t.hours)), qPrintable(text));
+        }
+        QCOMPARE(lines[2],
+                 QStringLiteral("Fajr %1, Zuhr %2, Asr %3, Maghrib %4, Isha %5")
+                     .arg(clock(june.fajr.hours), clock(june.zuhr.hours), clock(june.asr1.hours),
+                          clock(june.maghrib.hours), clock(june.isha.hours)));
     }
 
     void exportsWhatItShowsAndF1OpensItsHelp() {
@@ -130,18 +169,45 @@ class ChartsWindowTest : public QObject {
                 asked = suggested;
                 return dir.filePath(QStringLiteral("chart"));
             });
+        // The PNG at the size asked for, proposed at the view's size times
+        // the screen's scale; here twice the view's.
+        QSize proposed;
+        charts->SetSizeChooser([&](QWidget*, const QSize& size) {
+            proposed = size;
+            return charts->View()->size() * 2;
+        });
         QVERIFY(charts->Export(false));
         QCOMPARE(asked, QStringLiteral("sunpath.png"));
+        QCOMPARE(proposed,
+                 (QSizeF(charts->View()->size()) * charts->View()->devicePixelRatioF()).toSize());
         QImageReader reader(dir.filePath(QStringLiteral("chart.png")));
         QCOMPARE(reader.format(), QByteArray("png"));
-        QCOMPARE(reader.read().size(), charts->View()->size());
+        QCOMPARE(reader.read().size(), charts->View()->size() * 2);
 
+        // The day chart's SVG parses, each band one path: no seams between
+        // the days.
+        charts->Tabs()->setCurrentIndex(4);
         QVERIFY(charts->Export(true));
         QFile svg(dir.filePath(QStringLiteral("chart.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&svg);
-        while (!xml.atEnd()) xml.readNext();
+        std::map<QString, int> pathsOf;  // by the fill of their group
+        QStringList fills;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement() && xml.name() == QLatin1String("g")) fills.removeLast();
+            if (!xml.isStartElement()) continue;
+            if (xml.name() == QLatin1String("g")) {
+                fills << xml.attributes().value(QLatin1String("fill")).toString();
+            } else if (xml.name() == QLatin1String("path") && !fills.isEmpty()) {
+                ++pathsOf[fills.back()];
+            }
+        }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        using namespace chart_colors;
+        for (const QColor& band : {kDay, kCivil, kNautical, kAstronomical}) {
+            QVERIFY2(pathsOf[band.name()] == 1, qPrintable(band.name()));
+        }
 
         // F1: the window's help page.
         const RecordedHelp help;

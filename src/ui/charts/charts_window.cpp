@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,6 +42,33 @@ constexpr TabItem kTabs[] = {
     {ChartKind::kEquationOfTime, QT_TRANSLATE_NOOP("ChartsWindow", "Equazione del tempo")},
     {ChartKind::kDaylight, QT_TRANSLATE_NOOP("ChartsWindow", "Giorno e crepuscoli")},
 };
+
+// A small dialog with the picture's width and height.
+QSize AskPictureSize(QWidget* parent, const QSize& proposed) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Tr("Dimensioni dell'immagine"));
+    auto* width = new QSpinBox(&dialog);
+    auto* height = new QSpinBox(&dialog);
+    for (QSpinBox* box : {width, height}) {
+        box->setRange(100, 16000);
+        box->setSuffix(Tr(" pixel"));
+    }
+    width->setValue(proposed.width());
+    height->setValue(proposed.height());
+    auto* form = new QFormLayout;
+    form->addRow(Tr("Larghezza:"), width);
+    form->addRow(Tr("Altezza:"), height);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(
+        Tr("Il grafico è disposto come nella finestra e disegnato più grande."), &dialog));
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return {width->value(), height->value()};
+}
 
 }  // namespace
 
@@ -75,9 +105,14 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     tabs_ = new QTabBar(this);
     for (const TabItem& item : kTabs) tabs_->addTab(Tr(item.caption));
     view_ = new ChartView(this);
+    // The values under the pointer on a row of their own: up to three lines
+    // (the day chart's times with the prayers'), wrapped to the window.
     valueLabel_ = new QLabel(this);
-    valueLabel_->setMinimumWidth(200);
+    valueLabel_->setWordWrap(true);
     valueLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    valueLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    valueLabel_->setMinimumHeight(valueLabel_->fontMetrics().lineSpacing() * 3 + 2);
+    valueLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     prayersBox_ = new QCheckBox(Tr("Preghiere"), this);
     prayersBox_->setToolTip(Tr("Mostra le preghiere del metodo scelto nel grafico del giorno"));
     polarBox_ = new QCheckBox(Tr("Polare"), this);
@@ -87,7 +122,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     svgButton_ = new QPushButton(Tr("Esporta SVG..."), this);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(valueLabel_, 1);
+    bottom->addStretch(1);
     bottom->addWidget(polarBox_);
     bottom->addWidget(prayersBox_);
     bottom->addWidget(pngButton_);
@@ -95,6 +130,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(view_, 1);
+    layout->addWidget(valueLabel_);
     layout->addLayout(bottom);
     resize(1000, 760);
 
@@ -109,6 +145,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
                       const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     };
+    sizeChooser_ = AskPictureSize;
     prayersBox_->setEnabled(false);
 }
 
@@ -139,6 +176,11 @@ void ChartsWindow::Redraw() {
     valueLabel_->clear();
 }
 
+QSize ChartsWindow::ProposedPictureSize() const {
+    const double ratio = std::max(1.0, view_->devicePixelRatioF());
+    return (QSizeF(view_->size()) * ratio).toSize();
+}
+
 bool ChartsWindow::Export(bool svg) {
     const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
     const QString suggested =
@@ -150,7 +192,17 @@ bool ChartsWindow::Export(bool svg) {
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
         path += QLatin1Char('.') + suffix;
     }
-    const QString error = ExportChart(view_->Model(), LocalFilePath(path), view_->size());
+    QSize size = view_->size();
+    double scale = 1.0;
+    if (!svg) {
+        size = sizeChooser_(this, ProposedPictureSize());
+        if (size.isEmpty()) return false;
+        // Laid out as in the view (at least), drawn larger.
+        scale = std::max(1.0, std::min(size.width() / double(view_->width()),
+                                       size.height() / double(view_->height())));
+    }
+    const QString error =
+        ExportChart(view_->Model(), LocalFilePath(path), size, TranslatedChartExportTexts(), scale);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), error);
         return false;

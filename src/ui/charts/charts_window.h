@@ -1,10 +1,12 @@
 // The charts window: the Sun's path on the date, the paths of the year, the
 // analemma, the equation of time and the day and twilights over the year, for
 // the main window's inputs and following them as they change; the values
-// under the pointer; export as PNG or SVG.
+// under the pointer (the nearest point of a sun path, every time of the
+// hovered date); export as PNG at a chosen size or SVG.
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -48,6 +50,10 @@ class ChartsWindow : public QDialog {
     using FileChooser = std::function<QString(QWidget* parent, const QString& caption,
                                               const QString& suggested, const QString& filter)>;
 
+    // Asks for the size of a PNG picture in pixels, proposed: the view's
+    // size times the screen's device pixel ratio; an empty size cancels.
+    using SizeChooser = std::function<QSize(QWidget* parent, const QSize& proposed)>;
+
     explicit ChartsWindow(QWidget* parent = nullptr);
 
     // The inputs of the charts; the chart shown is drawn again for them.
@@ -60,9 +66,13 @@ class ChartsWindow : public QDialog {
     QCheckBox* PolarBox() const { return polarBox_; }
     QTabBar* Tabs() const { return tabs_; }
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    void SetSizeChooser(SizeChooser chooser) { sizeChooser_ = std::move(chooser); }
+    // The PNG picture's proposed size: the view's times the screen's scale.
+    QSize ProposedPictureSize() const;
 
-    // Asks for a file and writes the chart shown as PNG or SVG, at the size
-    // of the view; false when cancelled or when writing failed (after a
+    // Asks for a file and writes the chart shown as PNG (at the size the user
+    // chooses, laid out as in the view and drawn larger) or SVG (at the size
+    // of the view); false when cancelled or when writing failed (after a
     // message).
     bool Export(bool svg);
 
@@ -83,6 +93,7 @@ class ChartsWindow : public QDialog {
     QPushButton* pngButton_ = nullptr;
     QPushButton* svgButton_ = nullptr;
     FileChooser fileChooser_;
+    SizeChooser sizeChooser_;
 };
 
 // The window's help page, inside a language's help book (F1).
