@@ -1201,6 +1201,29 @@
         </message>
     </context>
     <context>
+        <name>SiteSides</name>
+        <message>
+            <source>N NORD</source>
+            <comment>the words naming north, separated by blanks</comment>
+            <translation>N NORTH</translation>
+        </message>
+        <message>
+            <source>S SUD</source>
+            <comment>the words naming south, separated by blanks</comment>
+            <translation>S SOUTH</translation>
+        </message>
+        <message>
+            <source>O OVEST</source>
+            <comment>the words naming west, separated by blanks</comment>
+            <translation>W WEST</translation>
+        </message>
+        <message>
+            <source>E EST</source>
+            <comment>the words naming east, separated by blanks</comment>
+            <translation>E EAST</translation>
+        </message>
+    </context>
+    <context>
         <name>FormPass</name>
         <message>
             <source>Immettere un valore intero.</source>
@@ -1974,6 +1997,10 @@
     </context>
     <context>
         <name>PlaceZone</name>
+        <message>
+            <source>Nessun luogo trovato per «%1».</source>
+            <translation>No place found for “%1”.</translation>
+        </message>
         <message>
             <source>cerca una città</source>
             <translation>search for a city</translation>

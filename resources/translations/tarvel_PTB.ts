@@ -1201,6 +1201,29 @@
         </message>
     </context>
     <context>
+        <name>SiteSides</name>
+        <message>
+            <source>N NORD</source>
+            <comment>the words naming north, separated by blanks</comment>
+            <translation>N NORTE</translation>
+        </message>
+        <message>
+            <source>S SUD</source>
+            <comment>the words naming south, separated by blanks</comment>
+            <translation>S SUL</translation>
+        </message>
+        <message>
+            <source>O OVEST</source>
+            <comment>the words naming west, separated by blanks</comment>
+            <translation>O OESTE</translation>
+        </message>
+        <message>
+            <source>E EST</source>
+            <comment>the words naming east, separated by blanks</comment>
+            <translation>L E LESTE</translation>
+        </message>
+    </context>
+    <context>
         <name>FormPass</name>
         <message>
             <source>Immettere un valore intero.</source>
@@ -1974,6 +1997,10 @@
     </context>
     <context>
         <name>PlaceZone</name>
+        <message>
+            <source>Nessun luogo trovato per «%1».</source>
+            <translation>Nenhum lugar encontrado para “%1”.</translation>
+        </message>
         <message>
             <source>cerca una città</source>
             <translation>procurar uma cidade</translation>

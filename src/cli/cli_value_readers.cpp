@@ -20,19 +20,6 @@ bool Matches(std::string_view text, const char* pattern, std::cmatch& groups) {
     return std::regex_match(text.data(), text.data() + text.size(), groups, std::regex(pattern));
 }
 
-// A decimal without sign followed by one of two hemisphere letters (either
-// case): the value with the sign of its hemisphere (positive for `positive`);
-// otherwise a decimal with its own sign.
-std::optional<double> ParseWithHemisphere(std::string_view text, char positive, char negative) {
-    std::cmatch groups;
-    if (!Matches(text, "([^+-].*)([A-Za-z])", groups)) return ParseDecimal(text);
-    const char letter = static_cast<char>(groups.str(2)[0] | 0x20);  // ASCII lower case
-    const std::optional<double> value = ParseDecimal(groups.str(1));
-    if (!value || (letter != positive && letter != negative)) return std::nullopt;
-    // + 0.0: "0E" gives 0, not -0.
-    return (letter == positive ? *value : -*value) + 0.0;
-}
-
 }  // namespace
 
 std::optional<float> ParseZoneHours(std::string_view text) {
@@ -47,13 +34,15 @@ std::optional<float> ParseZoneHours(std::string_view text) {
 }
 
 std::optional<double> ParseLongitudeWest(std::string_view text) {
-    const std::optional<double> east = ParseWithHemisphere(text, 'e', 'w');
+    const std::optional<double> east =
+        ReadSiteAngle(text, HemisphereWords{{"E"}, {"W"}}, AngleTextStyle::Argument);
     if (!east || *east < -180.0 || *east > 180.0) return std::nullopt;
     return -*east + 0.0;
 }
 
 std::optional<double> ParseLatitude(std::string_view text) {
-    const std::optional<double> value = ParseWithHemisphere(text, 'n', 's');
+    const std::optional<double> value =
+        ReadSiteAngle(text, HemisphereWords{{"N"}, {"S"}}, AngleTextStyle::Argument);
     if (!value || *value < -90.0 || *value > 90.0) return std::nullopt;
     return value;
 }

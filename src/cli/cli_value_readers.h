@@ -25,15 +25,16 @@ inline constexpr double kHighestZoneHours = 14.0;
 std::optional<float> ParseZoneHours(std::string_view text);
 
 // A longitude as the command line reads it, degrees positive EAST (GPS, ISO
-// 6709): a decimal ("12.5", "-74") or an unsigned decimal followed by E or W,
-// either case ("12.5E", "74W"); from -180 to 180 inclusive. Returned in the
+// 6709): a decimal ("12.5", "-74") or an unsigned angle followed by E or W,
+// either case ("12.5E", "74W", "12°29'E"; ReadSiteAngle without blanks); from
+// -180 to 180 inclusive. Returned in the
 // computation's convention, degrees positive WEST ("12.5" and "12.5E" give
 // -12.5, "-74" and "74W" give 74).
 std::optional<double> ParseLongitudeWest(std::string_view text);
 
 // A latitude in degrees positive north: a decimal ("-33.9") or an unsigned
-// decimal followed by N or S, either case ("33.9S" gives -33.9); from -90 to
-// 90 inclusive.
+// angle followed by N or S, either case ("33.9S" gives -33.9, "41°54'N" 41.9);
+// from -90 to 90 inclusive.
 std::optional<double> ParseLatitude(std::string_view text);
 
 // "YYYY-MM-DD": a year of 1 to 4 digits from 1 to 9999, a month and a day of 1

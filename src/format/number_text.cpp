@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace tarvel {
 
@@ -125,7 +126,108 @@ std::optional<int> ScanWholeNumber(std::string_view text, std::size_t i, std::si
                                                   std::numeric_limits<int>::max()));
 }
 
+// The length of the mark that may follow part `part` (0 degrees, 1 minutes,
+// 2 seconds) of an angle at text[i], UTF-8; 0 when there is none.
+std::size_t AngleMarkLength(std::string_view text, std::size_t i, int part) {
+    static constexpr std::string_view kMarks[3][4] = {
+        {"\xC2\xB0", "\xC2\xBA"},                       // degree sign, ordinal sign
+        {"'", "\xE2\x80\xB2", "\xE2\x80\x99"},          // apostrophe, prime, right quote
+        {"''", "\"", "\xE2\x80\xB3", "\xE2\x80\x9D"}};  // double prime, right double quote
+    const std::string_view rest = text.substr(i);
+    for (std::string_view mark : kMarks[part]) {
+        if (!mark.empty() && rest.substr(0, mark.size()) == mark) return mark.size();
+    }
+    return 0;
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Whether `word` is one of `list`, ASCII letter case ignored.
+bool IsOneOf(std::string_view word, const std::vector<std::string>& list) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    return std::any_of(list.begin(), list.end(), [&](const std::string& entry) {
+        return entry.size() == word.size() &&
+               std::equal(entry.begin(), entry.end(), word.begin(),
+                          [&](char a, char b) { return upper(a) == upper(b); });
+    });
+}
+
 }  // namespace
+
+std::optional<double> ReadSiteAngle(std::string_view text, const HemisphereWords& words,
+                                    AngleTextStyle style) {
+    const bool field = style == AngleTextStyle::Field;
+    const auto blanks = [&](std::size_t i) { return field ? SkipBlanks(text, i) : i; };
+    // The documented reading of a field that holds no angle's form.
+    const auto leadingNumber = [&]() -> std::optional<double> {
+        double value = 0;
+        if (field && ReadLeadingNumber(text, value)) return value;
+        return std::nullopt;
+    };
+    std::size_t i = blanks(0);
+    bool signed_ = false;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        signed_ = true;
+        negative = text[i] == '-';
+        ++i;
+    }
+    double parts[3] = {0, 0, 0};
+    bool whole[3] = {true, true, true};
+    int count = 0;
+    bool marked = false;
+    bool separated = true;  // a next part may follow (after blanks or a mark)
+    while (count < 3 && separated && i < text.size() &&
+           (IsDigit(text[i]) || IsSeparator(text[i], field))) {
+        const std::optional<ScannedDecimal> scanned = ScanDecimal(text, i, field);
+        if (!scanned) break;
+        if (!field && (scanned->magnitude != Magnitude::Finite || !std::isfinite(scanned->value))) {
+            return std::nullopt;
+        }
+        whole[count] = SkipDigits(text, i) == scanned->end;
+        parts[count] = scanned->value;
+        ++count;
+        const std::size_t afterNumber = scanned->end;
+        i = blanks(afterNumber);
+        separated = i > afterNumber;
+        if (const std::size_t mark = AngleMarkLength(text, i, count - 1)) {
+            i = blanks(i + mark);
+            marked = separated = true;
+        }
+    }
+    if (count == 0) return leadingNumber();
+    std::size_t wordEnd = i;
+    while (wordEnd < text.size() && IsAsciiLetter(text[wordEnd])) ++wordEnd;
+    const std::string_view word = text.substr(i, wordEnd - i);
+    const bool north = !word.empty() && IsOneOf(word, words.positive);
+    const bool south = !word.empty() && !north && IsOneOf(word, words.negative);
+    if (north || south) i = blanks(wordEnd);
+    if (!word.empty() && !north && !south && IsOneOf(word, words.otherAxis)) return std::nullopt;
+    const bool angleForm = marked || count > 1 || north || south;
+    if (i != text.size() || (!word.empty() && !north && !south)) {
+        return angleForm ? std::nullopt : leadingNumber();
+    }
+    if (!angleForm) {
+        if (field) return leadingNumber();
+        return negative ? -parts[0] : parts[0];
+    }
+    // An angle's form: a side given twice, parts that are not whole before the
+    // last one, or minutes and seconds of 60 or more are refused.
+    if (signed_ && (north || south)) return std::nullopt;
+    for (int k = 0; k + 1 < count; ++k) {
+        if (!whole[k]) return std::nullopt;
+    }
+    for (int k = 1; k < count; ++k) {
+        if (!(parts[k] < 60.0)) return std::nullopt;
+    }
+    double value = parts[0];
+    if (count > 1) value += parts[1] / 60.0;
+    if (count > 2) value += parts[2] / 3600.0;
+    if (negative || south) value = -value;
+    return value + 0.0;  // "0S" gives 0, not -0
+}
 
 bool ReadLeadingNumber(std::string_view text, double& value) {
     const std::optional<ScannedDecimal> scanned =

@@ -15,7 +15,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvel {
 
@@ -39,5 +41,40 @@ std::optional<double> ParseDecimal(std::string_view text);
 // The whole text as a whole number: [+-]?\d+, nothing before or after it. A
 // value beyond the range of int is clamped to it.
 std::optional<int> ParseWholeNumber(std::string_view text);
+
+// The words that name the two sides of a latitude or longitude ("N", "NORD";
+// "S", "SUD"), in ASCII, matched whatever their letter case.
+struct HemisphereWords {
+    std::vector<std::string> positive;  // the side the value's positive sign names
+    std::vector<std::string> negative;
+    // The other axis's words: a text ending with one is no angle of this one
+    // ("12.5N" is no longitude), whatever the style.
+    std::vector<std::string> otherAxis = {};
+};
+
+// How an angle of a site is typed.
+enum class AngleTextStyle {
+    // The windows' fields: blanks allowed between the parts, "." or "," as
+    // the decimal separator; a text that is a number followed by anything
+    // else than an angle's parts keeps the leading-number reading
+    // (ReadLeadingNumber: "45 abc" is 45).
+    Field,
+    // A command-line argument: the whole text, no blanks, "." only.
+    Argument,
+};
+
+// A latitude or longitude typed with its side and parts. The text is
+//   [sign] degrees [°] [minutes ['|′] [seconds ["|″]]] [word]
+// where degrees, minutes and seconds are unsigned decimals (only the last
+// part given may have decimals), minutes and seconds below 60, and the word
+// one of `words` (a letter or a name of a side). The value is degrees +
+// minutes/60 + seconds/3600, positive for a word of words.positive, negative
+// for one of words.negative, with the sign typed when there is no word; a
+// sign together with a word, minutes or seconds of 60 or more, a word of the
+// other axis, or (in argument style) any other word give nothing. Examples
+// with N/S: "41°54'N" is 41.9, "41 54 30 N" 41.908333..., "12.5S" -12.5,
+// "-12.5" -12.5, "-12.5N" nothing, "41 60" nothing. No range is checked here.
+std::optional<double> ReadSiteAngle(std::string_view text, const HemisphereWords& words,
+                                    AngleTextStyle style);
 
 }  // namespace tarvel

@@ -134,7 +134,9 @@ struct ResultField {
     // Whether the value is there; nullptr: always. An event is there when it
     // occurs on the request's date (SolarResult::occurs): where it does not,
     // value() gives the record's marker (0, or -1 for the Qibla time). The
-    // temporal hours are there when they are a number.
+    // temporal hours are there when they are a number, the Italian and
+    // Babylonian hours and the hours to sunset when the date has its
+    // geometric rise and set.
     bool (*present)(const SolarResult&) = nullptr;
 
     constexpr bool Present(const SolarResult& result) const {
@@ -191,6 +193,11 @@ template <bool SolarResult::Occurrences::*flag>
 constexpr bool Occurs(const SolarResult& result) {
     return result.occurs.*flag;
 }
+// The hours counted from the geometric rise and set (Italian, Babylonian, to
+// the sunset) are there when the date has both.
+constexpr bool RiseAndSet(const SolarResult& result) {
+    return result.occurs.geometricRise && result.occurs.geometricSet;
+}
 template <double DayTimes::*member>
 constexpr double DayMember(const DayTimes& days) {
     return days.*member;
@@ -233,13 +240,13 @@ inline constexpr std::array<ResultField, 43> kResultFields = [] {
         {F::TrueZoneTime, "trueZoneTime", "TrueZoneTime", U::Hours, K::ClockTime,
          Member<&R::trueZoneTime>},
         {F::ItalianHours, "italianHours", "ItalianHours", U::Hours, K::Duration,
-         Member<&R::italianHours>},
+         Member<&R::italianHours>, RiseAndSet},
         {F::BabylonianHours, "babylonianHours", "BabylonianHours", U::Hours, K::Duration,
-         Member<&R::babylonianHours>},
+         Member<&R::babylonianHours>, RiseAndSet},
         {F::TemporalHours, "temporalHours", "TemporalHours", U::Hours, K::Duration,
          Member<&R::temporalHours>, [](const R& r) { return !std::isnan(r.temporalHours); }},
         {F::HoursToSunset, "hoursToSunset", "HoursToSunset", U::Hours, K::Duration,
-         Member<&R::hoursToSunset>},
+         Member<&R::hoursToSunset>, RiseAndSet},
         {F::EclipticLongitude, "eclipticLongitude", "EclipticLongitude", U::Degrees, K::Angle,
          Member<&R::eclipticLongitude>},
         {F::EclipticLatitude, "eclipticLatitude", "EclipticLatitude", U::Degrees, K::Angle,

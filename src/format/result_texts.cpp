@@ -71,6 +71,14 @@ EventAbsence AbsenceOf(ResultTextField field, const SolarRequest& request,
             return of(SolarEvent::Asr2);
         case F::QiblaTime:
             return of(SolarEvent::QiblaTime);
+        case F::ItalianHours:
+        case F::BabylonianHours:
+        case F::HoursToSunset:
+        case F::TemporalHours:
+            // Counted from the geometric rise and set: the reason of the one
+            // missing, the set first.
+            if (!result.occurs.geometricSet) return of(SolarEvent::GeometricSet);
+            return of(SolarEvent::GeometricRise);
         default:
             return EventAbsence::None;
     }

@@ -263,12 +263,18 @@ TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& p,
     double longitude = 0;
     double latitude = 0;
     double height = 0;
-    if (!ReadLeadingNumber(form.longitude, longitude)) {
+    const std::optional<double> longitudeRead =
+        ReadSiteAngle(form.longitude, form.longitudeWords, AngleTextStyle::Field);
+    if (!longitudeRead) {
         return Failure(TableField::Longitude, texts.numberMessage);
     }
-    if (!ReadLeadingNumber(form.latitude, latitude)) {
+    longitude = *longitudeRead;
+    const std::optional<double> latitudeRead =
+        ReadSiteAngle(form.latitude, form.latitudeWords, AngleTextStyle::Field);
+    if (!latitudeRead) {
         return Failure(TableField::Latitude, texts.numberMessage);
     }
+    latitude = *latitudeRead;
     if (!ReadLeadingNumber(form.height, height)) {
         return Failure(TableField::Height, texts.numberMessage);
     }

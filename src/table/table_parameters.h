@@ -46,7 +46,7 @@ std::optional<TableStepUnit> ParseTableStepUnit(std::string_view name);
 
 // Inputs of one table run. Latitude positive north, longitude positive WEST,
 // zone offset positive east, heights in metres.
-// The observer's site (height 0 ... 10000 m), refraction and prayer settings
+// The observer's site (height -1000 ... 20000 m), refraction and prayer settings
 // come from ObserverSettings and pass to every row unchanged.
 struct TableParameters : ObserverSettings {
     // Civil date and clock time of the first row (summer hour included when
@@ -76,8 +76,10 @@ inline constexpr double kTableMinLatitude = -90.0;
 inline constexpr double kTableMaxLatitude = 90.0;
 inline constexpr double kTableMinLongitude = -180.0;
 inline constexpr double kTableMaxLongitude = 180.0;
-inline constexpr double kTableMinHeight = 0.0;
-inline constexpr double kTableMaxHeight = 10000.0;
+// The height's bounds are the observer's own (kHeightBounds), as in every window and
+// on the command line.
+inline constexpr double kTableMinHeight = kHeightBounds.low;
+inline constexpr double kTableMaxHeight = kHeightBounds.high;
 inline constexpr int kTableMinPointCount = 1;
 inline constexpr int kTableMaxPointCount = 1000;
 inline constexpr double kTableMinStep = 0.01;
@@ -147,6 +149,10 @@ struct TableFormTexts {
     std::string height;
     std::string pointCount;
     std::string stepValue;
+    // The words of the sides the latitude and longitude may carry (ReadSiteAngle,
+    // field style): latitude north positive, longitude WEST positive.
+    HemisphereWords latitudeWords{{"N"}, {"S"}, {"E", "W"}};
+    HemisphereWords longitudeWords{{"W"}, {"E"}, {"N", "S"}};
 };
 
 // Reads the form's texts into parameters (only the five fields named; the rest
@@ -156,8 +162,11 @@ struct TableFormTexts {
 // of points must be an integer ("Immettere un valore intero.") in 1 ... 1000;
 // the step must be a number in 0.01 ... 60. Then the checks of
 // ValidateTableParameters that the form does not make (start instant, zone).
-// A number is read from the start of its text (ReadLeadingNumber: "." or ","
-// as the separator, whatever follows is ignored, as in the main window). The
+// The latitude and longitude may be typed with their side and in degrees,
+// minutes and seconds (ReadSiteAngle: "41°54'N", "12.5E"); the height, and a
+// plain latitude or longitude, are read as the number at the start of the text
+// (ReadLeadingNumber: "." or "," as the separator, whatever follows is
+// ignored), as in the main window. The
 // number of points must be a whole integer text (ReadIntegerText).
 TableValidation ReadTableForm(const TableFormTexts& form, TableParameters& parameters,
                               const TableTexts& texts = TableTexts());

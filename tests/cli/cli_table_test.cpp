@@ -274,9 +274,12 @@ TEST(CliTableTest, RefusalsAreOneLineNamingTheOption) {
         {{"--step", "0.001", "--unit", "seconds"},
          "tarvel-cli: --step: Immettere un numero compreso tra 0.01 e 60."},
         {{"--step", "0"}, "tarvel-cli: --step: Immettere un numero compreso tra 0.01 e 60."},
-        {{"--height", "-1"}, "tarvel-cli: --height: Immettere un numero compreso tra 0 e 10000."},
-        {{"--height", "10000.5"},
-         "tarvel-cli: --height: Immettere un numero compreso tra 0 e 10000."},
+        {{"--height", "-1000.5"},
+         "tarvel-cli: --height '-1000.5' not accepted: expected a height above sea level in "
+         "metres from -1000 to 20000"},
+        {{"--height", "20000.5"},
+         "tarvel-cli: --height '20000.5' not accepted: expected a height above sea level in "
+         "metres from -1000 to 20000"},
         {{"--date", "1899-12-31"},
          "tarvel-cli: --date/--time: Immettere una data e un'ora comprese tra 1900-01-01 00:00:00 "
          "e "

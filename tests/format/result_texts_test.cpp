@@ -322,9 +322,11 @@ SolarResult EveryEventOccurs() {
 // options) keep the marker's form.
 TEST(ResultTextsTest, AbsentEventsAndTheirReasons) {
     using A = EventAbsence;
+    // With them the hours counted from the rise and set.
     const std::vector<ResultTextField> kGeometricRiseAndSet = {
-        F::GeometricRise, F::GeometricRiseAzimuth, F::GeometricSet, F::GeometricSetAzimuth,
-        F::Maghrib};
+        F::GeometricRise, F::GeometricRiseAzimuth, F::GeometricSet,    F::GeometricSetAzimuth,
+        F::Maghrib,       F::ItalianHours,         F::BabylonianHours, F::TemporalHours,
+        F::HoursToSunset};
     struct Case {
         const char* name;
         void (*change)(SolarRequest&, SolarResult&);
@@ -346,7 +348,9 @@ TEST(ResultTextsTest, AbsentEventsAndTheirReasons) {
          {{kGeometricRiseAndSet, A::PolarNight}}},
         {"geometric set on another date",
          [](SolarRequest&, SolarResult& r) { r.occurs.geometricSet = false; },
-         {{{F::GeometricSet, F::GeometricSetAzimuth, F::Maghrib}, A::OtherDate}}},
+         {{{F::GeometricSet, F::GeometricSetAzimuth, F::Maghrib, F::ItalianHours,
+            F::BabylonianHours, F::TemporalHours, F::HoursToSunset},
+           A::OtherDate}}},
         {"apparent polar day",
          [](SolarRequest&, SolarResult& r) {
              r.occurs.apparentRise = r.occurs.apparentSet = false;

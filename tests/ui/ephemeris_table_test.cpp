@@ -549,8 +549,8 @@ void EphemerisTableTest::formMessages_data() {
                                    << "Immettere un numero.";
     QTest::newRow("longitude 181") << 1006 << "181"
                                    << "Immettere un numero compreso tra -180 e 180.";
-    QTest::newRow("height -1") << 1011 << "-1"
-                               << "Immettere un numero compreso tra 0 e 10000.";
+    QTest::newRow("height -1000.5") << 1011 << "-1000.5"
+                                    << "Immettere un numero compreso tra -1000 e 20000.";
     QTest::newRow("points 0") << 1052 << "0"
                               << "Immettere un valore intero compreso tra 1 e 1000.";
     QTest::newRow("points 1001") << 1052 << "1001"

@@ -29,11 +29,12 @@
 #include "format/format_texts.h"
 #include "format/result_texts.h"
 #include "ui/form/dialog_units.h"
+#include "ui/form/form_fields.h"
 #include "ui/form/form_geometry.h"
 #include "ui/form/group_frame.h"
+#include "ui/form/time_zones.h"
 #include "ui/main/place_zone.h"
 #include "ui/main/shown_results.h"
-#include "ui/form/time_zones.h"
 #include "ui/test_support.h"
 
 using namespace tarvel;
@@ -118,12 +119,16 @@ class MainWindowTest : public QObject {
     void longitudeOutOfRangeIsRefused();
     void siteFieldReadsTheLeadingNumber_data();
     void siteFieldReadsTheLeadingNumber();
+    void siteFieldsReadSidesAndMinutes_data();
+    void siteFieldsReadSidesAndMinutes();
     void placeSetsTheSiteAndTheZonesClock();
     void placesAreSearchedWhileTyping();
+    void unknownPlaceIsSaidAndThePlaceKept();
     void siteEditKeepsTheZonesRules();
     void eventsOnAChangeDayNameTheirClock();
     void storedZoneWithDamagedData();
     void negativeHeightIsAccepted();
+    void heightOutsideItsBoundsIsRefused();
     void manualDeltaTIsUsedWithOneDecimal();
     void manualDeltaTStaysOnDateChangeAndAutoReplacesIt();
     void deltaTThatIsNotANumberIsZero();
@@ -524,6 +529,83 @@ void MainWindowTest::siteFieldReadsTheLeadingNumber() {
     QCOMPARE(s.Field(SiteControl::Latitude)->text(), shown);
 }
 
+// A latitude or longitude typed with its side, in the interface's language
+// too, and in degrees, minutes and seconds; the window's longitude counts
+// west positive, so east gives a negative value.
+void MainWindowTest::siteFieldsReadSidesAndMinutes_data() {
+    QTest::addColumn<bool>("longitude");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("message");
+    const QString number = QStringLiteral("Immettere un numero.");
+    QTest::newRow("12.5E") << true << "12.5E" << -12.5 << "";
+    QTest::newRow("12.5 W") << true << "12.5 W" << 12.5 << "";
+    QTest::newRow("12.5 O (ovest)") << true << "12.5 O" << 12.5 << "";
+    QTest::newRow("12°29'E") << true << "12°29'E" << -(12 + 29 / 60.0) << "";
+    QTest::newRow("12.5 plain, west") << true << "12.5" << 12.5 << "";
+    QTest::newRow("-12.5E refused") << true << "-12.5E" << -8.0 << number;
+    QTest::newRow("12.5N refused") << true << "12.5N" << -8.0 << number;
+    QTest::newRow("181E refused") << true << "181E" << -8.0
+                                  << "Immettere un numero compreso tra -180 e 180.";
+    QTest::newRow("41°54'N") << false << "41°54'N" << 41.9 << "";
+    QTest::newRow("41 54 30 N") << false << "41 54 30 N" << 41 + 54 / 60.0 + 30 / 3600.0 << "";
+    QTest::newRow("33.9 s") << false << "33.9 s" << -33.9 << "";
+    QTest::newRow("41°54′30″S") << false << "41°54′30″S" << -(41 + 54 / 60.0 + 30 / 3600.0) << "";
+    QTest::newRow("minutes 60 refused") << false << "41 60 N" << 45.0 << number;
+    QTest::newRow("seconds 60 refused") << false << "41°54'60\"" << 45.0 << number;
+    QTest::newRow("decimal degrees with minutes refused") << false << "41.5 30" << 45.0 << number;
+    QTest::newRow("unknown side refused") << false << "41°54'X" << 45.0 << number;
+}
+
+void MainWindowTest::siteFieldsReadSidesAndMinutes() {
+    QFETCH(bool, longitude);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    QFETCH(QString, message);
+    Shown s;
+    QLineEdit* field = s.Field(longitude ? SiteControl::Longitude : SiteControl::Latitude);
+    // Keys for the marks beyond ASCII (degree, prime) carry their text.
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (const QChar c : typed) {
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    s.Field(SiteControl::Height)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(s.sink.LastText(), message);
+    const double obtained =
+        longitude ? s.window->LastRequest().longitude : s.window->LastRequest().latitude;
+    QVERIFY2(
+        std::abs(obtained - value) < 1e-12,
+        qPrintable(QStringLiteral("\"%1\": %2, expected %3").arg(typed).arg(obtained).arg(value)));
+    if (message.isEmpty()) QCOMPARE(field->text(), FieldNumberText(obtained));
+}
+
+// Enter on a name no place has: the field says so and shows again the place
+// whose results the window keeps.
+void MainWindowTest::unknownPlaceIsSaidAndThePlaceKept() {
+    Shown s;
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(ControlNumber(MainControl::Place)));
+    QVERIFY(place != nullptr);
+    place->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(place, QStringLiteral("Rom"));
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
+    s.Field(SiteControl::Height)->setFocus(Qt::OtherFocusReason);
+    place->setFocus(Qt::OtherFocusReason);
+    place->selectAll();
+    QTest::keyClicks(place, QStringLiteral("Xyzzyville"));
+    QTRY_VERIFY(!place->Searching());
+    QTRY_VERIFY(!place->completer()->popup()->isVisible());  // nothing to offer
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(place->text(), QStringLiteral("Rome, Lazio, Italy"));
+    QCOMPARE(place->toolTip(), QStringLiteral("Nessun luogo trovato per \u00ABXyzzyville\u00BB."));
+    QCOMPARE(s.Field(SiteControl::Latitude)->text(), QStringLiteral("41.89193"));
+    QVERIFY(s.sink.messages.isEmpty());
+    const QString difference = FirstDifference(*s.window);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
 // The places for the text as typed arrive from a search away from the
 // interface's thread: typing on while it runs offers those of the last text,
 // and Enter while it runs takes the first place of the text as it stands,
@@ -688,6 +770,23 @@ void MainWindowTest::storedZoneWithDamagedData() {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
+// One bound for the height in every window and on the command line: the Dead
+// Sea's shore is accepted, -5000 m and 1e9 m are refused and the height kept.
+void MainWindowTest::heightOutsideItsBoundsIsRefused() {
+    Shown s;
+    TypeAndLeave(s.Field(SiteControl::Height), QStringLiteral("-430"),
+                 s.Field(SiteControl::Latitude));
+    QVERIFY(s.sink.messages.isEmpty());
+    QCOMPARE(s.window->LastRequest().height, -430.0);
+    for (const QString& typed : {QStringLiteral("-5000"), QStringLiteral("1e9")}) {
+        TypeAndLeave(s.Field(SiteControl::Height), typed, s.Field(SiteControl::Latitude));
+        QCOMPARE(s.sink.LastText(),
+                 QStringLiteral("Immettere un numero compreso tra -1000 e 20000."));
+        QCOMPARE(s.window->Settings().height, -430.0);
+        QCOMPARE(s.window->LastRequest().height, -430.0);
+    }
+}
+
 void MainWindowTest::negativeHeightIsAccepted() {
     Shown s;
     TypeAndLeave(s.Field(SiteControl::Height), QStringLiteral("-250"),
@@ -810,6 +909,14 @@ void MainWindowTest::absentEventsShowADashAndWhy_data() {
                                        << "In questa data il Sole non raggiunge";
     QTest::newRow("white night: rise")
         << summer << "58" << ControlNumber(MainControl::GeometricRise) << false << "";
+    // Tromsø's midnight sun: the hours counted from the rise and set.
+    const QDate tromso(2026, 6, 10);
+    for (const MainControl hours : {MainControl::ItalianHours, MainControl::BabylonianHours,
+                                    MainControl::TemporalHours, MainControl::HoursToSunset}) {
+        QTest::newRow(
+            qPrintable(QStringLiteral("midnight sun: hours %1").arg(ControlNumber(hours))))
+            << tromso << "69.65" << ControlNumber(hours) << true << "Giorno polare:";
+    }
 }
 
 // An event that does not occur shows a dash, never a time that reads as

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "format/number_text.h"
+
 class QLineEdit;
 class QWidget;
 
@@ -36,6 +38,22 @@ bool ReadNumberField(QLineEdit* field, double& value, MessageSink& sink, QWidget
 // NumberRangeMessage(low, high), and value is left as it was.
 bool ReadNumberField(QLineEdit* field, double low, double high, double& value, MessageSink& sink,
                      QWidget* owner);
+
+// The words a latitude (north positive) or a longitude as the windows count it
+// (WEST positive) may end with: N, S, E, W, the English names, and the
+// interface language's own letters and names (O for west in Italian and
+// Portuguese, L for east in Portuguese).
+HemisphereWords LatitudeWords();
+HemisphereWords LongitudeWestWords();
+
+// Reads a latitude or longitude typed with its side and in degrees, minutes
+// and seconds (ReadSiteAngle, field style: "41°54'N", "12.5E"; a plain
+// number keeps the leading-number reading), then checks low <= value <= high.
+// A text that is no angle (a sign and a side together, minutes of 60) shows
+// NumberMessage, one out of range NumberRangeMessage; value is then left as
+// it was.
+bool ReadAngleField(QLineEdit* field, const HemisphereWords& words, double low, double high,
+                    double& value, MessageSink& sink, QWidget* owner);
 
 // Sets the field's text only when it differs, so the cursor and selection of a
 // field whose text does not change are kept.

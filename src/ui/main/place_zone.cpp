@@ -3,7 +3,10 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QStringListModel>
+#include <QToolTip>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "civil/tz_zone_rules.h"
@@ -38,6 +41,7 @@ PlaceField::PlaceField(QWidget* parent)
     setClearButtonEnabled(true);
     setPlaceholderText(Tr(QT_TRANSLATE_NOOP("PlaceZone", "cerca una città")));
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        setToolTip(QString());
         wanted_ = text;
         if (!watcher_->isRunning()) SearchTyped();
     });
@@ -55,9 +59,36 @@ PlaceField::PlaceField(QWidget* parent)
             [this](const QString& label) { Choose(label); });
     connect(this, &QLineEdit::returnPressed, this, [this] {
         // Enter takes the first place offered for the text as it stands.
-        if (Offered(text()).isEmpty()) return;
+        if (Offered(text()).isEmpty()) {
+            if (!text().trimmed().isEmpty()) SayNoPlace(text());
+            return;
+        }
         Choose(QString::fromStdString(offered_.front().Label()));
     });
+}
+
+void PlaceField::keyPressEvent(QKeyEvent* event) {
+    if (!typing_) placeText_ = text();
+    typing_ = true;
+    QLineEdit::keyPressEvent(event);
+}
+
+void PlaceField::focusOutEvent(QFocusEvent* event) {
+    // The list of places takes the focus for a while: the typing goes on.
+    if (event->reason() != Qt::PopupFocusReason) typing_ = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void PlaceField::SayNoPlace(const QString& typed) {
+    const QString said =
+        QCoreApplication::translate("PlaceZone", "Nessun luogo trovato per \u00AB%1\u00BB.")
+            .arg(typed.trimmed());
+    completer_->popup()->hide();
+    typing_ = false;
+    setText(placeText_);
+    selectAll();
+    setToolTip(said);
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), said, this);
 }
 
 QStringList PlaceField::Offered(const QString& text) {
@@ -71,6 +102,9 @@ void PlaceField::Show(const std::vector<Place>& places) {
     QStringList labels;
     for (const Place& place : offered_) labels << QString::fromStdString(place.Label());
     model_->setStringList(labels);
+    // Nothing to offer: no list left open over the field, which would take
+    // the Enter that asks for the text as typed.
+    if (offered_.empty()) completer_->popup()->hide();
 }
 
 void PlaceField::SearchTyped() {
@@ -90,6 +124,9 @@ void PlaceField::Choose(const QString& label) {
             wanted_.reset();
             completer_->popup()->hide();  // the choice is made: nothing more to offer
             setText(label);
+            placeText_ = label;
+            typing_ = false;
+            setToolTip(QString());
             emit placeChosen(place);
             return;
         }

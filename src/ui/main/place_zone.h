@@ -37,7 +37,16 @@ class PlaceField : public QLineEdit {
   signals:
     void placeChosen(const tarvel::Place& place);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
   private:
+    // Enter on a text without any place: the field says so in its tooltip
+    // and shows again the text it had before the typing (the place whose
+    // results the window still shows).
+    void SayNoPlace(const QString& typed);
+
     void Choose(const QString& label);
     void Show(const std::vector<Place>& places);
     // Searches the text as it now stands away from the interface's thread
@@ -50,6 +59,8 @@ class PlaceField : public QLineEdit {
     QFutureWatcher<std::vector<Place>>* watcher_;
     QString searched_;                // the text of the running search
     std::optional<QString> wanted_;  // the typed text whose places are awaited
+    QString placeText_;              // the text before the typing: the place shown
+    bool typing_ = false;            // keys typed since the field last had a place
 };
 
 // An editable list of every zone name of the system's tz database, completed

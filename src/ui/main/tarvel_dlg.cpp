@@ -241,13 +241,16 @@ bool CTarvelDlg::FormPass() {
     const FocusGuard::Pass pass(focusGuard_);
     refusedField_ = nullptr;
     bool ok = false;
-    if (!ReadNumberField(latitudeField_, -90.0, 90.0, latitudeValue_, *sink_, this)) {
+    if (!ReadAngleField(latitudeField_, LatitudeWords(), kLatitudeBounds.low, kLatitudeBounds.high,
+                        latitudeValue_, *sink_, this)) {
         refusedField_ = latitudeField_;
-    } else if (!ReadNumberField(longitudeField_, -180.0, 180.0, longitudeValue_, *sink_, this)) {
+    } else if (!ReadAngleField(longitudeField_, LongitudeWestWords(), kLongitudeBounds.low,
+                               kLongitudeBounds.high, longitudeValue_, *sink_, this)) {
         refusedField_ = longitudeField_;
     } else {
         deltaTText_ = deltaTField_->text();
-        if (!ReadNumberField(heightField_, heightValue_, *sink_, this)) {
+        if (!ReadNumberField(heightField_, kHeightBounds.low, kHeightBounds.high, heightValue_,
+                             *sink_, this)) {
             refusedField_ = heightField_;
         } else {
             deltaTMode_ = manualRadio_->isChecked() ? 1 : 0;

@@ -375,10 +375,13 @@ bool CEphemerisTable::ReadForm() {
     }
     read.summerTime = summerBox_->isChecked();
     read.stepUnit = static_cast<TableStepUnit>(std::clamp(unitList_->currentIndex(), 0, 5));
-    const TableFormTexts form{
-        latitudeField_->text().toStdString(), longitudeField_->text().toStdString(),
-        heightField_->text().toStdString(), pointCountField_->text().toStdString(),
-        stepField_->text().toStdString()};
+    const TableFormTexts form{latitudeField_->text().toStdString(),
+                              longitudeField_->text().toStdString(),
+                              heightField_->text().toStdString(),
+                              pointCountField_->text().toStdString(),
+                              stepField_->text().toStdString(),
+                              LatitudeWords(),
+                              LongitudeWestWords()};
     const TableValidation validation = ReadTableForm(form, read, texts_);
     if (validation.ok()) {
         parameters_ = read;
