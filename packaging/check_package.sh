@@ -93,6 +93,24 @@ bash -c "source '$root/usr/share/bash-completion/completions/tarvel-cli' && comp
   fail "the bash completion of tarvel-cli does not load"
 head -n 1 "$root/usr/share/zsh/vendor-completions/_tarvel-cli" | grep -qx '#compdef tarvel-cli' ||
   fail "the zsh completion of tarvel-cli does not start with #compdef tarvel-cli"
+# Both complete an option's values and a zone's name, as a shell asks them.
+zsh_completes() {  # words... (the last one is being completed)
+  zsh -c 'compadd() { print -r -- "$@"; }; _files() { print -- FILES; }
+          words=("$@"); CURRENT=$#; source "$0"' \
+    "$root/usr/share/zsh/vendor-completions/_tarvel-cli" "$@"
+}
+bash_completes() {
+  bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvel_cli; echo "${COMPREPLY[@]}"' \
+    "$root/usr/share/bash-completion/completions/tarvel-cli" "$@"
+}
+for shell in zsh bash; do
+  ${shell}_completes tarvel-cli table --unit d | grep -qw days ||
+    fail "the $shell completion does not complete tarvel-cli table --unit"
+  ${shell}_completes tarvel-cli --tz Europe/Ro | grep -qw Europe/Rome ||
+    fail "the $shell completion does not complete a zone's name after --tz"
+  ${shell}_completes tarvel-cli calendar --pl | grep -qw -- --place ||
+    fail "the $shell completion does not complete the calendar's options"
+done
 
 # --help and --version answer without a display.
 for option in --help --version; do

@@ -20,11 +20,13 @@ options() {
     function flush() {
       if (name == "") return
       kind = "plain"; values = ""
-      if (placeholder ~ /\|/) {
+      if (placeholder ~ /^FILE/) {
+        kind = "file"
+      } else if (placeholder == "AREA/CITY") {
+        kind = "zone"
+      } else if (placeholder ~ /\|/) {
         n = split(placeholder, parts, "|")
         for (i = 1; i <= n; i++) if (parts[i] ~ /^[a-z0-9-]+$/) values = values " " parts[i]
-      } else if (placeholder == "FILE") {
-        kind = "file"
       } else if (placeholder != "") {
         first = meaning
         sub(/;.*/, "", first)
@@ -67,6 +69,10 @@ branches() {
     $3 == "file" {
       if (shell == "bash") printf "        \"%s:%s\") COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n", $1, $2
       else printf "    (\"%s:%s\") _files; return ;;\n", $1, $2
+    }
+    $3 == "zone" {
+      if (shell == "bash") printf "        \"%s:%s\") COMPREPLY=($(compgen -W \"$(awk \x27!/^#/ {print $3}\x27 /usr/share/zoneinfo/zone1970.tab 2>/dev/null) UTC\" -- \"$cur\")); return ;;\n", $1, $2
+      else printf "    (\"%s:%s\") compadd -- ${(f)\"$(awk \x27!/^#/ {print $3}\x27 /usr/share/zoneinfo/zone1970.tab 2>/dev/null)\"} UTC; return ;;\n", $1, $2
     }'
 }
 option_list() {

@@ -13,7 +13,7 @@ packages=(
   qt6-svg-dev  # charts exported as SVG
   libgl-dev fonts-dejavu-core locales
   desktop-file-utils appstream dpkg-dev
-  help2man lintian man-db groff-base  # the package's manual pages and its check
+  help2man lintian man-db groff-base zsh  # the package's manual pages and its check
   clang libclang-rt-14-dev
   xvfb xauth optipng  # scripts/screenshots.sh: the windows under Xvfb, compressed
   python3-icalendar  # tests: tarvel-cli calendar's files read back

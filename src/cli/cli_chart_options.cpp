@@ -42,9 +42,8 @@ constexpr char kChartDescription[] =
     "declination; equation-of-time, over the year; daylight, the day and the civil, nautical "
     "and astronomical twilights over the year on the clock of the zone (with --tz or --place "
     "its summer time), with the day length. Bearings are counted from the north through the "
-    "east. --height is the picture's here: the site's height is --site-height. The texts are the "
-    "program's Italian ones, or those of the language of LANGUAGE, "
-    "LC_ALL, LC_MESSAGES or LANG when it is English or Portuguese.";
+    "east. --height is the picture's here: the site's height is --site-height. The texts are in "
+    "the interface language (--lang).";
 
 }  // namespace
 

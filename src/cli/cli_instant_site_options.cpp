@@ -75,8 +75,8 @@ void CommandLine::AddLanguage(CLI::App& app) {
     static const Names<std::string> kLanguages = {{"it", "it"}, {"en", "en"}, {"pt", "pt"}};
     AddNamed(app,
              {"--lang", "it|en|pt", "",
-              "the language of the report, the table and the chart: Italian, English or "
-              "Portuguese",
+              "the language of the report, the table, the chart, the calendar's events and "
+              "the messages: Italian, English or Portuguese",
               "the interface language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), "
               "as the window chooses it"},
              language_, kLanguages);

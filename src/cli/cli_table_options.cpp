@@ -37,7 +37,7 @@ constexpr char kTableDescription[] =
     "Computes an ephemeris table: the solar computation of tarvel-cli repeated for --points "
     "instants, the first at the given date and time, each next one --step units after the one "
     "before, for one observer. Every row takes Delta T from the built-in model for its own "
-    "date. The texts are those of the table window, with its Italian headings; the decimal "
+    "date. The texts are those of the table window, in the interface language (--lang); the decimal "
     "separator and the short date format come from the locale (LC_ALL, LC_NUMERIC, LC_TIME, "
     "LANG). Every line ends in CR LF.\n\n"
     "The first row and the observer are read as by tarvel-cli, within the table's limits: ";

@@ -120,6 +120,14 @@ enum class ResultKind {
     Angle,           // coordinates, azimuths, altitudes, refraction, longitude differences
 };
 
+// The refraction applied to the altitude, in degrees: the computed refraction
+// where the refracted altitude is at or above the horizon, 0 where the Sun's
+// centre stays below it (refractedAltitude is then the altitude itself). Every
+// output shows this one value.
+inline double AppliedRefraction(const SolarResult& r) {
+    return r.refractedAltitude >= 0.0 ? r.refraction : 0.0;
+}
+
 struct ResultField {
     ResultFieldId id;
     // The JSON key: the name of the SolarResult member; empty for a derived
@@ -261,7 +269,8 @@ inline constexpr std::array<ResultField, 43> kResultFields = [] {
          Member<&R::topoDeclination>},
         {F::Azimuth, "azimuth", "Azimuth", U::Degrees, K::Angle, Member<&R::azimuth>},
         {F::Altitude, "altitude", "Altitude", U::Degrees, K::Angle, Member<&R::altitude>},
-        {F::Refraction, "refraction", "Refraction", U::Degrees, K::Angle, Member<&R::refraction>},
+        {F::Refraction, "refraction", "Refraction", U::Degrees, K::Angle,
+         [](const R& r) { return AppliedRefraction(r); }},
         {F::RefractedAltitude, "refractedAltitude", "ApparentAltitude", U::Degrees, K::Angle,
          Member<&R::refractedAltitude>},
         {F::Transit, "transit", "Transit", U::Hours, K::ClockTime,

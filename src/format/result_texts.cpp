@@ -24,7 +24,7 @@ std::string TemporalHoursText(const SolarRequest& request, const SolarResult& re
 
 // Refraction in arcminutes, 0 when the refracted altitude is below the horizon.
 std::string RefractionText(const SolarResult& result) {
-    const double arcminutes = result.refractedAltitude >= 0.0 ? result.refraction * 60.0 : 0.0;
+    const double arcminutes = AppliedRefraction(result) * 60.0;
     return FormatRefraction(arcminutes);
 }
 

@@ -16,9 +16,9 @@
 // - every other field: the raw value of the solar computation in the "C"
 //   conventions, written as the shortest decimal text that reads back to the
 //   same double (std::to_chars, fixed notation, never an exponent): hours for
-//   times and right ascensions, degrees for angles (refraction and the
-//   longitude difference included, the latter positive west of the zone
-//   meridian), seconds for ΔT and the equation of time, days for the Julian
+//   times and right ascensions, degrees for angles (the refraction as
+//   applied, 0 below the horizon, and the longitude difference included, the
+//   latter positive west of the zone meridian), seconds for ΔT and the equation of time, days for the Julian
 //   Day; QiblaAzimuth is measured from the south, positive towards the east.
 // - empty fields: a value that is absent (ResultField::PresentIn: an event
 //   that does not occur on the row's date, temporal hours without a sunrise or

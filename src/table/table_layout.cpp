@@ -19,10 +19,6 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-// Refraction in decimal mode is shown as 0 when the refracted altitude lies
-// below this (degrees): the Sun's centre is then below the apparent horizon.
-constexpr double kRefractionShownFromDeg = -0.8333333333333334;
-
 // Largest count of minutes (equation of time) or hours (longitude difference)
 // converted to an integer by the own splits of those two columns.
 constexpr double kMaxCount = 2147483647.0;
@@ -271,10 +267,9 @@ std::string TableTextWriter::CellText(int columnNumber, const TableRow& row,
         case TableCellKind::JulianDay:
             return PrintfText("%.8lf", v);
         case TableCellKind::Refraction: {
+            // The refraction applied (AppliedRefraction): 0 below the horizon.
             if (angles) {
-                const double arcminutes =
-                    row.result.refractedAltitude >= kRefractionShownFromDeg ? v * 60.0 : 0.0;
-                return PrintfText("%.4lf", arcminutes);
+                return PrintfText("%.4lf", v * 60.0);
             }
             const SexagesimalParts p = SplitDegrees(v);
             return PrintfText(" %02d'%04.1lf\"", Magnitude(p.minutes), std::fabs(p.seconds));

@@ -89,5 +89,40 @@ TEST(CliConventions, ProgramSpeaksTheConventions) {
     EXPECT_EQ(chart.out.rfind("<?xml", 0), 0u);
 }
 
+// London in the short night of June, the Sun 13° below the horizon: the
+// refraction the altitude receives is none, and every output says so.
+TEST(CliConventions, RefractionBelowTheHorizonIsOneValueEverywhere) {
+    const std::vector<std::string> london = {"--tz",  "Europe/London", "--lat",  "51.5074",
+                                             "--lon", "-0.1278",       "--date", "2026-06-21",
+                                             "--time", "02:15:08"};
+    std::vector<std::string> json = london;
+    json.push_back("--json");
+    const ProgramRun values = RunCli(json);
+    ASSERT_EQ(values.exitCode, kExitSuccess) << values.err;
+    const nlohmann::json result = nlohmann::json::parse(values.out);
+    EXPECT_LT(result.at("altitude").get<double>(), -13.0);
+    EXPECT_EQ(result.at("refraction").get<double>(), 0.0);
+    EXPECT_EQ(result.at("refractedAltitude"), result.at("altitude"));
+
+    EXPECT_NE(RunCli(london).out.find("refraction:           0.0000'"), std::string::npos);
+    struct Case {
+        std::vector<std::string> format;
+        const char* shown;
+    } cases[] = {
+        {{}, " 00'00.0\""},
+        {{"--decimal-angles"}, "0.0000"},
+        {{"--format", "csv"}, ",0,"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> table = {"table", "--columns", "altitude", "--points", "1"};
+        table.insert(table.end(), london.begin(), london.end());
+        table.insert(table.end(), c.format.begin(), c.format.end());
+        const ProgramRun run = RunCli(table);
+        ASSERT_EQ(run.exitCode, kExitSuccess) << run.err;
+        EXPECT_NE(run.out.find(c.shown), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("03'56"), std::string::npos) << run.out;
+    }
+}
+
 }  // namespace
 }  // namespace tarvel

@@ -352,11 +352,11 @@ TEST(LayoutTest, CellsOfEveryKind) {
                  r.refraction = 0.5;
                  r.refractedAltitude = -1.0;
              },
-             45, " 30'00.0\"", "0.0000"},
-            {"refraction at the apparent horizon", 8,
+             45, " 00'00.0\"", "0.0000"},
+            {"refraction at the horizon", 8,
              [](SolarResult& r) {
                  r.refraction = 0.5;
-                 r.refractedAltitude = -0.8333333333333334;
+                 r.refractedAltitude = 0.0;
              },
              45, " 30'00.0\"", "30.0000"},
             {"deltaT", 10, [](SolarResult&) {}, 45, "69.2", "69.2"},
