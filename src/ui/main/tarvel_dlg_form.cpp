@@ -161,6 +161,31 @@ void CTarvelDlg::BuildForm() {
         addLabel(ControlNumber(t.id), t.label, QRect(t.lx, t.y, t.lw, kTwilightRowHeight - 1));
     }
 
+    // Shuruq, the next prayer and the Qibla from north: result fields out of
+    // the Tab chain; the first two shown with a method other than the own.
+    for (const ExtraFieldSpec& e : kPrayerExtraFields) {
+        auto* field = new QLineEdit(canvas_);
+        SetFieldReadOnly(field, true);
+        field->setAlignment(Qt::AlignCenter);
+        field->setFocusPolicy(Qt::ClickFocus);
+        NumberControl(field, e.id);
+        SetDesignRect(field, QRect(e.x, e.y, e.w, e.h));
+        outputs_.insert(ControlNumber(e.id), field);
+        if (e.label != nullptr) {
+            addLabel(ControlNumber(e.id), e.label, QRect(e.lx, e.ly, e.lw, e.lh));
+        }
+        if (e.id != MainControl::QiblaFromNorth) field->hide();
+    }
+    Label(ControlNumber(MainControl::Shuruq))->hide();
+    Label(ControlNumber(MainControl::QiblaFromNorth))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    outputs_.value(ControlNumber(MainControl::NextPrayer))
+        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "La prossima preghiera del metodo scelto e il tempo che manca.")));
+    outputs_.value(ControlNumber(MainControl::QiblaFromNorth))
+        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "Direzione della Qibla in gradi da nord verso est.")));
+
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
     connect(zoneList_, &QComboBox::currentIndexChanged, this, [this] { OnZoneChanged(); });
