@@ -228,8 +228,8 @@ struct ExtraFieldSpec {
 };
 // clang-format off
 inline const ExtraFieldSpec kPrayerExtraFields[] = {
-    {MainControl::Shuruq, QT_TRANSLATE_NOOP("CTarvelDlg", "Shuruq"), 549, 227, 78, 12, 507, 227, 33, 11},
-    {MainControl::NextPrayer, nullptr, 643, 227, 120, 12, 0, 0, 0, 0},
+    {MainControl::Shuruq, QT_TRANSLATE_NOOP("CTarvelDlg", "Shuruq"), 549, 229, 78, 12, 507, 229, 33, 11},
+    {MainControl::NextPrayer, nullptr, 643, 229, 120, 12, 0, 0, 0, 0},
     // Right of the prayers' frame, below its label, level with the Qibla.
     {MainControl::QiblaFromNorth, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla da nord"), 776, 308, 36, 12, 776, 285, 36, 21},
 };

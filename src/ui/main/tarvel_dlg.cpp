@@ -695,13 +695,15 @@ void CTarvelDlg::OnMinuteTick() {
     }
     if (const std::optional<DayTimes> days =
             DayTimesAt(clock_, present, settings_, lastRequest_.deltaT)) {
-        SolarRequest moment = lastRequest_;
+        // WriteNextPrayer reads only the date and time of the request.
+        SolarRequest moment;
         moment.year = present.year;
         moment.month = present.month;
         moment.day = present.day;
         moment.hour = present.hour;
         moment.minute = present.minute;
         moment.second = present.second;
+        moment.deltaT = lastRequest_.deltaT;
         WriteNextPrayer(moment, *days);
     }
     ArmMinuteTimer();

@@ -149,28 +149,28 @@ void CTarvelDlg::BuildForm() {
     connect(zoneNameList_, &QComboBox::activated, this,
             [this](int index) { OnZoneNameChosen(zoneNameList_->itemText(index)); });
 
-    // The twilight group: result fields out of the Tab chain, as the others.
-    for (const TwilightSpec& t : kTwilightSpecs) {
+    // A result field out of the Tab chain, as the others.
+    const auto addOutput = [this](MainControl id, const QRect& design) {
         auto* field = new QLineEdit(canvas_);
         SetFieldReadOnly(field, true);
         field->setAlignment(Qt::AlignCenter);
         field->setFocusPolicy(Qt::ClickFocus);
-        NumberControl(field, t.id);
-        SetDesignRect(field, QRect(t.x, t.y, kTwilightFieldWidth, kTwilightRowHeight));
-        outputs_.insert(ControlNumber(t.id), field);
+        NumberControl(field, id);
+        SetDesignRect(field, design);
+        outputs_.insert(ControlNumber(id), field);
+        return field;
+    };
+
+    // The twilight group.
+    for (const TwilightSpec& t : kTwilightSpecs) {
+        addOutput(t.id, QRect(t.x, t.y, kTwilightFieldWidth, kTwilightRowHeight));
         addLabel(ControlNumber(t.id), t.label, QRect(t.lx, t.y, t.lw, kTwilightRowHeight - 1));
     }
 
-    // Shuruq, the next prayer and the Qibla from north: result fields out of
-    // the Tab chain; the first two shown with a method other than the own.
+    // Shuruq, the next prayer and the Qibla from north; the first two shown
+    // with a method other than the own.
     for (const ExtraFieldSpec& e : kPrayerExtraFields) {
-        auto* field = new QLineEdit(canvas_);
-        SetFieldReadOnly(field, true);
-        field->setAlignment(Qt::AlignCenter);
-        field->setFocusPolicy(Qt::ClickFocus);
-        NumberControl(field, e.id);
-        SetDesignRect(field, QRect(e.x, e.y, e.w, e.h));
-        outputs_.insert(ControlNumber(e.id), field);
+        QLineEdit* field = addOutput(e.id, QRect(e.x, e.y, e.w, e.h));
         if (e.label != nullptr) {
             addLabel(ControlNumber(e.id), e.label, QRect(e.lx, e.ly, e.lw, e.lh));
         }
