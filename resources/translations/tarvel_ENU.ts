@@ -213,6 +213,10 @@
             <source>Isha</source>
             <translation>Isha</translation>
         </message>
+        <message>
+            <source>%1 min dopo Maghrib</source>
+            <translation>%1 min after Maghrib</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -732,10 +736,6 @@
             <translation>zone by name</translation>
         </message>
         <message>
-            <source>Ora data dalla regola per le alte latitudini.</source>
-            <translation>Time given by the high-latitude rule.</translation>
-        </message>
-        <message>
             <source>Il giorno dopo (+1 giorno): %1</source>
             <translation>The next day (+1 day): %1</translation>
         </message>
@@ -794,6 +794,90 @@
         <message>
             <source>In questa data il Sole non raggiunge l'altezza di questo evento.</source>
             <translation>On this date the Sun does not reach the altitude of this event.</translation>
+        </message>
+        <message>
+            <source>Shuruq</source>
+            <translation>Shuruq</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>MWL</source>
+            <translation>MWL</translation>
+        </message>
+        <message>
+            <source>ISNA</source>
+            <translation>ISNA</translation>
+        </message>
+        <message>
+            <source>EGITTO</source>
+            <translation>EGYPT</translation>
+        </message>
+        <message>
+            <source>MECCA</source>
+            <translation>MAKKAH</translation>
+        </message>
+        <message>
+            <source>KARACHI</source>
+            <translation>KARACHI</translation>
+        </message>
+        <message>
+            <source>TEHERAN</source>
+            <translation>TEHRAN</translation>
+        </message>
+        <message>
+            <source>DUBAI</source>
+            <translation>DUBAI</translation>
+        </message>
+        <message>
+            <source>KUWAIT</source>
+            <translation>KUWAIT</translation>
+        </message>
+        <message>
+            <source>QATAR</source>
+            <translation>QATAR</translation>
+        </message>
+        <message>
+            <source>SINGAPORE</source>
+            <translation>SINGAPORE</translation>
+        </message>
+        <message>
+            <source>TURCHIA</source>
+            <translation>TURKEY</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <translation>one seventh of the night</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <translation>angle/60 of the night</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini: %1.</source>
+            <translation>Time given by the high-latitude rule: %1.</translation>
+        </message>
+        <message>
+            <source>%1 fra %2 min</source>
+            <translation>%1 in %2 min</translation>
+        </message>
+        <message>
+            <source>%1 fra %2 h %3 min</source>
+            <translation>%1 in %2 h %3 min</translation>
+        </message>
+        <message>
+            <source>Qibla da nord</source>
+            <translation>Qibla from north</translation>
+        </message>
+        <message>
+            <source>La prossima preghiera del metodo scelto e il tempo che manca.</source>
+            <translation>The chosen method&apos;s next prayer and the time left until it.</translation>
+        </message>
+        <message>
+            <source>Direzione della Qibla in gradi da nord verso est.</source>
+            <translation>Direction of the Qibla in degrees from north through east.</translation>
         </message>
     </context>
     <context>

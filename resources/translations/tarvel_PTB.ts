@@ -213,6 +213,10 @@
             <source>Isha</source>
             <translation>Isha</translation>
         </message>
+        <message>
+            <source>%1 min dopo Maghrib</source>
+            <translation>%1 min após o Maghrib</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -732,10 +736,6 @@
             <translation>fuso por nome</translation>
         </message>
         <message>
-            <source>Ora data dalla regola per le alte latitudini.</source>
-            <translation>Horário dado pela regra para latitudes altas.</translation>
-        </message>
-        <message>
             <source>Il giorno dopo (+1 giorno): %1</source>
             <translation>O dia seguinte (+1 dia): %1</translation>
         </message>
@@ -794,6 +794,90 @@
         <message>
             <source>In questa data il Sole non raggiunge l'altezza di questo evento.</source>
             <translation>Nesta data o Sol não alcança a altura deste evento.</translation>
+        </message>
+        <message>
+            <source>Shuruq</source>
+            <translation>Shuruq</translation>
+        </message>
+        <message>
+            <source>Asr</source>
+            <translation>Asr</translation>
+        </message>
+        <message>
+            <source>MWL</source>
+            <translation>MWL</translation>
+        </message>
+        <message>
+            <source>ISNA</source>
+            <translation>ISNA</translation>
+        </message>
+        <message>
+            <source>EGITTO</source>
+            <translation>EGITO</translation>
+        </message>
+        <message>
+            <source>MECCA</source>
+            <translation>MECA</translation>
+        </message>
+        <message>
+            <source>KARACHI</source>
+            <translation>CARACHI</translation>
+        </message>
+        <message>
+            <source>TEHERAN</source>
+            <translation>TEERÃ</translation>
+        </message>
+        <message>
+            <source>DUBAI</source>
+            <translation>DUBAI</translation>
+        </message>
+        <message>
+            <source>KUWAIT</source>
+            <translation>KUWAIT</translation>
+        </message>
+        <message>
+            <source>QATAR</source>
+            <translation>CATAR</translation>
+        </message>
+        <message>
+            <source>SINGAPORE</source>
+            <translation>SINGAPURA</translation>
+        </message>
+        <message>
+            <source>TURCHIA</source>
+            <translation>TURQUIA</translation>
+        </message>
+        <message>
+            <source>un settimo della notte</source>
+            <translation>um sétimo da noite</translation>
+        </message>
+        <message>
+            <source>angolo/60 della notte</source>
+            <translation>ângulo/60 da noite</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola per le alte latitudini: %1.</source>
+            <translation>Horário dado pela regra para latitudes altas: %1.</translation>
+        </message>
+        <message>
+            <source>%1 fra %2 min</source>
+            <translation>%1 em %2 min</translation>
+        </message>
+        <message>
+            <source>%1 fra %2 h %3 min</source>
+            <translation>%1 em %2 h %3 min</translation>
+        </message>
+        <message>
+            <source>Qibla da nord</source>
+            <translation>Qibla do norte</translation>
+        </message>
+        <message>
+            <source>La prossima preghiera del metodo scelto e il tempo che manca.</source>
+            <translation>A próxima oração do método escolhido e o tempo que falta.</translation>
+        </message>
+        <message>
+            <source>Direzione della Qibla in gradi da nord verso est.</source>
+            <translation>Direção da Qibla em graus a partir do norte, no sentido do leste.</translation>
         </message>
     </context>
     <context>

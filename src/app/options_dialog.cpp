@@ -241,6 +241,7 @@ void COptionsDialog::BuildForm() {
     connect(defaultsButton_, &QPushButton::clicked, this, [this] { OnDefaults(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
     connect(methodList_, &QComboBox::currentIndexChanged, this, [this] { EnableMethodFields(); });
+    connect(ramadanBox_, &QCheckBox::toggled, this, [this] { EnableMethodFields(); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -318,6 +319,37 @@ void COptionsDialog::ReadMethodSettings() {
 void COptionsDialog::EnableMethodFields() {
     const auto method = static_cast<PrayerMethod>(methodList_->currentIndex());
     const bool ownAngles = method == PrayerMethod::kTarvel || method == PrayerMethod::kCustom;
+    if (ownAngles != listsShowOwnAngles_) {
+        if (ownAngles) {
+            // Back to the observer's own angles, as chosen before.
+            fajrList_->setPlaceholderText(QString());
+            ishaList_->setPlaceholderText(QString());
+            SelectAngle(fajrList_, values_.fajrAngle);
+            SelectAngle(ishaList_, values_.ishaAngle);
+        } else {
+            // The own angles chosen so far are kept for OK and for the way back.
+            if (fajrList_->currentIndex() >= 0) values_.fajrAngle = AngleOf(fajrList_);
+            if (ishaList_->currentIndex() >= 0) values_.ishaAngle = AngleOf(ishaList_);
+        }
+        listsShowOwnAngles_ = ownAngles;
+    }
+    if (!ownAngles) {
+        // The greyed lists show the method's own angles; an Isha by interval
+        // shows its minutes after Maghrib (Umm al-Qura's in Ramadan if ticked).
+        const PrayerMethodParameters& parameters = MethodParameters(method);
+        SelectAngle(fajrList_, parameters.fajrAngle);
+        SelectAngle(ishaList_, parameters.ishaAngle);
+        if (parameters.ishaMinutes > 0) {
+            const double minutes = ramadanBox_->isChecked() && parameters.ramadanIshaMinutes > 0
+                                       ? parameters.ramadanIshaMinutes
+                                       : parameters.ishaMinutes;
+            ishaList_->setPlaceholderText(
+                Translated(QT_TRANSLATE_NOOP("COptionsDialog", "%1 min dopo Maghrib"))
+                    .arg(minutes));
+        } else {
+            ishaList_->setPlaceholderText(QString());
+        }
+    }
     fajrList_->setEnabled(ownAngles);
     ishaList_->setEnabled(ownAngles);
     ramadanBox_->setEnabled(method == PrayerMethod::kUmmAlQura);
@@ -358,9 +390,12 @@ void COptionsDialog::OnDefaults() {
 }
 
 void COptionsDialog::OnOk() {
-    // Only the selections count; a list without one gives -10.
-    values_.fajrAngle = AngleOf(fajrList_);
-    values_.ishaAngle = AngleOf(ishaList_);
+    // Only the selections count; a list without one gives -10. A method with
+    // angles of its own leaves the observer's as they were.
+    if (listsShowOwnAngles_) {
+        values_.fajrAngle = AngleOf(fajrList_);
+        values_.ishaAngle = AngleOf(ishaList_);
+    }
     ReadMethodSettings();
     if (FormPass()) {
         QDialog::accept();

@@ -49,7 +49,8 @@ class COptionsDialog : public QDialog {
     void OnDefaults();
     void OnOk();
     // The angle lists for the own and the custom method, the Ramadan box for
-    // Umm al-Qura only: the other methods have their own angles.
+    // Umm al-Qura only: the other methods have their own angles, which the
+    // greyed lists show (the observer's are kept for the way back).
     void EnableMethodFields();
 
   private:
@@ -66,6 +67,8 @@ class COptionsDialog : public QDialog {
 
     FormCanvas* canvas_ = nullptr;
     std::unique_ptr<FormGeometry> geometry_;
+    // The angle lists show the observer's own angles (not a method's).
+    bool listsShowOwnAngles_ = true;
 
     QRadioButton* bennettRadio_ = nullptr;
     QRadioButton* integrationRadio_ = nullptr;

@@ -70,6 +70,8 @@ class OptionsDialogTest : public QObject {
     void methodSettingsRoundTrip();
     void methodEnablesItsControls_data();
     void methodEnablesItsControls();
+    void greyedListsShowTheMethodsAngles_data();
+    void greyedListsShowTheMethodsAngles();
     void cancelKeepsTheCallersSettings();
     void enterIsOk();
 };
@@ -351,13 +353,20 @@ void OptionsDialogTest::methodSettingsRoundTrip() {
     QCOMPARE(s.Get<QCheckBox>(1301)->isChecked(), ramadan);
     QCOMPARE(s.Get<QComboBox>(1302)->currentIndex(), rule);
     for (int i = 0; i < 6; ++i) QCOMPARE(s.Get<QSpinBox>(1304 + i)->value(), adjustments[i]);
-    QCOMPARE(s.Get<QComboBox>(1057)->currentText(), QString::number(fajr));
+    // A method with angles of its own shows them; the stored one comes back
+    // with OK all the same.
+    const auto chosen = static_cast<PrayerMethod>(method);
+    const bool ownAngles = chosen == PrayerMethod::kTarvel || chosen == PrayerMethod::kCustom;
+    QCOMPARE(s.Get<QComboBox>(1057)->currentText(),
+             QString::number(ownAngles ? fajr : MethodParameters(chosen).fajrAngle));
     s.Click(1);
     QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
     QVERIFY(s.dialog->Values() == settings);
 
     // Chosen through the controls from the defaults, the same values.
+    // The angle is chosen while the lists are the observer's, then the method.
     Shown t;
+    t.Get<QComboBox>(1057)->setCurrentText(QString::number(fajr));
     t.Get<QComboBox>(1300)->setCurrentIndex(method);
     if (ramadan) t.Click(1301);
     t.Get<QComboBox>(1302)->setCurrentIndex(rule);
@@ -367,7 +376,6 @@ void OptionsDialogTest::methodSettingsRoundTrip() {
         box->selectAll();
         QTest::keyClicks(box, QString::number(adjustments[i]));
     }
-    t.Get<QComboBox>(1057)->setCurrentText(QString::number(fajr));
     t.Click(1);
     QCOMPARE(t.dialog->result(), int(QDialog::Accepted));
     QVERIFY(t.dialog->Values() == settings);
@@ -394,6 +402,53 @@ void OptionsDialogTest::methodEnablesItsControls() {
     QCOMPARE(s.Get<QComboBox>(1057)->isEnabled(), angles);
     QCOMPARE(s.Get<QComboBox>(1058)->isEnabled(), angles);
     QCOMPARE(s.Get<QCheckBox>(1301)->isEnabled(), ramadan);
+}
+
+void OptionsDialogTest::greyedListsShowTheMethodsAngles_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("ramadan");
+    QTest::addColumn<QString>("fajr");
+    QTest::addColumn<QString>("isha");
+    QTest::newRow("MWL") << int(PrayerMethod::kMuslimWorldLeague) << false << "-18" << "-17";
+    QTest::newRow("Egypt") << int(PrayerMethod::kEgypt) << false << "-19.5" << "-17.5";
+    QTest::newRow("Singapore") << int(PrayerMethod::kSingapore) << false << "-20" << "-18";
+    QTest::newRow("Umm al-Qura: Isha by interval")
+        << int(PrayerMethod::kUmmAlQura) << false << "-18.5" << "90 min dopo Maghrib";
+    QTest::newRow("Umm al-Qura in Ramadan")
+        << int(PrayerMethod::kUmmAlQura) << true << "-18.5" << "120 min dopo Maghrib";
+    QTest::newRow("custom: the observer's") << int(PrayerMethod::kCustom) << false << "-15"
+                                            << "-14";
+}
+
+// The greyed lists show the chosen method's angles (an Isha interval in
+// minutes); back on the own method they show the observer's again, and OK
+// keeps the observer's whatever the method.
+void OptionsDialogTest::greyedListsShowTheMethodsAngles() {
+    QFETCH(int, method);
+    QFETCH(bool, ramadan);
+    QFETCH(QString, fajr);
+    QFETCH(QString, isha);
+    AppSettings settings;
+    settings.fajrAngle = -15;
+    settings.ishaAngle = -14;
+    Shown s(settings);
+    auto* fajrList = s.Get<QComboBox>(1057);
+    auto* ishaList = s.Get<QComboBox>(1058);
+    const auto shown = [](const QComboBox* list) {
+        return list->currentIndex() < 0 ? list->placeholderText() : list->currentText();
+    };
+    s.Get<QComboBox>(1300)->setCurrentIndex(method);
+    if (ramadan) s.Click(1301);
+    QCOMPARE(shown(fajrList), fajr);
+    QCOMPARE(shown(ishaList), isha);
+    s.Get<QComboBox>(1300)->setCurrentIndex(int(PrayerMethod::kTarvel));
+    QCOMPARE(shown(fajrList), QStringLiteral("-15"));
+    QCOMPARE(shown(ishaList), QStringLiteral("-14"));
+    s.Get<QComboBox>(1300)->setCurrentIndex(method);
+    s.Click(1);
+    QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(s.dialog->Values().fajrAngle, -15.0);
+    QCOMPARE(s.dialog->Values().ishaAngle, -14.0);
 }
 
 void OptionsDialogTest::cancelKeepsTheCallersSettings() {

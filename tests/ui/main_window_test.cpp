@@ -138,6 +138,7 @@ class MainWindowTest : public QObject {
     void absentEventsShowADashAndWhy();
     void chosenMethodGivesThePrayers_data();
     void chosenMethodGivesThePrayers();
+    void prayerUsersEssentials();
     void twilightGroupShowsTheDayTimes_data();
     void twilightGroupShowsTheDayTimes();
     void summerDateTicksTheBox();
@@ -1005,7 +1006,12 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
         QVERIFY2((isha.startsWith(QLatin1Char(' ')) || isha.startsWith(QLatin1Char('+'))) &&
                      isha.size() == 12,
                  qPrintable(isha));
-        QVERIFY2(tip.endsWith(QStringLiteral("Ora data dalla regola per le alte latitudini.")),
+        // The tooltip names the rule.
+        const QString ruleName = rule == int(HighLatitudeRule::kMiddleOfTheNight)
+                                 ? QStringLiteral("metà della notte")
+                                 : QStringLiteral("un settimo della notte");
+        QVERIFY2(tip.endsWith(QStringLiteral("Ora data dalla regola per le alte latitudini: ") +
+                              ruleName + QLatin1Char('.')),
                  qPrintable(tip));
         QCOMPARE(tip.startsWith(QStringLiteral("Il giorno dopo (+1 giorno): ")),
                  isha.startsWith(QLatin1Char('+')));
@@ -1029,6 +1035,125 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
     QCOMPARE(group->title(), QStringLiteral("PREGHIERE ISLAMICHE") + name);
     QVERIFY(GroupCaptionRoom(MessageFont(), group->title()).width() <= group->width());
     QVERIFY(s.sink.messages.isEmpty());
+}
+
+namespace {
+
+// A field's time ("05:34:56.2", a leading blank or sign left out) in
+// milliseconds after midnight.
+int FieldMilliseconds(const QString& text) {
+    const QTime time = QTime::fromString(text.trimmed().remove(QLatin1Char('+')),
+                                         QStringLiteral("hh:mm:ss.z"));
+    return time.isValid() ? time.msecsSinceStartOfDay() : -1;
+}
+
+}  // namespace
+
+// What prayer-time users look for, as the method is chosen: the documented
+// group with the own method; with Turkey's, Shuruq at the apparent rise less
+// its 7 minutes and the next prayer, which follows the clock minute by minute
+// in the present and stays on a date set by hand; the Qibla from north.
+void MainWindowTest::prayerUsersEssentials() {
+    const QTimeZone rome = Rome();
+    QDateTime clock(QDate(2024, 6, 21), QTime(12, 0, 0), rome);
+    CTarvelDlg::Environment environment;
+    environment.zone = rome;
+    environment.now = [&clock] { return clock; };
+    const auto open = [&environment](PrayerMethod method, RecordingSink& sink) {
+        AppSettings settings;
+        settings.prayerMethod = method;
+        auto window = std::make_unique<CTarvelDlg>(settings, environment, &sink);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        (void)QTest::qWaitForWindowActive(window.get());
+        return window;
+    };
+    const int shuruq = ControlNumber(MainControl::Shuruq);
+    const int next = ControlNumber(MainControl::NextPrayer);
+    const int north = ControlNumber(MainControl::QiblaFromNorth);
+
+    // The own method: the group as designed, no Shuruq, no next prayer, no
+    // clock; the documented fields the engine's.
+    RecordingSink ownSink;
+    auto own = open(PrayerMethod::kTarvel, ownSink);
+    const FormGeometry& geometry = own->Geometry();
+    QCOMPARE(own->Control(ControlNumber(MainControl::PrayersGroup))->geometry(),
+             geometry.Rect(503, 240, 269, 89));
+    QVERIFY(!own->Control(shuruq)->isVisible());
+    QVERIFY(!own->Control(next)->isVisible());
+    QVERIFY(!own->MinuteTimer()->isActive());
+    QCOMPARE(FirstDifference(*own), QString());
+    // The Qibla from north beside the documented one: New York, 58.5 degrees.
+    auto* latitude = qobject_cast<QLineEdit*>(own->Control(ControlNumber(SiteControl::Latitude)));
+    auto* longitude =
+        qobject_cast<QLineEdit*>(own->Control(ControlNumber(SiteControl::Longitude)));
+    TypeAndLeave(latitude, QStringLiteral("40.7128"), longitude);
+    TypeAndLeave(longitude, QStringLiteral("74.006"), latitude);
+    QVERIFY(own->Control(north)->isVisible());
+    QCOMPARE(own->OutputText(north), QStringLiteral("58.5\u00b0"));
+    QVERIFY(own->OutputText(ControlNumber(MainControl::Qibla)).endsWith(QStringLiteral("EST")));
+    QCOMPARE(own->Label(north)->text(), QStringLiteral("Qibla da nord"));
+    QCOMPARE(FirstDifference(*own), QString());
+
+    // Turkey: the group grows by Shuruq's row, the apparent rise less 7 min.
+    RecordingSink sink;
+    auto turkey = open(PrayerMethod::kTurkey, sink);
+    QWidget* group = turkey->Control(ControlNumber(MainControl::PrayersGroup));
+    QCOMPARE(group->geometry(), turkey->Geometry().Rect(503, 220, 269, 109));
+    QVERIFY(turkey->Control(shuruq)->isVisible());
+    QVERIFY(group->geometry().contains(turkey->Control(shuruq)->geometry()));
+    QVERIFY(group->geometry().contains(turkey->Control(next)->geometry()));
+    const int rise = FieldMilliseconds(turkey->OutputText(ControlNumber(MainControl::ApparentRise)));
+    const int shown = FieldMilliseconds(turkey->OutputText(shuruq));
+    QVERIFY2(rise > 0 && shown > 0, qPrintable(turkey->OutputText(shuruq)));
+    QVERIFY2(std::abs(rise - shown - 7 * 60000) <= 100, qPrintable(turkey->OutputText(shuruq)));
+
+    // The next prayer at noon is Zuhr (the transit and Turkey's 5 minutes),
+    // in whole minutes rounded up.
+    const int zuhr = FieldMilliseconds(turkey->OutputText(ControlNumber(MainControl::Zuhr)));
+    const auto left = [zuhr](const QTime& now) {
+        const int minutes =
+            static_cast<int>(std::ceil((zuhr - now.msecsSinceStartOfDay()) / 60000.0));
+        return minutes < 60
+                   ? QStringLiteral("Zuhr fra %1 min").arg(minutes)
+                   : QStringLiteral("Zuhr fra %1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    };
+    QCOMPARE(turkey->OutputText(next), left(QTime(12, 0, 0)));
+    // In the present the clock ticks at each new minute, and only the next
+    // prayer moves.
+    QVERIFY(turkey->FollowsPresent());
+    QVERIFY(turkey->MinuteTimer()->isActive());
+    QVERIFY(turkey->MinuteTimer()->interval() <= 60000);
+    const int computations = turkey->ComputationCount();
+    const QString transit = turkey->OutputText(ControlNumber(MainControl::GeometricTransit));
+    clock = clock.addSecs(60);
+    turkey->OnMinuteTick();
+    QCOMPARE(turkey->OutputText(next), left(QTime(12, 1, 0)));
+    QCOMPARE(turkey->ComputationCount(), computations);
+    QCOMPARE(turkey->OutputText(ControlNumber(MainControl::GeometricTransit)), transit);
+    // A time set by hand stops the clock: the line counts from that time.
+    auto* time = qobject_cast<QTimeEdit*>(turkey->Control(ControlNumber(SiteControl::TimePicker)));
+    time->setTime(QTime(13, 0, 0));
+    QVERIFY(!turkey->FollowsPresent());
+    QVERIFY(!turkey->MinuteTimer()->isActive());
+    const QString atOne = turkey->OutputText(next);
+    QCOMPARE(atOne, left(QTime(13, 0, 0)));
+    clock = clock.addSecs(60);
+    turkey->OnMinuteTick();
+    QCOMPARE(turkey->OutputText(next), atOne);
+    // "adesso" brings the present back, and the clock with it.
+    QTest::mouseClick(qobject_cast<QPushButton*>(turkey->Control(ControlNumber(MainControl::Now))),
+                      Qt::LeftButton);
+    QVERIFY(turkey->FollowsPresent());
+    QVERIFY(turkey->MinuteTimer()->isActive());
+    QCOMPARE(turkey->OutputText(next), left(QTime(12, 2, 0)));
+    // After Isha: the next day's Fajr.
+    time->setTime(QTime(23, 59, 0));
+    QVERIFY2(turkey->OutputText(next).startsWith(QStringLiteral("Fajr fra ")),
+             qPrintable(turkey->OutputText(next)));
+    QCOMPARE(group->property("title").toString(), QStringLiteral("PREGHIERE ISLAMICHE (TURCHIA)"));
+    QVERIFY(sink.messages.isEmpty());
+    QVERIFY(ownSink.messages.isEmpty());
 }
 
 void MainWindowTest::twilightGroupShowsTheDayTimes_data() {

@@ -214,4 +214,25 @@ inline constexpr std::pair<DayTimeTextField, MainControl> kMethodPrayerControls[
     {DayTimeTextField::Maghrib, MainControl::Maghrib}, {DayTimeTextField::Isha, MainControl::Isha},
 };
 
+// With a method other than the program's own the prayers' frame grows upward
+// by one row, into the free band under the apparent values, for Shuruq and
+// the next prayer; with the program's own it keeps its design.
+inline constexpr int kPrayersGroupX = 503, kPrayersGroupW = 269;
+inline constexpr int kPrayersGroupY = 240, kPrayersGroupH = 89;
+inline constexpr int kPrayersGroupGrownY = 220, kPrayersGroupGrownH = 109;
+struct ExtraFieldSpec {
+    MainControl id;
+    const char* label;  // nullptr: no label
+    int x, y, w, h;
+    int lx, ly, lw, lh;
+};
+// clang-format off
+inline const ExtraFieldSpec kPrayerExtraFields[] = {
+    {MainControl::Shuruq, QT_TRANSLATE_NOOP("CTarvelDlg", "Shuruq"), 549, 229, 78, 12, 507, 229, 33, 11},
+    {MainControl::NextPrayer, nullptr, 643, 229, 120, 12, 0, 0, 0, 0},
+    // Right of the prayers' frame, below its label, level with the Qibla.
+    {MainControl::QiblaFromNorth, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla da nord"), 776, 308, 36, 12, 776, 285, 36, 21},
+};
+// clang-format on
+
 }  // namespace tarvel::main_form

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include "chart/chart_data.h"
 #include "table/table_layout.h"
 
 namespace tarvel {
@@ -83,6 +84,99 @@ QString DayOffsetToolTip(const SolarRequest& request, int dayOffset) {
     }
     return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Il giorno prima (-1 giorno): %1"))
         .arg(shown);
+}
+
+QString MethodCaptionName(PrayerMethod method) {
+    switch (method) {
+        case PrayerMethod::kTarvel:
+            return QString();
+        case PrayerMethod::kMuslimWorldLeague:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "MWL"));
+        case PrayerMethod::kNorthAmerica:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "ISNA"));
+        case PrayerMethod::kEgypt:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "EGITTO"));
+        case PrayerMethod::kUmmAlQura:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "MECCA"));
+        case PrayerMethod::kKarachi:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "KARACHI"));
+        case PrayerMethod::kTehran:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "TEHERAN"));
+        case PrayerMethod::kDubai:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "DUBAI"));
+        case PrayerMethod::kKuwait:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "KUWAIT"));
+        case PrayerMethod::kQatar:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "QATAR"));
+        case PrayerMethod::kSingapore:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "SINGAPORE"));
+        case PrayerMethod::kTurkey:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "TURCHIA"));
+        case PrayerMethod::kCustom:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PERSONALIZZATO"));
+    }
+    return QString();
+}
+
+QString HighLatitudeRuleToolTip(HighLatitudeRule rule) {
+    const char* name = nullptr;
+    switch (rule) {
+        case HighLatitudeRule::kNone:
+            return QString();
+        case HighLatitudeRule::kMiddleOfTheNight:
+            name = QT_TRANSLATE_NOOP("CTarvelDlg", "metà della notte");
+            break;
+        case HighLatitudeRule::kSeventhOfTheNight:
+            name = QT_TRANSLATE_NOOP("CTarvelDlg", "un settimo della notte");
+            break;
+        case HighLatitudeRule::kTwilightAngle:
+            name = QT_TRANSLATE_NOOP("CTarvelDlg", "angolo/60 della notte");
+            break;
+    }
+    if (name == nullptr) return QString();
+    return Translated(
+               QT_TRANSLATE_NOOP("CTarvelDlg", "Ora data dalla regola per le alte latitudini: %1."))
+        .arg(Translated(name));
+}
+
+QString NextPrayerText(const NextPrayer& next) {
+    QString name;
+    switch (next.event) {
+        case NextPrayerEvent::kFajr:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Fajr"));
+            break;
+        case NextPrayerEvent::kShuruq:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Shuruq"));
+            break;
+        case NextPrayerEvent::kZuhr:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Zuhr"));
+            break;
+        case NextPrayerEvent::kAsr:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Asr"));
+            break;
+        case NextPrayerEvent::kMaghrib:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Maghrib"));
+            break;
+        case NextPrayerEvent::kIsha:
+            name = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "Isha"));
+            break;
+    }
+    const int hours = next.minutesLeft / 60;
+    const int minutes = next.minutesLeft % 60;
+    if (hours == 0) {
+        return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "%1 fra %2 min")).arg(name).arg(minutes);
+    }
+    return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "%1 fra %2 h %3 min"))
+        .arg(name)
+        .arg(hours)
+        .arg(minutes);
+}
+
+QString QiblaFromNorthText(double qiblaAzimuthFromSouthDeg) {
+    double bearing = BearingFromSouthEastAzimuth(qiblaAzimuthFromSouthDeg);
+    // 359.96 reads 0.0, not 360.0.
+    if (bearing >= 359.95) bearing = 0.0;
+    return QString::number(bearing, 'f', 1) + QChar(0x00B0);
 }
 
 }  // namespace tarvel

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "astro/next_prayer.h"
+#include "astro/prayer_times.h"
 #include "format/result_texts.h"
 
 namespace tarvel {
@@ -30,5 +32,18 @@ QString DayTimeFieldText(const DayTimeText& shown);
 // ("Il giorno dopo (+1 giorno): 22/06/2024" in the interface language); empty
 // on the date.
 QString DayOffsetToolTip(const SolarRequest& request, int dayOffset);
+
+// A method's short name in the prayers' caption, in the interface language
+// ("TURCHIA", "TURKEY", "TURQUIA"); empty for the program's own method.
+QString MethodCaptionName(PrayerMethod method);
+
+// The tooltip of a prayer time a high-latitude rule gave, naming the rule.
+QString HighLatitudeRuleToolTip(HighLatitudeRule rule);
+
+// The next prayer and the time left: "Asr fra 1 h 12 min", "Fajr fra 5 min".
+QString NextPrayerText(const NextPrayer& next);
+
+// The Qibla as a bearing from north through east, one decimal: "58.5°".
+QString QiblaFromNorthText(double qiblaAzimuthFromSouthDeg);
 
 }  // namespace tarvel

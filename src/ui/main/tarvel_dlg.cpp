@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -27,6 +28,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "astro/next_prayer.h"
 #include "astro/prayer_times.h"
 #include "astro/time_scales.h"
 #include "format/format_texts.h"
@@ -54,6 +56,27 @@ namespace {
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
+}
+
+// The day times of a clock reading on a clock (its zone list and box or its
+// rules) for the settings, every event read on the clock in force at it;
+// nothing when the computation refuses the request.
+std::optional<DayTimes> DayTimesAt(ClockState clock, const ClockReading& reading,
+                                   const ObserverSettings& settings, double deltaT) {
+    SolarRequest request;
+    clock.reading = reading;
+    clock.ApplyTo(request);
+    static_cast<ObserverSettings&>(request) = settings;
+    request.deltaT = deltaT;
+    request.deltaTGiven = true;
+    try {
+        SolarResult result = CalcSolarParameters(request);
+        DayTimes days = CalcDayTimes(request, result);
+        ReadEventsOnClocks(request, clock.rules.get(), result, &days);
+        return days;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -87,6 +110,10 @@ CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, Environment environment
     const QSize client = DesignedClientSize();
     resize(client.width() + VerticalBar()->sizeHint().width(),
            menuBar_->sizeHint().height() + client.height() + HorizontalBar()->sizeHint().height());
+
+    minuteTimer_ = new QTimer(this);
+    minuteTimer_->setSingleShot(true);
+    connect(minuteTimer_, &QTimer::timeout, this, [this] { OnMinuteTick(); });
 
     Initialize();
     // The window opens at that size, or within the screen's available area
@@ -135,6 +162,7 @@ void CTarvelDlg::Initialize() {
     clock_.summerTime = SummerTimeAt(now.date(), now.time());
     SelectSystemZone(now);
     summerBox_->setChecked(clock_.summerTime);
+    followsPresent_ = true;
 
     // The site from the settings.
     latitudeValue_ = settings_.latitude;
@@ -163,6 +191,7 @@ CTarvelDlg::FormInputs CTarvelDlg::Inputs() const {
     inputs.deltaTText = deltaTText_;
     inputs.place = place_;
     inputs.zoneRules = clock_.rules;
+    inputs.followsPresent = followsPresent_;
     return inputs;
 }
 
@@ -186,6 +215,7 @@ void CTarvelDlg::SetInputs(const FormInputs& inputs) {
     deltaTText_ = inputs.deltaTText;
     place_ = inputs.place;
     clock_.rules = inputs.zoneRules;
+    followsPresent_ = inputs.followsPresent;
     if (place_) {
         const QSignalBlocker blockPlace(placeField_);
         placeField_->setText(QString::fromStdString(place_->Label()));
@@ -414,13 +444,8 @@ void CTarvelDlg::ComputeSolarParameters() {
     if (auto* prayers =
             qobject_cast<QGroupBox*>(Control(ControlNumber(MainControl::PrayersGroup)))) {
         QString caption = Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"));
-        if (settings_.prayerMethod == PrayerMethod::kCustom) {
-            caption += QStringLiteral(" (%1)").arg(
-                Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PERSONALIZZATO")));
-        } else if (settings_.prayerMethod != PrayerMethod::kTarvel) {
-            const std::string_view key = MethodParameters(settings_.prayerMethod).key;
-            caption += QStringLiteral(" (%1)").arg(
-                QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())).toUpper());
+        if (settings_.prayerMethod != PrayerMethod::kTarvel) {
+            caption += QStringLiteral(" (%1)").arg(MethodCaptionName(settings_.prayerMethod));
         }
         if (prayers->title() != caption) {
             prayers->setTitle(caption);
@@ -436,8 +461,7 @@ void CTarvelDlg::ComputeSolarParameters() {
             QString tip = AbsenceToolTip(shown.absence);
             if (shown.rule != HighLatitudeRule::kNone) {
                 text += QLatin1String(kRuleMark);
-                tip = Translated(QT_TRANSLATE_NOOP(
-                    "CTarvelDlg", "Ora data dalla regola per le alte latitudini."));
+                tip = HighLatitudeRuleToolTip(shown.rule);
             }
             if (shown.dayOffset != 0) {
                 const QString other = DayOffsetToolTip(request, shown.dayOffset);
@@ -447,6 +471,22 @@ void CTarvelDlg::ComputeSolarParameters() {
             output->setToolTip(tip);
         }
     }
+    // The Qibla from north beside the documented one; with a method other
+    // than the own, Shuruq (the method's sunrise, its offset included) and
+    // the next prayer.
+    SetFieldText(outputs_.value(ControlNumber(MainControl::QiblaFromNorth)),
+                 QiblaFromNorthText(result.qiblaAzimuth));
+    const bool methodRow = settings_.prayerMethod != PrayerMethod::kTarvel;
+    ShowMethodRow(methodRow);
+    if (methodRow) {
+        QLineEdit* shuruq = outputs_.value(ControlNumber(MainControl::Shuruq));
+        const DayTimeText& shown = DayTextOf(days, DayTimeTextField::Sunrise);
+        SetFieldText(shuruq, DayTimeFieldText(shown));
+        const QString other = DayOffsetToolTip(request, shown.dayOffset);
+        shuruq->setToolTip(other.isEmpty() ? AbsenceToolTip(shown.absence) : other);
+        WriteNextPrayer(request, dayTimes);
+    }
+    ArmMinuteTimer();
     ReversePass();
     if (refusedField_ != nullptr) {
         // A refused field keeps its text selected after the refresh.
@@ -460,6 +500,7 @@ void CTarvelDlg::ComputeSolarParameters() {
 // Input events
 
 void CTarvelDlg::OnDateChanged() {
+    followsPresent_ = false;  // a date set by hand
     ReadPickers();
     if (clock_.rules) {
         FollowZoneRules();
@@ -480,6 +521,7 @@ void CTarvelDlg::OnDateChanged() {
 }
 
 void CTarvelDlg::OnTimeChanged() {
+    followsPresent_ = false;  // a time set by hand
     ReadPickers();
     clock_.summerTime = summerBox_->isChecked();
     if (clock_.rules) FollowZoneRules();
@@ -552,6 +594,7 @@ void CTarvelDlg::OnDeltaTModeClicked() {
 }
 
 void CTarvelDlg::OnNowClicked() {
+    followsPresent_ = true;
     const QDateTime now = PresentMoment();
     ShowOnPickers(now);
     if (clock_.rules) {
@@ -595,6 +638,78 @@ void CTarvelDlg::OnEnter() {
     clock_.summerTime = summerBox_->isChecked();
     if (clock_.rules) FollowZoneRules();
     ComputeSolarParameters();
+}
+
+void CTarvelDlg::ShowMethodRow(bool shown) {
+    using namespace main_form;
+    for (MainControl id : {MainControl::Shuruq, MainControl::NextPrayer}) {
+        outputs_.value(ControlNumber(id))->setVisible(shown);
+    }
+    Label(ControlNumber(MainControl::Shuruq))->setVisible(shown);
+    QWidget* group = Control(ControlNumber(MainControl::PrayersGroup));
+    const QRect rect = shown ? geometry_->Rect(kPrayersGroupX, kPrayersGroupGrownY,
+                                               kPrayersGroupW, kPrayersGroupGrownH)
+                             : geometry_->Rect(kPrayersGroupX, kPrayersGroupY, kPrayersGroupW,
+                                               kPrayersGroupH);
+    if (group != nullptr && group->geometry() != rect) {
+        group->setGeometry(rect);
+        canvas_->update();
+    }
+}
+
+void CTarvelDlg::WriteNextPrayer(const SolarRequest& request, const DayTimes& dayTimes) {
+    QLineEdit* field = outputs_.value(ControlNumber(MainControl::NextPrayer));
+    const double moment = request.hour + request.minute / 60.0 + request.second / 3600.0;
+    // The next date's Fajr only when nothing of the date is left.
+    std::optional<NextPrayer> next = FindNextPrayer(dayTimes, DayTimes(), moment);
+    if (!next) {
+        const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, 1);
+        const std::optional<DayTimes> nextDate =
+            DayTimesAt(clock_, {date.year, date.month, date.day, 12, 0, 0}, settings_,
+                       request.deltaT);
+        if (nextDate) next = FindNextPrayer(dayTimes, *nextDate, moment);
+    }
+    SetFieldText(field, next ? NextPrayerText(*next) : QStringLiteral("\u2014"));
+}
+
+void CTarvelDlg::ArmMinuteTimer() {
+    if (!followsPresent_ || settings_.prayerMethod == PrayerMethod::kTarvel) {
+        minuteTimer_->stop();
+        return;
+    }
+    // At the start of the next minute of the present.
+    const QDateTime now = environment_.now ? environment_.now() : QDateTime::currentDateTime();
+    const QTime t = now.time();
+    const int elapsed = t.isValid() ? t.second() * 1000 + t.msec() : 0;
+    minuteTimer_->start(60000 - elapsed);
+}
+
+void CTarvelDlg::OnMinuteTick() {
+    if (!followsPresent_ || settings_.prayerMethod == PrayerMethod::kTarvel) return;
+    // The present on the window's clock: the zone's, or the computer's with
+    // the zone list and box as they stand. Only the next prayer changes; the
+    // documented fields keep the moment they were computed for.
+    const QDateTime now = PresentMoment();
+    ClockReading present{now.date().year(), now.date().month(), now.date().day(),
+                         now.time().hour(), now.time().minute(),
+                         static_cast<double>(now.time().second())};
+    if (clock_.rules) {
+        present = clock_.rules->ReadingAt(now.toSecsSinceEpoch(), 0.0);
+    }
+    if (const std::optional<DayTimes> days =
+            DayTimesAt(clock_, present, settings_, lastRequest_.deltaT)) {
+        // WriteNextPrayer reads only the date and time of the request.
+        SolarRequest moment;
+        moment.year = present.year;
+        moment.month = present.month;
+        moment.day = present.day;
+        moment.hour = present.hour;
+        moment.minute = present.minute;
+        moment.second = present.second;
+        moment.deltaT = lastRequest_.deltaT;
+        WriteNextPrayer(moment, *days);
+    }
+    ArmMinuteTimer();
 }
 
 void CTarvelDlg::OnPreferences() {

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "astro/observer.h"
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "civil/clock_state.h"
 #include "format/result_texts.h"
@@ -37,6 +38,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTimeEdit;
+class QTimer;
 
 namespace tarvel {
 
@@ -138,6 +140,10 @@ enum class MainControl : int {
     GoldenHourStart = 1118,
     NightMiddle = 1119,
     NightLastThird = 1120,
+    // The method's sunrise, the next prayer and the Qibla from north.
+    Shuruq = 1121,
+    NextPrayer = 1122,
+    QiblaFromNorth = 1123,
 };
 
 // The control that shows each of the engine's result texts: an output field,
@@ -193,6 +199,8 @@ class CTarvelDlg : public QDialog {
         // The place and the zone rules the clock follows, if any.
         std::optional<Place> place;
         std::shared_ptr<const ZoneRules> zoneRules;
+        // The window follows the present moment ("adesso").
+        bool followsPresent = false;
     };
     FormInputs Inputs() const;
     // Puts inputs into the form in place of the present moment, before the
@@ -287,6 +295,12 @@ class CTarvelDlg : public QDialog {
         bool zone = false;
     };
     RestoredNames RestorePlaceAndZone(const QString& placeLabel, const QString& zoneName);
+    // Whether the window shows the present moment (it opened at it, or
+    // "adesso" was clicked, and no date or time was set since); while it
+    // does, the timer rewrites the next prayer at each new minute.
+    bool FollowsPresent() const { return followsPresent_; }
+    QTimer* MinuteTimer() const { return minuteTimer_; }
+    void OnMinuteTick();
     void OnPreferences();
     void OnTable();
     void OnExit();
@@ -324,6 +338,12 @@ class CTarvelDlg : public QDialog {
     // Back to the documented manual entry (the zone and summer box stay as
     // they are).
     void LeaveZoneRules();
+    // Shuruq and the next prayer with a method other than the program's own,
+    // in the prayers' frame grown by a row; the documented frame otherwise.
+    void ShowMethodRow(bool shown);
+    // The next prayer after the request's moment, from its day times.
+    void WriteNextPrayer(const SolarRequest& request, const DayTimes& dayTimes);
+    void ArmMinuteTimer();
 
     Environment environment_;
     MessageSink* sink_;
@@ -381,6 +401,8 @@ class CTarvelDlg : public QDialog {
     QRadioButton* autoRadio_ = nullptr;
     QRadioButton* manualRadio_ = nullptr;
     QHash<int, QLineEdit*> outputs_;
+    QTimer* minuteTimer_ = nullptr;
+    bool followsPresent_ = false;
     QHash<int, QLabel*> labels_;
     QHash<int, QAction*> actions_;
 };

@@ -149,17 +149,42 @@ void CTarvelDlg::BuildForm() {
     connect(zoneNameList_, &QComboBox::activated, this,
             [this](int index) { OnZoneNameChosen(zoneNameList_->itemText(index)); });
 
-    // The twilight group: result fields out of the Tab chain, as the others.
-    for (const TwilightSpec& t : kTwilightSpecs) {
+    // A result field out of the Tab chain, as the others.
+    const auto addOutput = [this](MainControl id, const QRect& design) {
         auto* field = new QLineEdit(canvas_);
         SetFieldReadOnly(field, true);
         field->setAlignment(Qt::AlignCenter);
         field->setFocusPolicy(Qt::ClickFocus);
-        NumberControl(field, t.id);
-        SetDesignRect(field, QRect(t.x, t.y, kTwilightFieldWidth, kTwilightRowHeight));
-        outputs_.insert(ControlNumber(t.id), field);
+        NumberControl(field, id);
+        SetDesignRect(field, design);
+        outputs_.insert(ControlNumber(id), field);
+        return field;
+    };
+
+    // The twilight group.
+    for (const TwilightSpec& t : kTwilightSpecs) {
+        addOutput(t.id, QRect(t.x, t.y, kTwilightFieldWidth, kTwilightRowHeight));
         addLabel(ControlNumber(t.id), t.label, QRect(t.lx, t.y, t.lw, kTwilightRowHeight - 1));
     }
+
+    // Shuruq, the next prayer and the Qibla from north; the first two shown
+    // with a method other than the own.
+    for (const ExtraFieldSpec& e : kPrayerExtraFields) {
+        QLineEdit* field = addOutput(e.id, QRect(e.x, e.y, e.w, e.h));
+        if (e.label != nullptr) {
+            addLabel(ControlNumber(e.id), e.label, QRect(e.lx, e.ly, e.lw, e.lh));
+        }
+        if (e.id != MainControl::QiblaFromNorth) field->hide();
+    }
+    Label(ControlNumber(MainControl::Shuruq))->hide();
+    Label(ControlNumber(MainControl::QiblaFromNorth))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    outputs_.value(ControlNumber(MainControl::NextPrayer))
+        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "La prossima preghiera del metodo scelto e il tempo che manca.")));
+    outputs_.value(ControlNumber(MainControl::QiblaFromNorth))
+        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "Direzione della Qibla in gradi da nord verso est.")));
 
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
