@@ -56,7 +56,7 @@ PlaceField::PlaceField(QWidget* parent)
     connect(this, &QLineEdit::returnPressed, this, [this] {
         // Enter takes the first place offered for the text as it stands.
         if (Offered(text()).isEmpty()) return;
-        Choose(QString::fromStdString(offered_.front().Label()));
+        Choose(QString::fromStdString(offered_.front().MatchLabel()));
     });
 }
 
@@ -69,7 +69,8 @@ QStringList PlaceField::Offered(const QString& text) {
 void PlaceField::Show(const std::vector<Place>& places) {
     offered_ = places;
     QStringList labels;
-    for (const Place& place : offered_) labels << QString::fromStdString(place.Label());
+    // Each with why it was found: "Roma → Rome, Lazio, Italy".
+    for (const Place& place : offered_) labels << QString::fromStdString(place.MatchLabel());
     model_->setStringList(labels);
 }
 
@@ -86,10 +87,10 @@ void PlaceField::SearchTyped() {
 
 void PlaceField::Choose(const QString& label) {
     for (const Place& place : offered_) {
-        if (QString::fromStdString(place.Label()) == label) {
+        if (QString::fromStdString(place.MatchLabel()) == label) {
             wanted_.reset();
             completer_->popup()->hide();  // the choice is made: nothing more to offer
-            setText(label);
+            setText(QString::fromStdString(place.Label()));
             emit placeChosen(place);
             return;
         }
