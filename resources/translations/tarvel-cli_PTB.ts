@@ -252,8 +252,8 @@
         <translation>o nome de um fuso horário do banco de dados tz do sistema, como Europe/Rome ou America/Sao_Paulo</translation>
     </message>
     <message>
-        <source>the name of a city of at least 15,000 inhabitants, optionally narrowed by its region or country (&quot;Rome, Italy&quot;, &quot;Rome, Georgia&quot;); the most populous match</source>
-        <translation>o nome de uma cidade de pelo menos 15.000 habitantes, opcionalmente precisado pela região ou pelo país (&quot;Rome, Italy&quot;, &quot;Rome, Georgia&quot;); a correspondência mais populosa</translation>
+        <source>the name of a place of at least 1,000 inhabitants (its own, English or former name, accents optional), optionally narrowed by its region or country (&quot;Rome, Italy&quot;, &quot;Roma, Italia&quot;, &quot;Rome, Georgia&quot;); the best match: the whole name, then a capital, then the most populous</source>
+        <translation>o nome de um lugar de pelo menos 1.000 habitantes (o próprio, o inglês ou um antigo, acentos opcionais), opcionalmente precisado pela região ou pelo país (&quot;Rome, Italy&quot;, &quot;Roma, Italia&quot;, &quot;Rome, Georgia&quot;); a melhor correspondência: o nome inteiro, depois uma capital, depois a mais populosa</translation>
     </message>
     <message>
         <source>a latitude in degrees from -90 to 90, negative south (or 33.9S, 45N)</source>

@@ -147,8 +147,10 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
     app.option_defaults()->group(forTable ? rowAndObserver : "Observer");
     AddRead(app,
             {"--place", "NAME",
-             "the name of a city of at least 15,000 inhabitants, optionally narrowed by its region "
-             "or country (\"Rome, Italy\", \"Rome, Georgia\"); the most populous match",
+             "the name of a place of at least 1,000 inhabitants (its own, English or former name, "
+             "accents optional), optionally narrowed by its region or country (\"Rome, Italy\", "
+             "\"Roma, Italia\", \"Rome, Georgia\"); the best match: the whole name, then a "
+             "capital, then the most populous",
              "sets the latitude and longitude, and the place's time zone unless --tz is given "
              "(the height stays --height)"},
             place_, [](std::string_view name) -> std::optional<Place> {

@@ -410,7 +410,7 @@ std::string PlacesReport(const std::vector<Place>& places) {
     for (const Place& place : places) {
         // The label's column is 50 characters wide, counted in characters:
         // a longer label is cut to 49 of them and "…".
-        std::string label = place.Label();
+        std::string label = place.MatchLabel();  // "Roma → Rome, Lazio, Italy"
         if (CharacterCount(label) > kPlaceLabelColumn) {
             std::size_t end = 0;  // the first byte of the 50th character
             for (std::size_t kept = 0; end < label.size(); ++end) {
@@ -435,7 +435,10 @@ nlohmann::ordered_json PlacesJson(const std::vector<Place>& places) {
                         {"latitude", place.latitude},
                         {"longitude", place.longitudeEast},
                         {"timeZone", place.timeZone},
-                        {"population", place.population}});
+                        {"population", place.population},
+                        {"countryCode", place.countryCode},
+                        {"matchedName", place.matchedName},
+                        {"exactMatch", place.exactMatch}});
     }
     return json;
 }

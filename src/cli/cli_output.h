@@ -114,7 +114,8 @@ void AddEventClockNotes(std::vector<ResultText>& texts, std::vector<DayTimeText>
                         const EventClocks& clocks);
 
 // The places subcommand's lines: one per place found for query, "name, region,
-// country  latitude  longitude (east)  zone  population", most populous first.
+// country  latitude  longitude (east)  zone  population", in FindPlaces' order;
+// a place found by another name starts "Roma → " (Place::MatchLabel).
 // The label fills a column of kPlaceLabelColumn characters (counted in
 // characters, not bytes); a longer label is cut to one character less and "…".
 inline constexpr std::size_t kPlaceLabelColumn = 50;
@@ -122,7 +123,8 @@ std::string PlacesReport(const std::vector<Place>& places);
 
 // The places as JSON (places --json): an array of objects with name, region,
 // country, latitude (degrees, positive north), longitude (degrees, positive
-// EAST), timeZone and population, most populous first.
+// EAST), timeZone, population, countryCode, matchedName and exactMatch, in
+// FindPlaces' order.
 nlohmann::ordered_json PlacesJson(const std::vector<Place>& places);
 
 }  // namespace tarvel

@@ -11,8 +11,11 @@ namespace tarvel::cli {
 
 void CommandLine::AddPlacesCommand() {
     places_ = app_.add_subcommand(
-        "places", Wrapped("Lists the cities whose name (or a word of it) begins with QUERY, letter "
-                          "case and accents ignored, most populous first: name, region, country, "
+        "places", Wrapped("Lists the places one of whose names (their own, English or former "
+                          "ones, in any script) begins with QUERY, letter case and accents "
+                          "ignored; the whole name first, then capitals, then the most populous; "
+                          "a place found by another name shows it (\"Roma → Rome, Lazio, "
+                          "Italy\"): name, region, country, "
                           "latitude (positive north), longitude (positive east, as --lon takes "
                           "it), time zone and population. \"Rome, Italy\" narrows the list by "
                           "region or country. A label longer than 50 characters is cut to 49 and "
@@ -24,8 +27,9 @@ void CommandLine::AddPlacesCommand() {
     AddLanguage(*places_);
     AddFlag(*places_, "--json", json_,
             "print the places as one JSON array of objects: name, region, country, latitude "
-            "(degrees, positive north), longitude (degrees, positive EAST), timeZone and "
-            "population");
+            "(degrees, positive north), longitude (degrees, positive EAST), timeZone, "
+            "population, countryCode, matchedName (the name matched) and exactMatch (the "
+            "whole of it)");
     places_->footer("Exit status:" + ExitStatus(kExitSuccess, "places were listed") +
                     ExitStatus(kExitUsage, "no place matches QUERY: one line on standard error"));
     AddHelp(*places_);

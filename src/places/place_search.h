@@ -1,6 +1,7 @@
-// Places by name, from the cities of the system's geonames database (the
-// cities of at least 15,000 inhabitants, with their region, country, IANA
-// time zone and position). Free of Qt.
+// Places by name, from the gazetteer built from GeoNames' cities1000 (every
+// place of at least 1,000 inhabitants, with its alternate names, region,
+// country, IANA time zone, position and population; see gazetteer_format.h).
+// Free of Qt.
 #pragma once
 
 #include <string>
@@ -10,16 +11,25 @@
 namespace tarvel {
 
 struct Place {
-    std::string name;      // "Rome"
-    std::string region;    // "Lazio"
-    std::string country;   // "Italy" (in the language of the process's locale)
-    std::string timeZone;  // "Europe/Rome"
-    double latitude = 0;   // degrees, positive north
-    double longitudeEast = 0;  // degrees, positive EAST, as the database gives it
+    std::string name;          // "Rome"
+    std::string region;        // "Lazio" (English; empty when the data has none)
+    std::string country;       // "Italy" (English)
+    std::string timeZone;      // "Europe/Rome"
+    double latitude = 0;       // degrees, positive north
+    double longitudeEast = 0;  // degrees, positive EAST, as the data gives it
     long population = 0;
+    std::string countryCode;  // "IT" (ISO 3166-1)
+    // The name the query matched, as the data writes it: the place's own name
+    // or one of its other names ("Roma", "Bombay", "Москва").
+    std::string matchedName;
+    // The query was the whole of that name, not only its beginning.
+    bool exactMatch = false;
 
     // "Rome, Lazio, Italy" (the region left out when it repeats the name).
     std::string Label() const;
+    // Why the place was found: "Roma → Rome, Lazio, Italy" when it was found
+    // by another of its names, otherwise its label.
+    std::string MatchLabel() const;
     // The program's convention: longitude positive WEST.
     double LongitudeWest() const { return -longitudeEast + 0.0; }
 };
@@ -28,19 +38,26 @@ struct Place {
 // with its region and country; a longer query finds nothing.
 inline constexpr std::size_t kMaxPlaceQueryBytes = 200;
 
-// Safe from any thread: the queries take their turns.
+// Safe from any thread. The gazetteer is mapped on the first search.
 //
-// The places whose name begins with the query or one of whose words does
-// (letter case and accents ignored: "sao paulo" finds São Paulo), most
-// populous first. "Rome, Italy" or "Rome, Georgia": the words after a comma
-// must begin the region or the country (each part in turn). At most `limit`
+// The places one of whose names begins with the query (compared under
+// FoldName: letter case, accents and punctuation ignored, so "sao paulo" finds
+// São Paulo and "Kiev" Kyiv): the places the whole of whose name the query is
+// first, then the capitals of countries, then the most populous. "Rome,
+// Italy", "Roma, Italia", "Rome, US" or "Rome, GA": each part after a comma
+// must begin a word of the region's or the country's name (in English, in the
+// interface's languages or the country's own) or be its code. At most `limit`
 // places.
 std::vector<Place> FindPlaces(std::string_view query, std::size_t limit = 20);
 
-// Up to `limit` names of places close to a query that found nothing: the
-// places whose name shares the longest beginning with the query's first part
-// (letter case and accents ignored), most populous first; none when no name
-// shares even its first letter. One pass over the cities, whatever the query.
+// Up to `limit` labels of places close to a query that found nothing: the
+// places one of whose names shares the longest beginning with the query's
+// first part (under FoldName), ranked as FindPlaces ranks; none when no name
+// shares even its first letter.
 std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit = 5);
+
+// Empty when the gazetteer is in place; otherwise why no place can be found
+// ("the places' index ... is missing"), in English.
+std::string PlaceIndexProblem();
 
 }  // namespace tarvel

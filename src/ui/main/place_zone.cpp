@@ -63,7 +63,7 @@ PlaceField::PlaceField(QWidget* parent)
             if (!text().trimmed().isEmpty()) SayNoPlace(text());
             return;
         }
-        Choose(QString::fromStdString(offered_.front().Label()));
+        Choose(QString::fromStdString(offered_.front().MatchLabel()));
     });
 }
 
@@ -100,7 +100,8 @@ QStringList PlaceField::Offered(const QString& text) {
 void PlaceField::Show(const std::vector<Place>& places) {
     offered_ = places;
     QStringList labels;
-    for (const Place& place : offered_) labels << QString::fromStdString(place.Label());
+    // Each with why it was found: "Roma → Rome, Lazio, Italy".
+    for (const Place& place : offered_) labels << QString::fromStdString(place.MatchLabel());
     model_->setStringList(labels);
     // Nothing to offer: no list left open over the field, which would take
     // the Enter that asks for the text as typed.
@@ -120,11 +121,12 @@ void PlaceField::SearchTyped() {
 
 void PlaceField::Choose(const QString& label) {
     for (const Place& place : offered_) {
-        if (QString::fromStdString(place.Label()) == label) {
+        if (QString::fromStdString(place.MatchLabel()) == label) {
             wanted_.reset();
             completer_->popup()->hide();  // the choice is made: nothing more to offer
-            setText(label);
-            placeText_ = label;
+            const QString chosen = QString::fromStdString(place.Label());
+            setText(chosen);
+            placeText_ = chosen;
             typing_ = false;
             setToolTip(QString());
             emit placeChosen(place);
