@@ -700,12 +700,7 @@ void CTarvelDlg::OnMinuteTick() {
             DayTimesAt(clock_, present, settings_, lastRequest_.deltaT)) {
         // WriteNextPrayer reads only the date and time of the request.
         SolarRequest moment;
-        moment.year = present.year;
-        moment.month = present.month;
-        moment.day = present.day;
-        moment.hour = present.hour;
-        moment.minute = present.minute;
-        moment.second = present.second;
+        moment.SetClockReading(present);
         moment.deltaT = lastRequest_.deltaT;
         WriteNextPrayer(moment, *days);
     }
