@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::ExpectWithin("latitude", p.latitude, kLatitudeBounds);
     fuzz::ExpectWithin("longitude", p.longitude, kLongitudeBounds);
-    fuzz::ExpectWithin("height", p.height, 0, 10000);
+    fuzz::ExpectWithin("height", p.height, kTableMinHeight, kTableMaxHeight);
     fuzz::ExpectWithin("pointCount", p.pointCount, 1, 1000);
     fuzz::ExpectWithin("stepValue", p.stepValue, 0.01, 60);
     return 0;
