@@ -12,6 +12,7 @@
 
 #include "languages/languages.h"
 #include "ui/form/message_sink.h"
+#include "ui/form/screen_fit.h"
 
 namespace tarvel {
 
@@ -91,7 +92,7 @@ QWidget* ShowHelpTopic(QWidget* owner, const QString& topic) {
 CHelpWindow::CHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("helpWindow"));
-    resize(720, 560);
+    OpenWithinScreen(this, QSize(720, 560));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);

@@ -32,8 +32,8 @@
 #include <memory>
 
 #include "app/app_settings.h"
-#include "languages/languages.h"
 #include "civil/tz_zone_rules.h"
+#include "languages/languages.h"
 #include "table/table_locale.h"
 #include "table/table_run.h"
 #include "ui/form/dialog_units.h"
@@ -132,6 +132,7 @@ class EphemerisTableTest : public QObject {
     void dateChangeSetsSummerTimeTimeChangeDoesNot();
     void underZoneRulesTheBoxFollowsTheRules();
     void threeRowRunEqualsTheEngineText();
+    void heightBelowSeaLevelIsTaken();
     void columnsLineUpInTheWindowsFont_data();
     void columnsLineUpInTheWindowsFont();
     void optionsApplyFromTheNextRun();
@@ -463,6 +464,19 @@ void EphemerisTableTest::threeRowRunEqualsTheEngineText() {
     QVERIFY(!t.window->IsRunning());
     QVERIFY(!t.window->ProgressBar()->isVisible());
     QVERIFY(t.Button(1050)->isEnabled());
+}
+
+void EphemerisTableTest::heightBelowSeaLevelIsTaken() {
+    // The shore of the Dead Sea, as the main window and the command line take it.
+    Table t;
+    t.SetField(1052, QStringLiteral("3"));
+    t.SetField(1011, QStringLiteral("-430"));
+    QVERIFY(t.ClickAndWait(1050));
+    QVERIFY(t.sink.messages.isEmpty());
+    TableParameters below = Expected(3);
+    below.height = -430;
+    QCOMPARE(t.window->TableText(), EngineText(below, TableOptions(), TableTarget::Window));
+    QVERIFY(t.window->TableText() != EngineText(Expected(3), TableOptions(), TableTarget::Window));
 }
 
 void EphemerisTableTest::columnsLineUpInTheWindowsFont_data() {

@@ -106,7 +106,7 @@ class MainWindowTest : public QObject {
   private slots:
     void formGeometryIsInDialogUnits();
     void labelsCaptionsAndTitle();
-    void tabOrderFollowsTheForm();
+    void tabOrderFollowsTheVisualOrder();
     void zoneListHasTheFortyZones();
     void systemZoneIndex_data();
     void systemZoneIndex();
@@ -167,7 +167,11 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
         QVERIFY(geometry.X(u) >= units.X(u) && geometry.X(u + 1) > geometry.X(u));
     }
     QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 450));
-    QCOMPARE(s.window->ClientArea()->size(), s.window->DesignedClientSize());
+    // The recorded outer size is the design with the menu and the bars; the
+    // window opens with all of it in view.
+    QCOMPARE(s.window->InitialOuterSize().width(),
+             s.window->DesignedClientSize().width() + s.window->VerticalBar()->width());
+    QCOMPARE(s.window->ClientArea()->size(), s.window->InitialOuterSize());
 
     // Fields, pickers, buttons and groups at their rectangles; the check box
     // there or larger, into the free room around it.
@@ -283,25 +287,30 @@ void MainWindowTest::labelsCaptionsAndTitle() {
     QCOMPARE(static_cast<int>(controls.size()), kResultTextFieldCount);
 }
 
-void MainWindowTest::tabOrderFollowsTheForm() {
+void MainWindowTest::tabOrderFollowsTheVisualOrder() {
     Shown s;
-    // Tab walks the inputs in the form's order (the ΔT mode by its checked
-    // button) and leaves out the result fields.
-    // After the last input the chain comes back to the first, the time picker.
-    s.Field(SiteControl::Latitude)->setFocus(Qt::OtherFocusReason);
-    const int expected[] = {
-        ControlNumber(SiteControl::Longitude), ControlNumber(MainControl::DeltaT),
-        ControlNumber(SiteControl::Height),    ControlNumber(MainControl::AutomaticDeltaT),
-        ControlNumber(MainControl::Now),       ControlNumber(MainControl::Place),
-        ControlNumber(MainControl::ZoneName),  ControlNumber(SiteControl::TimePicker)};
-    for (int id : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focus = QApplication::focusWidget();
-        QWidget* control = s.window->Control(id);
-        QVERIFY2(focus == control || control->isAncestorOf(focus),
-                 qPrintable(
-                     QStringLiteral("expected %1, focus on %2").arg(id).arg(focus->objectName())));
-    }
+    // Tab walks the inputs as they are read, row by row and from left to
+    // right (the ΔT mode by its checked button), and leaves out the result
+    // fields. After the last input the chain comes back to the first, the
+    // date picker; Shift+Tab walks back (a picker's own Tab steps through its
+    // sections, so the walk starts after the pickers).
+    const auto walk = [&s](Qt::KeyboardModifiers keys, std::initializer_list<ControlId> order) {
+        for (ControlId id : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, keys);
+            QWidget* focus = QApplication::focusWidget();
+            QWidget* control = s.window->Control(ControlNumber(id));
+            QVERIFY2(focus == control || control->isAncestorOf(focus),
+                     qPrintable(QStringLiteral("expected %1, focus on %2")
+                                    .arg(ControlNumber(id))
+                                    .arg(focus->objectName())));
+        }
+    };
+    s.window->Control(ControlNumber(SiteControl::SummerTime))->setFocus(Qt::OtherFocusReason);
+    walk(Qt::NoModifier, {MainControl::Now, MainControl::DeltaT, MainControl::AutomaticDeltaT,
+                          SiteControl::Latitude, SiteControl::Longitude, SiteControl::Height,
+                          MainControl::Place, MainControl::ZoneName, SiteControl::DatePicker});
+    s.window->Control(ControlNumber(SiteControl::SummerTime))->setFocus(Qt::OtherFocusReason);
+    walk(Qt::ShiftModifier, {SiteControl::ZoneList, SiteControl::TimePicker});
     // A result field still takes the focus from the mouse, and its text can be
     // selected and copied.
     QLineEdit* julianDay = s.Field(MainControl::JulianDay);
@@ -1010,8 +1019,8 @@ void MainWindowTest::chosenMethodGivesThePrayers() {
                  qPrintable(isha));
         // The tooltip names the rule.
         const QString ruleName = rule == int(HighLatitudeRule::kMiddleOfTheNight)
-                                 ? QStringLiteral("metà della notte")
-                                 : QStringLiteral("un settimo della notte");
+                                     ? QStringLiteral("metà della notte")
+                                     : QStringLiteral("un settimo della notte");
         QVERIFY2(tip.endsWith(QStringLiteral("Ora data dalla regola per le alte latitudini: ") +
                               ruleName + QLatin1Char('.')),
                  qPrintable(tip));
@@ -1044,8 +1053,8 @@ namespace {
 // A field's time ("05:34:56.2", a leading blank or sign left out) in
 // milliseconds after midnight.
 int FieldMilliseconds(const QString& text) {
-    const QTime time = QTime::fromString(text.trimmed().remove(QLatin1Char('+')),
-                                         QStringLiteral("hh:mm:ss.z"));
+    const QTime time =
+        QTime::fromString(text.trimmed().remove(QLatin1Char('+')), QStringLiteral("hh:mm:ss.z"));
     return time.isValid() ? time.msecsSinceStartOfDay() : -1;
 }
 
@@ -1087,8 +1096,7 @@ void MainWindowTest::prayerUsersEssentials() {
     QCOMPARE(FirstDifference(*own), QString());
     // The Qibla from north beside the documented one: New York, 58.5 degrees.
     auto* latitude = qobject_cast<QLineEdit*>(own->Control(ControlNumber(SiteControl::Latitude)));
-    auto* longitude =
-        qobject_cast<QLineEdit*>(own->Control(ControlNumber(SiteControl::Longitude)));
+    auto* longitude = qobject_cast<QLineEdit*>(own->Control(ControlNumber(SiteControl::Longitude)));
     TypeAndLeave(latitude, QStringLiteral("40.7128"), longitude);
     TypeAndLeave(longitude, QStringLiteral("74.006"), latitude);
     QVERIFY(own->Control(north)->isVisible());
@@ -1105,7 +1113,8 @@ void MainWindowTest::prayerUsersEssentials() {
     QVERIFY(turkey->Control(shuruq)->isVisible());
     QVERIFY(group->geometry().contains(turkey->Control(shuruq)->geometry()));
     QVERIFY(group->geometry().contains(turkey->Control(next)->geometry()));
-    const int rise = FieldMilliseconds(turkey->OutputText(ControlNumber(MainControl::ApparentRise)));
+    const int rise =
+        FieldMilliseconds(turkey->OutputText(ControlNumber(MainControl::ApparentRise)));
     const int shown = FieldMilliseconds(turkey->OutputText(shuruq));
     QVERIFY2(rise > 0 && shown > 0, qPrintable(turkey->OutputText(shuruq)));
     QVERIFY2(std::abs(rise - shown - 7 * 60000) <= 100, qPrintable(turkey->OutputText(shuruq)));
@@ -1377,21 +1386,25 @@ void MainWindowTest::menuCommands() {
         int id;
         const char* caption;
         bool enabled;
+        const char* keys;  // shown beside the caption
     } items[] = {
-        {main_menu::kExit, "&Esci", true},
-        {main_menu::kTable, "&Tabella", false},
-        {main_menu::kItalian, "&Italiano", false},
-        {main_menu::kEnglish, "In&glese", false},
-        {main_menu::kPortuguese, "&Portoghese", false},
-        {main_menu::kPreferences, "&Preferenze...", false},
-        {main_menu::kHelp, "&Help", false},
-        {main_menu::kAbout, "Informazioni su Tarvel...", false},
+        {main_menu::kExit, "&Esci", true, "Ctrl+Q"},
+        {main_menu::kTable, "&Tabella", false, "Ctrl+T"},
+        {main_menu::kCharts, "&Grafici...", false, "Ctrl+G"},
+        {main_menu::kItalian, "&Italiano", false, ""},
+        {main_menu::kEnglish, "In&glese", false, ""},
+        {main_menu::kPortuguese, "&Portoghese", false, ""},
+        {main_menu::kPreferences, "&Preferenze...", false, "Ctrl+,"},
+        {main_menu::kHelp, "&Help", false, ""},
+        {main_menu::kAbout, "Informazioni su Tarvel...", false, ""},
     };
     for (const auto& item : items) {
         QAction* action = s.window->MenuAction(item.id);
         QVERIFY2(action != nullptr, item.caption);
         QCOMPARE(action->text(), QString::fromUtf8(item.caption));
         QCOMPARE(action->isEnabled(), item.enabled);
+        QCOMPARE(action->shortcut().toString(QKeySequence::PortableText),
+                 QString::fromUtf8(item.keys));
     }
     const QList<QAction*> menus = s.window->findChild<QMenuBar*>()->actions();
     QCOMPARE(menus.size(), 4);
@@ -1400,8 +1413,15 @@ void MainWindowTest::menuCommands() {
     QCOMPARE(menus[2]->text(), QStringLiteral("&Impostazioni"));
     QCOMPARE(menus[3]->text(), QStringLiteral("&Help"));
     QCOMPARE(menus[2]->menu()->actions()[0]->text(), QStringLiteral("&Lingua"));
-    s.window->SetPreferencesEditor([](QWidget*, AppSettings&) { return false; });
+    int edits = 0;
+    s.window->SetPreferencesEditor([&edits](QWidget*, AppSettings&) {
+        ++edits;
+        return false;
+    });
     QVERIFY(s.window->MenuAction(main_menu::kPreferences)->isEnabled());
+    // The key opens the command as the menu does.
+    QTest::keyClick(s.window.get(), Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(edits, 1);
 }
 
 void MainWindowTest::preferencesRecomputeAfterOk() {

@@ -185,15 +185,21 @@ void PaintingScrollingTest::twoLineCaption() {
 void PaintingScrollingTest::barsAtTheInitialSize() {
     Shown s;
     const QSize initial = s.window->InitialOuterSize();
-    QCOMPARE(initial, s.window->size());
-    const QSize client = s.window->ClientArea()->size();
-    // Outer minus client: the window can still scroll by its menu and bars.
     QScrollBar* v = s.window->VerticalBar();
     QScrollBar* h = s.window->HorizontalBar();
+    // The window opens with the whole design in view: nothing to scroll, the
+    // bars shown but disabled.
+    QCOMPARE(s.window->size(), s.window->OpeningSize());
+    QCOMPARE(s.window->ClientArea()->size(), initial);
+    QVERIFY(v->isVisible() && h->isVisible());
+    QVERIFY(!v->isEnabled() && !h->isEnabled());
+    // At the recorded outer size the form scrolls by its menu and bars.
+    s.window->resize(initial);
+    QTest::qWait(0);
+    const QSize client = s.window->ClientArea()->size();
     QCOMPARE(v->maximum(), initial.height() - client.height());
     QCOMPARE(h->maximum(), initial.width() - client.width());
     QVERIFY(v->maximum() > 0);
-    QVERIFY(v->isVisible() && h->isVisible());
     QCOMPARE(s.window->ScrollOffset(), QPoint(0, 0));
 }
 

@@ -14,8 +14,10 @@
 
 #include "app/about_dlg.h"
 #include "app/app_settings.h"
+#include "app/help.h"
 #include "app/options_dialog.h"
 #include "app/version_info.h"
+#include "ui/charts/charts_window.h"
 #include "ui/form/group_frame.h"
 #include "ui/table/ephemeris_table.h"
 #include "ui/table/table_options_dialog.h"
@@ -100,6 +102,17 @@ void CheckWindow(QWidget& window, const QSize& designed) {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+// A window without a scrolling form: opens at wanted, or as large as the area
+// allows, with its frame inside the area.
+void CheckFramed(QWidget& window, const QSize& wanted) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+    const QSize frame = window.frameGeometry().size() - window.size();
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.frameGeometry()));
+    QCOMPARE(window.size(), wanted.boundedTo(Available() - frame).expandedTo(window.minimumSize()));
+}
+
 }  // namespace
 
 class ScreenFitTest : public QObject {
@@ -111,12 +124,13 @@ class ScreenFitTest : public QObject {
     void tableOptions();
     void preferences();
     void aboutBox();
+    void chartsAndHelp();
 };
 
 void ScreenFitTest::mainWindow() {
     RecordingSink sink;
     CTarvelDlg window(AppSettings(), RomeAt(QDate(2024, 6, 21), QTime(12, 0, 0)), &sink);
-    CheckWindow(window, window.InitialOuterSize());
+    CheckWindow(window, window.OpeningSize());
     // The form scrolls over the whole design.
     QCOMPARE(window.HorizontalBar()->maximum(),
              std::max(0, window.InitialOuterSize().width() - window.ClientArea()->width()));
@@ -149,6 +163,13 @@ void ScreenFitTest::preferences() {
 void ScreenFitTest::aboutBox() {
     CAboutDlg box(ReadVersionInfo());
     CheckWindow(box, box.maximumSize());
+}
+
+void ScreenFitTest::chartsAndHelp() {
+    ChartsWindow charts;
+    CheckFramed(charts, QSize(1000, 760));
+    CHelpWindow help(nullptr);
+    CheckFramed(help, QSize(720, 560));
 }
 
 QTEST_MAIN(ScreenFitTest)

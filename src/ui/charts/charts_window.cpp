@@ -21,6 +21,7 @@
 #include "chart_draw/chart_painter.h"
 #include "chart_draw/chart_value.h"
 #include "ui/form/help_request.h"
+#include "ui/form/screen_fit.h"
 
 namespace tarvel {
 
@@ -132,7 +133,7 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(view_, 1);
     layout->addWidget(valueLabel_);
     layout->addLayout(bottom);
-    resize(1000, 760);
+    OpenWithinScreen(this, QSize(1000, 760));
 
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int index) { ShowChart(kTabs[std::clamp(index, 0, 4)].kind); });

@@ -1,5 +1,7 @@
 #include "ui/form/screen_fit.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -26,19 +28,36 @@ QScreen* ScreenFor(const QWidget* window) {
     return QGuiApplication::primaryScreen();
 }
 
-// The frame the window manager puts around window, as far as it is known.
+QSize DrawnFrame(const QWidget* window) {
+    return window->frameGeometry().size() - window->size();
+}
+
+// The frame the window manager puts around window: as it drew it on this
+// window, on its parent window or on another window of the program; before
+// any window has been framed, a title bar of two lines of the window's font
+// and thin borders, which most window managers do not exceed.
 QSize FrameExtent(const QWidget* window) {
     if (window->isVisible()) {
-        return window->frameGeometry().size() - window->size();
+        return DrawnFrame(window);
     }
     if (const QWidget* parent = window->parentWidget();
         parent != nullptr && parent->window()->isVisible()) {
-        return parent->window()->frameGeometry().size() - parent->window()->size();
+        return DrawnFrame(parent->window());
     }
-    return QSize(0, 0);
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->isWindow() &&
+            !DrawnFrame(other).isEmpty()) {
+            return DrawnFrame(other);
+        }
+    }
+    const int border = 4;
+    return QSize(2 * border, 2 * window->fontMetrics().height() + 2 * border);
 }
 
-// Once the window is shown: brings its frame inside the available area.
+// Once the window is shown: brings its frame inside the available area. The
+// window manager may tell the frame's size some moments after the window is
+// shown, with a move or a resize: a frame that changes within the first
+// second is followed; the user's own moves and resizes are left alone.
 class ScreenKeeper : public QObject {
   public:
     explicit ScreenKeeper(QWidget* window, QSize wanted)
@@ -48,8 +67,15 @@ class ScreenKeeper : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Show) {
-            // The frame is known after the window manager has drawn it.
+        if (watched != window_) {
+            return false;
+        }
+        if (event->type() == QEvent::Show) {
+            shown_.start();
+            QTimer::singleShot(0, this, [this] { Keep(); });
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   shown_.isValid() && shown_.elapsed() < kFramingMs && !keeping_ &&
+                   DrawnFrame(window_) != keptFrame_) {
             QTimer::singleShot(0, this, [this] { Keep(); });
         }
         return false;
@@ -57,20 +83,29 @@ class ScreenKeeper : public QObject {
 
   private:
     void Keep() {
-        if (window_ == nullptr || !window_->isVisible()) {
+        if (window_ == nullptr || !window_->isVisible() ||
+            window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
             return;
         }
+        keeping_ = true;
+        keptFrame_ = DrawnFrame(window_);
+        KeepInside();
+        keeping_ = false;
+    }
+
+    void KeepInside() {
         const QRect available = ScreenFor(window_)->availableGeometry();
-        QRect frame = window_->frameGeometry();
-        if (available.contains(frame)) {
-            return;
-        }
-        const QSize size = SizeWithinScreen(window_, wanted_).boundedTo(window_->size());
+        // With the frame now drawn: the size the window was meant to open at
+        // (larger when the frame was estimated larger than it is).
+        const QSize size = SizeWithinScreen(window_, wanted_);
         window_->setMinimumSize(window_->minimumSize().boundedTo(size));
         if (size != window_->size()) {
             window_->resize(size);
         }
-        frame = window_->frameGeometry();
+        const QRect frame = window_->frameGeometry();
+        if (available.contains(frame)) {
+            return;
+        }
         const int x = std::clamp(frame.x(), available.left(),
                                  std::max(available.left(), available.right() + 1 - frame.width()));
         const int y =
@@ -81,8 +116,12 @@ class ScreenKeeper : public QObject {
         }
     }
 
+    static constexpr qint64 kFramingMs = 1000;
     QPointer<QWidget> window_;
     QSize wanted_;
+    QElapsedTimer shown_;
+    bool keeping_ = false;
+    QSize keptFrame_;
 };
 
 }  // namespace

@@ -31,10 +31,10 @@
 #include "astro/next_prayer.h"
 #include "astro/prayer_times.h"
 #include "astro/time_scales.h"
-#include "format/format_texts.h"
-#include "format/result_texts.h"
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_request.h"
+#include "format/format_texts.h"
+#include "format/result_texts.h"
 #include "table/table_layout.h"
 #include "table/table_parameters.h"
 #include "ui/form/dialog_units.h"
@@ -46,9 +46,9 @@
 #include "ui/form/help_request.h"
 #include "ui/form/message_sink.h"
 #include "ui/form/screen_fit.h"
+#include "ui/form/time_zones.h"
 #include "ui/main/main_form_layout.h"
 #include "ui/main/shown_results.h"
-#include "ui/form/time_zones.h"
 
 namespace tarvel {
 
@@ -116,9 +116,15 @@ CTarvelDlg::CTarvelDlg(const ObserverSettings& settings, Environment environment
     connect(minuteTimer_, &QTimer::timeout, this, [this] { OnMinuteTick(); });
 
     Initialize();
-    // The window opens at that size, or within the screen's available area
-    // when the screen is smaller; the form then scrolls.
-    OpenWithinScreen(this, initialOuterSize_);
+    // The window opens with the whole design in view, or within the screen's
+    // available area when the screen is smaller; the form then scrolls.
+    OpenWithinScreen(this, OpeningSize());
+}
+
+QSize CTarvelDlg::OpeningSize() const {
+    return initialOuterSize_ +
+           QSize(VerticalBar()->sizeHint().width(),
+                 menuBar_->sizeHint().height() + HorizontalBar()->sizeHint().height());
 }
 
 CTarvelDlg::~CTarvelDlg() {
@@ -604,8 +610,8 @@ void CTarvelDlg::OnNowClicked() {
             const QSignalBlocker blockDate(datePicker_);
             const QSignalBlocker blockTime(timePicker_);
             datePicker_->setDate(QDate(present.year, present.month, present.day));
-            timePicker_->setTime(QTime(present.hour, present.minute,
-                                       static_cast<int>(present.second)));
+            timePicker_->setTime(
+                QTime(present.hour, present.minute, static_cast<int>(present.second)));
         }
         FollowZoneRules();
     } else {
@@ -647,10 +653,10 @@ void CTarvelDlg::ShowMethodRow(bool shown) {
     }
     Label(ControlNumber(MainControl::Shuruq))->setVisible(shown);
     QWidget* group = Control(ControlNumber(MainControl::PrayersGroup));
-    const QRect rect = shown ? geometry_->Rect(kPrayersGroupX, kPrayersGroupGrownY,
-                                               kPrayersGroupW, kPrayersGroupGrownH)
-                             : geometry_->Rect(kPrayersGroupX, kPrayersGroupY, kPrayersGroupW,
-                                               kPrayersGroupH);
+    const QRect rect =
+        shown ? geometry_->Rect(kPrayersGroupX, kPrayersGroupGrownY, kPrayersGroupW,
+                                kPrayersGroupGrownH)
+              : geometry_->Rect(kPrayersGroupX, kPrayersGroupY, kPrayersGroupW, kPrayersGroupH);
     if (group != nullptr && group->geometry() != rect) {
         group->setGeometry(rect);
         canvas_->update();
@@ -664,9 +670,8 @@ void CTarvelDlg::WriteNextPrayer(const SolarRequest& request, const DayTimes& da
     std::optional<NextPrayer> next = FindNextPrayer(dayTimes, DayTimes(), moment);
     if (!next) {
         const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, 1);
-        const std::optional<DayTimes> nextDate =
-            DayTimesAt(clock_, {date.year, date.month, date.day, 12, 0, 0}, settings_,
-                       request.deltaT);
+        const std::optional<DayTimes> nextDate = DayTimesAt(
+            clock_, {date.year, date.month, date.day, 12, 0, 0}, settings_, request.deltaT);
         if (nextDate) next = FindNextPrayer(dayTimes, *nextDate, moment);
     }
     SetFieldText(field, next ? NextPrayerText(*next) : QStringLiteral("\u2014"));
@@ -690,9 +695,9 @@ void CTarvelDlg::OnMinuteTick() {
     // the zone list and box as they stand. Only the next prayer changes; the
     // documented fields keep the moment they were computed for.
     const QDateTime now = PresentMoment();
-    ClockReading present{now.date().year(), now.date().month(), now.date().day(),
-                         now.time().hour(), now.time().minute(),
-                         static_cast<double>(now.time().second())};
+    ClockReading present{now.date().year(),   now.date().month(),
+                         now.date().day(),    now.time().hour(),
+                         now.time().minute(), static_cast<double>(now.time().second())};
     if (clock_.rules) {
         present = clock_.rules->ReadingAt(now.toSecsSinceEpoch(), 0.0);
     }

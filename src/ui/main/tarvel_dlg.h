@@ -24,9 +24,9 @@
 #include "civil/clock_state.h"
 #include "format/result_texts.h"
 #include "table/table_parameters.h"
-#include "ui/main/place_zone.h"
 #include "ui/form/focus_guard.h"
 #include "ui/form/form_widgets.h"
+#include "ui/main/place_zone.h"
 
 class QAction;
 class QComboBox;
@@ -244,12 +244,14 @@ class CTarvelDlg : public QDialog {
 
     // Layout and scrolling: the client area (the visible part of the form, in
     // the form's font), the bars, the window's designed outer size (over which
-    // the form scrolls; the window opens at it, or within the screen's
+    // the form scrolls), the size the window opens at (the whole of that
+    // design in view beside the menu and the bars, or within the screen's
     // available area when that is smaller) and how far the form is scrolled.
     QWidget* ClientArea() const;
     QScrollBar* VerticalBar() const;
     QScrollBar* HorizontalBar() const;
     QSize InitialOuterSize() const { return initialOuterSize_; }
+    QSize OpeningSize() const;
     QPoint ScrollOffset() const;
     QSize DesignedClientSize() const;
     // The form's geometry: the design in dialog units, grown where the

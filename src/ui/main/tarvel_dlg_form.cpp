@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
+#include <algorithm>
 
 #include "ui/form/dialog_units.h"
 #include "ui/form/form_fields.h"
@@ -29,6 +31,46 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
 }
 
+// Where a control is seen on the form: its design rectangle, a drop-down
+// list by its closed box (its design height includes the open list's).
+QRect SeenRect(const QWidget* control) {
+    constexpr int kLineHeight = 15;
+    QRect design = DesignRect(control);
+    design.setHeight(std::min(design.height(), kLineHeight));
+    return design;
+}
+
+// Tab moves through controls as they are read: row by row from the top
+// (controls that overlap vertically share a row), and from left to right
+// within a row.
+void ChainInVisualOrder(QList<QWidget*> controls) {
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](QWidget* a, QWidget* b) { return SeenRect(a).top() < SeenRect(b).top(); });
+    QList<QList<QWidget*>> rows;
+    int rowBottom = 0;
+    for (QWidget* control : controls) {
+        const QRect design = SeenRect(control);
+        if (rows.isEmpty() || design.top() > rowBottom) {
+            rows.append(QList<QWidget*>());
+            rowBottom = design.bottom();
+        }
+        rows.last() << control;
+        rowBottom = std::max(rowBottom, design.bottom());
+    }
+    QWidget* previous = nullptr;
+    for (QList<QWidget*>& row : rows) {
+        std::stable_sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) {
+            return DesignRect(a).left() < DesignRect(b).left();
+        });
+        for (QWidget* control : row) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, control);
+            }
+            previous = control;
+        }
+    }
+}
+
 }  // namespace
 
 using namespace main_form;
@@ -44,7 +86,7 @@ void CTarvelDlg::BuildForm() {
         SetDesignRect(group, QRect(g.x, g.y, g.w, g.h));
     }
 
-    QWidget* previous = nullptr;
+    QList<QWidget*> tabChain;
     for (const ControlSpec& c : kControls) {
         QWidget* control = nullptr;
         switch (c.kind) {
@@ -111,10 +153,9 @@ void CTarvelDlg::BuildForm() {
             SetDesignRect(label, QRect(c.lx, c.ly, c.lw, c.lh));
             labels_.insert(ControlNumber(c.id), label);
         }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, control);
+        if (control->focusPolicy() & Qt::TabFocus) {
+            tabChain << control;
         }
-        previous = control;
     }
 
     // The place and zone group: a place by name, a zone by name, and what
@@ -142,8 +183,8 @@ void CTarvelDlg::BuildForm() {
     zoneInfo_->setWordWrap(true);
     zoneInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     SetDesignRect(zoneInfo_, QRect(458, 350, 340, 20));
-    QWidget::setTabOrder(previous, placeField_);
-    QWidget::setTabOrder(placeField_, zoneNameList_);
+    tabChain << placeField_ << zoneNameList_;
+    ChainInVisualOrder(tabChain);
     connect(placeField_, &PlaceField::placeChosen, this,
             [this](const Place& place) { OnPlaceChosen(place); });
     connect(zoneNameList_, &QComboBox::activated, this,
@@ -183,8 +224,8 @@ void CTarvelDlg::BuildForm() {
         ->setToolTip(Translated(QT_TRANSLATE_NOOP(
             "CTarvelDlg", "La prossima preghiera del metodo scelto e il tempo che manca.")));
     outputs_.value(ControlNumber(MainControl::QiblaFromNorth))
-        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
-            "CTarvelDlg", "Direzione della Qibla in gradi da nord verso est.")));
+        ->setToolTip(Translated(
+            QT_TRANSLATE_NOOP("CTarvelDlg", "Direzione della Qibla in gradi da nord verso est.")));
 
     connect(datePicker_, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
     connect(timePicker_, &QTimeEdit::timeChanged, this, [this] { OnTimeChanged(); });
@@ -238,6 +279,12 @@ void CTarvelDlg::BuildMenu() {
     connect(add(settings, main_menu::kPreferences,
                 QT_TRANSLATE_NOOP("CTarvelDlg", "&Preferenze..."), false),
             &QAction::triggered, this, [this] { OnPreferences(); });
+
+    // Keys for the commands used most, shown beside them in the menus.
+    actions_.value(main_menu::kExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actions_.value(main_menu::kTable)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    actions_.value(main_menu::kCharts)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    actions_.value(main_menu::kPreferences)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
 
     QMenu* help = menuBar_->addMenu(Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "&Help")));
     add(help, main_menu::kHelp, QT_TRANSLATE_NOOP("CTarvelDlg", "&Help"), false);
