@@ -396,6 +396,10 @@
         <translation>%1: il nome di un luogo ha al più %2 byte</translation>
     </message>
     <message>
+        <source>the places&apos; index %1 is missing or damaged: no place can be found by name (reinstall the program, or give --lat, --lon and --tz)</source>
+        <translation>l&apos;indice dei luoghi %1 manca o è danneggiato: nessun luogo si può trovare per nome (reinstallare il programma, o dare --lat, --lon e --tz)</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>non è stato possibile scrivere la tabella sullo standard output</translation>
     </message>

@@ -396,6 +396,10 @@
         <translation>%1: o nome de um lugar tem no máximo %2 bytes</translation>
     </message>
     <message>
+        <source>the places&apos; index %1 is missing or damaged: no place can be found by name (reinstall the program, or give --lat, --lon and --tz)</source>
+        <translation>o índice de locais %1 falta ou está danificado: nenhum local pode ser encontrado pelo nome (reinstale o programa, ou dê --lat, --lon e --tz)</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>não foi possível escrever a tabela na saída padrão</translation>
     </message>

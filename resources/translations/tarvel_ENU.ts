@@ -2086,6 +2086,10 @@
             <translation>No place found for “%1”.</translation>
         </message>
         <message>
+            <source>L&apos;indice dei luoghi %1 manca o è danneggiato: nessun luogo si può trovare per nome. Reinstallare il programma, o immettere latitudine, longitudine e fuso.</source>
+            <translation>The places&apos; index %1 is missing or damaged: no place can be found by name. Reinstall the program, or enter the latitude, longitude and zone.</translation>
+        </message>
+        <message>
             <source>cerca una città</source>
             <translation>search for a city</translation>
         </message>

@@ -2086,6 +2086,10 @@
             <translation>Nenhum lugar encontrado para “%1”.</translation>
         </message>
         <message>
+            <source>L&apos;indice dei luoghi %1 manca o è danneggiato: nessun luogo si può trovare per nome. Reinstallare il programma, o immettere latitudine, longitudine e fuso.</source>
+            <translation>O índice de locais %1 falta ou está danificado: nenhum local pode ser encontrado pelo nome. Reinstale o programa, ou digite a latitude, a longitude e o fuso.</translation>
+        </message>
+        <message>
             <source>cerca una città</source>
             <translation>procurar uma cidade</translation>
         </message>

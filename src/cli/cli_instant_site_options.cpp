@@ -10,6 +10,7 @@
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_file.h"
 #include "cli/cli_command_line.h"
+#include "cli/cli_value_readers.h"
 #include "table/table_parameters.h"
 
 namespace tarvel::cli {
@@ -157,6 +158,9 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
                 if (name.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("--place"));
                 const std::vector<Place> found = FindPlaces(name, 1);
                 if (!found.empty()) return found.front();
+                if (const std::string missing = PlaceIndexMissing(); !missing.empty()) {
+                    throw Refusal(missing);
+                }
                 const std::vector<std::string> close = ClosePlaceNames(name);
                 throw Refusal(
                     close.empty()

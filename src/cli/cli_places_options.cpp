@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_command_line.h"
+#include "cli/cli_value_readers.h"
 #include "places/place_search.h"
 
 namespace tarvel::cli {
@@ -38,6 +39,9 @@ void CommandLine::AddPlacesCommand() {
 CliCommand CommandLine::PlacesCommand() const {
     if (placesQuery_.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("QUERY"));
     if (FindPlaces(placesQuery_, 1).empty()) {
+        if (const std::string missing = PlaceIndexMissing(); !missing.empty()) {
+            throw Refusal(missing);
+        }
         const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
         throw Refusal(close.empty() ? CliMessage("no place matches '%1'", {placesQuery_})
                                     : CliMessage("no place matches '%1'; close names: %2",

@@ -108,4 +108,13 @@ std::string PlaceQueryTooLong(std::string_view option) {
                       {option, std::to_string(kMaxPlaceQueryBytes)});
 }
 
+std::string PlaceIndexMissing() {
+    const std::string missing = MissingPlaceIndex();
+    if (missing.empty()) return {};
+    return CliMessage(
+        "the places' index %1 is missing or damaged: no place can be found by name "
+        "(reinstall the program, or give --lat, --lon and --tz)",
+        {missing});
+}
+
 }  // namespace tarvel

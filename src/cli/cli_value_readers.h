@@ -57,4 +57,8 @@ std::optional<PrayerAdjustments> ParsePrayerAdjustments(std::string_view text);
 // for the option or argument named.
 std::string PlaceQueryTooLong(std::string_view option);
 
+// Empty when places can be found by name; otherwise the refusal that says the
+// places' index is missing or damaged, for a search that found nothing.
+std::string PlaceIndexMissing();
+
 }  // namespace tarvel

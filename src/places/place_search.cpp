@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <unordered_map>
@@ -49,6 +50,7 @@ class Gazetteer {
     }
 
     const std::string& Problem() const { return problem_; }
+    const std::string& Missing() const { return missing_; }
     std::uint32_t PlaceCount() const { return header_.placeCount; }
     std::uint32_t KeyCount() const { return header_.keyCount; }
     std::uint32_t AreaCount() const { return header_.areaCount; }
@@ -133,20 +135,31 @@ class Gazetteer {
   private:
     Gazetteer() {
         std::vector<std::string> candidates;
-        std::error_code error;
-        const std::filesystem::path program =
-            std::filesystem::read_symlink("/proc/self/exe", error);
-        if (!error) {
-            candidates.push_back((program.parent_path() / kIndexName).string());
-            candidates.push_back((program.parent_path() / "../share/tarvel" / kIndexName).string());
-        }
+        if (const char* chosen = std::getenv("TARVEL_PLACES_INDEX");
+            chosen != nullptr && *chosen != '\0') {
+            candidates.push_back(chosen);  // that one only
+        } else {
+            std::error_code error;
+            const std::filesystem::path program =
+                std::filesystem::read_symlink("/proc/self/exe", error);
+            if (!error) {
+                candidates.push_back((program.parent_path() / kIndexName).string());
+                // Where the installed program keeps it first: the one named
+                // when none is found.
+                candidates.insert(candidates.begin(),
+                                  (program.parent_path() / "../share/tarvel" / kIndexName)
+                                      .lexically_normal()
+                                      .string());
+            }
 #ifdef TARVEL_PLACES_BUILD_INDEX
-        candidates.push_back(TARVEL_PLACES_BUILD_INDEX);  // the build tree's, for its tests
+            candidates.push_back(TARVEL_PLACES_BUILD_INDEX);  // the build tree's, for its tests
 #endif
+        }
         for (const std::string& path : candidates) {
             if (Map(path)) return;
         }
-        problem_ = "the places' index " + candidates.front() +
+        missing_ = candidates.empty() ? std::string(kIndexName) : candidates.front();
+        problem_ = "the places' index " + missing_ +
                    " is missing or damaged: no place can be found by name (reinstall the program)";
     }
     Gazetteer(const Gazetteer&) = delete;
@@ -249,6 +262,7 @@ class Gazetteer {
     gz::Header header_{};
     const unsigned char* bytes_ = nullptr;
     std::string problem_;
+    std::string missing_;
 };
 
 // The keys whose folding begins with `folded`: [begin, end), the keys whose
@@ -332,6 +346,10 @@ std::string Place::MatchLabel() const {
 
 std::string PlaceIndexProblem() {
     return Gazetteer::Instance().Problem();
+}
+
+std::string MissingPlaceIndex() {
+    return Gazetteer::Instance().Missing();
 }
 
 std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {

@@ -60,4 +60,10 @@ std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t lim
 // ("the places' index ... is missing"), in English.
 std::string PlaceIndexProblem();
 
+// Empty when the gazetteer is in place; otherwise the file it was first
+// looked for in, which is missing or damaged (for the user's own message).
+// The gazetteer is the program's own (beside it, or in ../share/tarvel), or
+// the one file TARVEL_PLACES_INDEX names.
+std::string MissingPlaceIndex();
+
 }  // namespace tarvel

@@ -1,8 +1,11 @@
 // tarvel-cli with places and time zones: --place, --tz, the places
 // subcommand and their refusals, run as the built program.
 #include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -89,6 +92,43 @@ TEST(CliPlacesProgramTest, PlacesAreListedAndUnknownNamesRefused) {
         EXPECT_EQ(run.err.rfind(c.line, 0), 0u) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // one line
     }
+}
+
+// Without its index (missing, or a file that is none) the program says so
+// instead of finding no such place, in the user's language.
+TEST(CliPlacesProgramTest, MissingOrDamagedIndexIsSaid) {
+    const std::string damaged = ::testing::TempDir() + "tarvel_damaged_places.idx";
+    {
+        std::FILE* file = std::fopen(damaged.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("not an index of places", file);
+        std::fclose(file);
+    }
+    const std::string absent = ::testing::TempDir() + "tarvel_no_such_places.idx";
+    for (const std::string& index : {absent, damaged}) {
+        ::setenv("TARVEL_PLACES_INDEX", index.c_str(), 1);
+        const struct {
+            std::vector<std::string> args;
+            std::string line;
+        } cases[] = {
+            {{"places", "Rome"},
+             "tarvel-cli: the places' index " + index +
+                 " is missing or damaged: no place can be found by name (reinstall the program, "
+                 "or give --lat, --lon and --tz)\n"},
+            {{"--place", "Rome"}, "tarvel-cli: the places' index " + index},
+            {{"places", "Rome", "--lang", "it"},
+             "tarvel-cli: l'indice dei luoghi " + index + " manca o è danneggiato"},
+        };
+        for (const auto& c : cases) {
+            const ProgramRun run = RunCli(c.args);
+            EXPECT_EQ(run.exitCode, 2) << run.err;
+            EXPECT_EQ(run.err.rfind(c.line, 0), 0u) << run.err;
+        }
+        // A site given by its coordinates needs no index.
+        EXPECT_EQ(RunCli({"--lat", "41.9", "--lon", "12.5E", "--tz", "Europe/Rome"}).exitCode, 0);
+    }
+    ::unsetenv("TARVEL_PLACES_INDEX");
+    std::remove(damaged.c_str());
 }
 
 TEST(CliPlacesProgramTest, TableRowsFollowTheZonesClock) {

@@ -124,6 +124,7 @@ class MainWindowTest : public QObject {
     void placeSetsTheSiteAndTheZonesClock();
     void placesAreSearchedWhileTyping();
     void unknownPlaceIsSaidAndThePlaceKept();
+    void missingPlaceIndexIsSaid();
     void siteEditKeepsTheZonesRules();
     void eventsOnAChangeDayNameTheirClock();
     void storedZoneWithDamagedData();
@@ -614,6 +615,29 @@ void MainWindowTest::unknownPlaceIsSaidAndThePlaceKept() {
     QVERIFY(s.sink.messages.isEmpty());
     const QString difference = FirstDifference(*s.window);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// Without the places' index (ctest runs this with TARVEL_PLACES_INDEX naming
+// a file that is not there) the field says why nothing is found; the site
+// typed by its coordinates still computes.
+void MainWindowTest::missingPlaceIndexIsSaid() {
+    const QString index = qEnvironmentVariable("TARVEL_PLACES_INDEX");
+    if (index.isEmpty()) QSKIP("run by ctest without the places' index");
+    Shown s;
+    auto* place = qobject_cast<PlaceField*>(s.window->Control(ControlNumber(MainControl::Place)));
+    QVERIFY(place != nullptr);
+    place->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(place, QStringLiteral("Roma"));
+    QTRY_VERIFY(!place->Searching());
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(place->toolTip(),
+             QStringLiteral("L'indice dei luoghi %1 manca o \u00E8 danneggiato: nessun luogo si "
+                            "pu\u00F2 trovare per nome. Reinstallare il programma, o immettere "
+                            "latitudine, longitudine e fuso.")
+                 .arg(index));
+    TypeAndLeave(s.Field(SiteControl::Latitude), QStringLiteral("41\u00B054'N"),
+                 s.Field(SiteControl::Height));
+    QCOMPARE(s.window->LastRequest().latitude, 41.9);
 }
 
 // The places for the text as typed arrive from a search away from the

@@ -80,9 +80,17 @@ void PlaceField::focusOutEvent(QFocusEvent* event) {
 }
 
 void PlaceField::SayNoPlace(const QString& typed) {
+    const std::string missing = MissingPlaceIndex();
     const QString said =
-        QCoreApplication::translate("PlaceZone", "Nessun luogo trovato per \u00AB%1\u00BB.")
-            .arg(typed.trimmed());
+        missing.empty()
+            ? QCoreApplication::translate("PlaceZone", "Nessun luogo trovato per \u00AB%1\u00BB.")
+                  .arg(typed.trimmed())
+            : QCoreApplication::translate(
+                  "PlaceZone",
+                  "L'indice dei luoghi %1 manca o \u00E8 danneggiato: nessun luogo si pu\u00F2 "
+                  "trovare per nome. Reinstallare il programma, o immettere latitudine, "
+                  "longitudine e fuso.")
+                  .arg(QString::fromStdString(missing));
     completer_->popup()->hide();
     typing_ = false;
     setText(placeText_);
