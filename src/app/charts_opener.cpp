@@ -14,11 +14,12 @@ ChartsWindow* ShowChartsWindow(CTarvelDlg* window) {
         QObject::connect(
             window, &CTarvelDlg::InputsComputed, charts,
             [charts, window](const SolarRequest& request, std::shared_ptr<const ZoneRules> rules) {
-                charts->SetInputs({request, std::move(rules), window->PlaceLabel().toStdString()});
+                charts->SetInputs(
+                    {request, std::move(rules), window->ShownPlaceLabel().toStdString()});
             });
         if (window->ComputationCount() > 0) {
             charts->SetInputs({window->LastRequest(), window->SharedZoneRules(),
-                               window->PlaceLabel().toStdString()});
+                               window->ShownPlaceLabel().toStdString()});
         }
     }
     charts->show();

@@ -156,12 +156,12 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
              "(the height stays --height)"},
             place_, [](std::string_view name) -> std::optional<Place> {
                 if (name.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("--place"));
-                const std::vector<Place> found = FindPlaces(name, 1);
+                const std::vector<Place> found = FindPlaces(name, 1, CliPlaceNames());
                 if (!found.empty()) return found.front();
                 if (const std::string missing = PlaceIndexMissing(); !missing.empty()) {
                     throw Refusal(missing);
                 }
-                const std::vector<std::string> close = ClosePlaceNames(name);
+                const std::vector<std::string> close = ClosePlaceNames(name, 5, CliPlaceNames());
                 throw Refusal(
                     close.empty()
                         ? CliMessage("--place '%1': no such place in the list of cities", {name})

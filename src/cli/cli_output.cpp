@@ -344,7 +344,7 @@ std::string PlaceAndZoneReport(const std::optional<Place>& place,
     std::string text;
     if (place) {
         text += CliMessage("Place: %1 (%2, %3)",
-                           {place->Label(),
+                           {place->LocalLabel(),
                             PrintfText("%.4f° %c", std::fabs(place->latitude),
                                        place->latitude < 0.0 ? 'S' : 'N'),
                             LongitudeText(place->longitudeEast)}) +
@@ -410,7 +410,8 @@ std::string PlacesReport(const std::vector<Place>& places) {
     for (const Place& place : places) {
         // The label's column is 50 characters wide, counted in characters:
         // a longer label is cut to 49 of them and "…".
-        std::string label = place.MatchLabel();  // "Roma → Rome, Lazio, Italy"
+        // "Roma → Rome, Lazio, Italy"; in Italian "München → Monaco di Baviera, ..."
+        std::string label = place.LocalMatchLabel();
         if (CharacterCount(label) > kPlaceLabelColumn) {
             std::size_t end = 0;  // the first byte of the 50th character
             for (std::size_t kept = 0; end < label.size(); ++end) {

@@ -38,11 +38,11 @@ void CommandLine::AddPlacesCommand() {
 
 CliCommand CommandLine::PlacesCommand() const {
     if (placesQuery_.size() > kMaxPlaceQueryBytes) throw Refusal(PlaceQueryTooLong("QUERY"));
-    if (FindPlaces(placesQuery_, 1).empty()) {
+    if (FindPlaces(placesQuery_, 1, CliPlaceNames()).empty()) {
         if (const std::string missing = PlaceIndexMissing(); !missing.empty()) {
             throw Refusal(missing);
         }
-        const std::vector<std::string> close = ClosePlaceNames(placesQuery_);
+        const std::vector<std::string> close = ClosePlaceNames(placesQuery_, 5, CliPlaceNames());
         throw Refusal(close.empty() ? CliMessage("no place matches '%1'", {placesQuery_})
                                     : CliMessage("no place matches '%1'; close names: %2",
                                                  {placesQuery_, Joined(close, "; ", "; ")}));

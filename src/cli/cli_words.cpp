@@ -1,16 +1,24 @@
 #include "cli/cli_words.h"
 
-
 namespace tarvel {
 
 namespace {
 
 CliTranslator translator = nullptr;
+PlaceNames placeNames = PlaceNames::kEnglish;
 
 }  // namespace
 
 void SetCliTranslator(CliTranslator translate) {
     translator = translate;
+}
+
+void SetCliPlaceNames(PlaceNames names) {
+    placeNames = names;
+}
+
+PlaceNames CliPlaceNames() {
+    return placeNames;
 }
 
 std::string CliWord(std::string_view english) {
@@ -41,8 +49,7 @@ std::string Filled(std::string_view text, const Fillers& blanks) {
 
 }  // namespace
 
-std::string CliMessage(std::string_view english,
-                       std::initializer_list<std::string_view> fillers) {
+std::string CliMessage(std::string_view english, std::initializer_list<std::string_view> fillers) {
     return Filled(CliWord(english), std::vector<std::string_view>(fillers));
 }
 

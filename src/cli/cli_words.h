@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "places/place_search.h"
+
 namespace tarvel {
 
 // Returns the text in the interface language, or nothing to keep the English.
@@ -18,6 +20,10 @@ using CliTranslator = std::string (*)(std::string_view english);
 
 // Sets the translator of the whole program (nullptr: English).
 void SetCliTranslator(CliTranslator translator);
+
+// The language of the places' names the program prints (English until set).
+void SetCliPlaceNames(PlaceNames names);
+PlaceNames CliPlaceNames();
 
 // english in the interface language. The English text is the key of the
 // translation: pass it as it is written here, with its blanks as "%1" ... "%9".

@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     const bool languageFound = LoadCliLanguage(languages, LanguageAsked(args));
     const std::unique_ptr<QTranslator> words = LoadCliWords(languages);
     SetCliTranslator(TranslatedCliWord);
+    SetCliPlaceNames(PlaceNamesForLanguage(languages.LoadedCode().toStdString()));
     if (!languageFound) {
         WriteAll(stderr, "tarvel-cli: " +
                              CliMessage("the texts in the language asked for (--lang %1) are not "
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
         case CliAction::kChart:
             return WriteChart(command);
         case CliAction::kPlaces: {
-            const std::vector<Place> places = FindPlaces(command.text);
+            const std::vector<Place> places = FindPlaces(command.text, 20, CliPlaceNames());
             const std::string text =
                 command.json ? PlacesJson(places).dump(2) + "\n" : PlacesReport(places);
             return WriteAll(stdout, text) ? kExitSuccess : kExitOutputError;

@@ -139,12 +139,24 @@ LanguageModules::~LanguageModules() {
     Free();
 }
 
+namespace {
+QString& CodeInUse() {
+    static QString code = QStringLiteral("ITA");
+    return code;
+}
+}  // namespace
+
+QString InterfaceLanguageCode() {
+    return CodeInUse();
+}
+
 void LanguageModules::Free() {
     for (const auto& translator : translators_) {
         QCoreApplication::removeTranslator(translator.get());
     }
     translators_.clear();
     loadedCode_ = QStringLiteral("ITA");
+    CodeInUse() = loadedCode_;
 }
 
 bool LanguageModules::Load(const QStringList& candidates, const QString& preferred) {
@@ -200,6 +212,7 @@ bool LanguageModules::LoadCode(const QString& code, const QString& localeName) {
         translators_.push_back(std::move(translator));
     }
     loadedCode_ = code;
+    CodeInUse() = loadedCode_;
     return true;
 }
 

@@ -95,6 +95,11 @@ class LanguageModules {
     std::vector<std::unique_ptr<QTranslator>> translators_;
 };
 
+// The code of the interface's language in this process: that of the modules
+// loaded last ("ITA" before any, or when the built-in texts are used).
+// Interface thread only.
+QString InterfaceLanguageCode();
+
 // The help book of a language code ("ITA", "ENU", "PTB"), empty for any other.
 QString HelpBookForCode(const QString& code);
 

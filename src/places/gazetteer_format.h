@@ -21,15 +21,19 @@
 //     offsets of the English name and of the names a query matches), areas
 //     (country number, offsets of the English region name and of the names a
 //     query matches);
+//   local names: the places' names in the interface's other languages
+//     (LocalNames, sorted by place; only places that have such a name);
 //   strings: NUL-terminated UTF-8. A list of names a query matches holds the
 //     folded names one per line (English, the other languages, the code).
+// The names in the interface's other languages (Italian, Portuguese) come from
+// the catalogues of libgeonames, as the English names of countries and regions.
 #pragma once
 
 #include <cstdint>
 
 namespace tarvel::gazetteer {
 
-inline constexpr std::uint32_t kMagic = 0x31475654;  // "TVG1"
+inline constexpr std::uint32_t kMagic = 0x32475654;  // "TVG2"
 inline constexpr std::uint32_t kKeysPerBlock = 16;
 
 enum Section : std::uint32_t {
@@ -47,6 +51,7 @@ enum Section : std::uint32_t {
     kCountries,
     kAreaRecords,
     kStrings,
+    kLocalNames,
     kSectionCount
 };
 
@@ -63,11 +68,15 @@ struct Header {
     std::uint32_t size[kSectionCount];    // bytes
 };
 
+// The interface's languages other than English whose names are kept.
+enum LocalLanguage : std::uint32_t { kItalian, kPortuguese, kLocalLanguageCount };
+
 struct Country {
     char code[2];
     std::uint16_t reserved;
-    std::uint32_t name;     // string offset: "Italy"
-    std::uint32_t matches;  // string offset: "italy\nitalia\n...\nit"
+    std::uint32_t name;                        // string offset: "Italy"
+    std::uint32_t matches;                     // string offset: "italy\nitalia\n...\nit"
+    std::uint32_t local[kLocalLanguageCount];  // "Italia", "Itália"; 0 for none
 };
 
 struct Area {
@@ -75,6 +84,12 @@ struct Area {
     std::uint16_t reserved;
     std::uint32_t name;     // string offset: "Lazio", empty when unknown
     std::uint32_t matches;  // string offset
+    std::uint32_t local[kLocalLanguageCount];
+};
+
+struct LocalNames {
+    std::uint32_t place;
+    std::uint32_t local[kLocalLanguageCount];  // "Monaco di Baviera", "Munique"; 0 for none
 };
 
 }  // namespace tarvel::gazetteer

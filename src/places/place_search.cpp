@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <unordered_map>
 
 #include "places/gazetteer_format.h"
@@ -114,13 +115,29 @@ class Gazetteer {
         return reinterpret_cast<const char*>(bytes_ + header_.offset[gz::kStrings] + offset);
     }
 
-    Place MakePlace(std::uint32_t place, std::uint32_t matchedKey, bool exact) const {
+    Place MakePlace(std::uint32_t place, std::uint32_t matchedKey, bool exact,
+                    PlaceNames names) const {
         Place result;
         result.name = Key(NameKey(place) < header_.keyCount ? NameKey(place) : matchedKey);
         const gz::Area area = AreaRecord(AreaOf(place));
         const gz::Country country = CountryRecord(area.country);
         result.region = String(area.name);
         result.country = String(country.name);
+        result.local = {result.name, result.region, result.country};
+        if (names != PlaceNames::kEnglish) {
+            // The language's names where the data has them, the English ones
+            // for the others.
+            const std::uint32_t language =
+                names == PlaceNames::kItalian ? gz::kItalian : gz::kPortuguese;
+            const auto local = [&](std::string& text, std::uint32_t offset) {
+                if (offset != 0 && !String(offset).empty()) text = String(offset);
+            };
+            local(result.local.region, area.local[language]);
+            local(result.local.country, country.local[language]);
+            if (const std::optional<gz::LocalNames> own = LocalNamesOf(place)) {
+                local(result.local.name, own->local[language]);
+            }
+        }
         result.countryCode = std::string(country.code, 2);
         const std::uint16_t zone = Half(gz::kZones, place);
         if (zone < header_.zoneCount) result.timeZone = String(Word(gz::kZoneNames, zone));
@@ -133,6 +150,22 @@ class Gazetteer {
     }
 
   private:
+    // The place's names in the other languages, when it has any.
+    std::optional<gz::LocalNames> LocalNamesOf(std::uint32_t place) const {
+        std::uint32_t low = 0, high = header_.size[gz::kLocalNames] / sizeof(gz::LocalNames);
+        while (low < high) {
+            const std::uint32_t middle = low + (high - low) / 2;
+            const gz::LocalNames record = Record<gz::LocalNames>(gz::kLocalNames, middle);
+            if (record.place == place) return record;
+            if (record.place < place) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        return std::nullopt;
+    }
+
     Gazetteer() {
         std::vector<std::string> candidates;
         if (const char* chosen = std::getenv("TARVEL_PLACES_INDEX");
@@ -210,7 +243,7 @@ class Gazetteer {
             h.size[gz::kZoneNames] == 4 * std::size_t{h.zoneCount} &&
             h.size[gz::kCountries] == sizeof(gz::Country) * h.countryCount &&
             h.size[gz::kAreaRecords] == sizeof(gz::Area) * h.areaCount &&
-            h.size[gz::kStrings] > 0 &&
+            h.size[gz::kLocalNames] % sizeof(gz::LocalNames) == 0 && h.size[gz::kStrings] > 0 &&
             bytes_[h.offset[gz::kStrings] + h.size[gz::kStrings] - 1] == '\0';
         if (!sizes) return false;
         for (std::uint32_t b = 0; b <= h.blockCount; ++b) {
@@ -332,16 +365,46 @@ std::vector<std::string> Parts(std::string_view query) {
 
 }  // namespace
 
-std::string Place::Label() const {
+PlaceNames PlaceNamesForLanguage(std::string_view code) {
+    if (code == "ITA") return PlaceNames::kItalian;
+    if (code == "PTB") return PlaceNames::kPortuguese;
+    return PlaceNames::kEnglish;
+}
+
+namespace {
+
+std::string LabelOf(const std::string& name, const std::string& region,
+                    const std::string& country) {
     std::string label = name;
     if (!region.empty() && region != name) label += ", " + region;
     if (!country.empty()) label += ", " + country;
     return label;
 }
 
+std::string MatchLabelOf(const std::string& matched, const std::string& name,
+                         const std::string& label) {
+    if (matched.empty() || matched == name) return label;
+    return matched + " \u2192 " + label;
+}
+
+}  // namespace
+
+std::string Place::Label() const {
+    return LabelOf(name, region, country);
+}
+
 std::string Place::MatchLabel() const {
-    if (matchedName.empty() || matchedName == name) return Label();
-    return matchedName + " \u2192 " + Label();
+    return MatchLabelOf(matchedName, name, Label());
+}
+
+std::string Place::LocalLabel() const {
+    if (local.name.empty()) return Label();  // a place not from a search
+    return LabelOf(local.name, local.region, local.country);
+}
+
+std::string Place::LocalMatchLabel() const {
+    if (local.name.empty()) return MatchLabel();
+    return MatchLabelOf(matchedName, local.name, LocalLabel());
 }
 
 std::string PlaceIndexProblem() {
@@ -352,7 +415,7 @@ std::string MissingPlaceIndex() {
     return Gazetteer::Instance().Missing();
 }
 
-std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
+std::vector<Place> FindPlaces(std::string_view query, std::size_t limit, PlaceNames names) {
     if (query.size() > kMaxPlaceQueryBytes || limit == 0) return {};
     const Gazetteer& gazetteer = Gazetteer::Instance();
     if (!gazetteer.Problem().empty()) return {};
@@ -379,7 +442,7 @@ std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
     std::vector<Place> found;
     for (const Candidate& c :
          Ranked(gazetteer, RangeOf(gazetteer, parts.front()), allowed, limit)) {
-        found.push_back(gazetteer.MakePlace(c.place, c.key, c.exact));
+        found.push_back(gazetteer.MakePlace(c.place, c.key, c.exact, names));
         // A whole name matched as the user wrote it ("München", where the
         // data may write it "Munchen" first).
         Place& place = found.back();
@@ -390,7 +453,8 @@ std::vector<Place> FindPlaces(std::string_view query, std::size_t limit) {
     return found;
 }
 
-std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit) {
+std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit,
+                                         PlaceNames names) {
     if (query.size() > kMaxPlaceQueryBytes) return {};
     const Gazetteer& gazetteer = Gazetteer::Instance();
     if (!gazetteer.Problem().empty()) return {};
@@ -415,7 +479,7 @@ std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t lim
     // Ranked by place; labels may repeat (two towns of one name and region).
     for (const Candidate& c :
          Ranked(gazetteer, RangeOf(gazetteer, name.substr(0, shared)), all, 4 * limit)) {
-        const std::string label = gazetteer.MakePlace(c.place, c.key, c.exact).Label();
+        const std::string label = gazetteer.MakePlace(c.place, c.key, c.exact, names).LocalLabel();
         if (std::find(labels.begin(), labels.end(), label) == labels.end()) labels.push_back(label);
         if (labels.size() == limit) break;
     }

@@ -10,6 +10,15 @@
 
 namespace tarvel {
 
+// The language of a found place's local names (Place::local): English (the
+// data's own names of places, the English names of regions and countries),
+// or one of the interface's other languages.
+enum class PlaceNames { kEnglish, kItalian, kPortuguese };
+
+// The names for an interface's language code ("ITA", "ENU", "PTB"; English
+// for any other).
+PlaceNames PlaceNamesForLanguage(std::string_view code);
+
 struct Place {
     std::string name;          // "Rome"
     std::string region;        // "Lazio" (English; empty when the data has none)
@@ -25,11 +34,22 @@ struct Place {
     // The query was the whole of that name, not only its beginning.
     bool exactMatch = false;
 
+    // The names in the language the search asked for ("Roma", "Lazio",
+    // "Italia"), each the English one where the data has none in it; empty
+    // in a place not made by a search (its labels are then the English ones).
+    struct Names {
+        std::string name, region, country;
+    } local;
+
     // "Rome, Lazio, Italy" (the region left out when it repeats the name).
     std::string Label() const;
     // Why the place was found: "Roma → Rome, Lazio, Italy" when it was found
     // by another of its names, otherwise its label.
     std::string MatchLabel() const;
+    // The same in the language the search asked for: "Roma, Lazio, Italia",
+    // "München → Monaco di Baviera, Baviera, Germania".
+    std::string LocalLabel() const;
+    std::string LocalMatchLabel() const;
     // The program's convention: longitude positive WEST.
     double LongitudeWest() const { return -longitudeEast + 0.0; }
 };
@@ -48,13 +68,15 @@ inline constexpr std::size_t kMaxPlaceQueryBytes = 200;
 // must begin a word of the region's or the country's name (in English, in the
 // interface's languages or the country's own) or be its code. At most `limit`
 // places.
-std::vector<Place> FindPlaces(std::string_view query, std::size_t limit = 20);
+std::vector<Place> FindPlaces(std::string_view query, std::size_t limit = 20,
+                              PlaceNames names = PlaceNames::kEnglish);
 
-// Up to `limit` labels of places close to a query that found nothing: the
+// Up to `limit` labels (LocalLabel) of places close to a query that found nothing: the
 // places one of whose names shares the longest beginning with the query's
 // first part (under FoldName), ranked as FindPlaces ranks; none when no name
 // shares even its first letter.
-std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit = 5);
+std::vector<std::string> ClosePlaceNames(std::string_view query, std::size_t limit = 5,
+                                         PlaceNames names = PlaceNames::kEnglish);
 
 // Empty when the gazetteer is in place; otherwise why no place can be found
 // ("the places' index ... is missing"), in English.

@@ -66,6 +66,12 @@ TEST(CliPlacesProgramTest, PlacesAreListedAndUnknownNamesRefused) {
     ASSERT_EQ(list.exitCode, 0) << list.err;
     EXPECT_EQ(list.out.rfind("São Paulo, Brazil", 0), 0u) << list.out;
     EXPECT_NE(list.out.find("America/Sao_Paulo"), std::string::npos);
+    // The text in the interface's language, the JSON in English for scripts.
+    const ProgramRun italian = RunCli({"places", "Roma", "--lang", "it"});
+    EXPECT_EQ(italian.out.rfind("Roma, Lazio, Italia ", 0), 0u) << italian.out;
+    const ProgramRun json = RunCli({"places", "Roma", "--lang", "it", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).front()["country"], "Italy");
 
     const struct {
         std::vector<std::string> args;

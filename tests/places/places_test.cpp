@@ -93,6 +93,38 @@ TEST(PlaceSearchTest, FindsThePlacePeopleMean) {
     }
 }
 
+// The labels in the interface's language: the names libgeonames translates,
+// the English ones for the rest; the English label stays for storing, and a
+// place is found by the names it is shown under.
+TEST(PlaceSearchTest, LabelsInTheInterfacesLanguage) {
+    const struct {
+        const char* query;
+        PlaceNames names;
+        const char* shown;  // LocalMatchLabel
+        const char* english;
+    } cases[] = {
+        {"Roma", PlaceNames::kItalian, "Roma, Lazio, Italia", "Rome, Lazio, Italy"},
+        {"Roma", PlaceNames::kPortuguese, "Roma, L\u00E1cio, It\u00E1lia", "Rome, Lazio, Italy"},
+        {"Roma", PlaceNames::kEnglish, "Roma \u2192 Rome, Lazio, Italy", "Rome, Lazio, Italy"},
+        {"M\u00FCnchen", PlaceNames::kItalian,
+         "M\u00FCnchen \u2192 Monaco di Baviera, Baviera, Germania", "Munich, Bavaria, Germany"},
+        {"Monaco di Baviera", PlaceNames::kEnglish,
+         "Monaco di Baviera \u2192 Munich, Bavaria, Germany", "Munich, Bavaria, Germany"},
+        {"Munique", PlaceNames::kPortuguese, "Munique, Baviera, Alemanha",
+         "Munich, Bavaria, Germany"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<Place> found = FindPlaces(c.query, 1, c.names);
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found.front().LocalMatchLabel(), c.shown) << c.query;
+        EXPECT_EQ(found.front().Label(), c.english) << c.query;
+    }
+    // Close names in the same language.
+    const std::vector<std::string> close = ClosePlaceNames("Romx", 5, PlaceNames::kItalian);
+    ASSERT_FALSE(close.empty());
+    EXPECT_EQ(close.front(), "Roma, Lazio, Italia");
+}
+
 // A name that matches nothing costs one pass over the cities, however long:
 // the close names of a name as long as the longest query, and a far longer
 // query that finds nothing at once. The bound is generous (a machine under

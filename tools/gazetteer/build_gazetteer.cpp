@@ -198,6 +198,11 @@ int main(int argc, char** argv) {
         return list;
     };
 
+    // The names in the interface's other languages, by code: a country's
+    // ("IT"), a region's ("IT.07"), a place's (its GeoNames number).
+    const std::map<std::string, std::string>* localCatalogues[gazetteer::kLocalLanguageCount] = {
+        &namesIn("it"), &namesIn("pt")};
+
     std::string strings(1, '\0');  // offset 0: the empty text
     std::unordered_map<std::string, std::uint32_t> stringOffsets{{"", 0}};
     auto stringAt = [&](const std::string& text) {
@@ -216,6 +221,23 @@ int main(int argc, char** argv) {
     std::vector<std::uint32_t> zoneNames;
     std::vector<gazetteer::Country> countryRecords;
     std::vector<gazetteer::Area> areaRecords;
+    std::vector<gazetteer::LocalNames> localNames;
+    // The names of code in the other languages, where they differ from the
+    // English one.
+    auto localNamesOf = [&](const std::string& code, const std::string& english,
+                            std::uint32_t(&local)[gazetteer::kLocalLanguageCount]) {
+        bool any = false;
+        for (std::uint32_t language = 0; language < gazetteer::kLocalLanguageCount; ++language) {
+            const auto found = localCatalogues[language]->find(code);
+            local[language] = 0;
+            if (found != localCatalogues[language]->end() && !found->second.empty() &&
+                found->second != english) {
+                local[language] = stringAt(found->second);
+                any = true;
+            }
+        }
+        return any;
+    };
 
     const std::string cities = ReadFile(argv[1]);
     // The own names of the places, by country ("US" + "rome").
@@ -265,6 +287,8 @@ int main(int argc, char** argv) {
             const auto english = englishNames.find(countryCode);
             record.name = stringAt(english != englishNames.end() ? english->second : countryCode);
             record.matches = stringAt(matches(countryCode, countryCode, countryCode));
+            localNamesOf(countryCode, english != englishNames.end() ? english->second : "",
+                         record.local);
             countryRecords.push_back(record);
         }
         const std::string areaCode = countryCode + "." + admin1;
@@ -275,9 +299,15 @@ int main(int argc, char** argv) {
             const auto english = englishNames.find(areaCode);
             record.name = english != englishNames.end() ? stringAt(english->second) : 0;
             record.matches = admin1.empty() ? 0 : stringAt(matches(countryCode, areaCode, admin1));
+            if (english != englishNames.end())
+                localNamesOf(areaCode, english->second, record.local);
             areaRecords.push_back(record);
         }
         areaOfPlace.push_back(areaAt->second);
+        if (gazetteer::LocalNames local{place, {}};
+            localNamesOf(std::string(field[0]), name, local.local)) {
+            localNames.push_back(local);
+        }
 
         // One written form per folding: the first the data gives.
         std::set<std::string> folds;
@@ -288,6 +318,14 @@ int main(int argc, char** argv) {
         };
         add(name);
         add(ascii);
+        // The names the program shows in the interface's other languages
+        // find the place too (a place stored under its Italian name).
+        for (const auto* catalogue : localCatalogues) {
+            if (const auto found = catalogue->find(std::string(field[0]));
+                found != catalogue->end()) {
+                add(found->second);
+            }
+        }
         const std::string countryAndName = countryCode + FoldName(name);
         if (population >= kAlternatesFromPopulation || featureCode == "PPLC" ||
             featureCode == "PPLA") {
@@ -371,6 +409,7 @@ int main(int argc, char** argv) {
     writer.Section(gazetteer::kCountries, countryRecords);
     writer.Section(gazetteer::kAreaRecords, areaRecords);
     writer.Section(gazetteer::kStrings, strings);
+    writer.Section(gazetteer::kLocalNames, localNames);
     const std::string file = writer.File();
     const std::string temporary = std::string(argv[4]) + ".part";
     {

@@ -10,10 +10,16 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "civil/tz_zone_rules.h"
+#include "languages/languages.h"
 
 namespace tarvel {
 
 namespace {
+
+// The places' names in the interface's language.
+PlaceNames ShownNames() {
+    return PlaceNamesForLanguage(InterfaceLanguageCode().toStdString());
+}
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("PlaceZone", text);
@@ -63,7 +69,7 @@ PlaceField::PlaceField(QWidget* parent)
             if (!text().trimmed().isEmpty()) SayNoPlace(text());
             return;
         }
-        Choose(QString::fromStdString(offered_.front().MatchLabel()));
+        Choose(QString::fromStdString(offered_.front().LocalMatchLabel()));
     });
 }
 
@@ -101,7 +107,8 @@ void PlaceField::SayNoPlace(const QString& typed) {
 
 QStringList PlaceField::Offered(const QString& text) {
     wanted_.reset();
-    Show(text.trimmed().isEmpty() ? std::vector<Place>() : FindPlaces(text.toStdString(), 10));
+    Show(text.trimmed().isEmpty() ? std::vector<Place>()
+                                  : FindPlaces(text.toStdString(), 10, ShownNames()));
     return model_->stringList();
 }
 
@@ -109,7 +116,7 @@ void PlaceField::Show(const std::vector<Place>& places) {
     offered_ = places;
     QStringList labels;
     // Each with why it was found: "Roma → Rome, Lazio, Italy".
-    for (const Place& place : offered_) labels << QString::fromStdString(place.MatchLabel());
+    for (const Place& place : offered_) labels << QString::fromStdString(place.LocalMatchLabel());
     model_->setStringList(labels);
     // Nothing to offer: no list left open over the field, which would take
     // the Enter that asks for the text as typed.
@@ -123,16 +130,17 @@ void PlaceField::SearchTyped() {
         Show({});
         return;
     }
-    watcher_->setFuture(QtConcurrent::run(
-        [query = searched_.toStdString()] { return FindPlaces(query, 10); }));
+    watcher_->setFuture(QtConcurrent::run([query = searched_.toStdString(), names = ShownNames()] {
+        return FindPlaces(query, 10, names);
+    }));
 }
 
 void PlaceField::Choose(const QString& label) {
     for (const Place& place : offered_) {
-        if (QString::fromStdString(place.MatchLabel()) == label) {
+        if (QString::fromStdString(place.LocalMatchLabel()) == label) {
             wanted_.reset();
             completer_->popup()->hide();  // the choice is made: nothing more to offer
-            const QString chosen = QString::fromStdString(place.Label());
+            const QString chosen = QString::fromStdString(place.LocalLabel());
             setText(chosen);
             placeText_ = chosen;
             typing_ = false;
@@ -152,7 +160,8 @@ QComboBox* MakeZoneNameList(QWidget* parent) {
     list->completer()->setFilterMode(Qt::MatchContains);
     list->completer()->setCompletionMode(QCompleter::PopupCompletion);
     list->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    list->lineEdit()->setPlaceholderText(Tr(QT_TRANSLATE_NOOP("PlaceZone", "fuso per nome (Area/Città)")));
+    list->lineEdit()->setPlaceholderText(
+        Tr(QT_TRANSLATE_NOOP("PlaceZone", "fuso per nome (Area/Città)")));
     return list;
 }
 
@@ -161,23 +170,29 @@ QString ZoneSummaryText(const ZoneRules& rules, int year) {
     QString text = QString::fromStdString(rules.Name()) + QStringLiteral(" — ") +
                    QString::fromStdString(UtcOffsetText(offsets.standardSeconds));
     if (offsets.hasSummerTime) {
-        text += Tr(QT_TRANSLATE_NOOP("PlaceZone", ", estate %1")).arg(QString::fromStdString(UtcOffsetText(offsets.summerSeconds)));
+        text += Tr(QT_TRANSLATE_NOOP("PlaceZone", ", estate %1"))
+                    .arg(QString::fromStdString(UtcOffsetText(offsets.summerSeconds)));
     }
     return text;
 }
 
 QString ZoneDataDamagedText(const QString& zoneName) {
-    return Tr(QT_TRANSLATE_NOOP("PlaceZone", "Fuso %1: dati danneggiati o illeggibili su questo computer; fuso da impostare a mano."))
+    return Tr(QT_TRANSLATE_NOOP("PlaceZone",
+                                "Fuso %1: dati danneggiati o illeggibili su questo computer; fuso "
+                                "da impostare a mano."))
         .arg(zoneName);
 }
 
 QString ClockReadingNote(const ResolvedReading& reading) {
     switch (reading.kind) {
         case ClockReadingKind::Skipped:
-            return Tr(QT_TRANSLATE_NOOP("PlaceZone", "ora inesistente (cambio dell'ora): calcolata per le %1"))
+            return Tr(QT_TRANSLATE_NOOP("PlaceZone",
+                                        "ora inesistente (cambio dell'ora): calcolata per le %1"))
                 .arg(ReadingText(reading.reading));
         case ClockReadingKind::Repeated:
-            return Tr(QT_TRANSLATE_NOOP("PlaceZone", "ora ripetuta (cambio dell'ora): calcolata per la prima, %1"))
+            return Tr(QT_TRANSLATE_NOOP(
+                          "PlaceZone",
+                          "ora ripetuta (cambio dell'ora): calcolata per la prima, %1"))
                 .arg(QString::fromStdString(UtcOffsetText(reading.state.offsetSeconds)));
         default:
             return QString();

@@ -33,6 +33,8 @@
 #include "astro/time_scales.h"
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_request.h"
+#include "languages/languages.h"
+#include "places/place_search.h"
 #include "format/format_texts.h"
 #include "format/result_texts.h"
 #include "table/table_layout.h"
@@ -223,8 +225,15 @@ void CTarvelDlg::SetInputs(const FormInputs& inputs) {
     clock_.rules = inputs.zoneRules;
     followsPresent_ = inputs.followsPresent;
     if (place_) {
+        // The names in this window's language (it may be another than the
+        // window the inputs come from).
+        const std::vector<Place> again = FindPlaces(
+            place_->Label(), 1, PlaceNamesForLanguage(InterfaceLanguageCode().toStdString()));
+        if (!again.empty() && again.front().Label() == place_->Label()) {
+            place_->local = again.front().local;
+        }
         const QSignalBlocker blockPlace(placeField_);
-        placeField_->setText(QString::fromStdString(place_->Label()));
+        placeField_->setText(QString::fromStdString(place_->LocalLabel()));
     }
     if (clock_.rules) {
         const QSignalBlocker blockName(zoneNameList_);

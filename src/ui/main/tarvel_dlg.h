@@ -292,6 +292,8 @@ class CTarvelDlg : public QDialog {
     // return says which of the two were taken up.
     QString PlaceLabel() const;
     QString ZoneName() const;
+    // The place's label as the window shows it, in the interface's language.
+    QString ShownPlaceLabel() const;
     struct RestoredNames {
         bool place = false;
         bool zone = false;

@@ -12,6 +12,7 @@
 
 #include "civil/tz_zone_rules.h"
 #include "civil/zone_list.h"
+#include "languages/languages.h"
 #include "places/place_search.h"
 #include "ui/main/place_zone.h"
 #include "ui/main/tarvel_dlg.h"
@@ -58,6 +59,10 @@ QString CTarvelDlg::PlaceLabel() const {
     return place_ ? QString::fromStdString(place_->Label()) : QString();
 }
 
+QString CTarvelDlg::ShownPlaceLabel() const {
+    return place_ ? QString::fromStdString(place_->LocalLabel()) : QString();
+}
+
 QString CTarvelDlg::ZoneName() const {
     return clock_.rules ? QString::fromStdString(clock_.rules->Name()) : QString();
 }
@@ -67,8 +72,13 @@ CTarvelDlg::RestoredNames CTarvelDlg::RestorePlaceAndZone(const QString& placeLa
     RestoredNames taken;
     std::optional<Place> place;
     if (!placeLabel.isEmpty()) {
-        const std::vector<Place> found = FindPlaces(placeLabel.toStdString(), 1);
-        if (!found.empty() && QString::fromStdString(found.front().Label()) == placeLabel) {
+        const std::vector<Place> found =
+            FindPlaces(placeLabel.toStdString(), 1,
+                       PlaceNamesForLanguage(InterfaceLanguageCode().toStdString()));
+        // Stored by its English label (or, by hand, in the interface's
+        // language).
+        if (!found.empty() && (QString::fromStdString(found.front().Label()) == placeLabel ||
+                               QString::fromStdString(found.front().LocalLabel()) == placeLabel)) {
             place = found.front();
         }
     }
@@ -93,7 +103,7 @@ CTarvelDlg::RestoredNames CTarvelDlg::RestorePlaceAndZone(const QString& placeLa
         taken.place = true;
         place_ = place;
         const QSignalBlocker blockPlace(placeField_);
-        placeField_->setText(placeLabel);
+        placeField_->setText(QString::fromStdString(place_->LocalLabel()));
         // The site is the place's (editing it would have left the place).
         settings_.latitude = latitudeValue_ = place_->latitude;
         settings_.longitude = longitudeValue_ = place_->LongitudeWest();
