@@ -19,15 +19,26 @@ constexpr double kSameInstantHours = 1e-6;
 
 }  // namespace
 
-SunSearch::SunSearch(const SolarRequest& request)
-    : request_(request), clock_(request), site_(SunSiteAt(request.latitude, request.longitude)) {}
+SunSearch::SunSearch(const SolarRequest& request, SunSeriesSource searchSeries)
+    : request_(request),
+      clock_(request),
+      site_(SunSiteAt(request.latitude, request.longitude)),
+      searchSeries_(searchSeries) {}
 
 void SunSearch::Evaluate(int hour, int minute, double second) {
+    EvaluateFrom(searchSeries_, hour, minute, second);
+}
+
+void SunSearch::EvaluateFull(int hour, int minute, double second) {
+    EvaluateFrom(SunSeriesSource::kFull, hour, minute, second);
+}
+
+void SunSearch::EvaluateFrom(SunSeriesSource source, int hour, int minute, double second) {
     if (memo_.Find(hour, minute, second, sun_)) return;
-    sun_ =
-        SunPosition(request_.year, request_.month, request_.day, hour - clock_.summerHour, minute,
-                    second - request_.zoneSeconds - clock_.summerRestSeconds, clock_.zoneWhole,
-                    clock_.zoneRest, site_, request_.deltaT, request_.deltaTGiven);
+    sun_ = SunPosition(request_.year, request_.month, request_.day, hour - clock_.summerHour,
+                       minute, second - request_.zoneSeconds - clock_.summerRestSeconds,
+                       clock_.zoneWhole, clock_.zoneRest, site_, request_.deltaT,
+                       request_.deltaTGiven, source);
     memo_.Keep(hour, minute, second, sun_);
     ++evaluations_;
 }

@@ -8,6 +8,7 @@
 #include "astro/asr.h"
 #include "astro/hour_systems.h"
 #include "astro/qibla.h"
+#include "astro/solar_computation_series.h"
 #include "astro/solar_driver.h"
 
 namespace tarvel {
@@ -106,8 +107,8 @@ SolarResult Driver::Run() {
         request_.zoneMinutes * 15 / 60 + request_.zoneSeconds / 240.0 + request_.longitude;
     r.meanLocalTime = c0 - clock_.longitudeDifferenceHours;
 
-    // 3. The Sun at the requested instant.
-    Evaluate(request_.hour, request_.minute, request_.second);
+    // 3. The Sun at the requested instant, from the full series.
+    EvaluateFull(request_.hour, request_.minute, request_.second);
     const SunState first = sun_;
     r.gmst = first.siderealTime;
     r.julianDay = first.julianDay;
@@ -236,6 +237,19 @@ SolarResult Driver::Run() {
 SolarResult CalcSolarParameters(const SolarRequest& request) {
     Driver driver(request);
     return driver.Run();
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries) {
+    Driver driver(request, searchSeries);
+    return driver.Run();
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
+                                int& sunEvaluations) {
+    Driver driver(request, searchSeries);
+    SolarResult r = driver.Run();
+    sunEvaluations = driver.evaluations();
+    return r;
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations) {
