@@ -76,8 +76,11 @@ class SunSearch {
     // searchSeries: where the evaluations of the searches take the series
     // from (the requested instant's own evaluation always takes the full
     // series).
+    // dayMemo: evaluations shared with other calls of the same date, site
+    // and series (DayEvaluations), or none.
     explicit SunSearch(const SolarRequest& request,
-                       SunSeriesSource searchSeries = SunSeriesSource::kFull);
+                       SunSeriesSource searchSeries = SunSeriesSource::kFull,
+                       DaySunMemo* dayMemo = nullptr);
 
     // See FindAltitudeCrossings.
     void FindCrossings(AltitudeCrossing* crossings, int count);
@@ -148,6 +151,7 @@ class SunSearch {
     SunState sun_;
     SunMemo memo_;
     SunSeriesSource searchSeries_;
+    DaySunMemo* dayMemo_;
     int evaluations_ = 0;                // evaluations made, readings found in memo_ not counted
     double transitHint_ = std::nan("");  // clock time of the transit once found
     DaySamples samples_;
