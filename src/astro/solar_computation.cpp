@@ -237,36 +237,44 @@ SolarResult Driver::Run() {
     return r;
 }
 
+namespace {
+
+// One computation; the number of its evaluations to *sunEvaluations when given.
+SolarResult Compute(const SolarRequest& request, SunSeriesSource searchSeries, DaySunMemo* day,
+                    int* sunEvaluations) {
+    Driver driver(request, searchSeries, day);
+    SolarResult r = driver.Run();
+    if (sunEvaluations != nullptr) *sunEvaluations = driver.evaluations();
+    return r;
+}
+
+}  // namespace
+
 SolarResult CalcSolarParameters(const SolarRequest& request) {
-    Driver driver(request);
-    return driver.Run();
+    return Compute(request, SunSeriesSource::kFull, nullptr, nullptr);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries) {
-    Driver driver(request, searchSeries);
-    return driver.Run();
+    return Compute(request, searchSeries, nullptr, nullptr);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
                                 int& sunEvaluations) {
-    Driver driver(request, searchSeries);
-    SolarResult r = driver.Run();
-    sunEvaluations = driver.evaluations();
-    return r;
+    return Compute(request, searchSeries, nullptr, &sunEvaluations);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
                                 DayEvaluations& day) {
-    Driver driver(request, searchSeries, &day.For(request, searchSeries));
-    return driver.Run();
+    return Compute(request, searchSeries, &day.For(request, searchSeries), nullptr);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
                                 DayEvaluations& day, int& sunEvaluations) {
-    Driver driver(request, searchSeries, &day.For(request, searchSeries));
-    SolarResult r = driver.Run();
-    sunEvaluations = driver.evaluations();
-    return r;
+    return Compute(request, searchSeries, &day.For(request, searchSeries), &sunEvaluations);
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations) {
+    return Compute(request, SunSeriesSource::kFull, nullptr, &sunEvaluations);
 }
 
 // What the Sun's evaluations of a computation depend on besides the reading,
@@ -326,13 +334,6 @@ DaySunMemo& DayEvaluations::For(const SolarRequest& request, SunSeriesSource sea
     }
     key_ = std::make_unique<Key>(key);
     return *memo_;
-}
-
-SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations) {
-    Driver driver(request);
-    SolarResult r = driver.Run();
-    sunEvaluations = driver.evaluations();
-    return r;
 }
 
 }  // namespace tarvel
