@@ -14,6 +14,8 @@
 #include "astro/prayer_times.h"
 #include "astro/series_kernel.h"
 #include "astro/solar_computation.h"
+#include "astro/solar_computation_series.h"
+#include "astro/sun_series_cache.h"
 #include "series_bench_support.h"
 
 namespace {
@@ -214,6 +216,55 @@ BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, scalar, tarvel::SeriesKernel::kSca
 BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx2, tarvel::SeriesKernel::kAvx2)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_CalcSolarParametersWith, avx512, tarvel::SeriesKernel::kAvx512)
+    ->Unit(benchmark::kMillisecond);
+
+// One Sun position from the Chebyshev spans (the span already made), over
+// instants that stay in one span. After the timed loop, in the same run, each
+// the least of 30 alternating rounds: us, microseconds per position from the
+// spans; full_us, from the full series; bare_cosines_us, the bare loop of the
+// vector cosines one full position evaluates; and the ratios.
+void BM_SunPositionInterpolated(benchmark::State& state) {
+    static const tarvel::SunSite site = tarvel::SunSiteAt(45.0, -8.0);
+    const auto sun = [](tarvel::SunSeriesSource source) {
+        return [source](int i) {
+            benchmark::DoNotOptimize(tarvel::SunPosition(2025, 3, 20, 9 + i % 6, 17, 3.5, 1, 0,
+                                                         site, 0.0, false, source));
+        };
+    };
+    const auto interpolated = sun(tarvel::SunSeriesSource::kInterpolated);
+    int i = 0;
+    for (auto _ : state) interpolated(i++);
+    const std::vector<double> least = tarvel::bench_support::LeastTimes(
+        30, 20,
+        {interpolated, sun(tarvel::SunSeriesSource::kFull),
+         tarvel::bench_support::BareCosines(tarvel::ActiveSeriesKernel(),
+                                            CosinesPerSunPosition())});
+    state.counters["us"] = least[0] * 1e6;
+    state.counters["full_us"] = least[1] * 1e6;
+    state.counters["bare_cosines_us"] = least[2] * 1e6;
+    state.counters["speedup_over_full"] = least[1] / least[0];
+    state.counters["ratio_to_bare_cosines"] = least[0] / least[2];
+}
+BENCHMARK(BM_SunPositionInterpolated);
+
+// A full computation with the searches on the spans (made once, kept by the
+// process); speedup_over_full is the time with the full series over this one,
+// each the least of 5 alternating rounds after the timed loop.
+void BM_CalcSolarParametersInterpolated(benchmark::State& state) {
+    const tarvel::SolarRequest rq = Day(static_cast<int>(state.range(0)));
+    const auto with = [&rq](tarvel::SunSeriesSource source) {
+        return [&rq, source](int) {
+            benchmark::DoNotOptimize(tarvel::CalcSolarParameters(rq, source));
+        };
+    };
+    for (auto _ : state) with(tarvel::SunSeriesSource::kInterpolated)(0);
+    state.counters["speedup_over_full"] = tarvel::bench_support::LeastTimeRatio(
+        5, 4, with(tarvel::SunSeriesSource::kFull), with(tarvel::SunSeriesSource::kInterpolated));
+}
+BENCHMARK(BM_CalcSolarParametersInterpolated)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -138,11 +138,26 @@ double Seconds(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// How a run computes its rows: the searches on the full series or on the
+// Chebyshev spans, and the rows of a date sharing the Sun's evaluations or
+// each computed alone.
+struct RowComputation {
+    tarvel::SunSeriesSource series = tarvel::SunSeriesSource::kFull;
+    bool shareDates = true;
+};
+
 tarvel::TableComputation Compute(const tarvel::TableParameters& p, unsigned threads,
-                                 tarvel::SeriesKernel kernel, double& seconds) {
+                                 tarvel::SeriesKernel kernel, double& seconds,
+                                 RowComputation how = RowComputation()) {
     const tarvel::ScopedSeriesKernel scoped(kernel);
     tarvel::TableRunControl control;
     control.threadCount = threads;
+    control.searchSeries = how.series;
+    if (!how.shareDates) {
+        control.compute = [series = how.series](const tarvel::SolarRequest& request) {
+            return tarvel::CalcSolarParameters(request, series);
+        };
+    }
     const auto start = Clock::now();
     tarvel::TableComputation computation = tarvel::ComputeTableRows(p, control);
     seconds = Seconds(start);
@@ -202,9 +217,11 @@ void BM_Table1000RowsEveryColumn(benchmark::State& state) {
     double writeClipboard = 0;
     double runThenCopyKept = 0;
     double runThenCopyTwice = 0;
+    double alone = 0;
+    double spans = 0;
     bool identical = true;
     for (auto _ : state) {
-        twoThreads = oneThread = scalarTwoThreads = 1e300;
+        twoThreads = oneThread = scalarTwoThreads = alone = spans = 1e300;
         runThenCopyKept = runThenCopyTwice = 1e300;
         tarvel::TableComputation parallel;
         tarvel::TableComputation sequential;
@@ -217,6 +234,10 @@ void BM_Table1000RowsEveryColumn(benchmark::State& state) {
             oneThread = std::min(oneThread, seconds);
             reference = Compute(p, 2, scalar, seconds);
             scalarTwoThreads = std::min(scalarTwoThreads, seconds);
+            Compute(p, 2, vector, seconds, {tarvel::SunSeriesSource::kFull, false});
+            alone = std::min(alone, seconds);
+            Compute(p, 2, vector, seconds, {tarvel::SunSeriesSource::kInterpolated, true});
+            spans = std::min(spans, seconds);
         }
         if (parallel.status != tarvel::TableRunStatus::Ok || parallel.rows.size() != 1000) {
             state.SkipWithError("the run did not compute 1000 rows");
@@ -250,9 +271,46 @@ void BM_Table1000RowsEveryColumn(benchmark::State& state) {
     state.counters["run_copy_seconds"] = runThenCopyKept;
     state.counters["run_copy_kept_over_twice"] = runThenCopyKept / runThenCopyTwice;
     state.counters["identical_text"] = identical ? 1 : 0;
+    // Each row computed alone (no evaluations shared within a date), and with
+    // the searches on the Chebyshev spans, both on two threads.
+    state.counters["seconds_2_threads_rows_alone"] = alone;
+    state.counters["shared_over_alone"] = twoThreads / alone;
+    state.counters["seconds_2_threads_spans"] = spans;
+    state.counters["spans_over_full"] = spans / twoThreads;
     state.SetLabel(tarvel::SeriesKernelName(vector));
 }
 BENCHMARK(BM_Table1000RowsEveryColumn)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// 1000 rows at one-minute steps (the window's limit) on two threads, the searches on the
+// Chebyshev spans and the rows of a date sharing their evaluations, as a long
+// table is computed; and the same with the full series. year_seconds is the
+// time the rows of a year (525,600) would take at the rate of the spans.
+void BM_TableOneMinuteSteps(benchmark::State& state) {
+    tarvel::TableParameters p = ThousandRows();
+    p.stepValue = 1;
+    p.stepUnit = tarvel::TableStepUnit::Minutes;
+    p.pointCount = 1000;
+    const tarvel::SeriesKernel vector = tarvel::BestSeriesKernel();
+    double spans = 1e300;
+    double full = 1e300;
+    for (auto _ : state) {
+        double seconds = 0;
+        if (Compute(p, 2, vector, seconds, {tarvel::SunSeriesSource::kInterpolated, true})
+                .rows.size() != 1000) {
+            state.SkipWithError("the run did not compute 1000 rows");
+            return;
+        }
+        spans = std::min(spans, seconds);
+        Compute(p, 2, vector, seconds, {tarvel::SunSeriesSource::kFull, true});
+        full = std::min(full, seconds);
+    }
+    state.counters["seconds_spans"] = spans;
+    state.counters["seconds_full"] = full;
+    state.counters["spans_over_full"] = spans / full;
+    state.counters["rows_per_second"] = p.pointCount / spans;
+    state.counters["year_seconds"] = 525600.0 / p.pointCount * spans;
+}
+BENCHMARK(BM_TableOneMinuteSteps)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The whole table as the window makes it: the rows of 1000 rows with every
 // column on two threads, kept, its window text, then the clipboard's and the

@@ -7,6 +7,7 @@
 #include "astro/calendar.h"
 #include "astro/earth_position.h"
 #include "astro/nutation.h"
+#include "astro/sun_series_cache.h"
 #include "astro/time_scales.h"
 #include "astro/topocentric.h"
 
@@ -247,6 +248,13 @@ SunState SunPosition(int year, int month, int day, int hour, int minute, double 
 SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
                      std::int16_t zoneHours, int zoneMinutes, const SunSite& site, double deltaT,
                      bool deltaTGiven) {
+    return SunPosition(year, month, day, hour, minute, second, zoneHours, zoneMinutes, site,
+                       deltaT, deltaTGiven, SunSeriesSource::kFull);
+}
+
+SunState SunPosition(int year, int month, int day, int hour, int minute, double second,
+                     std::int16_t zoneHours, int zoneMinutes, const SunSite& site, double deltaT,
+                     bool deltaTGiven, SunSeriesSource source) {
     const double longitude = site.longitude;
     SunState s;
     const double jd =
@@ -261,10 +269,14 @@ SunState SunPosition(int year, int month, int day, int hour, int minute, double 
     // JDE, R, the 2000B nutation and the sidereal time at the UT Julian Day; the
     // Earth's series in one pass, the three nutations in another. The
     // arithmetic is that of the single-quantity functions above, step for step.
-    const EarthPosition earth = EarthHeliocentricLBR(jde, jd);
-    const SunNutations nutations = NutationsForSun(jde, jd);
-    const double theta = NormalizeDegrees(earth.longitudeDeg + 180.0);
-    const double beta0 = -earth.latitudeDeg;
+    // From the full series, or from their Chebyshev spans for a search.
+    const SunSeriesValues series = source == SunSeriesSource::kFull
+                                       ? SunSeriesFull(jde, jd)
+                                       : SunSeriesInterpolated(jde, jd);
+    const EarthSeriesSums& earth = series.earth;
+    const SunNutations& nutations = series.nutations;
+    const double theta = NormalizeDegrees(EarthLongitudeDegFromRad(earth.longitudeRad) + 180.0);
+    const double beta0 = -RadToDeg(earth.latitudeRad);
     const Nutation1980& nutation = nutations.apparentPlace;
     const double meanObliquity = MeanObliquity(jde);
     const double trueObliquity = meanObliquity + nutation.obliquityArcsec / 3600.0;

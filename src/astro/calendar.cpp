@@ -18,6 +18,48 @@ double SplitWhole(double x, double& whole) {
     return x - whole;
 }
 
+// The calendar date of the day number z = INT(jd + 0.5).
+struct DateOfDay {
+    int z = -1;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+DateOfDay ComputeDateOfDay(int z) {
+    // The algorithm's INT(x / q) of whole numbers, in integer arithmetic with
+    // the divisors as fractions: alpha = INT((z - 1867216.25) / 36524.25),
+    // c = INT((b - 122.1) / 365.25), d = INT(365.25 c), e = INT((b - d) /
+    // 30.6001) and INT(30.6001 e). Every quotient is positive, and none of the
+    // double quotients lies close enough to a whole number for its rounding to
+    // change the floor: the integers equal the algorithm's doubles for every z
+    // of the range (0 ... 2^31 - 1, all of them compared).
+    std::int64_t a = z;
+    if (z >= 2299161) {
+        const std::int64_t alpha = (4 * static_cast<std::int64_t>(z) - 7468865) / 146097;
+        a = z + 1 + alpha - alpha / 4;
+    }
+    const std::int64_t b = a + 1524;
+    const std::int64_t c = (20 * b - 2442) / 7305;
+    const std::int64_t d = 1461 * c / 4;
+    const std::int64_t e = 10000 * (b - d) / 306001;
+    DateOfDay date;
+    date.z = z;
+    date.day = static_cast<int>(b - d - 306001 * e / 10000);
+    date.month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
+    date.year = date.month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
+    return date;
+}
+
+// The date of a day number, kept per thread for the last one asked: the
+// evaluations of a search convert instants of one or two days, so the date
+// is computed once per day rather than once per instant.
+DateOfDay DateOfDayNumber(int z) {
+    thread_local DateOfDay last;
+    if (last.z != z) last = ComputeDateOfDay(z);
+    return last;
+}
+
 const int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 }  // namespace
@@ -60,27 +102,11 @@ void JulianDate::ToCalendar(int& year, int& month, int& day, int& hour, int& min
     }
     double whole = 0.0;
     const double f = SplitWhole(jd + 0.5, whole);
-    const int z = static_cast<int>(whole);
-    // The algorithm's INT(x / q) of whole numbers, in integer arithmetic with
-    // the divisors as fractions: alpha = INT((z - 1867216.25) / 36524.25),
-    // c = INT((b - 122.1) / 365.25), d = INT(365.25 c), e = INT((b - d) /
-    // 30.6001) and INT(30.6001 e). Every quotient is positive, and none of the
-    // double quotients lies close enough to a whole number for its rounding to
-    // change the floor: the integers equal the algorithm's doubles for every z
-    // of the range (0 ... 2^31 - 1, all of them compared).
-    std::int64_t a = z;
-    if (z >= 2299161) {
-        const std::int64_t alpha = (4 * static_cast<std::int64_t>(z) - 7468865) / 146097;
-        a = z + 1 + alpha - alpha / 4;
-    }
-    const std::int64_t b = a + 1524;
-    const std::int64_t c = (20 * b - 2442) / 7305;
-    const std::int64_t d = 1461 * c / 4;
-    const std::int64_t e = 10000 * (b - d) / 306001;
-    const double dayWithFraction = static_cast<double>(b - d - 306001 * e / 10000) + f;
+    const DateOfDay date = DateOfDayNumber(static_cast<int>(whole));
+    const double dayWithFraction = static_cast<double>(date.day) + f;
     day = static_cast<int>(dayWithFraction);
-    month = e < 14 ? static_cast<int>(e) - 1 : static_cast<int>(e) - 13;
-    year = month > 2 ? static_cast<int>(c) - 4716 : static_cast<int>(c) - 4715;
+    month = date.month;
+    year = date.year;
     double dayWhole = 0.0;
     const double g = SplitWhole(dayWithFraction, dayWhole);
     hour = static_cast<int>(Int(g * 24.00001));

@@ -143,11 +143,11 @@ EarthLongitudeLatitude EarthHeliocentricLB(double jde, SeriesKernel kernel) {
     return {LongitudeDeg(tau, kernel), LatitudeDeg(tau, kernel)};
 }
 
-EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel) {
+EarthSeriesSums EarthHeliocentricSums(double jde, double jd, SeriesKernel kernel) {
     const double tauE = MillenniaFromJ2000(jde);
     const double tau = MillenniaFromJ2000(jd);
     if (kernel == SeriesKernel::kScalar) {
-        return {LongitudeDeg(tauE, kernel), LatitudeDeg(tauE, kernel),
+        return {EvaluateSeries(kGroupL, tauE, kernel), EvaluateSeries(kGroupB, tauE, kernel),
                 EvaluateSeries(kGroupR, tau, kernel)};
     }
     // All 17 series in one call: L and B at tauE, R at tau.
@@ -167,8 +167,21 @@ EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel) {
     const double* l = sums;
     const double* b = l + kSeriesPerGroup[kGroupL];
     const double* r = b + kSeriesPerGroup[kGroupB];
-    return {LongitudeDegFromRad(CombineSeries(kGroupL, l, tauE)),
-            RadToDeg(CombineSeries(kGroupB, b, tauE)), CombineSeries(kGroupR, r, tau)};
+    return {CombineSeries(kGroupL, l, tauE), CombineSeries(kGroupB, b, tauE),
+            CombineSeries(kGroupR, r, tau)};
+}
+
+EarthSeriesSums EarthHeliocentricSums(double jde, double jd) {
+    return EarthHeliocentricSums(jde, jd, ActiveSeriesKernel());
+}
+
+double EarthLongitudeDegFromRad(double longitudeRad) {
+    return LongitudeDegFromRad(longitudeRad);
+}
+
+EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel) {
+    const EarthSeriesSums sums = EarthHeliocentricSums(jde, jd, kernel);
+    return {LongitudeDegFromRad(sums.longitudeRad), RadToDeg(sums.latitudeRad), sums.radiusAu};
 }
 
 EarthPosition EarthHeliocentricLBR(double jde, double jd) {

@@ -74,11 +74,26 @@ struct EarthPosition {
 };
 EarthPosition EarthHeliocentricLBR(double jde, double jd);
 
+// L and B in radians as the series sum them (L not reduced into a turn) at a
+// Julian Ephemeris Day and R in astronomical units at a Julian Day: the values
+// EarthHeliocentricLBR converts, from the same pass, to the last bit (the
+// Chebyshev spans of sun_series_cache.h are fitted to them).
+struct EarthSeriesSums {
+    double longitudeRad;  // L, radians, continuous in time
+    double latitudeRad;   // B, radians
+    double radiusAu;      // R, astronomical units
+};
+EarthSeriesSums EarthHeliocentricSums(double jde, double jd);
+// L in degrees in [0, 360] from L in radians as the series sum it: the
+// conversion of EarthHeliocentricLBR.
+double EarthLongitudeDegFromRad(double longitudeRad);
+
 // The same with an explicit kernel instead of ActiveSeriesKernel().
 double EarthHeliocentricLongitude(double jde, SeriesKernel kernel);
 double EarthHeliocentricLatitude(double jde, SeriesKernel kernel);
 double EarthRadiusVector(double jd, SeriesKernel kernel);
 EarthLongitudeLatitude EarthHeliocentricLB(double jde, SeriesKernel kernel);
 EarthPosition EarthHeliocentricLBR(double jde, double jd, SeriesKernel kernel);
+EarthSeriesSums EarthHeliocentricSums(double jde, double jd, SeriesKernel kernel);
 
 }  // namespace tarvel

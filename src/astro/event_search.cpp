@@ -19,16 +19,36 @@ constexpr double kSameInstantHours = 1e-6;
 
 }  // namespace
 
-SunSearch::SunSearch(const SolarRequest& request)
-    : request_(request), clock_(request), site_(SunSiteAt(request.latitude, request.longitude)) {}
+SunSearch::SunSearch(const SolarRequest& request, SunSeriesSource searchSeries,
+                     DaySunMemo* dayMemo)
+    : request_(request),
+      clock_(request),
+      site_(SunSiteAt(request.latitude, request.longitude)),
+      searchSeries_(searchSeries),
+      dayMemo_(dayMemo) {}
 
 void SunSearch::Evaluate(int hour, int minute, double second) {
+    EvaluateFrom(searchSeries_, hour, minute, second);
+}
+
+void SunSearch::EvaluateFull(int hour, int minute, double second) {
+    EvaluateFrom(SunSeriesSource::kFull, hour, minute, second);
+}
+
+void SunSearch::EvaluateFrom(SunSeriesSource source, int hour, int minute, double second) {
     if (memo_.Find(hour, minute, second, sun_)) return;
-    sun_ =
-        SunPosition(request_.year, request_.month, request_.day, hour - clock_.summerHour, minute,
-                    second - request_.zoneSeconds - clock_.summerRestSeconds, clock_.zoneWhole,
-                    clock_.zoneRest, site_, request_.deltaT, request_.deltaTGiven);
+    // The date's shared evaluations hold the searches' series only.
+    DaySunMemo* day = source == searchSeries_ ? dayMemo_ : nullptr;
+    if (day != nullptr && day->Find(hour, minute, second, sun_)) {
+        memo_.Keep(hour, minute, second, sun_);
+        return;
+    }
+    sun_ = SunPosition(request_.year, request_.month, request_.day, hour - clock_.summerHour,
+                       minute, second - request_.zoneSeconds - clock_.summerRestSeconds,
+                       clock_.zoneWhole, clock_.zoneRest, site_, request_.deltaT,
+                       request_.deltaTGiven, source);
     memo_.Keep(hour, minute, second, sun_);
+    if (day != nullptr) day->Keep(hour, minute, second, sun_);
     ++evaluations_;
 }
 

@@ -49,60 +49,47 @@ double SumScalarLanes(const CosineTermBlock* blocks, std::size_t count, double t
     return g + ReduceLanes(lanes);
 }
 
-// The vector kernels take a series in chunks of up to kChunk blocks: first the
-// cosines of the chunk's arguments, kept in a buffer, then their terms added to
-// the lane sums by a function of its own, so that no partial sum is live
-// across the calls of the vector cosine (which keep no vector register): the
-// lane sums stay in memory during the calls and in registers while the terms
-// are added. The lanes see the terms in the same order as when each block is
-// added right after its cosine.
-constexpr std::size_t kChunk = 32;
-
-// s[lane] += q of each of the n blocks, in block order, from their cosines.
-__attribute__((noinline)) void AddChunkSse2(double* s, const CosineTermBlock* chunk,
-                                            const double* cosines, std::size_t n, double g) {
-    const __m128d vg = _mm_set1_pd(g);
-    for (int h = 0; h < 4; ++h) {
-        __m128d lane = _mm_load_pd(s + 2 * h);
-        for (std::size_t k = 0; k < n; ++k) {
-            const __m128d t = _mm_mul_pd(_mm_load_pd(chunk[k].a + 2 * h),
-                                         _mm_load_pd(cosines + kLanes * k + 2 * h));
-            lane = _mm_add_pd(lane, g == 0.0 ? t : _mm_sub_pd(_mm_add_pd(vg, t), vg));
-        }
-        _mm_store_pd(s + 2 * h, lane);
-    }
-}
+// The vector kernels add each block's terms to the lane sums right after its
+// cosines, in one pass over the blocks: no buffer of cosines is written and
+// read again. The lane sums are plain locals; glibc's vector cosines keep no
+// vector register, so the compiler keeps the sums across each call in the
+// stack frame and in registers while the terms are added. The lanes see the
+// terms in the same order, so the sums are those of any other schedule to the
+// last bit.
 
 inline double SumSse2(const CosineTermBlock* blocks, std::size_t count, double tau, double g) {
-    alignas(64) double s[kLanes] = {};
-    alignas(64) double cosines[kChunk * kLanes];
-    for (std::size_t first = 0; first < count; first += kChunk) {
-        const std::size_t n = count - first < kChunk ? count - first : kChunk;
-        const CosineTermBlock* chunk = blocks + first;
-        for (std::size_t k = 0; k < n; ++k) {
-            for (int h = 0; h < 4; ++h) {
-                const __m128d argument =
-                    _mm_add_pd(_mm_load_pd(chunk[k].b + 2 * h),
-                               _mm_mul_pd(_mm_load_pd(chunk[k].c + 2 * h), _mm_set1_pd(tau)));
-                _mm_store_pd(cosines + kLanes * k + 2 * h, _ZGVbN2v_cos(argument));
-            }
+    const __m128d vg = _mm_set1_pd(g);
+    const __m128d vt = _mm_set1_pd(tau);
+    __m128d lane[4] = {_mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd(), _mm_setzero_pd()};
+    for (std::size_t k = 0; k < count; ++k) {
+        const CosineTermBlock& block = blocks[k];
+        for (int h = 0; h < 4; ++h) {
+            const __m128d argument = _mm_add_pd(_mm_load_pd(block.b + 2 * h),
+                                                _mm_mul_pd(_mm_load_pd(block.c + 2 * h), vt));
+            const __m128d t = _mm_mul_pd(_mm_load_pd(block.a + 2 * h), _ZGVbN2v_cos(argument));
+            lane[h] = _mm_add_pd(lane[h], g == 0.0 ? t : _mm_sub_pd(_mm_add_pd(vg, t), vg));
         }
-        AddChunkSse2(s, chunk, cosines, n, g);
     }
+    alignas(64) double s[kLanes];
+    for (int h = 0; h < 4; ++h) _mm_store_pd(s + 2 * h, lane[h]);
     return g + ReduceLanes(s);
 }
 
-__attribute__((target("avx2"), noinline)) void AddChunkAvx2(double* s, const CosineTermBlock* chunk,
-                                                            const double* cosines, std::size_t n,
-                                                            double g) {
+__attribute__((target("avx2"))) inline double SumAvx2(const CosineTermBlock* blocks,
+                                                      std::size_t count, double tau, double g) {
     const __m256d vg = _mm256_set1_pd(g);
-    __m256d low = _mm256_load_pd(s);       // lanes 0..3
-    __m256d high = _mm256_load_pd(s + 4);  // lanes 4..7
-    for (std::size_t k = 0; k < n; ++k) {
-        const __m256d tLow =
-            _mm256_mul_pd(_mm256_load_pd(chunk[k].a), _mm256_load_pd(cosines + kLanes * k));
+    const __m256d vt = _mm256_set1_pd(tau);
+    __m256d low = _mm256_setzero_pd();   // lanes 0..3
+    __m256d high = _mm256_setzero_pd();  // lanes 4..7
+    for (std::size_t k = 0; k < count; ++k) {
+        const CosineTermBlock& block = blocks[k];
+        const __m256d argumentLow =
+            _mm256_add_pd(_mm256_load_pd(block.b), _mm256_mul_pd(_mm256_load_pd(block.c), vt));
+        const __m256d tLow = _mm256_mul_pd(_mm256_load_pd(block.a), _ZGVdN4v_cos(argumentLow));
+        const __m256d argumentHigh = _mm256_add_pd(_mm256_load_pd(block.b + 4),
+                                                   _mm256_mul_pd(_mm256_load_pd(block.c + 4), vt));
         const __m256d tHigh =
-            _mm256_mul_pd(_mm256_load_pd(chunk[k].a + 4), _mm256_load_pd(cosines + kLanes * k + 4));
+            _mm256_mul_pd(_mm256_load_pd(block.a + 4), _ZGVdN4v_cos(argumentHigh));
         if (g == 0.0) {
             low = _mm256_add_pd(low, tLow);
             high = _mm256_add_pd(high, tHigh);
@@ -111,68 +98,27 @@ __attribute__((target("avx2"), noinline)) void AddChunkAvx2(double* s, const Cos
             high = _mm256_add_pd(high, _mm256_sub_pd(_mm256_add_pd(vg, tHigh), vg));
         }
     }
+    alignas(64) double s[kLanes];
     _mm256_store_pd(s, low);
     _mm256_store_pd(s + 4, high);
-}
-
-__attribute__((target("avx2"))) inline double SumAvx2(const CosineTermBlock* blocks,
-                                                      std::size_t count, double tau, double g) {
-    alignas(64) double s[kLanes] = {};
-    alignas(64) double cosines[kChunk * kLanes];
-    for (std::size_t first = 0; first < count; first += kChunk) {
-        const std::size_t n = count - first < kChunk ? count - first : kChunk;
-        const CosineTermBlock* chunk = blocks + first;
-        for (std::size_t k = 0; k < n; ++k) {
-            const __m256d vt = _mm256_set1_pd(tau);
-            const __m256d argumentLow = _mm256_add_pd(
-                _mm256_load_pd(chunk[k].b), _mm256_mul_pd(_mm256_load_pd(chunk[k].c), vt));
-            _mm256_store_pd(cosines + kLanes * k, _ZGVdN4v_cos(argumentLow));
-            const __m256d argumentHigh = _mm256_add_pd(
-                _mm256_load_pd(chunk[k].b + 4), _mm256_mul_pd(_mm256_load_pd(chunk[k].c + 4), vt));
-            _mm256_store_pd(cosines + kLanes * k + 4, _ZGVdN4v_cos(argumentHigh));
-        }
-        AddChunkAvx2(s, chunk, cosines, n, g);
-    }
     return g + ReduceLanes(s);
-}
-
-__attribute__((target("avx512f"), noinline)) void AddChunkAvx512(double* s,
-                                                                 const CosineTermBlock* chunk,
-                                                                 const double* cosines,
-                                                                 std::size_t n, double g) {
-    __m512d lanes = _mm512_load_pd(s);
-    if (g == 0.0) {
-        for (std::size_t k = 0; k < n; ++k) {
-            lanes = _mm512_add_pd(lanes, _mm512_mul_pd(_mm512_load_pd(chunk[k].a),
-                                                       _mm512_load_pd(cosines + kLanes * k)));
-        }
-    } else {
-        const __m512d vg = _mm512_set1_pd(g);
-        for (std::size_t k = 0; k < n; ++k) {
-            const __m512d t =
-                _mm512_mul_pd(_mm512_load_pd(chunk[k].a), _mm512_load_pd(cosines + kLanes * k));
-            lanes = _mm512_add_pd(lanes, _mm512_sub_pd(_mm512_add_pd(vg, t), vg));
-        }
-    }
-    _mm512_store_pd(s, lanes);
 }
 
 __attribute__((target("avx512f"))) inline double SumAvx512(const CosineTermBlock* blocks,
                                                            std::size_t count, double tau,
                                                            double g) {
-    alignas(64) double s[kLanes] = {};
-    alignas(64) double cosines[kChunk * kLanes];
-    for (std::size_t first = 0; first < count; first += kChunk) {
-        const std::size_t n = count - first < kChunk ? count - first : kChunk;
-        const CosineTermBlock* chunk = blocks + first;
-        for (std::size_t k = 0; k < n; ++k) {
-            const __m512d argument =
-                _mm512_add_pd(_mm512_load_pd(chunk[k].b),
-                              _mm512_mul_pd(_mm512_load_pd(chunk[k].c), _mm512_set1_pd(tau)));
-            _mm512_store_pd(cosines + kLanes * k, _ZGVeN8v_cos(argument));
-        }
-        AddChunkAvx512(s, chunk, cosines, n, g);
+    const __m512d vg = _mm512_set1_pd(g);
+    const __m512d vt = _mm512_set1_pd(tau);
+    __m512d lanes = _mm512_setzero_pd();
+    for (std::size_t k = 0; k < count; ++k) {
+        const CosineTermBlock& block = blocks[k];
+        const __m512d argument =
+            _mm512_add_pd(_mm512_load_pd(block.b), _mm512_mul_pd(_mm512_load_pd(block.c), vt));
+        const __m512d t = _mm512_mul_pd(_mm512_load_pd(block.a), _ZGVeN8v_cos(argument));
+        lanes = _mm512_add_pd(lanes, g == 0.0 ? t : _mm512_sub_pd(_mm512_add_pd(vg, t), vg));
     }
+    alignas(64) double s[kLanes];
+    _mm512_store_pd(s, lanes);
     return g + ReduceLanes(s);
 }
 

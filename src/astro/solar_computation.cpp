@@ -3,11 +3,15 @@
 // that chains their searches.
 #include "astro/solar_computation.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <memory>
 
 #include "astro/asr.h"
 #include "astro/hour_systems.h"
 #include "astro/qibla.h"
+#include "astro/solar_computation_series.h"
 #include "astro/solar_driver.h"
 
 namespace tarvel {
@@ -106,8 +110,8 @@ SolarResult Driver::Run() {
         request_.zoneMinutes * 15 / 60 + request_.zoneSeconds / 240.0 + request_.longitude;
     r.meanLocalTime = c0 - clock_.longitudeDifferenceHours;
 
-    // 3. The Sun at the requested instant.
-    Evaluate(request_.hour, request_.minute, request_.second);
+    // 3. The Sun at the requested instant, from the full series.
+    EvaluateFull(request_.hour, request_.minute, request_.second);
     const SunState first = sun_;
     r.gmst = first.siderealTime;
     r.julianDay = first.julianDay;
@@ -233,16 +237,103 @@ SolarResult Driver::Run() {
     return r;
 }
 
+namespace {
+
+// One computation; the number of its evaluations to *sunEvaluations when given.
+SolarResult Compute(const SolarRequest& request, SunSeriesSource searchSeries, DaySunMemo* day,
+                    int* sunEvaluations) {
+    Driver driver(request, searchSeries, day);
+    SolarResult r = driver.Run();
+    if (sunEvaluations != nullptr) *sunEvaluations = driver.evaluations();
+    return r;
+}
+
+}  // namespace
+
 SolarResult CalcSolarParameters(const SolarRequest& request) {
-    Driver driver(request);
-    return driver.Run();
+    return Compute(request, SunSeriesSource::kFull, nullptr, nullptr);
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries) {
+    return Compute(request, searchSeries, nullptr, nullptr);
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
+                                int& sunEvaluations) {
+    return Compute(request, searchSeries, nullptr, &sunEvaluations);
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
+                                DayEvaluations& day) {
+    return Compute(request, searchSeries, &day.For(request, searchSeries), nullptr);
+}
+
+SolarResult CalcSolarParameters(const SolarRequest& request, SunSeriesSource searchSeries,
+                                DayEvaluations& day, int& sunEvaluations) {
+    return Compute(request, searchSeries, &day.For(request, searchSeries), &sunEvaluations);
 }
 
 SolarResult CalcSolarParameters(const SolarRequest& request, int& sunEvaluations) {
-    Driver driver(request);
-    SolarResult r = driver.Run();
-    sunEvaluations = driver.evaluations();
-    return r;
+    return Compute(request, SunSeriesSource::kFull, nullptr, &sunEvaluations);
+}
+
+// What the Sun's evaluations of a computation depend on besides the reading,
+// compared bit for bit.
+struct DayEvaluations::Key {
+    int year = 0, month = 0, day = 0;
+    float zoneHours = 0, zoneMinutes = 0;
+    double zoneSeconds = 0;
+    bool summerTime = false;
+    int summerShiftSeconds = 0;
+    double latitude = 0, longitude = 0;
+    double deltaT = 0;
+    bool deltaTGiven = false;
+    SunSeriesSource searchSeries = SunSeriesSource::kFull;
+
+    static Key Of(const SolarRequest& r, SunSeriesSource source) {
+        Key k;
+        k.year = r.year;
+        k.month = r.month;
+        k.day = r.day;
+        k.zoneHours = r.zoneHours;
+        k.zoneMinutes = r.zoneMinutes;
+        k.zoneSeconds = r.zoneSeconds;
+        k.summerTime = r.summerTime;
+        k.summerShiftSeconds = r.summerShiftSeconds;
+        k.latitude = r.latitude;
+        k.longitude = r.longitude;
+        k.deltaT = r.deltaTGiven ? r.deltaT : 0.0;
+        k.deltaTGiven = r.deltaTGiven;
+        k.searchSeries = source;
+        return k;
+    }
+
+    bool Same(const Key& o) const {
+        const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+        const auto fbits = [](float x) { return std::bit_cast<std::uint32_t>(x); };
+        return year == o.year && month == o.month && day == o.day &&
+               fbits(zoneHours) == fbits(o.zoneHours) &&
+               fbits(zoneMinutes) == fbits(o.zoneMinutes) &&
+               bits(zoneSeconds) == bits(o.zoneSeconds) && summerTime == o.summerTime &&
+               summerShiftSeconds == o.summerShiftSeconds && bits(latitude) == bits(o.latitude) &&
+               bits(longitude) == bits(o.longitude) && bits(deltaT) == bits(o.deltaT) &&
+               deltaTGiven == o.deltaTGiven && searchSeries == o.searchSeries;
+    }
+};
+
+DayEvaluations::DayEvaluations() = default;
+DayEvaluations::~DayEvaluations() = default;
+
+DaySunMemo& DayEvaluations::For(const SolarRequest& request, SunSeriesSource searchSeries) {
+    const Key key = Key::Of(request, searchSeries);
+    if (key_ && key_->Same(key)) return *memo_;
+    if (!memo_) {
+        memo_ = std::make_unique<DaySunMemo>();
+    } else {
+        memo_->Clear();
+    }
+    key_ = std::make_unique<Key>(key);
+    return *memo_;
 }
 
 }  // namespace tarvel

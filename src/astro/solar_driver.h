@@ -26,6 +26,7 @@
 #include "astro/solar_computation.h"
 #include "astro/solar_events.h"
 #include "astro/sun_memo.h"
+#include "astro/sun_series_cache.h"
 
 namespace tarvel {
 
@@ -72,7 +73,14 @@ struct DaySamples {
 // One call's evaluations of the Sun and the search for events among them.
 class SunSearch {
   public:
-    explicit SunSearch(const SolarRequest& request);
+    // searchSeries: where the evaluations of the searches take the series
+    // from (the requested instant's own evaluation always takes the full
+    // series).
+    // dayMemo: evaluations shared with other calls of the same date, site
+    // and series (DayEvaluations), or none.
+    explicit SunSearch(const SolarRequest& request,
+                       SunSeriesSource searchSeries = SunSeriesSource::kFull,
+                       DaySunMemo* dayMemo = nullptr);
 
     // See FindAltitudeCrossings.
     void FindCrossings(AltitudeCrossing* crossings, int count);
@@ -82,8 +90,11 @@ class SunSearch {
 
   protected:
     // The Sun at a clock reading of the requested date (summer hour removed),
-    // evaluated once per reading.
+    // evaluated once per reading, from the searches' series.
     void Evaluate(int hour, int minute, double second);
+    // The same from the full series (the requested instant).
+    void EvaluateFull(int hour, int minute, double second);
+    void EvaluateFrom(SunSeriesSource source, int hour, int minute, double second);
     // Clock time t split without carrying 60.0 seconds (transit and Qibla searches).
     void SunAtClockTimeNoCarry(double t);
     // Clock time t split with the carry of 60.0 seconds (the other searches).
@@ -139,6 +150,8 @@ class SunSearch {
     SunSite site_;  // the request's site, for every evaluation
     SunState sun_;
     SunMemo memo_;
+    SunSeriesSource searchSeries_;
+    DaySunMemo* dayMemo_;
     int evaluations_ = 0;                // evaluations made, readings found in memo_ not counted
     double transitHint_ = std::nan("");  // clock time of the transit once found
     DaySamples samples_;

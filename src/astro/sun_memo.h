@@ -11,8 +11,9 @@
 //           one call. Readings are told apart by the second's bits (-0.0 and
 //           0.0 are two readings), so a kept state is the one the evaluation
 //           would return, to the last bit. Open addressing over a fixed table
-//           of 512 slots; once three quarters are used, readings are evaluated
-//           without being kept. No allocation.
+//           of Slots slots (512 for one call, SunMemo; 4096 for the calls of
+//           one civil date, DaySunMemo); once three quarters are used,
+//           readings are evaluated without being kept. No allocation.
 // References: D. E. Knuth, The Art of Computer Programming, vol. 3, 6.4
 //           (open addressing with linear probing); the slot from a
 //           multiply-xorshift mix with the first multiplier of S. Vigna's
@@ -27,15 +28,19 @@
 
 namespace tarvel {
 
-class SunMemo {
+template <std::size_t Slots>
+class BasicSunMemo {
   public:
     // Copies the state kept for the reading to state; false when there is none.
     bool Find(int hour, int minute, double second, SunState& state) const;
     // Keeps the state for the reading unless one is kept or the table is full.
     void Keep(int hour, int minute, double second, const SunState& state);
+    // Forgets every kept state.
+    void Clear();
 
   private:
-    static constexpr std::size_t kSlots = 512;               // a power of two
+    static_assert((Slots & (Slots - 1)) == 0, "a power of two");
+    static constexpr std::size_t kSlots = Slots;
     static constexpr std::size_t kMaxKept = kSlots * 3 / 4;  // keeps probes short
 
     struct Key {
@@ -59,5 +64,13 @@ class SunMemo {
     Key keys_[kSlots];
     StateBytes states_[kSlots];
 };
+
+extern template class BasicSunMemo<512>;
+extern template class BasicSunMemo<4096>;
+
+// The evaluations of one call.
+using SunMemo = BasicSunMemo<512>;
+// The evaluations of the calls of one civil date at one site (solar_computation_series.h).
+using DaySunMemo = BasicSunMemo<4096>;
 
 }  // namespace tarvel

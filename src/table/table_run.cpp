@@ -30,8 +30,9 @@ struct RowWork {
     std::mutex failureMutex;
     std::exception_ptr failure;
 
-    // Computes one row; false when no row was left to take.
-    bool ComputeOne() {
+    // Computes one row; false when no row was left to take. `day` holds the
+    // Sun's evaluations of this thread's last date, shared by its rows.
+    bool ComputeOne(DayEvaluations& day) {
         if (abandoned.load(std::memory_order_relaxed) || control.stopToken.stop_requested()) {
             return false;
         }
@@ -42,7 +43,9 @@ struct RowWork {
         TableRow& row = rows[static_cast<std::size_t>(index)];
         const SolarRequest request = TableRowRequest(parameters, row.instant);
         try {
-            row.result = control.compute ? control.compute(request) : CalcSolarParameters(request);
+            row.result = control.compute
+                             ? control.compute(request)
+                             : CalcSolarParameters(request, control.searchSeries, day);
             if (control.dayTimes) {
                 row.days = CalcDayTimes(request, row.result);
             }
@@ -205,12 +208,14 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
         helpers.reserve(threads - 1);
         for (unsigned i = 1; i < threads; ++i) {
             helpers.emplace_back([&work] {
-                while (work.ComputeOne()) {
+                DayEvaluations day;
+                while (work.ComputeOne(day)) {
                 }
             });
         }
         int reported = -1;
-        while (work.ComputeOne()) {
+        DayEvaluations day;
+        while (work.ComputeOne(day)) {
             const int rowsDone = work.done.load(std::memory_order_acquire);
             if (control.progress && rowsDone > reported && rowsDone < rowCount) {
                 reported = rowsDone;

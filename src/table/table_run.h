@@ -2,7 +2,8 @@
 // (on every core), and the text for one target.
 //
 // Rows are independent: each is one CalcSolarParameters call with automatic ΔT
-// (deltaTGiven false, so ΔT follows each row's date). They are computed on
+// (deltaTGiven false, so ΔT follows each row's date); the rows of one date
+// computed on one thread share the Sun's evaluations of their searches. They are computed on
 // several threads, each result stored at its row's index, and the text is
 // written afterwards in row order, so the output does not depend on the number
 // of threads.
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "astro/solar_computation_series.h"
 #include "table/table_layout.h"
 #include "table/table_locale.h"
 #include "table/table_options.h"
@@ -47,6 +49,12 @@ struct TableRunControl {
     // that row only (its text becomes the row's error); any other exception
     // ends the run and is rethrown to the caller.
     std::function<SolarResult(const SolarRequest&)> compute;
+    // Without `compute`: where the rows' searches take the series from (the
+    // full series by default, the value of every golden text; the Chebyshev
+    // spans for long tables, within 1e-5 s in their event times). Either
+    // way the rows of one date share the Sun's evaluations of their searches
+    // (DayEvaluations), which leaves every value as it is.
+    SunSeriesSource searchSeries = SunSeriesSource::kFull;
     // Also compute each row's day times (CalcDayTimes over the row's result,
     // TableRow::days). RunTable sets it when the table needs them
     // (TableNeedsDayTimes).

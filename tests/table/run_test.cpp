@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <stop_token>
@@ -68,6 +69,54 @@ TEST(RunTest, EachRowIsOneComputationWithAutomaticDeltaT) {
     ASSERT_EQ(decades.status, TableRunStatus::Ok);
     EXPECT_GT(decades.rows[1].result.deltaT - decades.rows[0].result.deltaT, 20.0);
     EXPECT_GT(decades.rows[2].result.deltaT - decades.rows[1].result.deltaT, 10.0);
+}
+
+// Rows of one date share the Sun's evaluations of their searches: every value
+// of every row is that of a separate computation to the last bit, on one
+// thread and on three, with the full series and with the Chebyshev spans; rows
+// every 17 minutes over three days, summer time at Milan.
+TEST(RunTest, RowsOfOneDateShareEvaluationsAndKeepEveryValue) {
+    TableParameters p = Milan();
+    p.summerTime = true;
+    p.pointCount = 3 * 24 * 60 / 17;
+    p.stepValue = 17;
+    p.stepUnit = TableStepUnit::Minutes;
+    for (const SunSeriesSource series :
+         {SunSeriesSource::kFull, SunSeriesSource::kInterpolated}) {
+        TableRunControl separate;
+        separate.threadCount = 1;
+        separate.compute = [series](const SolarRequest& request) {
+            return CalcSolarParameters(request, series);
+        };
+        const TableComputation expected = ComputeTableRows(p, separate);
+        ASSERT_EQ(expected.status, TableRunStatus::Ok);
+        for (const unsigned threads : {1u, 3u}) {
+            TableRunControl shared;
+            shared.threadCount = threads;
+            shared.searchSeries = series;
+            const TableComputation obtained = ComputeTableRows(p, shared);
+            ASSERT_EQ(obtained.status, TableRunStatus::Ok);
+            ASSERT_EQ(obtained.rows.size(), expected.rows.size());
+            for (std::size_t i = 0; i < obtained.rows.size(); ++i) {
+                const SolarResult& a = obtained.rows[i].result;
+                const SolarResult& b = expected.rows[i].result;
+                // Every double of the result (the flags after them compared apart).
+                const double* fa = &a.julianDay;
+                const double* fb = &b.julianDay;
+                const std::size_t doubles =
+                    (reinterpret_cast<const char*>(&a.occurs) - reinterpret_cast<const char*>(fa)) /
+                    sizeof(double);
+                for (std::size_t k = 0; k < doubles; ++k) {
+                    EXPECT_EQ(std::memcmp(fa + k, fb + k, sizeof(double)), 0)
+                        << "row " << i << ", value " << k << ": " << fa[k] << " shared, " << fb[k]
+                        << " alone, " << threads << " threads, series "
+                        << static_cast<int>(series);
+                }
+                EXPECT_EQ(a.occurs.qiblaTime, b.occurs.qiblaTime) << "row " << i;
+                EXPECT_EQ(a.occurs.isha, b.occurs.isha) << "row " << i;
+            }
+        }
+    }
 }
 
 TEST(RunTest, OnePointGivesTitlesHeadingsAndOneRow) {
