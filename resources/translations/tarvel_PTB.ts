@@ -1189,6 +1189,70 @@
             <source>Mattino e sera: crepuscolo astronomico %1 e %2, nautico %3 e %4, civile %5 e %6</source>
             <translation>Manhã e tarde: crepúsculo astronômico %1 e %2, náutico %3 e %4, civil %5 e %6</translation>
         </message>
+        <message>
+            <source>Orologio solare orizzontale</source>
+            <translation>Relógio de sol horizontal</translation>
+        </message>
+        <message>
+            <source>Orologio solare verticale</source>
+            <translation>Relógio de sol vertical</translation>
+        </message>
+        <message>
+            <source>Orologio solare equatoriale</source>
+            <translation>Relógio de sol equatorial</translation>
+        </message>
+        <message>
+            <source>Orologio solare polare</source>
+            <translation>Relógio de sol polar</translation>
+        </message>
+        <message>
+            <source>Ore vere (tempo solare vero)</source>
+            <translation>Horas verdadeiras (tempo solar verdadeiro)</translation>
+        </message>
+        <message>
+            <source>Tempo medio del fuso %1 (curve a otto)</source>
+            <translation>Tempo médio do fuso %1 (curvas em oito)</translation>
+        </message>
+        <message>
+            <source>Ore italiche (dal tramonto)</source>
+            <translation>Horas itálicas (desde o pôr do sol)</translation>
+        </message>
+        <message>
+            <source>Ore babiloniche (dall'alba)</source>
+            <translation>Horas babilônicas (desde o nascer do sol)</translation>
+        </message>
+        <message>
+            <source>Ore temporali (dodicesimi del giorno)</source>
+            <translation>Horas temporárias (doze partes do dia)</translation>
+        </message>
+        <message>
+            <source>Parete declinante %1° (da sud, positiva verso ovest), inclinazione %2°</source>
+            <translation>Parede com declinação de %1° (a partir do sul, positiva para oeste), inclinação de %2°</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare a %2° sul piano, lungo %3 mm; sustilare a %4° dalla verticale del piano (positiva se scende verso destra)</source>
+            <translation>Nodo a %1 mm do plano; estilete polar a %2° sobre o plano, com %3 mm; subestilar a %4° da vertical do plano (positivo se desce para a direita)</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare parallelo al piano</source>
+            <translation>Nodo a %1 mm do plano; estilete polar paralelo ao plano</translation>
+        </message>
+        <message>
+            <source>Sole sul quadrante il %1: %2 (tempo solare vero)</source>
+            <translation>Sol no mostrador em %1: %2 (tempo solar verdadeiro)</translation>
+        </message>
+        <message>
+            <source>mai</source>
+            <translation>nunca</translation>
+        </message>
+        <message>
+            <source>Scala 1:1: la barra misura 100 mm</source>
+            <translation>Escala 1:1: a barra mede 100 mm</translation>
+        </message>
+        <message>
+            <source>Sagoma dello gnomone (scala 1:1)</source>
+            <translation>Molde do gnômon (escala 1:1)</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>

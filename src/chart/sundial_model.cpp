@@ -9,6 +9,7 @@
 #include "astro/constants.h"
 #include "astro/nutation.h"
 #include "astro/solar_events.h"
+#include "format/printf_text.h"
 
 namespace tarvel {
 
@@ -147,17 +148,24 @@ std::pair<double, DialPoint> Edge(const Trace& trace, double t0, double t1, Dial
     return {t0, p0};
 }
 
-// Points between two visible samples until each chord is shorter than
-// 0.25 mm where it may cross the box.
+// Points between two visible samples until the trace departs from each
+// chord by less than 0.005 mm where the chord may cross the box.
 void Refine(const Trace& trace, const Box& box, double t0, DialPoint p0, double t1, DialPoint p1,
             int depth, std::vector<DialPoint>& out) {
-    if (depth < 30 && box.Touches(p0, p1) && std::hypot(p1.x - p0.x, p1.y - p0.y) > 0.25) {
+    if (depth < 30 && box.Touches(p0, p1)) {
         const double mid = 0.5 * (t0 + t1);
         const std::optional<DialPoint> pm = trace(mid);
         if (pm) {
-            Refine(trace, box, t0, p0, mid, *pm, depth + 1, out);
-            Refine(trace, box, mid, *pm, t1, p1, depth + 1, out);
-            return;
+            const double dx = p1.x - p0.x, dy = p1.y - p0.y;
+            const double length = std::hypot(dx, dy);
+            const double off = length > 0
+                                   ? std::fabs((pm->x - p0.x) * dy - (pm->y - p0.y) * dx) / length
+                                   : std::hypot(pm->x - p0.x, pm->y - p0.y);
+            if (off > 0.005 || (depth < 2 && length > 5)) {
+                Refine(trace, box, t0, p0, mid, *pm, depth + 1, out);
+                Refine(trace, box, mid, *pm, t1, p1, depth + 1, out);
+                return;
+            }
         }
     }
     out.push_back(p1);
@@ -396,8 +404,10 @@ std::optional<DialPoint> ShadowOf(const SundialModel& model, const double direct
 
 SunEntry SunEntryInto(int year, double longitudeDeg) {
     const double target = std::fmod(std::fmod(longitudeDeg, 360.0) + 360.0, 360.0);
-    // From the March equinox, a mean tropical year a turn.
+    // From the March equinox, a mean tropical year a turn; the entries into
+    // Aquarius and Pisces are those of January and February of the year.
     double jde = JulianDayFromCalendar(year, 3, 20.5, 1) + target / 360.0 * 365.2422;
+    if (target >= 285.0) jde -= 365.2422;
     double lambda = SunApparentLongitude(jde);
     for (int i = 0; i < 20; ++i) {
         const double miss = Wrap180(target - lambda);
@@ -425,6 +435,9 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
     model.latitudeDeg = request.latitude;
     model.longitudeDeg = request.longitude;
     model.year = request.year;
+    model.placeName = inputs.placeName;
+    model.zoneName = inputs.zoneRules ? inputs.zoneRules->Name() : std::string();
+    model.zoneOffsetHours = request.zoneMinutes / 60.0 + request.zoneSeconds / 3600.0;
     Orient(model);
     GnomonGeometry(model);
     const SunEntry june = SunEntryInto(model.year, 90);
@@ -434,6 +447,13 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
     PlacePlate(model);
     const Box plate = PlateBox(model);
     const double latitude = model.latitudeDeg;
+    if (spec.type != DialType::kEquatorial) {
+        const double a = model.substyleDirectionDeg * kRad;
+        const double reach = 4 * model.plateSide + std::hypot(model.plateLeft, model.plateBottom);
+        model.substyleLine = Clip({{DialPoint{-reach * std::sin(a), -reach * std::cos(a)},
+                                    DialPoint{reach * std::sin(a), reach * std::cos(a)}}},
+                                  plate);
+    }
 
     // Hour lines.
     const std::vector<double> declinations =
@@ -543,6 +563,95 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
         model.dateLines.push_back(std::move(line));
     }
     return model;
+}
+
+const char* DialHourSystemName(DialHourSystem system) {
+    switch (system) {
+        case DialHourSystem::kTrue:
+            return "true";
+        case DialHourSystem::kMean:
+            return "mean";
+        case DialHourSystem::kItalian:
+            return "italian";
+        case DialHourSystem::kBabylonian:
+            return "babylonian";
+        case DialHourSystem::kTemporal:
+            return "temporal";
+    }
+    return "";
+}
+
+const char* DialDateKindName(DialDateKind kind) {
+    switch (kind) {
+        case DialDateKind::kSolstice:
+            return "solstice";
+        case DialDateKind::kEquinox:
+            return "equinox";
+        case DialDateKind::kZodiac:
+            return "zodiac";
+        case DialDateKind::kChosen:
+            return "date";
+    }
+    return "";
+}
+
+namespace {
+
+// A number with the decimals given and "." as the point; empty for a
+// missing value.
+std::string Fixed(double value, int decimals) {
+    if (std::isnan(value)) return "";
+    // No "-0.00" for a value that rounds to zero.
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
+    return PrintfText("%.*f", decimals, value);
+}
+
+std::string DateField(const ChartDate& date) {
+    return PrintfText("%04d-%02d-%02d", date.year, date.month, date.day);
+}
+
+}  // namespace
+
+std::string SundialCsv(const SundialModel& model) {
+    std::string csv = "line,kind,value,date,declination_deg,piece,x_mm,y_mm\n";
+    const auto row = [&csv](const std::string& line, const std::string& kind,
+                            const std::string& value, const std::string& date,
+                            const std::string& declination, const std::string& piece,
+                            const std::string& x, const std::string& y) {
+        csv += line + "," + kind + "," + value + "," + date + "," + declination + "," + piece +
+               "," + x + "," + y + "\n";
+    };
+    row("gnomon", "foot", Fixed(model.spec.gnomonHeightMm, 2), "", "", "", "0.00", "0.00");
+    if (model.centre) {
+        row("gnomon", "centre", "", "", "", "", Fixed(model.centre->x, 2),
+            Fixed(model.centre->y, 2));
+    }
+    row("gnomon", "style_height_deg", Fixed(model.styleHeightDeg, 4), "", "", "", "", "");
+    row("gnomon", "style_length_mm", Fixed(model.styleLengthMm, 2), "", "", "", "", "");
+    row("gnomon", "substyle_direction_deg", Fixed(model.substyleDirectionDeg, 4), "", "", "", "",
+        "");
+    row("plate", "lower_left", Fixed(model.plateSide, 2), "", "", "", Fixed(model.plateLeft, 2),
+        Fixed(model.plateBottom, 2));
+    row("plate", "upper_right", Fixed(model.plateSide, 2), "", "", "",
+        Fixed(model.plateLeft + model.plateSide, 2), Fixed(model.plateBottom + model.plateSide, 2));
+    for (const DialLine& line : model.hourLines) {
+        for (std::size_t k = 0; k < line.pieces.size(); ++k) {
+            for (const DialPoint& p : line.pieces[k]) {
+                row("hour", DialHourSystemName(line.system), Fixed(line.value, 2), "", "",
+                    std::to_string(k + 1), Fixed(p.x, 2), Fixed(p.y, 2));
+            }
+        }
+    }
+    for (const DialLine& line : model.dateLines) {
+        for (std::size_t k = 0; k < line.pieces.size(); ++k) {
+            for (const DialPoint& p : line.pieces[k]) {
+                row("date", DialDateKindName(line.dateKind), Fixed(line.value, 4),
+                    DateField(line.date), Fixed(line.declinationDeg, 4), std::to_string(k + 1),
+                    Fixed(p.x, 2), Fixed(p.y, 2));
+            }
+        }
+    }
+    return csv;
 }
 
 }  // namespace tarvel

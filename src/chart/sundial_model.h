@@ -115,6 +115,9 @@ struct SundialModel {
     double latitudeDeg = 0;
     double longitudeDeg = 0;  // west positive
     int year = 2000;
+    std::string placeName;       // as the inputs name it; empty: none
+    std::string zoneName;        // the zone rules' name; empty: none
+    double zoneOffsetHours = 0;  // standard, east positive: the mean-time curves' clock
     // The plate: a square in plate coordinates.
     double plateLeft = 0, plateBottom = 0, plateSide = 0;
     // The face's normal, east-north-up, unit vector; the plate's axes.
@@ -127,6 +130,9 @@ struct SundialModel {
     // towards +x: from the centre through the foot (away from the pole the
     // style points to).
     double substyleDirectionDeg = 0;
+    // The substyle line on the plate (none on an equatorial plate, where the
+    // style stands upright).
+    std::vector<std::vector<DialPoint>> substyleLine;
     std::optional<DialPoint> centre;  // where the style meets the plate; none when parallel
     double styleLengthMm = 0;         // from the centre to the nodus; 0 without a centre
     double declinationMinDeg = 0;     // the year's extremes
@@ -147,7 +153,8 @@ void SunDirection(double hourAngleDeg, double declinationDeg, double latitudeDeg
 std::optional<DialPoint> ShadowOf(const SundialModel& model, const double direction[3]);
 
 // The Sun's geocentric declination (degrees) when its apparent ecliptic
-// longitude reaches longitudeDeg in year, and that day on the UT calendar.
+// longitude reaches longitudeDeg in year (0 in March, 300 in January), and
+// that day on the calendar (of Terrestrial Time, within a minute of UT).
 struct SunEntry {
     double jde = 0;
     double declinationDeg = 0;
@@ -156,5 +163,19 @@ struct SunEntry {
 SunEntry SunEntryInto(int year, double longitudeDeg);
 
 SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs);
+
+// The names of the hour systems and date kinds as the command line and the
+// CSV write them.
+const char* DialHourSystemName(DialHourSystem system);
+const char* DialDateKindName(DialDateKind kind);
+
+// The dial as CSV for laying it out by hand (UTF-8, LF, "." decimals): a
+// heading line, then the gnomon (the foot, the centre, the style's height
+// and length, the substyle's direction), the plate's corners, and every
+// point of every line, each line's pieces numbered from 1. Columns: line
+// (gnomon, plate, hour, date), kind (the item, the hour system or the date
+// kind), value (the hour, the ecliptic longitude, or the item's value in
+// degrees or millimetres), date, declination_deg, piece, x_mm, y_mm.
+std::string SundialCsv(const SundialModel& model);
 
 }  // namespace tarvel

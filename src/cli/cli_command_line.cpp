@@ -48,6 +48,7 @@ CommandLine::CommandLine(TableTexts tableTexts) : tableTexts_(std::move(tableTex
     AddPlacesCommand();
     AddChartCommand();
     AddCalendarCommand();
+    AddSundialCommand();
 }
 
 CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
@@ -83,11 +84,13 @@ CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds
 void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
     const CLI::App* owner = &app_;
     for (const std::string& arg : args) {
-        if ((arg == "table" || arg == "places" || arg == "chart" || arg == "calendar") &&
+        if ((arg == "table" || arg == "places" || arg == "chart" || arg == "calendar" ||
+             arg == "sundial") &&
             owner == &app_) {
             owner = arg == "table"      ? table_
                     : arg == "chart"    ? chart_
                     : arg == "calendar" ? calendar_
+                    : arg == "sundial"  ? sundial_
                                         : places_;
             continue;
         }
@@ -112,6 +115,7 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
                              : chart_->parsed()    ? ChartCommand(clock)
                              : places_->parsed()   ? PlacesCommand()
                              : calendar_->parsed() ? CalendarCommand(clock)
+                             : sundial_->parsed()  ? SundialCommand(clock)
                                                    : ComputeCommand(clock);
         command.language = language_;
         return command;
@@ -134,6 +138,7 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
                               : chart_->parsed()  ? chart_
                               : places_->parsed() ? places_
                               : calendar_->parsed() ? calendar_
+                              : sundial_->parsed() ? sundial_
                                                   : &app_;
     std::string line = CliMessage("%1 (see %2 --help)", {error.what(), NameOf(command)});
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {
