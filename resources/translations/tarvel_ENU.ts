@@ -1340,6 +1340,102 @@
             <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
             <translation>The chart is laid out as in the window and drawn larger.</translation>
         </message>
+        <message>
+            <source>Orologio solare</source>
+            <translation>Sundial</translation>
+        </message>
+        <message>
+            <source>Orizzontale</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>Verticale</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Equatoriale</source>
+            <translation>Equatorial</translation>
+        </message>
+        <message>
+            <source>Vere</source>
+            <translation>True</translation>
+        </message>
+        <message>
+            <source>Medie</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <source>Italiche</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>Babiloniche</source>
+            <translation>Babylonian</translation>
+        </message>
+        <message>
+            <source>Temporali</source>
+            <translation>Temporal</translation>
+        </message>
+        <message>
+            <source>Solstizi ed equinozi</source>
+            <translation>Solstices and equinoxes</translation>
+        </message>
+        <message>
+            <source>Segni dello zodiaco</source>
+            <translation>Signs of the zodiac</translation>
+        </message>
+        <message>
+            <source>Nessuna linea di data</source>
+            <translation>No date lines</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>La direzione verso cui guarda la parete, da sud, positiva verso ovest</source>
+            <translation>The direction the wall faces, from the south, positive towards the west</translation>
+        </message>
+        <message>
+            <source>La distanza del nodo dal piano</source>
+            <translation>The nodus' distance from the plate</translation>
+        </message>
+        <message>
+            <source>Il lato del quadrante quadrato</source>
+            <translation>The side of the square plate</translation>
+        </message>
+        <message>
+            <source>Tipo:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Declinazione:</source>
+            <translation>Declination:</translation>
+        </message>
+        <message>
+            <source>Gnomone:</source>
+            <translation>Gnomon:</translation>
+        </message>
+        <message>
+            <source>Lato:</source>
+            <translation>Side:</translation>
+        </message>
+        <message>
+            <source>Ore:</source>
+            <translation>Hours:</translation>
+        </message>
+        <message>
+            <source>Esporta PDF...</source>
+            <translation>Export PDF...</translation>
+        </message>
+        <message>
+            <source>Esporta PDF</source>
+            <translation>Export PDF</translation>
+        </message>
+        <message>
+            <source>Documenti PDF (*.pdf)</source>
+            <translation>PDF documents (*.pdf)</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>

@@ -1340,6 +1340,102 @@
             <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
             <translation>O gráfico é disposto como na janela e desenhado maior.</translation>
         </message>
+        <message>
+            <source>Orologio solare</source>
+            <translation>Relógio de sol</translation>
+        </message>
+        <message>
+            <source>Orizzontale</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>Verticale</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Equatoriale</source>
+            <translation>Equatorial</translation>
+        </message>
+        <message>
+            <source>Vere</source>
+            <translation>Verdadeiras</translation>
+        </message>
+        <message>
+            <source>Medie</source>
+            <translation>Médias</translation>
+        </message>
+        <message>
+            <source>Italiche</source>
+            <translation>Itálicas</translation>
+        </message>
+        <message>
+            <source>Babiloniche</source>
+            <translation>Babilônicas</translation>
+        </message>
+        <message>
+            <source>Temporali</source>
+            <translation>Temporárias</translation>
+        </message>
+        <message>
+            <source>Solstizi ed equinozi</source>
+            <translation>Solstícios e equinócios</translation>
+        </message>
+        <message>
+            <source>Segni dello zodiaco</source>
+            <translation>Signos do zodíaco</translation>
+        </message>
+        <message>
+            <source>Nessuna linea di data</source>
+            <translation>Nenhuma linha de data</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>La direzione verso cui guarda la parete, da sud, positiva verso ovest</source>
+            <translation>A direção para a qual a parede está voltada, a partir do sul, positiva para oeste</translation>
+        </message>
+        <message>
+            <source>La distanza del nodo dal piano</source>
+            <translation>A distância do nodo ao plano</translation>
+        </message>
+        <message>
+            <source>Il lato del quadrante quadrato</source>
+            <translation>O lado do mostrador quadrado</translation>
+        </message>
+        <message>
+            <source>Tipo:</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>Declinazione:</source>
+            <translation>Declinação:</translation>
+        </message>
+        <message>
+            <source>Gnomone:</source>
+            <translation>Gnômon:</translation>
+        </message>
+        <message>
+            <source>Lato:</source>
+            <translation>Lado:</translation>
+        </message>
+        <message>
+            <source>Ore:</source>
+            <translation>Horas:</translation>
+        </message>
+        <message>
+            <source>Esporta PDF...</source>
+            <translation>Exportar PDF...</translation>
+        </message>
+        <message>
+            <source>Esporta PDF</source>
+            <translation>Exportar PDF</translation>
+        </message>
+        <message>
+            <source>Documenti PDF (*.pdf)</source>
+            <translation>Documentos PDF (*.pdf)</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>

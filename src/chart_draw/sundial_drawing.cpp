@@ -14,8 +14,6 @@
 
 #include "chart_draw/chart_colors.h"
 #include "chart_draw/chart_texts.h"
-#include "files/file_writer.h"
-#include "format/printf_text.h"
 
 namespace tarvel {
 
@@ -169,15 +167,8 @@ QStringList SundialTexts(const SundialModel& model) {
         lines << Tr("Nodo a %1 mm dal piano; stilo polare parallelo al piano")
                      .arg(Number(model.spec.gnomonHeightMm, 1));
     }
-    const auto offset = [](double hours) {
-        const int minutes = static_cast<int>(std::lround(std::abs(hours) * 60.0));
-        return QStringLiteral("UTC%1%2:%3")
-            .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-            .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-            .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-    };
     for (DialHourSystem system : model.spec.hours) {
-        lines << SystemText(system, offset(model.zoneOffsetHours));
+        lines << SystemText(system, UtcOffsetText(model.zoneOffsetHours));
     }
     for (std::size_t i = 0; i < model.dateLines.size(); ++i) {
         QStringList spans;
@@ -373,12 +364,7 @@ QString ExportSundial(const SundialModel& model, const std::filesystem::path& pa
                       const ChartExportTexts& texts) {
     const std::optional<SundialFormat> format = SundialFormatOf(path);
     if (!format) return texts.unknownFormat;
-    const QByteArray bytes = SundialFileBytes(model, *format);
-    const std::string failure = texts.failure.toStdString();
-    if (bytes.isEmpty()) return QString::fromStdString(FillMessage(failure, path.string(), ""));
-    return QString::fromStdString(WriteFileAtomically(
-        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-        failure));
+    return WriteExportBytes(SundialFileBytes(model, *format), path, texts);
 }
 
 }  // namespace tarvel

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -58,6 +59,13 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target, const
 
 // -h and --help, acted on when met.
 void AddHelp(CLI::App& app);
+
+// The name of a file a subcommand writes: ending in one of suffixes (".svg";
+// letter case ignored), not a folder, in a folder that exists; "-" as well
+// when dashAllowed (standard output). Nothing for any other.
+std::optional<std::string> OutputFileName(std::string_view name,
+                                          std::initializer_list<std::string_view> suffixes,
+                                          bool dashAllowed = false);
 
 // The arguments that follow a subcommand's name, read as the command line
 // that begins with it.

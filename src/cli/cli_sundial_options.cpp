@@ -3,12 +3,10 @@
 // the dial it asks for.
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "cli/cli_command_line.h"
@@ -39,7 +37,8 @@ constexpr char kSundialDescription[] =
     "from the nodus to the dial's centre. Plate coordinates are millimetres from the foot of "
     "the gnomon, x to the right of one facing the plate and y up it (on a horizontal plate, "
     "east and north). The mean-time curves follow the zone's standard clock (--zone, or the "
-    "zone of --tz or --place in winter). The texts are in the interface language (--lang).";
+    "standard offset of the zone of --tz or --place). The texts are in the interface language "
+    "(--lang).";
 
 const Names<DialType> kTypeNames = {{"horizontal", DialType::kHorizontal},
                                     {"vertical", DialType::kVertical},
@@ -138,18 +137,8 @@ void CommandLine::AddSundialOptions() {
              "an SVG drawing or a PDF page at true scale, or the CSV of the lines, by the name's "
              "ending"},
             sundialRequest_.outputPath,
-            [](std::string_view name) -> std::optional<std::string> {
-                namespace fs = std::filesystem;
-                const fs::path path{std::string(name)};
-                std::string suffix = path.extension().string();
-                std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-                std::error_code error;
-                if (suffix != ".svg" && suffix != ".pdf" && suffix != ".csv") return std::nullopt;
-                if (!path.has_filename() || fs::is_directory(path, error)) return std::nullopt;
-                const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
-                if (!fs::is_directory(folder, error)) return std::nullopt;
-                return std::string(name);
+            [](std::string_view name) {
+                return OutputFileName(name, {".svg", ".pdf", ".csv"});
             })
         ->required();
     AddNamed(app,
