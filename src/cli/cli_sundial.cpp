@@ -1,12 +1,12 @@
 #include "cli/cli_sundial.h"
 
 #include <QString>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "chart/sundial_model.h"
 #include "chart_draw/sundial_drawing.h"
+#include "cli/cli_chart.h"
 #include "cli/cli_words.h"
 
 namespace tarvel {
@@ -21,12 +21,7 @@ int WriteSundial(const CliCommand& command) {
         {QString::fromStdString(
              CliWord("Unknown format: the file's name must end in .svg, .pdf or .csv")),
          QString::fromStdString(CliWord("Cannot save %1: %2"))});
-    if (!error.isEmpty()) {
-        const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
-        std::fwrite(line.data(), 1, line.size(), stderr);
-        return kExitOutputError;
-    }
-    return kExitSuccess;
+    return ExportExitStatus(error);
 }
 
 }  // namespace tarvel
