@@ -419,5 +419,37 @@
         <source>one of the table&apos;s zones, in hours east of UTC (also as +HH:MM or -HH:MM): %1</source>
         <translation>uno dei fusi della tabella, in ore a est di UTC (anche come +HH:MM o -HH:MM): %1</translation>
     </message>
+    <message>
+        <source>Unknown format: the file&apos;s name must end in .svg, .pdf or .csv</source>
+        <translation>Formato sconosciuto: il nome del file deve terminare in .svg, .pdf o .csv</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;sundial&apos;: the sundial subcommand comes first, as in tarvel-cli sundial --output dial.svg (see tarvel-cli sundial --help)</source>
+        <translation>argomento inatteso &apos;sundial&apos;: il sottocomando sundial viene per primo, come in tarvel-cli sundial --output dial.svg (vedere tarvel-cli sundial --help)</translation>
+    </message>
+    <message>
+        <source>the name of a file ending in .svg, .pdf or .csv, in a folder that exists</source>
+        <translation>il nome di un file che termina in .svg, .pdf o .csv, in una cartella esistente</translation>
+    </message>
+    <message>
+        <source>a comma list of hour systems, each once: %1</source>
+        <translation>un elenco di sistemi orari separati da virgole, ciascuno una volta: %1</translation>
+    </message>
+    <message>
+        <source>1, 2 or 4</source>
+        <translation>1, 2 o 4</translation>
+    </message>
+    <message>
+        <source>a comma list of solstices, equinoxes, zodiac and up to 24 dates YYYY-MM-DD, or none</source>
+        <translation>un elenco separato da virgole di solstices, equinoxes, zodiac e fino a 24 date AAAA-MM-GG, oppure none</translation>
+    </message>
+    <message>
+        <source>an angle in degrees from %1 to %2</source>
+        <translation>un angolo in gradi da %1 a %2</translation>
+    </message>
+    <message>
+        <source>a length in millimetres from %1 to %2</source>
+        <translation>una lunghezza in millimetri da %1 a %2</translation>
+    </message>
 </context>
 </TS>

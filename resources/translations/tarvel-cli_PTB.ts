@@ -419,5 +419,37 @@
         <source>one of the table&apos;s zones, in hours east of UTC (also as +HH:MM or -HH:MM): %1</source>
         <translation>um dos fusos da tabela, em horas a leste de UTC (também como +HH:MM ou -HH:MM): %1</translation>
     </message>
+    <message>
+        <source>Unknown format: the file&apos;s name must end in .svg, .pdf or .csv</source>
+        <translation>Formato desconhecido: o nome do arquivo deve terminar em .svg, .pdf ou .csv</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;sundial&apos;: the sundial subcommand comes first, as in tarvel-cli sundial --output dial.svg (see tarvel-cli sundial --help)</source>
+        <translation>argumento inesperado &apos;sundial&apos;: o subcomando sundial vem primeiro, como em tarvel-cli sundial --output dial.svg (veja tarvel-cli sundial --help)</translation>
+    </message>
+    <message>
+        <source>the name of a file ending in .svg, .pdf or .csv, in a folder that exists</source>
+        <translation>o nome de um arquivo terminado em .svg, .pdf ou .csv, numa pasta que exista</translation>
+    </message>
+    <message>
+        <source>a comma list of hour systems, each once: %1</source>
+        <translation>uma lista de sistemas horários separados por vírgulas, cada um uma vez: %1</translation>
+    </message>
+    <message>
+        <source>1, 2 or 4</source>
+        <translation>1, 2 ou 4</translation>
+    </message>
+    <message>
+        <source>a comma list of solstices, equinoxes, zodiac and up to 24 dates YYYY-MM-DD, or none</source>
+        <translation>uma lista separada por vírgulas de solstices, equinoxes, zodiac e até 24 datas AAAA-MM-DD, ou none</translation>
+    </message>
+    <message>
+        <source>an angle in degrees from %1 to %2</source>
+        <translation>um ângulo em graus de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a length in millimetres from %1 to %2</source>
+        <translation>um comprimento em milímetros de %1 a %2</translation>
+    </message>
 </context>
 </TS>

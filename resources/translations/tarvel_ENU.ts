@@ -1189,6 +1189,70 @@
             <source>Mattino e sera: crepuscolo astronomico %1 e %2, nautico %3 e %4, civile %5 e %6</source>
             <translation>Morning and evening: astronomical twilight %1 and %2, nautical %3 and %4, civil %5 and %6</translation>
         </message>
+        <message>
+            <source>Orologio solare orizzontale</source>
+            <translation>Horizontal sundial</translation>
+        </message>
+        <message>
+            <source>Orologio solare verticale</source>
+            <translation>Vertical sundial</translation>
+        </message>
+        <message>
+            <source>Orologio solare equatoriale</source>
+            <translation>Equatorial sundial</translation>
+        </message>
+        <message>
+            <source>Orologio solare polare</source>
+            <translation>Polar sundial</translation>
+        </message>
+        <message>
+            <source>Ore vere (tempo solare vero)</source>
+            <translation>True hours (apparent solar time)</translation>
+        </message>
+        <message>
+            <source>Tempo medio del fuso %1 (curve a otto)</source>
+            <translation>Mean time of the zone %1 (figure-eight curves)</translation>
+        </message>
+        <message>
+            <source>Ore italiche (dal tramonto)</source>
+            <translation>Italian hours (since sunset)</translation>
+        </message>
+        <message>
+            <source>Ore babiloniche (dall'alba)</source>
+            <translation>Babylonian hours (since sunrise)</translation>
+        </message>
+        <message>
+            <source>Ore temporali (dodicesimi del giorno)</source>
+            <translation>Temporal hours (twelfths of the day)</translation>
+        </message>
+        <message>
+            <source>Parete declinante %1° (da sud, positiva verso ovest), inclinazione %2°</source>
+            <translation>Wall declining %1° (from the south, positive towards the west), inclination %2°</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare a %2° sul piano, lungo %3 mm; sustilare a %4° dalla verticale del piano (positiva se scende verso destra)</source>
+            <translation>Nodus %1 mm from the plate; polar style at %2° to the plate, %3 mm long; substyle at %4° from the plate's vertical (positive when it runs down to the right)</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare parallelo al piano</source>
+            <translation>Nodus %1 mm from the plate; polar style parallel to the plate</translation>
+        </message>
+        <message>
+            <source>Sole sul quadrante il %1: %2 (tempo solare vero)</source>
+            <translation>Sun on the dial on %1: %2 (apparent solar time)</translation>
+        </message>
+        <message>
+            <source>mai</source>
+            <translation>never</translation>
+        </message>
+        <message>
+            <source>Scala 1:1: la barra misura 100 mm</source>
+            <translation>Scale 1:1: the bar measures 100 mm</translation>
+        </message>
+        <message>
+            <source>Sagoma dello gnomone (scala 1:1)</source>
+            <translation>Gnomon template (scale 1:1)</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1275,6 +1339,102 @@
         <message>
             <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
             <translation>The chart is laid out as in the window and drawn larger.</translation>
+        </message>
+        <message>
+            <source>Orologio solare</source>
+            <translation>Sundial</translation>
+        </message>
+        <message>
+            <source>Orizzontale</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>Verticale</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Equatoriale</source>
+            <translation>Equatorial</translation>
+        </message>
+        <message>
+            <source>Vere</source>
+            <translation>True</translation>
+        </message>
+        <message>
+            <source>Medie</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <source>Italiche</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>Babiloniche</source>
+            <translation>Babylonian</translation>
+        </message>
+        <message>
+            <source>Temporali</source>
+            <translation>Temporal</translation>
+        </message>
+        <message>
+            <source>Solstizi ed equinozi</source>
+            <translation>Solstices and equinoxes</translation>
+        </message>
+        <message>
+            <source>Segni dello zodiaco</source>
+            <translation>Signs of the zodiac</translation>
+        </message>
+        <message>
+            <source>Nessuna linea di data</source>
+            <translation>No date lines</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>La direzione verso cui guarda la parete, da sud, positiva verso ovest</source>
+            <translation>The direction the wall faces, from the south, positive towards the west</translation>
+        </message>
+        <message>
+            <source>La distanza del nodo dal piano</source>
+            <translation>The nodus' distance from the plate</translation>
+        </message>
+        <message>
+            <source>Il lato del quadrante quadrato</source>
+            <translation>The side of the square plate</translation>
+        </message>
+        <message>
+            <source>Tipo:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Declinazione:</source>
+            <translation>Declination:</translation>
+        </message>
+        <message>
+            <source>Gnomone:</source>
+            <translation>Gnomon:</translation>
+        </message>
+        <message>
+            <source>Lato:</source>
+            <translation>Side:</translation>
+        </message>
+        <message>
+            <source>Ore:</source>
+            <translation>Hours:</translation>
+        </message>
+        <message>
+            <source>Esporta PDF...</source>
+            <translation>Export PDF...</translation>
+        </message>
+        <message>
+            <source>Esporta PDF</source>
+            <translation>Export PDF</translation>
+        </message>
+        <message>
+            <source>Documenti PDF (*.pdf)</source>
+            <translation>PDF documents (*.pdf)</translation>
         </message>
     </context>
     <context>

@@ -1189,6 +1189,70 @@
             <source>Mattino e sera: crepuscolo astronomico %1 e %2, nautico %3 e %4, civile %5 e %6</source>
             <translation>Manhã e tarde: crepúsculo astronômico %1 e %2, náutico %3 e %4, civil %5 e %6</translation>
         </message>
+        <message>
+            <source>Orologio solare orizzontale</source>
+            <translation>Relógio de sol horizontal</translation>
+        </message>
+        <message>
+            <source>Orologio solare verticale</source>
+            <translation>Relógio de sol vertical</translation>
+        </message>
+        <message>
+            <source>Orologio solare equatoriale</source>
+            <translation>Relógio de sol equatorial</translation>
+        </message>
+        <message>
+            <source>Orologio solare polare</source>
+            <translation>Relógio de sol polar</translation>
+        </message>
+        <message>
+            <source>Ore vere (tempo solare vero)</source>
+            <translation>Horas verdadeiras (tempo solar verdadeiro)</translation>
+        </message>
+        <message>
+            <source>Tempo medio del fuso %1 (curve a otto)</source>
+            <translation>Tempo médio do fuso %1 (curvas em oito)</translation>
+        </message>
+        <message>
+            <source>Ore italiche (dal tramonto)</source>
+            <translation>Horas itálicas (desde o pôr do sol)</translation>
+        </message>
+        <message>
+            <source>Ore babiloniche (dall'alba)</source>
+            <translation>Horas babilônicas (desde o nascer do sol)</translation>
+        </message>
+        <message>
+            <source>Ore temporali (dodicesimi del giorno)</source>
+            <translation>Horas temporárias (doze partes do dia)</translation>
+        </message>
+        <message>
+            <source>Parete declinante %1° (da sud, positiva verso ovest), inclinazione %2°</source>
+            <translation>Parede com declinação de %1° (a partir do sul, positiva para oeste), inclinação de %2°</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare a %2° sul piano, lungo %3 mm; sustilare a %4° dalla verticale del piano (positiva se scende verso destra)</source>
+            <translation>Nodo a %1 mm do plano; estilete polar a %2° sobre o plano, com %3 mm; subestilar a %4° da vertical do plano (positivo se desce para a direita)</translation>
+        </message>
+        <message>
+            <source>Nodo a %1 mm dal piano; stilo polare parallelo al piano</source>
+            <translation>Nodo a %1 mm do plano; estilete polar paralelo ao plano</translation>
+        </message>
+        <message>
+            <source>Sole sul quadrante il %1: %2 (tempo solare vero)</source>
+            <translation>Sol no mostrador em %1: %2 (tempo solar verdadeiro)</translation>
+        </message>
+        <message>
+            <source>mai</source>
+            <translation>nunca</translation>
+        </message>
+        <message>
+            <source>Scala 1:1: la barra misura 100 mm</source>
+            <translation>Escala 1:1: a barra mede 100 mm</translation>
+        </message>
+        <message>
+            <source>Sagoma dello gnomone (scala 1:1)</source>
+            <translation>Molde do gnômon (escala 1:1)</translation>
+        </message>
     </context>
     <context>
         <name>ChartsWindow</name>
@@ -1275,6 +1339,102 @@
         <message>
             <source>Il grafico è disposto come nella finestra e disegnato più grande.</source>
             <translation>O gráfico é disposto como na janela e desenhado maior.</translation>
+        </message>
+        <message>
+            <source>Orologio solare</source>
+            <translation>Relógio de sol</translation>
+        </message>
+        <message>
+            <source>Orizzontale</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>Verticale</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Equatoriale</source>
+            <translation>Equatorial</translation>
+        </message>
+        <message>
+            <source>Vere</source>
+            <translation>Verdadeiras</translation>
+        </message>
+        <message>
+            <source>Medie</source>
+            <translation>Médias</translation>
+        </message>
+        <message>
+            <source>Italiche</source>
+            <translation>Itálicas</translation>
+        </message>
+        <message>
+            <source>Babiloniche</source>
+            <translation>Babilônicas</translation>
+        </message>
+        <message>
+            <source>Temporali</source>
+            <translation>Temporárias</translation>
+        </message>
+        <message>
+            <source>Solstizi ed equinozi</source>
+            <translation>Solstícios e equinócios</translation>
+        </message>
+        <message>
+            <source>Segni dello zodiaco</source>
+            <translation>Signos do zodíaco</translation>
+        </message>
+        <message>
+            <source>Nessuna linea di data</source>
+            <translation>Nenhuma linha de data</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>La direzione verso cui guarda la parete, da sud, positiva verso ovest</source>
+            <translation>A direção para a qual a parede está voltada, a partir do sul, positiva para oeste</translation>
+        </message>
+        <message>
+            <source>La distanza del nodo dal piano</source>
+            <translation>A distância do nodo ao plano</translation>
+        </message>
+        <message>
+            <source>Il lato del quadrante quadrato</source>
+            <translation>O lado do mostrador quadrado</translation>
+        </message>
+        <message>
+            <source>Tipo:</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>Declinazione:</source>
+            <translation>Declinação:</translation>
+        </message>
+        <message>
+            <source>Gnomone:</source>
+            <translation>Gnômon:</translation>
+        </message>
+        <message>
+            <source>Lato:</source>
+            <translation>Lado:</translation>
+        </message>
+        <message>
+            <source>Ore:</source>
+            <translation>Horas:</translation>
+        </message>
+        <message>
+            <source>Esporta PDF...</source>
+            <translation>Exportar PDF...</translation>
+        </message>
+        <message>
+            <source>Esporta PDF</source>
+            <translation>Exportar PDF</translation>
+        </message>
+        <message>
+            <source>Documenti PDF (*.pdf)</source>
+            <translation>Documentos PDF (*.pdf)</translation>
         </message>
     </context>
     <context>

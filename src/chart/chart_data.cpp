@@ -21,30 +21,8 @@ double Reduce360(double degrees) {
     return d >= 360.0 ? 0.0 : d;
 }
 
-// The Sun at a clock time (hours) of the request's date, on the request's
-// clock: the summer hour and the seconds beyond the zone's whole minutes
-// removed as the solar computation removes them.
-SunState SunAtClock(const SolarRequest& request, const SunSite& site, double clockHours) {
-    const int summerHour = request.summerTime ? 1 : 0;
-    const auto zoneWhole = static_cast<std::int16_t>(std::trunc(request.zoneHours));
-    const int zoneRest =
-        static_cast<int>(std::trunc(request.zoneMinutes - 60 * std::trunc(request.zoneHours)));
-    const double totalSeconds = clockHours * 3600.0;
-    const int hour = static_cast<int>(std::floor(totalSeconds / 3600.0));
-    const int minute = static_cast<int>(std::floor((totalSeconds - hour * 3600.0) / 60.0));
-    const double second = totalSeconds - hour * 3600.0 - minute * 60.0;
-    return SunPosition(request.year, request.month, request.day, hour - summerHour, minute,
-                       second - request.zoneSeconds, zoneWhole, zoneRest, site, request.deltaT,
-                       request.deltaTGiven);
-}
-
 SkyPoint PointOf(const SunState& sun, double clockHours) {
     return {clockHours, BearingFromSouthWestAzimuth(sun.azimuth), sun.altitude};
-}
-
-// The equation of time the program shows, minutes (apparent minus mean).
-double EquationOfTimeMinutesOf(const SunState& sun) {
-    return (sun.equationOfTime - sun.deltaT * 0.00273790935) / 60.0;
 }
 
 SunPathSeries PathOn(const SolarRequest& request, const ChartDate& date, int stepMinutes) {
@@ -67,6 +45,24 @@ ChartDate DateOf(const SolarRequest& request) {
 }
 
 }  // namespace
+
+SunState SunAtClock(const SolarRequest& request, const SunSite& site, double clockHours) {
+    const int summerHour = request.summerTime ? 1 : 0;
+    const auto zoneWhole = static_cast<std::int16_t>(std::trunc(request.zoneHours));
+    const int zoneRest =
+        static_cast<int>(std::trunc(request.zoneMinutes - 60 * std::trunc(request.zoneHours)));
+    const double totalSeconds = clockHours * 3600.0;
+    const int hour = static_cast<int>(std::floor(totalSeconds / 3600.0));
+    const int minute = static_cast<int>(std::floor((totalSeconds - hour * 3600.0) / 60.0));
+    const double second = totalSeconds - hour * 3600.0 - minute * 60.0;
+    return SunPosition(request.year, request.month, request.day, hour - summerHour, minute,
+                       second - request.zoneSeconds, zoneWhole, zoneRest, site, request.deltaT,
+                       request.deltaTGiven);
+}
+
+double EquationOfTimeMinutesOf(const SunState& sun) {
+    return (sun.equationOfTime - sun.deltaT * 0.00273790935) / 60.0;
+}
 
 double BearingFromSouthWestAzimuth(double azimuthFromSouthDeg) {
     return Reduce360(azimuthFromSouthDeg + 180.0);

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/apparent_sun.h"
 #include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
 #include "chart/chart_parallel.h"
@@ -63,6 +64,15 @@ double BearingFromSouthEastAzimuth(double azimuthFromSouthDeg);
 // date's clock reading, and under zone rules their offset and summer time in
 // force then (summer time as one hour over the zone, as the engine takes it).
 SolarRequest RequestOnDate(const ChartInputs& inputs, const ChartDate& date, double clockHours);
+
+// The Sun at a clock time (hours) of the request's date, on the request's
+// clock: the summer hour and the seconds beyond the zone's whole minutes
+// removed as the solar computation removes them.
+SunState SunAtClock(const SolarRequest& request, const SunSite& site, double clockHours);
+
+// The equation of time the program shows of a Sun evaluation, minutes
+// (apparent minus mean solar time).
+double EquationOfTimeMinutesOf(const SunState& sun);
 
 // The Sun at a point of its path.
 struct SkyPoint {

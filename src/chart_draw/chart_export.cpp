@@ -70,7 +70,11 @@ QString ExportChart(const ChartModel& model, const std::filesystem::path& path, 
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool svg = suffix == ".svg";
     if (!svg && suffix != ".png") return texts.unknownFormat;
-    const QByteArray bytes = ChartFileBytes(model, size, svg, scale);
+    return WriteExportBytes(ChartFileBytes(model, size, svg, scale), path, texts);
+}
+
+QString WriteExportBytes(const QByteArray& bytes, const std::filesystem::path& path,
+                         const ChartExportTexts& texts) {
     const std::string failure = texts.failure.toStdString();
     if (bytes.isEmpty()) return QString::fromStdString(FillMessage(failure, path.string(), ""));
     return QString::fromStdString(WriteFileAtomically(

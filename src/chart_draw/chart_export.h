@@ -44,4 +44,10 @@ QString ExportChart(const ChartModel& model, const std::filesystem::path& path, 
                     const ChartExportTexts& texts = TranslatedChartExportTexts(),
                     double scale = 1.0);
 
+// Writes the bytes of a drawing through the program's file writer (as
+// ExportChart does); texts.failure when there are none (it could not be
+// drawn). Returns the error text, empty on success.
+QString WriteExportBytes(const QByteArray& bytes, const std::filesystem::path& path,
+                         const ChartExportTexts& texts);
+
 }  // namespace tarvel

@@ -73,24 +73,25 @@ QString SiteAndZoneText(const ChartModel& model) {
         model.placeName.empty()
             ? coordinates
             : QStringLiteral("%1 (%2)").arg(QString::fromStdString(model.placeName), coordinates);
-    const auto offset = [](double hours) {
-        const int minutes = static_cast<int>(std::lround(std::abs(hours) * 60.0));
-        return QStringLiteral("UTC%1%2:%3")
-            .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-            .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-            .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-    };
     QString zone;
     if (!model.zoneName.empty()) {
         zone = QString::fromStdString(model.zoneName);
     } else if (model.summerTime) {
         zone = Tr("%1, ora legale %2")
-                   .arg(offset(model.zoneOffsetHours),
-                        offset(model.zoneOffsetHours + model.summerShiftHours));
+                   .arg(UtcOffsetText(model.zoneOffsetHours),
+                        UtcOffsetText(model.zoneOffsetHours + model.summerShiftHours));
     } else {
-        zone = offset(model.zoneOffsetHours);
+        zone = UtcOffsetText(model.zoneOffsetHours);
     }
     return Tr("%1, fuso %2").arg(site, zone);
+}
+
+QString UtcOffsetText(double hours) {
+    const int minutes = static_cast<int>(std::lround(std::abs(hours) * 60.0));
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString ClockText(double hours) {

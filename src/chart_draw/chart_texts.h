@@ -45,6 +45,8 @@ QString DayMonthText(const ChartDate& date);
 // The title's second line: the place's name or the site's coordinates, and
 // the zone's name or its offset from UTC, with the summer shift when in force.
 QString SiteAndZoneText(const ChartModel& model);
+// An offset from UTC in hours as UTC+HH:MM.
+QString UtcOffsetText(double hours);
 // The clock time of hours as HH:MM (rounded to the minute, within the day).
 QString ClockText(double hours);
 // A length of time in hours as H:MM, 24:00 included.

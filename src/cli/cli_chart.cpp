@@ -63,12 +63,14 @@ int WriteChart(const CliCommand& command) {
                     {QString::fromStdString(CliWord(
                          "Unknown format: the file's name must end in .png or .svg")),
                      QString::fromStdString(CliWord("Cannot save %1: %2"))});
-    if (!error.isEmpty()) {
-        const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
-        std::fwrite(line.data(), 1, line.size(), stderr);
-        return kExitOutputError;
-    }
-    return kExitSuccess;
+    return ExportExitStatus(error);
+}
+
+int ExportExitStatus(const QString& error) {
+    if (error.isEmpty()) return kExitSuccess;
+    const std::string line = "tarvel-cli: " + error.toStdString() + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    return kExitOutputError;
 }
 
 }  // namespace tarvel

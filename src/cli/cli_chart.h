@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QString>
 #include <memory>
 
 #include "cli/cli_options.h"
@@ -19,5 +20,9 @@ std::unique_ptr<QCoreApplication> MakeCliApplication(bool chart, char* argv0);
 // diagnostics on standard error. Returns the exit status. Needs the
 // application object of MakeCliApplication(true, ...).
 int WriteChart(const CliCommand& command);
+
+// The exit status of a file's export: success when error is empty,
+// otherwise the error on one line of standard error and kExitOutputError.
+int ExportExitStatus(const QString& error);
 
 }  // namespace tarvel

@@ -83,20 +83,7 @@ void CommandLine::AddChartOptions() {
          "an SVG drawing or a PNG picture, by the name's ending; an SVG drawing on standard "
          "output for -"},
         chartRequest_.outputPath,
-        [](std::string_view name) -> std::optional<std::string> {
-            if (name == "-") return std::string(name);
-            namespace fs = std::filesystem;
-            const fs::path path{std::string(name)};
-            std::string suffix = path.extension().string();
-            std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            std::error_code error;
-            if (suffix != ".svg" && suffix != ".png") return std::nullopt;
-            if (!path.has_filename() || fs::is_directory(path, error)) return std::nullopt;
-            const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
-            if (!fs::is_directory(folder, error)) return std::nullopt;
-            return std::string(name);
-        })
+        [](std::string_view name) { return OutputFileName(name, {".svg", ".png"}, true); })
         ->required();
     const char* pixels = "a whole number of pixels, %1 to %2";
     const std::vector<std::string> bounds = {std::to_string(kCliChartMinSize),

@@ -1,9 +1,12 @@
 #include "cli/cli_command_line.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string_view>
+#include <system_error>
 
 namespace tarvel {
 
@@ -48,6 +51,7 @@ CommandLine::CommandLine(TableTexts tableTexts) : tableTexts_(std::move(tableTex
     AddPlacesCommand();
     AddChartCommand();
     AddCalendarCommand();
+    AddSundialCommand();
 }
 
 CLI::Option* CommandLine::Described(CLI::Option* option, const OptionText& text,
@@ -83,11 +87,13 @@ CLI::Option* CommandLine::AddDecimal(CLI::App& app, OptionText text, ValueBounds
 void CommandLine::RefuseUnknownOptions(const std::vector<std::string>& args) const {
     const CLI::App* owner = &app_;
     for (const std::string& arg : args) {
-        if ((arg == "table" || arg == "places" || arg == "chart" || arg == "calendar") &&
+        if ((arg == "table" || arg == "places" || arg == "chart" || arg == "calendar" ||
+             arg == "sundial") &&
             owner == &app_) {
             owner = arg == "table"      ? table_
                     : arg == "chart"    ? chart_
                     : arg == "calendar" ? calendar_
+                    : arg == "sundial"  ? sundial_
                                         : places_;
             continue;
         }
@@ -112,6 +118,7 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
                              : chart_->parsed()    ? ChartCommand(clock)
                              : places_->parsed()   ? PlacesCommand()
                              : calendar_->parsed() ? CalendarCommand(clock)
+                             : sundial_->parsed()  ? SundialCommand(clock)
                                                    : ComputeCommand(clock);
         command.language = language_;
         return command;
@@ -130,11 +137,12 @@ CliCommand CommandLine::Parse(const std::vector<std::string>& args, const LocalC
 
 std::string CommandLine::FailureLine(const CLI::Error& error) const {
     // The command read last: a subcommand once it began.
-    const CLI::App* command = table_->parsed()    ? table_
-                              : chart_->parsed()  ? chart_
-                              : places_->parsed() ? places_
+    const CLI::App* command = table_->parsed()      ? table_
+                              : chart_->parsed()    ? chart_
+                              : places_->parsed()   ? places_
                               : calendar_->parsed() ? calendar_
-                                                  : &app_;
+                              : sundial_->parsed()  ? sundial_
+                                                    : &app_;
     std::string line = CliMessage("%1 (see %2 --help)", {error.what(), NameOf(command)});
     if (dynamic_cast<const Refusal*>(&error) != nullptr) {
         line = error.what();
@@ -179,6 +187,23 @@ std::string CommandLine::FailureLine(const CLI::Error& error) const {
     }
     std::replace(line.begin(), line.end(), '\n', ' ');  // one line, whatever a library wrote
     return std::string(kProgram) + ": " + line;
+}
+
+std::optional<std::string> OutputFileName(std::string_view name,
+                                          std::initializer_list<std::string_view> suffixes,
+                                          bool dashAllowed) {
+    if (dashAllowed && name == "-") return std::string(name);
+    namespace fs = std::filesystem;
+    const fs::path path{std::string(name)};
+    std::string suffix = path.extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (std::find(suffixes.begin(), suffixes.end(), suffix) == suffixes.end()) return std::nullopt;
+    std::error_code error;
+    if (!path.has_filename() || fs::is_directory(path, error)) return std::nullopt;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    if (!fs::is_directory(folder, error)) return std::nullopt;
+    return std::string(name);
 }
 
 CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,

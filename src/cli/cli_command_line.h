@@ -12,11 +12,13 @@
 //   cli_places_options.cpp         the places subcommand
 //   cli_chart_options.cpp          the chart subcommand
 //   cli_calendar_options.cpp       the calendar subcommand
+//   cli_sundial_options.cpp        the sundial subcommand
 //   cli_request.cpp                the request from the options and the computer's clock
 // Callers use cli_options.h.
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -58,6 +60,13 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& name, bool& target, const
 // -h and --help, acted on when met.
 void AddHelp(CLI::App& app);
 
+// The name of a file a subcommand writes: ending in one of suffixes (".svg";
+// letter case ignored), not a folder, in a folder that exists; "-" as well
+// when dashAllowed (standard output). Nothing for any other.
+std::optional<std::string> OutputFileName(std::string_view name,
+                                          std::initializer_list<std::string_view> suffixes,
+                                          bool dashAllowed = false);
+
 // The arguments that follow a subcommand's name, read as the command line
 // that begins with it.
 CliCommand ParseSubcommand(const char* name, const std::vector<std::string>& args,
@@ -87,6 +96,7 @@ class CommandLine {
     std::string TableHelp() const { return table_->help(kProgram); }
     std::string ChartHelp() const { return chart_->help(kProgram); }
     std::string CalendarHelp() const { return calendar_->help(kProgram); }
+    std::string SundialHelp() const { return sundial_->help(kProgram); }
 
   private:
     // The program's usage, description and exit statuses.
@@ -108,6 +118,8 @@ class CommandLine {
     void AddLanguage(CLI::App& app);
     void AddCalendarCommand();
     void AddCalendarOptions();
+    void AddSundialCommand();
+    void AddSundialOptions();
     // Gives an option with a value its texts and its refusals: given more than
     // once, or with a text `check` refuses.
     CLI::Option* Described(CLI::Option* option, const OptionText& text,
@@ -133,6 +145,7 @@ class CommandLine {
     CliCommand PlacesCommand() const;
     CliCommand ChartCommand(const LocalClock& clock) const;
     CliCommand CalendarCommand(const LocalClock& clock) const;
+    CliCommand SundialCommand(const LocalClock& clock) const;
     // The one line of a refusal, for CLI11's failure_message.
     std::string FailureLine(const CLI::Error& error) const;
     // Every argument "--name" or "--name=..." names an option of the program
@@ -143,6 +156,7 @@ class CommandLine {
         if (command == chart_) return std::string(kProgram) + " chart";
         if (command == places_) return std::string(kProgram) + " places";
         if (command == calendar_) return std::string(kProgram) + " calendar";
+        if (command == sundial_) return std::string(kProgram) + " sundial";
         return kProgram;
     }
 
@@ -151,6 +165,7 @@ class CommandLine {
     CLI::App* places_ = nullptr;
     CLI::App* chart_ = nullptr;
     CLI::App* calendar_ = nullptr;
+    CLI::App* sundial_ = nullptr;
     std::map<const CLI::Option*, OptionText> accepts_;  // of each option with a value
     std::string lastArgument_;
 
@@ -172,6 +187,8 @@ class CommandLine {
     std::string language_;          // --lang: "it", "en" or "pt"; empty: the environment's
     TableTexts tableTexts_;         // the table engine's messages, in the interface language
     CliCalendarRequest calendarRequest_;  // the days, events and output file
+    CliSundialRequest sundialRequest_;    // the dial, its lines and output file
+    std::string dateLines_ = "solstices,equinoxes";  // --dates as given
 };
 
 template <typename Target, typename Read>

@@ -26,6 +26,7 @@ constexpr char kUsage[] =
        tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
        tarvel-cli chart [options]   (a chart as SVG or PNG: see tarvel-cli chart --help)
        tarvel-cli calendar [options] (an iCalendar file: see tarvel-cli calendar --help)
+       tarvel-cli sundial [options] (a sundial as SVG, PDF or CSV: see tarvel-cli sundial --help)
        tarvel-cli --help | --version
 )";
 
@@ -40,7 +41,8 @@ constexpr char kDescription[] =
     "clock in force then (2024-06-22T00:49:12.4+01:00). The window keeps its own forms.\n\n"
     "The table subcommand repeats the computation for a series of instants a fixed step apart "
     "and writes the ephemeris table as text or CSV; the chart subcommand draws the Sun's path, "
-    "the analemma, the equation of time or the day and twilights over the year as SVG or PNG.";
+    "the analemma, the equation of time or the day and twilights over the year as SVG or PNG; "
+    "the sundial subcommand draws the site's sundial at true scale as SVG or PDF.";
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "chart/sundial_model.h"
 #include "civil/local_clock.h"
 #include "places/place_search.h"
 #include "civil/zone_rules.h"
@@ -65,6 +66,12 @@ struct CliChartRequest {
 inline constexpr int kCliChartMinSize = 200;
 inline constexpr int kCliChartMaxSize = 8000;
 
+// A sundial to draw and write (the sundial subcommand).
+struct CliSundialRequest {
+    SundialSpec spec;
+    std::string outputPath;  // ending in .svg, .pdf or .csv
+};
+
 // A calendar of events to compute and write (the calendar subcommand).
 struct CliCalendarRequest {
     CivilDate start;                  // the first day
@@ -82,6 +89,7 @@ enum class CliAction {
     kChart,    // draw the chart of `chart` for `request` (and `zoneRules`) and write it
     kPlaces,   // print the places found for `text` (see FindPlaces), as JSON when `json`
     kCalendar, // write the iCalendar text of `calendar` for `request` (and `zoneRules`)
+    kSundial,  // draw the sundial of `sundial` for `request` (and `zoneRules`) and write it
     kPrint,    // print `text` on standard output and exit with kExitSuccess
     kFail,     // print `text` (one line) on standard error and exit with kExitUsage
 };
@@ -100,6 +108,7 @@ struct CliCommand {
     CliTableRequest table;
     CliChartRequest chart;
     CliCalendarRequest calendar;
+    CliSundialRequest sundial;
     // --place and --tz: the place chosen, and the zone rules whose clock the
     // date and time are read on (none: the documented zone and summer flag).
     std::optional<Place> place;
@@ -165,6 +174,21 @@ CliCommand ParseChartCommandLine(const std::vector<std::string>& args, const Loc
 // Each refusal is a kFail naming its option.
 CliCommand ParseCalendarCommandLine(const std::vector<std::string>& args,
                                     const LocalClock& clock);
+
+// Reads the arguments that follow "sundial": the instant and site options of
+// one instant, read in the same way with the same defaults (the site's height
+// as --site-height), then --type (horizontal, vertical, equatorial or polar,
+// default horizontal), --declination and --inclination (the wall's, degrees;
+// see SundialSpec), --gnomon-height and --size (millimetres), --hours (a
+// comma list of true, mean, italian, babylonian, temporal; default true),
+// --subdivisions (1, 2 or 4), --dates (a comma list of solstices, equinoxes,
+// zodiac, none and dates YYYY-MM-DD; default solstices,equinoxes) and --output
+// (required: a file ending in .svg, .pdf or .csv, letter case ignored, in a
+// folder that exists). Each refusal is a kFail naming its option.
+CliCommand ParseSundialCommandLine(const std::vector<std::string>& args, const LocalClock& clock);
+
+// The help text printed by sundial --help.
+std::string CliSundialHelpText();
 
 // The help text printed by calendar --help.
 std::string CliCalendarHelpText();

@@ -65,6 +65,7 @@ void CommandLine::ApplyPlaceAndZone(CliCommand& command, bool resolve) const {
         const CLI::App* owner = table_->parsed()      ? table_
                                 : chart_->parsed()    ? chart_
                                 : calendar_->parsed() ? calendar_
+                                : sundial_->parsed()  ? sundial_
                                                       : &app_;
         return owner->get_option(name)->count() > 0;
     };

@@ -19,6 +19,7 @@
 #include "cli/cli_conventions.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
+#include "cli/cli_sundial.h"
 #include "cli/cli_table.h"
 #include "cli/cli_words.h"
 #include "format/result_texts.h"
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
     // The interface language first, so that the table's refusals speak it.
     char program[] = "tarvel-cli";
     const std::unique_ptr<QCoreApplication> application =
-        MakeCliApplication(!args.empty() && args.front() == "chart", argc > 0 ? argv[0] : program);
+        MakeCliApplication(!args.empty() && (args.front() == "chart" || args.front() == "sundial"),
+                           argc > 0 ? argv[0] : program);
     LanguageModules languages;
     const bool languageFound = LoadCliLanguage(languages, LanguageAsked(args));
     const std::unique_ptr<QTranslator> words = LoadCliWords(languages);
@@ -123,6 +125,8 @@ int main(int argc, char** argv) {
         }
         case CliAction::kCalendar:
             return WriteCalendar(command);
+        case CliAction::kSundial:
+            return WriteSundial(command);
         case CliAction::kCompute:
             break;
     }

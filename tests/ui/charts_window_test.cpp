@@ -1,11 +1,14 @@
 // The charts window opened from the main window's "Calcola" menu: it shows
 // the charts for the window's inputs and follows them, tells the values under
-// the pointer, and exports what it shows as PNG and SVG.
+// the pointer, and exports what it shows as PNG and SVG; its sundial tab draws
+// the site's dial from its own controls and exports it as PDF and SVG.
 #include "ui/charts/charts_window.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
@@ -155,6 +158,59 @@ class ChartsWindowTest : public QObject {
                  QStringLiteral("Fajr %1, Zuhr %2, Asr %3, Maghrib %4, Isha %5")
                      .arg(clock(june.fajr.hours), clock(june.zuhr.hours), clock(june.asr1.hours),
                           clock(june.maghrib.hours), clock(june.isha.hours)));
+    }
+
+    void sundialTabFollowsItsControlsAndExportsPdfAndSvg() {
+        const ScopedTimeZone zone("Europe/Rome");
+        Shown s;
+        ChartsWindow* charts = s.Open();
+        charts->Tabs()->setCurrentIndex(ChartsWindow::kSundialTab);
+        QVERIFY(charts->SundialShown());
+        QVERIFY(charts->DialView()->isVisible());
+        QVERIFY(!charts->View()->isVisible());
+        // The main window's site; a horizontal dial with true hours by default.
+        QCOMPARE(charts->DialView()->Model().latitudeDeg, s.window->LastRequest().latitude);
+        QCOMPARE(charts->DialView()->Model().spec.type, DialType::kHorizontal);
+        QVERIFY(!charts->DialDeclinationBox()->isEnabled());
+        // A wall declining 20 degrees west with Italian hours, on a 50 cm plate.
+        charts->DialTypeBox()->setCurrentIndex(1);
+        QVERIFY(charts->DialDeclinationBox()->isEnabled());
+        charts->DialDeclinationBox()->setValue(20);
+        charts->DialGnomonBox()->setValue(100);
+        charts->DialSizeBox()->setValue(500);
+        charts->DialHoursBox(DialHourSystem::kTrue)->setChecked(false);
+        charts->DialHoursBox(DialHourSystem::kItalian)->setChecked(true);
+        const SundialModel& model = charts->DialView()->Model();
+        QCOMPARE(model.spec.type, DialType::kVertical);
+        QCOMPARE(model.spec.declinationDeg, 20.0);
+        QCOMPARE(model.plateSide, 500.0);
+        QVERIFY(!model.hourLines.empty());
+        for (const DialLine& line : model.hourLines)
+            QCOMPARE(line.system, DialHourSystem::kItalian);
+        QCOMPARE(model.dateLines.size(), std::size_t{4});
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString asked;
+        charts->SetFileChooser(
+            [&](QWidget*, const QString&, const QString& suggested, const QString&) {
+                asked = suggested;
+                return dir.filePath(QStringLiteral("wall"));
+            });
+        QVERIFY(charts->ExportSundialFile(true));
+        QCOMPARE(asked, QStringLiteral("sundial.pdf"));
+        QFile pdf(dir.filePath(QStringLiteral("wall.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        QVERIFY(charts->ExportSundialFile(false));
+        QFile svg(dir.filePath(QStringLiteral("wall.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<title>Orologio solare verticale</title>"));
+
+        // Back to a chart: its view again.
+        charts->Tabs()->setCurrentIndex(2);
+        QCOMPARE(charts->Kind(), ChartKind::kAnalemma);
+        QVERIFY(charts->View()->isVisible());
     }
 
     void exportsWhatItShowsAndF1OpensItsHelp() {

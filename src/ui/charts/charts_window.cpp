@@ -1,8 +1,10 @@
 #include "ui/charts/charts_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +23,7 @@
 #include "chart_draw/chart_export.h"
 #include "chart_draw/chart_painter.h"
 #include "chart_draw/chart_value.h"
+#include "chart_draw/sundial_drawing.h"
 #include "ui/form/help_request.h"
 #include "ui/form/screen_fit.h"
 
@@ -43,6 +47,32 @@ constexpr TabItem kTabs[] = {
     {ChartKind::kEquationOfTime, QT_TRANSLATE_NOOP("ChartsWindow", "Equazione del tempo")},
     {ChartKind::kDaylight, QT_TRANSLATE_NOOP("ChartsWindow", "Giorno e crepuscoli")},
 };
+
+constexpr const char* kSundialCaption = QT_TRANSLATE_NOOP("ChartsWindow", "Orologio solare");
+
+constexpr const char* kDialTypes[] = {QT_TRANSLATE_NOOP("ChartsWindow", "Orizzontale"),
+                                      QT_TRANSLATE_NOOP("ChartsWindow", "Verticale"),
+                                      QT_TRANSLATE_NOOP("ChartsWindow", "Equatoriale"),
+                                      QT_TRANSLATE_NOOP("ChartsWindow", "Polare")};
+
+// In the order of DialHourSystem.
+constexpr const char* kDialHours[] = {
+    QT_TRANSLATE_NOOP("ChartsWindow", "Vere"), QT_TRANSLATE_NOOP("ChartsWindow", "Medie"),
+    QT_TRANSLATE_NOOP("ChartsWindow", "Italiche"), QT_TRANSLATE_NOOP("ChartsWindow", "Babiloniche"),
+    QT_TRANSLATE_NOOP("ChartsWindow", "Temporali")};
+
+constexpr const char* kDialDates[] = {QT_TRANSLATE_NOOP("ChartsWindow", "Solstizi ed equinozi"),
+                                      QT_TRANSLATE_NOOP("ChartsWindow", "Segni dello zodiaco"),
+                                      QT_TRANSLATE_NOOP("ChartsWindow", "Nessuna linea di data")};
+
+QDoubleSpinBox* Millimetres(QWidget* parent, double low, double high, double value) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setRange(low, high);
+    box->setDecimals(1);
+    box->setSuffix(Tr(" mm"));
+    box->setValue(value);
+    return box;
+}
 
 // A small dialog with the picture's width and height.
 QSize AskPictureSize(QWidget* parent, const QSize& proposed) {
@@ -105,7 +135,52 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
 
     tabs_ = new QTabBar(this);
     for (const TabItem& item : kTabs) tabs_->addTab(Tr(item.caption));
+    tabs_->addTab(Tr(kSundialCaption));
     view_ = new ChartView(this);
+    // The sundial's page: its controls over the drawing.
+    auto* dialPage = new QWidget(this);
+    sundialView_ = new SundialView(dialPage);
+    dialType_ = new QComboBox(dialPage);
+    for (const char* type : kDialTypes) dialType_->addItem(Tr(type));
+    dialDeclination_ = new QDoubleSpinBox(dialPage);
+    dialDeclination_->setRange(-180, 180);
+    dialDeclination_->setDecimals(1);
+    dialDeclination_->setSuffix(QStringLiteral("°"));
+    dialDeclination_->setToolTip(
+        Tr("La direzione verso cui guarda la parete, da sud, positiva verso ovest"));
+    dialGnomon_ = Millimetres(dialPage, kDialMinGnomonMm, kDialMaxGnomonMm, 40);
+    dialGnomon_->setToolTip(Tr("La distanza del nodo dal piano"));
+    dialSize_ = Millimetres(dialPage, kDialMinSizeMm, kDialMaxSizeMm, 200);
+    dialSize_->setToolTip(Tr("Il lato del quadrante quadrato"));
+    dialDates_ = new QComboBox(dialPage);
+    for (const char* dates : kDialDates) dialDates_->addItem(Tr(dates));
+    auto* dialRow = new QHBoxLayout;
+    dialRow->addWidget(new QLabel(Tr("Tipo:"), dialPage));
+    dialRow->addWidget(dialType_);
+    dialRow->addWidget(new QLabel(Tr("Declinazione:"), dialPage));
+    dialRow->addWidget(dialDeclination_);
+    dialRow->addWidget(new QLabel(Tr("Gnomone:"), dialPage));
+    dialRow->addWidget(dialGnomon_);
+    dialRow->addWidget(new QLabel(Tr("Lato:"), dialPage));
+    dialRow->addWidget(dialSize_);
+    dialRow->addWidget(dialDates_);
+    dialRow->addStretch(1);
+    auto* hoursRow = new QHBoxLayout;
+    hoursRow->addWidget(new QLabel(Tr("Ore:"), dialPage));
+    for (int i = 0; i < 5; ++i) {
+        dialHours_[i] = new QCheckBox(Tr(kDialHours[i]), dialPage);
+        hoursRow->addWidget(dialHours_[i]);
+    }
+    dialHours_[0]->setChecked(true);
+    hoursRow->addStretch(1);
+    auto* dialLayout = new QVBoxLayout(dialPage);
+    dialLayout->setContentsMargins(0, 0, 0, 0);
+    dialLayout->addLayout(dialRow);
+    dialLayout->addLayout(hoursRow);
+    dialLayout->addWidget(sundialView_, 1);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(view_);
+    pages_->addWidget(dialPage);
     // The values under the pointer on a row of their own: up to three lines
     // (the day chart's times with the prayers'), wrapped to the window.
     valueLabel_ = new QLabel(this);
@@ -121,27 +196,41 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
         "Il percorso del Sole in proiezione stereografica: lo zenit al centro, il nord in alto"));
     pngButton_ = new QPushButton(Tr("Esporta PNG..."), this);
     svgButton_ = new QPushButton(Tr("Esporta SVG..."), this);
+    pdfButton_ = new QPushButton(Tr("Esporta PDF..."), this);
+    pdfButton_->setVisible(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(polarBox_);
     bottom->addWidget(prayersBox_);
     bottom->addWidget(pngButton_);
+    bottom->addWidget(pdfButton_);
     bottom->addWidget(svgButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(view_, 1);
+    layout->addWidget(pages_, 1);
     layout->addWidget(valueLabel_);
     layout->addLayout(bottom);
     OpenWithinScreen(this, QSize(1000, 760));
 
-    connect(tabs_, &QTabBar::currentChanged, this,
-            [this](int index) { ShowChart(kTabs[std::clamp(index, 0, 4)].kind); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { ShowTab(index); });
     connect(view_, &ChartView::ValueChanged, valueLabel_, &QLabel::setText);
     connect(prayersBox_, &QCheckBox::toggled, this, [this] { Redraw(); });
     connect(polarBox_, &QCheckBox::toggled, this, [this] { Redraw(); });
     connect(pngButton_, &QPushButton::clicked, this, [this] { Export(false); });
-    connect(svgButton_, &QPushButton::clicked, this, [this] { Export(true); });
+    connect(svgButton_, &QPushButton::clicked, this,
+            [this] { SundialShown() ? ExportSundialFile(false) : Export(true); });
+    connect(pdfButton_, &QPushButton::clicked, this, [this] { ExportSundialFile(true); });
+    connect(dialType_, &QComboBox::currentIndexChanged, this, [this] {
+        dialDeclination_->setEnabled(dialType_->currentIndex() == 1);
+        Redraw();
+    });
+    connect(dialDates_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+    for (QDoubleSpinBox* box : {dialDeclination_, dialGnomon_, dialSize_}) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] { Redraw(); });
+    }
+    for (QCheckBox* box : dialHours_) connect(box, &QCheckBox::toggled, this, [this] { Redraw(); });
+    dialDeclination_->setEnabled(false);
     fileChooser_ = [](QWidget* parent, const QString& caption, const QString& suggested,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
@@ -150,14 +239,76 @@ ChartsWindow::ChartsWindow(QWidget* parent) : QDialog(parent) {
     prayersBox_->setEnabled(false);
 }
 
+SundialView::SundialView(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(480, 340);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SundialView::SetModel(SundialModel model) {
+    model_ = std::move(model);
+    hasModel_ = true;
+    update();
+}
+
+void SundialView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!hasModel_) return;
+    // The whole page, as large as the view holds it.
+    const SundialPage page = SundialPageLayout(model_);
+    const double scale = std::min(width() / page.widthMm, height() / page.heightMm);
+    painter.translate((width() - page.widthMm * scale) / 2, (height() - page.heightMm * scale) / 2);
+    painter.scale(scale, scale);
+    PaintSundial(painter, model_);
+}
+
 void ChartsWindow::SetInputs(const ChartInputs& inputs) {
     inputs_ = inputs;
     hasInputs_ = true;
     Redraw();
 }
 
+bool ChartsWindow::SundialShown() const {
+    return tabs_->currentIndex() == kSundialTab;
+}
+
+SundialSpec ChartsWindow::DialSpec() const {
+    SundialSpec spec;
+    spec.type = static_cast<DialType>(std::clamp(dialType_->currentIndex(), 0, 3));
+    spec.declinationDeg = dialDeclination_->value();
+    spec.gnomonHeightMm = dialGnomon_->value();
+    spec.sizeMm = dialSize_->value();
+    spec.hours.clear();
+    for (int i = 0; i < 5; ++i) {
+        if (dialHours_[i]->isChecked()) spec.hours.push_back(static_cast<DialHourSystem>(i));
+    }
+    spec.solstices = spec.equinoxes = dialDates_->currentIndex() == 0;
+    spec.zodiac = dialDates_->currentIndex() == 1;
+    return spec;
+}
+
+void ChartsWindow::ShowTab(int index) {
+    const bool dial = index == kSundialTab;
+    pages_->setCurrentIndex(dial ? 1 : 0);
+    pngButton_->setVisible(!dial);
+    polarBox_->setVisible(!dial);
+    prayersBox_->setVisible(!dial);
+    pdfButton_->setVisible(dial);
+    if (dial) {
+        valueLabel_->clear();
+        Redraw();
+    } else {
+        ShowChart(kTabs[std::clamp(index, 0, 4)].kind);
+    }
+}
+
 void ChartsWindow::ShowChart(ChartKind kind) {
     kind_ = kind;
+    pages_->setCurrentIndex(0);
+    pngButton_->setVisible(true);
+    polarBox_->setVisible(true);
+    prayersBox_->setVisible(true);
+    pdfButton_->setVisible(false);
     for (int i = 0; i < 5; ++i) {
         if (kTabs[i].kind == kind && tabs_->currentIndex() != i) {
             const QSignalBlocker block(tabs_);
@@ -171,6 +322,10 @@ void ChartsWindow::ShowChart(ChartKind kind) {
 
 void ChartsWindow::Redraw() {
     if (!hasInputs_) return;
+    if (SundialShown()) {
+        sundialView_->SetModel(BuildSundial(DialSpec(), inputs_));
+        return;
+    }
     view_->SetModel(BuildChartModel(kind_, inputs_,
                                     kind_ == ChartKind::kDaylight && prayersBox_->isChecked(),
                                     polarBox_->isChecked()));
@@ -182,17 +337,23 @@ QSize ChartsWindow::ProposedPictureSize() const {
     return (QSizeF(view_->size()) * ratio).toSize();
 }
 
+QString ChartsWindow::AskExportPath(const QString& caption, const QString& suggested,
+                                    const QString& filter, const QString& suffix) {
+    QString path = fileChooser_(this, caption, suggested, filter);
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+        path += QLatin1Char('.') + suffix;
+    }
+    return path;
+}
+
 bool ChartsWindow::Export(bool svg) {
     const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
     const QString suggested =
         QStringLiteral("%1.%2").arg(QLatin1String(ChartKindKey(kind_)), suffix);
-    const QString filter = svg ? Tr("Disegni SVG (*.svg)") : Tr("Immagini PNG (*.png)");
-    QString path =
-        fileChooser_(this, svg ? Tr("Esporta SVG") : Tr("Esporta PNG"), suggested, filter);
+    const QString path =
+        AskExportPath(svg ? Tr("Esporta SVG") : Tr("Esporta PNG"), suggested,
+                      svg ? Tr("Disegni SVG (*.svg)") : Tr("Immagini PNG (*.png)"), suffix);
     if (path.isEmpty()) return false;
-    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
-        path += QLatin1Char('.') + suffix;
-    }
     QSize size = view_->size();
     double scale = 1.0;
     if (!svg) {
@@ -204,6 +365,22 @@ bool ChartsWindow::Export(bool svg) {
     }
     const QString error =
         ExportChart(view_->Model(), LocalFilePath(path), size, TranslatedChartExportTexts(), scale);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return false;
+    }
+    return true;
+}
+
+bool ChartsWindow::ExportSundialFile(bool pdf) {
+    const QString suffix = pdf ? QStringLiteral("pdf") : QStringLiteral("svg");
+    const QString suggested = QStringLiteral("sundial.%1").arg(suffix);
+    const QString path =
+        AskExportPath(pdf ? Tr("Esporta PDF") : Tr("Esporta SVG"), suggested,
+                      pdf ? Tr("Documenti PDF (*.pdf)") : Tr("Disegni SVG (*.svg)"), suffix);
+    if (path.isEmpty()) return false;
+    const QString error =
+        ExportSundial(sundialView_->Model(), LocalFilePath(path), TranslatedChartExportTexts());
     if (!error.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), error);
         return false;

@@ -2,7 +2,9 @@
 // analemma, the equation of time and the day and twilights over the year, for
 // the main window's inputs and following them as they change; the values
 // under the pointer (the nearest point of a sun path, every time of the
-// hovered date); export as PNG at a chosen size or SVG.
+// hovered date); export as PNG at a chosen size or SVG. A last tab draws the
+// site's sundial with its own controls (the plate, the gnomon, the hour
+// systems, the date lines), exported at true scale as PDF or SVG.
 #pragma once
 
 #include <QDialog>
@@ -13,9 +15,13 @@
 #include <memory>
 
 #include "chart/chart_model.h"
+#include "chart/sundial_model.h"
 
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
+class QStackedWidget;
 class QPushButton;
 class QTabBar;
 
@@ -42,6 +48,22 @@ class ChartView : public QWidget {
     ChartModel model_;
 };
 
+// The sundial's page fitted into the widget.
+class SundialView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SundialView(QWidget* parent = nullptr);
+    void SetModel(SundialModel model);
+    const SundialModel& Model() const { return model_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    SundialModel model_;
+    bool hasModel_ = false;
+};
+
 class ChartsWindow : public QDialog {
     Q_OBJECT
   public:
@@ -65,6 +87,20 @@ class ChartsWindow : public QDialog {
     QCheckBox* PrayersBox() const { return prayersBox_; }
     QCheckBox* PolarBox() const { return polarBox_; }
     QTabBar* Tabs() const { return tabs_; }
+    // The sundial's tab (the last) and its controls.
+    static constexpr int kSundialTab = 5;
+    bool SundialShown() const;
+    SundialView* DialView() const { return sundialView_; }
+    QComboBox* DialTypeBox() const { return dialType_; }
+    QDoubleSpinBox* DialDeclinationBox() const { return dialDeclination_; }
+    QDoubleSpinBox* DialGnomonBox() const { return dialGnomon_; }
+    QDoubleSpinBox* DialSizeBox() const { return dialSize_; }
+    QCheckBox* DialHoursBox(DialHourSystem system) const {
+        return dialHours_[static_cast<int>(system)];
+    }
+    QComboBox* DialDatesBox() const { return dialDates_; }
+    // The spec the sundial's controls give.
+    SundialSpec DialSpec() const;
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void SetSizeChooser(SizeChooser chooser) { sizeChooser_ = std::move(chooser); }
     // The PNG picture's proposed size: the view's times the screen's scale.
@@ -75,12 +111,20 @@ class ChartsWindow : public QDialog {
     // of the view); false when cancelled or when writing failed (after a
     // message).
     bool Export(bool svg);
+    // Asks for a file and writes the sundial at true scale as PDF or SVG;
+    // false when cancelled or when writing failed (after a message).
+    bool ExportSundialFile(bool pdf);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Redraw();
+    void ShowTab(int index);
+    // The file the user chooses, with the suffix added when missing; empty
+    // when cancelled.
+    QString AskExportPath(const QString& caption, const QString& suggested, const QString& filter,
+                          const QString& suffix);
 
     ChartInputs inputs_;
     bool hasInputs_ = false;
@@ -92,6 +136,16 @@ class ChartsWindow : public QDialog {
     QCheckBox* polarBox_ = nullptr;
     QPushButton* pngButton_ = nullptr;
     QPushButton* svgButton_ = nullptr;
+    QPushButton* pdfButton_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QWidget* dialControls_ = nullptr;
+    SundialView* sundialView_ = nullptr;
+    QComboBox* dialType_ = nullptr;
+    QDoubleSpinBox* dialDeclination_ = nullptr;
+    QDoubleSpinBox* dialGnomon_ = nullptr;
+    QDoubleSpinBox* dialSize_ = nullptr;
+    QCheckBox* dialHours_[5] = {};
+    QComboBox* dialDates_ = nullptr;
     FileChooser fileChooser_;
     SizeChooser sizeChooser_;
 };
