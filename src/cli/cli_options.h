@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "astro/solar_computation.h"
+#include "civil/hijri_date.h"
 #include "civil/local_clock.h"
 #include "places/place_search.h"
 #include "civil/zone_rules.h"
@@ -97,6 +98,8 @@ struct CliCommand {
     // --high-latitude-rule or --adjust. Without them the report and the JSON
     // are the documented ones.
     bool dayTimes = false;
+    // --calendar: the Islamic calendar of the Hijri date shown with the day times.
+    HijriCalendar hijriCalendar = HijriCalendar::kUmmAlQura;
     CliTableRequest table;
     CliChartRequest chart;
     CliCalendarRequest calendar;
