@@ -186,10 +186,11 @@ std::string RangeEnd(double hours, bool occurs) {
     return PrintfText("%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
 }
 
-// "+2 m 13 s", "-0 m 45 s".
+// "+2 m 13 s", "-0 m 45 s"; "0 m 0 s" under half a second.
 std::string ChangeText(double hours) {
     const long seconds = std::lround(std::fabs(hours) * 3600.0);
-    return PrintfText("%c%ld m %ld s", hours < 0.0 ? '-' : '+', seconds / 60, seconds % 60);
+    const char* sign = seconds == 0 ? "" : hours < 0.0 ? "-" : "+";
+    return PrintfText("%s%ld m %ld s", sign, seconds / 60, seconds % 60);
 }
 
 // The Hijri date with its month's name: "1 Ramadan 1445".
