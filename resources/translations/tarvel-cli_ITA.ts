@@ -292,6 +292,10 @@
         <translation>un&apos;altezza del Sole in gradi da %1 a %2</translation>
     </message>
     <message>
+        <source>a number of minutes from %1 to %2</source>
+        <translation>un numero di minuti da %1 a %2</translation>
+    </message>
+    <message>
         <source>every row takes Delta T from the built-in model for its own date</source>
         <translation>ogni riga prende il Delta T dal modello interno per la propria data</translation>
     </message>

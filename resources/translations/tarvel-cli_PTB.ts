@@ -292,6 +292,10 @@
         <translation>uma altura do Sol em graus de %1 a %2</translation>
     </message>
     <message>
+        <source>a number of minutes from %1 to %2</source>
+        <translation>um número de minutos de %1 a %2</translation>
+    </message>
+    <message>
         <source>every row takes Delta T from the built-in model for its own date</source>
         <translation>cada linha toma o Delta T do modelo interno para a sua própria data</translation>
     </message>

@@ -217,6 +217,10 @@
             <source>%1 min dopo Maghrib</source>
             <translation>%1 min after Maghrib</translation>
         </message>
+        <message>
+            <source>raccomandata</source>
+            <translation>recommended</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -878,6 +882,10 @@
         <message>
             <source>Direzione della Qibla in gradi da nord verso est.</source>
             <translation>Direction of the Qibla in degrees from north through east.</translation>
+        </message>
+        <message>
+            <source>MOONSIGHTING</source>
+            <translation>MOONSIGHTING</translation>
         </message>
     </context>
     <context>
@@ -2075,6 +2083,11 @@
             <comment>216</comment>
             <translation>angle/60 of the night</translation>
         </message>
+        <message>
+            <source>raccomandata</source>
+            <comment>217</comment>
+            <translation>recommended</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>
@@ -2299,6 +2312,54 @@
         <message>
             <source>giorni</source>
             <translation>days</translation>
+        </message>
+        <message>
+            <source>ora blu del mattino</source>
+            <translation>blue hour, morning</translation>
+        </message>
+        <message>
+            <source>ora dorata del mattino</source>
+            <translation>golden hour, morning</translation>
+        </message>
+        <message>
+            <source>ora dorata della sera</source>
+            <translation>golden hour, evening</translation>
+        </message>
+        <message>
+            <source>ora blu della sera</source>
+            <translation>blue hour, evening</translation>
+        </message>
+        <message>
+            <source>variazione durata giorno</source>
+            <translation>day length change</translation>
+        </message>
+        <message>
+            <source>CALENDARIO ISLAMICO</source>
+            <translation>ISLAMIC CALENDAR</translation>
+        </message>
+        <message>
+            <source>data dell'Egira</source>
+            <translation>Hijri date</translation>
+        </message>
+        <message>
+            <source>dal Maghrib</source>
+            <translation>from Maghrib</translation>
+        </message>
+        <message>
+            <source>limite stagionale</source>
+            <translation>seasonal limit</translation>
+        </message>
+        <message>
+            <source>intervallo dopo il tramonto</source>
+            <translation>interval after sunset</translation>
+        </message>
+        <message>
+            <source>latitudine più vicina</source>
+            <translation>nearest latitude</translation>
+        </message>
+        <message>
+            <source>giorno più vicino</source>
+            <translation>nearest day</translation>
         </message>
     </context>
 </TS>

@@ -217,6 +217,10 @@
             <source>%1 min dopo Maghrib</source>
             <translation>%1 min após o Maghrib</translation>
         </message>
+        <message>
+            <source>raccomandata</source>
+            <translation>recomendada</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -878,6 +882,10 @@
         <message>
             <source>Direzione della Qibla in gradi da nord verso est.</source>
             <translation>Direção da Qibla em graus a partir do norte, no sentido do leste.</translation>
+        </message>
+        <message>
+            <source>MOONSIGHTING</source>
+            <translation>MOONSIGHTING</translation>
         </message>
     </context>
     <context>
@@ -2075,6 +2083,11 @@
             <comment>216</comment>
             <translation>ângulo/60 da noite</translation>
         </message>
+        <message>
+            <source>raccomandata</source>
+            <comment>217</comment>
+            <translation>recomendada</translation>
+        </message>
     </context>
     <context>
         <name>TimeZones</name>
@@ -2299,6 +2312,54 @@
         <message>
             <source>giorni</source>
             <translation>dias</translation>
+        </message>
+        <message>
+            <source>ora blu del mattino</source>
+            <translation>hora azul da manhã</translation>
+        </message>
+        <message>
+            <source>ora dorata del mattino</source>
+            <translation>hora dourada da manhã</translation>
+        </message>
+        <message>
+            <source>ora dorata della sera</source>
+            <translation>hora dourada da tarde</translation>
+        </message>
+        <message>
+            <source>ora blu della sera</source>
+            <translation>hora azul da tarde</translation>
+        </message>
+        <message>
+            <source>variazione durata giorno</source>
+            <translation>variação duração do dia</translation>
+        </message>
+        <message>
+            <source>CALENDARIO ISLAMICO</source>
+            <translation>CALENDÁRIO ISLÂMICO</translation>
+        </message>
+        <message>
+            <source>data dell'Egira</source>
+            <translation>data da Hégira</translation>
+        </message>
+        <message>
+            <source>dal Maghrib</source>
+            <translation>a partir do Maghrib</translation>
+        </message>
+        <message>
+            <source>limite stagionale</source>
+            <translation>limite sazonal</translation>
+        </message>
+        <message>
+            <source>intervallo dopo il tramonto</source>
+            <translation>intervalo após o pôr do sol</translation>
+        </message>
+        <message>
+            <source>latitudine più vicina</source>
+            <translation>latitude mais próxima</translation>
+        </message>
+        <message>
+            <source>giorno più vicino</source>
+            <translation>dia mais próximo</translation>
         </message>
     </context>
 </TS>

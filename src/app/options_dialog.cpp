@@ -180,7 +180,8 @@ void COptionsDialog::BuildForm() {
     for (const char* rule : {QT_TRANSLATE_NOOP("COptionsDialog", "nessuna"),
                              QT_TRANSLATE_NOOP("COptionsDialog", "met\u00e0 della notte"),
                              QT_TRANSLATE_NOOP("COptionsDialog", "un settimo della notte"),
-                             QT_TRANSLATE_NOOP("COptionsDialog", "angolo/60 della notte")}) {
+                             QT_TRANSLATE_NOOP("COptionsDialog", "angolo/60 della notte"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "raccomandata")}) {
         ruleList_->addItem(Translated(rule));
     }
     SetDesignRect(ruleList_, QRect(128, 180, 174, 12));

@@ -1,5 +1,6 @@
 #include "app/settings_store.h"
 
+#include <cmath>
 #include <QSettings>
 #include <QStringList>
 #include <bit>
@@ -38,6 +39,11 @@ constexpr char kTimeZoneName[] = "TimeZoneName";
 constexpr char kPrayerMethod[] = "PrayerMethod";
 constexpr char kRamadan[] = "PrayerRamadan";
 constexpr char kHighLatitudeRule[] = "PrayerHighLatitudeRule";
+constexpr char kPolarRule[] = "PrayerPolarRule";
+constexpr char kShafaq[] = "PrayerShafaq";
+constexpr char kRounding[] = "PrayerRounding";
+constexpr char kIshaInterval[] = "PrayerIshaIntervalMinutes";     // whole minutes
+constexpr char kMaghribAngle[] = "PrayerMaghribAngleTenths";      // tenths of a degree
 struct AdjustmentValue {
     const char* name;
     int PrayerAdjustments::*field;
@@ -124,15 +130,32 @@ bool ReadInteger(const QSettings& store, const char* name, int low, int high, in
 
 void LoadMethodSettings(const QSettings& store, AppSettings& settings) {
     int number = 0;
-    if (ReadInteger(store, kPrayerMethod, 0, static_cast<int>(PrayerMethod::kCustom), number)) {
+    if (ReadInteger(store, kPrayerMethod, 0, static_cast<int>(PrayerMethod::kMoonsighting), number)) {
         settings.prayerMethod = static_cast<PrayerMethod>(number);
     }
     if (ReadInteger(store, kRamadan, 0, 1, number)) {
         settings.ramadan = number != 0;
     }
-    if (ReadInteger(store, kHighLatitudeRule, 0, static_cast<int>(HighLatitudeRule::kTwilightAngle),
+    if (ReadInteger(store, kHighLatitudeRule, 0, static_cast<int>(HighLatitudeRule::kRecommended),
                     number)) {
         settings.highLatitudeRule = static_cast<HighLatitudeRule>(number);
+    }
+    if (ReadInteger(store, kPolarRule, 0, static_cast<int>(PolarRule::kNearestDay), number)) {
+        settings.polarRule = static_cast<PolarRule>(number);
+    }
+    if (ReadInteger(store, kShafaq, 0, static_cast<int>(Shafaq::kWhite), number)) {
+        settings.shafaq = static_cast<Shafaq>(number);
+    }
+    if (ReadInteger(store, kRounding, 0, static_cast<int>(PrayerRounding::kUp), number)) {
+        settings.rounding = static_cast<PrayerRounding>(number);
+    }
+    if (ReadInteger(store, kIshaInterval, static_cast<int>(kIshaIntervalBounds.low),
+                    static_cast<int>(kIshaIntervalBounds.high), number)) {
+        settings.ishaIntervalMinutes = number;
+    }
+    if (ReadInteger(store, kMaghribAngle, static_cast<int>(kMaghribAngleBounds.low * 10),
+                    static_cast<int>(kMaghribAngleBounds.high * 10), number)) {
+        settings.maghribAngle = number / 10.0;
     }
     for (const AdjustmentValue& value : kAdjustmentValues) {
         if (ReadInteger(store, value.name, static_cast<int>(kPrayerAdjustmentBounds.low),
@@ -158,6 +181,17 @@ void SaveMethodSettings(QSettings& store, const AppSettings& settings) {
     WriteUnlessDefault(store, kRamadan, settings.ramadan ? 1 : 0, defaults.ramadan ? 1 : 0);
     WriteUnlessDefault(store, kHighLatitudeRule, static_cast<int>(settings.highLatitudeRule),
                        static_cast<int>(defaults.highLatitudeRule));
+    WriteUnlessDefault(store, kPolarRule, static_cast<int>(settings.polarRule),
+                       static_cast<int>(defaults.polarRule));
+    WriteUnlessDefault(store, kShafaq, static_cast<int>(settings.shafaq),
+                       static_cast<int>(defaults.shafaq));
+    WriteUnlessDefault(store, kRounding, static_cast<int>(settings.rounding),
+                       static_cast<int>(defaults.rounding));
+    WriteUnlessDefault(store, kIshaInterval,
+                       static_cast<int>(std::lround(settings.ishaIntervalMinutes)),
+                       static_cast<int>(defaults.ishaIntervalMinutes));
+    WriteUnlessDefault(store, kMaghribAngle, static_cast<int>(std::lround(settings.maghribAngle * 10)),
+                       static_cast<int>(defaults.maghribAngle * 10));
     for (const AdjustmentValue& value : kAdjustmentValues) {
         WriteUnlessDefault(store, value.name, settings.prayerAdjustments.*(value.field),
                            defaults.prayerAdjustments.*(value.field));

@@ -74,6 +74,9 @@ enum class PrayerMethod : int {
     kSingapore = 10,
     kTurkey = 11,
     kCustom = 12,
+    // Moonsighting Committee Worldwide: Fajr and Isha at 18 degrees held
+    // within its seasonal limits, Maghrib three minutes after sunset.
+    kMoonsighting = 13,
 };
 
 // What gives Fajr and Isha in a night where the Sun does not reach their angle,
@@ -87,6 +90,38 @@ enum class HighLatitudeRule : int {
     kMiddleOfTheNight = 1,
     kSeventhOfTheNight = 2,
     kTwilightAngle = 3,
+    // No rule up to 48 degrees of latitude (either hemisphere), a seventh of
+    // the night beyond.
+    kRecommended = 4,
+};
+
+// What gives the prayers that are still absent after the high-latitude rule
+// (the Sun neither sets nor rises, or never reaches a prayer's angle): kNone
+// (they stay absent), the times of the nearest latitude towards the equator
+// where they occur (half-degree steps), or those of the nearest date where
+// they occur. The values are stored: keep them.
+enum class PolarRule : int {
+    kNone = 0,
+    kNearestLatitude = 1,
+    kNearestDay = 2,
+};
+
+// The twilight glow whose end gives the Moonsighting Committee's Isha: the
+// general rule, the red glow (shafaq ahmar) or the white one (shafaq abyad).
+// The values are stored: keep them.
+enum class Shafaq : int {
+    kGeneral = 0,
+    kRed = 1,
+    kWhite = 2,
+};
+
+// How prayer times are rounded to the minute for display and export: not at
+// all, to the nearest minute, or up to the next one. The values are stored:
+// keep them.
+enum class PrayerRounding : int {
+    kNone = 0,
+    kNearest = 1,
+    kUp = 2,
 };
 
 // Whole minutes added to each prayer time of the method (after the method's
@@ -110,6 +145,18 @@ struct PrayerMethodSettings {
     bool ramadan = false;
     HighLatitudeRule highLatitudeRule = HighLatitudeRule::kNone;
     PrayerAdjustments prayerAdjustments;
+    // What gives the prayers the high-latitude rule leaves absent.
+    PolarRule polarRule = PolarRule::kNone;
+    // The Moonsighting Committee's Isha.
+    Shafaq shafaq = Shafaq::kGeneral;
+    // Isha this many minutes after Maghrib instead of the method's Isha;
+    // 0: the method's.
+    double ishaIntervalMinutes = 0;
+    // Maghrib when the Sun's centre sets through this altitude (degrees,
+    // negative) instead of the method's Maghrib; 0: the method's.
+    double maghribAngle = 0;
+    // The rounding of the shown and exported prayer times (PrayerRounding).
+    PrayerRounding rounding = PrayerRounding::kNone;
 
     friend bool operator==(const PrayerMethodSettings&, const PrayerMethodSettings&) = default;
 };
@@ -142,6 +189,10 @@ inline constexpr ValueBounds kHumidityBounds{0.0, 100.0};
 inline constexpr ValueBounds kPrayerAngleBounds{-90.0, 0.0};
 // A prayer time's adjustment, whole minutes: up to two hours either way.
 inline constexpr ValueBounds kPrayerAdjustmentBounds{-120.0, 120.0};
+// An Isha interval after Maghrib, minutes (0: none).
+inline constexpr ValueBounds kIshaIntervalBounds{0.0, 300.0};
+// A Maghrib altitude of the Sun's centre, degrees (0: the method's Maghrib).
+inline constexpr ValueBounds kMaghribAngleBounds{-30.0, 0.0};
 
 // Copies what the preferences dialog edits (refraction model and atmosphere,
 // prayer angles, the prayer times' method and its choices); the site is left

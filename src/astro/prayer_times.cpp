@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -37,7 +38,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 // a minute to Zuhr of their own accord do so as a margin of theirs, not as a
 // published parameter: it is left out here.
 // clang-format off
-const std::array<PrayerMethodParameters, 13> kPrayerMethods = {{
+const std::array<PrayerMethodParameters, 14> kPrayerMethods = {{
     {PrayerMethod::kTarvel, "default", "Tarvel", kNoAngle, kNoAngle, 0, 0,
      MaghribEvent::kGeometricSet, 0, {}},
     {PrayerMethod::kMuslimWorldLeague, "mwl", "Muslim World League", -18.0, -17.0, 0, 0,
@@ -64,6 +65,8 @@ const std::array<PrayerMethodParameters, 13> kPrayerMethods = {{
      MaghribEvent::kApparentSet, 0, {0, -7, 5, 4, 7, 0}},
     {PrayerMethod::kCustom, "custom", "Custom", kNoAngle, kNoAngle, 0, 0,
      MaghribEvent::kApparentSet, 0, {}},
+    {PrayerMethod::kMoonsighting, "moonsighting", "Moonsighting Committee Worldwide",
+     -18.0, -18.0, 0, 0, MaghribEvent::kApparentSet, 0, {0, 0, 0, 0, 3, 0}},
 }};
 // clang-format on
 
@@ -87,22 +90,153 @@ constexpr std::pair<HighLatitudeRule, std::string_view> kRuleKeys[] = {
     {HighLatitudeRule::kMiddleOfTheNight, "middle"},
     {HighLatitudeRule::kSeventhOfTheNight, "seventh"},
     {HighLatitudeRule::kTwilightAngle, "angle"},
+    {HighLatitudeRule::kRecommended, "recommended"},
 };
+
+constexpr std::pair<PolarRule, std::string_view> kPolarRuleKeys[] = {
+    {PolarRule::kNone, "none"},
+    {PolarRule::kNearestLatitude, "nearest-latitude"},
+    {PolarRule::kNearestDay, "nearest-day"},
+};
+
+constexpr std::pair<Shafaq, std::string_view> kShafaqKeys[] = {
+    {Shafaq::kGeneral, "general"},
+    {Shafaq::kRed, "red"},
+    {Shafaq::kWhite, "white"},
+};
+
+constexpr std::pair<PrayerRounding, std::string_view> kRoundingKeys[] = {
+    {PrayerRounding::kNone, "none"},
+    {PrayerRounding::kNearest, "nearest"},
+    {PrayerRounding::kUp, "up"},
+};
+
+template <typename Value, std::size_t N>
+std::string_view KeyOf(const std::pair<Value, std::string_view> (&keys)[N], Value value) {
+    for (const auto& [v, key] : keys) {
+        if (v == value) return key;
+    }
+    return keys[0].second;
+}
+
+template <typename Value, std::size_t N>
+std::optional<Value> ValueNamed(const std::pair<Value, std::string_view> (&keys)[N],
+                                std::string_view name) {
+    for (const auto& [v, key] : keys) {
+        if (SameIgnoringCase(name, key)) return v;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
 std::string_view HighLatitudeRuleKey(HighLatitudeRule rule) {
-    for (const auto& [value, key] : kRuleKeys) {
-        if (value == rule) return key;
-    }
-    return "none";
+    return KeyOf(kRuleKeys, rule);
 }
 
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view name) {
-    for (const auto& [value, key] : kRuleKeys) {
-        if (SameIgnoringCase(name, key)) return value;
+    return ValueNamed(kRuleKeys, name);
+}
+
+std::string_view PolarRuleKey(PolarRule rule) {
+    return KeyOf(kPolarRuleKeys, rule);
+}
+
+std::string_view ShafaqKey(Shafaq shafaq) {
+    return KeyOf(kShafaqKeys, shafaq);
+}
+
+std::string_view PrayerRoundingKey(PrayerRounding rounding) {
+    return KeyOf(kRoundingKeys, rounding);
+}
+
+std::optional<PolarRule> ParsePolarRule(std::string_view name) {
+    return ValueNamed(kPolarRuleKeys, name);
+}
+
+std::optional<Shafaq> ParseShafaq(std::string_view name) {
+    return ValueNamed(kShafaqKeys, name);
+}
+
+std::optional<PrayerRounding> ParsePrayerRounding(std::string_view name) {
+    return ValueNamed(kRoundingKeys, name);
+}
+
+HighLatitudeRule EffectiveRule(HighLatitudeRule rule, double latitude) {
+    if (rule != HighLatitudeRule::kRecommended) return rule;
+    return std::fabs(latitude) > 48.0 ? HighLatitudeRule::kSeventhOfTheNight
+                                      : HighLatitudeRule::kNone;
+}
+
+PrayerRounding MethodRounding(PrayerMethod method) {
+    return method == PrayerMethod::kSingapore ? PrayerRounding::kUp : PrayerRounding::kNearest;
+}
+
+void RoundPrayerTime(PrayerRounding rounding, double& time, int& dayOffset) {
+    double minutes = time * 60.0;
+    switch (rounding) {
+        case PrayerRounding::kNearest:
+            minutes = std::floor(minutes + 0.5);
+            break;
+        case PrayerRounding::kUp:
+            minutes = std::ceil(minutes - 1e-7);
+            break;
+        case PrayerRounding::kNone:
+            return;
     }
-    return std::nullopt;
+    time = minutes / 60.0;
+    if (time >= 24.0) {
+        time -= 24.0;
+        ++dayOffset;
+    }
+}
+
+int SeasonDays(double latitude, int year, int month, int day) {
+    const bool leap = MonthLength(year, 2, 1) == 29;
+    int dayOfYear = day;
+    for (int m = 1; m < month; ++m) dayOfYear += MonthLength(year, m, 1);
+    const int daysInYear = leap ? 366 : 365;
+    int days = latitude >= 0.0 ? dayOfYear + 10 : dayOfYear - (leap ? 173 : 172);
+    if (days >= daysInYear) days -= daysInYear;
+    if (days < 0) days += daysInYear;
+    return days;
+}
+
+namespace {
+
+// The Committee's piecewise line through a, b, c, d over the season.
+double SeasonalMinutes(double a, double b, double c, double d, int seasonDays) {
+    const double t = seasonDays;
+    if (seasonDays < 91) return a + (b - a) / 91.0 * t;
+    if (seasonDays < 137) return b + (c - b) / 46.0 * (t - 91.0);
+    if (seasonDays < 183) return c + (d - c) / 46.0 * (t - 137.0);
+    if (seasonDays < 229) return d + (c - d) / 46.0 * (t - 183.0);
+    if (seasonDays < 275) return c + (b - c) / 46.0 * (t - 229.0);
+    return b + (a - b) / 91.0 * (t - 275.0);
+}
+
+}  // namespace
+
+double MoonsightingFajrMinutes(double latitude, int seasonDays) {
+    const double l = std::fabs(latitude);
+    return SeasonalMinutes(75.0 + 28.65 / 55.0 * l, 75.0 + 19.44 / 55.0 * l,
+                           75.0 + 32.74 / 55.0 * l, 75.0 + 48.1 / 55.0 * l, seasonDays);
+}
+
+double MoonsightingIshaMinutes(double latitude, int seasonDays, Shafaq shafaq) {
+    const double l = std::fabs(latitude);
+    switch (shafaq) {
+        case Shafaq::kRed:
+            return SeasonalMinutes(62.0 + 17.40 / 55.0 * l, 62.0 - 7.16 / 55.0 * l,
+                                   62.0 + 5.12 / 55.0 * l, 62.0 + 19.44 / 55.0 * l, seasonDays);
+        case Shafaq::kWhite:
+            return SeasonalMinutes(75.0 + 25.60 / 55.0 * l, 75.0 + 7.16 / 55.0 * l,
+                                   75.0 + 36.84 / 55.0 * l, 75.0 + 81.84 / 55.0 * l, seasonDays);
+        case Shafaq::kGeneral:
+            break;
+    }
+    return SeasonalMinutes(75.0 + 25.60 / 55.0 * l, 75.0 + 2.050 / 55.0 * l,
+                           75.0 - 9.21 / 55.0 * l, 75.0 + 6.14 / 55.0 * l, seasonDays);
 }
 
 EffectivePrayerAngles EffectiveAngles(const SolarRequest& request) {
@@ -113,6 +247,13 @@ EffectivePrayerAngles EffectiveAngles(const SolarRequest& request) {
     angles.ishaMinutes =
         request.ramadan && m.ramadanIshaMinutes > 0.0 ? m.ramadanIshaMinutes : m.ishaMinutes;
     angles.ishaAngle = own && m.ishaMinutes == 0.0 ? request.ishaAngle : m.ishaAngle;
+    if (request.ishaIntervalMinutes > 0.0) {
+        angles.ishaMinutes = request.ishaIntervalMinutes;
+        angles.ishaAngle = kNoAngle;
+    }
+    angles.maghribAngle = request.maghribAngle < 0.0                   ? request.maghribAngle
+                          : m.maghrib == MaghribEvent::kAltitude ? m.maghribAngle
+                                                                 : 0.0;
     return angles;
 }
 
@@ -125,6 +266,7 @@ double NightPortion(HighLatitudeRule rule, double angle) {
         case HighLatitudeRule::kTwilightAngle:
             return std::fabs(angle) / 60.0;
         case HighLatitudeRule::kNone:
+        case HighLatitudeRule::kRecommended:  // resolved by EffectiveRule first
             break;
     }
     return 0.0;
@@ -155,7 +297,9 @@ CalendarDate DateAfterDays(CalendarDate date, int dayOffset) {
 bool IsDocumentedPrayerSetting(const PrayerMethodSettings& settings) {
     return settings.prayerMethod == PrayerMethod::kTarvel &&
            settings.highLatitudeRule == HighLatitudeRule::kNone &&
-           settings.prayerAdjustments == PrayerAdjustments();
+           settings.prayerAdjustments == PrayerAdjustments() &&
+           settings.polarRule == PolarRule::kNone && settings.ishaIntervalMinutes == 0.0 &&
+           settings.maghribAngle == 0.0;
 }
 
 namespace {
@@ -223,9 +367,48 @@ void SplitDay(double& time, int& dayOffset) {
     }
 }
 
-}  // namespace
 
-DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
+// The Moonsighting Committee's limits: Fajr no earlier than its seasonal
+// interval before the day's sunrise, Isha (by angle) no later than its
+// seasonal interval after the day's sunset; from 55 degrees of latitude on,
+// both a seventh of the night from sunrise and sunset at first.
+void MoonsightingLimits(const SolarRequest& request, double rise, bool riseFound, double set,
+                        bool setFound, bool ishaByAngle, DayTimes& d) {
+    const int season = SeasonDays(request.latitude, request.year, request.month, request.day);
+    const bool seventh = std::fabs(request.latitude) >= 55.0 && d.occurs.night;
+    if (riseFound) {
+        if (seventh) {
+            d.fajr = rise - d.nightLength / 7.0;
+            d.occurs.fajr = true;
+            d.marks.fajr.by = PrayerTimeMark::kSeasonal;
+        }
+        const double limit = rise - MoonsightingFajrMinutes(request.latitude, season) / 60.0;
+        if (!d.occurs.fajr || limit > d.fajr) {
+            d.fajr = limit;
+            d.occurs.fajr = true;
+            d.marks.fajr.by = PrayerTimeMark::kSeasonal;
+        }
+    }
+    if (setFound && ishaByAngle) {
+        if (seventh) {
+            d.isha = set + d.nightLength / 7.0;
+            d.occurs.isha = true;
+            d.marks.isha.by = PrayerTimeMark::kSeasonal;
+        }
+        const double limit =
+            set + MoonsightingIshaMinutes(request.latitude, season, request.shafaq) / 60.0;
+        if (!d.occurs.isha || limit < d.isha) {
+            d.isha = limit;
+            d.occurs.isha = true;
+            d.marks.isha.by = PrayerTimeMark::kSeasonal;
+        }
+    }
+}
+
+// The day times without the blue hour, the polar rule, the offsets and the
+// adjustments: every time counted from the midnight that begins the date, not
+// reduced.
+DayTimes UnsplitDayTimes(const SolarRequest& request, const SolarResult& r) {
     const PrayerMethodParameters& m = MethodParameters(request.prayerMethod);
     const EffectivePrayerAngles angles = EffectiveAngles(request);
     const bool ownAngles = std::isnan(m.fajrAngle);  // the program's own method and custom
@@ -249,7 +432,8 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     want(kCivilDawn, kCivilTwilightAltitude, true);
     want(kGoldenHourEnd, kGoldenHourAltitude, true);
     want(kGoldenHourStart, kGoldenHourAltitude, false);
-    want(kMethodMaghrib, m.maghrib == MaghribEvent::kAltitude ? m.maghribAngle : kNoAngle, false);
+    const bool maghribByAngle = angles.maghribAngle < 0.0;
+    want(kMethodMaghrib, maghribByAngle ? angles.maghribAngle : kNoAngle, false);
     want(kCivilDusk, kCivilTwilightAltitude, false);
     want(kNauticalDusk, kNauticalTwilightAltitude, false);
     want(kMethodIsha, !ownAngles && ishaByAngle ? angles.ishaAngle : kNoAngle, false);
@@ -374,16 +558,20 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     d.occurs.asr1 = r.occurs.asr1;
     d.asr2 = r.asr2;
     d.occurs.asr2 = r.occurs.asr2;
-    switch (m.maghrib) {
-        case MaghribEvent::kGeometricSet:
-            own(kGeometricSet, d.maghrib, d.occurs.maghrib);
-            break;
-        case MaghribEvent::kApparentSet:
-            own(kApparentSet, d.maghrib, d.occurs.maghrib);
-            break;
-        case MaghribEvent::kAltitude:
-            found(kMethodMaghrib, d.maghrib, d.occurs.maghrib);
-            break;
+    if (maghribByAngle) {
+        found(kMethodMaghrib, d.maghrib, d.occurs.maghrib);
+        // Tehran's Maghrib where the Sun does not sink to its altitude: the
+        // interval after the apparent set.
+        if (!d.occurs.maghrib && setFound && m.method == PrayerMethod::kTehran &&
+            request.maghribAngle == 0.0) {
+            d.maghrib = set + kTehranMaghribFallbackMinutes / 60.0;
+            d.occurs.maghrib = true;
+            d.marks.maghrib.by = PrayerTimeMark::kSunsetInterval;
+        }
+    } else if (m.maghrib == MaghribEvent::kGeometricSet) {
+        own(kGeometricSet, d.maghrib, d.occurs.maghrib);
+    } else {
+        own(kApparentSet, d.maghrib, d.occurs.maghrib);
     }
     if (!ishaByAngle) {
         d.occurs.isha = d.occurs.maghrib;
@@ -397,20 +585,126 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     // High-latitude rules: Fajr no earlier than the rule's portion of the night
     // before the day's sunrise, Isha no later than its portion after the day's
     // sunset (an Isha interval needs none).
-    if (d.rule != HighLatitudeRule::kNone && d.occurs.night) {
-        const double fajrLimit = NightPortion(d.rule, angles.fajrAngle) * d.nightLength;
+    // The Moonsighting Committee's seasonal limits take the rule's place.
+    const HighLatitudeRule rule = EffectiveRule(d.rule, request.latitude);
+    if (m.method == PrayerMethod::kMoonsighting) {
+        MoonsightingLimits(request, rise, riseFound, set, setFound, ishaByAngle, d);
+    } else if (rule != HighLatitudeRule::kNone && d.occurs.night) {
+        const double fajrLimit = NightPortion(rule, angles.fajrAngle) * d.nightLength;
         if (riseFound && (!d.occurs.fajr || rise - d.fajr > fajrLimit)) {
             d.fajr = rise - fajrLimit;
             d.occurs.fajr = true;
-            d.fajrRule = d.rule;
+            d.fajrRule = rule;
         }
-        const double ishaLimit = NightPortion(d.rule, angles.ishaAngle) * d.nightLength;
+        const double ishaLimit = NightPortion(rule, angles.ishaAngle) * d.nightLength;
         if (ishaByAngle && (!d.occurs.isha || d.isha - set > ishaLimit)) {
             d.isha = set + ishaLimit;
             d.occurs.isha = true;
-            d.ishaRule = d.rule;
+            d.ishaRule = rule;
         }
     }
+    return d;
+}
+
+// The blue hour's bounds: the Sun's centre through -4 degrees, rising and
+// setting, searched on their own after every other crossing of the day.
+void FindBlueHour(const SolarRequest& request, const SolarResult& r, DayTimes& d) {
+    AltitudeCrossing blue[2];
+    blue[0].altitude = kBlueHourAltitude;
+    blue[0].rising = true;
+    blue[1].altitude = kBlueHourAltitude;
+    blue[1].rising = false;
+    FindAltitudeCrossings(request, blue, 2);
+    const double transit = DayTransit(request, r);
+    for (AltitudeCrossing& c : blue) {
+        if (!OnItsSide(c, transit)) {
+            c.occurs = false;
+            FindAltitudeCrossingsOfDay(request, transit, &c, 1);
+        }
+    }
+    d.occurs.blueHourMorningEnd = blue[0].occurs;
+    d.blueHourMorningEnd = blue[0].occurs ? blue[0].time : 0.0;
+    d.occurs.blueHourEveningStart = blue[1].occurs;
+    d.blueHourEveningStart = blue[1].occurs ? blue[1].time : 0.0;
+}
+
+// One prayer of DayTimes as the polar rule reads and fills it.
+struct PolarSlot {
+    double DayTimes::*time;
+    bool DayTimes::Occurrences::*occurs;
+    DayTimes::Mark DayTimes::Marks::*mark;
+    HighLatitudeRule DayTimes::*rule;  // nullptr: a prayer no rule gives
+};
+
+constexpr PolarSlot kPolarSlots[] = {
+    {&DayTimes::fajr, &DayTimes::Occurrences::fajr, &DayTimes::Marks::fajr, &DayTimes::fajrRule},
+    {&DayTimes::sunrise, &DayTimes::Occurrences::sunrise, &DayTimes::Marks::sunrise, nullptr},
+    {&DayTimes::asr1, &DayTimes::Occurrences::asr1, &DayTimes::Marks::asr1, nullptr},
+    {&DayTimes::asr2, &DayTimes::Occurrences::asr2, &DayTimes::Marks::asr2, nullptr},
+    {&DayTimes::maghrib, &DayTimes::Occurrences::maghrib, &DayTimes::Marks::maghrib, nullptr},
+    {&DayTimes::isha, &DayTimes::Occurrences::isha, &DayTimes::Marks::isha, &DayTimes::ishaRule},
+};
+
+// The polar rule: the prayers still absent take their times from the nearest
+// latitude towards the equator, in steps of half a degree, or from the
+// nearest date, alternately after and before (at most half a year either
+// way), where the same settings give every one of them, so that they keep
+// their order. Times stay counted from the midnight that begins their own
+// date, and so fall at the same clock time on the request's date.
+void ApplyPolarRule(const SolarRequest& request, DayTimes& d) {
+    bool absent[std::size(kPolarSlots)] = {};
+    bool anyAbsent = false;
+    for (std::size_t i = 0; i < std::size(kPolarSlots); ++i) {
+        absent[i] = !(d.occurs.*kPolarSlots[i].occurs);
+        anyAbsent = anyAbsent || absent[i];
+    }
+    if (request.polarRule == PolarRule::kNone || !anyAbsent) return;
+    const bool byLatitude = request.polarRule == PolarRule::kNearestLatitude;
+    const double sign = request.latitude < 0.0 ? -1.0 : 1.0;
+    const int steps = byLatitude ? static_cast<int>(std::fabs(request.latitude) / 0.5) : 366;
+    SolarRequest probe = request;
+    probe.polarRule = PolarRule::kNone;
+    for (int step = 1; step <= steps; ++step) {
+        int days = 0;
+        if (byLatitude) {
+            probe.latitude = request.latitude - sign * 0.5 * step;
+        } else {
+            days = step % 2 == 1 ? (step + 1) / 2 : -(step / 2);
+            const CalendarDate date =
+                DateAfterDays({request.year, request.month, request.day}, days);
+            probe.year = date.year;
+            probe.month = date.month;
+            probe.day = date.day;
+        }
+        const SolarResult pr = CalcSolarParameters(probe);
+        const DayTimes pd = UnsplitDayTimes(probe, pr);
+        bool all = true;
+        for (std::size_t i = 0; i < std::size(kPolarSlots); ++i) {
+            all = all && (!absent[i] || pd.occurs.*kPolarSlots[i].occurs);
+        }
+        if (!all) continue;
+        for (std::size_t i = 0; i < std::size(kPolarSlots); ++i) {
+            const PolarSlot& slot = kPolarSlots[i];
+            if (!absent[i]) continue;
+            d.*slot.time = pd.*slot.time;
+            d.occurs.*slot.occurs = true;
+            if (slot.rule != nullptr) d.*slot.rule = HighLatitudeRule::kNone;
+            DayTimes::Mark& mark = d.marks.*slot.mark;
+            mark.by = byLatitude ? PrayerTimeMark::kNearestLatitude : PrayerTimeMark::kNearestDay;
+            mark.latitude = probe.latitude;
+            mark.days = days;
+        }
+        return;
+    }
+}
+
+}  // namespace
+
+DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
+    const PrayerMethodParameters& m = MethodParameters(request.prayerMethod);
+    DayTimes d = UnsplitDayTimes(request, r);
+    FindBlueHour(request, r, d);
+    ApplyPolarRule(request, d);
 
     // The method's offsets and the adjustments, in whole minutes.
     const PrayerAdjustments& offsets = m.offsets;
@@ -440,9 +734,37 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& r) {
     SplitDay(d.astronomicalDusk, o.astronomicalDusk);
     SplitDay(d.goldenHourEnd, o.goldenHourEnd);
     SplitDay(d.goldenHourStart, o.goldenHourStart);
+    SplitDay(d.blueHourMorningEnd, o.blueHourMorningEnd);
+    SplitDay(d.blueHourEveningStart, o.blueHourEveningStart);
     SplitDay(d.nightMiddle, o.nightMiddle);
     SplitDay(d.nightLastThird, o.nightLastThird);
     return d;
+}
+
+void AddDayLengthChange(const SolarRequest& request, const SolarResult& result, DayTimes& days) {
+    SolarRequest previous = request;
+    const CalendarDate date = DateAfterDays({request.year, request.month, request.day}, -1);
+    previous.year = date.year;
+    previous.month = date.month;
+    previous.day = date.day;
+    const SolarResult before = CalcSolarParameters(previous);
+    days.occurs.dayLengthChange = result.occurs.apparentRise && result.occurs.apparentSet &&
+                                  before.occurs.apparentRise && before.occurs.apparentSet;
+    days.dayLengthChange =
+        days.occurs.dayLengthChange ? result.apparentDaylight - before.apparentDaylight : 0.0;
+}
+
+DayTimes RoundedPrayers(const DayTimes& days, PrayerRounding rounding) {
+    DayTimes rounded = days;
+    DayTimes::DayOffsets& o = rounded.dayOffset;
+    RoundPrayerTime(rounding, rounded.fajr, o.fajr);
+    RoundPrayerTime(rounding, rounded.sunrise, o.sunrise);
+    RoundPrayerTime(rounding, rounded.zuhr, o.zuhr);
+    RoundPrayerTime(rounding, rounded.asr1, o.asr1);
+    RoundPrayerTime(rounding, rounded.asr2, o.asr2);
+    RoundPrayerTime(rounding, rounded.maghrib, o.maghrib);
+    RoundPrayerTime(rounding, rounded.isha, o.isha);
+    return rounded;
 }
 
 }  // namespace tarvel

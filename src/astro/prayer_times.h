@@ -48,6 +48,19 @@
 
 namespace tarvel {
 
+// What gave a prayer time other than its own crossing or a high-latitude rule.
+enum class PrayerTimeMark {
+    kNone,
+    kSeasonal,         // the Moonsighting Committee's seasonal limit
+    kSunsetInterval,   // Tehran's Maghrib: the Sun never reaches -4.5 degrees
+    kNearestLatitude,  // the polar rule: the time at the nearest latitude
+    kNearestDay,       // the polar rule: the time of the nearest date
+};
+
+// Tehran's Maghrib where the Sun does not reach its altitude: this many
+// minutes after the apparent set.
+inline constexpr double kTehranMaghribFallbackMinutes = 19.0;
+
 // Which event is a method's Maghrib.
 enum class MaghribEvent {
     kGeometricSet,  // the Sun's centre on the true horizon (the documented Maghrib)
@@ -72,7 +85,7 @@ struct PrayerMethodParameters {
 };
 
 // Every method, in PrayerMethod order.
-extern const std::array<PrayerMethodParameters, 13> kPrayerMethods;
+extern const std::array<PrayerMethodParameters, 14> kPrayerMethods;
 
 // The parameters of a method (kTarvel for a value out of the list).
 const PrayerMethodParameters& MethodParameters(PrayerMethod method);
@@ -81,17 +94,64 @@ const PrayerMethodParameters& MethodParameters(PrayerMethod method);
 // kTarvel); nothing for an unknown name.
 std::optional<PrayerMethod> ParsePrayerMethod(std::string_view name);
 
-// The command-line name of a rule: "none", "middle", "seventh", "angle".
+// The command-line name of a rule: "none", "middle", "seventh", "angle",
+// "recommended".
 std::string_view HighLatitudeRuleKey(HighLatitudeRule rule);
 
 // The rule named by its key, letter case ignored; nothing for an unknown name.
 std::optional<HighLatitudeRule> ParseHighLatitudeRule(std::string_view name);
+
+// The rule a setting puts in force at a latitude (degrees, either
+// hemisphere): kRecommended is kNone up to 48 degrees and kSeventhOfTheNight
+// beyond; every other rule is itself.
+HighLatitudeRule EffectiveRule(HighLatitudeRule rule, double latitude);
+
+// The command-line name of a polar rule: "none", "nearest-latitude",
+// "nearest-day"; of a shafaq: "general", "red", "white"; of a rounding:
+// "none", "nearest", "up".
+std::string_view PolarRuleKey(PolarRule rule);
+std::string_view ShafaqKey(Shafaq shafaq);
+std::string_view PrayerRoundingKey(PrayerRounding rounding);
+
+// Each named by its key, letter case ignored; nothing for an unknown name.
+std::optional<PolarRule> ParsePolarRule(std::string_view name);
+std::optional<Shafaq> ParseShafaq(std::string_view name);
+std::optional<PrayerRounding> ParsePrayerRounding(std::string_view name);
+
+// The rounding a method's own timetables use when they are rounded to the
+// minute: up for Singapore's, to the nearest minute for every other.
+PrayerRounding MethodRounding(PrayerMethod method);
+
+// A clock time in [0, 24) on the date dayOffset names, rounded to the minute
+// by rounding: kNearest to the nearest minute (half a minute goes up), kUp to
+// the next whole minute unless it is one already (within 1e-7 minutes).
+// 24:00 after rounding is 00:00 of the next date (dayOffset + 1).
+void RoundPrayerTime(PrayerRounding rounding, double& time, int& dayOffset);
+
+// The Moonsighting Committee's seasonal limits, minutes: how long before
+// sunrise Fajr may fall at the latest and after sunset Isha at the latest,
+// from the absolute latitude (degrees) and the days since the winter
+// solstice of the observer's hemisphere (SeasonDays). Four values a, b, c, d
+// of the form base + k/55 * |latitude| are joined by straight lines over the
+// season: a at day 0, b at 91, c at 137, d at 183, then back through c (229)
+// and b (275) to a. Fajr: base 75 and k 28.65, 19.44, 32.74, 48.1. Isha
+// (shafaq): general base 75 and k 25.60, 2.050, -9.21, 6.14; red base 62 and
+// k 17.40, -7.16, 5.12, 19.44; white base 75 and k 25.60, 7.16, 36.84, 81.84.
+double MoonsightingFajrMinutes(double latitude, int seasonDays);
+double MoonsightingIshaMinutes(double latitude, int seasonDays, Shafaq shafaq);
+
+// The days since the winter solstice of the hemisphere of latitude, as the
+// Committee counts them: north, the day of the year (1 on 1 January) plus 10;
+// south, the day of the year less 172 (173 in a leap year); within [0, days
+// of the year).
+int SeasonDays(double latitude, int year, int month, int day);
 
 // The angles and the Isha interval a request's settings put in force.
 struct EffectivePrayerAngles {
     double fajrAngle;    // degrees
     double ishaAngle;    // degrees; not-a-number when Isha is an interval
     double ishaMinutes;  // minutes after Maghrib; 0 when Isha is by angle
+    double maghribAngle; // degrees when Maghrib is at an altitude, else 0
 };
 EffectivePrayerAngles EffectiveAngles(const SolarRequest& request);
 
@@ -114,9 +174,27 @@ struct DayTimes {
     double asr2 = 0;
     double maghrib = 0;
     double isha = 0;
-    // The rule that gave Fajr or Isha; kNone when the angle or interval did.
+    // The rule that gave Fajr or Isha; kNone when the angle or interval did
+    // (with kRecommended, the rule it put in force).
     HighLatitudeRule fajrRule = HighLatitudeRule::kNone;
     HighLatitudeRule ishaRule = HighLatitudeRule::kNone;
+    // What else gave a prayer instead of its own crossing (kNone: its
+    // crossing, or the high-latitude rule named above), with the latitude
+    // (degrees) or the whole days from the request's date of the day whose
+    // time it took.
+    struct Mark {
+        PrayerTimeMark by = PrayerTimeMark::kNone;
+        double latitude = 0;
+        int days = 0;
+    };
+    struct Marks {
+        Mark fajr;
+        Mark sunrise;
+        Mark asr1;
+        Mark asr2;
+        Mark maghrib;
+        Mark isha;
+    } marks;
 
     // Twilights: the Sun's centre crossing -6, -12 and -18 degrees, rising
     // (dawn) and setting (dusk); the golden hour ends when the centre rises
@@ -129,6 +207,18 @@ struct DayTimes {
     double astronomicalDusk = 0;
     double goldenHourEnd = 0;
     double goldenHourStart = 0;
+    // The blue hour: from the civil dawn to the centre rising through -4
+    // degrees (which starts the morning's golden hour, ended by
+    // goldenHourEnd), and from the centre setting through -4 degrees (which
+    // ends the evening's golden hour, started by goldenHourStart) to the civil
+    // dusk.
+    double blueHourMorningEnd = 0;
+    double blueHourEveningStart = 0;
+
+    // The apparent daylight (SolarResult::apparentDaylight) less that of the
+    // previous date, hours; there when both dates have an apparent rise and
+    // set.
+    double dayLengthChange = 0;
 
     // The night from the first sunset after the date's transit to the next
     // sunrise: its length in hours (elapsed time, always under 24), its middle
@@ -153,6 +243,9 @@ struct DayTimes {
         bool astronomicalDusk = false;
         bool goldenHourEnd = false;
         bool goldenHourStart = false;
+        bool blueHourMorningEnd = false;
+        bool blueHourEveningStart = false;
+        bool dayLengthChange = false;
         bool night = false;  // the night's length, middle and last third
     } occurs;
 
@@ -175,6 +268,8 @@ struct DayTimes {
         int astronomicalDusk = 0;
         int goldenHourEnd = 0;
         int goldenHourStart = 0;
+        int blueHourMorningEnd = 0;
+        int blueHourEveningStart = 0;
         int nightMiddle = 0;
         int nightLastThird = 0;
     } dayOffset;
@@ -196,10 +291,25 @@ inline constexpr double kCivilTwilightAltitude = -6.0;
 inline constexpr double kNauticalTwilightAltitude = -12.0;
 inline constexpr double kAstronomicalTwilightAltitude = -18.0;
 inline constexpr double kGoldenHourAltitude = 6.0;
+// Between the blue hour and the golden hour.
+inline constexpr double kBlueHourAltitude = -4.0;
 
 // The day times of a request, from the SolarResult CalcSolarParameters gave
 // for it. Raises nothing.
+// Fills everything but dayLengthChange (AddDayLengthChange). With a polar
+// rule, the prayers still absent after the high-latitude rule come from the
+// nearest latitude or date that has them, marked (DayTimes::marks).
 DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& result);
+
+// Sets days.dayLengthChange from the apparent daylight of the request's date
+// (result, as CalcSolarParameters gave it) and of the previous date, computed
+// here at the same clock reading. Raises nothing.
+void AddDayLengthChange(const SolarRequest& request, const SolarResult& result, DayTimes& days);
+
+// days with the method's prayers (Fajr, sunrise, Zuhr, Asr 1 and 2, Maghrib,
+// Isha) rounded to the minute by rounding (RoundPrayerTime); the twilights
+// and the night as they are.
+DayTimes RoundedPrayers(const DayTimes& days, PrayerRounding rounding);
 
 // The portion of the night a rule allows between Fajr and sunrise or between
 // sunset and Isha, for a prayer at angle degrees: 1/2, 1/7 or |angle|/60; 0
@@ -207,7 +317,8 @@ DayTimes CalcDayTimes(const SolarRequest& request, const SolarResult& result);
 double NightPortion(HighLatitudeRule rule, double angle);
 
 // True when the settings give the documented prayer times unchanged: the
-// program's own method, no high-latitude rule, no adjustment.
+// program's own method, no high-latitude or polar rule, no adjustment, no
+// Isha interval or Maghrib angle of the user's.
 bool IsDocumentedPrayerSetting(const PrayerMethodSettings& settings);
 
 }  // namespace tarvel

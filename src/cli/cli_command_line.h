@@ -182,6 +182,7 @@ class CommandLine {
     std::string placesQuery_;              // the places subcommand's query
     bool json_ = false;
     bool twilights_ = false;
+    HijriCalendar hijriCalendar_ = HijriCalendar::kUmmAlQura;  // --calendar
     CliTableRequest tableRequest_;  // the steps, columns, format and output file
     CliChartRequest chartRequest_;  // the chart's kind, file and size
     std::string language_;          // --lang: "it", "en" or "pt"; empty: the environment's

@@ -21,7 +21,9 @@ constexpr char kUsage[] =
                   [--refraction bennett|integration] [--pressure MBAR] [--temperature C]
                   [--refraction-height M] [--humidity PCT] [--fajr DEG] [--isha DEG] [--json]
                   [--method NAME] [--ramadan] [--high-latitude-rule RULE] [--adjust LIST]
-                  [--twilights] [--place NAME] [--tz AREA/CITY]
+                  [--twilights] [--place NAME] [--tz AREA/CITY] [--polar-rule RULE]
+                  [--shafaq NAME] [--isha-interval MIN] [--maghrib-angle DEG]
+                  [--rounding MODE] [--calendar NAME]
        tarvel-cli table [options]   (an ephemeris table: see tarvel-cli table --help)
        tarvel-cli places QUERY      (cities by name: see tarvel-cli places --help)
        tarvel-cli chart [options]   (a chart as SVG or PNG: see tarvel-cli chart --help)
@@ -68,14 +70,25 @@ void CommandLine::AddComputeOptions() {
             "events as ISO 8601 timestamps, solar and sidereal times and durations in hours, "
             "angles in degrees, Delta T and the equation of time in seconds, the Julian Day in "
             "days; a value that does not exist is null");
+    static const Names<HijriCalendar> kCalendarNames = {
+        {"umm-al-qura", HijriCalendar::kUmmAlQura}, {"tabular", HijriCalendar::kTabular}};
+    AddNamed(app_,
+             {"--calendar", "NAME", "",
+              "the Islamic calendar of the Hijri date printed with the day times: umm-al-qura "
+              "(Saudi Arabia's) or tabular (the 30-year civil cycle); the evening from Maghrib "
+              "on belongs to the next Hijri day"},
+             hijriCalendar_, kCalendarNames);
     AddFlag(app_, "--twilights", twilights_,
             "also print the prayers of the chosen method (with its sunrise, Shuruq), the "
             "dawns and dusks of the civil (-6 deg), nautical (-12) and astronomical (-18) "
             "twilights, the end and start of the golden hour (+6), and the night from sunset "
             "to the next sunrise (its length, middle and the start of its last third); so "
-            "does any of --method, --ramadan, --high-latitude-rule and --adjust. A time a "
+            "does any of --method, --ramadan, --high-latitude-rule, --adjust, --polar-rule, "
+            "--shafaq, --isha-interval, --maghrib-angle, --rounding and --calendar. A time a "
             "high-latitude rule gave is followed by the rule's name (in JSON: fajrRule, "
-            "ishaRule)");
+            "ishaRule). With them come the blue hour (-6 to -4 deg) and the golden hour (-4 "
+            "to +6 deg) as morning and evening ranges, the change of the day length from the "
+            "previous day and the Hijri date");
     AddHelp(app_);
     const std::string version = CliVersionText();
     app_.set_version_flag("--version", version.substr(0, version.size() - 1),
@@ -88,8 +101,11 @@ CliCommand CommandLine::ComputeCommand(const LocalClock& clock) const {
     command.action = CliAction::kCompute;
     command.request = Request(clock);
     command.json = json_;
+    command.hijriCalendar = hijriCalendar_;
     command.dayTimes = twilights_;
-    for (const char* option : {"--method", "--ramadan", "--high-latitude-rule", "--adjust"}) {
+    for (const char* option :
+         {"--method", "--ramadan", "--high-latitude-rule", "--adjust", "--polar-rule", "--shafaq",
+          "--isha-interval", "--maghrib-angle", "--rounding", "--calendar"}) {
         command.dayTimes = command.dayTimes || app_.get_option(option)->count() > 0;
     }
     ApplyPlaceAndZone(command, true);

@@ -22,7 +22,16 @@ const Names<RefractionModel> kRefractionNames = {{"bennett", kRefractionBennett}
 const Names<HighLatitudeRule> kRuleNames = {{"none", HighLatitudeRule::kNone},
                                             {"middle", HighLatitudeRule::kMiddleOfTheNight},
                                             {"seventh", HighLatitudeRule::kSeventhOfTheNight},
-                                            {"angle", HighLatitudeRule::kTwilightAngle}};
+                                            {"angle", HighLatitudeRule::kTwilightAngle},
+                                            {"recommended", HighLatitudeRule::kRecommended}};
+const Names<PolarRule> kPolarRuleNames = {{"none", PolarRule::kNone},
+                                          {"nearest-latitude", PolarRule::kNearestLatitude},
+                                          {"nearest-day", PolarRule::kNearestDay}};
+const Names<Shafaq> kShafaqNames = {
+    {"general", Shafaq::kGeneral}, {"red", Shafaq::kRed}, {"white", Shafaq::kWhite}};
+const Names<PrayerRounding> kRoundingNames = {{"none", PrayerRounding::kNone},
+                                              {"nearest", PrayerRounding::kNearest},
+                                              {"up", PrayerRounding::kUp}};
 
 // The methods by their command-line names, in the engine's order.
 Names<PrayerMethod> MethodNames() {
@@ -50,7 +59,13 @@ std::string MethodsHelp() {
                 line += " (" + Number(m.ramadanIshaMinutes) + " with --ramadan)";
             }
             if (m.maghrib == MaghribEvent::kAltitude) {
-                line += ", Maghrib " + Number(-m.maghribAngle) + " deg";
+                line += ", Maghrib " + Number(-m.maghribAngle) + " deg (where the Sun does not "
+                        "reach it, " + Number(kTehranMaghribFallbackMinutes) +
+                        " min after sunset, marked)";
+            }
+            if (m.method == PrayerMethod::kMoonsighting) {
+                line += ", held within the Committee's seasonal limits (Isha by --shafaq; from "
+                        "55 deg of latitude a seventh of the night)";
             }
             const PrayerAdjustments& o = m.offsets;
             if (!(o == PrayerAdjustments())) {
@@ -233,8 +248,38 @@ void CommandLine::AddInstantAndSite(CLI::App& app, bool forTable, const std::str
               "Fajr and Isha where the Sun does not reach their angle, or reaches it further "
               "from sunrise or sunset than the rule allows: none (they do not occur), middle "
               "(the middle of the night), seventh (a seventh of the night), angle (the angle/60 "
-              "of the night); the night runs from sunset to the next sunrise"},
+              "of the night), recommended (none up to 48 deg of latitude, a seventh of the "
+              "night beyond); the night runs from sunset to the next sunrise"},
              given_.highLatitudeRule, kRuleNames);
+    AddNamed(app,
+             {"--polar-rule", "RULE", "",
+              "the prayers still absent after --high-latitude-rule (the Sun does not set or "
+              "rise, or never reaches their angle): none (they stay absent), nearest-latitude "
+              "(the times of the nearest latitude towards the equator, in steps of 0.5 deg, "
+              "where they occur), nearest-day (the times of the nearest date where they occur); "
+              "such a time is followed by the rule's name (in JSON: prayerMarks)"},
+             given_.polarRule, kPolarRuleNames);
+    AddNamed(app,
+             {"--shafaq", "NAME", "",
+              "with --method moonsighting, the twilight whose end gives Isha: general, red "
+              "(shafaq ahmar) or white (shafaq abyad)"},
+             given_.shafaq, kShafaqNames);
+    AddDecimal(app,
+               {"--isha-interval", "MIN", "a number of minutes",
+                "Isha that many minutes after Maghrib instead of the method's Isha (0: the "
+                "method's)"},
+               kIshaIntervalBounds, given_.ishaIntervalMinutes);
+    AddDecimal(app,
+               {"--maghrib-angle", "DEG", "a Sun altitude in degrees",
+                "Maghrib when the Sun's centre sets through it instead of the method's Maghrib "
+                "(0: the method's)"},
+               kMaghribAngleBounds, given_.maghribAngle);
+    AddNamed(app,
+             {"--rounding", "MODE", "",
+              "the method's prayer times rounded to the minute as timetables print them: none, "
+              "nearest or up (the timetables of singapore round up, the others to the nearest); "
+              "in JSON the unrounded times stay under prayersUnrounded"},
+             given_.rounding, kRoundingNames);
     AddRead(
         app,
         {"--adjust", "LIST",

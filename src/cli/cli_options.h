@@ -17,6 +17,7 @@
 
 #include "astro/solar_computation.h"
 #include "chart/sundial_model.h"
+#include "civil/hijri_date.h"
 #include "civil/local_clock.h"
 #include "places/place_search.h"
 #include "civil/zone_rules.h"
@@ -105,6 +106,8 @@ struct CliCommand {
     // --high-latitude-rule or --adjust. Without them the report and the JSON
     // are the documented ones.
     bool dayTimes = false;
+    // --calendar: the Islamic calendar of the Hijri date shown with the day times.
+    HijriCalendar hijriCalendar = HijriCalendar::kUmmAlQura;
     CliTableRequest table;
     CliChartRequest chart;
     CliCalendarRequest calendar;

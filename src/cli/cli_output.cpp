@@ -170,18 +170,97 @@ std::string ResultReport(const std::vector<ResultText>& texts, const ReportWords
     return Report(std::move(rows), words);
 }
 
+namespace {
+
+// The report's words of the additions.
+constexpr std::string_view kHijriCaption = "CALENDARIO ISLAMICO";
+
+std::string Said(const ReportWords& words, std::string_view italian) {
+    return words.translate != nullptr ? words.translate(italian) : std::string(italian);
+}
+
+// A clock time as "HH:MM:SS", rounded to the second; the dash when absent.
+std::string RangeEnd(double hours, bool occurs) {
+    if (!occurs) return kAbsentEventText;
+    long seconds = std::lround(hours * 3600.0) % 86400;
+    return PrintfText("%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+// "+2 m 13 s", "-0 m 45 s"; "0 m 0 s" under half a second.
+std::string ChangeText(double hours) {
+    const long seconds = std::lround(std::fabs(hours) * 3600.0);
+    const char* sign = seconds == 0 ? "" : hours < 0.0 ? "-" : "+";
+    return PrintfText("%s%ld m %ld s", sign, seconds / 60, seconds % 60);
+}
+
+// The Hijri date with its month's name: "1 Ramadan 1445".
+std::string HijriText(const std::optional<HijriDate>& date, const DayTimeAdditions& additions) {
+    if (!date) return kAbsentEventText;
+    return std::to_string(date->day) + " " +
+           HijriMonthName(additions.calendar, date->month, additions.language) + " " +
+           std::to_string(date->year);
+}
+
+}  // namespace
+
+std::string PrayerMarkText(const DayTimes::Mark& mark, const SolarRequest& request,
+                           const ReportWords& words) {
+    switch (mark.by) {
+        case PrayerTimeMark::kSeasonal:
+            return Said(words, "limite stagionale");
+        case PrayerTimeMark::kSunsetInterval:
+            return Said(words, "intervallo dopo il tramonto");
+        case PrayerTimeMark::kNearestLatitude:
+            return Said(words, "latitudine più vicina") + PrintfText(" %.1f°", mark.latitude);
+        case PrayerTimeMark::kNearestDay: {
+            const CalendarDate date =
+                DateAfterDays({request.year, request.month, request.day}, mark.days);
+            return Said(words, "giorno più vicino") +
+                   PrintfText(" %04d-%02d-%02d", date.year, date.month, date.day);
+        }
+        case PrayerTimeMark::kNone:
+            break;
+    }
+    return std::string();
+}
+
 std::string ResultReportWithDayTimes(const SolarRequest& request,
                                      const std::vector<ResultText>& texts,
                                      const std::vector<DayTimeText>& days,
-                                     const ReportWords& words) {
+                                     const ReportWords& words, const DayTimes* dayTimes,
+                                     const DayTimeAdditions* additions) {
     const ResultTextOptions& options = words.options;
+    // The mark of a prayer no crossing gave.
+    const auto markOf = [&](DayTimeTextField field) -> std::string {
+        if (dayTimes == nullptr) return std::string();
+        const DayTimes::Marks& m = dayTimes->marks;
+        switch (field) {
+            case D::Fajr:
+                return PrayerMarkText(m.fajr, request, words);
+            case D::Sunrise:
+                return PrayerMarkText(m.sunrise, request, words);
+            case D::Asr1:
+                return PrayerMarkText(m.asr1, request, words);
+            case D::Asr2:
+                return PrayerMarkText(m.asr2, request, words);
+            case D::Maghrib:
+                return PrayerMarkText(m.maghrib, request, words);
+            case D::Isha:
+                return PrayerMarkText(m.isha, request, words);
+            default:
+                return std::string();
+        }
+    };
     // A time of the method, with the rule that gave it.
-    const auto dayText = [&days, &options](DayTimeTextField field) {
+    const auto dayText = [&days, &options, &markOf](DayTimeTextField field) {
         const DayTimeText& t = DayTextOf(days, field);
         std::string text = t.text;
         if (t.dayOffset != 0) text += " " + DayOffsetText(t.dayOffset, options);
         if (t.rule != HighLatitudeRule::kNone) {
             text += " (" + HighLatitudeRuleText(t.rule, options) + ")";
+        }
+        if (t.absence == EventAbsence::None) {
+            if (const std::string mark = markOf(field); !mark.empty()) text += " (" + mark + ")";
         }
         return text;
     };
@@ -222,7 +301,130 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
     for (const auto& [field, label] : kTwilightLines) {
         rows.push_back({kTwilightsCaption, label, dayText(field)});
     }
+    if (dayTimes != nullptr && additions != nullptr) {
+        const DayTimes& d = *dayTimes;
+        const DayTimes::Occurrences& o = d.occurs;
+        // The texts, after the blank the time fields start with.
+        const auto spaced = [](const std::string& text) { return std::string(1, ' ') + text; };
+        // The blue and golden hours, each from one bound to the next.
+        const struct {
+            std::string_view label;
+            double from;
+            bool fromOccurs;
+            double to;
+            bool toOccurs;
+        } ranges[] = {
+            {"ora blu del mattino", d.civilDawn, o.civilDawn, d.blueHourMorningEnd,
+             o.blueHourMorningEnd},
+            {"ora dorata del mattino", d.blueHourMorningEnd, o.blueHourMorningEnd,
+             d.goldenHourEnd, o.goldenHourEnd},
+            {"ora dorata della sera", d.goldenHourStart, o.goldenHourStart,
+             d.blueHourEveningStart, o.blueHourEveningStart},
+            {"ora blu della sera", d.blueHourEveningStart, o.blueHourEveningStart, d.civilDusk,
+             o.civilDusk},
+        };
+        for (const auto& r : ranges) {
+            rows.push_back({kTwilightsCaption, r.label,
+                            spaced(RangeEnd(r.from, r.fromOccurs) + "\u2013" +
+                                   RangeEnd(r.to, r.toOccurs))});
+        }
+        rows.push_back({kTwilightsCaption, "variazione durata giorno",
+                        spaced(o.dayLengthChange ? ChangeText(d.dayLengthChange)
+                                                 : std::string(kAbsentEventText))});
+        const CalendarDate date{request.year, request.month, request.day};
+        const CalendarDate next = DateAfterDays(date, 1);
+        rows.push_back({kHijriCaption, "data dell'Egira",
+                        spaced(HijriText(HijriDateOf(additions->calendar, date.year, date.month,
+                                                     date.day),
+                                         *additions))});
+        rows.push_back({kHijriCaption, "dal Maghrib",
+                        spaced(HijriText(HijriDateOf(additions->calendar, next.year, next.month,
+                                                     next.day),
+                                         *additions))});
+    }
     return Report(std::move(rows), words);
+}
+
+void AddDayTimeAdditionsJson(nlohmann::ordered_json& json, const SolarRequest& request,
+                             const SolarResult& result, const DayTimes& d,
+                             const DayTimeAdditions& additions, const EventClocks& clocks) {
+    (void)result;
+    const CalendarDate date{request.year, request.month, request.day};
+    const DayTimes::Occurrences& o = d.occurs;
+    const DayTimes::DayOffsets& off = d.dayOffset;
+    // A time of the day on the clock of a neighbouring event of the record.
+    const auto stamp = [&](bool occurs, double time, int dayOffset,
+                           ResultFieldId clockOf) -> nlohmann::ordered_json {
+        if (!occurs) return nullptr;
+        return IsoTimestamp(date, dayOffset, time, clocks.Of(clockOf).offsetSeconds);
+    };
+    using F = ResultFieldId;
+    json["blueHourMorningStart"] = stamp(o.civilDawn, d.civilDawn, off.civilDawn, F::CivilDawn);
+    json["blueHourMorningEnd"] =
+        stamp(o.blueHourMorningEnd, d.blueHourMorningEnd, off.blueHourMorningEnd, F::CivilDawn);
+    json["goldenHourMorningStart"] = json["blueHourMorningEnd"];
+    json["goldenHourMorningEnd"] =
+        stamp(o.goldenHourEnd, d.goldenHourEnd, off.goldenHourEnd, F::GoldenHourEnd);
+    json["goldenHourEveningStart"] =
+        stamp(o.goldenHourStart, d.goldenHourStart, off.goldenHourStart, F::GoldenHourStart);
+    json["goldenHourEveningEnd"] = stamp(o.blueHourEveningStart, d.blueHourEveningStart,
+                                         off.blueHourEveningStart, F::CivilDusk);
+    json["blueHourEveningStart"] = json["goldenHourEveningEnd"];
+    json["blueHourEveningEnd"] = stamp(o.civilDusk, d.civilDusk, off.civilDusk, F::CivilDusk);
+    json["dayLengthChange"] =
+        o.dayLengthChange ? nlohmann::ordered_json(d.dayLengthChange) : nullptr;
+
+    nlohmann::ordered_json marks = nlohmann::ordered_json::object();
+    const auto mark = [&](const char* key, const DayTimes::Mark& m) {
+        if (m.by == PrayerTimeMark::kNone) return;
+        const char* by = m.by == PrayerTimeMark::kSeasonal          ? "seasonal"
+                         : m.by == PrayerTimeMark::kSunsetInterval  ? "sunset-interval"
+                         : m.by == PrayerTimeMark::kNearestLatitude ? "nearest-latitude"
+                                                                    : "nearest-day";
+        marks[key] = {{"by", by}, {"latitude", m.latitude}, {"dayOffset", m.days}};
+    };
+    mark("fajr", d.marks.fajr);
+    mark("sunrise", d.marks.sunrise);
+    mark("asr1", d.marks.asr1);
+    mark("asr2", d.marks.asr2);
+    mark("maghrib", d.marks.maghrib);
+    mark("isha", d.marks.isha);
+    json["prayerMarks"] = marks;
+
+    if (request.rounding != PrayerRounding::kNone && additions.unrounded != nullptr) {
+        const DayTimes& u = *additions.unrounded;
+        const DayTimes::DayOffsets& uo = u.dayOffset;
+        json["prayersUnrounded"] = {
+            {"prayerFajr", stamp(u.occurs.fajr, u.fajr, uo.fajr, F::PrayerFajr)},
+            {"prayerSunrise", stamp(u.occurs.sunrise, u.sunrise, uo.sunrise, F::PrayerSunrise)},
+            {"prayerZuhr", stamp(u.occurs.zuhr, u.zuhr, uo.zuhr, F::PrayerZuhr)},
+            {"prayerAsr1", stamp(u.occurs.asr1, u.asr1, uo.asr1, F::PrayerAsr1)},
+            {"prayerAsr2", stamp(u.occurs.asr2, u.asr2, uo.asr2, F::PrayerAsr2)},
+            {"prayerMaghrib", stamp(u.occurs.maghrib, u.maghrib, uo.maghrib, F::PrayerMaghrib)},
+            {"prayerIsha", stamp(u.occurs.isha, u.isha, uo.isha, F::PrayerIsha)},
+        };
+    }
+
+    json["hijriCalendar"] = std::string(HijriCalendarKey(additions.calendar));
+    const std::optional<HijriDate> hijri =
+        HijriDateOf(additions.calendar, date.year, date.month, date.day);
+    json["hijriDate"] = hijri ? nlohmann::ordered_json(HijriDateKey(*hijri)) : nullptr;
+    json["hijriMonthName"] =
+        hijri ? nlohmann::ordered_json(
+                    HijriMonthName(additions.calendar, hijri->month, additions.language))
+              : nullptr;
+    const CalendarDate next = DateAfterDays(date, 1);
+    const std::optional<HijriDate> evening =
+        HijriDateOf(additions.calendar, next.year, next.month, next.day);
+    json["hijriDateFromMaghrib"] =
+        evening ? nlohmann::ordered_json(HijriDateKey(*evening)) : nullptr;
+
+    nlohmann::ordered_json& q = json["request"];
+    q["polarRule"] = std::string(PolarRuleKey(request.polarRule));
+    q["shafaq"] = std::string(ShafaqKey(request.shafaq));
+    q["ishaIntervalMinutes"] = Number(request.ishaIntervalMinutes);
+    q["maghribAngle"] = Number(request.maghribAngle);
+    q["rounding"] = std::string(PrayerRoundingKey(request.rounding));
 }
 
 nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult& result,

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/prayer_times.h"
 #include "astro/solar_computation.h"
+#include "civil/hijri_date.h"
 #include "format/result_texts.h"
 #include "places/place_search.h"
 #include "civil/zone_request.h"
@@ -81,6 +83,35 @@ nlohmann::ordered_json ResultJson(const SolarRequest& request, const SolarResult
 nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarResult& result,
                                        const DayTimes* days, const EventClocks* clocks = nullptr);
 
+// What the day times add beyond kDayTimeFields: the times before rounding,
+// the marks of the prayers no crossing gave, the blue and golden hours as
+// ranges, the day length's change and the Hijri date.
+struct DayTimeAdditions {
+    const DayTimes* unrounded = nullptr;  // before the rounding (the same without it)
+    HijriCalendar calendar = HijriCalendar::kUmmAlQura;
+    std::string language = "it";  // of the Hijri month's name: "it", "en" or "pt"
+};
+
+// The additions as JSON members: blueHourMorningStart/End,
+// blueHourEveningStart/End, goldenHourMorningStart/End and
+// goldenHourEveningStart/End (timestamps, null where absent),
+// dayLengthChange (hours, null where a date has no sunrise or sunset),
+// prayerMarks (an object with a member for each prayer a polar rule, the
+// Moonsighting Committee's seasonal limit or Tehran's interval gave: "by",
+// "latitude", "dayOffset"), prayersUnrounded with --rounding (the method's
+// prayers before rounding), hijriCalendar, hijriDate ("1445-09-01"),
+// hijriMonthName and hijriDateFromMaghrib (the Hijri date the evening
+// belongs to); and in the request polarRule, shafaq, ishaIntervalMinutes,
+// maghribAngle and rounding.
+void AddDayTimeAdditionsJson(nlohmann::ordered_json& json, const SolarRequest& request,
+                             const SolarResult& result, const DayTimes& days,
+                             const DayTimeAdditions& additions, const EventClocks& clocks);
+
+// The prayer mark of a day time in the report's words ("latitudine più
+// vicina 65.5°"), empty when none.
+std::string PrayerMarkText(const DayTimes::Mark& mark, const SolarRequest& request,
+                           const ReportWords& words);
+
 // The report with the day times: the groups of ResultReport, the prayers'
 // group showing the chosen method (its name and parameters, the high-latitude
 // rule, its Fajr, Shuruq, Zuhr, Asr 1 and 2, Maghrib and Isha; a time a rule
@@ -88,10 +119,16 @@ nlohmann::ordered_json EventClocksJson(const SolarRequest& request, const SolarR
 // group "CREPUSCOLI E NOTTE": the dawns, the golden hour, the dusks and the
 // night. The labels are Italian, as the main window's; every text is aligned
 // in one column.
+// With additions (and the day times they come from), the prayers' marks
+// after their times, the blue and golden hours as ranges and the day
+// length's change in the twilights' group, and a group "CALENDARIO ISLAMICO"
+// with the Hijri date and the one from Maghrib on.
 std::string ResultReportWithDayTimes(const SolarRequest& request,
                                      const std::vector<ResultText>& texts,
                                      const std::vector<DayTimeText>& days,
-                                     const ReportWords& words = {});
+                                     const ReportWords& words = {},
+                                     const DayTimes* dayTimes = nullptr,
+                                     const DayTimeAdditions* additions = nullptr);
 
 // With --place or --tz: the lines printed before the report, naming the place,
 // the zone with the offset and summer flag used, and a clock reading that does

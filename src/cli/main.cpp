@@ -133,7 +133,19 @@ int main(int argc, char** argv) {
 
     SolarResult result = CalcSolarParameters(command.request);
     std::optional<DayTimes> days;
-    if (command.dayTimes) days = CalcDayTimes(command.request, result);
+    std::optional<DayTimes> unrounded;
+    DayTimeAdditions additions;
+    if (command.dayTimes) {
+        unrounded = CalcDayTimes(command.request, result);
+        AddDayLengthChange(command.request, result, *unrounded);
+        days = RoundedPrayers(*unrounded, command.request.rounding);
+        additions.unrounded = &*unrounded;
+        additions.calendar = command.hijriCalendar;
+        const QString code = languages.LoadedCode();
+        additions.language = code == QLatin1String("ENU")   ? "en"
+                             : code == QLatin1String("PTB") ? "pt"
+                                                            : "it";
+    }
     // Under a zone's rules every event is read on the clock in force then.
     const EventClocks clocks = ReadEventsOnClocks(command.request, command.zoneRules.get(), result,
                                                   days ? &*days : nullptr);
@@ -141,6 +153,7 @@ int main(int argc, char** argv) {
     if (command.json) {
         nlohmann::ordered_json json =
             ResultJson(command.request, result, days ? &*days : nullptr, clocks);
+        if (days) AddDayTimeAdditionsJson(json, command.request, result, *days, additions, clocks);
         if (clocks.underRules) {
             json["eventClocks"] =
                 EventClocksJson(command.request, result, days ? &*days : nullptr, &clocks);
@@ -155,7 +168,8 @@ int main(int argc, char** argv) {
         UseBearings(texts, result);
         AddEventClockNotes(texts, days ? &dayTexts : nullptr, clocks);
         output = PlaceAndZoneReport(command.place, command.zoneRules, command.reading) +
-                 (days ? ResultReportWithDayTimes(command.request, texts, dayTexts, words)
+                 (days ? ResultReportWithDayTimes(command.request, texts, dayTexts, words,
+                                                  &*days, &additions)
                        : ResultReport(texts, words));
     }
     if (!WriteAll(stdout, output)) {

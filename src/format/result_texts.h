@@ -102,8 +102,8 @@ struct ResultTextOptions {
     std::string ownMethod = "Tarvel";
     std::string customMethod = "personalizzato";
     std::string minutes = "min";
-    std::array<std::string, 4> rules = {"nessuna", "metà della notte", "un settimo della notte",
-                                        "angolo/60 della notte"};
+    std::array<std::string, 5> rules = {"nessuna", "metà della notte", "un settimo della notte",
+                                        "angolo/60 della notte", "raccomandata"};
     // The words after a day time's day offset: one day, more days.
     std::string day = "giorno";
     std::string days = "giorni";

@@ -15,6 +15,18 @@ namespace {
     QT_TRANSLATE_NOOP("CliReport", "regola alte latitudini"),
     QT_TRANSLATE_NOOP("CliReport", "giorno"),
     QT_TRANSLATE_NOOP("CliReport", "giorni"),
+    QT_TRANSLATE_NOOP("CliReport", "ora blu del mattino"),
+    QT_TRANSLATE_NOOP("CliReport", "ora dorata del mattino"),
+    QT_TRANSLATE_NOOP("CliReport", "ora dorata della sera"),
+    QT_TRANSLATE_NOOP("CliReport", "ora blu della sera"),
+    QT_TRANSLATE_NOOP("CliReport", "variazione durata giorno"),
+    QT_TRANSLATE_NOOP("CliReport", "CALENDARIO ISLAMICO"),
+    QT_TRANSLATE_NOOP("CliReport", "data dell'Egira"),
+    QT_TRANSLATE_NOOP("CliReport", "dal Maghrib"),
+    QT_TRANSLATE_NOOP("CliReport", "limite stagionale"),
+    QT_TRANSLATE_NOOP("CliReport", "intervallo dopo il tramonto"),
+    QT_TRANSLATE_NOOP("CliReport", "latitudine più vicina"),
+    QT_TRANSLATE_NOOP("CliReport", "giorno più vicino"),
 };
 
 // The text through the first context whose module translates it.

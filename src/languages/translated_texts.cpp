@@ -126,6 +126,7 @@ const NumberedText kTableStrings[] = {
     {214, QT_TRANSLATE_NOOP3("TableTexts", "metà della notte", "214")},
     {215, QT_TRANSLATE_NOOP3("TableTexts", "un settimo della notte", "215")},
     {216, QT_TRANSLATE_NOOP3("TableTexts", "angolo/60 della notte", "216")},
+    {217, QT_TRANSLATE_NOOP3("TableTexts", "raccomandata", "217")},
 };
 // clang-format on
 

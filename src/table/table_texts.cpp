@@ -121,6 +121,7 @@ constexpr NumberedText kItalianTexts[] = {
     {214, "metà della notte"},
     {215, "un settimo della notte"},
     {216, "angolo/60 della notte"},
+    {217, "raccomandata"},
 };
 
 // Every text's number within TableTexts' range (a number beyond it would be

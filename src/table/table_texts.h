@@ -47,7 +47,7 @@ inline constexpr int kFirstRule = 214;
 class TableTexts {
   public:
     static constexpr int kFirstId = 101;
-    static constexpr int kLastId = 216;
+    static constexpr int kLastId = 217;
 
     // The built-in Italian texts.
     TableTexts();

@@ -120,9 +120,11 @@ void OptionsDialogTest::labelsAndCaptions() {
     QCOMPARE(methods->itemText(12), QStringLiteral("personalizzato"));
     QCOMPARE(s.Get<QCheckBox>(1301)->text(), QStringLiteral("Ramadan (Umm al-Qura: Isha 120 min)"));
     auto* rules = s.Get<QComboBox>(1302);
-    QCOMPARE(rules->count(), 4);
+    QCOMPARE(rules->count(), 5);
     QCOMPARE(rules->itemText(0), QStringLiteral("nessuna"));
     QCOMPARE(rules->itemText(3), QStringLiteral("angolo/60 della notte"));
+    QCOMPARE(rules->itemText(4), QStringLiteral("raccomandata"));
+    QCOMPARE(methods->itemText(13), QStringLiteral("Moonsighting Committee Worldwide"));
     QCOMPARE(s.Label(1300), QStringLiteral("metodo di calcolo"));
     QCOMPARE(s.Label(1302), QStringLiteral("regola per le alte latitudini"));
     QCOMPARE(s.Label(1303), QStringLiteral("correzioni [min]"));

@@ -369,6 +369,11 @@ void SettingsStoreTest::methodSettingsRoundTrip() {
     chosen.ramadan = true;
     chosen.highLatitudeRule = HighLatitudeRule::kSeventhOfTheNight;
     chosen.prayerAdjustments = {-120, 1, 2, -3, 7, 120};
+    chosen.polarRule = PolarRule::kNearestLatitude;
+    chosen.shafaq = Shafaq::kRed;
+    chosen.rounding = PrayerRounding::kNearest;
+    chosen.ishaIntervalMinutes = 90;
+    chosen.maghribAngle = -4.5;
     SettingsStore(file_).Save(chosen);
     AppSettings loaded;
     SettingsStore(file_).Load(loaded);
@@ -376,7 +381,7 @@ void SettingsStoreTest::methodSettingsRoundTrip() {
     {
         QSettings settings(file_, QSettings::IniFormat);
         settings.beginGroup(QStringLiteral("Tarvel"));
-        QCOMPARE(settings.childKeys().size(), 19 + 9);
+        QCOMPARE(settings.childKeys().size(), 19 + 9 + 5);
         QCOMPARE(settings.value(QStringLiteral("PrayerMethod")).toString(), QStringLiteral("4"));
         QCOMPARE(settings.value(QStringLiteral("FajrAdjustment")).toString(),
                  QStringLiteral("-120"));
@@ -411,15 +416,42 @@ void SettingsStoreTest::methodSettingReadOnItsOwn_data() {
     PrayerMethodSettings maghrib;
     maghrib.prayerAdjustments.maghrib = -5;
     QTest::newRow("method") << "PrayerMethod" << QVariant(11) << turkey;
-    QTest::newRow("last method") << "PrayerMethod" << QVariant(QStringLiteral(" 12")) << custom;
-    QTest::newRow("method beyond the list") << "PrayerMethod" << QVariant(13) << defaults;
+    QTest::newRow("custom method") << "PrayerMethod" << QVariant(QStringLiteral(" 12")) << custom;
+    PrayerMethodSettings moonsighting;
+    moonsighting.prayerMethod = PrayerMethod::kMoonsighting;
+    QTest::newRow("last method") << "PrayerMethod" << QVariant(13) << moonsighting;
+    QTest::newRow("method beyond the list") << "PrayerMethod" << QVariant(14) << defaults;
     QTest::newRow("negative method") << "PrayerMethod" << QVariant(-1) << defaults;
     QTest::newRow("method as text")
         << "PrayerMethod" << QVariant(QStringLiteral("mwl")) << defaults;
     QTest::newRow("Ramadan") << "PrayerRamadan" << QVariant(1) << ramadan;
     QTest::newRow("Ramadan 2") << "PrayerRamadan" << QVariant(2) << defaults;
     QTest::newRow("rule") << "PrayerHighLatitudeRule" << QVariant(3) << angle;
-    QTest::newRow("rule beyond") << "PrayerHighLatitudeRule" << QVariant(4) << defaults;
+    PrayerMethodSettings recommended;
+    recommended.highLatitudeRule = HighLatitudeRule::kRecommended;
+    QTest::newRow("last rule") << "PrayerHighLatitudeRule" << QVariant(4) << recommended;
+    QTest::newRow("rule beyond") << "PrayerHighLatitudeRule" << QVariant(5) << defaults;
+    PrayerMethodSettings polar;
+    polar.polarRule = PolarRule::kNearestDay;
+    QTest::newRow("polar rule") << "PrayerPolarRule" << QVariant(2) << polar;
+    QTest::newRow("polar rule beyond") << "PrayerPolarRule" << QVariant(3) << defaults;
+    PrayerMethodSettings white;
+    white.shafaq = Shafaq::kWhite;
+    QTest::newRow("shafaq") << "PrayerShafaq" << QVariant(2) << white;
+    PrayerMethodSettings up;
+    up.rounding = PrayerRounding::kUp;
+    QTest::newRow("rounding") << "PrayerRounding" << QVariant(2) << up;
+    QTest::newRow("rounding beyond") << "PrayerRounding" << QVariant(3) << defaults;
+    PrayerMethodSettings interval;
+    interval.ishaIntervalMinutes = 75;
+    QTest::newRow("Isha interval") << "PrayerIshaIntervalMinutes" << QVariant(75) << interval;
+    QTest::newRow("Isha interval beyond")
+        << "PrayerIshaIntervalMinutes" << QVariant(301) << defaults;
+    PrayerMethodSettings maghribAngle;
+    maghribAngle.maghribAngle = -4.5;
+    QTest::newRow("Maghrib angle") << "PrayerMaghribAngleTenths" << QVariant(-45) << maghribAngle;
+    QTest::newRow("Maghrib angle above the horizon")
+        << "PrayerMaghribAngleTenths" << QVariant(5) << defaults;
     QTest::newRow("adjustment") << "MaghribAdjustment" << QVariant(-5) << maghrib;
     QTest::newRow("adjustment beyond") << "MaghribAdjustment" << QVariant(121) << defaults;
     QTest::newRow("adjustment decimal")

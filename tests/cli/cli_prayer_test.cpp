@@ -179,10 +179,22 @@ TEST(CliPrayer, RefusalsAreOneLineNamingTheOption) {
     } cases[] = {
         {{"--method", "shafii"},
          "tarvel-cli: --method 'shafii' not accepted: expected default, mwl, isna, egypt, "
-         "makkah, karachi, tehran, dubai, kuwait, qatar, singapore, turkey or custom"},
+         "makkah, karachi, tehran, dubai, kuwait, qatar, singapore, turkey, custom or "
+         "moonsighting"},
         {{"--high-latitude-rule", "48"},
-         "tarvel-cli: --high-latitude-rule '48' not accepted: expected none, middle, seventh or "
-         "angle"},
+         "tarvel-cli: --high-latitude-rule '48' not accepted: expected none, middle, seventh, "
+         "angle or recommended"},
+        {{"--polar-rule", "north"},
+         "tarvel-cli: --polar-rule 'north' not accepted: expected none, nearest-latitude or "
+         "nearest-day"},
+        {{"--shafaq", "blue"},
+         "tarvel-cli: --shafaq 'blue' not accepted: expected general, red or white"},
+        {{"--rounding", "down"},
+         "tarvel-cli: --rounding 'down' not accepted: expected none, nearest or up"},
+        {{"--calendar", "hebrew"},
+         "tarvel-cli: --calendar 'hebrew' not accepted: expected umm-al-qura or tabular"},
+        {{"--isha-interval", "-5"}, "tarvel-cli: --isha-interval '-5' not accepted"},
+        {{"--maghrib-angle", "3"}, "tarvel-cli: --maghrib-angle '3' not accepted"},
         {{"--adjust", "fajr=200"}, "tarvel-cli: --adjust 'fajr=200' not accepted"},
         {{"--adjust"}, "tarvel-cli: --adjust needs a value"},
         {{"--ramadan=yes"}, "tarvel-cli: --ramadan takes no value"},
@@ -246,12 +258,20 @@ TEST(CliPrayer, ReportOfTheDayTimes) {
     EXPECT_EQ(b.at(first + 3), a.at(first + 1));  // Fajr
     EXPECT_EQ(b.at(first + 4).rfind("  Shuruq:                     0", 0), 0u) << b.at(first + 4);
     for (std::size_t i = first + 2; i < a.size(); ++i) EXPECT_EQ(b.at(i + 3), a[i]);
-    // Then the twilights and the night, aligned with the rest.
-    ASSERT_EQ(b.size(), a.size() + 3 + 13);
+    // Then the twilights and the night, aligned with the rest, the blue and
+    // golden hours as ranges, the day length's change, and the Hijri date.
+    ASSERT_EQ(b.size(), a.size() + 3 + 13 + 5 + 4);
     EXPECT_EQ(b.at(a.size() + 3), "");
     EXPECT_EQ(b.at(a.size() + 4), "CREPUSCOLI E NOTTE");
     EXPECT_EQ(b.at(a.size() + 5), "  alba astronomica:           00:00:00.0");  // none in June
-    EXPECT_EQ(b.back().rfind("  ultimo terzo della notte:   0", 0), 0u) << b.back();
+    EXPECT_EQ(b.at(a.size() + 15).rfind("  ultimo terzo della notte:   0", 0), 0u)
+        << b.at(a.size() + 15);
+    EXPECT_EQ(b.at(a.size() + 16).rfind("  ora blu del mattino:        0", 0), 0u)
+        << b.at(a.size() + 16);
+    EXPECT_EQ(b.at(a.size() + 20), "  variazione durata giorno:   -0 m 1 s") << b.at(a.size() + 20);
+    EXPECT_EQ(b.at(a.size() + 22), "CALENDARIO ISLAMICO");
+    EXPECT_EQ(b.at(a.size() + 23), "  data dell'Egira:            15 Dhuʻl-Hijjah 1445");
+    EXPECT_EQ(b.back(), "  dal Maghrib:                16 Dhuʻl-Hijjah 1445");
 
     // The report is the engine's texts of the request the program computed.
     const nlohmann::json json = nlohmann::json::parse(
@@ -270,10 +290,14 @@ TEST(CliPrayer, ReportOfTheDayTimes) {
     request.prayerMethod = *ParsePrayerMethod(q.at("prayerMethod").get<std::string>());
     request.highLatitudeRule = *ParseHighLatitudeRule(q.at("highLatitudeRule").get<std::string>());
     const SolarResult r = CalcSolarParameters(request);
-    const DayTimes d = CalcDayTimes(request, r);
+    DayTimes d = CalcDayTimes(request, r);
+    AddDayLengthChange(request, r, d);
     std::vector<ResultText> texts = MainWindowResultTexts(request, r);
     UseBearings(texts, r);
-    EXPECT_EQ(mwl.out, ResultReportWithDayTimes(request, texts, DayTimeTexts(request, r, d)));
+    DayTimeAdditions additions;
+    additions.unrounded = &d;
+    EXPECT_EQ(mwl.out, ResultReportWithDayTimes(request, texts, DayTimeTexts(request, r, d), {},
+                                                &d, &additions));
     // Fajr and Isha given by the rule, named after the time.
     const std::vector<std::string> c = Lines(mwl.out);
     EXPECT_NE(std::find(c.begin(), c.end(),
@@ -315,7 +339,9 @@ TEST(CliPrayer, JsonOfTheDayTimes) {
     const auto at = [&keys](const char* key) { return std::find(keys.begin(), keys.end(), key); };
     EXPECT_EQ(at("fajrRule"), at("prayerFajr") + 1);
     EXPECT_EQ(at("ishaRule"), at("prayerIsha") + 1);
-    EXPECT_EQ(json.size(), documented.size() + 18 + 2);
+    // The blue and golden hours' eight bounds, the day length's change, the
+    // prayers' marks and the Hijri date (calendar, date, month, evening's).
+    EXPECT_EQ(json.size(), documented.size() + 18 + 2 + 8 + 1 + 1 + 4);
 
     // In Mecca no rule gives a time: the marks are null.
     const nlohmann::json mecca =
@@ -384,6 +410,73 @@ TEST(CliPrayer, TimesOfTheDaysEveningAfterMidnightCarryTheirDate) {
     // The night is shorter than a day.
     const nlohmann::json night = nlohmann::json::parse(RunCli(With(antarctic, {"--json"})).out);
     EXPECT_LT(night.at("nightLength").get<double>(), 24.0);
+}
+
+// The choices beyond the methods: what they fill, and the day times they
+// give in JSON and in the report: Tromsø's Maghrib of midsummer from the
+// nearest latitude, rounded as timetables print it; Montreal's Isha at the
+// Moonsighting Committee's seasonal limit; the blue and golden hours; the
+// Hijri date.
+TEST(CliPrayer, PolarRulesRoundingAndTheHijriDate) {
+    const CliCommand command = ParseCommandLine(
+        {"--method", "moonsighting", "--shafaq", "red", "--high-latitude-rule", "recommended",
+         "--polar-rule", "nearest-day", "--isha-interval", "80", "--maghrib-angle", "-4",
+         "--rounding", "up", "--calendar", "tabular"},
+        FixedClock());
+    ASSERT_EQ(command.action, CliAction::kCompute) << command.text;
+    EXPECT_TRUE(command.dayTimes);
+    EXPECT_EQ(command.request.prayerMethod, PrayerMethod::kMoonsighting);
+    EXPECT_EQ(command.request.shafaq, Shafaq::kRed);
+    EXPECT_EQ(command.request.highLatitudeRule, HighLatitudeRule::kRecommended);
+    EXPECT_EQ(command.request.polarRule, PolarRule::kNearestDay);
+    EXPECT_EQ(command.request.ishaIntervalMinutes, 80.0);
+    EXPECT_EQ(command.request.maghribAngle, -4.0);
+    EXPECT_EQ(command.request.rounding, PrayerRounding::kUp);
+    EXPECT_EQ(command.hijriCalendar, HijriCalendar::kTabular);
+
+    const std::vector<std::string> tromso = {"--date", "2024-06-21", "--time", "12:00",
+                                             "--zone", "1",          "--summer", "--lat",
+                                             "69.6492", "--lon",     "18.9553E", "--method",
+                                             "mwl",    "--polar-rule", "nearest-latitude"};
+    const nlohmann::json json =
+        nlohmann::json::parse(RunCli(With(tromso, {"--rounding", "nearest", "--json"})).out);
+    // Maghrib from the nearest latitude with a sunset, to the whole minute;
+    // the unrounded time kept beside it.
+    EXPECT_EQ(json.at("prayerMarks").at("maghrib").at("by"), "nearest-latitude");
+    EXPECT_LT(json.at("prayerMarks").at("maghrib").at("latitude").get<double>(), 69.6492);
+    const std::string maghrib = json.at("prayerMaghrib").get<std::string>();
+    EXPECT_EQ(maghrib.substr(16, 5), ":00.0") << maghrib;
+    const std::string unrounded =
+        json.at("prayersUnrounded").at("prayerMaghrib").get<std::string>();
+    EXPECT_NE(unrounded, maghrib);
+    EXPECT_EQ(unrounded.substr(0, 13), maghrib.substr(0, 13));
+    EXPECT_TRUE(json.at("civilDawn").is_null());  // the Sun stays above -6 degrees
+    EXPECT_TRUE(json.at("blueHourMorningStart").is_null());
+    EXPECT_TRUE(json.at("dayLengthChange").is_null());
+    EXPECT_EQ(json.at("hijriDate"), "1445-12-15");
+    EXPECT_EQ(json.at("hijriMonthName"), "Dhuʻl-Hijjah");
+    EXPECT_EQ(json.at("hijriDateFromMaghrib"), "1445-12-16");
+    EXPECT_EQ(json.at("request").at("polarRule"), "nearest-latitude");
+    EXPECT_EQ(json.at("request").at("rounding"), "nearest");
+
+    // The report names the rule after each time it gave.
+    const ProgramRun report = RunCli(With(tromso, {"--lang", "en"}));
+    ASSERT_EQ(report.exitCode, kExitSuccess) << report.err;
+    EXPECT_NE(report.out.find("(nearest latitude "), std::string::npos) << report.out;
+
+    // Montreal with the Moonsighting Committee: Isha at the seasonal limit;
+    // the blue hour ends where the golden hour begins.
+    const nlohmann::json montreal = nlohmann::json::parse(
+        RunCli({"--date", "2024-06-21", "--time", "12:00", "--zone", "-5", "--summer", "--lat",
+                "45.5017", "--lon", "73.5673W", "--method", "moonsighting", "--json"})
+            .out);
+    EXPECT_EQ(montreal.at("prayerMarks").at("isha").at("by"), "seasonal");
+    EXPECT_EQ(montreal.at("blueHourMorningStart"), montreal.at("civilDawn"));
+    EXPECT_EQ(montreal.at("blueHourMorningEnd"), montreal.at("goldenHourMorningStart"));
+    EXPECT_EQ(montreal.at("goldenHourMorningEnd"), montreal.at("goldenHourEnd"));
+    EXPECT_EQ(montreal.at("goldenHourEveningEnd"), montreal.at("blueHourEveningStart"));
+    EXPECT_EQ(montreal.at("blueHourEveningEnd"), montreal.at("civilDusk"));
+    EXPECT_TRUE(montreal.at("dayLengthChange").is_number());
 }
 
 }  // namespace

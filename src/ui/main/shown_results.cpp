@@ -114,6 +114,8 @@ QString MethodCaptionName(PrayerMethod method) {
             return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "TURCHIA"));
         case PrayerMethod::kCustom:
             return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "PERSONALIZZATO"));
+        case PrayerMethod::kMoonsighting:
+            return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "MOONSIGHTING"));
     }
     return QString();
 }
@@ -131,6 +133,8 @@ QString HighLatitudeRuleToolTip(HighLatitudeRule rule) {
             break;
         case HighLatitudeRule::kTwilightAngle:
             name = QT_TRANSLATE_NOOP("CTarvelDlg", "angolo/60 della notte");
+            break;
+        case HighLatitudeRule::kRecommended:  // a time names the rule in force
             break;
     }
     if (name == nullptr) return QString();
