@@ -396,6 +396,10 @@
         <translation>%1: il nome di un luogo ha al più %2 byte</translation>
     </message>
     <message>
+        <source>%1 of %2 rows written</source>
+        <translation>%1 di %2 righe scritte</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>non è stato possibile scrivere la tabella sullo standard output</translation>
     </message>

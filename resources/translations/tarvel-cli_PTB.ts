@@ -396,6 +396,10 @@
         <translation>%1: o nome de um lugar tem no máximo %2 bytes</translation>
     </message>
     <message>
+        <source>%1 of %2 rows written</source>
+        <translation>%1 de %2 linhas escritas</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>não foi possível escrever a tabela na saída padrão</translation>
     </message>
