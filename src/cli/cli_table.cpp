@@ -1,9 +1,12 @@
 #include "cli/cli_table.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -111,6 +114,40 @@ bool IsTerminal(std::FILE* stream) {
     return ::isatty(::fileno(stream)) == 1;
 }
 
+// The signal that interrupted a streamed table, 0 while none did.
+volatile std::sig_atomic_t interruption = 0;
+
+extern "C" void OnInterruption(int signal) {
+    interruption = signal;
+}
+
+// While it lives, an interruption (SIGINT, SIGTERM, SIGHUP) ends a streamed
+// table after the batch in progress rather than the process at once, so that
+// the output file's temporary copy is removed and the file left as it was.
+class InterruptionCaught {
+  public:
+    InterruptionCaught() {
+        struct sigaction caught {};
+        caught.sa_handler = OnInterruption;
+        sigemptyset(&caught.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+            restore_[i] = ::sigaction(kSignals[i], &caught, &previous_[i]) == 0;
+        }
+    }
+    ~InterruptionCaught() {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+            if (restore_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
+        }
+    }
+    InterruptionCaught(const InterruptionCaught&) = delete;
+    InterruptionCaught& operator=(const InterruptionCaught&) = delete;
+
+  private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous_[std::size(kSignals)]{};
+    bool restore_[std::size(kSignals)] = {};
+};
+
 // A table longer than the window's: streamed to the output file or to out.
 int StreamTableOutput(const CliTableRequest& request, const TableLocale& locale,
                       const TableTexts& texts, std::FILE* out, std::FILE* err,
@@ -123,6 +160,8 @@ int StreamTableOutput(const CliTableRequest& request, const TableLocale& locale,
             return kExitOutputError;
         }
     }
+    std::optional<InterruptionCaught> caught;
+    if (file) caught.emplace();
     std::optional<ProgressLine> progress;
     if (IsTerminal(err) && (file || !IsTerminal(out))) progress.emplace(err);
 
@@ -135,6 +174,7 @@ int StreamTableOutput(const CliTableRequest& request, const TableLocale& locale,
     }
     TableStreamSink sink;
     sink.write = [&file, out](std::string_view text) {
+        if (interruption != 0) return false;
         if (file) return file->Write(text);
         return std::fwrite(text.data(), 1, text.size(), out) == text.size();
     };
@@ -159,6 +199,13 @@ int StreamTableOutput(const CliTableRequest& request, const TableLocale& locale,
     if (outcome.status != TableRunStatus::Ok) {
         WriteAll(err, Refused(outcome.status, outcome.message).diagnostics);
         return kExitUsage;
+    }
+    if (interruption != 0) {
+        // Interrupted: the file keeps its old content.
+        const int signal = interruption;
+        file.reset();
+        WriteAll(err, kPrefix + CliWord("the table run was cancelled") + "\n");
+        return 128 + signal;
     }
     const bool written = outcome.written && (file ? file->Commit() : std::fflush(out) == 0);
     if (!written) {

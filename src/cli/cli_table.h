@@ -35,7 +35,10 @@ CliTableOutput ProduceTableOutput(const CliTableRequest& request, const TableLoc
 // kTableMaxStreamedPointCount) is streamed (StreamTable): written batch by
 // batch as its rows are computed, its first kTableMaxPointCount rows the same
 // bytes as the whole table's, with the rows written so far shown on err while
-// err is a terminal and the table does not go to that terminal too.
+// err is a terminal and the table does not go to that terminal too. A
+// streamed table interrupted (SIGINT, SIGTERM, SIGHUP) while it is written to
+// its output file stops after the batch in progress, leaves the file as it
+// was and returns 128 plus the signal's number.
 int WriteTableOutput(const CliTableRequest& request, const TableLocale& locale,
                      const TableTexts& texts = TableTexts(), std::FILE* out = stdout,
                      std::FILE* err = stderr, const TableRunControl& control = TableRunControl());

@@ -228,20 +228,27 @@ SolarRequest TableRowRequest(const TableParameters& p, const ClockInstant& t) {
     return request;
 }
 
+TableRunStatus TableRefusal(const TableValidation& validation, const TableParameters& parameters,
+                            const TableTexts& texts, TableField& field, std::string& message) {
+    if (!validation.ok()) {
+        field = validation.field;
+        message = validation.message;
+        return TableRunStatus::InvalidParameters;
+    }
+    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
+        field = TableField::StepValue;
+        message = texts.Get(table_string::kFractionalStep);
+        return TableRunStatus::FractionalStep;
+    }
+    return TableRunStatus::Ok;
+}
+
 TableComputation ComputeTableRows(const TableParameters& parameters, const TableRunControl& control,
                                   const TableTexts& texts) {
     TableComputation computation;
-    const TableValidation validation = ValidateTableParameters(parameters, texts);
-    if (!validation.ok()) {
-        computation.status = TableRunStatus::InvalidParameters;
-        computation.field = validation.field;
-        computation.message = validation.message;
-        return computation;
-    }
-    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
-        computation.status = TableRunStatus::FractionalStep;
-        computation.field = TableField::StepValue;
-        computation.message = texts.Get(table_string::kFractionalStep);
+    computation.status = TableRefusal(ValidateTableParameters(parameters, texts), parameters, texts,
+                                      computation.field, computation.message);
+    if (computation.status != TableRunStatus::Ok) {
         return computation;
     }
 

@@ -138,6 +138,12 @@ struct TableComputation {
     std::vector<TableRow> rows;  // all rows when Ok, none otherwise
 };
 
+// The outcome of a table's checks: InvalidParameters with the failed
+// validation's field and message, FractionalStep (field StepValue, string 147)
+// for a fractional step with a unit other than Seconds, otherwise Ok.
+TableRunStatus TableRefusal(const TableValidation& validation, const TableParameters& parameters,
+                            const TableTexts& texts, TableField& field, std::string& message);
+
 // Validates the parameters, refuses a fractional step with a unit other than
 // Seconds, and computes every row.
 TableComputation ComputeTableRows(const TableParameters& parameters,

@@ -45,17 +45,9 @@ TableStreamOutcome StreamTable(const TableParameters& parameters, TableRowFormat
                                const TableTexts& texts,
                                std::optional<SunSeriesSource> laterRowsSeries) {
     TableStreamOutcome outcome;
-    const TableValidation validation = ValidateStreamedTable(parameters, texts);
-    if (!validation.ok()) {
-        outcome.status = TableRunStatus::InvalidParameters;
-        outcome.field = validation.field;
-        outcome.message = validation.message;
-        return outcome;
-    }
-    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
-        outcome.status = TableRunStatus::FractionalStep;
-        outcome.field = TableField::StepValue;
-        outcome.message = texts.Get(table_string::kFractionalStep);
+    outcome.status = TableRefusal(ValidateStreamedTable(parameters, texts), parameters, texts,
+                                  outcome.field, outcome.message);
+    if (outcome.status != TableRunStatus::Ok) {
         return outcome;
     }
 
