@@ -22,12 +22,14 @@
 #include <fstream>
 #include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/series_kernel.h"
 #include "table/table_csv.h"
 #include "table/table_layout.h"
 #include "table/table_run.h"
+#include "table/table_stream.h"
 
 // Every allocation of this program goes through operator new below, which
 // counts the bytes live and their peak (malloc_usable_size of each block), so
@@ -311,6 +313,66 @@ void BM_TableOneMinuteSteps(benchmark::State& state) {
     state.counters["year_seconds"] = 525600.0 / p.pointCount * spans;
 }
 BENCHMARK(BM_TableOneMinuteSteps)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
+
+// A streamed year at one-minute steps (525,600 rows) with the position columns
+// on two threads, its text written to nothing: the time, the rows per second,
+// the cost of a streamed row over a row of the 1,000-row table computed at
+// once in the same run, and the most heap bytes held at once (flat: one batch
+// of rows and lines, whatever the number of rows). TARVEL_BENCH_STREAM_ROWS
+// sets fewer rows (a day at one-minute steps is 1440).
+void BM_TableStreamedYearOfMinutes(benchmark::State& state) {
+    tarvel::TableParameters p = ThousandRows();
+    p.start = {2025, 1, 1, 0, 0, 0.0};
+    p.stepValue = 1;
+    p.stepUnit = tarvel::TableStepUnit::Minutes;
+    const char* rows = std::getenv("TARVEL_BENCH_STREAM_ROWS");
+    p.pointCount = rows != nullptr ? std::max(1001, std::atoi(rows)) : 525600;
+    tarvel::TableOptions options;
+    options.showAzimuth = true;
+    options.showAltitude = true;
+    options.showRightAscension = true;
+    options.showDeclination = true;
+    tarvel::TableRunControl control;
+    control.threadCount = 2;
+    double streamed = 0;
+    double whole = 0;
+    std::int64_t heapPeak = 0;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        tarvel::TableTextRowFormatter formatter(options, tarvel::TableTarget::Window);
+        tarvel::TableStreamSink sink;
+        bytes = 0;
+        sink.write = [&bytes](std::string_view text) {
+            bytes += text.size();
+            return true;
+        };
+        const std::int64_t before = liveBytes.load();
+        peakBytes.store(before);
+        auto start = std::chrono::steady_clock::now();
+        const tarvel::TableStreamOutcome outcome = tarvel::StreamTable(p, formatter, sink, control);
+        streamed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        heapPeak = peakBytes.load() - before;
+        if (outcome.status != tarvel::TableRunStatus::Ok || outcome.rowsWritten != p.pointCount) {
+            state.SkipWithError("the streamed table did not write every row");
+            return;
+        }
+        tarvel::TableParameters thousand = p;
+        thousand.pointCount = 1000;
+        start = std::chrono::steady_clock::now();
+        const tarvel::TableRunResult run =
+            tarvel::RunTable(thousand, options, tarvel::TableTarget::Window, tarvel::TableLocale(),
+                             tarvel::TableTexts(), control);
+        whole = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        benchmark::DoNotOptimize(run.text.data());
+    }
+    state.counters["rows"] = p.pointCount;
+    state.counters["seconds"] = streamed;
+    state.counters["rows_per_second"] = p.pointCount / streamed;
+    state.counters["streamed_row_over_whole_row"] = (streamed / p.pointCount) / (whole / 1000.0);
+    state.counters["heap_peak_MB"] = static_cast<double>(heapPeak) / 1e6;
+    state.counters["text_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_TableStreamedYearOfMinutes)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The whole table as the window makes it: the rows of 1000 rows with every
 // column on two threads, kept, its window text, then the clipboard's and the

@@ -404,6 +404,10 @@
         <translation>l&apos;indice dei luoghi %1 manca o è danneggiato: nessun luogo si può trovare per nome (reinstallare il programma, o dare --lat, --lon e --tz)</translation>
     </message>
     <message>
+        <source>%1 of %2 rows written</source>
+        <translation>%1 di %2 righe scritte</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>non è stato possibile scrivere la tabella sullo standard output</translation>
     </message>

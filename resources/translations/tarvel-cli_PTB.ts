@@ -404,6 +404,10 @@
         <translation>o índice de locais %1 falta ou está danificado: nenhum local pode ser encontrado pelo nome (reinstale o programa, ou dê --lat, --lon e --tz)</translation>
     </message>
     <message>
+        <source>%1 of %2 rows written</source>
+        <translation>%1 de %2 linhas escritas</translation>
+    </message>
+    <message>
         <source>the table could not be written to standard output</source>
         <translation>não foi possível escrever a tabela na saída padrão</translation>
     </message>

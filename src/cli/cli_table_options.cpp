@@ -1,6 +1,7 @@
 // The table subcommand: its usage, description, exit statuses and options
 // (the steps, the columns, the format and the output file), and the table
 // it asks for, checked as the table window checks it.
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "cli/cli_command_line.h"
 #include "table/table_parameters.h"
+#include "table/table_stream.h"
 #include "table/table_texts.h"
 
 namespace tarvel {
@@ -108,10 +110,22 @@ void CommandLine::AddTableOptions() {
             {"--unit", "UNIT", "%1 or %2", "", std::string(TableStepUnitName(p.stepUnit)),
              {Joined({units.begin(), units.end() - 1}, ", ", ", "), units.back()}},
             p.stepUnit, ParseTableStepUnit);
+    // Beyond the window's 1,000 rows the table is streamed as it is computed.
     AddRead(app,
-            {"--points", "N", "a whole number of rows, %1 to %2", "", std::to_string(p.pointCount),
-             {std::to_string(kTableMinPointCount), std::to_string(kTableMaxPointCount)}},
-            p.pointCount, ParseWholeNumber);
+            {"--points", "N", "a whole number of rows, %1 to %2",
+             "more than " + std::to_string(kTableMaxPointCount) +
+                 " rows are written as they are computed (a year at one-minute steps is "
+                 "525600 rows)",
+             std::to_string(p.pointCount),
+             {std::to_string(kTableMinPointCount), std::to_string(kTableMaxStreamedPointCount)}},
+            p.pointCount, [](std::string_view text) -> std::optional<int> {
+                const std::optional<int> points = ParseWholeNumber(text);
+                if (!points || *points < kTableMinPointCount ||
+                    *points > kTableMaxStreamedPointCount) {
+                    return std::nullopt;
+                }
+                return points;
+            });
 
     app.option_defaults()->group("Columns and formats");
     std::vector<std::string> columns;
@@ -213,7 +227,11 @@ CliCommand CommandLine::TableCommand(const LocalClock& clock) const {
                                   CliMessage(kTableZonesAccepted, {TableZoneList()})}));
     }
     // The engine's own checks and messages.
-    const TableValidation validation = ValidateTableParameters(p, tableTexts_);
+    // The number of rows was checked when read: the command line streams
+    // the tables the window would refuse as too long.
+    TableParameters checked = p;
+    checked.pointCount = std::min(p.pointCount, kTableMaxPointCount);
+    const TableValidation validation = ValidateTableParameters(checked, tableTexts_);
     if (!validation.ok()) {
         throw Refusal(TableFieldOption(validation.field) + ": " + validation.message);
     }

@@ -38,25 +38,7 @@ bool WriteAll(std::FILE* stream, const std::string& text) {
 // left as it was) or to standard output.
 int WriteTable(const tarvel::CliTableRequest& table) {
     using namespace tarvel;
-    const CliTableOutput output = ProduceTableOutput(table, TableLocaleFromEnvironment(),
-                                                     TableRunControl(), TranslatedTableTexts());
-    WriteAll(stderr, output.diagnostics);
-    if (output.exitCode != kExitSuccess) return output.exitCode;
-    if (table.outputPath) {
-        const std::string error = WriteFileAtomically(*table.outputPath, output.text,
-                                                    CliWord("Cannot save %1: %2"));
-        if (!error.empty()) {
-            WriteAll(stderr, "tarvel-cli: " + error + "\n");
-            return kExitOutputError;
-        }
-        return kExitSuccess;
-    }
-    if (!WriteAll(stdout, output.text)) {
-        WriteAll(stderr, "tarvel-cli: " +
-                             CliWord("the table could not be written to standard output") + "\n");
-        return kExitOutputError;
-    }
-    return kExitSuccess;
+    return WriteTableOutput(table, TableLocaleFromEnvironment(), TranslatedTableTexts());
 }
 
 // The calendar subcommand: the iCalendar text to the output file (replaced

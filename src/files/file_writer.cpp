@@ -96,109 +96,164 @@ int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& resol
     return ELOOP;
 }
 
-// A pipe or a character device (/dev/null, a terminal) is written directly:
-// there is nothing to replace, and it must stay what it is.
-template <typename FailureOf>
-std::string WriteInPlace(const std::filesystem::path& path, std::string_view bytes,
-                         const FailureOf& failure) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return failure(path, errno);
-    const int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0) return failure(path, errno);
-    return error == 0 ? std::string() : failure(path, error);
-}
-
 }  // namespace
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                std::string_view failureText) {
-    // The message of a failure with the system's reason for error.
-    const auto Failure = [failureText](const std::filesystem::path& failed, int error) {
-        return FailureMessage(failureText, failed, std::strerror(error));
+// The open target: the temporary file and what Commit needs, or a pipe or a
+// device written in place.
+struct StreamedFileWriter::Open {
+    std::string failureText;
+    std::filesystem::path path;       // as named
+    std::filesystem::path target;     // the file it names, links followed
+    std::filesystem::path directory;  // the target's folder
+    std::string temporary;            // empty when written in place
+    bool exists = false;
+    struct stat existing {};
+    int fd = -1;
+    FileSizeSignalIgnored signalIgnored;
+
+    std::string Failure(int error) const {
+        return FailureMessage(failureText, path, std::strerror(error));
+    }
+    // Closes and removes what was opened.
+    void Abandon() {
+        if (fd >= 0) ::close(fd);
+        fd = -1;
+        if (!temporary.empty()) ::unlink(temporary.c_str());
+        temporary.clear();
+    }
+};
+
+StreamedFileWriter::StreamedFileWriter(const std::filesystem::path& path,
+                                       std::string_view failureText)
+    : open_(std::make_unique<Open>()) {
+    Open& o = *open_;
+    o.failureText = std::string(failureText);
+    o.path = path;
+    const auto fail = [this](std::string message) {
+        open_->Abandon();
+        open_.reset();
+        error_ = std::move(message);
     };
     if (path.empty() || !path.has_filename()) {
-        return Failure(path, EISDIR);
+        fail(o.Failure(EISDIR));
+        return;
     }
-    const FileSizeSignalIgnored signalIgnored;
-
     // A pipe, a terminal or a device, however it is named (/dev/stdout names
     // the process's standard output through a link to "pipe:[...]", which is
-    // no path): written directly.
+    // no path), is written directly: there is nothing to replace, and it must
+    // stay what it is.
+    const auto inPlace = [&o, &fail] {
+        o.fd = ::open(o.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (o.fd < 0) fail(o.Failure(errno));
+    };
     struct stat named {};
     if (::stat(path.c_str(), &named) == 0 && (S_ISFIFO(named.st_mode) || S_ISCHR(named.st_mode))) {
-        return WriteInPlace(path, bytes, Failure);
+        inPlace();
+        return;
     }
-
     // A symbolic link stays a link: the file it names is written.
-    std::filesystem::path target;
-    if (const int error = ResolveLinks(path, target); error != 0) {
-        return Failure(path, error);
+    if (const int error = ResolveLinks(path, o.target); error != 0) {
+        fail(o.Failure(error));
+        return;
     }
+    o.exists = ::stat(o.target.c_str(), &o.existing) == 0;
+    if (o.exists && (S_ISFIFO(o.existing.st_mode) || S_ISCHR(o.existing.st_mode))) {
+        inPlace();
+        return;
+    }
+    if (o.exists && S_ISDIR(o.existing.st_mode)) {
+        fail(o.Failure(EISDIR));
+        return;
+    }
+    if (o.exists && !S_ISREG(o.existing.st_mode)) {
+        fail(FailureMessage(failureText, path, "not a regular file"));
+        return;
+    }
+    o.directory = o.target.has_parent_path() ? o.target.parent_path() : std::filesystem::path(".");
+    o.fd = CreateTemporaryBeside(o.directory, o.target.filename(), o.temporary);
+    if (o.fd < 0) {
+        const int error = errno;
+        o.temporary.clear();
+        fail(o.Failure(error));
+        return;
+    }
+}
 
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (S_ISFIFO(existing.st_mode) || S_ISCHR(existing.st_mode))) {
-        return WriteInPlace(path, bytes, Failure);
-    }
-    if (exists && S_ISDIR(existing.st_mode)) {
-        return Failure(path, EISDIR);
-    }
-    if (exists && !S_ISREG(existing.st_mode)) {
-        return FailureMessage(failureText, path, "not a regular file");
-    }
+StreamedFileWriter::~StreamedFileWriter() {
+    if (open_) open_->Abandon();
+}
 
-    const std::filesystem::path directory =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary;
-    const int fd = CreateTemporaryBeside(directory, target.filename(), temporary);
-    if (fd < 0) {
-        return Failure(path, errno);
+bool StreamedFileWriter::Write(std::string_view bytes) {
+    if (!open_) return false;
+    if (const int error = WriteAll(open_->fd, bytes); error != 0) {
+        error_ = open_->Failure(error);
+        open_->Abandon();
+        open_.reset();
+        return false;
     }
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return Failure(path, error);
+    return true;
+}
+
+bool StreamedFileWriter::Commit() {
+    if (!open_) return false;
+    Open& o = *open_;
+    const auto fail = [this](int error) {
+        error_ = open_->Failure(error);
+        open_->Abandon();
+        open_.reset();
+        return false;
     };
-
-    if (const int error = WriteAll(fd, bytes); error != 0) {
-        return fail(error);
+    if (o.temporary.empty()) {
+        // Written in place.
+        const int closed = ::close(o.fd);
+        o.fd = -1;
+        if (closed != 0) return fail(errno);
+        open_.reset();
+        return true;
     }
-    if (exists) {
+    if (o.exists) {
         // A replaced file keeps its owner and group where this process may
         // give them (as root, or a group it belongs to), then its permissions
         // (a change of owner clears the set-user-ID bits).
-        if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
-            ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        if ((o.existing.st_uid != ::geteuid() || o.existing.st_gid != ::getegid()) &&
+            ::fchown(o.fd, o.existing.st_uid, o.existing.st_gid) != 0) {
             // At least the group; where that too is refused the file is the
             // writer's, as any new file would be.
-            const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+            const int groupKept = ::fchown(o.fd, static_cast<uid_t>(-1), o.existing.st_gid);
             static_cast<void>(groupKept);
         }
-        if (::fchmod(fd, existing.st_mode & 07777) != 0) {
+        if (::fchmod(o.fd, o.existing.st_mode & 07777) != 0) {
             return fail(errno);
         }
     }
-    if (::fsync(fd) != 0) {
+    if (::fsync(o.fd) != 0) {
         return fail(errno);
     }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure(path, error);
+    const int closed = ::close(o.fd);
+    o.fd = -1;
+    if (closed != 0) {
+        return fail(errno);
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure(path, error);
+    if (::rename(o.temporary.c_str(), o.target.c_str()) != 0) {
+        return fail(errno);
     }
+    o.temporary.clear();
     // Make the rename itself durable; a failure here no longer concerns the
     // file's content.
-    const int directoryFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    const int directoryFd = ::open(o.directory.c_str(), O_RDONLY | O_DIRECTORY);
     if (directoryFd >= 0) {
         ::fsync(directoryFd);
         ::close(directoryFd);
     }
-    return {};
+    open_.reset();
+    return true;
+}
+
+std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                std::string_view failureText) {
+    StreamedFileWriter writer(path, failureText);
+    if (writer.Write(bytes)) writer.Commit();
+    return writer.error();
 }
 
 }  // namespace tarvel

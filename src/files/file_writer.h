@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,36 @@ namespace tarvel {
 // full disk or a read-only file system with the system's reason.
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                 std::string_view failureText = "Cannot save %1: %2");
+
+// The same replacement for a text written piece by piece, too long to hold
+// at once: the pieces go to the temporary file (or straight to a pipe or a
+// device) as they come, and Commit renames the temporary file over the
+// target. Until Commit succeeds the target keeps its old content; a failure
+// of Open, Write or Commit, or a writer destroyed before Commit, removes the
+// temporary file and leaves the target as it was.
+class StreamedFileWriter {
+  public:
+    // Opens the temporary file beside the target; error() tells a failure.
+    explicit StreamedFileWriter(const std::filesystem::path& path,
+                                std::string_view failureText = "Cannot save %1: %2");
+    ~StreamedFileWriter();
+    StreamedFileWriter(const StreamedFileWriter&) = delete;
+    StreamedFileWriter& operator=(const StreamedFileWriter&) = delete;
+
+    // Appends bytes; false, with error() set, when they could not be written
+    // (or an earlier step failed).
+    bool Write(std::string_view bytes);
+    // Flushes the file to the disk and puts it in the target's place; false,
+    // with error() set, on failure.
+    bool Commit();
+    // Empty while nothing failed; otherwise the failure message as
+    // WriteFileAtomically gives it.
+    const std::string& error() const { return error_; }
+
+  private:
+    struct Open;
+    std::unique_ptr<Open> open_;
+    std::string error_;
+};
 
 }  // namespace tarvel

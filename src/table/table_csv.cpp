@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "astro/calendar.h"
 #include "format/printf_text.h"
@@ -114,48 +116,56 @@ void PutInOrder(std::vector<const TableColumn*>& columns,
         if (name.empty()) return -1;
         return std::find(order.begin(), order.end(), name) - order.begin();
     };
-    std::stable_sort(columns.begin(), columns.end(),
-                     [&rank](const TableColumn* a, const TableColumn* b) {
-                         return rank(a) < rank(b);
-                     });
+    std::stable_sort(
+        columns.begin(), columns.end(),
+        [&rank](const TableColumn* a, const TableColumn* b) { return rank(a) < rank(b); });
 }
 
-}  // namespace
+// The header and the records of one CSV: its columns, whether the Fajr and
+// Isha columns are followed by their rule's column, and which columns are
+// followed by their times' own dates.
+struct CsvLayout {
+    std::vector<const TableColumn*> columns;
+    bool ruleColumns = false;
+    std::vector<bool> dateColumn;
+    double latitude = 0;
+    const CsvConventions* conventions = nullptr;
 
-std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
-                          double latitude, const CsvConventions& conventions) {
-    std::vector<const TableColumn*> columns = SelectedTableColumns(options);
-    PutInOrder(columns, conventions.order);
-    // With a high-latitude rule, the Fajr and Isha columns are each followed
-    // by the column of their rule mark.
-    const bool ruleColumns = RuleInForce(rows) != HighLatitudeRule::kNone;
-    const auto ruleField = [ruleColumns](const TableColumn& column) -> const ResultField* {
+    CsvLayout(const TableColumnSet& options, double runLatitude, const CsvConventions& given)
+        : columns(SelectedTableColumns(options)), latitude(runLatitude), conventions(&given) {
+        PutInOrder(columns, given.order);
+        dateColumn.assign(columns.size(), false);
+    }
+
+    // The rule's column of a Fajr or Isha column, when there is one.
+    const ResultField* RuleField(const TableColumn& column) const {
         const ResultField* field = column.methodField;
         return ruleColumns && field != nullptr && !field->ruleName.empty() ? field : nullptr;
-    };
-    // A column whose times fall on other dates than their rows' is followed
-    // by the column of each time's own date.
-    std::vector<bool> dateColumn(columns.size());
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        dateColumn[i] = ShowsOtherDates(*columns[i], rows);
     }
-    std::string text;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i != 0) {
-            text += ',';
-        }
-        text += CsvField(std::string(columns[i]->CsvName()));
-        if (columns[i]->cell == TableCellKind::Time && conventions.offset) text += ",UtcOffset";
-        if (dateColumn[i]) {
-            text += ',' + CsvField(std::string(columns[i]->CsvName()) + "Date");
-        }
-        if (const ResultField* field = ruleField(*columns[i])) {
-            text += ',' + CsvField(std::string(field->ruleName));
-        }
-    }
-    text += kRecordEnd;
 
-    for (const TableRow& row : rows) {
+    std::string Header() const {
+        std::string text;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i != 0) {
+                text += ',';
+            }
+            text += CsvField(std::string(columns[i]->CsvName()));
+            if (columns[i]->cell == TableCellKind::Time && conventions->offset) {
+                text += ",UtcOffset";
+            }
+            if (dateColumn[i]) {
+                text += ',' + CsvField(std::string(columns[i]->CsvName()) + "Date");
+            }
+            if (const ResultField* field = RuleField(*columns[i])) {
+                text += ',' + CsvField(std::string(field->ruleName));
+            }
+        }
+        text += kRecordEnd;
+        return text;
+    }
+
+    std::string Record(const TableRow& row) const {
+        std::string text;
         std::string date;
         std::string time;
         DateAndTime(row.instant, date, time);
@@ -171,7 +181,7 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
             }
             if (column.cell == TableCellKind::Time) {
                 text += time;
-                if (conventions.offset) text += ',' + CsvField(conventions.offset(row));
+                if (conventions->offset) text += ',' + CsvField(conventions->offset(row));
                 continue;
             }
             const ResultField* field = column.ShownField(days);
@@ -182,7 +192,7 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
             if (present) {
                 const double value = field->ValueOf(row.result, days);
                 text += CsvField(RoundTripDecimal(
-                    conventions.value ? conventions.value(field->id, value) : value));
+                    conventions->value ? conventions->value(field->id, value) : value));
             }
             if (dateColumn[i]) {
                 text += ',';
@@ -196,7 +206,7 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
                     text += PrintfText("%04d-%02d-%02d", own.year, own.month, own.day);
                 }
             }
-            if (const ResultField* rule = ruleField(column)) {
+            if (const ResultField* rule = RuleField(column)) {
                 text += ',';
                 const HighLatitudeRule given = rule->RuleIn(days);
                 if (present && given != HighLatitudeRule::kNone) {
@@ -205,8 +215,61 @@ std::string WriteTableCsv(const TableColumnSet& options, const std::vector<Table
             }
         }
         text += kRecordEnd;
+        return text;
+    }
+};
+
+}  // namespace
+
+std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
+                          double latitude, const CsvConventions& conventions) {
+    CsvLayout layout(options, latitude, conventions);
+    // With a high-latitude rule, the Fajr and Isha columns are each followed
+    // by the column of their rule mark; a column whose times fall on other
+    // dates than their rows' by the column of each time's own date.
+    layout.ruleColumns = RuleInForce(rows) != HighLatitudeRule::kNone;
+    for (std::size_t i = 0; i < layout.columns.size(); ++i) {
+        layout.dateColumn[i] = ShowsOtherDates(*layout.columns[i], rows);
+    }
+    std::string text = layout.Header();
+    for (const TableRow& row : rows) {
+        text += layout.Record(row);
     }
     return text;
+}
+
+struct TableCsvRowFormatter::Layout : CsvLayout {
+    using CsvLayout::CsvLayout;
+};
+
+TableCsvRowFormatter::TableCsvRowFormatter(const TableColumnSet& options, double latitude,
+                                           CsvConventions conventions)
+    : conventions_(std::move(conventions)),
+      layout_(std::make_unique<Layout>(options, latitude, conventions_)) {}
+
+TableCsvRowFormatter::~TableCsvRowFormatter() = default;
+
+std::string TableCsvRowFormatter::Head(const TableParameters& /*parameters*/,
+                                       const std::vector<TableRow>& firstRows) {
+    // Every row has the same prayer settings: the first rows tell the rule.
+    layout_->ruleColumns = RuleInForce(firstRows) != HighLatitudeRule::kNone;
+    const DayTimes* days = nullptr;
+    for (const TableRow& row : firstRows) {
+        if (row.days) {
+            days = &*row.days;
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < layout_->columns.size(); ++i) {
+        const ResultField* field = layout_->columns[i]->ShownField(days);
+        layout_->dateColumn[i] = field != nullptr && field->dayOffset != nullptr && days != nullptr;
+    }
+    return layout_->Header();
+}
+
+std::string TableCsvRowFormatter::Line(const TableRow& row, std::string* error) const {
+    if (error != nullptr) *error = row.computed ? std::string() : row.error;
+    return layout_->Record(row);
 }
 
 }  // namespace tarvel

@@ -3,9 +3,9 @@
 // CR LF.
 //
 // Columns: "Date" and "Time", then every column the options select, in table
-// order (or a caller's, see CsvConventions), named by TableColumn::CsvName() ("GMST", "LMST", "JulianDay",
-// "Azimuth", "Altitude", "Refraction", "ApparentAltitude", "DeltaT",
-// "EquationOfTime", ...). The format choices of the options play no part.
+// order (or a caller's, see CsvConventions), named by TableColumn::CsvName() ("GMST", "LMST",
+// "JulianDay", "Azimuth", "Altitude", "Refraction", "ApparentAltitude", "DeltaT", "EquationOfTime",
+// ...). The format choices of the options play no part.
 //
 // Values:
 // - Date: the row's calendar date as YYYY-MM-DD (31 April is 1 May; years
@@ -18,8 +18,8 @@
 //   same double (std::to_chars, fixed notation, never an exponent): hours for
 //   times and right ascensions, degrees for angles (the refraction as
 //   applied, 0 below the horizon, and the longitude difference included, the
-//   latter positive west of the zone meridian), seconds for ΔT and the equation of time, days for the Julian
-//   Day; QiblaAzimuth is measured from the south, positive towards the east.
+//   latter positive west of the zone meridian), seconds for ΔT and the equation of time, days for
+//   the Julian Day; QiblaAzimuth is measured from the south, positive towards the east.
 // - empty fields: a value that is absent (ResultField::PresentIn: an event
 //   that does not occur on the row's date, temporal hours without a sunrise or
 //   sunset), the temporal hours at latitude 66.55° or more, and every value of
@@ -39,6 +39,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,7 @@
 #include "table/table_layout.h"
 #include "table/table_options.h"
 #include "table/table_parameters.h"
+#include "table/table_stream.h"
 
 namespace tarvel {
 
@@ -65,6 +67,27 @@ struct CsvConventions {
 // The CSV text of the rows for these options; latitude is the run's latitude.
 std::string WriteTableCsv(const TableColumnSet& options, const std::vector<TableRow>& rows,
                           double latitude, const CsvConventions& conventions = {});
+
+// The CSV of a streamed table (StreamTable): the header is written before
+// the rows are known, so the rule's columns follow from the first rows (every
+// row has the same prayer settings), and every column whose time may fall on
+// another date than its row's (the day times with a date of their own) is
+// followed by its date column, whether or not some row shows another date.
+// The records are those of WriteTableCsv.
+class TableCsvRowFormatter : public TableRowFormatter {
+  public:
+    TableCsvRowFormatter(const TableColumnSet& options, double latitude,
+                         CsvConventions conventions = {});
+    ~TableCsvRowFormatter() override;
+    std::string Head(const TableParameters& parameters,
+                     const std::vector<TableRow>& firstRows) override;
+    std::string Line(const TableRow& row, std::string* error) const override;
+
+  private:
+    struct Layout;
+    CsvConventions conventions_;
+    std::unique_ptr<Layout> layout_;
+};
 
 // A CSV field: the text itself, or, when it holds a comma, a double quote, CR
 // or LF, the text in double quotes with every double quote doubled.

@@ -18,12 +18,14 @@ namespace {
 // Computes rows[index] for index taken in turn from `next`, until every row is
 // done, a stop is requested or another thread failed without a text.
 struct RowWork {
-    RowWork(const TableParameters& p, const TableRunControl& c, std::vector<TableRow>& r)
-        : parameters(p), control(c), rows(r) {}
+    RowWork(const TableParameters& p, const TableRunControl& c, std::vector<TableRow>& r,
+            const std::function<void(std::size_t, TableRow&)>& f)
+        : parameters(p), control(c), rows(r), finish(f) {}
 
     const TableParameters& parameters;
     const TableRunControl& control;
     std::vector<TableRow>& rows;
+    const std::function<void(std::size_t, TableRow&)>& finish;
     std::atomic<int> next{0};
     std::atomic<int> done{0};
     std::atomic<bool> abandoned{false};
@@ -43,9 +45,9 @@ struct RowWork {
         TableRow& row = rows[static_cast<std::size_t>(index)];
         const SolarRequest request = TableRowRequest(parameters, row.instant);
         try {
-            row.result = control.compute
-                             ? control.compute(request)
-                             : CalcSolarParameters(request, control.searchSeries, day);
+            row.result = control.compute ? control.compute(request)
+                                         : CalcSolarParameters(request, control.searchSeries, day);
+            row.days.reset();
             if (control.dayTimes) {
                 row.days = CalcDayTimes(request, row.result);
             }
@@ -55,6 +57,7 @@ struct RowWork {
                                    row.days ? &*row.days : nullptr);
             }
             row.computed = true;
+            row.error.clear();
         } catch (const std::exception& e) {
             row.computed = false;
             row.error = e.what();
@@ -62,19 +65,66 @@ struct RowWork {
                 row.error = "std::exception";
             }
         } catch (...) {
-            const std::lock_guard<std::mutex> lock(failureMutex);
-            if (!failure) {
-                failure = std::current_exception();
-            }
-            abandoned.store(true);
+            Abandon();
             return false;
+        }
+        if (finish) {
+            try {
+                finish(static_cast<std::size_t>(index), row);
+            } catch (...) {
+                Abandon();
+                return false;
+            }
         }
         done.fetch_add(1, std::memory_order_release);
         return true;
     }
+
+    // Keeps the exception in flight as the run's failure and stops every thread.
+    void Abandon() {
+        const std::lock_guard<std::mutex> lock(failureMutex);
+        if (!failure) {
+            failure = std::current_exception();
+        }
+        abandoned.store(true);
+    }
 };
 
 }  // namespace
+
+int ComputeRowsOnThreads(const TableParameters& parameters, const TableRunControl& control,
+                         std::vector<TableRow>& rows, TableRowThreads& threads,
+                         const std::function<void(std::size_t, TableRow&)>& finish,
+                         const std::function<void(int rowsDone)>& callerProgress) {
+    const unsigned count = std::clamp(
+        threads.Count(), 1u, static_cast<unsigned>(std::max(static_cast<int>(rows.size()), 1)));
+    RowWork work(parameters, control, rows, finish);
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(count - 1);
+        for (unsigned i = 1; i < count; ++i) {
+            DayEvaluations& day = threads.Day(i);
+            helpers.emplace_back([&work, &day] {
+                while (work.ComputeOne(day)) {
+                }
+            });
+        }
+        DayEvaluations& day = threads.Day(0);
+        while (work.ComputeOne(day)) {
+            if (callerProgress) callerProgress(work.done.load(std::memory_order_acquire));
+        }
+    }  // joins the helpers
+    if (work.failure) {
+        std::rethrow_exception(work.failure);
+    }
+    return work.done.load();
+}
+
+TableRowThreads::TableRowThreads(unsigned threadCount)
+    : count_(std::max(1u, threadCount != 0 ? threadCount : std::thread::hardware_concurrency())),
+      days_(new DayEvaluations[count_]) {}
+
+TableRowThreads::~TableRowThreads() = default;
 
 namespace {
 
@@ -105,53 +155,57 @@ ClockInstant ZonedRow(const ResolvedReading& resolved) {
     return row;
 }
 
-// The rows under zone rules: steps of real time from the start's instant, or
-// steps of the clock reading resolved one by one.
-std::vector<ClockInstant> ZonedRowInstants(const TableParameters& p) {
-    const ZoneRules& rules = *p.zoneRules;
-    std::vector<ClockInstant> instants;
-    instants.reserve(static_cast<std::size_t>(p.pointCount));
-    const ResolvedReading start = rules.Resolve(StartInstant(p));
-    if (!FollowsRealTime(p.stepUnit)) {
-        ClockInstant reading = StartInstant(p);
-        for (int i = 0; i < p.pointCount; ++i) {
-            instants.push_back(ZonedRow(i == 0 ? start : rules.Resolve(reading)));
-            AdvanceRowInstant(reading, p.stepValue, p.stepUnit);
-        }
-        return instants;
+}  // namespace
+
+TableRowInstantSequence::TableRowInstantSequence(const TableParameters& parameters)
+    : parameters_(parameters), reading_(StartInstant(parameters)) {
+    if (parameters.zoneRules) {
+        // Under zone rules: steps of real time from the start's instant, or
+        // steps of the clock reading resolved one by one.
+        start_ = parameters.zoneRules->Resolve(reading_);
+        fraction_ = start_.reading.second - std::floor(start_.reading.second);
+        step_ = StepSeconds(parameters.stepValue, parameters.stepUnit);
     }
-    instants.push_back(ZonedRow(start));
-    const double fraction = start.reading.second - std::floor(start.reading.second);
-    const double step = StepSeconds(p.stepValue, p.stepUnit);
-    for (int i = 1; i < p.pointCount; ++i) {
-        // From the start each time, so that fractional steps do not drift.
-        const double elapsed = fraction + step * i;
-        const double whole = std::floor(elapsed);
-        const std::int64_t instant = start.utcSeconds + static_cast<std::int64_t>(whole);
-        ResolvedReading resolved;
-        resolved.utcSeconds = instant;
-        resolved.reading = rules.ReadingAt(instant, elapsed - whole);
-        resolved.state = rules.StateAt(instant);
-        instants.push_back(ZonedRow(resolved));
-    }
-    return instants;
 }
 
-}  // namespace
+ClockInstant TableRowInstantSequence::Next() {
+    const TableParameters& p = parameters_;
+    const int index = index_++;
+    if (!p.zoneRules) {
+        const ClockInstant instant = reading_;
+        AdvanceRowInstant(reading_, p.stepValue, p.stepUnit);
+        return instant;
+    }
+    const ZoneRules& rules = *p.zoneRules;
+    if (index == 0) {
+        if (!FollowsRealTime(p.stepUnit)) AdvanceRowInstant(reading_, p.stepValue, p.stepUnit);
+        return ZonedRow(start_);
+    }
+    if (!FollowsRealTime(p.stepUnit)) {
+        const ClockInstant instant = ZonedRow(rules.Resolve(reading_));
+        AdvanceRowInstant(reading_, p.stepValue, p.stepUnit);
+        return instant;
+    }
+    // From the start each time, so that fractional steps do not drift.
+    const double elapsed = fraction_ + step_ * index;
+    const double whole = std::floor(elapsed);
+    const std::int64_t instant = start_.utcSeconds + static_cast<std::int64_t>(whole);
+    ResolvedReading resolved;
+    resolved.utcSeconds = instant;
+    resolved.reading = rules.ReadingAt(instant, elapsed - whole);
+    resolved.state = rules.StateAt(instant);
+    return ZonedRow(resolved);
+}
 
 std::vector<ClockInstant> TableRowInstants(const TableParameters& p) {
     std::vector<ClockInstant> instants;
     if (p.pointCount <= 0) {
         return instants;
     }
-    if (p.zoneRules) {
-        return ZonedRowInstants(p);
-    }
     instants.reserve(static_cast<std::size_t>(p.pointCount));
-    ClockInstant instant = StartInstant(p);
+    TableRowInstantSequence sequence(p);
     for (int i = 0; i < p.pointCount; ++i) {
-        instants.push_back(instant);
-        AdvanceRowInstant(instant, p.stepValue, p.stepUnit);
+        instants.push_back(sequence.Next());
     }
     return instants;
 }
@@ -174,20 +228,27 @@ SolarRequest TableRowRequest(const TableParameters& p, const ClockInstant& t) {
     return request;
 }
 
+TableRunStatus TableRefusal(const TableValidation& validation, const TableParameters& parameters,
+                            const TableTexts& texts, TableField& field, std::string& message) {
+    if (!validation.ok()) {
+        field = validation.field;
+        message = validation.message;
+        return TableRunStatus::InvalidParameters;
+    }
+    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
+        field = TableField::StepValue;
+        message = texts.Get(table_string::kFractionalStep);
+        return TableRunStatus::FractionalStep;
+    }
+    return TableRunStatus::Ok;
+}
+
 TableComputation ComputeTableRows(const TableParameters& parameters, const TableRunControl& control,
                                   const TableTexts& texts) {
     TableComputation computation;
-    const TableValidation validation = ValidateTableParameters(parameters, texts);
-    if (!validation.ok()) {
-        computation.status = TableRunStatus::InvalidParameters;
-        computation.field = validation.field;
-        computation.message = validation.message;
-        return computation;
-    }
-    if (IsFractionalStepRefused(parameters.stepValue, parameters.stepUnit)) {
-        computation.status = TableRunStatus::FractionalStep;
-        computation.field = TableField::StepValue;
-        computation.message = texts.Get(table_string::kFractionalStep);
+    computation.status = TableRefusal(ValidateTableParameters(parameters, texts), parameters, texts,
+                                      computation.field, computation.message);
+    if (computation.status != TableRunStatus::Ok) {
         return computation;
     }
 
@@ -198,36 +259,16 @@ TableComputation ComputeTableRows(const TableParameters& parameters, const Table
     }
     const int rowCount = static_cast<int>(rows.size());
 
-    unsigned threads =
-        control.threadCount != 0 ? control.threadCount : std::thread::hardware_concurrency();
-    threads = std::clamp(threads, 1u, static_cast<unsigned>(std::max(rowCount, 1)));
-
-    RowWork work(parameters, control, rows);
-    {
-        std::vector<std::jthread> helpers;
-        helpers.reserve(threads - 1);
-        for (unsigned i = 1; i < threads; ++i) {
-            helpers.emplace_back([&work] {
-                DayEvaluations day;
-                while (work.ComputeOne(day)) {
-                }
-            });
-        }
-        int reported = -1;
-        DayEvaluations day;
-        while (work.ComputeOne(day)) {
-            const int rowsDone = work.done.load(std::memory_order_acquire);
+    TableRowThreads threads(control.threadCount);
+    int reported = -1;
+    const int done =
+        ComputeRowsOnThreads(parameters, control, rows, threads, {}, [&](int rowsDone) {
             if (control.progress && rowsDone > reported && rowsDone < rowCount) {
                 reported = rowsDone;
                 control.progress(rowsDone, rowCount);
             }
-        }
-    }  // joins the helpers
-
-    if (work.failure) {
-        std::rethrow_exception(work.failure);
-    }
-    if (work.done.load() < rowCount) {
+        });
+    if (done < rowCount) {
         computation.status = TableRunStatus::Cancelled;
         return computation;
     }
@@ -267,8 +308,9 @@ TableRunResult RunTable(const TableParameters& parameters, const TableColumnSet&
 }
 
 TableRunResult RunTable(TableRowStore& store, const TableParameters& parameters,
-                        const TableColumnSet& options, TableTarget target, const TableLocale& locale,
-                        const TableTexts& texts, const TableRunControl& control) {
+                        const TableColumnSet& options, TableTarget target,
+                        const TableLocale& locale, const TableTexts& texts,
+                        const TableRunControl& control) {
     TableRunControl withDays = control;
     withDays.dayTimes = control.dayTimes || TableNeedsDayTimes(parameters, options);
     const std::shared_ptr<const TableComputation> computation =

@@ -18,6 +18,7 @@
 
 #include "astro/solar_computation.h"
 #include "astro/solar_computation_series.h"
+#include "civil/zone_rules.h"
 #include "table/table_layout.h"
 #include "table/table_locale.h"
 #include "table/table_options.h"
@@ -70,6 +71,59 @@ bool TableNeedsDayTimes(const TableParameters& parameters, const TableColumnSet&
 // row to the next. pointCount rows (none when it is not positive).
 std::vector<ClockInstant> TableRowInstants(const TableParameters& parameters);
 
+// The same instants one at a time, for a table too long to hold them all:
+// the first call of Next gives the start instant, each further call the next
+// row's. Under zone rules, steps of real time are counted from the start's
+// instant (fractional steps do not drift) and steps of the calendar step the
+// clock reading, resolved row by row.
+class TableRowInstantSequence {
+  public:
+    explicit TableRowInstantSequence(const TableParameters& parameters);
+    ClockInstant Next();
+
+  private:
+    TableParameters parameters_;
+    ClockInstant reading_;   // the next reading stepped on the calendar
+    ResolvedReading start_;  // under zone rules: the start resolved
+    double fraction_ = 0;    // the start's fraction of a second
+    double step_ = 0;        // one step of real time in seconds
+    int index_ = 0;          // rows given so far
+};
+
+// The threads that compute a table's rows and the Sun's evaluations each
+// keeps for its last date; kept from one batch of rows to the next, so that a
+// table computed in batches shares each date's evaluations as one computed at
+// once does.
+class TableRowThreads {
+  public:
+    // 0 threads: std::thread::hardware_concurrency().
+    explicit TableRowThreads(unsigned threadCount);
+    ~TableRowThreads();
+    TableRowThreads(const TableRowThreads&) = delete;
+    TableRowThreads& operator=(const TableRowThreads&) = delete;
+
+    unsigned Count() const { return count_; }
+    DayEvaluations& Day(unsigned thread) { return days_[thread]; }
+
+  private:
+    unsigned count_;
+    std::unique_ptr<DayEvaluations[]> days_;
+};
+
+// Computes every row of rows from its instant (result, day times when
+// control.dayTimes, events on their clocks under zone rules) on the threads,
+// the calling thread one of them, never more threads than rows. finish, when
+// set, is called on the thread that computed a row, right after it (to
+// format it there); callerProgress on the calling thread after each of its
+// rows, with the rows done so far. Returns the rows done: fewer than there are
+// when control.stopToken stopped the run. An exception from finish, or one not
+// derived from std::exception from the computation, ends the run and is
+// rethrown here.
+int ComputeRowsOnThreads(const TableParameters& parameters, const TableRunControl& control,
+                         std::vector<TableRow>& rows, TableRowThreads& threads,
+                         const std::function<void(std::size_t, TableRow&)>& finish = {},
+                         const std::function<void(int rowsDone)>& callerProgress = {});
+
 // The request of one row: the row instant, the zone (zoneMinutes = zoneHours *
 // 60), site, summer time, refraction and prayer settings of the parameters, and
 // deltaTGiven false.
@@ -83,6 +137,12 @@ struct TableComputation {
     std::string message;
     std::vector<TableRow> rows;  // all rows when Ok, none otherwise
 };
+
+// The outcome of a table's checks: InvalidParameters with the failed
+// validation's field and message, FractionalStep (field StepValue, string 147)
+// for a fractional step with a unit other than Seconds, otherwise Ok.
+TableRunStatus TableRefusal(const TableValidation& validation, const TableParameters& parameters,
+                            const TableTexts& texts, TableField& field, std::string& message);
 
 // Validates the parameters, refuses a fractional step with a unit other than
 // Seconds, and computes every row.

@@ -239,7 +239,7 @@ class CliChartProgramTest : public QObject {
             const char* language;  // LANGUAGE
             const char* asked;     // --lang, or nullptr
             const char* caption;   // the report's second caption
-            const char* refusal;   // the table's refusal of 2000 rows
+            const char* refusal;   // the table's refusal of a step of 61
             const char* title;     // the chart's title
             const char* own;       // the command line's own refusal of --lat 95
             const char* place;     // the place's line
@@ -249,19 +249,19 @@ class CliChartProgramTest : public QObject {
         const char* it = "tarvel-cli: --lat '95' non accettato: si attende una latitudine in gradi";
         const char* pt = "tarvel-cli: --lat '95' não aceito: espera-se uma latitude em graus";
         const Case cases[] = {
-            {"en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
+            {"en", nullptr, "TIME MEASURES", "Enter a number between 0.01 and 60.",
              "Equation of time", en, "Place: ", "SUMMARY:Sunrise"},
-            {"fr:en", nullptr, "TIME MEASURES", "Enter an integer between 1 and 1000.",
+            {"fr:en", nullptr, "TIME MEASURES", "Enter a number between 0.01 and 60.",
              "Equation of time", en, "Place: ", "SUMMARY:Sunrise"},
-            {"pt_BR", nullptr, "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
+            {"pt_BR", nullptr, "MEDIDAS DO TEMPO", "Digite um número entre 0.01 e 60.",
              "Equação do tempo", pt, "Lugar: ", "SUMMARY:Nascer do sol"},
-            {"", nullptr, "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
+            {"", nullptr, "MISURE DEL TEMPO", "Immettere un numero compreso tra 0.01 e 60.",
              "Equazione del tempo", it, "Luogo: ",
              "SUMMARY:Sorgere del Sole"},
-            {"en", "it", "MISURE DEL TEMPO", "Immettere un valore intero compreso tra 1 e 1000.",
+            {"en", "it", "MISURE DEL TEMPO", "Immettere un numero compreso tra 0.01 e 60.",
              "Equazione del tempo", it, "Luogo: ",
              "SUMMARY:Sorgere del Sole"},
-            {"", "pt", "MEDIDAS DO TEMPO", "Digite um número inteiro entre 1 e 1000.",
+            {"", "pt", "MEDIDAS DO TEMPO", "Digite um número entre 0.01 e 60.",
              "Equação do tempo", pt, "Lugar: ", "SUMMARY:Nascer do sol"},
         };
         const auto run = [&](const Case& c, QStringList args) {
@@ -286,10 +286,10 @@ class CliChartProgramTest : public QObject {
             QVERIFY2(report.split(QLatin1Char('\n')).value(3) == QString::fromUtf8(c.caption),
                      qPrintable(what + QStringLiteral(": ") + report.left(80)));
             const QString refusal = run(c, {QStringLiteral("table"), QStringLiteral("--zone"),
-                                            QStringLiteral("1"), QStringLiteral("--points"),
-                                            QStringLiteral("2000")})
+                                            QStringLiteral("1"), QStringLiteral("--step"),
+                                            QStringLiteral("61")})
                                         .second;
-            QCOMPARE(refusal, QStringLiteral("tarvel-cli: --points: ") +
+            QCOMPARE(refusal, QStringLiteral("tarvel-cli: --step: ") +
                                   QString::fromUtf8(c.refusal) + QLatin1Char('\n'));
             const QString svg = run(c, {QStringLiteral("chart"), QStringLiteral("--kind"),
                                         QStringLiteral("equation-of-time"),

@@ -2,6 +2,7 @@
 // engine's own, the output file, and the exit status of every refusal.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -225,8 +226,10 @@ TEST(CliTableProgramTest, RefusalsExitTwoWithOneLineAndWriteNothing) {
         std::string line;  // without "tarvel-cli: " and the newline
     } cases[] = {
         {{"--step", "1.5", "--unit", "hours"}, "--step: " + fractional},
-        {{"--points", "0"}, "--points: Immettere un valore intero compreso tra 1 e 1000."},
-        {{"--points", "1001"}, "--points: Immettere un valore intero compreso tra 1 e 1000."},
+        {{"--points", "0", "--lang", "en"},
+         "--points '0' not accepted: expected a whole number of rows, 1 to 1000000"},
+        {{"--points", "1000001", "--lang", "en"},
+         "--points '1000001' not accepted: expected a whole number of rows, 1 to 1000000"},
         {{"--step", "61"}, "--step: Immettere un numero compreso tra 0.01 e 60."},
         {{"--zone", "5.1"}, ""},
         {{"--delta-t", "69.2"}, ""},
@@ -260,6 +263,72 @@ TEST(CliTableProgramTest, RefusalsExitTwoWithOneLineAndWriteNothing) {
     EXPECT_EQ(run.exitCode, kExitUsage);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "tarvel-cli: --step: " + fractional + "\n");
+}
+
+// Beyond the window's 1,000 rows the table is streamed: its first 1,000 rows
+// are the 1,000-row table's bytes, and a long table runs to its end.
+TEST(CliTableProgramTest, LongTablesAreStreamed) {
+    const std::vector<std::string> minutes = {"--date", "2024-06-21", "--time", "00:00",
+                                              "--zone", "1",          "--lat",  "41.9",
+                                              "--lon",  "12.5E",      "--step", "1",
+                                              "--unit", "minutes",    "--columns",
+                                              "azimuth,altitude,declination"};
+    // CSV, in the command line's conventions (the window's, file's and
+    // clipboard's texts are compared in the engine's own test).
+    for (const char* format : {"csv"}) {
+        std::vector<std::string> args = minutes;
+        args.insert(args.end(), {"--format", format, "--points", "1000"});
+        const ProgramRun whole = RunTableCli(args);
+        ASSERT_EQ(whole.exitCode, kExitSuccess) << whole.err;
+        args.back() = "1200";
+        const ProgramRun streamed = RunTableCli(args);
+        ASSERT_EQ(streamed.exitCode, kExitSuccess) << streamed.err;
+        EXPECT_EQ(streamed.err, "") << format;
+        ASSERT_GT(streamed.out.size(), whole.out.size()) << format;
+        EXPECT_TRUE(streamed.out.compare(0, whole.out.size(), whole.out) == 0)
+            << format << ": the first 1,000 rows differ";
+        EXPECT_EQ(std::count(streamed.out.begin(), streamed.out.end(), '\n') -
+                      std::count(whole.out.begin(), whole.out.end(), '\n'),
+                  200)
+            << format;
+    }
+    // 20,000 rows (a fortnight at one-minute steps) to /dev/null.
+    std::vector<std::string> args = {"table"};
+    args.insert(args.end(), minutes.begin(), minutes.end());
+    args.insert(args.end(), {"--points", "20000"});
+    const ProgramRun run = testing::RunCli(args, "UTC", "/dev/null", "C");
+    EXPECT_EQ(run.exitCode, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+}
+
+// A streamed table that cannot be written to its end (a file-size limit
+// reached after some batches): the old file stays, no temporary file is left,
+// exit status 1 with the file named.
+TEST(CliTableProgramTest, StreamedOutputFailingMidwayKeepsTheOldFile) {
+    TemporaryDirectory directory;
+    ASSERT_FALSE(directory.path().empty());
+    const fs::path target = directory.path() / "year.csv";
+    WriteFile(target, "old table\n");
+
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    if (previous.rlim_max != RLIM_INFINITY && previous.rlim_max < 200 * 1024) {
+        GTEST_SKIP() << "the file-size limit is already below the test's";
+    }
+    const rlimit limit{150 * 1024, previous.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    // About 31 bytes a row: the limit falls in the third batch.
+    const ProgramRun run = RunTableCli({"--date", "2024-06-21", "--zone", "1", "--step", "1",
+                                        "--unit", "minutes", "--points", "10000", "--format", "csv",
+                                        "--lang", "en", "--output", target.string()});
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+
+    EXPECT_EQ(run.exitCode, kExitOutputError) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tarvel-cli: Cannot save " + target.string() + ": File too large\n");
+    EXPECT_EQ(ReadFile(target), "old table\n");
+    std::vector<fs::path> entries(fs::directory_iterator(directory.path()), {});
+    EXPECT_EQ(entries.size(), 1u) << "no temporary file left";
 }
 
 TEST(CliTableProgramTest, HelpDocumentsTheSubcommand) {

@@ -264,12 +264,15 @@ TEST(CliTableTest, RefusalsAreOneLineNamingTheOption) {
         {{"--step", "1.5", "--unit", "hours"}, "tarvel-cli: --step: " + fractional},
         {{"--step", "0.5", "--unit", "days"}, "tarvel-cli: --step: " + fractional},
         {{"--step", "1.5"}, "tarvel-cli: --step: " + fractional},  // the default unit, hours
+        // The number of rows: the command line's own bounds (it streams
+        // tables longer than the window's 1000 rows).
         {{"--points", "0"},
-         "tarvel-cli: --points: Immettere un valore intero compreso tra 1 e 1000."},
-        {{"--points", "1001"},
-         "tarvel-cli: --points: Immettere un valore intero compreso tra 1 e 1000."},
+         "tarvel-cli: --points '0' not accepted: expected a whole number of rows, 1 to 1000000"},
+        {{"--points", "1000001"},
+         "tarvel-cli: --points '1000001' not accepted: expected a whole number of rows, 1 to "
+         "1000000"},
         {{"--points", "-5"},
-         "tarvel-cli: --points: Immettere un valore intero compreso tra 1 e 1000."},
+         "tarvel-cli: --points '-5' not accepted: expected a whole number of rows, 1 to 1000000"},
         {{"--step", "61"}, "tarvel-cli: --step: Immettere un numero compreso tra 0.01 e 60."},
         {{"--step", "0.001", "--unit", "seconds"},
          "tarvel-cli: --step: Immettere un numero compreso tra 0.01 e 60."},
@@ -300,13 +303,14 @@ TEST(CliTableTest, RefusalsAreOneLineNamingTheOption) {
          "tarvel-cli: --unit 'weeks' not accepted: expected years, months, days, hours, minutes or "
          "seconds"},
         {{"--points", "2.5"},
-         "tarvel-cli: --points '2.5' not accepted: expected a whole number of rows, 1 to 1000"},
+         "tarvel-cli: --points '2.5' not accepted: expected a whole number of rows, 1 to "
+         "1000000"},
         {{"--format", "xml"},
          "tarvel-cli: --format 'xml' not accepted: expected window, file, clipboard or csv"},
         {{"--step"}, "tarvel-cli: --step needs a value: a step as a decimal number, 0.01 to 60"},
         {{"--points", "1", "--points", "2"},
          "tarvel-cli: --points given more than once: give it once, with a whole number of rows, 1 "
-         "to 1000"},
+         "to 1000000"},
         {{"--decimal-hours=1"}, "tarvel-cli: --decimal-hours takes no value"},
         {{"--json"},
          "tarvel-cli: unknown option '--json'; the options are listed by tarvel-cli table --help"},

@@ -174,6 +174,32 @@ TEST_F(TextFileTest, PipesAndDevicesAreWrittenInPlace) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
+// A text written piece by piece replaces the file only at Commit: until then,
+// and for good when the writer ends without it, the old file stays and the
+// temporary copy beside it is all there is of the new text.
+TEST_F(TextFileTest, StreamedTextReplacesTheFileOnlyAtCommit) {
+    for (const bool commit : {true, false}) {
+        const fs::path target = directory_ / "anno.csv";
+        Write(target, "vecchio");
+        {
+            StreamedFileWriter writer(target);
+            ASSERT_EQ(writer.error(), "");
+            for (int piece = 0; piece < 3; ++piece) {
+                EXPECT_TRUE(writer.Write("riga " + std::to_string(piece) + "\r\n"));
+            }
+            EXPECT_EQ(Read(target), "vecchio") << "before Commit";
+            EXPECT_EQ(EntryCount(), 2u) << "the target and its temporary copy";
+            if (commit) {
+                EXPECT_TRUE(writer.Commit());
+                EXPECT_EQ(writer.error(), "");
+            }
+        }
+        EXPECT_EQ(Read(target), commit ? "riga 0\r\nriga 1\r\nriga 2\r\n" : "vecchio")
+            << (commit ? "committed" : "abandoned");
+        EXPECT_EQ(EntryCount(), 1u) << (commit ? "committed" : "abandoned");
+    }
+}
+
 // Under a file-size limit the write fails with a message instead of the
 // signal that would end the program, and the temporary file is removed.
 TEST_F(TextFileTest, FileSizeLimitIsAnError) {
