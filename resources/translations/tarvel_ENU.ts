@@ -221,6 +221,70 @@
             <source>raccomandata</source>
             <translation>recommended</translation>
         </message>
+        <message>
+            <source>regola polare</source>
+            <translation>polar rule</translation>
+        </message>
+        <message>
+            <source>latitudine più vicina</source>
+            <translation>nearest latitude</translation>
+        </message>
+        <message>
+            <source>giorno più vicino</source>
+            <translation>nearest day</translation>
+        </message>
+        <message>
+            <source>shafaq (Isha)</source>
+            <translation>shafaq (Isha)</translation>
+        </message>
+        <message>
+            <source>generale</source>
+            <translation>general</translation>
+        </message>
+        <message>
+            <source>rosso (ahmar)</source>
+            <translation>red (ahmar)</translation>
+        </message>
+        <message>
+            <source>bianco (abyad)</source>
+            <translation>white (abyad)</translation>
+        </message>
+        <message>
+            <source>Isha dopo Maghrib [min]</source>
+            <translation>Isha after Maghrib [min]</translation>
+        </message>
+        <message>
+            <source>angolo di Maghrib [º]</source>
+            <translation>Maghrib angle [º]</translation>
+        </message>
+        <message>
+            <source>arrotondamento</source>
+            <translation>rounding</translation>
+        </message>
+        <message>
+            <source>nessuno</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>al minuto più vicino</source>
+            <translation>to the nearest minute</translation>
+        </message>
+        <message>
+            <source>al minuto successivo</source>
+            <translation>up to the next minute</translation>
+        </message>
+        <message>
+            <source>calendario dell&apos;Egira</source>
+            <translation>Hijri calendar</translation>
+        </message>
+        <message>
+            <source>Umm al-Qura</source>
+            <translation>Umm al-Qura</translation>
+        </message>
+        <message>
+            <source>tabulare</source>
+            <translation>tabular</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -443,6 +507,58 @@
     </context>
     <context>
         <name>CTarvelDlg</name>
+        <message>
+            <source>Ora data dal limite stagionale del Moonsighting Committee.</source>
+            <translation>Time given by the Moonsighting Committee's seasonal limit.</translation>
+        </message>
+        <message>
+            <source>Il Sole non raggiunge l'altezza del Maghrib: ora data dall'intervallo dopo il tramonto.</source>
+            <translation>The Sun does not reach Maghrib's altitude: time given by the interval after sunset.</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola polare: latitudine più vicina, %1°.</source>
+            <translation>Time given by the polar rule: nearest latitude, %1°.</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola polare: giorno più vicino, %1.</source>
+            <translation>Time given by the polar rule: nearest day, %1.</translation>
+        </message>
+        <message>
+            <source>ora blu del mattino</source>
+            <translation>blue hour, morning</translation>
+        </message>
+        <message>
+            <source>ora dorata del mattino</source>
+            <translation>golden hour, morning</translation>
+        </message>
+        <message>
+            <source>ora dorata della sera</source>
+            <translation>golden hour, evening</translation>
+        </message>
+        <message>
+            <source>ora blu della sera</source>
+            <translation>blue hour, evening</translation>
+        </message>
+        <message>
+            <source>data dell'Egira</source>
+            <translation>Hijri date</translation>
+        </message>
+        <message>
+            <source>variazione</source>
+            <translation>change</translation>
+        </message>
+        <message>
+            <source>Variazione delle ore di luce apparenti rispetto al giorno prima.</source>
+            <translation>Change of the apparent daylight from the previous day.</translation>
+        </message>
+        <message>
+            <source>it</source>
+            <translation>en</translation>
+        </message>
+        <message>
+            <source>Per le preghiere la sera, dal Maghrib, appartiene al giorno seguente del calendario dell'Egira: %1.</source>
+            <translation>For prayer purposes the evening, from Maghrib on, belongs to the next Hijri day: %1.</translation>
+        </message>
         <message>
             <source>Ora dell&apos;orologio in vigore a quell&apos;istante: %1</source>
             <translation>On the clock in force at that instant: %1</translation>

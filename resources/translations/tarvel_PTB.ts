@@ -221,6 +221,70 @@
             <source>raccomandata</source>
             <translation>recomendada</translation>
         </message>
+        <message>
+            <source>regola polare</source>
+            <translation>regra polar</translation>
+        </message>
+        <message>
+            <source>latitudine più vicina</source>
+            <translation>latitude mais próxima</translation>
+        </message>
+        <message>
+            <source>giorno più vicino</source>
+            <translation>dia mais próximo</translation>
+        </message>
+        <message>
+            <source>shafaq (Isha)</source>
+            <translation>shafaq (Isha)</translation>
+        </message>
+        <message>
+            <source>generale</source>
+            <translation>geral</translation>
+        </message>
+        <message>
+            <source>rosso (ahmar)</source>
+            <translation>vermelho (ahmar)</translation>
+        </message>
+        <message>
+            <source>bianco (abyad)</source>
+            <translation>branco (abyad)</translation>
+        </message>
+        <message>
+            <source>Isha dopo Maghrib [min]</source>
+            <translation>Isha após o Maghrib [min]</translation>
+        </message>
+        <message>
+            <source>angolo di Maghrib [º]</source>
+            <translation>ângulo do Maghrib [º]</translation>
+        </message>
+        <message>
+            <source>arrotondamento</source>
+            <translation>arredondamento</translation>
+        </message>
+        <message>
+            <source>nessuno</source>
+            <translation>nenhum</translation>
+        </message>
+        <message>
+            <source>al minuto più vicino</source>
+            <translation>ao minuto mais próximo</translation>
+        </message>
+        <message>
+            <source>al minuto successivo</source>
+            <translation>ao minuto seguinte</translation>
+        </message>
+        <message>
+            <source>calendario dell&apos;Egira</source>
+            <translation>calendário da Hégira</translation>
+        </message>
+        <message>
+            <source>Umm al-Qura</source>
+            <translation>Umm al-Qura</translation>
+        </message>
+        <message>
+            <source>tabulare</source>
+            <translation>tabular</translation>
+        </message>
     </context>
     <context>
         <name>CTableOptions</name>
@@ -443,6 +507,58 @@
     </context>
     <context>
         <name>CTarvelDlg</name>
+        <message>
+            <source>Ora data dal limite stagionale del Moonsighting Committee.</source>
+            <translation>Horário dado pelo limite sazonal do Moonsighting Committee.</translation>
+        </message>
+        <message>
+            <source>Il Sole non raggiunge l'altezza del Maghrib: ora data dall'intervallo dopo il tramonto.</source>
+            <translation>O Sol não atinge a altura do Maghrib: horário dado pelo intervalo após o pôr do sol.</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola polare: latitudine più vicina, %1°.</source>
+            <translation>Horário dado pela regra polar: latitude mais próxima, %1°.</translation>
+        </message>
+        <message>
+            <source>Ora data dalla regola polare: giorno più vicino, %1.</source>
+            <translation>Horário dado pela regra polar: dia mais próximo, %1.</translation>
+        </message>
+        <message>
+            <source>ora blu del mattino</source>
+            <translation>hora azul da manhã</translation>
+        </message>
+        <message>
+            <source>ora dorata del mattino</source>
+            <translation>hora dourada da manhã</translation>
+        </message>
+        <message>
+            <source>ora dorata della sera</source>
+            <translation>hora dourada da tarde</translation>
+        </message>
+        <message>
+            <source>ora blu della sera</source>
+            <translation>hora azul da tarde</translation>
+        </message>
+        <message>
+            <source>data dell'Egira</source>
+            <translation>data da Hégira</translation>
+        </message>
+        <message>
+            <source>variazione</source>
+            <translation>variação</translation>
+        </message>
+        <message>
+            <source>Variazione delle ore di luce apparenti rispetto al giorno prima.</source>
+            <translation>Variação das horas de luz aparentes em relação ao dia anterior.</translation>
+        </message>
+        <message>
+            <source>it</source>
+            <translation>pt</translation>
+        </message>
+        <message>
+            <source>Per le preghiere la sera, dal Maghrib, appartiene al giorno seguente del calendario dell'Egira: %1.</source>
+            <translation>Para as orações a noite, a partir do Maghrib, pertence ao dia seguinte do calendário da Hégira: %1.</translation>
+        </message>
         <message>
             <source>Ora dell&apos;orologio in vigore a quell&apos;istante: %1</source>
             <translation>No relógio em vigor naquele instante: %1</translation>

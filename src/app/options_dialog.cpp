@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <array>
 #include <utility>
 
@@ -29,9 +31,10 @@ namespace tarvel {
 namespace {
 
 // The dialog is 309 x 146 dialog units, and the prayer method's controls
-// below.
+// below: its choices, the adjustments, then the polar rule, the shafaq, the
+// Isha interval and Maghrib angle, the rounding and the Hijri calendar.
 constexpr int kDialogWidthUnits = 309;
-constexpr int kDialogHeightUnits = 224;
+constexpr int kDialogHeightUnits = 307;
 
 // Entries of the prayer-angle lists: -10 ... -20 degrees by whole degrees and
 // the angles of the prayer methods in between.
@@ -210,6 +213,41 @@ void COptionsDialog::BuildForm() {
         adjustmentBoxes_[i] = box;
     }
 
+    // The further choices of the method: one list per row, the Isha interval
+    // and the Maghrib angle side by side (empty: the method's own).
+    auto choiceList = [form, &label](int id, const char* caption, int y,
+                                     std::initializer_list<const char*> items) {
+        label(id, caption, QRect(12, y, 112, 12));
+        auto* combo = new QComboBox(form);
+        for (const char* item : items) combo->addItem(Translated(item));
+        SetDesignRect(combo, QRect(128, y, 174, 12));
+        Tag(combo, id);
+        return combo;
+    };
+    polarList_ = choiceList(1310, QT_TRANSLATE_NOOP("COptionsDialog", "regola polare"), 225,
+                            {QT_TRANSLATE_NOOP("COptionsDialog", "nessuna"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "latitudine pi\u00f9 vicina"),
+                             QT_TRANSLATE_NOOP("COptionsDialog", "giorno pi\u00f9 vicino")});
+    shafaqList_ = choiceList(
+        1311, QT_TRANSLATE_NOOP("COptionsDialog", "shafaq (Isha)"), 241,
+        {QT_TRANSLATE_NOOP("COptionsDialog", "generale"),
+         QT_TRANSLATE_NOOP("COptionsDialog", "rosso (ahmar)"),
+         QT_TRANSLATE_NOOP("COptionsDialog", "bianco (abyad)")});
+    label(1312, QT_TRANSLATE_NOOP("COptionsDialog", "Isha dopo Maghrib [min]"),
+          QRect(12, 257, 112, 12));
+    ishaIntervalField_ = edit(1312, QRect(128, 257, 44, 12));
+    label(1313, QT_TRANSLATE_NOOP("COptionsDialog", "angolo di Maghrib [\u00ba]"),
+          QRect(176, 257, 78, 12));
+    maghribAngleField_ = edit(1313, QRect(258, 257, 44, 12));
+    roundingList_ = choiceList(1314, QT_TRANSLATE_NOOP("COptionsDialog", "arrotondamento"), 273,
+                               {QT_TRANSLATE_NOOP("COptionsDialog", "nessuno"),
+                                QT_TRANSLATE_NOOP("COptionsDialog", "al minuto pi\u00f9 vicino"),
+                                QT_TRANSLATE_NOOP("COptionsDialog", "al minuto successivo")});
+    calendarList_ =
+        choiceList(1315, QT_TRANSLATE_NOOP("COptionsDialog", "calendario dell'Egira"), 289,
+                   {QT_TRANSLATE_NOOP("COptionsDialog", "Umm al-Qura"),
+                    QT_TRANSLATE_NOOP("COptionsDialog", "tabulare")});
+
     okButton_ = button(1, QT_TRANSLATE_NOOP("COptionsDialog", "OK"), QRect(242, 92, 60, 14));
     okButton_->setDefault(true);
     cancelButton_ =
@@ -231,6 +269,8 @@ void COptionsDialog::BuildForm() {
                              standardButton_, heightField_,      humidityField_, fajrList_,
                              ishaList_,       methodList_,       ramadanBox_,    ruleList_};
     for (QSpinBox* box : adjustmentBoxes_) order.push_back(box);
+    order << polarList_ << shafaqList_ << ishaIntervalField_ << maghribAngleField_
+          << roundingList_ << calendarList_;
     order << defaultsButton_ << okButton_ << cancelButton_;
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -258,10 +298,24 @@ bool COptionsDialog::FormPass() {
     const auto read = [this](QLineEdit* field, ValueBounds bounds, double& value) {
         return ReadNumberField(field, bounds.low, bounds.high, value, *sink_, this);
     };
+    // An empty Isha interval or Maghrib angle is the method's own (0); the
+    // settings keep whole minutes and tenths of a degree.
+    const auto readOptional = [&read](QLineEdit* field, ValueBounds bounds, double& value,
+                                      double steps) {
+        if (field->text().trimmed().isEmpty()) {
+            value = 0;
+            return true;
+        }
+        if (!read(field, bounds, value)) return false;
+        value = std::round(value * steps) / steps;
+        return true;
+    };
     return read(pressureField_, kPressureBounds, values_.pressure) &&
            read(temperatureField_, kTemperatureBounds, values_.temperature) &&
            read(heightField_, kRefractionHeightBounds, values_.refractionHeight) &&
-           read(humidityField_, kHumidityBounds, values_.humidity);
+           read(humidityField_, kHumidityBounds, values_.humidity) &&
+           readOptional(ishaIntervalField_, kIshaIntervalBounds, values_.ishaIntervalMinutes, 1) &&
+           readOptional(maghribAngleField_, kMaghribAngleBounds, values_.maghribAngle, 10);
 }
 
 void COptionsDialog::ReversePass() {
@@ -271,6 +325,11 @@ void COptionsDialog::ReversePass() {
     SetFieldText(temperatureField_, FieldNumberText(values_.temperature));
     SetFieldText(heightField_, FieldNumberText(values_.refractionHeight));
     SetFieldText(humidityField_, FieldNumberText(values_.humidity));
+    const auto optionalText = [](double value) {
+        return value == 0 ? QString() : FieldNumberText(value);
+    };
+    SetFieldText(ishaIntervalField_, optionalText(values_.ishaIntervalMinutes));
+    SetFieldText(maghribAngleField_, optionalText(values_.maghribAngle));
 }
 
 void COptionsDialog::EnableIntegrationFields() {
@@ -304,6 +363,13 @@ void COptionsDialog::ShowMethodSettings() {
     for (std::size_t i = 0; i < kAdjustments.size(); ++i) {
         adjustmentBoxes_[i]->setValue(values_.prayerAdjustments.*kAdjustments[i]);
     }
+    const auto select = [](QComboBox* combo, int index) {
+        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+    };
+    select(polarList_, static_cast<int>(values_.polarRule));
+    select(shafaqList_, static_cast<int>(values_.shafaq));
+    select(roundingList_, static_cast<int>(values_.rounding));
+    select(calendarList_, values_.hijriCalendar);
     EnableMethodFields();
 }
 
@@ -315,6 +381,10 @@ void COptionsDialog::ReadMethodSettings() {
     for (std::size_t i = 0; i < kAdjustments.size(); ++i) {
         values_.prayerAdjustments.*kAdjustments[i] = adjustmentBoxes_[i]->value();
     }
+    values_.polarRule = static_cast<PolarRule>(std::max(polarList_->currentIndex(), 0));
+    values_.shafaq = static_cast<Shafaq>(std::max(shafaqList_->currentIndex(), 0));
+    values_.rounding = static_cast<PrayerRounding>(std::max(roundingList_->currentIndex(), 0));
+    values_.hijriCalendar = std::max(calendarList_->currentIndex(), 0);
 }
 
 void COptionsDialog::EnableMethodFields() {
@@ -354,6 +424,7 @@ void COptionsDialog::EnableMethodFields() {
     fajrList_->setEnabled(ownAngles);
     ishaList_->setEnabled(ownAngles);
     ramadanBox_->setEnabled(method == PrayerMethod::kUmmAlQura);
+    shafaqList_->setEnabled(method == PrayerMethod::kMoonsighting);
 }
 
 void COptionsDialog::OnModelClicked() {

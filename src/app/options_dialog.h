@@ -1,7 +1,8 @@
 // The preferences dialog: the refraction model and the atmosphere it uses, and
 // the Sun altitudes of the Fajr and Isha prayers; below them the prayer times'
-// method, the Ramadan choice, the high-latitude rule and the minute
-// adjustments.
+// method, the Ramadan choice, the high-latitude rule, the minute
+// adjustments, the polar rule, the shafaq, the Isha interval, the Maghrib
+// angle, the rounding and the Hijri date's calendar.
 #pragma once
 
 #include <QDialog>
@@ -38,8 +39,9 @@ class COptionsDialog : public QDialog {
     QWidget* Control(int id) const;
 
     // Form pass: the radio group, then pressure (20 ... 1200), temperature
-    // (-273 ... 200), refraction height (0 ... 10000) and humidity (0 ... 100),
-    // stopping at the first failure.
+    // (-273 ... 200), refraction height (0 ... 10000), humidity (0 ... 100),
+    // the Isha interval (0 ... 300 min) and the Maghrib angle (-30 ... 0),
+    // stopping at the first failure; those two may be empty.
     bool FormPass();
     // Reverse pass: the values into the radio buttons and edits.
     void ReversePass();
@@ -49,8 +51,9 @@ class COptionsDialog : public QDialog {
     void OnDefaults();
     void OnOk();
     // The angle lists for the own and the custom method, the Ramadan box for
-    // Umm al-Qura only: the other methods have their own angles, which the
-    // greyed lists show (the observer's are kept for the way back).
+    // Umm al-Qura only, the shafaq for the Moonsighting Committee only: the
+    // other methods have their own angles, which the greyed lists show (the
+    // observer's are kept for the way back).
     void EnableMethodFields();
 
   private:
@@ -83,6 +86,12 @@ class COptionsDialog : public QDialog {
     QCheckBox* ramadanBox_ = nullptr;
     QComboBox* ruleList_ = nullptr;
     std::array<QSpinBox*, 6> adjustmentBoxes_{};
+    QComboBox* polarList_ = nullptr;
+    QComboBox* shafaqList_ = nullptr;
+    QLineEdit* ishaIntervalField_ = nullptr;
+    QLineEdit* maghribAngleField_ = nullptr;
+    QComboBox* roundingList_ = nullptr;
+    QComboBox* calendarList_ = nullptr;
     QPushButton* defaultsButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -44,6 +44,7 @@ constexpr char kShafaq[] = "PrayerShafaq";
 constexpr char kRounding[] = "PrayerRounding";
 constexpr char kIshaInterval[] = "PrayerIshaIntervalMinutes";     // whole minutes
 constexpr char kMaghribAngle[] = "PrayerMaghribAngleTenths";      // tenths of a degree
+constexpr char kHijriCalendar[] = "HijriCalendar";  // 0 Umm al-Qura, 1 tabular
 struct AdjustmentValue {
     const char* name;
     int PrayerAdjustments::*field;
@@ -149,6 +150,9 @@ void LoadMethodSettings(const QSettings& store, AppSettings& settings) {
     if (ReadInteger(store, kRounding, 0, static_cast<int>(PrayerRounding::kUp), number)) {
         settings.rounding = static_cast<PrayerRounding>(number);
     }
+    if (ReadInteger(store, kHijriCalendar, 0, 1, number)) {
+        settings.hijriCalendar = number;
+    }
     if (ReadInteger(store, kIshaInterval, static_cast<int>(kIshaIntervalBounds.low),
                     static_cast<int>(kIshaIntervalBounds.high), number)) {
         settings.ishaIntervalMinutes = number;
@@ -187,6 +191,7 @@ void SaveMethodSettings(QSettings& store, const AppSettings& settings) {
                        static_cast<int>(defaults.shafaq));
     WriteUnlessDefault(store, kRounding, static_cast<int>(settings.rounding),
                        static_cast<int>(defaults.rounding));
+    WriteUnlessDefault(store, kHijriCalendar, settings.hijriCalendar, defaults.hijriCalendar);
     WriteUnlessDefault(store, kIshaInterval,
                        static_cast<int>(std::lround(settings.ishaIntervalMinutes)),
                        static_cast<int>(defaults.ishaIntervalMinutes));

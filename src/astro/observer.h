@@ -157,6 +157,9 @@ struct PrayerMethodSettings {
     double maghribAngle = 0;
     // The rounding of the shown and exported prayer times (PrayerRounding).
     PrayerRounding rounding = PrayerRounding::kNone;
+    // The calendar of the Hijri date shown beside the civil date: a
+    // HijriCalendar value (civil/hijri_date.h; 0 Umm al-Qura, 1 tabular).
+    int hijriCalendar = 0;
 
     friend bool operator==(const PrayerMethodSettings&, const PrayerMethodSettings&) = default;
 };

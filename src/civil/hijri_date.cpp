@@ -100,4 +100,9 @@ std::string HijriMonthName(HijriCalendar calendar, int month, std::string_view l
     return name;
 }
 
+std::string HijriDateText(HijriCalendar calendar, const HijriDate& date, std::string_view language) {
+    return std::to_string(date.day) + " " + HijriMonthName(calendar, date.month, language) + " " +
+           std::to_string(date.year);
+}
+
 }  // namespace tarvel

@@ -51,4 +51,8 @@ std::string HijriDateKey(const HijriDate& date);
 // where ICU fails.
 std::string HijriMonthName(HijriCalendar calendar, int month, std::string_view language);
 
+// The date with its month's name in a language (HijriMonthName): "1 Ramadan
+// 1445".
+std::string HijriDateText(HijriCalendar calendar, const HijriDate& date, std::string_view language);
+
 }  // namespace tarvel

@@ -179,26 +179,10 @@ std::string Said(const ReportWords& words, std::string_view italian) {
     return words.translate != nullptr ? words.translate(italian) : std::string(italian);
 }
 
-// A clock time as "HH:MM:SS", rounded to the second; the dash when absent.
-std::string RangeEnd(double hours, bool occurs) {
-    if (!occurs) return kAbsentEventText;
-    long seconds = std::lround(hours * 3600.0) % 86400;
-    return PrintfText("%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-}
-
-// "+2 m 13 s", "-0 m 45 s"; "0 m 0 s" under half a second.
-std::string ChangeText(double hours) {
-    const long seconds = std::lround(std::fabs(hours) * 3600.0);
-    const char* sign = seconds == 0 ? "" : hours < 0.0 ? "-" : "+";
-    return PrintfText("%s%ld m %ld s", sign, seconds / 60, seconds % 60);
-}
-
 // The Hijri date with its month's name: "1 Ramadan 1445".
 std::string HijriText(const std::optional<HijriDate>& date, const DayTimeAdditions& additions) {
     if (!date) return kAbsentEventText;
-    return std::to_string(date->day) + " " +
-           HijriMonthName(additions.calendar, date->month, additions.language) + " " +
-           std::to_string(date->year);
+    return HijriDateText(additions.calendar, *date, additions.language);
 }
 
 }  // namespace
@@ -325,11 +309,10 @@ std::string ResultReportWithDayTimes(const SolarRequest& request,
         };
         for (const auto& r : ranges) {
             rows.push_back({kTwilightsCaption, r.label,
-                            spaced(RangeEnd(r.from, r.fromOccurs) + "\u2013" +
-                                   RangeEnd(r.to, r.toOccurs))});
+                            spaced(ClockRangeText(r.from, r.fromOccurs, r.to, r.toOccurs))});
         }
         rows.push_back({kTwilightsCaption, "variazione durata giorno",
-                        spaced(o.dayLengthChange ? ChangeText(d.dayLengthChange)
+                        spaced(o.dayLengthChange ? DayLengthChangeText(d.dayLengthChange)
                                                  : std::string(kAbsentEventText))});
         const CalendarDate date{request.year, request.month, request.day};
         const CalendarDate next = DateAfterDays(date, 1);

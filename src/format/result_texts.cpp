@@ -363,4 +363,20 @@ std::optional<ResultFieldId> EventTimeField(DayTimeTextField field) {
     return std::nullopt;
 }
 
+std::string ClockRangeEndText(double hours, bool occurs) {
+    if (!occurs) return kAbsentEventText;
+    const long seconds = std::lround(hours * 3600.0) % 86400;
+    return PrintfText("%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+std::string ClockRangeText(double fromHours, bool fromOccurs, double toHours, bool toOccurs) {
+    return ClockRangeEndText(fromHours, fromOccurs) + "\u2013" + ClockRangeEndText(toHours, toOccurs);
+}
+
+std::string DayLengthChangeText(double hours) {
+    const long seconds = std::lround(std::fabs(hours) * 3600.0);
+    const char* sign = seconds == 0 ? "" : hours < 0.0 ? "-" : "+";
+    return PrintfText("%s%ld m %ld s", sign, seconds / 60, seconds % 60);
+}
+
 }  // namespace tarvel

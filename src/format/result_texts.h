@@ -223,4 +223,15 @@ const std::string& HighLatitudeRuleText(HighLatitudeRule rule,
 std::optional<ResultFieldId> EventTimeField(ResultTextField field);
 std::optional<ResultFieldId> EventTimeField(DayTimeTextField field);
 
+// A clock time as "HH:MM:SS" rounded to the second, kAbsentEventText when it
+// does not occur; two of them as a range ("06:12:05–06:58:40"), each end
+// on its own.
+std::string ClockRangeEndText(double hours, bool occurs);
+std::string ClockRangeText(double fromHours, bool fromOccurs, double toHours, bool toOccurs);
+
+// A change of the day's length (hours) in minutes and seconds, rounded to the
+// second: "+2 m 13 s", "-0 m 45 s"; "0 m 0 s" without a sign under half a
+// second.
+std::string DayLengthChangeText(double hours);
+
 }  // namespace tarvel

@@ -68,6 +68,8 @@ class OptionsDialogTest : public QObject {
     void angleOutsideTheListGivesMinusTen();
     void methodSettingsRoundTrip_data();
     void methodSettingsRoundTrip();
+    void furtherChoicesRoundTrip_data();
+    void furtherChoicesRoundTrip();
     void methodEnablesItsControls_data();
     void methodEnablesItsControls();
     void greyedListsShowTheMethodsAngles_data();
@@ -292,6 +294,10 @@ void OptionsDialogTest::fieldMessages_data() {
                                     << "Immettere un numero compreso tra 0 e 100.";
     QTest::newRow("humidity letters") << 1288 << "x1"
                                       << "Immettere un numero.";
+    QTest::newRow("Isha interval 301") << 1312 << "301"
+                                       << "Immettere un numero compreso tra 0 e 300.";
+    QTest::newRow("Maghrib angle above the horizon")
+        << 1313 << "1" << "Immettere un numero compreso tra -30 e 0.";
 }
 
 void OptionsDialogTest::fieldMessages() {
@@ -383,14 +389,79 @@ void OptionsDialogTest::methodSettingsRoundTrip() {
     QVERIFY(t.dialog->Values() == settings);
 }
 
+void OptionsDialogTest::furtherChoicesRoundTrip_data() {
+    QTest::addColumn<int>("polar");
+    QTest::addColumn<int>("shafaq");
+    QTest::addColumn<QString>("isha");
+    QTest::addColumn<QString>("maghrib");
+    QTest::addColumn<int>("rounding");
+    QTest::addColumn<int>("calendar");
+    QTest::addColumn<double>("ishaMinutes");
+    QTest::addColumn<double>("maghribAngle");
+    QTest::newRow("defaults") << 0 << 0 << "" << "" << 0 << 0 << 0.0 << 0.0;
+    QTest::newRow("nearest latitude, red, 90 min, up, tabular")
+        << 1 << 1 << "90" << "" << 2 << 1 << 90.0 << 0.0;
+    QTest::newRow("nearest day, white, Maghrib -4.5, nearest")
+        << 2 << 2 << "" << "-4.5" << 1 << 0 << 0.0 << -4.5;
+    // The store keeps whole minutes and tenths of a degree.
+    QTest::newRow("rounded to what is stored")
+        << 0 << 0 << "75.4" << "-4.46" << 0 << 0 << 75.0 << -4.5;
+}
+
+// The polar rule, shafaq, Isha interval, Maghrib angle, rounding and Hijri
+// calendar chosen through the controls come back with OK and show again when
+// the dialog opens with them.
+void OptionsDialogTest::furtherChoicesRoundTrip() {
+    QFETCH(int, polar);
+    QFETCH(int, shafaq);
+    QFETCH(QString, isha);
+    QFETCH(QString, maghrib);
+    QFETCH(int, rounding);
+    QFETCH(int, calendar);
+    QFETCH(double, ishaMinutes);
+    QFETCH(double, maghribAngle);
+    Shown s;
+    s.Get<QComboBox>(1300)->setCurrentIndex(int(PrayerMethod::kMoonsighting));
+    s.Get<QComboBox>(1310)->setCurrentIndex(polar);
+    s.Get<QComboBox>(1311)->setCurrentIndex(shafaq);
+    Retype(s.Field(1312), isha);
+    Retype(s.Field(1313), maghrib);
+    s.Get<QComboBox>(1314)->setCurrentIndex(rounding);
+    s.Get<QComboBox>(1315)->setCurrentIndex(calendar);
+    s.Click(1);
+    QCOMPARE(s.sink.messages.size(), 0);
+    QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
+    AppSettings expected;
+    expected.prayerMethod = PrayerMethod::kMoonsighting;
+    expected.polarRule = static_cast<PolarRule>(polar);
+    expected.shafaq = static_cast<Shafaq>(shafaq);
+    expected.ishaIntervalMinutes = ishaMinutes;
+    expected.maghribAngle = maghribAngle;
+    expected.rounding = static_cast<PrayerRounding>(rounding);
+    expected.hijriCalendar = calendar;
+    QVERIFY(s.dialog->Values() == expected);
+
+    Shown t(expected);
+    QCOMPARE(t.Get<QComboBox>(1310)->currentIndex(), polar);
+    QCOMPARE(t.Get<QComboBox>(1311)->currentIndex(), shafaq);
+    QCOMPARE(t.Field(1312)->text(), ishaMinutes == 0 ? QString() : QString::number(ishaMinutes));
+    QCOMPARE(t.Field(1313)->text(),
+             maghribAngle == 0 ? QString() : QString::number(maghribAngle));
+    QCOMPARE(t.Get<QComboBox>(1314)->currentIndex(), rounding);
+    QCOMPARE(t.Get<QComboBox>(1315)->currentIndex(), calendar);
+}
+
 void OptionsDialogTest::methodEnablesItsControls_data() {
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("angles");
     QTest::addColumn<bool>("ramadan");
-    QTest::newRow("own") << int(PrayerMethod::kTarvel) << true << false;
-    QTest::newRow("custom") << int(PrayerMethod::kCustom) << true << false;
-    QTest::newRow("Umm al-Qura") << int(PrayerMethod::kUmmAlQura) << false << true;
-    QTest::newRow("Egypt") << int(PrayerMethod::kEgypt) << false << false;
+    QTest::addColumn<bool>("shafaq");
+    QTest::newRow("own") << int(PrayerMethod::kTarvel) << true << false << false;
+    QTest::newRow("custom") << int(PrayerMethod::kCustom) << true << false << false;
+    QTest::newRow("Umm al-Qura") << int(PrayerMethod::kUmmAlQura) << false << true << false;
+    QTest::newRow("Egypt") << int(PrayerMethod::kEgypt) << false << false << false;
+    QTest::newRow("Moonsighting Committee")
+        << int(PrayerMethod::kMoonsighting) << false << false << true;
 }
 
 // A method with angles of its own leaves the angle lists out of use; the
@@ -399,11 +470,13 @@ void OptionsDialogTest::methodEnablesItsControls() {
     QFETCH(int, method);
     QFETCH(bool, angles);
     QFETCH(bool, ramadan);
+    QFETCH(bool, shafaq);
     Shown s;
     s.Get<QComboBox>(1300)->setCurrentIndex(method);
     QCOMPARE(s.Get<QComboBox>(1057)->isEnabled(), angles);
     QCOMPARE(s.Get<QComboBox>(1058)->isEnabled(), angles);
     QCOMPARE(s.Get<QCheckBox>(1301)->isEnabled(), ramadan);
+    QCOMPARE(s.Get<QComboBox>(1311)->isEnabled(), shafaq);
 }
 
 void OptionsDialogTest::greyedListsShowTheMethodsAngles_data() {

@@ -374,6 +374,7 @@ void SettingsStoreTest::methodSettingsRoundTrip() {
     chosen.rounding = PrayerRounding::kNearest;
     chosen.ishaIntervalMinutes = 90;
     chosen.maghribAngle = -4.5;
+    chosen.hijriCalendar = 1;
     SettingsStore(file_).Save(chosen);
     AppSettings loaded;
     SettingsStore(file_).Load(loaded);
@@ -381,7 +382,7 @@ void SettingsStoreTest::methodSettingsRoundTrip() {
     {
         QSettings settings(file_, QSettings::IniFormat);
         settings.beginGroup(QStringLiteral("Tarvel"));
-        QCOMPARE(settings.childKeys().size(), 19 + 9 + 5);
+        QCOMPARE(settings.childKeys().size(), 19 + 9 + 6);
         QCOMPARE(settings.value(QStringLiteral("PrayerMethod")).toString(), QStringLiteral("4"));
         QCOMPARE(settings.value(QStringLiteral("FajrAdjustment")).toString(),
                  QStringLiteral("-120"));
@@ -452,6 +453,10 @@ void SettingsStoreTest::methodSettingReadOnItsOwn_data() {
     QTest::newRow("Maghrib angle") << "PrayerMaghribAngleTenths" << QVariant(-45) << maghribAngle;
     QTest::newRow("Maghrib angle above the horizon")
         << "PrayerMaghribAngleTenths" << QVariant(5) << defaults;
+    PrayerMethodSettings tabular;
+    tabular.hijriCalendar = 1;
+    QTest::newRow("Hijri calendar") << "HijriCalendar" << QVariant(1) << tabular;
+    QTest::newRow("Hijri calendar beyond") << "HijriCalendar" << QVariant(2) << defaults;
     QTest::newRow("adjustment") << "MaghribAdjustment" << QVariant(-5) << maghrib;
     QTest::newRow("adjustment beyond") << "MaghribAdjustment" << QVariant(121) << defaults;
     QTest::newRow("adjustment decimal")

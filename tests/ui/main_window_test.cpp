@@ -140,6 +140,9 @@ class MainWindowTest : public QObject {
     void chosenMethodGivesThePrayers_data();
     void chosenMethodGivesThePrayers();
     void prayerUsersEssentials();
+    void hijriDateBlueHourAndDayLengthChange();
+    void roundingGivesThePrayerToTheMinute_data();
+    void roundingGivesThePrayerToTheMinute();
     void twilightGroupShowsTheDayTimes_data();
     void twilightGroupShowsTheDayTimes();
     void summerDateTicksTheBox();
@@ -167,7 +170,7 @@ void MainWindowTest::formGeometryIsInDialogUnits() {
     for (int u = 0; u <= 823; ++u) {
         QVERIFY(geometry.X(u) >= units.X(u) && geometry.X(u + 1) > geometry.X(u));
     }
-    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 450));
+    QCOMPARE(s.window->DesignedClientSize(), geometry.Size(823, 469));
     // The recorded outer size is the design with the menu and the bars; the
     // window opens with all of it in view.
     QCOMPARE(s.window->InitialOuterSize().width(),
@@ -1274,6 +1277,103 @@ void MainWindowTest::twilightGroupShowsTheDayTimes() {
     QCOMPARE(s.window->Label(ControlNumber(MainControl::AstronomicalDawn))->text(),
              QStringLiteral("alba astronomica"));
     QVERIFY(s.sink.messages.isEmpty());
+}
+
+namespace {
+
+// A clock time as "HH:MM:SS" to the second, from its hours.
+QString ClockText(double hours) {
+    return QTime(0, 0).addSecs(static_cast<int>(std::lround(hours * 3600.0))).toString(
+        QStringLiteral("HH:mm:ss"));
+}
+
+}  // namespace
+
+// 11 March 2024 is 1 Ramadan 1445 in the Umm al-Qura calendar (2 Ramadan
+// from its Maghrib on); the blue and golden hours are ranges between the
+// engine's crossings of -6, -4 and +6 degrees, in the order of the day.
+void MainWindowTest::hijriDateBlueHourAndDayLengthChange() {
+    Shown s(QDate(2024, 3, 11), QTime(12, 0, 0));
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::HijriDate)),
+             QStringLiteral("1 Ramadan 1445"));
+    const QString tip = s.window->Control(ControlNumber(MainControl::HijriDate))->toolTip();
+    QVERIFY2(tip.contains(QStringLiteral("Maghrib")) && tip.endsWith(QStringLiteral("2 Ramadan 1445.")),
+             qPrintable(tip));
+    QCOMPARE(s.window->Label(ControlNumber(MainControl::HijriDate))->text(),
+             QStringLiteral("data dell'Egira"));
+
+    const SolarRequest request = s.window->LastRequest();
+    const SolarResult result = CalcSolarParameters(request);
+    DayTimes days = CalcDayTimes(request, result);
+    AddDayLengthChange(request, result, days);
+    QVERIFY(days.civilDawn < days.blueHourMorningEnd &&
+            days.blueHourMorningEnd < days.goldenHourEnd);
+    QVERIFY(days.goldenHourStart < days.blueHourEveningStart &&
+            days.blueHourEveningStart < days.civilDusk);
+    const QString dash = QStringLiteral("\u2013");
+    const struct {
+        MainControl id;
+        double from, to;
+    } ranges[] = {
+        {MainControl::BlueHourMorning, days.civilDawn, days.blueHourMorningEnd},
+        {MainControl::GoldenHourMorning, days.blueHourMorningEnd, days.goldenHourEnd},
+        {MainControl::GoldenHourEvening, days.goldenHourStart, days.blueHourEveningStart},
+        {MainControl::BlueHourEvening, days.blueHourEveningStart, days.civilDusk},
+    };
+    for (const auto& range : ranges) {
+        QCOMPARE(s.window->OutputText(ControlNumber(range.id)),
+                 ClockText(range.from) + dash + ClockText(range.to));
+    }
+    // At 45 degrees north near the equinox the Sun sinks 2 degrees in some
+    // eleven minutes; the civil dawn falls near 06:20 on the zone's clock at
+    // 8 degrees east.
+    QVERIFY(days.civilDawn > 6.0 && days.civilDawn < 6.75);
+    QVERIFY((days.blueHourMorningEnd - days.civilDawn) * 60 > 9 &&
+            (days.blueHourMorningEnd - days.civilDawn) * 60 < 14);
+    // The days lengthen by some three minutes a day in March.
+    QVERIFY(days.occurs.dayLengthChange);
+    const long change = std::lround(days.dayLengthChange * 3600.0);
+    QVERIFY(change > 150 && change < 220);
+    QCOMPARE(s.window->OutputText(ControlNumber(MainControl::DaylightChange)),
+             QStringLiteral("+%1 m %2 s").arg(change / 60).arg(change % 60));
+    QVERIFY(s.sink.messages.isEmpty());
+}
+
+void MainWindowTest::roundingGivesThePrayerToTheMinute_data() {
+    QTest::addColumn<int>("rounding");
+    QTest::newRow("none") << int(PrayerRounding::kNone);
+    QTest::newRow("nearest") << int(PrayerRounding::kNearest);
+    QTest::newRow("up") << int(PrayerRounding::kUp);
+}
+
+// Rounding to the minute shows Fajr, Zuhr and Isha as a timetable does;
+// without it the documented times stay as they are.
+void MainWindowTest::roundingGivesThePrayerToTheMinute() {
+    QFETCH(int, rounding);
+    AppSettings settings;
+    settings.rounding = static_cast<PrayerRounding>(rounding);
+    Shown s(QDate(2024, 3, 11), QTime(12, 0, 0), settings);
+    const SolarResult result = CalcSolarParameters(s.window->LastRequest());
+    const std::pair<MainControl, double> prayers[] = {
+        {MainControl::Fajr, result.fajr}, {MainControl::Zuhr, result.transit},
+        {MainControl::Isha, result.isha}};
+    for (const auto& [control, hours] : prayers) {
+        const QString shown = s.window->OutputText(ControlNumber(control));
+        if (settings.rounding == PrayerRounding::kNone) {
+            Shown plain(QDate(2024, 3, 11), QTime(12, 0, 0));
+            QCOMPARE(shown, plain.window->OutputText(ControlNumber(control)));
+            QVERIFY2(!shown.endsWith(QStringLiteral(":00.0")), qPrintable(shown));
+            continue;
+        }
+        const double minutes = hours * 60.0;
+        const long whole = settings.rounding == PrayerRounding::kUp
+                               ? static_cast<long>(std::ceil(minutes - 1e-7))
+                               : std::lround(minutes);
+        const QString expected =
+            QTime(0, 0).addSecs(static_cast<int>(whole * 60)).toString(QStringLiteral("HH:mm"));
+        QVERIFY2(shown.trimmed() == expected + QStringLiteral(":00.0"),
+                 qPrintable(QStringLiteral("%1: \"%2\", expected %3").arg(ControlNumber(control)).arg(shown, expected)));
+    }
 }
 
 void MainWindowTest::summerDateTicksTheBox() {

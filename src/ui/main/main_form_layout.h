@@ -16,10 +16,10 @@
 
 namespace tarvel::main_form {
 
-// The form is 823 x 450 dialog units: the documented form, the place group
+// The form is 823 x 469 dialog units: the documented form, the place group
 // and the twilight group below it.
 inline constexpr int kFormWidthUnits = 823;
-inline constexpr int kFormHeightUnits = 450;
+inline constexpr int kFormHeightUnits = 469;
 
 enum class Kind { TimePicker, DatePicker, ZoneList, CheckBox, Input, Output, Radio, Button };
 
@@ -112,7 +112,7 @@ inline const GroupSpec kGroups[] = {
     {MainControl::ApparentGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "VALORI APPARENTI"), 505, 122, 299, 93},
     {MainControl::PrayersGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "PREGHIERE ISLAMICHE"), 503, 240, 269, 89},
     {MainControl::PlaceGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "LOCALITA' E FUSO ORARIO"), 7, 339, 797, 35},
-    {MainControl::TwilightGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "CREPUSCOLI E NOTTE"), 7, 384, 797, 54},
+    {MainControl::TwilightGroup, QT_TRANSLATE_NOOP("CTarvelDlg", "CREPUSCOLI E NOTTE"), 7, 384, 797, 73},
 };
 
 // The twilight group: a column per twilight, the golden hour and the night,
@@ -232,6 +232,16 @@ inline const ExtraFieldSpec kPrayerExtraFields[] = {
     {MainControl::NextPrayer, nullptr, 643, 229, 120, 12, 0, 0, 0, 0},
     // Right of the prayers' frame, below its label, level with the Qibla.
     {MainControl::QiblaFromNorth, QT_TRANSLATE_NOOP("CTarvelDlg", "Qibla da nord"), 776, 308, 36, 12, 776, 285, 36, 21},
+};
+// The twilight group's last row: the blue and golden hours as ranges, the
+// Hijri date; the day length's change beside the apparent daylight.
+inline const ExtraFieldSpec kDayExtraFields[] = {
+    {MainControl::BlueHourMorning, QT_TRANSLATE_NOOP("CTarvelDlg", "ora blu del mattino"), 100, 436, 78, 12, 14, 436, 82, 11},
+    {MainControl::GoldenHourMorning, QT_TRANSLATE_NOOP("CTarvelDlg", "ora dorata del mattino"), 254, 436, 78, 12, 184, 436, 66, 11},
+    {MainControl::GoldenHourEvening, QT_TRANSLATE_NOOP("CTarvelDlg", "ora dorata della sera"), 406, 436, 78, 12, 338, 436, 64, 11},
+    {MainControl::BlueHourEvening, QT_TRANSLATE_NOOP("CTarvelDlg", "ora blu della sera"), 558, 436, 78, 12, 490, 436, 64, 11},
+    {MainControl::HijriDate, QT_TRANSLATE_NOOP("CTarvelDlg", "data dell'Egira"), 710, 436, 88, 12, 642, 436, 64, 11},
+    {MainControl::DaylightChange, QT_TRANSLATE_NOOP("CTarvelDlg", "variazione"), 682, 194, 113, 12, 638, 194, 40, 11},
 };
 // clang-format on
 

@@ -143,6 +143,35 @@ QString HighLatitudeRuleToolTip(HighLatitudeRule rule) {
         .arg(Translated(name));
 }
 
+QString PrayerMarkToolTip(const DayTimes::Mark& mark, const SolarRequest& request) {
+    switch (mark.by) {
+        case PrayerTimeMark::kNone:
+            return QString();
+        case PrayerTimeMark::kSeasonal:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg", "Ora data dal limite stagionale del Moonsighting Committee."));
+        case PrayerTimeMark::kSunsetInterval:
+            return Translated(QT_TRANSLATE_NOOP(
+                "CTarvelDlg", "Il Sole non raggiunge l'altezza del Maghrib: ora data "
+                              "dall'intervallo dopo il tramonto."));
+        case PrayerTimeMark::kNearestLatitude:
+            return Translated(QT_TRANSLATE_NOOP(
+                                  "CTarvelDlg", "Ora data dalla regola polare: latitudine pi\u00f9 "
+                                                "vicina, %1\u00b0."))
+                .arg(QString::number(mark.latitude, 'f', 1));
+        case PrayerTimeMark::kNearestDay: {
+            const CalendarDate date =
+                DateAfterDays({request.year, request.month, request.day}, mark.days);
+            return Translated(QT_TRANSLATE_NOOP(
+                                  "CTarvelDlg",
+                                  "Ora data dalla regola polare: giorno pi\u00f9 vicino, %1."))
+                .arg(QLocale().toString(QDate(date.year, date.month, date.day),
+                                        QLocale::ShortFormat));
+        }
+    }
+    return QString();
+}
+
 QString NextPrayerText(const NextPrayer& next) {
     QString name;
     switch (next.event) {
@@ -181,6 +210,28 @@ QString QiblaFromNorthText(double qiblaAzimuthFromSouthDeg) {
     // 359.96 reads 0.0, not 360.0.
     if (bearing >= 359.95) bearing = 0.0;
     return QString::number(bearing, 'f', 1) + QChar(0x00B0);
+}
+
+namespace {
+
+// The interface language's code for the Hijri month names ("it", "en", "pt").
+std::string HijriLanguage() {
+    return Translated(QT_TRANSLATE_NOOP("CTarvelDlg", "it")).toStdString();
+}
+
+}  // namespace
+
+QString HijriDateFieldText(HijriCalendar calendar, CalendarDate date) {
+    const std::optional<HijriDate> hijri = HijriDateOf(calendar, date.year, date.month, date.day);
+    if (!hijri) return QString::fromUtf8(kAbsentEventText);
+    return QString::fromStdString(HijriDateText(calendar, *hijri, HijriLanguage()));
+}
+
+QString HijriDateToolTip(HijriCalendar calendar, CalendarDate date) {
+    return Translated(QT_TRANSLATE_NOOP("CTarvelDlg",
+                                        "Per le preghiere la sera, dal Maghrib, appartiene al "
+                                        "giorno seguente del calendario dell'Egira: %1."))
+        .arg(HijriDateFieldText(calendar, DateAfterDays(date, 1)));
 }
 
 }  // namespace tarvel

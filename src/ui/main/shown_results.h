@@ -7,6 +7,7 @@
 
 #include "astro/next_prayer.h"
 #include "astro/prayer_times.h"
+#include "civil/hijri_date.h"
 #include "format/result_texts.h"
 
 namespace tarvel {
@@ -40,10 +41,24 @@ QString MethodCaptionName(PrayerMethod method);
 // The tooltip of a prayer time a high-latitude rule gave, naming the rule.
 QString HighLatitudeRuleToolTip(HighLatitudeRule rule);
 
+// The tooltip of a prayer time something other than its own crossing gave
+// (DayTimes::Mark): the Moonsighting Committee's seasonal limit, Tehran's
+// interval after sunset, the nearest latitude or the nearest day, with the
+// latitude or the date; empty for PrayerTimeMark::kNone.
+QString PrayerMarkToolTip(const DayTimes::Mark& mark, const SolarRequest& request);
+
 // The next prayer and the time left: "Asr fra 1 h 12 min", "Fajr fra 5 min".
 QString NextPrayerText(const NextPrayer& next);
 
 // The Qibla as a bearing from north through east, one decimal: "58.5°".
 QString QiblaFromNorthText(double qiblaAzimuthFromSouthDeg);
+
+// The Hijri date of a civil date with its month's name in the interface
+// language ("1 Ramadan 1445"); the dash where the calendar has none.
+QString HijriDateFieldText(HijriCalendar calendar, CalendarDate date);
+
+// Its tooltip: for prayer purposes the evening from Maghrib on belongs to the
+// next Hijri day, which it names.
+QString HijriDateToolTip(HijriCalendar calendar, CalendarDate date);
 
 }  // namespace tarvel

@@ -60,6 +60,26 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("CTarvelDlg", text);
 }
 
+// The mark of a prayer shown in a method's field; nothing for Zuhr.
+const DayTimes::Mark* PrayerMarkOf(const DayTimes& days, DayTimeTextField field) {
+    switch (field) {
+        case DayTimeTextField::Fajr:
+            return &days.marks.fajr;
+        case DayTimeTextField::Sunrise:
+            return &days.marks.sunrise;
+        case DayTimeTextField::Asr1:
+            return &days.marks.asr1;
+        case DayTimeTextField::Asr2:
+            return &days.marks.asr2;
+        case DayTimeTextField::Maghrib:
+            return &days.marks.maghrib;
+        case DayTimeTextField::Isha:
+            return &days.marks.isha;
+        default:
+            return nullptr;
+    }
+}
+
 // The day times of a clock reading on a clock (its zone list and box or its
 // rules) for the settings, every event read on the clock in force at it;
 // nothing when the computation refuses the request.
@@ -417,7 +437,12 @@ void CTarvelDlg::ComputeSolarParameters() {
     // instant, and its tooltip names that clock where it is not the one of
     // the time asked.
     DayTimes dayTimes = CalcDayTimes(request, result);
+    AddDayLengthChange(request, result, dayTimes);
     const EventClocks clocks = ReadEventsOnClocks(request, clock_.rules.get(), result, &dayTimes);
+    // Rounded to the minute as published timetables are, when so chosen.
+    if (settings_.rounding != PrayerRounding::kNone) {
+        dayTimes = RoundedPrayers(dayTimes, settings_.rounding);
+    }
     const auto clockTip = [&clocks](std::optional<ResultFieldId> id, EventAbsence absence) {
         if (!id || absence != EventAbsence::None || !clocks.Of(*id).offsetDiffers) {
             return QString();
@@ -454,6 +479,41 @@ void CTarvelDlg::ComputeSolarParameters() {
                                               : tips.join(QLatin1Char('\n')));
         }
     }
+    // The blue and golden hours from one bound to the next, the day length's
+    // change and the Hijri date of the date shown.
+    const DayTimes::Occurrences& occurs = dayTimes.occurs;
+    const struct {
+        MainControl id;
+        double from;
+        bool fromOccurs;
+        double to;
+        bool toOccurs;
+    } ranges[] = {
+        {MainControl::BlueHourMorning, dayTimes.civilDawn, occurs.civilDawn,
+         dayTimes.blueHourMorningEnd, occurs.blueHourMorningEnd},
+        {MainControl::GoldenHourMorning, dayTimes.blueHourMorningEnd, occurs.blueHourMorningEnd,
+         dayTimes.goldenHourEnd, occurs.goldenHourEnd},
+        {MainControl::GoldenHourEvening, dayTimes.goldenHourStart, occurs.goldenHourStart,
+         dayTimes.blueHourEveningStart, occurs.blueHourEveningStart},
+        {MainControl::BlueHourEvening, dayTimes.blueHourEveningStart, occurs.blueHourEveningStart,
+         dayTimes.civilDusk, occurs.civilDusk},
+    };
+    for (const auto& range : ranges) {
+        SetFieldText(outputs_.value(ControlNumber(range.id)),
+                     QString::fromStdString(ClockRangeText(range.from, range.fromOccurs, range.to,
+                                                           range.toOccurs)));
+    }
+    SetFieldText(outputs_.value(ControlNumber(MainControl::DaylightChange)),
+                 QString::fromStdString(occurs.dayLengthChange
+                                            ? DayLengthChangeText(dayTimes.dayLengthChange)
+                                            : std::string(kAbsentEventText)));
+    {
+        const auto calendar = static_cast<HijriCalendar>(settings_.hijriCalendar);
+        const CalendarDate date{request.year, request.month, request.day};
+        QLineEdit* hijri = outputs_.value(ControlNumber(MainControl::HijriDate));
+        SetFieldText(hijri, HijriDateFieldText(calendar, date));
+        hijri->setToolTip(HijriDateToolTip(calendar, date));
+    }
     // The prayers' caption names a method other than the program's own by its
     // short name.
     if (auto* prayers =
@@ -467,7 +527,10 @@ void CTarvelDlg::ComputeSolarParameters() {
             canvas_->update();
         }
     }
-    if (static_cast<const PrayerMethodSettings&>(settings_) != PrayerMethodSettings()) {
+    // (The Hijri calendar changes no prayer time.)
+    PrayerMethodSettings prayerChoices = settings_;
+    prayerChoices.hijriCalendar = PrayerMethodSettings().hijriCalendar;
+    if (prayerChoices != PrayerMethodSettings()) {
         for (const auto& [field, control] : main_form::kMethodPrayerControls) {
             QLineEdit* output = outputs_.value(ControlNumber(control), nullptr);
             if (output == nullptr) continue;
@@ -477,6 +540,10 @@ void CTarvelDlg::ComputeSolarParameters() {
             if (shown.rule != HighLatitudeRule::kNone) {
                 text += QLatin1String(kRuleMark);
                 tip = HighLatitudeRuleToolTip(shown.rule);
+            } else if (const DayTimes::Mark* mark = PrayerMarkOf(dayTimes, field);
+                       mark != nullptr && mark->by != PrayerTimeMark::kNone) {
+                text += QLatin1String(kRuleMark);
+                tip = PrayerMarkToolTip(*mark, request);
             }
             if (shown.dayOffset != 0) {
                 const QString other = DayOffsetToolTip(request, shown.dayOffset);

@@ -144,6 +144,14 @@ enum class MainControl : int {
     Shuruq = 1121,
     NextPrayer = 1122,
     QiblaFromNorth = 1123,
+    // The blue and golden hours as ranges, the Hijri date (twilight group's
+    // last row) and the day length's change (beside the apparent daylight).
+    BlueHourMorning = 1124,
+    GoldenHourMorning = 1125,
+    GoldenHourEvening = 1126,
+    BlueHourEvening = 1127,
+    HijriDate = 1128,
+    DaylightChange = 1129,
 };
 
 // The control that shows each of the engine's result texts: an output field,

@@ -217,6 +217,13 @@ void CTarvelDlg::BuildForm() {
         }
         if (e.id != MainControl::QiblaFromNorth) field->hide();
     }
+    for (const ExtraFieldSpec& e : kDayExtraFields) {
+        addOutput(e.id, QRect(e.x, e.y, e.w, e.h));
+        addLabel(ControlNumber(e.id), e.label, QRect(e.lx, e.ly, e.lw, e.lh));
+    }
+    outputs_.value(ControlNumber(MainControl::DaylightChange))
+        ->setToolTip(Translated(QT_TRANSLATE_NOOP(
+            "CTarvelDlg", "Variazione delle ore di luce apparenti rispetto al giorno prima.")));
     Label(ControlNumber(MainControl::Shuruq))->hide();
     Label(ControlNumber(MainControl::QiblaFromNorth))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
