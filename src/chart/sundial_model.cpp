@@ -42,16 +42,16 @@ double Wrap180(double degrees) {
 
 // The plate's face and axes of a dial type at a latitude.
 void Orient(SundialModel& model) {
-    const SundialSpec& spec = model.spec;
+    const SundialDesign& design = model.design;
     const double phi = model.latitudeDeg * kRad;
     double* n = model.normal;
-    switch (spec.type) {
+    switch (design.type) {
         case DialType::kHorizontal:
             n[0] = 0, n[1] = 0, n[2] = 1;
             break;
         case DialType::kVertical: {
-            const double d = spec.declinationDeg * kRad;
-            const double i = spec.inclinationDeg * kRad;
+            const double d = design.declinationDeg * kRad;
+            const double i = design.inclinationDeg * kRad;
             n[0] = -std::sin(d) * std::cos(i);
             n[1] = -std::cos(d) * std::cos(i);
             n[2] = std::sin(i);
@@ -73,8 +73,8 @@ void Orient(SundialModel& model) {
     }
     const double up[3] = {0, 0, 1};
     double* u = model.axisX;
-    if (spec.type == DialType::kVertical) {
-        const double d = spec.declinationDeg * kRad;
+    if (design.type == DialType::kVertical) {
+        const double d = design.declinationDeg * kRad;
         u[0] = std::cos(d), u[1] = -std::sin(d), u[2] = 0;
     } else if (std::fabs(n[2]) > 1 - 1e-12) {
         u[0] = 1, u[1] = 0, u[2] = 0;
@@ -98,7 +98,7 @@ void PoleDirection(double latitudeDeg, double out[3]) {
 void GnomonGeometry(SundialModel& model) {
     double pole[3];
     PoleDirection(model.latitudeDeg, pole);
-    const double g = model.spec.gnomonHeightMm;
+    const double g = model.design.gnomonHeightMm;
     const double along = Dot(pole, model.normal);
     model.styleHeightDeg = std::asin(std::min(1.0, std::fabs(along))) / kRad;
     const double px = Dot(pole, model.axisX);
@@ -315,13 +315,13 @@ std::vector<double> HoursOf(DialHourSystem system, int subdivisions) {
     return hours;
 }
 
-// The plate: a square of the spec's side around the shadows of the
+// The plate: a square of the design's side around the shadows of the
 // solstices and the equinox through the day, holding the gnomon's foot.
 void PlacePlate(SundialModel& model) {
-    const double side = model.spec.sizeMm;
+    const double side = model.design.sizeMm;
     model.plateSide = side;
     double left = 1e300, right = -1e300, bottom = 1e300, top = -1e300;
-    if (model.spec.type != DialType::kEquatorial) {
+    if (model.design.type != DialType::kEquatorial) {
         for (double dec : {model.declinationMinDeg, 0.0, model.declinationMaxDeg}) {
             for (int i = 0; i <= 96; ++i) {
                 double s[3];
@@ -397,7 +397,7 @@ void SunDirection(double hourAngleDeg, double declinationDeg, double latitudeDeg
 std::optional<DialPoint> ShadowOf(const SundialModel& model, const double direction[3]) {
     const double towards = Dot(direction, model.normal);
     if (!(towards > 1e-9)) return std::nullopt;
-    const double g = model.spec.gnomonHeightMm;
+    const double g = model.design.gnomonHeightMm;
     return DialPoint{-g * Dot(direction, model.axisX) / towards,
                      -g * Dot(direction, model.axisY) / towards};
 }
@@ -426,11 +426,11 @@ SunEntry SunEntryInto(int year, double longitudeDeg) {
     return entry;
 }
 
-SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
+SundialModel BuildSundial(const SundialDesign& design, const ChartInputs& inputs) {
     SundialModel model;
-    model.spec = spec;
-    model.spec.subdivisions =
-        spec.subdivisions == 2 || spec.subdivisions == 4 ? spec.subdivisions : 1;
+    model.design = design;
+    model.design.subdivisions =
+        design.subdivisions == 2 || design.subdivisions == 4 ? design.subdivisions : 1;
     const SolarRequest& request = inputs.request;
     model.latitudeDeg = request.latitude;
     model.longitudeDeg = request.longitude;
@@ -447,7 +447,7 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
     PlacePlate(model);
     const Box plate = PlateBox(model);
     const double latitude = model.latitudeDeg;
-    if (spec.type != DialType::kEquatorial) {
+    if (design.type != DialType::kEquatorial) {
         const double a = model.substyleDirectionDeg * kRad;
         const double reach = 4 * model.plateSide + std::hypot(model.plateLeft, model.plateBottom);
         model.substyleLine = Clip({{DialPoint{-reach * std::sin(a), -reach * std::cos(a)},
@@ -458,8 +458,8 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
     // Hour lines.
     const std::vector<double> declinations =
         Steps(model.declinationMinDeg, model.declinationMaxDeg, 48);
-    for (DialHourSystem system : spec.hours) {
-        for (double hour : HoursOf(system, model.spec.subdivisions)) {
+    for (DialHourSystem system : design.hours) {
+        for (double hour : HoursOf(system, model.design.subdivisions)) {
             DialLine line;
             line.system = system;
             line.value = hour;
@@ -517,13 +517,13 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
         const double longitude = 30.0 * sign;
         const bool equinox = sign % 6 == 0;
         const bool solstice = sign % 6 == 3;
-        if (equinox && (spec.equinoxes || spec.zodiac)) {
+        if (equinox && (design.equinoxes || design.zodiac)) {
             entries.push_back(
-                {longitude, spec.equinoxes ? DialDateKind::kEquinox : DialDateKind::kZodiac});
-        } else if (solstice && (spec.solstices || spec.zodiac)) {
+                {longitude, design.equinoxes ? DialDateKind::kEquinox : DialDateKind::kZodiac});
+        } else if (solstice && (design.solstices || design.zodiac)) {
             entries.push_back(
-                {longitude, spec.solstices ? DialDateKind::kSolstice : DialDateKind::kZodiac});
-        } else if (spec.zodiac && !equinox && !solstice) {
+                {longitude, design.solstices ? DialDateKind::kSolstice : DialDateKind::kZodiac});
+        } else if (design.zodiac && !equinox && !solstice) {
             entries.push_back({longitude, DialDateKind::kZodiac});
         }
     }
@@ -538,7 +538,7 @@ SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs) {
         dates.push_back(line);
     }
     const SunSite site = SunSiteAt(request.latitude, request.longitude);
-    for (const ChartDate& date : spec.dates) {
+    for (const ChartDate& date : design.dates) {
         SolarRequest onDay = request;
         onDay.year = date.year, onDay.month = date.month, onDay.day = date.day;
         onDay.summerTime = false;
@@ -621,7 +621,7 @@ std::string SundialCsv(const SundialModel& model) {
         csv += line + "," + kind + "," + value + "," + date + "," + declination + "," + piece +
                "," + x + "," + y + "\n";
     };
-    row("gnomon", "foot", Fixed(model.spec.gnomonHeightMm, 2), "", "", "", "0.00", "0.00");
+    row("gnomon", "foot", Fixed(model.design.gnomonHeightMm, 2), "", "", "", "0.00", "0.00");
     if (model.centre) {
         row("gnomon", "centre", "", "", "", "", Fixed(model.centre->x, 2),
             Fixed(model.centre->y, 2));

@@ -3,7 +3,7 @@
 // program's own Sun positions as the gnomonic projection of the Sun's
 // direction onto the plate through the nodus.
 //
-// Given:    SundialSpec: the plate (horizontal; vertical, turned by its
+// Given:    SundialDesign: the plate (horizontal; vertical, turned by its
 //           declination and tilted by its inclination; equatorial; polar),
 //           the nodus' height above the plate, the plate's side, the hour
 //           systems and the dates wanted; ChartInputs: the site, the clock's
@@ -62,7 +62,7 @@ enum class DialDateKind {
     kChosen,    // a date the user chose: its declination at true noon
 };
 
-struct SundialSpec {
+struct SundialDesign {
     DialType type = DialType::kHorizontal;
     double declinationDeg = 0;   // vertical: from the south, positive west
     double inclinationDeg = 0;   // vertical: from the vertical, positive reclining
@@ -76,7 +76,7 @@ struct SundialSpec {
     std::vector<ChartDate> dates;  // chosen dates
 };
 
-// Accepted values of the spec.
+// Accepted values of the design.
 inline constexpr double kDialMinGnomonMm = 1;
 inline constexpr double kDialMaxGnomonMm = 5000;
 inline constexpr double kDialMinSizeMm = 20;
@@ -111,7 +111,7 @@ struct DialSunlit {
 };
 
 struct SundialModel {
-    SundialSpec spec;
+    SundialDesign design;
     double latitudeDeg = 0;
     double longitudeDeg = 0;  // west positive
     int year = 2000;
@@ -162,7 +162,7 @@ struct SunEntry {
 };
 SunEntry SunEntryInto(int year, double longitudeDeg);
 
-SundialModel BuildSundial(const SundialSpec& spec, const ChartInputs& inputs);
+SundialModel BuildSundial(const SundialDesign& design, const ChartInputs& inputs);
 
 // The names of the hour systems and date kinds as the command line and the
 // CSV write them.

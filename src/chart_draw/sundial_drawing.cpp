@@ -142,18 +142,18 @@ SundialPage SundialPageLayout(const SundialModel& model) {
     const double barY = page.textTopMm + texts * kLineMm + 6;
     page.scaleBar = QLineF(kMarginMm, barY, kMarginMm + kSundialScaleBarMm, barY);
     page.templateTopMm = barY + 14;
-    page.heightMm = page.templateTopMm + model.spec.gnomonHeightMm + 8 + kMarginMm;
+    page.heightMm = page.templateTopMm + model.design.gnomonHeightMm + 8 + kMarginMm;
     return page;
 }
 
 QStringList SundialTexts(const SundialModel& model) {
     QStringList lines;
-    lines << TypeTitle(model.spec.type);
+    lines << TypeTitle(model.design.type);
     lines << SiteAndZoneText(SiteModel(model));
-    if (model.spec.type == DialType::kVertical) {
+    if (model.design.type == DialType::kVertical) {
         lines << Tr("Parete declinante %1° (da sud, positiva verso ovest), inclinazione %2°")
-                     .arg(Number(model.spec.declinationDeg, 1),
-                          Number(model.spec.inclinationDeg, 1));
+                     .arg(Number(model.design.declinationDeg, 1),
+                          Number(model.design.inclinationDeg, 1));
     }
     if (model.centre) {
         // The substyle's angle from the plate's vertical, positive where its
@@ -161,13 +161,13 @@ QStringList SundialTexts(const SundialModel& model) {
         const double substyle = -std::remainder(model.substyleDirectionDeg, 180.0);
         lines << Tr("Nodo a %1 mm dal piano; stilo polare a %2° sul piano, lungo %3 mm; "
                     "sustilare a %4° dalla verticale del piano (positiva se scende verso destra)")
-                     .arg(Number(model.spec.gnomonHeightMm, 1), Number(model.styleHeightDeg, 2),
+                     .arg(Number(model.design.gnomonHeightMm, 1), Number(model.styleHeightDeg, 2),
                           Number(model.styleLengthMm, 1), Number(substyle + 0.0, 2));
     } else {
         lines << Tr("Nodo a %1 mm dal piano; stilo polare parallelo al piano")
-                     .arg(Number(model.spec.gnomonHeightMm, 1));
+                     .arg(Number(model.design.gnomonHeightMm, 1));
     }
-    for (DialHourSystem system : model.spec.hours) {
+    for (DialHourSystem system : model.design.hours) {
         lines << SystemText(system, UtcOffsetText(model.zoneOffsetHours));
     }
     for (std::size_t i = 0; i < model.dateLines.size(); ++i) {
@@ -259,11 +259,11 @@ void PaintSundial(QPainter& painter, const SundialModel& model) {
         painter.setPen(kBlack);
         const int hourIndex =
             i - (static_cast<int>(texts.size()) - static_cast<int>(model.dateLines.size()) -
-                 static_cast<int>(model.spec.hours.size()));
+                 static_cast<int>(model.design.hours.size()));
         double x = kMarginMm;
-        if (hourIndex >= 0 && hourIndex < static_cast<int>(model.spec.hours.size())) {
+        if (hourIndex >= 0 && hourIndex < static_cast<int>(model.design.hours.size())) {
             painter.setPen(
-                Pen(ColorOf(model.spec.hours[static_cast<std::size_t>(hourIndex)]), 0.6));
+                Pen(ColorOf(model.design.hours[static_cast<std::size_t>(hourIndex)]), 0.6));
             painter.drawLine(QPointF(x, y - 1.2), QPointF(x + 8, y - 1.2));
             x += 10;
         }
@@ -289,7 +289,7 @@ void PaintSundial(QPainter& painter, const SundialModel& model) {
 
     // The gnomon's template: the right triangle of the nodus' height and the
     // foot's distance from the centre, its hypotenuse the style.
-    const double g = model.spec.gnomonHeightMm;
+    const double g = model.design.gnomonHeightMm;
     const double top = page.templateTopMm;
     DrawText(painter, QPointF(kMarginMm, top - 4), Tr("Sagoma dello gnomone (scala 1:1)"), kTextMm);
     painter.setPen(Pen(kBlack, 0.3));
@@ -338,7 +338,7 @@ QByteArray SundialFileBytes(const SundialModel& model, SundialFormat format) {
         generator.setSize(QSize(static_cast<int>(std::lround(page.widthMm * 10)),
                                 static_cast<int>(std::lround(page.heightMm * 10))));
         generator.setViewBox(QRectF(0, 0, page.widthMm, page.heightMm));
-        generator.setTitle(TypeTitle(model.spec.type));
+        generator.setTitle(TypeTitle(model.design.type));
         generator.setDescription(QStringLiteral("Tarvel"));
         if (!painter.begin(&generator)) return {};
         PaintSundial(painter, model);
@@ -347,7 +347,7 @@ QByteArray SundialFileBytes(const SundialModel& model, SundialFormat format) {
     }
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Tarvel"));
-    writer.setTitle(TypeTitle(model.spec.type));
+    writer.setTitle(TypeTitle(model.design.type));
     writer.setPageSize(QPageSize(QSizeF(page.widthMm, page.heightMm), QPageSize::Millimeter,
                                  QString(), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));

@@ -69,7 +69,7 @@ inline constexpr int kCliChartMaxSize = 8000;
 
 // A sundial to draw and write (the sundial subcommand).
 struct CliSundialRequest {
-    SundialSpec spec;
+    SundialDesign design;
     std::string outputPath;  // ending in .svg, .pdf or .csv
 };
 
@@ -182,7 +182,7 @@ CliCommand ParseCalendarCommandLine(const std::vector<std::string>& args,
 // one instant, read in the same way with the same defaults (the site's height
 // as --site-height), then --type (horizontal, vertical, equatorial or polar,
 // default horizontal), --declination and --inclination (the wall's, degrees;
-// see SundialSpec), --gnomon-height and --size (millimetres), --hours (a
+// see SundialDesign), --gnomon-height and --size (millimetres), --hours (a
 // comma list of true, mean, italian, babylonian, temporal; default true),
 // --subdivisions (1, 2 or 4), --dates (a comma list of solstices, equinoxes,
 // zodiac, none and dates YYYY-MM-DD; default solstices,equinoxes) and --output

@@ -14,7 +14,7 @@ namespace tarvel {
 int WriteSundial(const CliCommand& command) {
     ChartInputs inputs{command.request, command.zoneRules};
     if (command.place) inputs.placeName = command.place->name;
-    const SundialModel model = BuildSundial(command.sundial.spec, inputs);
+    const SundialModel model = BuildSundial(command.sundial.design, inputs);
     // The name as the file system's bytes, whatever their encoding.
     const QString error = ExportSundial(
         model, std::filesystem::path(command.sundial.outputPath),

@@ -130,7 +130,7 @@ void CommandLine::AddSundialCommand() {
 void CommandLine::AddSundialOptions() {
     CLI::App& app = *sundial_;
     app.option_defaults()->group("Sundial");
-    SundialSpec& spec = sundialRequest_.spec;
+    SundialDesign& design = sundialRequest_.design;
     AddRead(app,
             {"--output", "FILE",
              "the name of a file ending in .svg, .pdf or .csv, in a folder that exists",
@@ -146,23 +146,23 @@ void CommandLine::AddSundialOptions() {
               "the plate: horizontal; vertical, a wall (--declination, --inclination); "
               "equatorial, parallel to the equator, facing the pole above the horizon; polar, "
               "parallel to the Earth's axis, facing the equator"},
-             spec.type, kTypeNames);
+             design.type, kTypeNames);
     AddDecimal(app,
                {"--declination", "DEG", "an angle in degrees",
                 "vertical: the direction the wall faces, from the south, positive towards the "
                 "west (-30 faces 30 degrees east of south, 180 north)"},
-               {-180, 180}, spec.declinationDeg);
+               {-180, 180}, design.declinationDeg);
     AddDecimal(app,
                {"--inclination", "DEG", "an angle in degrees",
                 "vertical: the wall's tilt from the vertical, positive with its face turned "
                 "up towards the sky (reclining), negative towards the ground"},
-               {-kDialMaxInclinationDeg, kDialMaxInclinationDeg}, spec.inclinationDeg);
+               {-kDialMaxInclinationDeg, kDialMaxInclinationDeg}, design.inclinationDeg);
     AddDecimal(
         app,
         {"--gnomon-height", "MM", "a length in millimetres", "the nodus' distance from the plate"},
-        {kDialMinGnomonMm, kDialMaxGnomonMm}, spec.gnomonHeightMm);
+        {kDialMinGnomonMm, kDialMaxGnomonMm}, design.gnomonHeightMm);
     AddDecimal(app, {"--size", "MM", "a length in millimetres", "the side of the square plate"},
-               {kDialMinSizeMm, kDialMaxSizeMm}, spec.sizeMm);
+               {kDialMinSizeMm, kDialMaxSizeMm}, design.sizeMm);
     std::vector<std::string> hourNames;
     for (const auto& [name, system] : kHourNames) hourNames.push_back(name);
     AddRead(app,
@@ -174,11 +174,11 @@ void CommandLine::AddSundialOptions() {
              "in twelve equal parts",
              "true",
              {Joined(hourNames, ", ", ", ")}},
-            spec.hours, ParseHours);
+            design.hours, ParseHours);
     AddRead(app,
             {"--subdivisions", "N", "1, 2 or 4",
              "true and mean time: lines every hour, half or quarter hour", "1"},
-            spec.subdivisions, [](std::string_view text) -> std::optional<int> {
+            design.subdivisions, [](std::string_view text) -> std::optional<int> {
                 const std::optional<int> value = ParseWholeNumber(text);
                 if (!value || (*value != 1 && *value != 2 && *value != 4)) return std::nullopt;
                 return value;
@@ -206,10 +206,10 @@ CliCommand CommandLine::SundialCommand(const LocalClock& clock) const {
     command.action = CliAction::kSundial;
     command.sundial = sundialRequest_;
     const DateLines lines = *ParseDates(dateLines_);
-    command.sundial.spec.solstices = lines.solstices;
-    command.sundial.spec.equinoxes = lines.equinoxes;
-    command.sundial.spec.zodiac = lines.zodiac;
-    command.sundial.spec.dates = lines.dates;
+    command.sundial.design.solstices = lines.solstices;
+    command.sundial.design.equinoxes = lines.equinoxes;
+    command.sundial.design.zodiac = lines.zodiac;
+    command.sundial.design.dates = lines.dates;
     command.request = Request(clock);
     ApplyPlaceAndZone(command, true);
     return command;

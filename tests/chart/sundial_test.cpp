@@ -25,14 +25,14 @@ constexpr double kRad = 3.141592653589793 / 180.0;
 SundialModel Dial(DialType type, double latitude, double declination,
                   std::vector<DialHourSystem> hours, double gnomonMm = 50, double sizeMm = 300,
                   double longitudeWest = -12.5) {
-    SundialSpec spec;
-    spec.type = type;
-    spec.declinationDeg = declination;
-    spec.gnomonHeightMm = gnomonMm;
-    spec.sizeMm = sizeMm;
-    spec.hours = std::move(hours);
+    SundialDesign design;
+    design.type = type;
+    design.declinationDeg = declination;
+    design.gnomonHeightMm = gnomonMm;
+    design.sizeMm = sizeMm;
+    design.hours = std::move(hours);
     return BuildSundial(
-        spec, {Request(2025, 6, 1, 12, 0, 0, 1, false, latitude, longitudeWest), nullptr});
+        design, {Request(2025, 6, 1, 12, 0, 0, 1, false, latitude, longitudeWest), nullptr});
 }
 
 // Distance (mm) of a point from the line through `through` at angle
@@ -253,16 +253,16 @@ TEST(SundialMeanTime, NoonCurvePassesThroughTheEnginesTrueTimeAtMeanNoon) {
 
 TEST(SundialRome, WallDecliningTwentyWestItalianHoursAndSolsticesWithinATenthOfAMillimetre) {
     // Rome, 41.9 N 12.5 E; a nodus 100 mm from the wall; a 50 cm plate.
-    SundialSpec spec;
-    spec.type = DialType::kVertical;
-    spec.declinationDeg = 20;
-    spec.gnomonHeightMm = 100;
-    spec.sizeMm = 500;
-    spec.hours = {DialHourSystem::kItalian};
-    spec.solstices = true;
-    spec.equinoxes = false;
+    SundialDesign design;
+    design.type = DialType::kVertical;
+    design.declinationDeg = 20;
+    design.gnomonHeightMm = 100;
+    design.sizeMm = 500;
+    design.hours = {DialHourSystem::kItalian};
+    design.solstices = true;
+    design.equinoxes = false;
     const SundialModel model =
-        BuildSundial(spec, {Request(2025, 6, 1, 12, 0, 0, 1, true, 41.9, -12.5), nullptr});
+        BuildSundial(design, {Request(2025, 6, 1, 12, 0, 0, 1, true, 41.9, -12.5), nullptr});
     // The year's solstices from the program's own Sun: the true obliquity of
     // 2025, the mean 23.4362 with some 8" of nutation.
     EXPECT_NEAR(model.declinationMaxDeg, 23.4384, 0.0005);

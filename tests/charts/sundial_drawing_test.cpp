@@ -25,19 +25,19 @@ namespace {
 // Rome, 41.9 N 12.5 E, a wall declining 20 degrees west: Italian hours and
 // the solstices on a 50 cm plate.
 SundialModel RomeDial() {
-    SundialSpec spec;
-    spec.type = DialType::kVertical;
-    spec.declinationDeg = 20;
-    spec.gnomonHeightMm = 100;
-    spec.sizeMm = 500;
-    spec.hours = {DialHourSystem::kItalian};
-    spec.equinoxes = false;
+    SundialDesign design;
+    design.type = DialType::kVertical;
+    design.declinationDeg = 20;
+    design.gnomonHeightMm = 100;
+    design.sizeMm = 500;
+    design.hours = {DialHourSystem::kItalian};
+    design.equinoxes = false;
     SolarRequest request;
     request.SetClockReading({2025, 6, 1, 12, 0, 0});
     request.SetZone(1);
     request.latitude = 41.9;
     request.longitude = -12.5;
-    return BuildSundial(spec, {request, nullptr});
+    return BuildSundial(design, {request, nullptr});
 }
 
 // The content streams of a PDF, inflated (Qt writes them with FlateDecode).

@@ -170,7 +170,7 @@ class ChartsWindowTest : public QObject {
         QVERIFY(!charts->View()->isVisible());
         // The main window's site; a horizontal dial with true hours by default.
         QCOMPARE(charts->DialView()->Model().latitudeDeg, s.window->LastRequest().latitude);
-        QCOMPARE(charts->DialView()->Model().spec.type, DialType::kHorizontal);
+        QCOMPARE(charts->DialView()->Model().design.type, DialType::kHorizontal);
         QVERIFY(!charts->DialDeclinationBox()->isEnabled());
         // A wall declining 20 degrees west with Italian hours, on a 50 cm plate.
         charts->DialTypeBox()->setCurrentIndex(1);
@@ -181,8 +181,8 @@ class ChartsWindowTest : public QObject {
         charts->DialHoursBox(DialHourSystem::kTrue)->setChecked(false);
         charts->DialHoursBox(DialHourSystem::kItalian)->setChecked(true);
         const SundialModel& model = charts->DialView()->Model();
-        QCOMPARE(model.spec.type, DialType::kVertical);
-        QCOMPARE(model.spec.declinationDeg, 20.0);
+        QCOMPARE(model.design.type, DialType::kVertical);
+        QCOMPARE(model.design.declinationDeg, 20.0);
         QCOMPARE(model.plateSide, 500.0);
         QVERIFY(!model.hourLines.empty());
         for (const DialLine& line : model.hourLines)

@@ -272,19 +272,19 @@ bool ChartsWindow::SundialShown() const {
     return tabs_->currentIndex() == kSundialTab;
 }
 
-SundialSpec ChartsWindow::DialSpec() const {
-    SundialSpec spec;
-    spec.type = static_cast<DialType>(std::clamp(dialType_->currentIndex(), 0, 3));
-    spec.declinationDeg = dialDeclination_->value();
-    spec.gnomonHeightMm = dialGnomon_->value();
-    spec.sizeMm = dialSize_->value();
-    spec.hours.clear();
+SundialDesign ChartsWindow::DialDesign() const {
+    SundialDesign design;
+    design.type = static_cast<DialType>(std::clamp(dialType_->currentIndex(), 0, 3));
+    design.declinationDeg = dialDeclination_->value();
+    design.gnomonHeightMm = dialGnomon_->value();
+    design.sizeMm = dialSize_->value();
+    design.hours.clear();
     for (int i = 0; i < 5; ++i) {
-        if (dialHours_[i]->isChecked()) spec.hours.push_back(static_cast<DialHourSystem>(i));
+        if (dialHours_[i]->isChecked()) design.hours.push_back(static_cast<DialHourSystem>(i));
     }
-    spec.solstices = spec.equinoxes = dialDates_->currentIndex() == 0;
-    spec.zodiac = dialDates_->currentIndex() == 1;
-    return spec;
+    design.solstices = design.equinoxes = dialDates_->currentIndex() == 0;
+    design.zodiac = dialDates_->currentIndex() == 1;
+    return design;
 }
 
 void ChartsWindow::ShowTab(int index) {
@@ -323,7 +323,7 @@ void ChartsWindow::ShowChart(ChartKind kind) {
 void ChartsWindow::Redraw() {
     if (!hasInputs_) return;
     if (SundialShown()) {
-        sundialView_->SetModel(BuildSundial(DialSpec(), inputs_));
+        sundialView_->SetModel(BuildSundial(DialDesign(), inputs_));
         return;
     }
     view_->SetModel(BuildChartModel(kind_, inputs_,

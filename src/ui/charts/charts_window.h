@@ -99,8 +99,8 @@ class ChartsWindow : public QDialog {
         return dialHours_[static_cast<int>(system)];
     }
     QComboBox* DialDatesBox() const { return dialDates_; }
-    // The spec the sundial's controls give.
-    SundialSpec DialSpec() const;
+    // The design the sundial's controls give.
+    SundialDesign DialDesign() const;
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void SetSizeChooser(SizeChooser chooser) { sizeChooser_ = std::move(chooser); }
     // The PNG picture's proposed size: the view's times the screen's scale.
